@@ -1,0 +1,20 @@
+#include "ComponentSet.h"
+
+#include "AudioFile2Component.h"
+#include "information/AudioInformationComponent.h"
+#include "lame/LameEncComponent.h"
+#include "playback/AudioPlayerComponent.h"
+#include "transform/AudioTransformComponent.h"
+#include "video/VideoFileComponent.h"
+
+std::unique_ptr<ComponentSet> ComponentSetFactory::create() {
+    auto set = std::make_unique<ComponentSet>();
+    set->AudioFile1.connect(std::make_unique<AudioFile2Component>());
+    set->AudioFile2.connect(std::make_unique<AudioFile2Component>());
+    set->LameEnc1.connectOnFirstUse([] { return std::make_unique<LameEncComponent>(); });
+    set->AudioPlayer1.connect(std::make_unique<AudioPlayerComponent>());
+    set->AudioTransform1.connect(std::make_unique<AudioTransformComponent>());
+    set->AudioInformation1.connect(std::make_unique<AudioInformationComponent>());
+    set->VideoFile1.connect(std::make_unique<VideoFileComponent>());
+    return set;
+}

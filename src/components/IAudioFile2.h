@@ -1,0 +1,67 @@
+#pragma once
+
+#include "SampleBlock.h"
+
+#include <QString>
+#include <QtGlobal>
+
+class IAudioFile2LameEnc;
+
+// The audio-file component: reads any supported source and writes any of the output formats.
+// One instance either reads or writes at a time. Opening and creating also set lastError() (0 = success).
+class IAudioFile2 {
+public:
+    virtual ~IAudioFile2() = default;
+
+    // --- reading ---------------------------------------------------------------------------------------------
+    // The program passes mode 0 and flags 1; other values are reserved. Raises ComponentError on failure.
+    virtual void openForReading(const QString& fileName, int mode, int flags) = 0;
+    // Closes whatever is open, reading or writing; always allowed, also with nothing open.
+    virtual void close() = 0;
+    // Up to valueCount interleaved values; an empty block at the end of the data.
+    [[nodiscard]] virtual SampleBlock readBlock(int valueCount) = 0;
+    // Moves the read position to a sample (per channel) and returns the position reached. The program passes mode 3.
+    virtual qint64 seek(qint64 samplePosition, int mode) = 0;
+
+    // Facts of the open file.
+    [[nodiscard]] virtual qint64 lengthInSamples() = 0; // per channel
+    [[nodiscard]] virtual int sampleRate() = 0;
+    [[nodiscard]] virtual int channelCount() = 0;
+    [[nodiscard]] virtual qint64 durationMs() = 0; // > 0 when the file is usable
+    // The description of the open file, or when none is open, of the current output format.
+    [[nodiscard]] virtual QString formatString() = 0;
+    [[nodiscard]] virtual int lastError() = 0;
+
+    // --- writing ---------------------------------------------------------------------------------------------
+    // Creates the output file in the current output format. The program passes mode 0.
+    virtual void createOutput(const QString& fileName, int mode) = 0;
+    virtual void writeBlock(const SampleBlock& block) = 0;
+    // The rate and channel count of the blocks the writer will receive next.
+    virtual void describeInput(int sampleRate, int channels) = 0;
+
+    // Output formats; each replaces the current output format.
+    virtual void setFormatFromSampleWav(const QString& fileName) = 0;
+    virtual void setPcmWav(int sampleRate, int channels, int bits) = 0;
+    virtual void setRaw(int sampleType, int sampleRate, int channels, int bits) = 0;
+    virtual void setAdpcmWav(int sampleRate, int channels) = 0;
+    virtual void setGsmWav(int sampleRate) = 0;
+    virtual void setVox(int sampleRate) = 0;
+    virtual void setDspWav() = 0;
+    virtual void setMp2(int sampleRate, int kbps, int channels) = 0;
+    virtual void setMp3(int sampleRate, int kbps, int channels) = 0;
+    virtual void useMp3EncoderSettings(const IAudioFile2LameEnc& settings) = 0;
+    // Bit rates in kbit/s, 0 when a quality is given; quality 0..1000, -1 when the bit rates rule.
+    virtual void setOggVorbis(int sampleRate, int channels, int nominal, int minimum, int maximum, int quality) = 0;
+    virtual void setWmaProfile(int profile) = 0; // counted from 1
+    virtual void setG721(int sampleRate) = 0;
+    virtual void setG723(int sampleRate, int bits) = 0;
+    virtual void setG726(int sampleRate, int bits) = 0;
+
+    // Non-zero when libvorbis accepts this managed bit-rate setting and minimum <= nominal <= maximum.
+    [[nodiscard]] virtual int testOggSetting(int sampleRate, int channels, int nominal, int minimum, int maximum) = 0;
+    [[nodiscard]] virtual int wmaProfileCount() = 0;
+
+    // The two integer settings the program writes at start-up; see the implementation for their meaning.
+    virtual void setDescriptionDetail(int value) = 0; // start-up writes -1
+    virtual void setDecoderThreads(int value) = 0;    // start-up writes 2 on the reader
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDir>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace testsupport {
+
+// A file under the shared fixtures folder.
+inline QString fixture(const QString& relativePath) {
+    return QDir(QStringLiteral(TONALITH_TESTDATA)).filePath(relativePath);
+}
+
+inline QString cliPath() {
+    return QStringLiteral(TONALITH_CLI);
+}
+
+struct ToolResult {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs an outside tool (ffprobe, ffmpeg, sox, tonalith-cli) and collects what it printed.
+inline ToolResult runTool(const QString& program, const QStringList& arguments, int timeoutMs = 120000) {
+    QProcess process;
+    process.start(program, arguments);
+    ToolResult result;
+    if (!process.waitForStarted(timeoutMs) || !process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+} // namespace testsupport

@@ -1,0 +1,11 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+// Widget tests need a QApplication; without a display they run on the offscreen platform.
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
