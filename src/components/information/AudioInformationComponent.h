@@ -1,8 +1,11 @@
 #pragma once
 
+#include "TagValues.h"
 #include "components/IAudioInformation2.h"
 
-// Tags of audio files through TagLib.
+// Tags of audio files through TagLib: MPEG files as ID3v1 or ID3v2 (by the tag version), Ogg as Vorbis comments,
+// WMA as ASF attributes, WAV as RIFF INFO. Files of formats without tags are read as having none, and storing into
+// them does nothing, so that copying tags never fails a conversion.
 class AudioInformationComponent : public IAudioInformation2 {
 public:
     void loadTags(const QString& fileName) override;
@@ -23,4 +26,9 @@ public:
     void setYear(int year) override;
     int track() override;
     void setTrack(int track) override;
+
+private:
+    TagValues values_;
+    QString formatDescription_;
+    int tagVersion_ = 2; // ID3v2 until a caller chooses, the version most players read
 };

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "TagFileKind.h"
+#include "TagValues.h"
+
+#include <QString>
+
+#include <taglib/fileref.h>
+
+// Reading and writing TagValues through TagLib, one file format at a time.
+namespace tagaccess {
+
+inline constexpr int kId3v1 = 1;
+inline constexpr int kId3v2 = 2;
+
+// Opens the file in the TagLib class for its kind. The reference is null for TagFileKind::None, when TagLib knows
+// no such format, and when the file is not valid in the format it claims.
+[[nodiscard]] TagLib::FileRef open(const QString& fileName, TagFileKind kind);
+
+// The file's values. MPEG files are read from the tag of the given version, or from the other tag when the file has
+// none of that version, so that a file tagged only in the other version never loses its values on the way.
+[[nodiscard]] TagValues read(TagLib::File& file, int tagVersion);
+
+// Writes the values into the file's tag and saves it. MPEG files get only the tag of the given version (ID3v2 as
+// version 2.3); a tag of the other version is left as it is. Returns false when TagLib could not save.
+[[nodiscard]] bool write(TagLib::File& file, const TagValues& values, int tagVersion);
+
+} // namespace tagaccess

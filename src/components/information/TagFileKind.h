@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// How the tags of a file are reached. Decided from the file's first bytes where they are unambiguous, else from its
+// extension, so a renamed file is still tagged in its real format.
+enum class TagFileKind {
+    None, // no tag format we write: headerless audio, Sun AU, video containers, unknown files
+    Mpeg, // ID3v1 or ID3v2, chosen by the tag version
+    Ogg,  // Vorbis comments
+    Asf,  // ASF attributes
+    Wav,  // RIFF INFO
+    Other // any further format the tag library knows by its extension (FLAC, AIFF, Musepack, MP4, ...)
+};
+
+[[nodiscard]] TagFileKind tagFileKind(const QString& fileName, const QByteArray& head);
