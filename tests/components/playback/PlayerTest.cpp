@@ -212,6 +212,21 @@ TEST_F(SilentPlayer, AnEndMarkWithNothingBeforeItEndsAtOnce) {
     EXPECT_EQ(timer, std::vector<qint64>{0});
 }
 
+// Without a sound server (CI) this takes the fallback to the silent clock; with one (PulseAudio on a null sink,
+// PULSE_SERVER pointing at it) the same sequence runs through the real device.
+TEST(AudioPlayer, TriesTheDeviceAndPlaysTheSameSequenceEitherWay) {
+    AudioPlayerComponent player;
+    player.setSilentOnly(false);
+    const qint64 total = kRate / 2;
+    PreviewDriver driver(player, total);
+    driver.start();
+    ASSERT_TRUE(runUntil([&] { return driver.endPlays > 0; }));
+    runFor(100);
+    EXPECT_EQ(driver.endPlays, 1);
+    EXPECT_EQ(driver.blocksPlayed, 6);
+    expectRisesTo(driver.timerSamples, total);
+}
+
 TEST(AudioPlayer, SettingsRoundTripAndRefuseNonsense) {
     AudioPlayerComponent player;
     EXPECT_EQ(player.volume(), 65535);
