@@ -13,6 +13,7 @@
 #include <taglib/vorbisproperties.h>
 #include <taglib/wavproperties.h>
 
+#include <QMap>
 #include <QStringList>
 
 namespace {
@@ -27,46 +28,21 @@ QString mpegName(const TagLib::MPEG::Properties& properties) {
 }
 
 QString wavName(const TagLib::RIFF::WAV::Properties& properties) {
-    QString codec;
-    switch (properties.format()) {
-    case 0x0001:
-        codec = QStringLiteral("PCM %1 bit").arg(properties.bitsPerSample());
-        break;
-    case 0x0002:
-        codec = QStringLiteral("Microsoft ADPCM");
-        break;
-    case 0x0003:
-        codec = QStringLiteral("IEEE float %1 bit").arg(properties.bitsPerSample());
-        break;
-    case 0x0006:
-        codec = QStringLiteral("A-law");
-        break;
-    case 0x0007:
-        codec = QStringLiteral("mu-law");
-        break;
-    case 0x0011:
-        codec = QStringLiteral("IMA ADPCM");
-        break;
-    case 0x0022:
-        codec = QStringLiteral("DSP Group TrueSpeech");
-        break;
-    case 0x0031:
-        codec = QStringLiteral("GSM 6.10");
-        break;
-    case 0x0040:
-        codec = QStringLiteral("G.721 ADPCM");
-        break;
-    case 0x0055:
-        codec = QStringLiteral("MPEG Layer III");
-        break;
-    case 0xFFFE:
-        codec = QStringLiteral("extensible %1 bit").arg(properties.bitsPerSample());
-        break;
-    default:
-        codec = QStringLiteral("format 0x%1").arg(properties.format(), 4, 16, QLatin1Char('0'));
-        break;
+    // Codec names by WAVE format tag; "%1" takes the bits per sample where they say something.
+    static const QMap<int, const char*> names{
+        {0x0001, "PCM %1 bit"},  {0x0002, "Microsoft ADPCM"}, {0x0003, "IEEE float %1 bit"},    {0x0006, "A-law"},
+        {0x0007, "mu-law"},      {0x0011, "IMA ADPCM"},       {0x0022, "DSP Group TrueSpeech"}, {0x0031, "GSM 6.10"},
+        {0x0040, "G.721 ADPCM"}, {0x0055, "MPEG Layer III"},  {0xFFFE, "extensible %1 bit"}};
+    const int format = properties.format();
+    const auto name = names.constFind(format);
+    if (name == names.constEnd()) {
+        return QStringLiteral("WAV format 0x%1").arg(format, 4, 16, QLatin1Char('0'));
     }
-    return QStringLiteral("WAV %1").arg(codec);
+    QString codec = QString::fromUtf8(*name);
+    if (codec.contains(QLatin1String("%1"))) {
+        codec = codec.arg(properties.bitsPerSample());
+    }
+    return QStringLiteral("WAV ") + codec;
 }
 
 QString codecName(const TagLib::AudioProperties& properties) {

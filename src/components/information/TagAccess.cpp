@@ -30,14 +30,13 @@ TagLib::String toTagString(const QString& text) {
 }
 
 // ID3v1 holds Latin-1 bytes; characters outside it become '?' instead of the stray bytes TagLib would cut them to.
-TagLib::String toLatin1TagString(const QString& text) {
-    QString latin1 = text;
-    for (QChar& character : latin1) {
+QString latin1Only(QString text) {
+    for (QChar& character : text) {
         if (character.unicode() > 0xFF) {
             character = QLatin1Char('?');
         }
     }
-    return toTagString(latin1);
+    return text;
 }
 
 // RIFF INFO texts declare no character set. UTF-8 is what current tools write and read there; older files with
@@ -178,14 +177,12 @@ void writeGeneric(TagLib::Tag& tag, const TagValues& values) {
     tag.setComment(toTagString(values.comments));
 }
 
-void writeId3v1(TagLib::ID3v1::Tag& tag, const TagValues& values) {
-    tag.setTitle(toLatin1TagString(values.title));
-    tag.setArtist(toLatin1TagString(values.artist));
-    tag.setAlbum(toLatin1TagString(values.album));
-    tag.setComment(toLatin1TagString(values.comments));
-    tag.setYear(static_cast<unsigned int>(values.year));
-    tag.setTrack(static_cast<unsigned int>(values.track));
-    tag.setGenreNumber(static_cast<unsigned int>(values.genreNumber));
+void writeId3v1(TagLib::ID3v1::Tag& tag, TagValues values) {
+    for (auto field : {&TagValues::title, &TagValues::artist, &TagValues::album, &TagValues::comments}) {
+        values.*field = latin1Only(values.*field);
+    }
+    writeGeneric(tag, values);
+    tag.setGenreNumber(static_cast<unsigned int>(values.genreNumber)); // our number, not TagLib's reading of the text
 }
 
 void writeId3v2(TagLib::ID3v2::Tag& tag, const TagValues& values) {

@@ -97,7 +97,9 @@ TEST(TagCopy, EveryTaggableFormatCarriesItsTagsIntoEveryOther) {
             info.loadTags(tagged);
             info.storeTags(output);
             EXPECT_EQ(tagOf(output), expected) << suffix.toStdString() << " -> " << output.toStdString();
-            EXPECT_EQ(decodedAudio(output), audio.value(destination)) << output.toStdString();
+            if (source == clean.front()) { // once per destination format is enough to show the sound is untouched
+                EXPECT_EQ(decodedAudio(output), audio.value(destination)) << output.toStdString();
+            }
         }
     }
 }
