@@ -13,8 +13,11 @@ namespace {
 // The first bytes of a readable file; raises when the file is missing or cannot be read.
 QByteArray readHead(const QString& fileName) {
     const QFileInfo info(fileName);
-    if (!info.exists() || !info.isFile()) {
+    if (!info.exists()) {
         throw ComponentError(QStringLiteral("The file \"%1\" does not exist.").arg(fileName), LastError::FileNotFound);
+    }
+    if (!info.isFile()) {
+        throw ComponentError(QStringLiteral("\"%1\" is not a file.").arg(fileName), LastError::UnknownFormat);
     }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {

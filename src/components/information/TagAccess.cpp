@@ -10,6 +10,7 @@
 #include <taglib/id3v1tag.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/infotag.h>
+#include <taglib/mpcfile.h>
 #include <taglib/mpegfile.h>
 #include <taglib/oggflacfile.h>
 #include <taglib/opusfile.h>
@@ -241,6 +242,9 @@ TagLib::FileRef open(const QString& fileName, TagFileKind kind) {
         break;
     case TagFileKind::Wav:
         file = openAs<TagLib::RIFF::WAV::File>(name);
+        break;
+    case TagFileKind::Mpc:
+        file = openAs<TagLib::MPC::File>(name);
         break;
     case TagFileKind::Other:
         file = TagLib::FileRef(name.constData());

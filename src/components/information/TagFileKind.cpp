@@ -35,6 +35,9 @@ TagFileKind tagFileKind(const QString& fileName, const QByteArray& head) {
     if (head.startsWith(asfHeaderGuid())) {
         return TagFileKind::Asf;
     }
+    if (startsWith(head, "MPCK") || startsWith(head, "MP+")) {
+        return TagFileKind::Mpc;
+    }
     if (startsWith(head, ".snd")) {
         return TagFileKind::None;
     }

@@ -11,6 +11,7 @@ enum class TagFileKind {
     Ogg,  // Vorbis comments
     Asf,  // ASF attributes
     Wav,  // RIFF INFO
+    Mpc,  // APE tag of Musepack, whose ".mp+" extension TagLib does not know
     Other // any further format the tag library knows by its extension (FLAC, AIFF, Musepack, MP4, ...)
 };
 
