@@ -1,6 +1,92 @@
 #include "CliCommands.h"
 
-int runId3Command(const QStringList&, QTextStream&, QTextStream& err) {
-    err << "not implemented yet\n";
-    return 2;
+#include "tags/ID3v1.h"
+#include "tags/ID3v2.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Tag bytes are shown as Latin-1; control bytes are written \xNN so that every value stays on its own line.
+QString shownText(const QByteArray& bytes) {
+    QString shown;
+    shown.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        if (code < 0x20) {
+            static constexpr char kHexDigits[] = "0123456789ABCDEF";
+            shown += QLatin1String("\\x");
+            shown += QLatin1Char(kHexDigits[code >> 4]);
+            shown += QLatin1Char(kHexDigits[code & 0xF]);
+        } else {
+            shown += QChar(code);
+        }
+    }
+    return shown;
+}
+
+class FieldPrinter {
+public:
+    FieldPrinter(QTextStream& out, const char* prefix) : out_(out), prefix_(prefix) {}
+
+    void number(const char* field, long long value) { out_ << prefix_ << field << '=' << value << '\n'; }
+    void flag(const char* field, bool value) { number(field, value ? 1 : 0); }
+    void text(const char* field, const QByteArray& value) {
+        out_ << prefix_ << field << '=' << shownText(value) << '\n';
+    }
+
+private:
+    QTextStream& out_;
+    const char* prefix_;
+};
+
+void printId3v1(const QString& fileName, QTextStream& out) {
+    TID3v1 tag;
+    FieldPrinter print(out, "id3v1.");
+    print.flag("Load", tag.Load(fileName));
+    print.flag("TagFound", tag.TagFound());
+    print.number("SubVersion", tag.SubVersion());
+    print.text("Title", tag.Title());
+    print.text("Artist", tag.Artist());
+    print.text("Album", tag.Album());
+    print.text("Year", tag.Year());
+    print.text("Comment", tag.Comment());
+    print.number("Track", tag.Track());
+    print.number("GenreNumber", tag.GenreNumber());
+}
+
+void printId3v2(const QString& fileName, QTextStream& out) {
+    TID3v2 tag;
+    FieldPrinter print(out, "id3v2.");
+    print.flag("Load", tag.Load(fileName));
+    print.flag("TagFound", tag.TagFound());
+    print.number("MajorVersion", tag.MajorVersion());
+    print.number("TagSize", tag.TagSize());
+    print.text("Title", tag.Title());
+    print.text("Artist", tag.Artist());
+    print.text("Album", tag.Album());
+    print.number("Track", tag.Track());
+    print.text("Year", tag.Year());
+    print.text("Genre", tag.Genre());
+    print.text("Comment", tag.Comment());
+}
+
+} // namespace
+
+int runId3Command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (arguments.isEmpty()) {
+        err << "usage: tonalith-cli id3 FILE...\n";
+        return 2;
+    }
+    int status = 0;
+    for (const QString& fileName : arguments) {
+        out << "file=" << fileName << '\n';
+        printId3v1(fileName, out);
+        printId3v2(fileName, out);
+        if (!QFileInfo(fileName).isFile()) {
+            err << "cannot read " << fileName << '\n';
+            status = 1;
+        }
+    }
+    return status;
 }
