@@ -9,13 +9,19 @@
 // Small helpers that write tag files byte by byte into a temporary folder.
 namespace tagtest {
 
-inline QByteArray bigEndian(std::uint32_t value) {
+// A value as four bytes, most significant first, each holding bitsPerByte bits.
+inline QByteArray fourBytes(std::uint32_t value, int bitsPerByte) {
     QByteArray bytes(4, '\0');
+    const std::uint32_t mask = (1u << bitsPerByte) - 1;
     for (int index = 3; index >= 0; --index) {
-        bytes[index] = static_cast<char>(value & 0xFF);
-        value >>= 8;
+        bytes[index] = static_cast<char>(value & mask);
+        value >>= bitsPerByte;
     }
     return bytes;
+}
+
+inline QByteArray bigEndian(std::uint32_t value) {
+    return fourBytes(value, 8);
 }
 
 // One ID3v2.3 frame: identifier, plain 32-bit size (taken from the data unless given), two flag bytes, data.
@@ -31,12 +37,7 @@ inline QByteArray textFrame(const QByteArray& identifier, const QByteArray& text
 
 // The four 7-bit size digits of a tag header.
 inline QByteArray syncSafe(std::uint32_t value) {
-    QByteArray bytes(4, '\0');
-    for (int index = 3; index >= 0; --index) {
-        bytes[index] = static_cast<char>(value & 0x7F);
-        value >>= 7;
-    }
-    return bytes;
+    return fourBytes(value, 7);
 }
 
 // A tag whose header declares the body's size (or declaredBodySize when given), followed by the body.
