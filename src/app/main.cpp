@@ -1,12 +1,18 @@
+#include "Application.h"
+#include "components/ComponentSet.h"
+#include "platform/ProgramFolder.h"
+#include "platform/QtShell.h"
+#include "platform/Registration.h"
+#include "ui/QtPrompts.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tonalith"));
-    QLabel window(QStringLiteral("Tonalith"));
-    window.setWindowTitle(QStringLiteral("Tonalith"));
-    window.resize(647, 523);
-    window.show();
-    return QApplication::exec();
+    ComponentSetFactory components;
+    NoRegistrationTool registration;
+    QtShell shell;
+    QtPrompts prompts;
+    return runTonalith(application, {components, registration, shell, prompts, ProgramLocations::ofExecutable()});
 }

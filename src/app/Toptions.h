@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+class Prompts;
+class QCheckBox;
+class QLineEdit;
+class QToolButton;
+class SettingsStore;
+
+// The options dialog: the default output folder and four switches. OK stores them at once; Cancel stores nothing.
+class Toptions : public QDialog {
+    Q_OBJECT
+public:
+    Toptions(SettingsStore& settings, Prompts& prompts, QWidget* parent = nullptr);
+
+public slots:
+    void FormShow();
+    void spSkinButton8Click();
+    void Button1Click();
+    void Button2Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    SettingsStore& settings_;
+    Prompts& prompts_;
+    QLineEdit* Edit_folder;
+    QToolButton* spSkinButton8;
+    QCheckBox* ch_checkitem;
+    QCheckBox* ch_isopenfolder;
+    QCheckBox* ch_copytag;
+    QCheckBox* ch_savestate;
+};

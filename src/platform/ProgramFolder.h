@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Where the program's files are: the executable's folder for what ships with it (help, pictures), and the folder
+// that holds settings.ini and the placement file. That is the program folder too, unless the program folder cannot
+// be written (an installed copy); then the user's configuration folder takes both files.
+struct ProgramLocations {
+    QString programFolder; // with a trailing separator
+    QString storageFolder; // with a trailing separator
+    QString settingsPath;
+    QString placementPath;
+
+    // The locations of the running executable.
+    [[nodiscard]] static ProgramLocations ofExecutable();
+    // The locations for an executable at this path; configFolder is used when the program folder is not writable.
+    [[nodiscard]] static ProgramLocations forExecutable(const QString& executablePath, const QString& configFolder);
+};
+
+// True when a file can be created in the folder (checked by creating one, since permission bits do not tell the
+// whole story).
+[[nodiscard]] bool isFolderWritable(const QString& folder);
+
+// The folder with exactly one trailing separator.
+[[nodiscard]] QString withTrailingSeparator(const QString& folder);
