@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -111,7 +112,10 @@ int IniFile::parseInteger(const QString& text, int fallback) {
         base = 16;
         digits.remove(0, 1);
     }
-    if (digits.isEmpty() || digits.front() == QLatin1Char('-') || digits.front() == QLatin1Char('+'))
+    const auto isDigit = [base](QChar c) {
+        return c.isDigit() || (base == 16 && QStringLiteral("abcdefABCDEF").contains(c));
+    };
+    if (digits.isEmpty() || !std::all_of(digits.cbegin(), digits.cend(), isDigit))
         return fallback;
     bool ok = false;
     const qlonglong magnitude = digits.toLongLong(&ok, base);

@@ -1,0 +1,69 @@
+#include "ShellTestFixture.h"
+#include "ui/Tabout.h"
+#include "ui_Tmain.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+using CommandsTest = ShellTest;
+
+TEST_F(CommandsTest, HelpAndSupportGoThroughTheShell) {
+    auto windows = start();
+    windows->main->form().HelpContents1->trigger();
+    windows->main->form().EmailSupport1->trigger();
+    EXPECT_EQ(shell.opened, (QStringList{locations.programFolder + QStringLiteral("Tonalith.html"),
+                                         QStringLiteral("mailto:support@tonalith.example")}));
+}
+
+TEST_F(CommandsTest, AboutBoxShowsNameVersionAndOpensTheProductPage) {
+    auto windows = start();
+    Tabout& about = *windows->about;
+    EXPECT_EQ(about.size(), QSize(343, 177));
+    QStringList texts;
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        texts.append(label->text());
+    EXPECT_TRUE(texts.contains(QStringLiteral("Tonalith  V2.23")));
+    about.open();
+    auto* ok = about.findChild<QPushButton*>(QStringLiteral("Button1"));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(ok->isDefault());
+    about.LinkClick();
+    EXPECT_EQ(shell.opened, QStringList{Tabout::ProductPage});
+    ok->click();
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST_F(CommandsTest, ExitClosesTheMainWindowAndTheOptionsPaneFollowsItsSwitches) {
+    auto windows = start();
+    Tmain& main = *windows->main;
+    Ui::Tmain& form = main.form();
+    main.show();
+    EXPECT_EQ(form.PTSplitter1->sizes().at(1), 0) << "the options pane is hidden at start";
+    form.FormatOptionsPanel1->trigger();
+    EXPECT_TRUE(form.ch_formatpanel->isChecked());
+    EXPECT_TRUE(form.FormatOptionsPanel1->isChecked());
+    EXPECT_GT(form.PTSplitter1->sizes().at(1), 0);
+    form.ch_formatpanel->click();
+    EXPECT_EQ(form.PTSplitter1->sizes().at(1), 0);
+    EXPECT_TRUE(form.FormatOptionsPanel1->isChecked()) << "the box alone leaves the menu mark";
+
+    form.Exit1->trigger();
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_TRUE(QFileInfo::exists(locations.settingsPath));
+}
+
+TEST_F(CommandsTest, OutputFolderButtonUsesTheFolderPicker) {
+    auto windows = start();
+    Ui::Tmain& form = windows->main->form();
+    form.Edit_folder->setText(QStringLiteral("/kept"));
+    form.spSkinButton8->click();
+    EXPECT_EQ(form.Edit_folder->text(), QStringLiteral("/kept")) << "cancelling changes nothing";
+    prompts.folderAnswers.push_back(QStringLiteral("/chosen"));
+    form.spSkinButton8->click();
+    EXPECT_EQ(form.Edit_folder->text(), QStringLiteral("/chosen"));
+    EXPECT_EQ(prompts.count(QStringLiteral("folder|Select an output folder")), 2);
+}
+
+} // namespace

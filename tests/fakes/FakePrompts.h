@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui/Prompts.h"
+
+#include <QStringList>
+#include <deque>
+
+// Records every box and dialog instead of showing it, and answers from scripted queues (cancel when empty).
+class FakePrompts : public Prompts {
+public:
+    // "caption|text" for messages and questions, "folder|title" and "files|title" for the dialogs.
+    QStringList shown;
+    std::deque<bool> confirmAnswers;
+    std::deque<std::optional<QString>> folderAnswers;
+    std::deque<QStringList> fileAnswers;
+
+    void message(const QString& caption, const QString& text, Icon) override {
+        shown.append(caption + QLatin1Char('|') + text);
+    }
+    bool confirm(const QString& caption, const QString& text) override {
+        shown.append(caption + QLatin1Char('|') + text);
+        return take(confirmAnswers, false);
+    }
+    std::optional<QString> pickFolder(const QString& title, const QString&) override {
+        shown.append(QStringLiteral("folder|") + title);
+        return take(folderAnswers, std::optional<QString>());
+    }
+    QStringList pickFilesToOpen(const QString& title, const QStringList&) override {
+        shown.append(QStringLiteral("files|") + title);
+        return take(fileAnswers, QStringList());
+    }
+
+    // How many recorded entries contain this text.
+    [[nodiscard]] qsizetype count(const QString& text) const {
+        return std::count_if(shown.cbegin(), shown.cend(), [&](const QString& entry) { return entry.contains(text); });
+    }
+
+private:
+    template <typename T> static T take(std::deque<T>& queue, T fallback) {
+        if (queue.empty())
+            return fallback;
+        T answer = std::move(queue.front());
+        queue.pop_front();
+        return answer;
+    }
+};
