@@ -35,10 +35,9 @@ Tabout::Tabout(IShell& shell, QWidget* parent) : QDialog(parent), shell_(shell) 
     link->setCursor(Qt::PointingHandCursor);
     connect(link, &QLabel::linkActivated, this, &Tabout::LinkClick);
 
-    auto* notice1 = new QLabel(QStringLiteral("Copyright (C) The Tonalith authors. All rights reserved."), this);
+    auto* notice1 = new QLabel(QStringLiteral("Copyright (C) The Tonalith authors."), this);
     notice1->setObjectName(QStringLiteral("lblNotice1"));
-    auto* notice2 =
-        new QLabel(QStringLiteral("Audio codecs by FFmpeg, LAME, libvorbis, libsndfile and spandsp."), this);
+    auto* notice2 = new QLabel(QStringLiteral("Codecs: FFmpeg, LAME, libvorbis, libsndfile, spandsp"), this);
     notice2->setObjectName(QStringLiteral("lblNotice2"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

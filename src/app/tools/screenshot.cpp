@@ -1,12 +1,14 @@
 // Renders the main window as it looks right after start-up into a PNG, for the documentation.
-// Usage: tonalith-screenshot <output.png> [--options-pane]
+// Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about]
 #include "app/Application.h"
+#include "app/Toptions.h"
 #include "components/ComponentSet.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Registration.h"
 #include "platform/Shell.h"
 #include "ui/Prompts.h"
 #include "ui/Skin.h"
+#include "ui/Tabout.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -34,7 +36,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tonalith"));
     Skin::standard().applyTo(application);
     const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
-    const bool optionsPane = argc > 2 && QByteArray(argv[2]) == "--options-pane";
+    const QByteArray view = argc > 2 ? QByteArray(argv[2]) : QByteArray();
 
     // Settings and placement go to a scratch folder so the picture always shows a first start.
     QTemporaryDir scratch;
@@ -47,11 +49,17 @@ int main(int argc, char* argv[]) {
     SilentPrompts prompts;
     ApplicationWindows windows({components, registration, shell, prompts, locations});
     windows.main->show();
-    if (optionsPane)
+    QWidget* shown = windows.main.get();
+    if (view == "--options-pane")
         windows.main->FormatOptionsPanel1Click();
+    if (view == "--options-dialog")
+        shown = windows.options;
+    if (view == "--about")
+        shown = windows.about;
+    shown->show();
     // The file list fills in on a worker thread; give it a moment before the picture is taken.
     QTimer::singleShot(1500, [&] {
-        const bool saved = windows.main->grab().save(output);
+        const bool saved = shown->grab().save(output);
         QApplication::exit(saved ? 0 : 1);
     });
     return QApplication::exec();
