@@ -109,13 +109,27 @@ public:
     [[nodiscard]] bool atEnd() const { return finished_ && pendingFrames() == 0; }
     [[nodiscard]] const AVCodecParameters& parameters() const { return *stream_->codecpar; }
 
-    // The length the container states, in frames; -1 when it states none.
+    // The length the container states, in frames; -1 when it states none. Plain sample data cannot be longer
+    // than the bytes from its first packet to the end of the file (a cut file keeps its original header).
     [[nodiscard]] qint64 statedLength() const {
-        if (stream_->duration != AV_NOPTS_VALUE && stream_->duration >= 0)
-            return av_rescale_q(stream_->duration, stream_->time_base, AVRational{1, rate_});
+        const qint64 fileSize = avio_size(format_->pb);
+        if (stream_->duration != AV_NOPTS_VALUE && stream_->duration >= 0) {
+            const qint64 stated = av_rescale_q(stream_->duration, stream_->time_base, AVRational{1, rate_});
+            if (hasPlainFrames() && firstPacketPosition_ >= 0 && fileSize > 0)
+                return std::min(stated, (fileSize - firstPacketPosition_) / stream_->codecpar->block_align);
+            return stated;
+        }
         if (format_->duration != AV_NOPTS_VALUE && format_->duration > 0)
             return av_rescale_q(format_->duration, AVRational{1, AV_TIME_BASE}, AVRational{1, rate_});
         return -1;
+    }
+
+    // Uncompressed frames of a fixed size, so that packets tell the exact length.
+    [[nodiscard]] bool hasPlainFrames() const {
+        const AVCodecParameters& parameters = *stream_->codecpar;
+        const int bits = av_get_exact_bits_per_sample(parameters.codec_id);
+        return bits > 0 && parameters.block_align > 0 &&
+               parameters.block_align * 8 == bits * parameters.ch_layout.nb_channels;
     }
 
     qint64 take(float* out, qint64 maxFrames) {
@@ -309,6 +323,8 @@ private:
                 av_packet_unref(packet_.get());
                 continue;
             }
+            if (firstPacketPosition_ < 0)
+                firstPacketPosition_ = packet_->pos;
             const int sent = avcodec_send_packet(codec_.get(), packet_.get());
             av_packet_unref(packet_.get());
             if (sent < 0 && sent != AVERROR(EAGAIN)) {
@@ -419,6 +435,7 @@ private:
     bool draining_ = false;
     bool finished_ = false;
     int decodeErrors_ = 0;
+    qint64 firstPacketPosition_ = -1;
 };
 
 FfmpegDecoder::FfmpegDecoder(FfmpegInput input) : input_(std::move(input)) {
@@ -519,6 +536,15 @@ qint64 FfmpegDecoder::measuredOrEstimatedLength() {
     }
     const qint64 stated = pass_->statedLength();
     const qint64 fileSize = QFileInfo(input_.fileName).size();
+    if (pass_->hasPlainFrames() && fileSize <= kDecodeToCountLimit) {
+        // Headers of plain sample files may disagree with their data; counting the packets is cheap and exact.
+        Pass counter(input_, Pass::Start::DemuxOnly);
+        const qint64 counted = counter.countPacketFrames();
+        if (counted >= 0) {
+            lengthExact_ = true;
+            return counted;
+        }
+    }
     const AVCodecParameters& parameters = pass_->parameters();
     const int rate = sampleRate();
     const bool pcmLike = av_get_exact_bits_per_sample(parameters.codec_id) > 0;
