@@ -223,8 +223,7 @@ TEST_F(ReaderTest, G72xInAuAndWavDecode) {
         if (name.endsWith(QLatin1String(".au"))) {
             const testsupport::ToolResult sox =
                 testsupport::runTool("sox", {path(name), "-t", "f32", "-e", "floating-point", "-"});
-            std::vector<float> expected(static_cast<std::size_t>(sox.out.size()) / 4);
-            std::memcpy(expected.data(), sox.out.constData(), expected.size() * 4);
+            const std::vector<float> expected = readertest::floatsOf(sox.out);
             EXPECT_GT(readertest::snrDb(expected, values), 60.0) << "differs from sox's decode";
         }
     }

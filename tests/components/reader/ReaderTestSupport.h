@@ -14,6 +14,14 @@
 
 namespace readertest {
 
+// Native float values in raw bytes.
+inline std::vector<float> floatsOf(const QByteArray& bytes) {
+    std::vector<float> values(static_cast<std::size_t>(bytes.size()) / sizeof(float));
+    if (!values.empty())
+        std::memcpy(values.data(), bytes.constData(), values.size() * sizeof(float));
+    return values;
+}
+
 // Interleaved float as FFmpeg's own command line decodes the first sound track, at the given channel count.
 inline std::vector<float> ffmpegDecode(const QString& fileName, int channels, const QStringList& inputOptions = {}) {
     QStringList arguments{QStringLiteral("-v"), QStringLiteral("error")};
@@ -23,9 +31,7 @@ inline std::vector<float> ffmpegDecode(const QString& fileName, int channels, co
                                              QStringLiteral("-ac"),  QString::number(channels),
                                              QStringLiteral("-")};
     const testsupport::ToolResult result = testsupport::runTool(QStringLiteral("ffmpeg"), arguments);
-    std::vector<float> values(static_cast<std::size_t>(result.out.size()) / sizeof(float));
-    std::memcpy(values.data(), result.out.constData(), values.size() * sizeof(float));
-    return values;
+    return floatsOf(result.out);
 }
 
 // Runs ffmpeg to make a test file; true when it succeeded.
