@@ -1,6 +1,72 @@
 #include "CliCommands.h"
 
-int runInfoCommand(const QStringList&, QTextStream&, QTextStream& err) {
-    err << "not implemented yet\n";
-    return 2;
+#include "components/ComponentError.h"
+#include "components/ComponentSet.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+
+struct SourceFacts {
+    QString format;
+    int rate = 0;
+    int channels = 0;
+    qint64 length = 0;
+    qint64 durationMs = 0;
+};
+
+// The program treats these names as videos, compared exactly as written.
+bool isVideoName(const QString& fileName) {
+    static const QStringList extensions{QStringLiteral(".avi"), QStringLiteral(".mpg"), QStringLiteral(".mpeg"),
+                                        QStringLiteral(".wmv"), QStringLiteral(".asf"), QStringLiteral(".mov"),
+                                        QStringLiteral(".qt")};
+    const QString name = QFileInfo(fileName).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot >= 0 && extensions.contains(name.mid(dot));
+}
+
+SourceFacts describeVideo(TVideoFile& video, const QString& fileName) {
+    video->open(fileName);
+    SourceFacts facts{video->formatDescription(), video->sampleRate(), video->channelCount(), video->totalLength(),
+                      video->durationMs()};
+    video->close();
+    return facts;
+}
+
+SourceFacts describeAudio(TAudioFile2& audio, const QString& fileName) {
+    audio->openForReading(fileName, 0, 1);
+    SourceFacts facts{audio->formatString(), audio->sampleRate(), audio->channelCount(), audio->lengthInSamples(),
+                      audio->durationMs()};
+    audio->close();
+    return facts;
+}
+
+} // namespace
+
+int runInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (arguments.isEmpty()) {
+        err << "usage: tonalith-cli info FILE...\n";
+        return 2;
+    }
+    const std::unique_ptr<ComponentSet> components = ComponentSetFactory().create();
+    int status = 0;
+    for (const QString& fileName : arguments) {
+        out << "file=" << fileName << '\n';
+        try {
+            const SourceFacts facts = isVideoName(fileName) ? describeVideo(components->VideoFile1, fileName)
+                                                            : describeAudio(components->AudioFile1, fileName);
+            out << "format=" << facts.format << '\n'
+                << "rate=" << facts.rate << '\n'
+                << "channels=" << facts.channels << '\n'
+                << "length=" << facts.length << '\n'
+                << "duration_ms=" << facts.durationMs << '\n';
+        } catch (const ComponentError& error) {
+            components->AudioFile1->close();
+            components->VideoFile1->close();
+            out << "error=" << error.message() << '\n';
+            status = 1;
+        }
+    }
+    return status;
 }

@@ -1,10 +1,19 @@
 #pragma once
 
 #include "components/IVideoFile.h"
+#include "components/reader/BlockAssembler.h"
 
-// The first sound track of a video file, decoded through FFmpeg.
+#include <memory>
+
+class FfmpegDecoder;
+
+// The first sound track of a video file, decoded through FFmpeg. Position and total length count samples per
+// channel; once the end has been read the total equals the position, so progress reaches exactly 100 %.
 class VideoFileComponent : public IVideoFile {
 public:
+    VideoFileComponent();
+    ~VideoFileComponent() override;
+
     void open(const QString& fileName) override;
     void close() override;
     SampleBlock readBlock(int valueCount) override;
@@ -14,4 +23,8 @@ public:
     qint64 totalLength() override;
     qint64 durationMs() override;
     QString formatDescription() override;
+
+private:
+    std::unique_ptr<FfmpegDecoder> decoder_;
+    BlockAssembler blocks_;
 };

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "SourceDecoder.h"
+
+#include <QByteArray>
+#include <memory>
+#include <utility>
+#include <vector>
+
+// How to open a file with FFmpeg.
+struct FfmpegInput {
+    QString fileName;
+    // The demuxer to use; empty lets FFmpeg recognise the container from the content.
+    QByteArray demuxer;
+    // Demuxer options, needed for headerless data (sample_rate, ch_layout, ...).
+    std::vector<std::pair<QByteArray, QByteArray>> options;
+    int decoderThreads = 0; // 0 = FFmpeg's choice
+};
+
+// The first audio stream of a file, decoded by FFmpeg and converted to interleaved float at its own rate and
+// channel count. Used for audio files and for the sound track of videos alike.
+class FfmpegDecoder : public SourceDecoder {
+public:
+    // Raises ComponentError: NoAudioStream when the file has no sound, CorruptData when nothing decodes.
+    explicit FfmpegDecoder(FfmpegInput input);
+    ~FfmpegDecoder() override;
+    FfmpegDecoder(const FfmpegDecoder&) = delete;
+    FfmpegDecoder& operator=(const FfmpegDecoder&) = delete;
+
+    [[nodiscard]] int sampleRate() const override;
+    [[nodiscard]] int channelCount() const override;
+    [[nodiscard]] qint64 lengthInFrames() const override;
+    [[nodiscard]] QString description() const override;
+    qint64 readFrames(float* out, qint64 maxFrames) override;
+    qint64 seekFrame(qint64 frame) override;
+
+    // Frames handed out so far (the read position).
+    [[nodiscard]] qint64 position() const;
+
+private:
+    class Pass;
+
+    void restart();
+    qint64 seekWithDemuxer(qint64 frame);
+    qint64 skipForward(qint64 frames);
+    [[nodiscard]] qint64 measuredOrEstimatedLength();
+
+    FfmpegInput input_;
+    std::unique_ptr<Pass> pass_;
+    qint64 length_ = 0;
+    bool lengthExact_ = false;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// One open source, decoded to interleaved float frames. A frame holds one value per channel.
+// Every decoder reports failures as ComponentError with a LastError code.
+class SourceDecoder {
+public:
+    virtual ~SourceDecoder() = default;
+
+    [[nodiscard]] virtual int sampleRate() const = 0;
+    [[nodiscard]] virtual int channelCount() const = 0;
+    // Frames per channel. An estimate for some compressed sources until the end has been read; exact afterwards.
+    [[nodiscard]] virtual qint64 lengthInFrames() const = 0;
+    [[nodiscard]] virtual QString description() const = 0;
+
+    // Writes up to maxFrames frames to out and returns how many it wrote; 0 only at the end of the data.
+    virtual qint64 readFrames(float* out, qint64 maxFrames) = 0;
+    // Moves to a frame (clamped to the data) and returns the frame reached.
+    virtual qint64 seekFrame(qint64 frame) = 0;
+};

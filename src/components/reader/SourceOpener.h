@@ -1,0 +1,15 @@
+#pragma once
+
+#include "SourceDecoder.h"
+
+#include <memory>
+
+// Raises ComponentError (FileNotFound, AccessDenied, UnknownFormat for a folder) unless the name is a readable file.
+void checkReadableFile(const QString& fileName);
+
+// Chooses the decoder of a source. The content decides wherever the file has a header; only files without one
+// are taken by their extension (.raw, .vox, .g721, .g723, .g726), with the format recorded on the file by our
+// own writer, else the usual defaults. Headerless files are never left to FFmpeg's guessing, which mistakes
+// them for other formats.
+// Raises ComponentError with a LastError code when the file cannot be opened.
+std::unique_ptr<SourceDecoder> openSourceDecoder(const QString& fileName, int decoderThreads);
