@@ -6,8 +6,15 @@
 #include "playback/AudioPlayerComponent.h"
 #include "transform/AudioTransformComponent.h"
 #include "video/VideoFileComponent.h"
+#include "writer/EncoderAvailability.h"
+
+#include "ComponentError.h"
 
 std::unique_ptr<ComponentSet> ComponentSetFactory::create() {
+    // Every output format must be writable, or a batch would fail half-way through; refuse at start-up instead.
+    if (const QStringList missing = missingEncoders(); !missing.isEmpty())
+        throw ComponentError(QStringLiteral("These encoders are missing from the installed libraries: %1")
+                                 .arg(missing.join(QStringLiteral("; "))));
     auto set = std::make_unique<ComponentSet>();
     set->AudioFile1.connect(std::make_unique<AudioFile2Component>());
     set->AudioFile2.connect(std::make_unique<AudioFile2Component>());

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "OutputFormat.h"
+
+#include <QString>
+#include <span>
+
+// The legal values of each codec and how a request is moved to the nearest legal one. Pure functions, so the
+// format operations stay small and the rules can be checked without writing files.
+namespace formatrules {
+
+[[nodiscard]] int nearestOf(int value, std::span<const int> legal);
+[[nodiscard]] int clampChannels(int channels, int most);
+[[nodiscard]] int clampPcmRate(int sampleRate);
+
+[[nodiscard]] OutputFormat pcmWav(int sampleRate, int channels, int bits);
+[[nodiscard]] OutputFormat raw(int sampleRate, int channels);
+[[nodiscard]] OutputFormat adpcmWav(int sampleRate, int channels);
+[[nodiscard]] OutputFormat gsmWav(int sampleRate);
+[[nodiscard]] OutputFormat vox(int sampleRate);
+[[nodiscard]] OutputFormat dspWav();
+[[nodiscard]] OutputFormat mp2(int sampleRate, int kbps, int channels);
+[[nodiscard]] OutputFormat g721(int sampleRate);
+[[nodiscard]] OutputFormat g723(int sampleRate, int bits);
+[[nodiscard]] OutputFormat g726(int sampleRate, int bits);
+
+// The WMA profiles, ordered by quality; the last is 128 kbit/s, 44.1 kHz, stereo.
+struct WmaProfile {
+    int kbps;
+    int sampleRate;
+    int channels;
+};
+[[nodiscard]] std::span<const WmaProfile> wmaProfiles();
+// Profile numbers count from 1; a number outside the list takes the nearest end.
+[[nodiscard]] OutputFormat wma(int profile);
+// "128 kbps, 44 kHz, stereo CBR"
+[[nodiscard]] QString wmaProfileDescription(const WmaProfile& profile);
+
+} // namespace formatrules

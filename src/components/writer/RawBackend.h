@@ -1,0 +1,6 @@
+#pragma once
+
+#include "WriterBackend.h"
+
+// Headerless signed 16-bit little-endian PCM (.raw), its rate and channels recorded in file attributes.
+[[nodiscard]] std::unique_ptr<WriterBackend> openRawBackend(const OutputFormat& format, const QString& fileName);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <cmath>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace samplequant {
+
+// A clipped float sample as a signed integer of `bits` bits (rounded to nearest), so that 16-bit material read
+// as s / 32768 comes back bit for bit.
+inline std::int32_t toInteger(float sample, int bits) {
+    const double scale = static_cast<double>(std::int64_t{1} << (bits - 1));
+    const double scaled = std::nearbyint(static_cast<double>(sample) * scale);
+    if (scaled >= scale)
+        return static_cast<std::int32_t>(scale - 1);
+    if (scaled < -scale)
+        return static_cast<std::int32_t>(-scale);
+    return static_cast<std::int32_t>(scaled);
+}
+
+inline void toInt16(std::span<const float> samples, std::vector<std::int16_t>& out) {
+    out.resize(samples.size());
+    for (std::size_t index = 0; index < samples.size(); ++index)
+        out[index] = static_cast<std::int16_t>(toInteger(samples[index], 16));
+}
+
+// Left-aligned 32-bit integers holding `bits` significant bits: libsndfile narrows them by shifting.
+inline void toLeftAligned(std::span<const float> samples, int bits, std::vector<std::int32_t>& out) {
+    out.resize(samples.size());
+    const int shift = 32 - bits;
+    for (std::size_t index = 0; index < samples.size(); ++index)
+        out[index] = static_cast<std::int32_t>(static_cast<std::uint32_t>(toInteger(samples[index], bits)) << shift);
+}
+
+} // namespace samplequant

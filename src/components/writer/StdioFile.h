@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <cstdio>
+#include <memory>
+#include <span>
+
+// A binary output file through stdio's buffering, raising ComponentError on any failure.
+class StdioFile {
+public:
+    explicit StdioFile(const QString& fileName);
+
+    void write(std::span<const unsigned char> bytes);
+    void writeAt(long offset, std::span<const unsigned char> bytes); // then returns to the end
+    [[nodiscard]] long position();
+    void close();
+    [[nodiscard]] std::FILE* handle() { return file_.get(); }
+    [[nodiscard]] const QString& name() const { return fileName_; }
+
+private:
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    QString fileName_;
+    std::unique_ptr<std::FILE, Closer> file_;
+};
