@@ -30,9 +30,6 @@ struct FrameDeleter {
 struct PacketDeleter {
     void operator()(AVPacket* packet) const { av_packet_free(&packet); }
 };
-struct DictionaryDeleter {
-    void operator()(AVDictionary* dictionary) const { av_dict_free(&dictionary); }
-};
 struct FormatContextDeleter {
     void operator()(AVFormatContext* context) const {
         if (context->pb)
@@ -48,12 +45,13 @@ struct FfmpegRecipe {
     int bitRate;       // bit/s
     int codeSize;      // bits per G.726 code, 0 when not G.726
     bool leadingFrame; // one frame of silence first: FFmpeg's WMA round trip loses the first frame
+    int leastFrames;   // a bare stream needs a few frames before readers recognise it: silence makes them up
 };
 
 class FfmpegBackend final : public WriterBackend {
 public:
     FfmpegBackend(const OutputFormat& format, const QString& fileName, const FfmpegRecipe& recipe)
-        : fileName_(fileName), channels_(format.channels) {
+        : fileName_(fileName), channels_(format.channels), leastFrames_(recipe.leastFrames) {
         const AVCodec* codec = nullptr;
         for (const char* name : recipe.encoders)
             if (!codec)
@@ -87,13 +85,12 @@ public:
 
         if (const int result = avio_open(&container_->pb, path.constData(), AVIO_FLAG_WRITE); result < 0)
             outputerror::cannotCreate(fileName, ffmpegError(result));
+        // avformat_write_header replaces the dictionary by the options it did not use.
         AVDictionary* options = nullptr;
         if (std::string_view(recipe.muxer) == "asf")
             av_dict_set_int(&options, "packet_size", asfPacketSizeFor(codec_->block_align), 0);
-        const std::unique_ptr<AVDictionary, DictionaryDeleter> muxerOptions(options);
-        AVDictionary* remaining = muxerOptions.get();
-        const int written = avformat_write_header(container_.get(), &remaining);
-        av_dict_free(&remaining);
+        const int written = avformat_write_header(container_.get(), &options);
+        av_dict_free(&options);
         check(written, "container header");
 
         frameSize_ = codec_->frame_size > 0 ? codec_->frame_size : 1024;
@@ -123,6 +120,8 @@ public:
     }
 
     void finish() override {
+        if (nextPts_ == 0 && pending_.empty() && leastFrames_ > 0)
+            write(std::vector<float>(static_cast<std::size_t>(leastFrames_ * frameSize_ * channels_), 0.0f));
         // Encoders that take only whole frames get the tail padded with silence.
         if (!pending_.empty()) {
             if (!smallLastFrame_)
@@ -206,6 +205,7 @@ private:
 
     QString fileName_;
     int channels_;
+    int leastFrames_;
     std::unique_ptr<AVCodecContext, CodecContextDeleter> codec_;
     std::unique_ptr<AVFormatContext, FormatContextDeleter> container_;
     AVStream* stream_ = nullptr; // owned by container_
@@ -229,15 +229,15 @@ int asfPacketSizeFor(int blockAlign) {
 
 std::unique_ptr<WriterBackend> openMp2Backend(const OutputFormat& format, const QString& fileName) {
     return std::make_unique<FfmpegBackend>(format, fileName,
-                                           FfmpegRecipe{{"libtwolame", "mp2"}, "mp2", format.kbps * 1000, 0, false});
+                                           FfmpegRecipe{{"libtwolame", "mp2"}, "mp2", format.kbps * 1000, 0, false, 2});
 }
 
 std::unique_ptr<WriterBackend> openWmaBackend(const OutputFormat& format, const QString& fileName) {
     return std::make_unique<FfmpegBackend>(format, fileName,
-                                           FfmpegRecipe{{"wmav2"}, "asf", format.kbps * 1000, 0, true});
+                                           FfmpegRecipe{{"wmav2"}, "asf", format.kbps * 1000, 0, true, 0});
 }
 
 std::unique_ptr<WriterBackend> openG726WavBackend(const OutputFormat& format, const QString& fileName) {
     return std::make_unique<FfmpegBackend>(
-        format, fileName, FfmpegRecipe{{"g726"}, "wav", format.sampleRate * format.bits, format.bits, false});
+        format, fileName, FfmpegRecipe{{"g726"}, "wav", format.sampleRate * format.bits, format.bits, false, 0});
 }

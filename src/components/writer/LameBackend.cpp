@@ -87,9 +87,16 @@ public:
                            : lame_encode_buffer_ieee_float(encoder_.get(), samples.data(), samples.data(), frames,
                                                            output_.data(), static_cast<int>(output_.size()));
         store(bytes);
+        wroteSamples_ = wroteSamples_ || frames > 0;
     }
 
     void finish() override {
+        // A stream without a single audio frame is no MP3 that readers accept; one silent sample makes one,
+        // and the LAME tag tells gapless decoders that it holds just that sample.
+        if (!wroteSamples_) {
+            const std::array<float, 2> silence{};
+            write(std::span(silence.data(), static_cast<std::size_t>(channels_)));
+        }
         output_.resize(7200);
         store(lame_encode_flush(encoder_.get(), output_.data(), static_cast<int>(output_.size())));
         // The first frame was written as a placeholder; now that the stream is complete it gets the real
@@ -113,6 +120,7 @@ private:
     StdioFile file_;
     LamePtr encoder_;
     int channels_;
+    bool wroteSamples_ = false;
     std::vector<unsigned char> output_;
 };
 
