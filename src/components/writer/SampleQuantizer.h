@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <span>
@@ -11,13 +12,10 @@ namespace samplequant {
 // A clipped float sample as a signed integer of `bits` bits (rounded to nearest), so that 16-bit material read
 // as s / 32768 comes back bit for bit.
 inline std::int32_t toInteger(float sample, int bits) {
-    const double scale = static_cast<double>(std::int64_t{1} << (bits - 1));
-    const double scaled = std::nearbyint(static_cast<double>(sample) * scale);
-    if (scaled >= scale)
-        return static_cast<std::int32_t>(scale - 1);
-    if (scaled < -scale)
-        return static_cast<std::int32_t>(-scale);
-    return static_cast<std::int32_t>(scaled);
+    // Scaling by a power of two is exact in float, so rounding in float loses nothing.
+    const float scale = static_cast<float>(std::int64_t{1} << (bits - 1));
+    const float scaled = std::clamp(sample * scale, -scale, scale - 1.0f);
+    return static_cast<std::int32_t>(std::lrintf(scaled));
 }
 
 inline void toInt16(std::span<const float> samples, std::vector<std::int16_t>& out) {

@@ -4,8 +4,9 @@
 #include "OutputFileError.h"
 #include "StdioFile.h"
 
+#include <QHash>
+
 #include <algorithm>
-#include <ctime>
 #include <vorbis/vorbisenc.h>
 
 namespace {
@@ -89,8 +90,9 @@ private:
 
 class VorbisBackend final : public WriterBackend {
 public:
+    // The stream serial comes from the name, so encoding the same input twice gives the same bytes.
     VorbisBackend(const OutputFormat& format, const QString& fileName)
-        : file_(fileName), stream_(static_cast<int>(std::time(nullptr))), channels_(format.channels) {
+        : file_(fileName), stream_(static_cast<int>(qHash(fileName))), channels_(format.channels) {
         if (const int result = setUp(info_.get(), format); result != 0)
             outputerror::encoderFailure(QStringLiteral("Ogg Vorbis"),
                                         QStringLiteral("setting refused (%1)").arg(result));
