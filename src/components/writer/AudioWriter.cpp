@@ -41,10 +41,10 @@ int creationErrorCode(int error) {
     }
 }
 
-// Makes (or empties) the file, so a folder that cannot take it is reported before any encoder is set up.
-void makeEmptyFile(const QString& fileName) {
-    const int descriptor =
-        ::open(QFile::encodeName(fileName).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+// Makes sure the file can be written, so a folder that cannot take it is reported with its reason before any
+// encoder is set up. An existing file is left as it is until its backend replaces it.
+void checkWritable(const QString& fileName) {
+    const int descriptor = ::open(QFile::encodeName(fileName).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (descriptor < 0) {
         const int error = errno;
         throw ComponentError(
@@ -129,7 +129,7 @@ AudioWriter::~AudioWriter() {
 void AudioWriter::create(const QString& fileName) {
     close();
     const bool existed = QFile::exists(fileName);
-    makeEmptyFile(fileName);
+    checkWritable(fileName);
     try {
         impl_->backend = openWriterBackend(impl_->format, fileName);
     } catch (const ComponentError&) {
