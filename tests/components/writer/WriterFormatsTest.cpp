@@ -64,6 +64,11 @@ TEST_P(WriterFormats, ToneReadsBackWithItsRateChannelsLengthAndQuality) {
     for (int channelIndex = 0; channelIndex < format.channels; ++channelIndex)
         EXPECT_GE(sineFitSnr(channel(decoded, format.channels, channelIndex), format.sampleRate), format.minimumSnr)
             << "channel " << channelIndex;
+    const ReadBack ours = readWithOurReader(path);
+    EXPECT_EQ(ours.sampleRate, format.sampleRate);
+    EXPECT_EQ(ours.channels, format.channels);
+    if (ours.channels == format.channels)
+        EXPECT_GE(sineFitSnr(channel(ours.samples, ours.channels, 0), format.sampleRate), format.minimumSnr - 3.0);
     if (format.soxReads) {
         const std::vector<float> bySox = decodeWithSox(path, format.soxOptions);
         EXPECT_GE(sineFitSnr(channel(bySox, format.channels, 0), format.sampleRate), format.minimumSnr - 3.0);
@@ -131,12 +136,23 @@ TEST_F(WriterFiles, PcmAndRawKeepSixteenBitSamplesExactly) {
         writeFile(writer, path, input, 44100, 2);
         EXPECT_EQ(probe(path).codec, bits == 16 ? QStringLiteral("pcm_s16le") : QStringLiteral("pcm_s24le"));
         check(path, {});
+        const ReadBack ours = readWithOurReader(path);
+        EXPECT_EQ(ours.samples, input) << path.toStdString();
     }
     writer.setRaw(3, 44100, 2, 16);
     const QString raw = folder.filePath(QStringLiteral("t.raw"));
     writeFile(writer, raw, input, 44100, 2);
     EXPECT_EQ(QFileInfo(raw).size(), static_cast<qint64>(input.size() * 2));
     check(raw, {"-f", "s16le", "-ar", "44100", "-ac", "2"});
+    writer.setRaw(3, 22050, 1, 16); // our reader finds the parameters in the file's attributes
+    const QString mono = folder.filePath(QStringLiteral("m.raw"));
+    writeFile(writer, mono, tone(22050, 1, 1.0), 22050, 1);
+    if (readHeaderlessInfo(mono)) {
+        const ReadBack ours = readWithOurReader(mono);
+        EXPECT_EQ(ours.sampleRate, 22050);
+        EXPECT_EQ(ours.channels, 1);
+        EXPECT_EQ(ours.samples, tone(22050, 1, 1.0));
+    }
 }
 
 TEST_F(WriterFiles, SamplesBeyondFullScaleAreClippedNotWrapped) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "components/AudioFile2Component.h"
 #include "components/SampleBlock.h"
 #include "components/writer/AudioWriter.h"
 #include "support/TestSupport.h"
@@ -98,6 +99,24 @@ inline std::vector<float> decodeWithSox(const QString& fileName, const QStringLi
                                                              QStringLiteral("-b"), QStringLiteral("32"),
                                                              QStringLiteral("-L"), QStringLiteral("-")});
     return floatsOf(result.out);
+}
+
+struct ReadBack {
+    int sampleRate = 0;
+    int channels = 0;
+    std::vector<float> samples;
+};
+
+// The file as our own reader opens it, read to the end in one-second blocks.
+inline ReadBack readWithOurReader(const QString& fileName) {
+    AudioFile2Component reader;
+    reader.openForReading(fileName, 0, 1);
+    ReadBack result{reader.sampleRate(), reader.channelCount(), {}};
+    for (SampleBlock block = reader.readBlock(result.sampleRate * result.channels); !block.empty();
+         block = reader.readBlock(result.sampleRate * result.channels))
+        result.samples.insert(result.samples.end(), block.values().begin(), block.values().end());
+    reader.close();
+    return result;
 }
 
 inline std::vector<float> channel(const std::vector<float>& interleaved, int channels, int which) {
