@@ -143,8 +143,11 @@ void applyMp3Settings(const Mp3SettingValues& values, lame_global_struct* encode
     lame_set_quality(encoder, valueOf(values, Mp3Setting::Quality));
     lame_set_bWriteVbrTag(encoder, valueOf(values, Mp3Setting::VbrHeader) != 0 ? 1 : 0);
     lame_set_disable_reservoir(encoder, valueOf(values, Mp3Setting::BitReservoir) != 0 ? 0 : 1);
-    lame_set_allow_diff_short(encoder, valueOf(values, Mp3Setting::DifferentBlockTypes) != 0 ? 1 : 0);
-    lame_set_no_short_blocks(encoder, valueOf(values, Mp3Setting::ShortBlocks) != 0 ? 0 : 1);
+    // LAME keeps both block settings in one field: without short blocks there are no block types to differ.
+    const bool shortBlocks = valueOf(values, Mp3Setting::ShortBlocks) != 0;
+    lame_set_no_short_blocks(encoder, shortBlocks ? 0 : 1);
+    if (shortBlocks)
+        lame_set_allow_diff_short(encoder, valueOf(values, Mp3Setting::DifferentBlockTypes) != 0 ? 1 : 0);
     const int deEmphasis = valueOf(values, Mp3Setting::DeEmphasis);
     lame_set_emphasis(encoder, deEmphasis >= 0 && deEmphasis < 3 ? kEmphasisCodes[deEmphasis] : 0);
     // LAME's default (2) already keeps every frame legal; 1 also refuses the few liberties ISO leaves open.

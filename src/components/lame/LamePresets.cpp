@@ -9,11 +9,12 @@
 namespace {
 
 constexpr int kReferenceRate = 44100;
-constexpr int kKeepRate = 0;
+constexpr int kKeepRate = kReferenceRate;
 constexpr int kNoFilter = 0;
 
-// The classic named presets of the LAME front end: a fixed output rate for the speech and broadcast presets,
-// band limits, the channel mode and a constant bit rate.
+// The classic named presets of the LAME front end: a lower output rate for the speech and broadcast presets, CD
+// rate for the others (LAME would otherwise lower it to suit the low-pass), band limits, the channel mode and a
+// constant bit rate.
 struct ClassicPreset {
     const char* name;
     int outputRate;
@@ -67,10 +68,7 @@ Mp3SettingValues classicPreset(const ClassicPreset& preset) {
 }
 
 Mp3SettingValues lamePreset(int id) {
-    return describeLameConfiguration([id](lame_global_flags* encoder) {
-        if (lame_set_preset(encoder, id) != id)
-            throw ComponentError(QStringLiteral("LAME does not know the preset %1.").arg(id));
-    });
+    return describeLameConfiguration([id](lame_global_flags* encoder) { lame_set_preset(encoder, id); });
 }
 
 Mp3SettingValues constantBitratePreset(int kbps) {
