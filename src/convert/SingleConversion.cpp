@@ -156,7 +156,8 @@ ConversionResult SingleConversion::convertVideo(const QString& sourceName, const
             if (settings.volumePercent)
                 block = changeVolume(std::move(block), channels, static_cast<float>(*settings.volumePercent));
             writer->writeBlock(block);
-            observer_.progressChanged(percentDone(video->readPosition(), video->totalLength()));
+            const qint64 position = video->readPosition();
+            observer_.progressChanged(percentDone(position, video->totalLength()));
             if (!observer_.mayContinue()) {
                 video->close();
                 writer->close();

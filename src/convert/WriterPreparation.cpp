@@ -68,8 +68,11 @@ void WriterPreparation::describeSourceToWmaWriter(const QString& sourceName) {
     auto& reader = components_.AudioFile1;
     reader->openForReading(sourceName, 0, 1);
     const int error = reader->lastError();
-    if (error == LastError::Success)
-        components_.AudioFile2->describeInput(reader->sampleRate(), reader->channelCount());
+    if (error == LastError::Success) {
+        const int sampleRate = reader->sampleRate();
+        const int channels = reader->channelCount();
+        components_.AudioFile2->describeInput(sampleRate, channels);
+    }
     reader->close();
     if (error != LastError::Success)
         throw ComponentError(QStringLiteral("The source cannot be opened (error %1).").arg(error), error);
