@@ -199,12 +199,12 @@ Mp3SettingValues readMp3Settings(const lame_global_struct* encoder) {
     return values;
 }
 
-void LameCloser::operator()(lame_global_struct* encoder) const {
+void LameEncoderCloser::operator()(lame_global_struct* encoder) const {
     lame_close(encoder);
 }
 
-LameHandle makeLameEncoder() {
-    LameHandle encoder(lame_init());
+LameEncoderHandle makeLameEncoder() {
+    LameEncoderHandle encoder(lame_init());
     if (!encoder)
         throw ComponentError(QStringLiteral("The MP3 encoder could not be started."), LastError::EncoderFailure);
     // LAME's reports go to the console by default; ours go through errors and results instead.

@@ -28,9 +28,9 @@ void applyMp3Settings(const Mp3SettingValues& values, lame_global_struct* encode
 // derives itself (low-pass, output rate, quality) are the ones it will really use.
 [[nodiscard]] Mp3SettingValues readMp3Settings(const lame_global_struct* encoder);
 
-struct LameCloser {
+struct LameEncoderCloser {
     void operator()(lame_global_struct* encoder) const;
 };
-using LameHandle = std::unique_ptr<lame_global_struct, LameCloser>;
+using LameEncoderHandle = std::unique_ptr<lame_global_struct, LameEncoderCloser>;
 // A fresh encoder that prints nothing to the console; raises ComponentError when LAME cannot make one.
-[[nodiscard]] LameHandle makeLameEncoder();
+[[nodiscard]] LameEncoderHandle makeLameEncoder();

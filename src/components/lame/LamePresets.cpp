@@ -89,7 +89,7 @@ std::optional<int> bitrateWord(const QString& word) {
 } // namespace
 
 Mp3SettingValues describeLameConfiguration(const std::function<void(lame_global_struct*)>& configure) {
-    LameHandle encoder = makeLameEncoder();
+    LameEncoderHandle encoder = makeLameEncoder();
     lame_set_in_samplerate(encoder.get(), kReferenceRate);
     lame_set_num_channels(encoder.get(), 2);
     configure(encoder.get());

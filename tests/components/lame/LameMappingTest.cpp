@@ -9,8 +9,8 @@ namespace {
 constexpr int kOn = -1;
 
 // An encoder for CD audio with the values applied, initialised as the writer does it.
-LameHandle initialisedEncoder(const Mp3SettingValues& values) {
-    LameHandle encoder = makeLameEncoder();
+LameEncoderHandle initialisedEncoder(const Mp3SettingValues& values) {
+    LameEncoderHandle encoder = makeLameEncoder();
     lame_set_in_samplerate(encoder.get(), 44100);
     lame_set_num_channels(encoder.get(), 2);
     applyMp3Settings(values, encoder.get());
@@ -28,7 +28,7 @@ Mp3SettingValues customValues() {
 
 TEST(LameMapping, EverySettingReachesTheEncoder) {
     const Mp3SettingValues values = customValues();
-    const LameHandle encoder = initialisedEncoder(values);
+    const LameEncoderHandle encoder = initialisedEncoder(values);
     const lame_global_flags* lame = encoder.get();
     EXPECT_EQ(lame_get_VBR(lame), vbr_rh);
     EXPECT_EQ(lame_get_VBR_q(lame), 5);
@@ -69,7 +69,7 @@ TEST(LameMapping, VbrModesMapOntoLamesModes) {
         valueOf(values, Mp3Setting::VbrMode) = mode.mode;
         valueOf(values, Mp3Setting::AbrBitrate) = 192;
         valueOf(values, Mp3Setting::Bitrate) = 112;
-        const LameHandle encoder = initialisedEncoder(values);
+        const LameEncoderHandle encoder = initialisedEncoder(values);
         EXPECT_EQ(lame_get_VBR(encoder.get()), mode.lame);
         if (mode.lame == vbr_off)
             EXPECT_EQ(lame_get_brate(encoder.get()), 112);
@@ -93,7 +93,7 @@ TEST(LameMapping, ChannelSettingsAndDeEmphasis) {
         Mp3SettingValues values = snapshotMp3Settings(LameEncComponent());
         valueOf(values, Mp3Setting::Channels) = channels.channels;
         valueOf(values, Mp3Setting::ChannelMode) = channels.channelMode;
-        const LameHandle encoder = initialisedEncoder(values);
+        const LameEncoderHandle encoder = initialisedEncoder(values);
         EXPECT_EQ(lame_get_mode(encoder.get()), channels.lame);
         EXPECT_EQ(lame_get_force_ms(encoder.get()), channels.forcedMs);
     }
@@ -119,7 +119,7 @@ TEST(LameMapping, FiltersSwitchedOffLeaveTheChoiceToLame) {
     valueOf(values, Mp3Setting::HighpassFrequency) = -1;
     valueOf(values, Mp3Setting::LowpassWidth) = 760;
     valueOf(values, Mp3Setting::Bitrate) = 320;
-    const LameHandle encoder = initialisedEncoder(values);
+    const LameEncoderHandle encoder = initialisedEncoder(values);
     // LAME's own low-pass for 320 kbit/s, not a disabled filter and not the one of 128 kbit/s.
     EXPECT_GT(lame_get_lowpassfreq(encoder.get()), 17000);
     EXPECT_EQ(lame_get_highpassfreq(encoder.get()), 0);
@@ -141,7 +141,7 @@ TEST(LameMapping, EveryAcceptedCombinationInitialises) {
                     encoder.setSetting(Mp3Setting::LowpassFrequency, 48000);
                     encoder.setSetting(Mp3Setting::HighpassFrequency, kbps * 100);
                     for (const int inputChannels : {1, 2}) {
-                        const LameHandle lame = makeLameEncoder();
+                        const LameEncoderHandle lame = makeLameEncoder();
                         lame_set_in_samplerate(lame.get(), 44100);
                         lame_set_num_channels(lame.get(), inputChannels);
                         applyMp3Settings(snapshotMp3Settings(encoder), lame.get());
@@ -163,7 +163,7 @@ TEST(LameMapping, PresetsSurviveTheTripThroughTheWriter) {
         else
             encoder.applyAlternativePreset(preset - 11);
         const Mp3SettingValues values = snapshotMp3Settings(encoder);
-        const LameHandle lame = initialisedEncoder(values);
+        const LameEncoderHandle lame = initialisedEncoder(values);
         EXPECT_EQ(lame_get_out_samplerate(lame.get()), valueOf(values, Mp3Setting::OutputSampleRate));
         EXPECT_EQ(readMp3Settings(lame.get())[static_cast<std::size_t>(Mp3Setting::VbrMode)],
                   valueOf(values, Mp3Setting::VbrMode));
