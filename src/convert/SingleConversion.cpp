@@ -100,9 +100,7 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
             tags->loadTags(sourceName);
         const int sampleRate = reader->sampleRate();
         const int channels = reader->channelCount();
-        writer->describeInput(sampleRate, channels);
-        const int blockSize = oneSecondOf(sampleRate, channels);
-        prepareVolumeChange(sampleRate, settings);
+        const int blockSize = describeToWriter(sampleRate, channels, settings);
         const qint64 length = reader->lengthInSamples();
 
         qint64 done = 0;
@@ -111,9 +109,7 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
             if (block.empty())
                 break;
             const auto valuesRead = static_cast<qint64>(block.size());
-            if (settings.volumePercent)
-                block = changeVolume(std::move(block), channels, static_cast<float>(*settings.volumePercent));
-            writer->writeBlock(block);
+            write(std::move(block), channels, settings);
             done = std::min(done + valuesRead / channels, std::max<qint64>(length, 0));
             observer_.progressChanged(percentDone(done, length));
             if (!observer_.mayContinue()) {
@@ -146,16 +142,12 @@ ConversionResult SingleConversion::convertVideo(const QString& sourceName, const
         video->open(sourceName);
         const int sampleRate = video->sampleRate();
         const int channels = video->channelCount();
-        writer->describeInput(sampleRate, channels);
-        const int blockSize = oneSecondOf(sampleRate, channels);
-        prepareVolumeChange(sampleRate, settings);
+        const int blockSize = describeToWriter(sampleRate, channels, settings);
         for (;;) {
             SampleBlock block = video->readBlock(blockSize);
             if (block.empty())
                 break;
-            if (settings.volumePercent)
-                block = changeVolume(std::move(block), channels, static_cast<float>(*settings.volumePercent));
-            writer->writeBlock(block);
+            write(std::move(block), channels, settings);
             const qint64 position = video->readPosition();
             observer_.progressChanged(percentDone(position, video->totalLength()));
             if (!observer_.mayContinue()) {
@@ -176,12 +168,22 @@ ConversionResult SingleConversion::convertVideo(const QString& sourceName, const
     }
 }
 
-// Every changed block leaves the transform as stereo, so the writer is told to expect two channels.
-void SingleConversion::prepareVolumeChange(int sampleRate, const ConversionSettings& settings) {
-    if (!settings.volumePercent)
-        return;
-    components_.AudioTransform1->setSampleRate(sampleRate);
-    components_.AudioFile2->describeInput(sampleRate, 2);
+// Tells the writer what it will receive and returns the size of a one-second block. Every changed block leaves the
+// transform as stereo, so with a volume change the writer is told to expect two channels.
+int SingleConversion::describeToWriter(int sampleRate, int channels, const ConversionSettings& settings) {
+    components_.AudioFile2->describeInput(sampleRate, channels);
+    const int blockSize = oneSecondOf(sampleRate, channels);
+    if (settings.volumePercent) {
+        components_.AudioTransform1->setSampleRate(sampleRate);
+        components_.AudioFile2->describeInput(sampleRate, 2);
+    }
+    return blockSize;
+}
+
+void SingleConversion::write(SampleBlock block, int channels, const ConversionSettings& settings) {
+    if (settings.volumePercent)
+        block = changeVolume(std::move(block), channels, static_cast<float>(*settings.volumePercent));
+    components_.AudioFile2->writeBlock(block);
 }
 
 SampleBlock SingleConversion::changeVolume(SampleBlock block, int channels, float percent) {

@@ -49,7 +49,8 @@ private:
                                   const ConversionSettings& settings);
     ConversionResult convertVideo(const QString& sourceName, const QString& destination,
                                   const ConversionSettings& settings);
-    void prepareVolumeChange(int sampleRate, const ConversionSettings& settings);
+    int describeToWriter(int sampleRate, int channels, const ConversionSettings& settings);
+    void write(SampleBlock block, int channels, const ConversionSettings& settings);
     [[nodiscard]] SampleBlock changeVolume(SampleBlock block, int channels, float percent);
 
     ComponentSet& components_;

@@ -11,6 +11,14 @@ namespace {
 const QString kSource = QStringLiteral("/no/such/folder/in/song.wav");
 const QString kVideo = QStringLiteral("/no/such/folder/in/clip.avi");
 const QString kDestination = QStringLiteral("/no/such/folder/out/song.mp3");
+// Create the output, announce the conversion, open the audio source.
+const QStringList kAudioOpening{
+    "AudioFile2.createOutput(/no/such/folder/out/song.mp3,0)",
+    "AudioFile2.lastError()",
+    "Observer.started(/no/such/folder/in/song.wav,/no/such/folder/out/song.mp3)",
+    "AudioFile1.openForReading(/no/such/folder/in/song.wav,0,1)",
+    "AudioFile1.lastError()",
+};
 
 class SingleConversionTest : public ::testing::Test {
 protected:
@@ -37,28 +45,23 @@ TEST_F(SingleConversionTest, AudioSourceStreamsOneSecondBlocksAndCarriesTheTags)
     EXPECT_EQ(result.outcome, ConversionOutcome::Completed);
     EXPECT_EQ(result.destination, kDestination);
     // The second block takes the count past the source's length: it stops at the length, at 100 %.
-    const QStringList expected{
-        "AudioFile2.createOutput(/no/such/folder/out/song.mp3,0)",
-        "AudioFile2.lastError()",
-        "Observer.started(/no/such/folder/in/song.wav,/no/such/folder/out/song.mp3)",
-        "AudioFile1.openForReading(/no/such/folder/in/song.wav,0,1)",
-        "AudioFile1.lastError()",
-        "AudioInformation1.loadTags(/no/such/folder/in/song.wav)",
-        "AudioFile1.sampleRate()",
-        "AudioFile1.channelCount()",
-        "AudioFile2.describeInput(4,2)",
-        "AudioFile1.lengthInSamples()",
-        "AudioFile1.readBlock(8)",
-        "AudioFile2.writeBlock(block[8])",
-        "Observer.progress(80)",
-        "AudioFile1.readBlock(8)",
-        "AudioFile2.writeBlock(block[8])",
-        "Observer.progress(100)",
-        "AudioFile1.readBlock(8)",
-        "AudioFile2.close()",
-        "AudioFile1.close()",
-        "AudioInformation1.storeTags(/no/such/folder/out/song.mp3)",
-    };
+    const QStringList expected = kAudioOpening + QStringList{
+                                                     "AudioInformation1.loadTags(/no/such/folder/in/song.wav)",
+                                                     "AudioFile1.sampleRate()",
+                                                     "AudioFile1.channelCount()",
+                                                     "AudioFile2.describeInput(4,2)",
+                                                     "AudioFile1.lengthInSamples()",
+                                                     "AudioFile1.readBlock(8)",
+                                                     "AudioFile2.writeBlock(block[8])",
+                                                     "Observer.progress(80)",
+                                                     "AudioFile1.readBlock(8)",
+                                                     "AudioFile2.writeBlock(block[8])",
+                                                     "Observer.progress(100)",
+                                                     "AudioFile1.readBlock(8)",
+                                                     "AudioFile2.close()",
+                                                     "AudioFile1.close()",
+                                                     "AudioInformation1.storeTags(/no/such/folder/out/song.mp3)",
+                                                 };
     EXPECT_EQ(log(), expected);
 }
 
@@ -69,33 +72,28 @@ TEST_F(SingleConversionTest, VolumeChangeMakesMonoBlocksStereoAndScalesEachChann
     factory.audioFile1->queueReadBlock(block(3));
     const ConversionResult result = conversion.convert(kSource, kDestination, {SourceKind::Audio, 50, false});
     EXPECT_TRUE(result.succeeded());
-    const QStringList expected{
-        "AudioFile2.createOutput(/no/such/folder/out/song.mp3,0)",
-        "AudioFile2.lastError()",
-        "Observer.started(/no/such/folder/in/song.wav,/no/such/folder/out/song.mp3)",
-        "AudioFile1.openForReading(/no/such/folder/in/song.wav,0,1)",
-        "AudioFile1.lastError()",
-        "AudioFile1.sampleRate()",
-        "AudioFile1.channelCount()",
-        "AudioFile2.describeInput(3,1)",
-        "AudioTransform1.setSampleRate(3)",
-        "AudioFile2.describeInput(3,2)",
-        "AudioFile1.lengthInSamples()",
-        "AudioFile1.readBlock(3)",
-        "AudioTransform1.monoToStereo(block[3])",
-        "AudioTransform1.setChannelSwitch(-1)",
-        "AudioTransform1.leftChannel(block[6])",
-        "AudioTransform1.rightChannel(block[6])",
-        "AudioTransform1.changeVolume(block[3],50)",
-        "AudioTransform1.changeVolume(block[3],50)",
-        "AudioTransform1.joinChannels(block[3],block[3])",
-        "AudioTransform1.setChannelSwitch(0)",
-        "AudioFile2.writeBlock(block[6])",
-        "Observer.progress(100)",
-        "AudioFile1.readBlock(3)",
-        "AudioFile2.close()",
-        "AudioFile1.close()",
-    };
+    const QStringList expected = kAudioOpening + QStringList{
+                                                     "AudioFile1.sampleRate()",
+                                                     "AudioFile1.channelCount()",
+                                                     "AudioFile2.describeInput(3,1)",
+                                                     "AudioTransform1.setSampleRate(3)",
+                                                     "AudioFile2.describeInput(3,2)",
+                                                     "AudioFile1.lengthInSamples()",
+                                                     "AudioFile1.readBlock(3)",
+                                                     "AudioTransform1.monoToStereo(block[3])",
+                                                     "AudioTransform1.setChannelSwitch(-1)",
+                                                     "AudioTransform1.leftChannel(block[6])",
+                                                     "AudioTransform1.rightChannel(block[6])",
+                                                     "AudioTransform1.changeVolume(block[3],50)",
+                                                     "AudioTransform1.changeVolume(block[3],50)",
+                                                     "AudioTransform1.joinChannels(block[3],block[3])",
+                                                     "AudioTransform1.setChannelSwitch(0)",
+                                                     "AudioFile2.writeBlock(block[6])",
+                                                     "Observer.progress(100)",
+                                                     "AudioFile1.readBlock(3)",
+                                                     "AudioFile2.close()",
+                                                     "AudioFile1.close()",
+                                                 };
     EXPECT_EQ(log(), expected);
 }
 
