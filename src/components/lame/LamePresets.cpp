@@ -11,6 +11,7 @@ namespace {
 constexpr int kReferenceRate = 44100;
 constexpr int kKeepRate = kReferenceRate;
 constexpr int kNoFilter = 0;
+constexpr int kMaxKbps = 320;
 
 // The classic named presets of the LAME front end: a lower output rate for the speech and broadcast presets, CD
 // rate for the others (LAME would otherwise lower it to suit the low-pass), band limits, the channel mode and a
@@ -35,7 +36,7 @@ constexpr std::array<ClassicPreset, 10> kClassicPresets{{
     {"tape", kKeepRate, kNoFilter, 18000, JOINT_STEREO, 128, 160},
     {"hifi", kKeepRate, kNoFilter, 18000, JOINT_STEREO, 160, 192},
     {"cd", kKeepRate, kNoFilter, kNoFilter, STEREO, 192, 256},
-    {"studio", kKeepRate, kNoFilter, kNoFilter, STEREO, 256, 320},
+    {"studio", kKeepRate, kNoFilter, kNoFilter, STEREO, 256, kMaxKbps},
 }};
 
 struct LamePresetName {
@@ -81,7 +82,7 @@ Mp3SettingValues constantBitratePreset(int kbps) {
 std::optional<int> bitrateWord(const QString& word) {
     bool ok = false;
     const int kbps = word.toInt(&ok);
-    if (!ok || kbps < 8 || kbps > 320)
+    if (!ok || kbps < 8 || kbps > kMaxKbps)
         return std::nullopt;
     return kbps;
 }
@@ -100,6 +101,10 @@ Mp3SettingValues describeLameConfiguration(const std::function<void(lame_global_
     for (const Mp3Setting filter : {Mp3Setting::LowpassFrequency, Mp3Setting::HighpassFrequency,
                                     Mp3Setting::LowpassWidth, Mp3Setting::HighpassWidth})
         valueOf(values, filter) = valueOf(asConfigured, filter);
+    // A constant bit rate leaves LAME's VBR ceiling unset; 320 is the ceiling it would use (lowered by LAME itself for
+    // the MPEG-2 rates), and a real number is what the options show.
+    if (valueOf(values, Mp3Setting::MaxVbrBitrate) <= 0)
+        valueOf(values, Mp3Setting::MaxVbrBitrate) = kMaxKbps;
     return values;
 }
 

@@ -15,6 +15,7 @@ TEST(LameEncComponent, StartsWithLamesConstantBitRateDefaults) {
     const LameEncComponent encoder;
     EXPECT_EQ(get(encoder, Mp3Setting::VbrMode), -1);
     EXPECT_EQ(get(encoder, Mp3Setting::Bitrate), 128);
+    EXPECT_EQ(get(encoder, Mp3Setting::MaxVbrBitrate), 320);
     EXPECT_EQ(get(encoder, Mp3Setting::OutputSampleRate), 44100);
     EXPECT_EQ(get(encoder, Mp3Setting::Channels), 2);
     EXPECT_EQ(get(encoder, Mp3Setting::ChannelMode), 2); // joint stereo
