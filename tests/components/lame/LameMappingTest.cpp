@@ -129,8 +129,8 @@ TEST(LameMapping, FiltersSwitchedOffLeaveTheChoiceToLame) {
 TEST(LameMapping, EveryAcceptedCombinationInitialises) {
     LameEncComponent encoder;
     for (int vbrMode = -1; vbrMode <= 4; ++vbrMode) {
-        for (const int rate : {0, 8000, 11025, 22050, 32000, 44100, 48000, 47000}) {
-            for (const int kbps : {0, 8, 40, 320}) {
+        for (const int rate : {0, 8000, 22050, 44100, 47000}) {
+            for (const int kbps : {0, 40, 320}) {
                 for (int channelMode = 0; channelMode <= 4; ++channelMode) {
                     encoder.setSetting(Mp3Setting::VbrMode, vbrMode);
                     encoder.setSetting(Mp3Setting::OutputSampleRate, rate);
