@@ -109,6 +109,10 @@ struct FormatCase {
     QStringList readOptions; // for headerless outputs
 };
 
+void PrintTo(const FormatCase& format, std::ostream* out) {
+    *out << format.name;
+}
+
 class EveryFormat : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(EveryFormat, ConvertsAToneIntoAFileFfmpegDecodes) {
