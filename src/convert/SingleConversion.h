@@ -1,0 +1,61 @@
+#pragma once
+
+#include "SourceKind.h"
+#include "components/SampleBlock.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+struct ComponentSet;
+class ConversionObserver;
+
+// How one source is converted, taken from the main window at the time of each conversion.
+struct ConversionSettings {
+    SourceKind kind = SourceKind::Audio;
+    std::optional<int> volumePercent; // "Change As": scale every block to this percentage (100 = unchanged)
+    bool copyTags = true;             // carry the tags of an audio source over to the output
+};
+
+enum class ConversionOutcome {
+    Completed,
+    Cancelled,        // stopped after a block; the partial output stays on disk
+    NotPrepared,      // the writer could not be prepared for the format; nothing was created
+    OutputNotCreated, // the writer could not create the output
+    SourceNotOpened,  // the reader could not open the source; the created output stays on disk
+    SourceRejected,   // a component raised an error while the source was read, changed or written
+};
+
+struct ConversionResult {
+    ConversionOutcome outcome = ConversionOutcome::Completed;
+    QString destination; // the name really written (may carry "_NEW")
+    QString detail;      // the component's own words when it failed
+
+    [[nodiscard]] bool succeeded() const { return outcome == ConversionOutcome::Completed; }
+};
+
+// Streams one source through the components into one output whose format the writer has been prepared for:
+// create the output, open the source, describe it to the writer, one-second blocks with the optional volume
+// change, progress after every block, tags, close. The output never deletes or replaces its own source.
+class SingleConversion {
+public:
+    SingleConversion(ComponentSet& components, ConversionObserver& observer);
+
+    ConversionResult convert(const QString& sourceName, const QString& destinationName,
+                             const ConversionSettings& settings);
+
+private:
+    ConversionResult convertAudio(const QString& sourceName, const QString& destination,
+                                  const ConversionSettings& settings);
+    ConversionResult convertVideo(const QString& sourceName, const QString& destination,
+                                  const ConversionSettings& settings);
+    int describeToWriter(int sampleRate, int channels, const ConversionSettings& settings);
+    void write(SampleBlock block, int channels, const ConversionSettings& settings);
+    [[nodiscard]] SampleBlock changeVolume(SampleBlock block, int channels, float percent);
+
+    ComponentSet& components_;
+    ConversionObserver& observer_;
+};
+
+// done × 100 ÷ total in whole percent, 0..100, without overflow for any 64-bit counts; 0 when total is unknown.
+[[nodiscard]] int percentDone(qint64 done, qint64 total);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "OutputFormat.h"
+#include "SourceKind.h"
+
+#include <QString>
+
+struct ComponentSet;
+
+// The values of the output format panel that the preparation of an output reads.
+struct PanelValues {
+    int sampleRate = 44100;
+    int channels = 2;
+    int g723Bits = 5;
+    int g726Bits = 4;
+    int wmaProfile = 28; // counted from 1
+};
+
+// The apply operations of the three option dialogs: each sets its format on the writer (the MP3 one hands the
+// encoder settings object to it). The program applies its dialogs; tonalith-cli applies its options.
+class FormatDialogs {
+public:
+    virtual ~FormatDialogs() = default;
+    virtual void applyPcmWav() = 0;
+    virtual void applyMp3() = 0;
+    virtual void applyOggVorbis() = 0;
+};
+
+// Sets the writer's output format before each output, from the panel values and the option dialogs.
+class WriterPreparation {
+public:
+    WriterPreparation(ComponentSet& components, FormatDialogs& dialogs);
+
+    // Raises ComponentError when a component refuses the format, or when the WMA output of an audio source cannot
+    // learn the source's rate and channels because the reader cannot open it; the output is then to be skipped.
+    void prepare(OutputFormat format, const PanelValues& panel, SourceKind kind, const QString& sourceName);
+
+private:
+    void describeSourceToWmaWriter(const QString& sourceName);
+
+    ComponentSet& components_;
+    FormatDialogs& dialogs_;
+};
