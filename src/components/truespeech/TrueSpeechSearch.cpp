@@ -1,0 +1,356 @@
+#include "TrueSpeechSearch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace truespeech {
+namespace {
+
+constexpr int N = kSubframeSamples;
+constexpr double kTapScale = 1.0 / 16384.0;
+
+// The past excitation seen from lag `lag`, repeated with that period where the lag is shorter than a subframe.
+Signal lagSegment(const Synthesizer& synth, int lag) {
+    Signal segment{};
+    for (int i = 0; i < N; ++i) {
+        segment[static_cast<std::size_t>(i)] =
+            i < lag ? synth.pastExcitation(kHistory + i - lag) : segment[static_cast<std::size_t>(i - lag)];
+    }
+    return segment;
+}
+
+double dot(const Signal& a, const Signal& b) {
+    double sum = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        sum += static_cast<double>(a[i]) * b[i];
+    }
+    return sum;
+}
+
+} // namespace
+
+Signal impulseResponse(const Predictor& predictor, int tilt) {
+    std::array<double, kOrder> a{};
+    std::array<double, kOrder> zeros{};
+    std::array<double, kOrder> poles{};
+    for (std::size_t k = 0; k < kOrder; ++k) {
+        a[k] = predictor[k] / 4096.0;
+        zeros[k] = ((kPostZeroWeights[k] * predictor[k]) >> 15) / 4096.0;
+        poles[k] = ((kPostPoleWeights[k] * predictor[k]) >> 15) / 4096.0;
+    }
+    const double tiltGain = ((tilt - (tilt >> 2)) / 16.0) / 4096.0;
+
+    std::array<double, kOrder + 1> synthesis{}; // newest first, [0] is the current sample
+    std::array<double, kOrder + 1> poleOut{};
+    Signal h{};
+    for (int n = 0; n < N; ++n) {
+        std::copy_backward(synthesis.begin(), synthesis.end() - 1, synthesis.end());
+        std::copy_backward(poleOut.begin(), poleOut.end() - 1, poleOut.end());
+        double y = n == 0 ? 1.0 : 0.0;
+        for (std::size_t k = 0; k < kOrder; ++k) {
+            y += a[k] * synthesis[k + 1];
+        }
+        synthesis[0] = y;
+        double x = y;
+        for (std::size_t k = 0; k < kOrder; ++k) {
+            x -= zeros[k] * synthesis[k + 1];
+        }
+        for (std::size_t k = 0; k < kOrder; ++k) {
+            x += poles[k] * poleOut[k + 1];
+        }
+        poleOut[0] = x;
+        h[static_cast<std::size_t>(n)] = static_cast<float>(0.875 * (x + tiltGain * poleOut[1]));
+    }
+    return h;
+}
+
+Signal filtered(const Signal& h, const Signal& excitation) {
+    Signal out{};
+    for (int i = 0; i < N; ++i) {
+        const float e = excitation[static_cast<std::size_t>(i)];
+        if (e == 0.0F) {
+            continue;
+        }
+        for (int n = i; n < N; ++n) {
+            out[static_cast<std::size_t>(n)] += e * h[static_cast<std::size_t>(n - i)];
+        }
+    }
+    return out;
+}
+
+LagBank::LagBank(const Synthesizer& synth, const Signal& h, const Signal& target, int first, int last) : first_(first) {
+    const int count = last - first + 2;
+    targetCorrelation_.resize(static_cast<std::size_t>(count));
+    energy_.resize(static_cast<std::size_t>(count));
+    crossEnergy_.resize(static_cast<std::size_t>(count));
+
+    Signal previous{};
+    for (int lag = first; lag <= last + 1; ++lag) {
+        Signal y{};
+        if (lag > N && lag > first) {
+            // One lag further back shifts the segment by a sample and brings one older sample in front.
+            const float oldest = synth.pastExcitation(kHistory - lag);
+            y[0] = oldest * h[0];
+            for (int n = 1; n < N; ++n) {
+                y[static_cast<std::size_t>(n)] =
+                    previous[static_cast<std::size_t>(n - 1)] + oldest * h[static_cast<std::size_t>(n)];
+            }
+        } else {
+            y = filtered(h, lagSegment(synth, lag));
+        }
+        const auto index = static_cast<std::size_t>(lag - first);
+        targetCorrelation_[index] = dot(target, y);
+        energy_[index] = dot(y, y);
+        if (lag > first) {
+            crossEnergy_[index - 1] = dot(y, previous);
+        }
+        previous = y;
+    }
+}
+
+double LagBank::score(int lag, int filter) const {
+    const auto i = static_cast<std::size_t>(lag - first_);
+    const auto& taps = kPitchTaps[static_cast<std::size_t>(filter)];
+    const double further = taps[0] * kTapScale;
+    const double at = taps[1] * kTapScale;
+    return -2 * (further * targetCorrelation_[i + 1] + at * targetCorrelation_[i]) +
+           further * further * energy_[i + 1] + 2 * further * at * crossEnergy_[i] + at * at * energy_[i];
+}
+
+double LagBank::bestScore(int lag) const {
+    double best = std::numeric_limits<double>::max();
+    for (int f = 0; f < kPitchFilters; ++f) {
+        best = std::min(best, score(lag, f));
+    }
+    return best;
+}
+
+namespace {
+
+// Correlations of the filtered unit pulses: phi[i][j] = <h shifted to i, h shifted to j> within the subframe.
+using Matrix = std::array<std::array<double, N>, N>;
+
+void pulseCorrelations(const Signal& h, Matrix& phi) {
+    for (int delta = 0; delta < N; ++delta) {
+        // Running sum over the tail; pulses nearer the end see less of the response.
+        double sum = 0;
+        std::array<double, N> partial{};
+        for (int m = 0; m + delta < N; ++m) {
+            sum += static_cast<double>(h[static_cast<std::size_t>(m + delta)]) * h[static_cast<std::size_t>(m)];
+            partial[static_cast<std::size_t>(m)] = sum;
+        }
+        for (int j = delta; j < N; ++j) {
+            const double value = partial[static_cast<std::size_t>(N - 1 - j)];
+            phi[static_cast<std::size_t>(j - delta)][static_cast<std::size_t>(j)] = value;
+            phi[static_cast<std::size_t>(j)][static_cast<std::size_t>(j - delta)] = value;
+        }
+    }
+}
+
+struct QuantizedPulses {
+    int gainIndex = 0;
+    std::array<int, kPulses> codes{};
+    double error = std::numeric_limits<double>::max();
+};
+
+// Error (up to a constant) of quantised amplitudes q: -2 q.d + q' Phi q.
+double quantizedError(const std::array<int, kPulses>& codes, int gainIndex, const std::array<double, kPulses>& d,
+                      const std::array<std::array<double, kPulses>, kPulses>& phi) {
+    std::array<double, kPulses> q{};
+    for (std::size_t m = 0; m < kPulses; ++m) {
+        q[m] = pulseAmplitude(gainIndex, codes[m]);
+    }
+    double error = 0;
+    for (std::size_t m = 0; m < kPulses; ++m) {
+        double row = 0;
+        for (std::size_t n = 0; n < kPulses; ++n) {
+            row += phi[m][n] * q[n];
+        }
+        error += q[m] * (row - 2 * d[m]);
+    }
+    return error;
+}
+
+int nearestCode(int gainIndex, double amplitude) {
+    int best = 0;
+    for (int code = 1; code < 4; ++code) {
+        if (std::abs(pulseAmplitude(gainIndex, code) - amplitude) <
+            std::abs(pulseAmplitude(gainIndex, best) - amplitude)) {
+            best = code;
+        }
+    }
+    return best;
+}
+
+QuantizedPulses quantize(const std::array<double, kPulses>& amplitudes, const std::array<double, kPulses>& d,
+                         const std::array<std::array<double, kPulses>, kPulses>& phi) {
+    std::array<QuantizedPulses, kPulseGains> byGain{};
+    int bestGain = 0;
+    for (int g = 0; g < kPulseGains; ++g) {
+        auto& candidate = byGain[static_cast<std::size_t>(g)];
+        candidate.gainIndex = g;
+        for (std::size_t m = 0; m < kPulses; ++m) {
+            candidate.codes[m] = nearestCode(g, amplitudes[m]);
+        }
+        candidate.error = quantizedError(candidate.codes, g, d, phi);
+        if (candidate.error < byGain[static_cast<std::size_t>(bestGain)].error) {
+            bestGain = g;
+        }
+    }
+    // The rounded amplitudes ignore how the pulses' responses overlap; a few passes of per-pulse refinement
+    // around the best gains recover most of that.
+    QuantizedPulses best = byGain[static_cast<std::size_t>(bestGain)];
+    for (int g = std::max(0, bestGain - 1); g <= std::min(kPulseGains - 1, bestGain + 1); ++g) {
+        QuantizedPulses candidate = byGain[static_cast<std::size_t>(g)];
+        for (int pass = 0; pass < 2; ++pass) {
+            for (std::size_t m = 0; m < kPulses; ++m) {
+                for (int code = 0; code < 4; ++code) {
+                    auto codes = candidate.codes;
+                    codes[m] = code;
+                    const double error = quantizedError(codes, g, d, phi);
+                    if (error < candidate.error) {
+                        candidate.codes = codes;
+                        candidate.error = error;
+                    }
+                }
+            }
+        }
+        if (candidate.error < best.error) {
+            best = candidate;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+PulseChoice searchPulses(const Signal& target, const Signal& h) {
+    std::array<double, N> d{};
+    for (int i = 0; i < N; ++i) {
+        double sum = 0;
+        for (int n = i; n < N; ++n) {
+            sum += static_cast<double>(target[static_cast<std::size_t>(n)]) * h[static_cast<std::size_t>(n - i)];
+        }
+        d[static_cast<std::size_t>(i)] = sum;
+    }
+    Matrix phi;
+    pulseCorrelations(h, phi);
+
+    // Greedy selection with a growing Cholesky factor of the chosen pulses' correlation matrix: a candidate's
+    // worth is the energy it adds once the pulses already chosen are refitted.
+    std::array<int, kPulses> chosen{};
+    std::array<std::array<double, kPulses>, kPulses> lower{};
+    std::array<double, kPulses> projected{};
+    std::array<bool, N> taken{};
+    int firstHalf = 0;
+    for (std::size_t step = 0; step < kPulses; ++step) {
+        int best = -1;
+        double bestGain = -1;
+        std::array<double, kPulses> bestRow{};
+        double bestDiagonal = 0;
+        const auto allowed = [&](int i) {
+            const bool inFirst = i < kHalfSamples;
+            const int secondHalf = static_cast<int>(step) - firstHalf;
+            return !taken[static_cast<std::size_t>(i)] && !(inFirst && firstHalf == kFirstHalfPulses) &&
+                   !(!inFirst && secondHalf == kSecondHalfPulses);
+        };
+        for (int i = 0; i < N; ++i) {
+            if (!allowed(i)) {
+                continue;
+            }
+            std::array<double, kPulses> row{};
+            double rowEnergy = 0;
+            double explained = 0;
+            for (std::size_t m = 0; m < step; ++m) {
+                double value = phi[static_cast<std::size_t>(chosen[m])][static_cast<std::size_t>(i)];
+                for (std::size_t n = 0; n < m; ++n) {
+                    value -= lower[m][n] * row[n];
+                }
+                row[m] = value / lower[m][m];
+                rowEnergy += row[m] * row[m];
+                explained += row[m] * projected[m];
+            }
+            const double diagonal = phi[static_cast<std::size_t>(i)][static_cast<std::size_t>(i)] - rowEnergy;
+            if (diagonal <= 1e-9 * phi[static_cast<std::size_t>(i)][static_cast<std::size_t>(i)]) {
+                continue;
+            }
+            const double residual = d[static_cast<std::size_t>(i)] - explained;
+            const double gain = residual * residual / diagonal;
+            if (gain > bestGain) {
+                best = i;
+                bestGain = gain;
+                bestRow = row;
+                bestDiagonal = diagonal;
+            }
+        }
+        if (best < 0) {
+            // Only when rounding has made every remaining pulse look dependent on the chosen ones; any free
+            // position then does, with a zero amplitude.
+            best = 0;
+            while (!allowed(best)) {
+                ++best;
+            }
+            bestRow = {};
+            bestDiagonal = 1.0;
+        }
+        chosen[step] = best;
+        taken[static_cast<std::size_t>(best)] = true;
+        firstHalf += best < kHalfSamples ? 1 : 0;
+        for (std::size_t n = 0; n < step; ++n) {
+            lower[step][n] = bestRow[n];
+        }
+        lower[step][step] = std::sqrt(bestDiagonal);
+        double explained = 0;
+        for (std::size_t n = 0; n < step; ++n) {
+            explained += bestRow[n] * projected[n];
+        }
+        projected[step] = (d[static_cast<std::size_t>(best)] - explained) / lower[step][step];
+    }
+
+    // Least-squares amplitudes: solve L' a = projected.
+    std::array<double, kPulses> amplitudes{};
+    for (int m = kPulses - 1; m >= 0; --m) {
+        const auto um = static_cast<std::size_t>(m);
+        double value = projected[um];
+        for (std::size_t n = um + 1; n < kPulses; ++n) {
+            value -= lower[n][um] * amplitudes[n];
+        }
+        amplitudes[um] = value / lower[um][um];
+    }
+
+    // The bitstream lists the pulses in position order.
+    std::array<std::size_t, kPulses> order{};
+    for (std::size_t m = 0; m < kPulses; ++m) {
+        order[m] = m;
+    }
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return chosen[a] < chosen[b]; });
+    std::array<int, kPulses> positions{};
+    std::array<double, kPulses> sortedAmplitudes{};
+    std::array<double, kPulses> sortedD{};
+    std::array<std::array<double, kPulses>, kPulses> sortedPhi{};
+    for (std::size_t m = 0; m < kPulses; ++m) {
+        positions[m] = chosen[order[m]];
+        sortedAmplitudes[m] = amplitudes[order[m]];
+        sortedD[m] = d[static_cast<std::size_t>(positions[m])];
+    }
+    for (std::size_t m = 0; m < kPulses; ++m) {
+        for (std::size_t n = 0; n < kPulses; ++n) {
+            sortedPhi[m][n] = phi[static_cast<std::size_t>(positions[m])][static_cast<std::size_t>(positions[n])];
+        }
+    }
+
+    const QuantizedPulses quantized = quantize(sortedAmplitudes, sortedD, sortedPhi);
+    PulseChoice choice;
+    choice.gainIndex = quantized.gainIndex;
+    choice.codes = quantized.codes;
+    choice.firstHalfRank = rankPositions(positions.data(), kFirstHalfPulses);
+    std::array<int, kSecondHalfPulses> second{};
+    for (std::size_t m = 0; m < kSecondHalfPulses; ++m) {
+        second[m] = positions[kFirstHalfPulses + m] - kHalfSamples;
+    }
+    choice.secondHalfRank = rankPositions(second.data(), kSecondHalfPulses);
+    return choice;
+}
+
+} // namespace truespeech
