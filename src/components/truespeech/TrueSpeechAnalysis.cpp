@@ -9,7 +9,7 @@
 namespace truespeech {
 namespace {
 
-constexpr int kFallLength = 40;
+constexpr int kFallLength = 10;
 // A 60 Hz Gaussian lag window widens sharp formants and pitch harmonics a little, which keeps the quantised
 // filter well-behaved; the noise floor keeps the recursion stable on digital silence and pure tones.
 constexpr double kLagWindowHz = 60.0;

@@ -14,7 +14,7 @@ namespace {
 
 // Lag candidates (per pair of subframes) tried in full, and pitch predictors per subframe carried through the
 // pulse search. More of either buys little quality for a lot of time.
-constexpr int kLagCandidates = 3;
+constexpr int kLagCandidates = 2;
 constexpr int kPitchCandidates = 3;
 constexpr int kPitchFinalists = 2;
 // The base lag leaves the first subframe of a pair two steps of room below and the second three above.
@@ -66,12 +66,15 @@ struct TrueSpeechEncoder::Impl {
     std::array<float, SpectralAnalysis::kWindowLength> input{};
     Synthesizer synth;
     std::array<std::int16_t, kFrameSamples> decoded{};
+    // Per subframe of the current frame: the filters' impulse response and the pulse search prepared for it.
+    std::array<Signal, kSubframes> responses{};
+    std::array<PulseSearch, kSubframes> pulseSearches{};
 
     // Encodes one subframe on `synth` (which it advances); returns the squared error of the decoded samples.
-    static double encodeSubframe(Synthesizer& synth, int subframe, int baseLag, const Signal& speech,
-                                 SubframeParameters& params, Subframe& out) {
+    double encodeSubframe(Synthesizer& synth, int subframe, int baseLag, const Signal& speech,
+                          SubframeParameters& params, Subframe& out) const {
         const Signal target = minus(speech, ringing(synth, subframe));
-        const Signal h = impulseResponse(synth.predictor(subframe), synth.tilt());
+        const Signal& h = responses[static_cast<std::size_t>(subframe)];
 
         // Rank the predictors the lag window allows by the filtered-segment estimate, then check the best few
         // exactly, with the decoder's own prediction.
@@ -110,7 +113,8 @@ struct TrueSpeechEncoder::Impl {
         double bestError = std::numeric_limits<double>::max();
         Synthesizer best = synth;
         for (const auto& candidate : exact) {
-            const PulseChoice pulses = searchPulses(minus(target, candidate.response), h);
+            const PulseChoice pulses =
+                pulseSearches[static_cast<std::size_t>(subframe)].search(minus(target, candidate.response));
             SubframeParameters trial;
             trial.pitchIndex = candidate.index;
             trial.gainIndex = pulses.gainIndex;
@@ -136,8 +140,7 @@ struct TrueSpeechEncoder::Impl {
     // Lags worth a full trial for a pair of subframes, from the first subframe's estimate over every lag.
     [[nodiscard]] std::vector<int> candidateBaseLags(int subframe, const Signal& speech) const {
         const Signal target = minus(speech, ringing(synth, subframe));
-        const Signal h = impulseResponse(synth.predictor(subframe), synth.tilt());
-        const LagBank bank(synth, h, target, kMinLag, kMaxLag);
+        const LagBank bank(synth, responses[static_cast<std::size_t>(subframe)], target, kMinLag, kMaxLag);
         std::vector<std::pair<double, int>> lags;
         for (int lag = kMinLag; lag <= kMaxLag; ++lag) {
             lags.emplace_back(bank.bestScore(lag), lag);
@@ -164,7 +167,7 @@ struct TrueSpeechEncoder::Impl {
         return bases;
     }
 
-    void encodePair(int pair, FrameParameters& frame) {
+    double encodePair(int pair, FrameParameters& frame) {
         const int first = 2 * pair;
         std::array<Signal, 2> speech{};
         for (std::size_t s = 0; s < 2; ++s) {
@@ -195,6 +198,15 @@ struct TrueSpeechEncoder::Impl {
             }
         }
         synth = chosen;
+        return bestError;
+    }
+
+    void prepareSubframes(int first, int last) {
+        for (int sub = first; sub <= last; ++sub) {
+            const auto s = static_cast<std::size_t>(sub);
+            responses[s] = impulseResponse(synth.predictor(sub), synth.tilt());
+            pulseSearches[s].prepare(responses[s]);
+        }
     }
 
     std::array<std::uint8_t, kFrameBytes> encode(std::span<const std::int16_t, kFrameSamples> samples) {
@@ -203,12 +215,33 @@ struct TrueSpeechEncoder::Impl {
 
         FrameParameters frame;
         frame.reflectionIndices = quantizeReflections(analysis.reflections(input));
-        frame.interpolate = true;
-        synth.beginFrame(frame);
-        for (int pair = 0; pair < 2; ++pair) {
-            encodePair(pair, frame);
+
+        // Whether the first two subframes glide from the previous predictor or keep it is settled by trying both;
+        // the last two use the new predictor either way.
+        const Synthesizer start = synth;
+        FrameParameters best;
+        Synthesizer bestSynth;
+        auto bestDecoded = decoded;
+        double bestError = std::numeric_limits<double>::max();
+        for (const bool interpolate : {true, false}) {
+            FrameParameters trial = frame;
+            trial.interpolate = interpolate;
+            synth = start;
+            synth.beginFrame(trial);
+            prepareSubframes(0, 1);
+            const double error = encodePair(0, trial);
+            if (error < bestError) {
+                bestError = error;
+                best = trial;
+                bestSynth = synth;
+                bestDecoded = decoded;
+            }
         }
-        return packFrame(frame);
+        synth = bestSynth;
+        decoded = bestDecoded;
+        prepareSubframes(2, 3);
+        encodePair(1, best);
+        return packFrame(best);
     }
 };
 

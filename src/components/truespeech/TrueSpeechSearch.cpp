@@ -10,14 +10,14 @@ namespace {
 constexpr int N = kSubframeSamples;
 constexpr double kTapScale = 1.0 / 16384.0;
 
-// The past excitation seen from lag `lag`, repeated with that period where the lag is shorter than a subframe.
-Signal lagSegment(const Synthesizer& synth, int lag) {
-    Signal segment{};
-    for (int i = 0; i < N; ++i) {
-        segment[static_cast<std::size_t>(i)] =
-            i < lag ? synth.pastExcitation(kHistory + i - lag) : segment[static_cast<std::size_t>(i - lag)];
+// One period of the past excitation seen from lag `lag`: the samples a lag back, up to the lag or the subframe's
+// end, whichever comes first.
+Signal lagPeriod(const Synthesizer& synth, int lag) {
+    Signal period{};
+    for (int i = 0; i < std::min(lag, N); ++i) {
+        period[static_cast<std::size_t>(i)] = synth.pastExcitation(kHistory + i - lag);
     }
-    return segment;
+    return period;
 }
 
 double dot(const Signal& a, const Signal& b) {
@@ -85,19 +85,25 @@ LagBank::LagBank(const Synthesizer& synth, const Signal& h, const Signal& target
     energy_.resize(static_cast<std::size_t>(count));
     crossEnergy_.resize(static_cast<std::size_t>(count));
 
+    // `single` is the response to one period of the segment (the lag's samples, or the whole subframe); one lag
+    // further back shifts that period by a sample and brings one older sample in front.
+    Signal single = filtered(h, lagPeriod(synth, first));
     Signal previous{};
     for (int lag = first; lag <= last + 1; ++lag) {
-        Signal y{};
-        if (lag > N && lag > first) {
-            // One lag further back shifts the segment by a sample and brings one older sample in front.
+        if (lag > first) {
             const float oldest = synth.pastExcitation(kHistory - lag);
-            y[0] = oldest * h[0];
-            for (int n = 1; n < N; ++n) {
-                y[static_cast<std::size_t>(n)] =
-                    previous[static_cast<std::size_t>(n - 1)] + oldest * h[static_cast<std::size_t>(n)];
+            for (int n = N - 1; n > 0; --n) {
+                single[static_cast<std::size_t>(n)] =
+                    single[static_cast<std::size_t>(n - 1)] + oldest * h[static_cast<std::size_t>(n)];
             }
-        } else {
-            y = filtered(h, lagSegment(synth, lag));
+            single[0] = oldest * h[0];
+        }
+        // Shorter lags repeat their period through the subframe.
+        Signal y = single;
+        for (int start = lag; start < N; start += lag) {
+            for (int n = start; n < N; ++n) {
+                y[static_cast<std::size_t>(n)] += single[static_cast<std::size_t>(n - start)];
+            }
         }
         const auto index = static_cast<std::size_t>(lag - first);
         targetCorrelation_[index] = dot(target, y);
@@ -128,25 +134,8 @@ double LagBank::bestScore(int lag) const {
 
 namespace {
 
-// Correlations of the filtered unit pulses: phi[i][j] = <h shifted to i, h shifted to j> within the subframe.
 using Matrix = std::array<std::array<double, N>, N>;
-
-void pulseCorrelations(const Signal& h, Matrix& phi) {
-    for (int delta = 0; delta < N; ++delta) {
-        // Running sum over the tail; pulses nearer the end see less of the response.
-        double sum = 0;
-        std::array<double, N> partial{};
-        for (int m = 0; m + delta < N; ++m) {
-            sum += static_cast<double>(h[static_cast<std::size_t>(m + delta)]) * h[static_cast<std::size_t>(m)];
-            partial[static_cast<std::size_t>(m)] = sum;
-        }
-        for (int j = delta; j < N; ++j) {
-            const double value = partial[static_cast<std::size_t>(N - 1 - j)];
-            phi[static_cast<std::size_t>(j - delta)][static_cast<std::size_t>(j)] = value;
-            phi[static_cast<std::size_t>(j)][static_cast<std::size_t>(j - delta)] = value;
-        }
-    }
-}
+using SmallMatrix = std::array<std::array<double, kPulses>, kPulses>;
 
 struct QuantizedPulses {
     int gainIndex = 0;
@@ -154,23 +143,50 @@ struct QuantizedPulses {
     double error = std::numeric_limits<double>::max();
 };
 
-// Error (up to a constant) of quantised amplitudes q: -2 q.d + q' Phi q.
-double quantizedError(const std::array<int, kPulses>& codes, int gainIndex, const std::array<double, kPulses>& d,
-                      const std::array<std::array<double, kPulses>, kPulses>& phi) {
-    std::array<double, kPulses> q{};
-    for (std::size_t m = 0; m < kPulses; ++m) {
-        q[m] = pulseAmplitude(gainIndex, codes[m]);
-    }
-    double error = 0;
-    for (std::size_t m = 0; m < kPulses; ++m) {
-        double row = 0;
-        for (std::size_t n = 0; n < kPulses; ++n) {
-            row += phi[m][n] * q[n];
+// Error (up to a constant) of quantised amplitudes q, -2 q.d + q' Phi q, kept up to date as single pulses change.
+class QuantizedError {
+public:
+    QuantizedError(const std::array<int, kPulses>& codes, int gainIndex, const std::array<double, kPulses>& d,
+                   const SmallMatrix& phi)
+        : codes_(codes), gainIndex_(gainIndex), d_(d), phi_(phi) {
+        for (std::size_t m = 0; m < kPulses; ++m) {
+            q_[m] = pulseAmplitude(gainIndex, codes[m]);
         }
-        error += q[m] * (row - 2 * d[m]);
+        for (std::size_t m = 0; m < kPulses; ++m) {
+            for (std::size_t n = 0; n < kPulses; ++n) {
+                phiQ_[m] += phi[m][n] * q_[n];
+            }
+            error_ += q_[m] * (phiQ_[m] - 2 * d[m]);
+        }
     }
-    return error;
-}
+
+    [[nodiscard]] double error() const { return error_; }
+    [[nodiscard]] const std::array<int, kPulses>& codes() const { return codes_; }
+
+    [[nodiscard]] double changeIfSet(std::size_t m, int code) const {
+        const double step = pulseAmplitude(gainIndex_, code) - q_[m];
+        return step * (2 * (phiQ_[m] - d_[m]) + step * phi_[m][m]);
+    }
+
+    void set(std::size_t m, int code) {
+        const double step = pulseAmplitude(gainIndex_, code) - q_[m];
+        error_ += changeIfSet(m, code);
+        for (std::size_t n = 0; n < kPulses; ++n) {
+            phiQ_[n] += phi_[n][m] * step;
+        }
+        q_[m] += step;
+        codes_[m] = code;
+    }
+
+private:
+    std::array<int, kPulses> codes_;
+    int gainIndex_;
+    const std::array<double, kPulses>& d_;
+    const SmallMatrix& phi_;
+    std::array<double, kPulses> q_{};
+    std::array<double, kPulses> phiQ_{};
+    double error_ = 0;
+};
 
 int nearestCode(int gainIndex, double amplitude) {
     int best = 0;
@@ -184,40 +200,43 @@ int nearestCode(int gainIndex, double amplitude) {
 }
 
 QuantizedPulses quantize(const std::array<double, kPulses>& amplitudes, const std::array<double, kPulses>& d,
-                         const std::array<std::array<double, kPulses>, kPulses>& phi) {
-    std::array<QuantizedPulses, kPulseGains> byGain{};
+                         const SmallMatrix& phi) {
+    std::array<std::array<int, kPulses>, kPulseGains> rounded{};
+    std::array<double, kPulseGains> errors{};
     int bestGain = 0;
     for (int g = 0; g < kPulseGains; ++g) {
-        auto& candidate = byGain[static_cast<std::size_t>(g)];
-        candidate.gainIndex = g;
+        auto& codes = rounded[static_cast<std::size_t>(g)];
         for (std::size_t m = 0; m < kPulses; ++m) {
-            candidate.codes[m] = nearestCode(g, amplitudes[m]);
+            codes[m] = nearestCode(g, amplitudes[m]);
         }
-        candidate.error = quantizedError(candidate.codes, g, d, phi);
-        if (candidate.error < byGain[static_cast<std::size_t>(bestGain)].error) {
+        errors[static_cast<std::size_t>(g)] = QuantizedError(codes, g, d, phi).error();
+        if (errors[static_cast<std::size_t>(g)] < errors[static_cast<std::size_t>(bestGain)]) {
             bestGain = g;
         }
     }
     // The rounded amplitudes ignore how the pulses' responses overlap; a few passes of per-pulse refinement
     // around the best gains recover most of that.
-    QuantizedPulses best = byGain[static_cast<std::size_t>(bestGain)];
+    QuantizedPulses best;
     for (int g = std::max(0, bestGain - 1); g <= std::min(kPulseGains - 1, bestGain + 1); ++g) {
-        QuantizedPulses candidate = byGain[static_cast<std::size_t>(g)];
+        QuantizedError candidate(rounded[static_cast<std::size_t>(g)], g, d, phi);
         for (int pass = 0; pass < 2; ++pass) {
             for (std::size_t m = 0; m < kPulses; ++m) {
+                int bestCode = candidate.codes()[m];
+                double bestChange = 0;
                 for (int code = 0; code < 4; ++code) {
-                    auto codes = candidate.codes;
-                    codes[m] = code;
-                    const double error = quantizedError(codes, g, d, phi);
-                    if (error < candidate.error) {
-                        candidate.codes = codes;
-                        candidate.error = error;
+                    const double change = candidate.changeIfSet(m, code);
+                    if (change < bestChange) {
+                        bestChange = change;
+                        bestCode = code;
                     }
                 }
+                candidate.set(m, bestCode);
             }
         }
-        if (candidate.error < best.error) {
-            best = candidate;
+        if (candidate.error() < best.error) {
+            best.gainIndex = g;
+            best.codes = candidate.codes();
+            best.error = candidate.error();
         }
     }
     return best;
@@ -225,17 +244,34 @@ QuantizedPulses quantize(const std::array<double, kPulses>& amplitudes, const st
 
 } // namespace
 
-PulseChoice searchPulses(const Signal& target, const Signal& h) {
+void PulseSearch::prepare(const Signal& h) {
+    h_ = h;
+    for (int delta = 0; delta < N; ++delta) {
+        // Running sum over the tail; pulses nearer the end see less of the response.
+        double sum = 0;
+        std::array<double, N> partial{};
+        for (int m = 0; m + delta < N; ++m) {
+            sum += static_cast<double>(h[static_cast<std::size_t>(m + delta)]) * h[static_cast<std::size_t>(m)];
+            partial[static_cast<std::size_t>(m)] = sum;
+        }
+        for (int j = delta; j < N; ++j) {
+            const double value = partial[static_cast<std::size_t>(N - 1 - j)];
+            phi_[static_cast<std::size_t>(j - delta)][static_cast<std::size_t>(j)] = value;
+            phi_[static_cast<std::size_t>(j)][static_cast<std::size_t>(j - delta)] = value;
+        }
+    }
+}
+
+PulseChoice PulseSearch::search(const Signal& target) const {
     std::array<double, N> d{};
     for (int i = 0; i < N; ++i) {
         double sum = 0;
         for (int n = i; n < N; ++n) {
-            sum += static_cast<double>(target[static_cast<std::size_t>(n)]) * h[static_cast<std::size_t>(n - i)];
+            sum += static_cast<double>(target[static_cast<std::size_t>(n)]) * h_[static_cast<std::size_t>(n - i)];
         }
         d[static_cast<std::size_t>(i)] = sum;
     }
-    Matrix phi;
-    pulseCorrelations(h, phi);
+    const Matrix& phi = phi_;
 
     // Greedy selection with a growing Cholesky factor of the chosen pulses' correlation matrix: a candidate's
     // worth is the energy it adds once the pulses already chosen are refitted.
@@ -328,7 +364,7 @@ PulseChoice searchPulses(const Signal& target, const Signal& h) {
     std::array<int, kPulses> positions{};
     std::array<double, kPulses> sortedAmplitudes{};
     std::array<double, kPulses> sortedD{};
-    std::array<std::array<double, kPulses>, kPulses> sortedPhi{};
+    SmallMatrix sortedPhi{};
     for (std::size_t m = 0; m < kPulses; ++m) {
         positions[m] = chosen[order[m]];
         sortedAmplitudes[m] = amplitudes[order[m]];

@@ -44,6 +44,17 @@ struct PulseChoice {
     int firstHalfRank = 0;
     int secondHalfRank = 0;
 };
-PulseChoice searchPulses(const Signal& target, const Signal& h);
+
+class PulseSearch {
+public:
+    // Prepares the search for a subframe's filter (its impulse response), shared by every trial of that subframe.
+    void prepare(const Signal& h);
+    [[nodiscard]] PulseChoice search(const Signal& target) const;
+
+private:
+    Signal h_{};
+    // phi_[i][j] = <h shifted to i, h shifted to j> within the subframe.
+    std::array<std::array<double, kSubframeSamples>, kSubframeSamples> phi_{};
+};
 
 } // namespace truespeech

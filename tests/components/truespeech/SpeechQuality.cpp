@@ -46,9 +46,8 @@ double segmentalSnr(const std::vector<std::int16_t>& reference, const std::vecto
         double noise = 0;
         for (std::size_t i = start; i < start + kFrame; ++i) {
             const auto j = static_cast<std::ptrdiff_t>(i) + lag;
-            const double out = j >= 0 && j < static_cast<std::ptrdiff_t>(decoded.size())
-                                   ? decoded[static_cast<std::size_t>(j)]
-                                   : 0.0;
+            const double out =
+                j >= 0 && j < static_cast<std::ptrdiff_t>(decoded.size()) ? decoded[static_cast<std::size_t>(j)] : 0.0;
             signal += static_cast<double>(reference[i]) * reference[i];
             noise += (reference[i] - out) * (reference[i] - out);
         }
