@@ -70,17 +70,17 @@ struct TrueSpeechEncoder::Impl {
     std::array<Signal, kSubframes> responses{};
     std::array<PulseSearch, kSubframes> pulseSearches{};
 
-    // Encodes one subframe on `synth` (which it advances); returns the squared error of the decoded samples.
-    double encodeSubframe(Synthesizer& synth, int subframe, int baseLag, const Signal& speech,
+    // Encodes one subframe on `decoder` (which it advances); returns the squared error of the decoded samples.
+    double encodeSubframe(Synthesizer& decoder, int subframe, int baseLag, const Signal& speech,
                           SubframeParameters& params, Subframe& out) const {
-        const Signal target = minus(speech, ringing(synth, subframe));
+        const Signal target = minus(speech, ringing(decoder, subframe));
         const Signal& h = responses[static_cast<std::size_t>(subframe)];
 
         // Rank the predictors the lag window allows by the filtered-segment estimate, then check the best few
         // exactly, with the decoder's own prediction.
         const int firstLag = std::min(baseLag + kMinLag, kMaxLag);
         const int lastLag = std::min(baseLag + kMinLag + kLagSteps - 1, kMaxLag);
-        const LagBank bank(synth, h, target, firstLag, lastLag);
+        const LagBank bank(decoder, h, target, firstLag, lastLag);
         std::vector<PitchCandidate> ranked;
         for (int index = 0; index < kNoPitch; ++index) {
             const int lag = std::min(baseLag + kMinLag + index / kPitchFilters, kMaxLag);
@@ -98,7 +98,7 @@ struct TrueSpeechEncoder::Impl {
         };
         std::vector<Exact> exact{{kNoPitch, Subframe{}, Signal{}, energy(target)}};
         for (const auto& candidate : ranked) {
-            const Subframe pitch = synth.pitchContribution(baseLag, candidate.index);
+            const Subframe pitch = decoder.pitchContribution(baseLag, candidate.index);
             const bool tooLoud = std::any_of(
                 pitch.begin(), pitch.end(), [](std::int16_t v) { return std::abs(static_cast<int>(v)) > kPitchLimit; });
             if (tooLoud) {
@@ -111,7 +111,7 @@ struct TrueSpeechEncoder::Impl {
         exact.resize(std::min<std::size_t>(exact.size(), kPitchFinalists));
 
         double bestError = std::numeric_limits<double>::max();
-        Synthesizer best = synth;
+        Synthesizer best = decoder;
         for (const auto& candidate : exact) {
             const PulseChoice pulses =
                 pulseSearches[static_cast<std::size_t>(subframe)].search(minus(target, candidate.response));
@@ -122,7 +122,7 @@ struct TrueSpeechEncoder::Impl {
             trial.firstHalfPositions = pulses.firstHalfRank;
             trial.secondHalfPositions = pulses.secondHalfRank;
 
-            Synthesizer advanced = synth;
+            Synthesizer advanced = decoder;
             Subframe decodedSamples{};
             advanced.runSubframe(subframe, placePulses(trial), candidate.pitch, decodedSamples);
             const double error = energy(minus(speech, toSignal(decodedSamples)));
@@ -133,7 +133,7 @@ struct TrueSpeechEncoder::Impl {
                 out = decodedSamples;
             }
         }
-        synth = best;
+        decoder = best;
         return bestError;
     }
 
