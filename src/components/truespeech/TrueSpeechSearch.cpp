@@ -274,50 +274,36 @@ PulseChoice PulseSearch::search(const Signal& target) const {
     const Matrix& phi = phi_;
 
     // Greedy selection with a growing Cholesky factor of the chosen pulses' correlation matrix: a candidate's
-    // worth is the energy it adds once the pulses already chosen are refitted.
+    // worth is the energy it adds once the pulses already chosen are refitted. Every candidate keeps its row of
+    // the factor (its correlation with the chosen pulses, orthogonalised), extended by one entry per step.
     std::array<int, kPulses> chosen{};
     std::array<std::array<double, kPulses>, kPulses> lower{};
     std::array<double, kPulses> projected{};
+    std::array<std::array<double, kPulses>, N> rows{};
+    std::array<double, N> rowEnergy{};
+    std::array<double, N> explained{};
     std::array<bool, N> taken{};
     int firstHalf = 0;
     for (std::size_t step = 0; step < kPulses; ++step) {
-        int best = -1;
-        double bestGain = -1;
-        std::array<double, kPulses> bestRow{};
-        double bestDiagonal = 0;
         const auto allowed = [&](int i) {
             const bool inFirst = i < kHalfSamples;
             const int secondHalf = static_cast<int>(step) - firstHalf;
             return !taken[static_cast<std::size_t>(i)] && !(inFirst && firstHalf == kFirstHalfPulses) &&
                    !(!inFirst && secondHalf == kSecondHalfPulses);
         };
+        int best = -1;
+        double bestGain = -1;
         for (int i = 0; i < N; ++i) {
-            if (!allowed(i)) {
+            const auto ui = static_cast<std::size_t>(i);
+            const double diagonal = phi[ui][ui] - rowEnergy[ui];
+            if (!allowed(i) || diagonal <= 1e-9 * phi[ui][ui]) {
                 continue;
             }
-            std::array<double, kPulses> row{};
-            double rowEnergy = 0;
-            double explained = 0;
-            for (std::size_t m = 0; m < step; ++m) {
-                double value = phi[static_cast<std::size_t>(chosen[m])][static_cast<std::size_t>(i)];
-                for (std::size_t n = 0; n < m; ++n) {
-                    value -= lower[m][n] * row[n];
-                }
-                row[m] = value / lower[m][m];
-                rowEnergy += row[m] * row[m];
-                explained += row[m] * projected[m];
-            }
-            const double diagonal = phi[static_cast<std::size_t>(i)][static_cast<std::size_t>(i)] - rowEnergy;
-            if (diagonal <= 1e-9 * phi[static_cast<std::size_t>(i)][static_cast<std::size_t>(i)]) {
-                continue;
-            }
-            const double residual = d[static_cast<std::size_t>(i)] - explained;
+            const double residual = d[ui] - explained[ui];
             const double gain = residual * residual / diagonal;
             if (gain > bestGain) {
                 best = i;
                 bestGain = gain;
-                bestRow = row;
-                bestDiagonal = diagonal;
             }
         }
         if (best < 0) {
@@ -327,21 +313,27 @@ PulseChoice PulseSearch::search(const Signal& target) const {
             while (!allowed(best)) {
                 ++best;
             }
-            bestRow = {};
-            bestDiagonal = 1.0;
         }
+        const auto ub = static_cast<std::size_t>(best);
         chosen[step] = best;
-        taken[static_cast<std::size_t>(best)] = true;
+        taken[ub] = true;
         firstHalf += best < kHalfSamples ? 1 : 0;
         for (std::size_t n = 0; n < step; ++n) {
-            lower[step][n] = bestRow[n];
+            lower[step][n] = rows[ub][n];
         }
-        lower[step][step] = std::sqrt(bestDiagonal);
-        double explained = 0;
-        for (std::size_t n = 0; n < step; ++n) {
-            explained += bestRow[n] * projected[n];
+        lower[step][step] = std::sqrt(std::max(phi[ub][ub] - rowEnergy[ub], 1e-9 * phi[ub][ub]));
+        projected[step] = (d[ub] - explained[ub]) / lower[step][step];
+
+        const double inverse = 1.0 / lower[step][step];
+        for (std::size_t i = 0; i < N; ++i) {
+            double value = phi[ub][i];
+            for (std::size_t n = 0; n < step; ++n) {
+                value -= lower[step][n] * rows[i][n];
+            }
+            rows[i][step] = value * inverse;
+            rowEnergy[i] += rows[i][step] * rows[i][step];
+            explained[i] += rows[i][step] * projected[step];
         }
-        projected[step] = (d[static_cast<std::size_t>(best)] - explained) / lower[step][step];
     }
 
     // Least-squares amplitudes: solve L' a = projected.
