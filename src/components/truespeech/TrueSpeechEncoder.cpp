@@ -22,7 +22,7 @@ constexpr int kLagHeadroom = 2;
 constexpr int kMaxBaseLag = kMaxLag - kMinLag;
 constexpr int kLagSteps = 6;
 // The pitch contribution plus the largest pulse must stay within 16 bits, or the decoder's sum would wrap.
-constexpr int kPitchLimit = 32767 - 3 * 2580 - 512;
+constexpr int kPitchLimit = 32767 - 3 * kPulseSteps.back() - 512;
 
 Signal toSignal(const Subframe& samples) {
     Signal out{};

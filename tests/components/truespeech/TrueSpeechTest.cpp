@@ -26,7 +26,7 @@ constexpr int kBlock = TrueSpeechEncoder::kFrameSamples;
 
 std::vector<std::int16_t> toSamples(const QByteArray& bytes) {
     std::vector<std::int16_t> samples(static_cast<std::size_t>(bytes.size()) / 2);
-    std::memcpy(samples.data(), bytes.constData(), samples.size() * 2);
+    std::copy_n(bytes.constData(), samples.size() * 2, reinterpret_cast<char*>(samples.data()));
     return samples;
 }
 
