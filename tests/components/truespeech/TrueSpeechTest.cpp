@@ -210,6 +210,29 @@ TEST(TrueSpeechWavFile, FailuresAreReportedNotIgnored) {
     EXPECT_NO_THROW(file.close());
 }
 
+TEST(TrueSpeechWavFile, FileLeftOpenOrReplacedIsStillFinished) {
+    QTemporaryDir dir;
+    const auto samples = tone(500, 300, 8000);
+    const QString first = dir.filePath(QStringLiteral("first.wav"));
+    const QString second = dir.filePath(QStringLiteral("second.wav"));
+    {
+        TrueSpeechWavFile file;
+        file.create(first);
+        file.write(samples);
+        file.create(second); // finishes the first file
+        file.write(samples);
+        file.write(samples);
+    } // the destructor finishes the second
+    for (const auto& [path, count] : {std::pair{first, 500}, std::pair{second, 1000}}) {
+        const QByteArray bytes = readAll(path);
+        const int blocks = (count + kBlock - 1) / kBlock;
+        ASSERT_EQ(bytes.size(), 90 + blocks * 32) << path.toStdString();
+        EXPECT_EQ(le32(bytes, 4), static_cast<quint32>(bytes.size() - 8));
+        EXPECT_EQ(le32(bytes, 78), static_cast<quint32>(count));
+        EXPECT_EQ(le32(bytes, 86), static_cast<quint32>(blocks * 32));
+    }
+}
+
 // Round trips through FFmpeg's decoder; each test makes its own few seconds of signal.
 class TrueSpeechInterop : public ::testing::Test {
 protected:
