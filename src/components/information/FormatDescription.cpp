@@ -1,5 +1,7 @@
 #include "FormatDescription.h"
 
+#include "components/common/ChannelText.h"
+
 // TagLib's property headers rely on tfile.h having been included first.
 #include <taglib/tfile.h>
 
@@ -77,17 +79,6 @@ QString codecName(const TagLib::AudioProperties& properties) {
     return QStringLiteral("Audio");
 }
 
-QString channelText(int channels) {
-    switch (channels) {
-    case 1:
-        return QStringLiteral("Mono");
-    case 2:
-        return QStringLiteral("Stereo");
-    default:
-        return QStringLiteral("%1 channels").arg(channels);
-    }
-}
-
 } // namespace
 
 QString formatDescription(const TagLib::File& file) {
@@ -103,7 +94,7 @@ QString formatDescription(const TagLib::File& file) {
         parts << QStringLiteral("%1 Hz").arg(properties->sampleRate());
     }
     if (properties->channels() > 0) {
-        parts << channelText(properties->channels());
+        parts << channelCountText(properties->channels());
     }
     return parts.join(QStringLiteral(", "));
 }

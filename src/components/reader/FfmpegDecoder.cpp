@@ -2,6 +2,7 @@
 
 #include "FfmpegNames.h"
 #include "components/ComponentError.h"
+#include "components/common/FfmpegHandles.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -20,18 +21,6 @@ namespace {
 struct FormatCloser {
     void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
 };
-struct CodecFreer {
-    void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }
-};
-struct ResamplerFreer {
-    void operator()(SwrContext* context) const { swr_free(&context); }
-};
-struct FrameFreer {
-    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
-};
-struct PacketFreer {
-    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
-};
 struct DictionaryFreer {
     void operator()(AVDictionary* dictionary) const { av_dict_free(&dictionary); }
 };
@@ -43,10 +32,6 @@ struct LayoutReleaser {
 };
 
 using FormatPtr = std::unique_ptr<AVFormatContext, FormatCloser>;
-using CodecPtr = std::unique_ptr<AVCodecContext, CodecFreer>;
-using ResamplerPtr = std::unique_ptr<SwrContext, ResamplerFreer>;
-using FramePtr = std::unique_ptr<AVFrame, FrameFreer>;
-using PacketPtr = std::unique_ptr<AVPacket, PacketFreer>;
 using LayoutPtr = std::unique_ptr<AVChannelLayout, LayoutReleaser>;
 
 // Rates and channel counts beyond these come from broken headers, not from real sound.
@@ -57,12 +42,6 @@ constexpr qint64 kLowestPlausibleBitRate = 2000;
 // Sources up to this size are decoded once at open when their length must be measured; larger ones are counted
 // from their packets so that opening stays quick.
 constexpr qint64 kDecodeToCountLimit = 16 * 1024 * 1024;
-
-QString ffmpegErrorText(int error) {
-    char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(error, text, sizeof text);
-    return QString::fromLocal8Bit(text);
-}
 
 [[noreturn]] void raiseOpenError(const QString& fileName, int error) {
     const QString name = QFileInfo(fileName).fileName();
@@ -417,7 +396,7 @@ private:
     FfmpegInput input_;
     FormatPtr format_;
     AVStream* stream_ = nullptr;
-    CodecPtr codec_;
+    CodecContextPtr codec_;
     ResamplerPtr resampler_;
     AVChannelLayout resamplerLayout_{};
     int resamplerRate_ = 0;

@@ -1,6 +1,7 @@
 #include "FfmpegBackend.h"
 
 #include "OutputFileError.h"
+#include "components/common/FfmpegHandles.h"
 
 #include <QFile>
 #include <algorithm>
@@ -15,21 +16,6 @@ extern "C" {
 
 namespace {
 
-QString ffmpegError(int code) {
-    std::array<char, AV_ERROR_MAX_STRING_SIZE> text{};
-    av_strerror(code, text.data(), text.size());
-    return QString::fromUtf8(text.data());
-}
-
-struct CodecContextDeleter {
-    void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }
-};
-struct FrameDeleter {
-    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
-};
-struct PacketDeleter {
-    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
-};
 struct FormatContextDeleter {
     void operator()(AVFormatContext* context) const {
         if (context->pb)
@@ -84,7 +70,7 @@ public:
         stream_ = stream;
 
         if (const int result = avio_open(&container_->pb, path.constData(), AVIO_FLAG_WRITE); result < 0)
-            outputerror::cannotCreate(fileName, ffmpegError(result));
+            outputerror::cannotCreate(fileName, ffmpegErrorText(result));
         // avformat_write_header replaces the dictionary by the options it did not use.
         AVDictionary* options = nullptr;
         if (std::string_view(recipe.muxer) == "asf")
@@ -132,7 +118,7 @@ public:
         sendAndDrain(nullptr);
         check(av_write_trailer(container_.get()), "container trailer");
         if (const int result = avio_closep(&container_->pb); result < 0)
-            outputerror::writeFailure(fileName_, ffmpegError(result));
+            outputerror::writeFailure(fileName_, ffmpegErrorText(result));
     }
 
 private:
@@ -148,7 +134,8 @@ private:
 
     void check(int result, const char* step) const {
         if (result < 0)
-            outputerror::encoderFailure(QStringLiteral("FFmpeg (%1)").arg(QLatin1String(step)), ffmpegError(result));
+            outputerror::encoderFailure(QStringLiteral("FFmpeg (%1)").arg(QLatin1String(step)),
+                                        ffmpegErrorText(result));
     }
 
     void encodeFrame(std::span<const float> samples) {
@@ -199,18 +186,18 @@ private:
             packet_->stream_index = stream_->index;
             const int written = av_interleaved_write_frame(container_.get(), packet_.get());
             if (written < 0)
-                outputerror::writeFailure(fileName_, ffmpegError(written));
+                outputerror::writeFailure(fileName_, ffmpegErrorText(written));
         }
     }
 
     QString fileName_;
     int channels_;
     int leastFrames_;
-    std::unique_ptr<AVCodecContext, CodecContextDeleter> codec_;
+    CodecContextPtr codec_;
     std::unique_ptr<AVFormatContext, FormatContextDeleter> container_;
     AVStream* stream_ = nullptr; // owned by container_
-    std::unique_ptr<AVFrame, FrameDeleter> frame_;
-    std::unique_ptr<AVPacket, PacketDeleter> packet_;
+    FramePtr frame_;
+    PacketPtr packet_;
     int frameSize_ = 0;
     bool smallLastFrame_ = false;
     int64_t nextPts_ = 0;

@@ -1,22 +1,12 @@
 #include "FormatRules.h"
 #include "OutputFormat.h"
+#include "components/common/ChannelText.h"
 
 #include <QStringList>
 
 #include <lame.h>
 
 namespace {
-
-QString channelName(int channels) {
-    switch (channels) {
-    case 1:
-        return QStringLiteral("Mono");
-    case 2:
-        return QStringLiteral("Stereo");
-    default:
-        return QStringLiteral("%1 channels").arg(channels);
-    }
-}
 
 QString mpegVersion(int sampleRate) {
     if (sampleRate >= 32000)
@@ -31,9 +21,9 @@ QString mp3ChannelName(const OutputFormat& format) {
     case DUAL_CHANNEL:
         return QStringLiteral("Dual Channel");
     case MONO:
-        return channelName(1);
+        return channelCountText(1);
     default:
-        return channelName(format.channels);
+        return channelCountText(format.channels);
     }
 }
 
@@ -132,6 +122,6 @@ QString describeFormat(const OutputFormat& format, bool codecOnly) {
     if (const QString size = sizing(format); !size.isEmpty())
         parts << size;
     parts << QStringLiteral("%1 Hz").arg(format.sampleRate);
-    parts << (format.codec == OutputCodec::Mp3 ? mp3ChannelName(format) : channelName(format.channels));
+    parts << (format.codec == OutputCodec::Mp3 ? mp3ChannelName(format) : channelCountText(format.channels));
     return parts.join(QStringLiteral(", "));
 }

@@ -13,17 +13,11 @@ extern "C" {
 namespace {
 
 [[noreturn]] void conversionFailure(int code) {
-    std::array<char, AV_ERROR_MAX_STRING_SIZE> text{};
-    av_strerror(code, text.data(), text.size());
-    throw ComponentError(QStringLiteral("Sample conversion failed: %1").arg(QString::fromUtf8(text.data())),
+    throw ComponentError(QStringLiteral("Sample conversion failed: %1").arg(ffmpegErrorText(code)),
                          LastError::EncoderFailure);
 }
 
 } // namespace
-
-void SampleConverter::SwrDeleter::operator()(SwrContext* context) const {
-    swr_free(&context);
-}
 
 SampleConverter::SampleConverter(int inputRate, int inputChannels, int outputRate, int outputChannels)
     : inputChannels_(inputChannels), outputChannels_(outputChannels) {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "components/common/FfmpegHandles.h"
+
 #include <memory>
 #include <span>
 #include <vector>
-
-struct SwrContext;
 
 // Brings interleaved float samples from the rate and channel count the writer receives to those of the output
 // format, with libswresample. Mono becomes stereo by copying and stereo becomes mono by averaging, so neither
@@ -23,13 +23,9 @@ public:
     [[nodiscard]] std::span<const float> drain();
 
 private:
-    struct SwrDeleter {
-        void operator()(SwrContext* context) const;
-    };
-
     std::span<const float> run(const float* input, int frames);
 
-    std::unique_ptr<SwrContext, SwrDeleter> context_;
+    ResamplerPtr context_;
     int inputChannels_;
     int outputChannels_;
     std::vector<float> output_;

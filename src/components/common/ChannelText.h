@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// How format descriptions name a channel count: "Mono", "Stereo", "6 channels".
+inline QString channelCountText(int channels) {
+    if (channels == 1)
+        return QStringLiteral("Mono");
+    if (channels == 2)
+        return QStringLiteral("Stereo");
+    return QStringLiteral("%1 channels").arg(channels);
+}
