@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"raw", ".raw", 44100, 2, {"-f", "s16le", "-ar", "44100", "-ac", "2"}},
                       FormatCase{"g721", ".g721", 44100, 1, {}}, FormatCase{"g723", ".g723", 44100, 1, {}},
                       FormatCase{"g726", ".g726", 44100, 1, {}}),
-    [](const ::testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<FormatCase>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(ConvertCommand, RequestedRateAndChannelsReachTheOutput) {
     QTemporaryDir folder;

@@ -71,12 +71,14 @@ TEST(LameMapping, VbrModesMapOntoLamesModes) {
         valueOf(values, Mp3Setting::Bitrate) = 112;
         const LameEncoderHandle encoder = initialisedEncoder(values);
         EXPECT_EQ(lame_get_VBR(encoder.get()), mode.lame);
-        if (mode.lame == vbr_off)
+        if (mode.lame == vbr_off) {
             EXPECT_EQ(lame_get_brate(encoder.get()), 112);
-        else
+        } else {
             EXPECT_EQ(lame_get_VBR_min_bitrate_kbps(encoder.get()), 112);
-        if (mode.lame == vbr_abr)
+        }
+        if (mode.lame == vbr_abr) {
             EXPECT_EQ(lame_get_VBR_mean_bitrate_kbps(encoder.get()), 192);
+        }
     }
 }
 

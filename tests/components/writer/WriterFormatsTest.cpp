@@ -67,8 +67,9 @@ TEST_P(WriterFormats, ToneReadsBackWithItsRateChannelsLengthAndQuality) {
     const ReadBack ours = readWithOurReader(path);
     EXPECT_EQ(ours.sampleRate, format.sampleRate);
     EXPECT_EQ(ours.channels, format.channels);
-    if (ours.channels == format.channels)
+    if (ours.channels == format.channels) {
         EXPECT_GE(sineFitSnr(channel(ours.samples, ours.channels, 0), format.sampleRate), format.minimumSnr - 3.0);
+    }
     if (format.soxReads) {
         const std::vector<float> bySox = decodeWithSox(path, format.soxOptions);
         EXPECT_GE(sineFitSnr(channel(bySox, format.channels, 0), format.sampleRate), format.minimumSnr - 3.0);
@@ -114,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                    24.4, Decoder::Ffmpeg, {}, true},
         FormatCase{"G726TwoBits", [](AudioWriter& w) { w.setG726(22050, 2); }, "two.g726", "adpcm_g726", 8000, 1,
                    20.1}),
-    [](const ::testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<FormatCase>& testInfo) { return std::string(testInfo.param.name); });
 // clang-format on
 
 class WriterFiles : public ::testing::Test {
