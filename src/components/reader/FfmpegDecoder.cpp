@@ -1,6 +1,7 @@
 #include "FfmpegDecoder.h"
 
 #include "FfmpegNames.h"
+#include "Mp3GaplessLength.h"
 #include "components/ComponentError.h"
 #include "components/common/FfmpegHandles.h"
 
@@ -535,6 +536,13 @@ qint64 FfmpegDecoder::measuredOrEstimatedLength() {
         const double nominalSeconds = nominal > 0 ? static_cast<double>(fileSize) * 8.0 / nominal : 0.0;
         if (impliedBitRate < kLowestPlausibleBitRate || (nominal > 0 && seconds > 2.0 * nominalSeconds + 1.0))
             believable = false;
+    }
+    if (believable && parameters.codec_id == AV_CODEC_ID_MP3) {
+        // The container counts whole frames; the decoder drops the encoder's delay and padding, so the exact
+        // length comes from the encoder's own record when it agrees with the header to within two frames.
+        const std::optional<qint64> gapless = mp3GaplessLength(input_.fileName);
+        if (gapless && *gapless <= stated && stated - *gapless <= 2 * 1152)
+            return *gapless;
     }
     if (believable)
         return stated;

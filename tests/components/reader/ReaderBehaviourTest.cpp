@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <sndfile.h>
+#include <tuple>
 #include <unistd.h>
 
 extern "C" {
@@ -331,6 +332,21 @@ TEST_F(ReaderTest, SeekInMp3LandsOnTheSample) {
         ASSERT_EQ(block.size(), 2000u);
         const std::vector<float> expected(all.begin() + target * 2, all.begin() + target * 2 + 2000);
         EXPECT_GT(readertest::snrDb(expected, block.values()), 40.0);
+    }
+}
+
+// The encoder's delay and padding are not sound: the length at open already leaves them out, as decoding does.
+TEST_F(ReaderTest, Mp3LengthLeavesOutTheEncoderPadding) {
+    for (const auto& [rate, channels, frames] : {std::tuple{44100, 2, 2 * 44100 + 123}, std::tuple{22050, 1, 22050}}) {
+        SCOPED_TRACE(rate);
+        const QString file = path(QStringLiteral("gapless-%1.mp3").arg(rate));
+        const QString source = QStringLiteral("sine=f=440:r=%1,atrim=end_sample=%2").arg(rate).arg(frames);
+        ASSERT_TRUE(readertest::ffmpegMake({"-f", "lavfi", "-i", source, "-ac", QString::number(channels), "-c:a",
+                                            "libmp3lame", "-b:a", "64k", file}));
+        reader_.openForReading(file, 0, 1);
+        EXPECT_EQ(reader_.lengthInSamples(), frames);
+        const std::vector<float> all = openAndReadAll(file);
+        EXPECT_EQ(static_cast<qint64>(all.size()), qint64{frames} * channels);
     }
 }
 
