@@ -81,6 +81,7 @@ public:
         if (start == Start::DecodeFirstFrame)
             primeFirstFrame();
         checkFormat();
+        limitToStereo();
     }
 
     [[nodiscard]] int rate() const { return rate_; }
@@ -241,6 +242,15 @@ private:
             throw corrupt(QStringLiteral("no sound in it can be decoded"));
     }
 
+    // Every output format and the volume change take mono or stereo, so a source with more channels is mixed down
+    // to stereo here, once, with libswresample's standard matrix; its description still names its own channels.
+    void limitToStereo() {
+        if (layout_->nb_channels > 2) {
+            av_channel_layout_uninit(layout_.get());
+            av_channel_layout_default(layout_.get(), 2);
+        }
+    }
+
     void checkFormat() const {
         if (rate_ <= 0 || rate_ > kMaxSampleRate || layout_->nb_channels <= 0 || layout_->nb_channels > kMaxChannels)
             throw ComponentError(QStringLiteral("The file \"%1\" states an impossible format (%2 Hz, %3 channels).")
@@ -331,6 +341,7 @@ private:
                 return false;
             if (rate_ > kMaxSampleRate || layout_->nb_channels > kMaxChannels)
                 return false;
+            limitToStereo();
             originPts_ = framePts(frame);
         }
         if (!ensureResampler(frame))
@@ -448,14 +459,15 @@ QString FfmpegDecoder::description() const {
     const AVCodecParameters& parameters = pass_->parameters();
     // Headers may state nonsense (a negative rate read as unsigned); a compressed rate above that of plain float
     // samples is not shown, and a missing one is worked out from the file size.
-    const qint64 ceiling = static_cast<qint64>(sampleRate()) * channelCount() * 32;
+    const int sourceChannels = parameters.ch_layout.nb_channels > 0 ? parameters.ch_layout.nb_channels : channelCount();
+    const qint64 ceiling = static_cast<qint64>(sampleRate()) * sourceChannels * 32;
     const auto plausible = [ceiling](qint64 bitRate) { return bitRate > 0 && bitRate <= ceiling; };
     qint64 bitRate = parameters.bit_rate;
     if (!plausible(bitRate) && length_ > 0)
         bitRate = QFileInfo(input_.fileName).size() * 8 * sampleRate() / length_;
     if (!plausible(bitRate) || !ffmpegnames::hasUsefulBitRate(parameters.codec_id))
         bitRate = 0;
-    return sounddescription::describe(ffmpegnames::codecName(parameters), bitRate, sampleRate(), channelCount());
+    return sounddescription::describe(ffmpegnames::codecName(parameters), bitRate, sampleRate(), sourceChannels);
 }
 
 qint64 FfmpegDecoder::readFrames(float* out, qint64 maxFrames) {

@@ -350,6 +350,26 @@ TEST_F(ReaderTest, Mp3LengthLeavesOutTheEncoderPadding) {
     }
 }
 
+// Outputs and the volume change take mono or stereo: more channels arrive mixed down to stereo, keeping every
+// channel's sound, while the description still names the source's own channels.
+TEST_F(ReaderTest, SurroundSourcesArriveAsStereo) {
+    const QString file = path(QStringLiteral("surround.wav"));
+    ASSERT_TRUE(readertest::ffmpegMake({"-f", "lavfi", "-i", readertest::toneSource(1, 48000, 1), "-filter_complex",
+                                        "[0:a]pan=5.1|FL=c0|FR=0*c0|FC=0*c0|LFE=0*c0|BL=0*c0|BR=0*c0", file}));
+    const std::vector<float> all = openAndReadAll(file);
+    EXPECT_EQ(reader_.channelCount(), 2);
+    EXPECT_TRUE(reader_.formatString().contains(QStringLiteral("6 channels"))) << reader_.formatString().toStdString();
+    ASSERT_EQ(all.size(), 2u * 48000u);
+    float left = 0.0f;
+    float right = 0.0f;
+    for (std::size_t i = 0; i + 1 < all.size(); i += 2) {
+        left = std::max(left, std::abs(all[i]));
+        right = std::max(right, std::abs(all[i + 1]));
+    }
+    EXPECT_GT(left, 0.05f);  // the front-left tone lands on the left
+    EXPECT_LT(right, 0.01f); // and nowhere else
+}
+
 // Odd block sizes split frames; the values still come in order, none lost or doubled.
 TEST_F(ReaderTest, AnyBlockSizeKeepsTheInterleaving) {
     const QString file = makeWav("blocks.wav", 0.5, 2);

@@ -56,7 +56,7 @@ TEST_P(ReadableFixture, DecodesLikeFfmpeg) {
     const int channels = reader.channelCount();
     EXPECT_EQ(reader.lastError(), 0);
     EXPECT_EQ(reader.sampleRate(), row.sampleRate);
-    EXPECT_EQ(channels, row.channels);
+    EXPECT_EQ(channels, std::min(row.channels, 2)) << "more channels arrive mixed down to stereo";
     EXPECT_FALSE(reader.formatString().isEmpty());
     const qint64 lengthAtOpen = reader.lengthInSamples();
     EXPECT_EQ(reader.durationMs() > 0, lengthAtOpen > 0);
