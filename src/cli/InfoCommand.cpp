@@ -2,8 +2,8 @@
 
 #include "components/ComponentError.h"
 #include "components/ComponentSet.h"
+#include "convert/SourceKind.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 namespace {
@@ -15,16 +15,6 @@ struct SourceFacts {
     qint64 length = 0;
     qint64 durationMs = 0;
 };
-
-// The program treats these names as videos, compared exactly as written.
-bool isVideoName(const QString& fileName) {
-    static const QStringList extensions{QStringLiteral(".avi"), QStringLiteral(".mpg"), QStringLiteral(".mpeg"),
-                                        QStringLiteral(".wmv"), QStringLiteral(".asf"), QStringLiteral(".mov"),
-                                        QStringLiteral(".qt")};
-    const QString name = QFileInfo(fileName).fileName();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot >= 0 && extensions.contains(name.mid(dot));
-}
 
 SourceFacts describeVideo(TVideoFile& video, const QString& fileName) {
     video->open(fileName);
@@ -54,8 +44,9 @@ int runInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     for (const QString& fileName : arguments) {
         out << "file=" << fileName << '\n';
         try {
-            const SourceFacts facts = isVideoName(fileName) ? describeVideo(components->VideoFile1, fileName)
-                                                            : describeAudio(components->AudioFile1, fileName);
+            const SourceFacts facts = sourceKindOfFile(fileName) == SourceKind::Video
+                                          ? describeVideo(components->VideoFile1, fileName)
+                                          : describeAudio(components->AudioFile1, fileName);
             out << "format=" << facts.format << '\n'
                 << "rate=" << facts.rate << '\n'
                 << "channels=" << facts.channels << '\n'
