@@ -6,15 +6,6 @@ const QString ConversionSection = QStringLiteral("conversion");
 const QString GeneralSection = QStringLiteral("general");
 } // namespace
 
-const std::array<QString, OutputFormatCount>& outputFormatKeys() {
-    static const std::array<QString, OutputFormatCount> keys{
-        QStringLiteral("ch_pcm"),   QStringLiteral("ch_mp3"), QStringLiteral("ch_ogg"),  QStringLiteral("ch_wma"),
-        QStringLiteral("ch_adpcm"), QStringLiteral("ch_gsm"), QStringLiteral("ch_dsp"),  QStringLiteral("ch_vox"),
-        QStringLiteral("ch_raw"),   QStringLiteral("ch_mp2"), QStringLiteral("ch_g721"), QStringLiteral("ch_g723"),
-        QStringLiteral("ch_g726")};
-    return keys;
-}
-
 SettingsStore::SettingsStore(QString path) : file_(std::move(path)) {}
 
 void SettingsStore::load() {
@@ -24,8 +15,10 @@ void SettingsStore::load() {
     values_.isOpenFolder = file_.readBool(ConversionSection, QStringLiteral("isopenfolder"), defaults.isOpenFolder);
     values_.copyTag = file_.readBool(ConversionSection, QStringLiteral("copytag"), defaults.copyTag);
     values_.saveState = file_.readBool(GeneralSection, QStringLiteral("savestate"), defaults.saveState);
-    for (size_t i = 0; i < outputFormatKeys().size(); ++i)
-        values_.formats[i] = file_.readBool(GeneralSection, outputFormatKeys()[i], defaults.formats[i]);
+    for (const OutputFormatFacts& facts : outputFormatTable()) {
+        const auto i = static_cast<size_t>(facts.format);
+        values_.formats[i] = file_.readBool(GeneralSection, QLatin1String(facts.iniKey), defaults.formats[i]);
+    }
     values_.currentFolder = file_.readString(GeneralSection, QStringLiteral("currentfolder"), QString());
     values_.currentFilter = file_.readInteger(GeneralSection, QStringLiteral("currentfilter"), defaults.currentFilter);
 }
@@ -46,8 +39,9 @@ void SettingsStore::storeOptions(const QString& defaultFolder, bool checkItem, b
 
 void SettingsStore::storeClosingState(const ClosingState& state) {
     if (values_.saveState) {
-        for (size_t i = 0; i < outputFormatKeys().size(); ++i)
-            file_.writeBool(GeneralSection, outputFormatKeys()[i], state.formats[i]);
+        for (const OutputFormat format : outputFormatsInSaveOrder())
+            file_.writeBool(GeneralSection, QLatin1String(factsOf(format).iniKey),
+                            state.formats[static_cast<size_t>(format)]);
         file_.writeString(GeneralSection, QStringLiteral("currentfolder"), state.currentFolder);
     }
     file_.writeInteger(GeneralSection, QStringLiteral("currentfilter"), state.currentFilter);

@@ -1,16 +1,13 @@
 #pragma once
 
+#include "convert/OutputFormat.h"
 #include "platform/IniFile.h"
 
 #include <QString>
 #include <array>
 
-// The output formats whose check boxes the last state stores, in the order they are saved.
-inline constexpr int OutputFormatCount = 13;
-enum class OutputFormat { Pcm, Mp3, Ogg, Wma, Adpcm, Gsm, Dsp, Vox, Raw, Mp2, G721, G723, G726 };
-
-// The ini key of each output format's check box, in the order of OutputFormat.
-[[nodiscard]] const std::array<QString, OutputFormatCount>& outputFormatKeys();
+// One flag per output format, indexed by OutputFormat.
+using FormatFlags = std::array<bool, kOutputFormatCount>;
 
 // The preferences and the last state, as read from settings.ini at start-up and kept for the whole run.
 struct Settings {
@@ -19,16 +16,23 @@ struct Settings {
     bool isOpenFolder = false;
     bool copyTag = true;
     bool saveState = true;
-    std::array<bool, OutputFormatCount> formats{false, true}; // MP3 alone
+    FormatFlags formats = mp3Alone();
     QString currentFolder;
     int currentFilter = 0;
 
     [[nodiscard]] bool format(OutputFormat f) const { return formats[static_cast<size_t>(f)]; }
+
+private:
+    static FormatFlags mp3Alone() {
+        FormatFlags flags{};
+        flags[static_cast<size_t>(OutputFormat::Mp3)] = true;
+        return flags;
+    }
 };
 
 // What the main window hands over at close for the last state.
 struct ClosingState {
-    std::array<bool, OutputFormatCount> formats{};
+    FormatFlags formats{};
     QString currentFolder; // already "sciddesktop" when the browser shows the desktop
     int currentFilter = -1;
 };

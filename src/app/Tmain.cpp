@@ -234,12 +234,9 @@ void Tmain::restoreLastState() {
     const Settings& values = settings_.values();
     if (!values.saveState)
         return;
-    const std::array<QCheckBox*, OutputFormatCount> boxes{ui->chpcm,  ui->chMP3,  ui->chOGG, ui->chWMA, ui->chADPCM,
-                                                          ui->chGSM,  ui->chDSP,  ui->chVOX, ui->chraw, ui->chMP2,
-                                                          ui->chG721, ui->chG723, ui->chG726};
-    for (size_t i = 0; i < boxes.size(); ++i) {
-        if (values.formats[i])
-            boxes[i]->setChecked(true);
+    for (const OutputFormatFacts& facts : outputFormatTable()) {
+        if (values.format(facts.format))
+            findChild<QCheckBox*>(QLatin1String(facts.checkBox))->setChecked(true);
     }
     const bool desktop = values.currentFolder.isEmpty() || values.currentFolder == DesktopFolderMarker ||
                          !QDir(values.currentFolder).exists();
@@ -268,10 +265,9 @@ void Tmain::closeEvent(QCloseEvent* event) {
 
 ClosingState Tmain::closingState() const {
     ClosingState state;
-    state.formats = {ui->chpcm->isChecked(),   ui->chMP3->isChecked(), ui->chOGG->isChecked(),  ui->chWMA->isChecked(),
-                     ui->chADPCM->isChecked(), ui->chGSM->isChecked(), ui->chDSP->isChecked(),  ui->chVOX->isChecked(),
-                     ui->chraw->isChecked(),   ui->chMP2->isChecked(), ui->chG721->isChecked(), ui->chG723->isChecked(),
-                     ui->chG726->isChecked()};
+    for (const OutputFormatFacts& facts : outputFormatTable())
+        state.formats[static_cast<size_t>(facts.format)] =
+            findChild<QCheckBox*>(QLatin1String(facts.checkBox))->isChecked();
     state.currentFolder = browserShowsDesktop() ? DesktopFolderMarker : browserFolder();
     state.currentFilter = ui->combo_filter->currentIndex();
     return state;

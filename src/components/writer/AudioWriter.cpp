@@ -2,7 +2,7 @@
 
 #include "FormatRules.h"
 #include "LameBackend.h"
-#include "OutputFormat.h"
+#include "WriterFormat.h"
 #include "SampleConverter.h"
 #include "VorbisBackend.h"
 #include "WriterBackend.h"
@@ -82,7 +82,7 @@ int pcmBitsOf(int subtype) {
 } // namespace
 
 struct AudioWriter::Impl {
-    OutputFormat format = formatrules::pcmWav(44100, 2, 16);
+    WriterFormat format = formatrules::pcmWav(44100, 2, 16);
     int detail = -1;
     InputShape input;
 

@@ -23,6 +23,6 @@ private:
 
 } // namespace
 
-std::unique_ptr<WriterBackend> openDspWavBackend(const OutputFormat&, const QString& fileName) {
+std::unique_ptr<WriterBackend> openDspWavBackend(const WriterFormat&, const QString& fileName) {
     return std::make_unique<DspWavBackend>(fileName);
 }

@@ -36,7 +36,7 @@ struct FfmpegRecipe {
 
 class FfmpegBackend final : public WriterBackend {
 public:
-    FfmpegBackend(const OutputFormat& format, const QString& fileName, const FfmpegRecipe& recipe)
+    FfmpegBackend(const WriterFormat& format, const QString& fileName, const FfmpegRecipe& recipe)
         : fileName_(fileName), channels_(format.channels), leastFrames_(recipe.leastFrames) {
         const AVCodec* codec = nullptr;
         for (const char* name : recipe.encoders)
@@ -214,17 +214,17 @@ int asfPacketSizeFor(int blockAlign) {
     return kPacketHeader + framesPerPacket * (blockAlign + kPayloadHeader);
 }
 
-std::unique_ptr<WriterBackend> openMp2Backend(const OutputFormat& format, const QString& fileName) {
+std::unique_ptr<WriterBackend> openMp2Backend(const WriterFormat& format, const QString& fileName) {
     return std::make_unique<FfmpegBackend>(format, fileName,
                                            FfmpegRecipe{{"libtwolame", "mp2"}, "mp2", format.kbps * 1000, 0, false, 2});
 }
 
-std::unique_ptr<WriterBackend> openWmaBackend(const OutputFormat& format, const QString& fileName) {
+std::unique_ptr<WriterBackend> openWmaBackend(const WriterFormat& format, const QString& fileName) {
     return std::make_unique<FfmpegBackend>(format, fileName,
                                            FfmpegRecipe{{"wmav2"}, "asf", format.kbps * 1000, 0, true, 0});
 }
 
-std::unique_ptr<WriterBackend> openG726WavBackend(const OutputFormat& format, const QString& fileName) {
+std::unique_ptr<WriterBackend> openG726WavBackend(const WriterFormat& format, const QString& fileName) {
     return std::make_unique<FfmpegBackend>(
         format, fileName, FfmpegRecipe{{"g726"}, "wav", format.sampleRate * format.bits, format.bits, false, 0});
 }

@@ -1,5 +1,5 @@
 #include "FormatRules.h"
-#include "OutputFormat.h"
+#include "WriterFormat.h"
 #include "components/common/ChannelText.h"
 
 #include <QStringList>
@@ -14,7 +14,7 @@ QString mpegVersion(int sampleRate) {
     return sampleRate >= 16000 ? QStringLiteral("MPEG-2") : QStringLiteral("MPEG-2.5");
 }
 
-QString mp3ChannelName(const OutputFormat& format) {
+QString mp3ChannelName(const WriterFormat& format) {
     switch (format.mp3.lameMode) {
     case JOINT_STEREO:
         return QStringLiteral("Joint Stereo");
@@ -55,7 +55,7 @@ QString vorbisMode(const VorbisSizing& sizing) {
     return text + QStringLiteral(" kbit/s (managed VBR)");
 }
 
-QString codecName(const OutputFormat& format) {
+QString codecName(const WriterFormat& format) {
     switch (format.codec) {
     case OutputCodec::PcmWav:
         return QStringLiteral("PCM %1-bit").arg(format.bits);
@@ -91,7 +91,7 @@ QString codecName(const OutputFormat& format) {
 }
 
 // The part between the codec name and the sample rate, where a codec has a bit rate or mode to state.
-QString sizing(const OutputFormat& format) {
+QString sizing(const WriterFormat& format) {
     switch (format.codec) {
     case OutputCodec::Mp2:
         return QStringLiteral("%1 kbit/s CBR").arg(format.kbps);
@@ -110,7 +110,7 @@ QString sizing(const OutputFormat& format) {
 
 } // namespace
 
-QString describeFormat(const OutputFormat& format, bool codecOnly) {
+QString describeFormat(const WriterFormat& format, bool codecOnly) {
     const QString codec = codecName(format);
     if (codecOnly)
         return codec;

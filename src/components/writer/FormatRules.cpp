@@ -30,8 +30,8 @@ constexpr std::array<WmaProfile, 28> kWmaProfiles{{
     {96, 32000, 2}, {96, 44100, 1}, {96, 44100, 2}, {96, 48000, 2}, {128, 32000, 2}, {128, 44100, 1}, {128, 44100, 2},
 }};
 
-OutputFormat make(OutputCodec codec, int sampleRate, int channels, int bits = 16, int kbps = 0) {
-    OutputFormat format;
+WriterFormat make(OutputCodec codec, int sampleRate, int channels, int bits = 16, int kbps = 0) {
+    WriterFormat format;
     format.codec = codec;
     format.sampleRate = sampleRate;
     format.channels = channels;
@@ -59,32 +59,32 @@ int clampPcmRate(int sampleRate) {
     return std::clamp(sampleRate, 1000, 384000);
 }
 
-OutputFormat pcmWav(int sampleRate, int channels, int bits) {
+WriterFormat pcmWav(int sampleRate, int channels, int bits) {
     return make(OutputCodec::PcmWav, clampPcmRate(sampleRate), clampChannels(channels, 8), nearestOf(bits, kPcmBits));
 }
 
-OutputFormat raw(int sampleRate, int channels) {
+WriterFormat raw(int sampleRate, int channels) {
     return make(OutputCodec::Raw, clampPcmRate(sampleRate), clampChannels(channels, 8));
 }
 
-OutputFormat adpcmWav(int sampleRate, int channels) {
+WriterFormat adpcmWav(int sampleRate, int channels) {
     return make(OutputCodec::AdpcmWav, std::clamp(sampleRate, 1000, 96000), clampChannels(channels, 2), 4);
 }
 
-OutputFormat gsmWav(int sampleRate) {
+WriterFormat gsmWav(int sampleRate) {
     const bool known = std::find(kGsmRates.begin(), kGsmRates.end(), sampleRate) != kGsmRates.end();
     return make(OutputCodec::GsmWav, known ? sampleRate : kTelephoneRate, 1);
 }
 
-OutputFormat vox(int sampleRate) {
+WriterFormat vox(int sampleRate) {
     return make(OutputCodec::Vox, std::clamp(sampleRate, 1000, 48000), 1, 4);
 }
 
-OutputFormat dspWav() {
+WriterFormat dspWav() {
     return make(OutputCodec::DspWav, kTelephoneRate, 1);
 }
 
-OutputFormat mp2(int sampleRate, int kbps, int channels) {
+WriterFormat mp2(int sampleRate, int kbps, int channels) {
     channels = clampChannels(channels, 2);
     int rate = nearestOf(sampleRate, kMp2Rates);
     // The half-rate variant stops at 160 kbit/s; a higher request keeps its bit rate by moving to MPEG-1.
@@ -101,23 +101,23 @@ OutputFormat mp2(int sampleRate, int kbps, int channels) {
 
 namespace {
 
-OutputFormat g72xAu(int standard, int sampleRate, int bits) {
-    OutputFormat format = make(OutputCodec::G72xAu, std::clamp(sampleRate, 1000, 48000), 1, bits);
+WriterFormat g72xAu(int standard, int sampleRate, int bits) {
+    WriterFormat format = make(OutputCodec::G72xAu, std::clamp(sampleRate, 1000, 48000), 1, bits);
     format.g72xStandard = standard;
     return format;
 }
 
 } // namespace
 
-OutputFormat g721(int sampleRate) {
+WriterFormat g721(int sampleRate) {
     return g72xAu(721, sampleRate, 4);
 }
 
-OutputFormat g723(int sampleRate, int bits) {
+WriterFormat g723(int sampleRate, int bits) {
     return g72xAu(723, sampleRate, nearestOf(bits, kG723Bits));
 }
 
-OutputFormat g726(int sampleRate, int bits) {
+WriterFormat g726(int sampleRate, int bits) {
     bits = std::clamp(bits, 2, 5);
     // Two-bit G.726 has no Sun AU encoding; it goes into WAV, whose readers need 8 kHz to derive the code size.
     if (bits == 2)
@@ -129,10 +129,10 @@ std::span<const WmaProfile> wmaProfiles() {
     return kWmaProfiles;
 }
 
-OutputFormat wma(int profile) {
+WriterFormat wma(int profile) {
     const int index = std::clamp(profile, 1, static_cast<int>(kWmaProfiles.size())) - 1;
     const WmaProfile& chosen = kWmaProfiles[static_cast<std::size_t>(index)];
-    OutputFormat format = make(OutputCodec::Wma, chosen.sampleRate, chosen.channels, 16, chosen.kbps);
+    WriterFormat format = make(OutputCodec::Wma, chosen.sampleRate, chosen.channels, 16, chosen.kbps);
     format.wmaProfile = index + 1;
     return format;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OutputFormat.h"
+#include "WriterFormat.h"
 
 #include <QString>
 #include <span>
@@ -13,16 +13,16 @@ namespace formatrules {
 [[nodiscard]] int clampChannels(int channels, int most);
 [[nodiscard]] int clampPcmRate(int sampleRate);
 
-[[nodiscard]] OutputFormat pcmWav(int sampleRate, int channels, int bits);
-[[nodiscard]] OutputFormat raw(int sampleRate, int channels);
-[[nodiscard]] OutputFormat adpcmWav(int sampleRate, int channels);
-[[nodiscard]] OutputFormat gsmWav(int sampleRate);
-[[nodiscard]] OutputFormat vox(int sampleRate);
-[[nodiscard]] OutputFormat dspWav();
-[[nodiscard]] OutputFormat mp2(int sampleRate, int kbps, int channels);
-[[nodiscard]] OutputFormat g721(int sampleRate);
-[[nodiscard]] OutputFormat g723(int sampleRate, int bits);
-[[nodiscard]] OutputFormat g726(int sampleRate, int bits);
+[[nodiscard]] WriterFormat pcmWav(int sampleRate, int channels, int bits);
+[[nodiscard]] WriterFormat raw(int sampleRate, int channels);
+[[nodiscard]] WriterFormat adpcmWav(int sampleRate, int channels);
+[[nodiscard]] WriterFormat gsmWav(int sampleRate);
+[[nodiscard]] WriterFormat vox(int sampleRate);
+[[nodiscard]] WriterFormat dspWav();
+[[nodiscard]] WriterFormat mp2(int sampleRate, int kbps, int channels);
+[[nodiscard]] WriterFormat g721(int sampleRate);
+[[nodiscard]] WriterFormat g723(int sampleRate, int bits);
+[[nodiscard]] WriterFormat g726(int sampleRate, int bits);
 
 // The WMA profiles, ordered by quality; the last is 128 kbit/s, 44.1 kHz, stereo.
 struct WmaProfile {
@@ -32,7 +32,7 @@ struct WmaProfile {
 };
 [[nodiscard]] std::span<const WmaProfile> wmaProfiles();
 // Profile numbers count from 1; a number outside the list takes the nearest end.
-[[nodiscard]] OutputFormat wma(int profile);
+[[nodiscard]] WriterFormat wma(int profile);
 // "128 kbps, 44 kHz, stereo CBR"
 [[nodiscard]] QString wmaProfileDescription(const WmaProfile& profile);
 

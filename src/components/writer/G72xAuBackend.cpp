@@ -36,7 +36,7 @@ struct G726Deleter {
 
 class G72xAuBackend final : public WriterBackend {
 public:
-    G72xAuBackend(const OutputFormat& format, const QString& fileName)
+    G72xAuBackend(const WriterFormat& format, const QString& fileName)
         : file_(fileName), sampleRate_(static_cast<std::uint32_t>(format.sampleRate)),
           encoding_(auEncoding(format.bits)) {
         // spandsp names the code size by its bit rate at 8 kHz; the file's own rate is free.
@@ -93,6 +93,6 @@ private:
 
 } // namespace
 
-std::unique_ptr<WriterBackend> openG72xAuBackend(const OutputFormat& format, const QString& fileName) {
+std::unique_ptr<WriterBackend> openG72xAuBackend(const WriterFormat& format, const QString& fileName) {
     return std::make_unique<G72xAuBackend>(format, fileName);
 }

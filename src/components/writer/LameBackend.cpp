@@ -18,7 +18,7 @@ struct LameCloser {
 using LamePtr = std::unique_ptr<lame_global_flags, LameCloser>;
 
 // Sets up an encoder whose input is already at the output rate, so LAME never resamples (libswresample does).
-LamePtr initialisedEncoder(const OutputFormat& format) {
+LamePtr initialisedEncoder(const WriterFormat& format) {
     LamePtr encoder(lame_init());
     if (!encoder)
         outputerror::encoderFailure(QStringLiteral("LAME"), QStringLiteral("cannot make an encoder"));
@@ -42,7 +42,7 @@ LamePtr initialisedEncoder(const OutputFormat& format) {
     return encoder;
 }
 
-OutputFormat planned(OutputFormat format) {
+WriterFormat planned(WriterFormat format) {
     const LamePtr encoder = initialisedEncoder(format);
     lame_global_flags* flags = encoder.get();
     format.sampleRate = lame_get_out_samplerate(flags);
@@ -64,8 +64,8 @@ OutputFormat planned(OutputFormat format) {
     return format;
 }
 
-OutputFormat mp3Base(int sampleRate, int channels) {
-    OutputFormat format;
+WriterFormat mp3Base(int sampleRate, int channels) {
+    WriterFormat format;
     format.codec = OutputCodec::Mp3;
     format.sampleRate = formatrules::nearestOf(sampleRate, kMp3Rates);
     format.channels = formatrules::clampChannels(channels, 2);
@@ -74,7 +74,7 @@ OutputFormat mp3Base(int sampleRate, int channels) {
 
 class LameBackend final : public WriterBackend {
 public:
-    LameBackend(const OutputFormat& format, const QString& fileName)
+    LameBackend(const WriterFormat& format, const QString& fileName)
         : file_(fileName), encoder_(initialisedEncoder(format)), channels_(format.channels) {}
 
     void write(std::span<const float> samples) override {
@@ -126,20 +126,20 @@ private:
 
 } // namespace
 
-OutputFormat planMp3(int sampleRate, int kbps, int channels) {
-    OutputFormat format = mp3Base(sampleRate, channels);
+WriterFormat planMp3(int sampleRate, int kbps, int channels) {
+    WriterFormat format = mp3Base(sampleRate, channels);
     format.kbps = kbps;
     return planned(format);
 }
 
-OutputFormat planMp3(const Mp3SettingValues& settings) {
+WriterFormat planMp3(const Mp3SettingValues& settings) {
     const int requestedRate = settings[static_cast<std::size_t>(Mp3Setting::OutputSampleRate)];
     const int channels = settings[static_cast<std::size_t>(Mp3Setting::Channels)];
-    OutputFormat format = mp3Base(requestedRate > 0 ? requestedRate : kDefaultRate, channels);
+    WriterFormat format = mp3Base(requestedRate > 0 ? requestedRate : kDefaultRate, channels);
     format.mp3.settings = settings;
     return planned(format);
 }
 
-std::unique_ptr<WriterBackend> openMp3Backend(const OutputFormat& format, const QString& fileName) {
+std::unique_ptr<WriterBackend> openMp3Backend(const WriterFormat& format, const QString& fileName) {
     return std::make_unique<LameBackend>(format, fileName);
 }

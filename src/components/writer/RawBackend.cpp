@@ -11,7 +11,7 @@ namespace {
 // Headerless signed 16-bit little-endian samples; the parameters go to the file's attributes at the end.
 class RawBackend final : public WriterBackend {
 public:
-    RawBackend(const OutputFormat& format, const QString& fileName)
+    RawBackend(const WriterFormat& format, const QString& fileName)
         : file_(fileName), info_{format.sampleRate, format.channels, QStringLiteral("s16le")} {}
 
     void write(std::span<const float> samples) override {
@@ -34,6 +34,6 @@ private:
 
 } // namespace
 
-std::unique_ptr<WriterBackend> openRawBackend(const OutputFormat& format, const QString& fileName) {
+std::unique_ptr<WriterBackend> openRawBackend(const WriterFormat& format, const QString& fileName) {
     return std::make_unique<RawBackend>(format, fileName);
 }

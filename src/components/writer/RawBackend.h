@@ -3,4 +3,4 @@
 #include "WriterBackend.h"
 
 // Headerless signed 16-bit little-endian PCM (.raw), its rate and channels recorded in file attributes.
-[[nodiscard]] std::unique_ptr<WriterBackend> openRawBackend(const OutputFormat& format, const QString& fileName);
+[[nodiscard]] std::unique_ptr<WriterBackend> openRawBackend(const WriterFormat& format, const QString& fileName);

@@ -16,7 +16,7 @@ using SndfilePtr = std::unique_ptr<SNDFILE, SndfileCloser>;
 
 class SndfileBackend final : public WriterBackend {
 public:
-    SndfileBackend(const OutputFormat& format, const QString& fileName, int sndfileFormat, int bits,
+    SndfileBackend(const WriterFormat& format, const QString& fileName, int sndfileFormat, int bits,
                    std::optional<HeaderlessInfo> headerless)
         : fileName_(fileName), bits_(bits), headerless_(std::move(headerless)) {
         SF_INFO info{};
@@ -71,20 +71,20 @@ int pcmSubtype(int bits) {
 
 } // namespace
 
-std::unique_ptr<WriterBackend> openPcmWavBackend(const OutputFormat& format, const QString& fileName) {
+std::unique_ptr<WriterBackend> openPcmWavBackend(const WriterFormat& format, const QString& fileName) {
     return std::make_unique<SndfileBackend>(format, fileName, SF_FORMAT_WAV | pcmSubtype(format.bits), format.bits,
                                             std::nullopt);
 }
 
-std::unique_ptr<WriterBackend> openAdpcmWavBackend(const OutputFormat& format, const QString& fileName) {
+std::unique_ptr<WriterBackend> openAdpcmWavBackend(const WriterFormat& format, const QString& fileName) {
     return std::make_unique<SndfileBackend>(format, fileName, SF_FORMAT_WAV | SF_FORMAT_MS_ADPCM, 16, std::nullopt);
 }
 
-std::unique_ptr<WriterBackend> openGsmWavBackend(const OutputFormat& format, const QString& fileName) {
+std::unique_ptr<WriterBackend> openGsmWavBackend(const WriterFormat& format, const QString& fileName) {
     return std::make_unique<SndfileBackend>(format, fileName, SF_FORMAT_WAV | SF_FORMAT_GSM610, 16, std::nullopt);
 }
 
-std::unique_ptr<WriterBackend> openVoxBackend(const OutputFormat& format, const QString& fileName) {
+std::unique_ptr<WriterBackend> openVoxBackend(const WriterFormat& format, const QString& fileName) {
     return std::make_unique<SndfileBackend>(format, fileName, SF_FORMAT_RAW | SF_FORMAT_VOX_ADPCM, 16,
                                             HeaderlessInfo{format.sampleRate, 1, QStringLiteral("vox")});
 }

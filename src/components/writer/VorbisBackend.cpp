@@ -34,7 +34,7 @@ private:
     vorbis_info info_{};
 };
 
-int setUp(vorbis_info* info, const OutputFormat& format) {
+int setUp(vorbis_info* info, const WriterFormat& format) {
     const VorbisSizing& sizing = format.vorbis;
     if (!sizing.managed())
         return vorbis_encode_init_vbr(info, format.channels, format.sampleRate,
@@ -47,7 +47,7 @@ int setUp(vorbis_info* info, const OutputFormat& format) {
 bool libvorbisAccepts(int sampleRate, int channels, int nominal, int minimum, int maximum) {
     if (sampleRate <= 0 || channels <= 0)
         return false;
-    OutputFormat format;
+    WriterFormat format;
     format.sampleRate = sampleRate;
     format.channels = channels;
     format.vorbis = {nominal, minimum, maximum, -1};
@@ -63,7 +63,7 @@ bool ordered(int nominal, int minimum, int maximum) {
 }
 
 // The accepted nominal bit rate nearest to the request, trying the lower one first on a tie; 0 when none.
-int nearestAcceptedNominal(const OutputFormat& format, int minimum, int maximum) {
+int nearestAcceptedNominal(const WriterFormat& format, int minimum, int maximum) {
     const int requested = format.vorbis.nominalKbps;
     for (int distance = 0; distance <= kLongestSearch; ++distance) {
         for (const int candidate : {requested - distance, requested + distance}) {
@@ -91,7 +91,7 @@ private:
 class VorbisBackend final : public WriterBackend {
 public:
     // The stream serial comes from the name, so encoding the same input twice gives the same bytes.
-    VorbisBackend(const OutputFormat& format, const QString& fileName)
+    VorbisBackend(const WriterFormat& format, const QString& fileName)
         : file_(fileName), stream_(static_cast<int>(qHash(fileName))), channels_(format.channels) {
         if (const int result = setUp(info_.get(), format); result != 0)
             outputerror::encoderFailure(QStringLiteral("Ogg Vorbis"),
@@ -184,8 +184,8 @@ bool acceptsVorbisBitrates(int sampleRate, int channels, int nominal, int minimu
     return ordered(nominal, minimum, maximum) && libvorbisAccepts(sampleRate, channels, nominal, minimum, maximum);
 }
 
-OutputFormat planOggVorbis(int sampleRate, int channels, int nominal, int minimum, int maximum, int quality) {
-    OutputFormat format;
+WriterFormat planOggVorbis(int sampleRate, int channels, int nominal, int minimum, int maximum, int quality) {
+    WriterFormat format;
     format.codec = OutputCodec::OggVorbis;
     format.channels = formatrules::clampChannels(channels, 2);
     if (quality >= 0) {
@@ -214,6 +214,6 @@ OutputFormat planOggVorbis(int sampleRate, int channels, int nominal, int minimu
     return format;
 }
 
-std::unique_ptr<WriterBackend> openOggVorbisBackend(const OutputFormat& format, const QString& fileName) {
+std::unique_ptr<WriterBackend> openOggVorbisBackend(const WriterFormat& format, const QString& fileName) {
     return std::make_unique<VorbisBackend>(format, fileName);
 }

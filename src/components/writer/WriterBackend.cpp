@@ -15,7 +15,7 @@
 
 namespace {
 
-using BackendOpener = std::unique_ptr<WriterBackend> (*)(const OutputFormat&, const QString&);
+using BackendOpener = std::unique_ptr<WriterBackend> (*)(const WriterFormat&, const QString&);
 
 constexpr std::array<std::pair<OutputCodec, BackendOpener>, 12> kBackends{{
     {OutputCodec::PcmWav, openPcmWavBackend},
@@ -34,7 +34,7 @@ constexpr std::array<std::pair<OutputCodec, BackendOpener>, 12> kBackends{{
 
 } // namespace
 
-std::unique_ptr<WriterBackend> openWriterBackend(const OutputFormat& format, const QString& fileName) {
+std::unique_ptr<WriterBackend> openWriterBackend(const WriterFormat& format, const QString& fileName) {
     const auto entry = std::find_if(kBackends.begin(), kBackends.end(),
                                     [&](const auto& candidate) { return candidate.first == format.codec; });
     if (entry == kBackends.end())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OutputFormat.h"
+#include "WriterFormat.h"
 
 #include <QString>
 #include <memory>
@@ -18,4 +18,4 @@ public:
 };
 
 // Makes the backend of the format's codec (a table, one entry per codec). Raises ComponentError.
-[[nodiscard]] std::unique_ptr<WriterBackend> openWriterBackend(const OutputFormat& format, const QString& fileName);
+[[nodiscard]] std::unique_ptr<WriterBackend> openWriterBackend(const WriterFormat& format, const QString& fileName);

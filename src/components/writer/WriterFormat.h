@@ -30,7 +30,7 @@ struct Mp3Plan {
 
 // The writer's current output format, with every value already moved to one the codec accepts, so that the
 // format string describes exactly what create() will write.
-struct OutputFormat {
+struct WriterFormat {
     OutputCodec codec = OutputCodec::PcmWav;
     int sampleRate = 44100;
     int channels = 2;
@@ -43,4 +43,4 @@ struct OutputFormat {
 };
 
 // One line naming codec, bit rate or mode, sample rate and channels; codecOnly gives the codec name alone.
-[[nodiscard]] QString describeFormat(const OutputFormat& format, bool codecOnly);
+[[nodiscard]] QString describeFormat(const WriterFormat& format, bool codecOnly);
