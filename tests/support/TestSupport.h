@@ -13,6 +13,11 @@ inline QString fixture(const QString& relativePath) {
     return QDir(QStringLiteral(TONALITH_TESTDATA)).filePath(relativePath);
 }
 
+// Whether the shared fixtures folder is there; a fresh clone alone has none, and tests that need it skip.
+inline bool fixturesPresent() {
+    return QDir(QStringLiteral(TONALITH_TESTDATA)).exists();
+}
+
 inline QString cliPath() {
     return QStringLiteral(TONALITH_CLI);
 }
@@ -40,3 +45,11 @@ inline ToolResult runTool(const QString& program, const QStringList& arguments, 
 }
 
 } // namespace testsupport
+
+// Skips a GoogleTest case, or a Qt Test function, that needs the shared fixtures when they are missing.
+#define TONALITH_GTEST_NEEDS_FIXTURES()                                                                                \
+    if (!testsupport::fixturesPresent())                                                                               \
+    GTEST_SKIP() << "the fixtures folder " TONALITH_TESTDATA " is missing"
+#define TONALITH_QTEST_NEEDS_FIXTURES()                                                                                \
+    if (!testsupport::fixturesPresent())                                                                               \
+    QSKIP("the fixtures folder " TONALITH_TESTDATA " is missing")
