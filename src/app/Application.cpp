@@ -9,6 +9,7 @@
 #include "ui/Tflash.h"
 
 #include "ConversionListPanel.h"
+#include "ui/Accessibility.h"
 #include "ui/ErrorReport.h"
 
 #include <QApplication>
@@ -45,6 +46,8 @@ ApplicationWindows::ApplicationWindows(const MainWindowServices& services)
     options = new Toptions(settings_, services.prompts, owner);
     about = new Tabout(services.shell, owner);
     main->setDialogs({options, about});
+    for (QWidget* window : std::initializer_list<QWidget*>{options, about})
+        nameControlsForAccessibility(*window);
 }
 
 int runTonalith(QApplication& application, const MainWindowServices& services, const QStringList& startFiles) {

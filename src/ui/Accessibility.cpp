@@ -54,8 +54,16 @@ QString nameFor(const QWidget& widget) {
                        qobject_cast<const QAbstractItemView*>(&widget) || qobject_cast<const QProgressBar*>(&widget);
     if (!input)
         return {};
-    const QString hint = plain(widget.toolTip());
-    return hint.isEmpty() ? precedingLabel(widget) : hint;
+    if (const QString hint = plain(widget.toolTip()); !hint.isEmpty())
+        return hint;
+    if (const QString label = precedingLabel(widget); !label.isEmpty())
+        return label;
+    // A lone field in a group is what the group's title says.
+    for (const QWidget* outer = widget.parentWidget(); outer; outer = outer->parentWidget()) {
+        if (const auto* group = qobject_cast<const QGroupBox*>(outer))
+            return plain(group->title());
+    }
+    return {};
 }
 
 } // namespace
