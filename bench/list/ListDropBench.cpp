@@ -1,0 +1,107 @@
+// Drops many files on the real main window's list and measures the time per file and the longest time the list
+// went without a repaint. Usage: list_bench WAV MP3 [COUNT]; the files are copied COUNT/2 times each.
+#include "app/Application.h"
+#include "app/ConversionListPanel.h"
+#include "components/ComponentSet.h"
+#include "platform/Registration.h"
+#include "platform/Shell.h"
+#include "ui/Prompts.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+class SilentShell : public IShell {
+public:
+    bool open(const QString&) override { return true; }
+    bool runAndWait(const QString&, const QString&) override { return false; }
+};
+
+class CountingPrompts : public Prompts {
+public:
+    int shown = 0;
+    void message(const QString&, const QString&, Icon) override { ++shown; }
+    bool confirm(const QString&, const QString&) override { return false; }
+    std::optional<QString> pickFolder(const QString&, const QString&) override { return std::nullopt; }
+    QStringList pickFilesToOpen(const QString&, const QStringList&) override { return {}; }
+};
+
+// Records when the list's surface is painted.
+class PaintClock : public QObject {
+public:
+    explicit PaintClock(const QElapsedTimer& clock) : clock_(clock) {}
+    std::vector<qint64> paints;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            paints.push_back(clock_.nsecsElapsed());
+        return false;
+    }
+
+private:
+    const QElapsedTimer& clock_;
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: list_bench WAV MP3 [COUNT]\n");
+        return 2;
+    }
+    const int count = argc > 3 ? std::atoi(argv[3]) : 1000;
+    QTemporaryDir scratch;
+    QStringList names;
+    for (int i = 0; i < count; ++i) {
+        const QString source = QString::fromLocal8Bit(argv[1 + i % 2]);
+        const QString copy = scratch.filePath(
+            QStringLiteral("file %1.%2").arg(i, 4, 10, QLatin1Char('0')).arg(QFileInfo(source).suffix()));
+        if (!QFile::copy(source, copy)) {
+            std::fprintf(stderr, "cannot copy %s\n", qPrintable(source));
+            return 1;
+        }
+        names.append(copy);
+    }
+
+    ProgramLocations locations =
+        ProgramLocations::forExecutable(scratch.filePath(QStringLiteral("tonalith")), scratch.path());
+    ComponentSetFactory components;
+    NoRegistrationTool registration;
+    SilentShell shell;
+    CountingPrompts prompts;
+    ApplicationWindows windows({components, registration, shell, prompts, locations});
+    windows.main->resize(800, 600);
+    windows.main->show();
+    ConversionListPanel& list = windows.main->conversionList();
+    auto* surface = list.findChild<QAbstractItemView*>(QStringLiteral("ListView1"))->viewport();
+
+    QElapsedTimer clock;
+    PaintClock paints(clock);
+    int result = 0;
+    QTimer::singleShot(200, [&] {
+        surface->installEventFilter(&paints);
+        clock.start();
+        list.addFiles(names);
+        const qint64 total = clock.nsecsElapsed();
+        qint64 longestGap = paints.empty() ? total : paints.front();
+        for (size_t i = 1; i < paints.size(); ++i)
+            longestGap = std::max(longestGap, paints[i] - paints[i - 1]);
+        if (!paints.empty())
+            longestGap = std::max(longestGap, total - paints.back());
+        std::printf("files %d rows %d boxes %d\n", count, list.rowCount(), prompts.shown);
+        std::printf("total %.1f ms, per file %.2f ms, repaints %zu, longest gap %.1f ms\n", total / 1e6,
+                    total / 1e6 / count, paints.size(), longestGap / 1e6);
+        result = list.rowCount() == count ? 0 : 1;
+        QApplication::exit(result);
+    });
+    QApplication::exec();
+    return result;
+}
