@@ -2,6 +2,7 @@
 
 #include "SecondaryWindows.h"
 #include "Toptions.h"
+#include "convert/Tconvert.h"
 #include "ui/Skin.h"
 #include "ui/Tabout.h"
 #include "ui/Tflash.h"
@@ -11,7 +12,7 @@
 ApplicationWindows::ApplicationWindows(const MainWindowServices& services) : main(std::make_unique<Tmain>(services)) {
     Tmain* owner = main.get();
     id3editor = new Tid3editor(owner);
-    convert = new Tconvert(owner);
+    convert = new Tconvert(main->components(), services.prompts, services.shell, owner);
     frmWAVAdv = new TfrmWAVAdv(owner);
     frmMP3Adv = new TfrmMP3Adv(owner);
     frmOGGAdv = new TfrmOGGAdv(owner);
