@@ -1,23 +1,44 @@
 #include "Application.h"
 
+#include "ComponentStartup.h"
 #include "SecondaryWindows.h"
 #include "Toptions.h"
 #include "convert/Tconvert.h"
+#include "ui/Prompts.h"
 #include "ui/Skin.h"
 #include "ui/Tabout.h"
 #include "ui/Tflash.h"
 
 #include <QApplication>
 
-ApplicationWindows::ApplicationWindows(const MainWindowServices& services) : main(std::make_unique<Tmain>(services)) {
+namespace {
+
+std::unique_ptr<ComponentSet> createComponents(const MainWindowServices& services) {
+    auto components =
+        createComponentsWithRepair(services.components, services.registration, services.locations.programFolder);
+    if (!components) {
+        services.prompts.message(QString(), QStringLiteral("Initialize Error! Please reinstall Tonalith!"),
+                                 Prompts::Icon::None);
+        throw StartupAborted();
+    }
+    return components;
+}
+
+} // namespace
+
+ApplicationWindows::ApplicationWindows(const MainWindowServices& services)
+    : components_(createComponents(services)),
+      settings_(services.locations.settingsPath), context_{*components_, settings_, services.prompts, services.shell,
+                                                           services.locations},
+      main(std::make_unique<Tmain>(context_)) {
     Tmain* owner = main.get();
     id3editor = new Tid3editor(owner);
-    convert = new Tconvert(main->components(), services.prompts, services.shell, owner);
+    convert = new Tconvert(context_.components, context_.prompts, context_.shell, owner);
     frmWAVAdv = new TfrmWAVAdv(owner);
     frmMP3Adv = new TfrmMP3Adv(owner);
     frmOGGAdv = new TfrmOGGAdv(owner);
     id3editorHelp = new Tid3editor_help(owner);
-    options = new Toptions(main->settings(), services.prompts, owner);
+    options = new Toptions(settings_, services.prompts, owner);
     about = new Tabout(services.shell, owner);
     main->setDialogs({options, about});
 }
