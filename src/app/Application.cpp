@@ -40,7 +40,7 @@ ApplicationWindows::ApplicationWindows(const MainWindowServices& services)
     id3editorHelp = new Tid3editor_help(owner);
     options = new Toptions(settings_, services.prompts, owner);
     about = new Tabout(services.shell, owner);
-    main->setDialogs({options, about});
+    main->setDialogs({options, about, convert});
 }
 
 int runTonalith(QApplication& application, const MainWindowServices& services) {

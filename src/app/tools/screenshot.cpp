@@ -50,7 +50,7 @@ QString writeTone(ComponentSet& components, const QString& folder) {
 
 // Pictures the progress window shortly into a batch, then cancels it.
 int pictureConvertWindow(ApplicationWindows& windows, const QString& folder, const QString& output) {
-    ComponentSet& components = windows.main->components();
+    ComponentSet& components = windows.context().components;
     DefaultFormatDialogs dialogs(components);
     BatchRequest request;
     request.sources = {{writeTone(components, folder), SourceKind::Audio}};
