@@ -11,6 +11,7 @@
 #include "ui/Prompts.h"
 #include "ui/Skin.h"
 #include "ui/Tabout.h"
+#include "ui_Tconvert.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -31,14 +32,14 @@ public:
     std::optional<QString> pickFolder(const QString&, const QString&) override { return std::nullopt; }
     QStringList pickFilesToOpen(const QString&, const QStringList&) override { return {}; }
 };
-// A two-minute tone written through the writer component, as the source of the pictured batch.
+// A half-minute tone written through the writer component, as the source of the pictured batch.
 QString writeTone(ComponentSet& components, const QString& folder) {
     const QString name = folder + QStringLiteral("/Concert recording.wav");
     auto& writer = components.AudioFile2;
     writer->setPcmWav(44100, 2, 16);
     writer->describeInput(44100, 2);
     writer->createOutput(name, 0);
-    for (int second = 0; second < 120; ++second) {
+    for (int second = 0; second < 30; ++second) {
         std::vector<float> values(2 * 44100);
         for (std::size_t index = 0; index < values.size(); ++index)
             values[index] = 0.3f * static_cast<float>(std::sin(static_cast<double>(index / 2) * 0.0627));
@@ -48,7 +49,7 @@ QString writeTone(ComponentSet& components, const QString& folder) {
     return name;
 }
 
-// Pictures the progress window shortly into a batch, then cancels it.
+// Pictures the progress window once the first output is well under way, then cancels the batch.
 int pictureConvertWindow(ApplicationWindows& windows, const QString& folder, const QString& output) {
     ComponentSet& components = windows.context().components;
     DefaultFormatDialogs dialogs(components);
@@ -59,10 +60,15 @@ int pictureConvertWindow(ApplicationWindows& windows, const QString& folder, con
     request.copyTags = false;
     static_cast<void>(refusalToStart(request));
     bool saved = false;
-    QTimer::singleShot(800, windows.convert, [&] {
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, windows.convert, [&] {
+        if (windows.convert->form().progressconvert->value() < 40)
+            return;
+        watch.stop();
         saved = windows.convert->grab().save(output);
         windows.convert->button_cancelClick();
     });
+    watch.start(20);
     windows.convert->runBatch(request, dialogs);
     return saved ? 0 : 1;
 }
