@@ -9,7 +9,12 @@
 #include "ui/Tabout.h"
 #include "ui/Tflash.h"
 
+#include "ConversionListPanel.h"
+#include "ui/ErrorReport.h"
+
 #include <QApplication>
+#include <QFile>
+#include <QTimer>
 
 namespace {
 
@@ -43,14 +48,14 @@ ApplicationWindows::ApplicationWindows(const MainWindowServices& services)
     main->setDialogs({options, about, convert});
 }
 
-int runTonalith(QApplication& application, const MainWindowServices& services) {
+int runTonalith(QApplication& application, const MainWindowServices& services, const QStringList& startFiles) {
     Tflash splash;
     splash.show();
     splash.repaint();
     QApplication::processEvents();
 
-    QApplication::setApplicationName(QStringLiteral("Tonalith"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tonalith"));
+    // The name only: a display name would be appended to every window title ("Options — Tonalith").
+    QApplication::setApplicationName(ProgramName);
     Skin::standard().applyTo(application);
 
     std::unique_ptr<ApplicationWindows> windows;
@@ -61,5 +66,35 @@ int runTonalith(QApplication& application, const MainWindowServices& services) {
     }
     splash.close();
     windows->main->show();
+    Tmain& main = *windows->main;
+    QTimer::singleShot(0, &main, [&main, &services, startFiles] {
+        guarded(services.prompts, [&] { main.conversionList().addFiles(startFiles); });
+        // Scripts and tests that start the program with files can have the list written out, and the program
+        // then ends as if closed.
+        const QString reportPath = qEnvironmentVariable("TONALITH_STARTUP_REPORT");
+        if (reportPath.isEmpty())
+            return;
+        QFile report(reportPath);
+        if (report.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            report.write(conversionListReport(main.conversionList()).toUtf8());
+        main.close();
+    });
     return QApplication::exec();
+}
+
+QString conversionListReport(ConversionListPanel& list) {
+    QString text;
+    for (int index = 0; index < list.rowCount(); ++index) {
+        const ConversionRow& row = list.row(index);
+        text += QStringList{row.checked ? QStringLiteral("[x]") : QStringLiteral("[ ]"),
+                            row.number,
+                            row.fileName,
+                            row.size,
+                            row.time,
+                            row.format,
+                            row.fullName}
+                    .join(QLatin1Char('\t')) +
+                QLatin1Char('\n');
+    }
+    return text;
 }

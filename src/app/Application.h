@@ -8,6 +8,7 @@
 #include <memory>
 #include <stdexcept>
 
+class ConversionListPanel;
 class IRegistrationTool;
 class QApplication;
 class Tabout;
@@ -61,6 +62,10 @@ public:
     Tabout* about = nullptr;
 };
 
-// The whole run: splash, skin, windows, message loop. Returns the process's exit code; non-zero when start-up was
-// given up (the main window is then never shown).
-int runTonalith(QApplication& application, const MainWindowServices& services);
+// The whole run: splash, skin, windows, message loop; the files named at start go into the conversion list once the
+// main window shows. Returns the process's exit code; non-zero when start-up was given up (the main window is then
+// never shown).
+int runTonalith(QApplication& application, const MainWindowServices& services, const QStringList& startFiles = {});
+
+// The rows of the conversion list, one line each with the column texts separated by tabs.
+[[nodiscard]] QString conversionListReport(ConversionListPanel& list);

@@ -2,21 +2,24 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
-// One file of the conversion list, as probed when it came in.
+// One file of the conversion list. The texts are made once, when the file comes in, and never change.
 struct ConversionRow {
-    QString fullName;
-    bool video = false;
-    qint64 sizeBytes = 0;
-    qint64 lengthMs = 0;
-    QString description; // the reader's (or the video component's) description of the file's sound
+    QString number;   // the row count right after the row came in, two digits at least
+    QString fileName; // the last component of the full name
+    QString size;     // "3.512 MB"
+    QString time;     // "3:05"
+    QString format;   // "(Audio) " or "(Video) " and the component's description
+    QString fullName; // the name exactly as it was given: the row's identity
     bool checked = true;
 
-    [[nodiscard]] bool isAudio() const { return !video; }
+    // The kind is read back from the format text: the batch and the player rely on this marker.
+    [[nodiscard]] bool isAudio() const { return format.startsWith(QLatin1String("(Audio)")); }
 };
 
-// The files to convert, in the order they came in. Plain data: the table model shows it, addfile fills it.
+// The files to convert, in the order they came in.
 class ConversionList {
 public:
     [[nodiscard]] int size() const { return static_cast<int>(rows_.size()); }
@@ -34,3 +37,20 @@ public:
 private:
     std::vector<ConversionRow> rows_;
 };
+
+namespace RowText {
+// The row count in decimal, with a leading "0" while it has one digit.
+[[nodiscard]] QString number(int rowCount);
+// Bytes in megabytes cut (not rounded) to three decimals, shortest form, then " MB".
+[[nodiscard]] QString size(qint64 bytes, QChar decimalPoint);
+// Minutes (any number of digits), ":" and two digits of seconds; milliseconds are dropped.
+[[nodiscard]] QString time(qint64 milliseconds);
+} // namespace RowText
+
+// Whether a name is probed as a video: its extension is one of the video ones, compared with letter case.
+[[nodiscard]] bool isVideoName(const QString& fullName);
+
+// The file types of the "Add" dialog in order: type text and its ";"-separated patterns.
+[[nodiscard]] const std::vector<std::pair<QString, QString>>& addDialogFileTypes();
+// The same types as the file dialog takes them: "Name (*.a *.b)", patterns split at ";" and trimmed.
+[[nodiscard]] QStringList addDialogFilters();

@@ -12,9 +12,6 @@ void ConversionListModel::removeAt(int row) {
     beginRemoveRows({}, row, row);
     list_.removeAt(row);
     endRemoveRows();
-    // Every row after the removed one is numbered anew.
-    if (row < list_.size())
-        emit dataChanged(index(row, Number), index(list_.size() - 1, Number));
 }
 
 void ConversionListModel::clear() {
@@ -35,18 +32,25 @@ QString ConversionListModel::text(int row, int column) const {
     const ConversionRow& entry = list_.at(row);
     switch (column) {
     case Number:
-        return QString::number(row + 1);
-    case FullName:
-        return entry.fullName;
+        return entry.number;
+    case FileName:
+        return entry.fileName;
+    case Size:
+        return entry.size;
+    case Time:
+        return entry.time;
+    case Format:
+        return entry.format;
     default:
-        return {};
+        return entry.fullName;
     }
 }
 
 QVariant ConversionListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= list_.size())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+    // Screen readers read the same texts the rows show.
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
         return text(index.row(), index.column());
     if (role == Qt::CheckStateRole && index.column() == Number)
         return list_.at(index.row()).checked ? Qt::Checked : Qt::Unchecked;

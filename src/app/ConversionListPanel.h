@@ -3,6 +3,9 @@
 #include "AppContext.h"
 #include "ConversionList.h"
 
+#include "FileIntake.h"
+
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
 #include <memory>
@@ -11,6 +14,7 @@
 
 class ConversionListModel;
 class QMenu;
+class QProgressBar;
 
 namespace Ui {
 class ConversionListPanel;
@@ -37,6 +41,13 @@ public:
     void loadDragPicture();
     [[nodiscard]] const QPixmap& dragPicture() const;
 
+    // Adds files through addfile, one after the other, in the given order; folders bring the audio and video files
+    // inside them. The window repaints between files and shows how far it is when many come in. Names given while
+    // files are still coming in are added after them.
+    void addFiles(const QStringList& names);
+    // Probes one file and appends its row, unless it is refused.
+    void addfile(const QString& fullName);
+
 public slots:
     void Add2Click();
     void Remove2Click();
@@ -46,8 +57,17 @@ signals:
     void rowDoubleClicked(int row);
 
 private:
+    void showProgress(int done, int total);
+    // Lets the window repaint and show the progress; input waits, so no command runs in the middle of an add.
+    void keepWindowAlive(int done, int total);
+
     std::unique_ptr<Ui::ConversionListPanel> ui;
     AppContext& context_;
+    QStringList waiting_;
+    bool adding_ = false;
+    QElapsedTimer sinceRepaint_;
+    QProgressBar* progress_ = nullptr;
     ConversionListModel* model_ = nullptr;
+    FileIntake intake_;
     QMenu* popupMenu_ = nullptr;
 };

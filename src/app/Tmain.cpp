@@ -13,6 +13,7 @@
 #include "platform/IniFile.h"
 #include "platform/Shell.h"
 #include "player/PlayerBar.h"
+#include "ui/Accessibility.h"
 #include "ui/BrowserFolders.h"
 #include "ui/ErrorReport.h"
 #include "ui/ShellBrowser.h"
@@ -32,6 +33,7 @@ Tmain::Tmain(AppContext& context, QWidget* parent)
     setUpMenus();
     ui->PTSplitter2->setSizes({170, height() - 170});
     showOptionsPane(false);
+    nameControlsForAccessibility(*this);
 
     Position1 = new TPosition(*this, context_.locations.placementPath, context_.prompts);
     Position1->restore();
@@ -260,6 +262,15 @@ void Tmain::DeleteBtnClick() {
 }
 void Tmain::ViewBtnClick(int viewCode) {
     run([this, viewCode] { browser_->ViewBtnClick(viewCode); });
+}
+void Tmain::Paste1Click() {
+    run([this] { browser_->Paste1Click(); });
+}
+void Tmain::NewFolder2MitmClick() {
+    run([this] { browser_->NewFolder2MitmClick(); });
+}
+void Tmain::Properties1MitmClick() {
+    run([this] { browser_->Properties1MitmClick(); });
 }
 void Tmain::spSkinButton8Click() {
     run([this] { convert_->spSkinButton8Click(); });

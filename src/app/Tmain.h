@@ -71,6 +71,9 @@ public slots:
     void UpOneLevelBtnClick();
     void DeleteBtnClick();
     void ViewBtnClick(int viewCode);
+    void Paste1Click();
+    void NewFolder2MitmClick();
+    void Properties1MitmClick();
     void spSkinButton8Click();
     // Output format panel
     void SetOthersFormats();

@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "FileIntake.h"
 #include "components/ComponentSet.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtShell.h"
@@ -14,5 +15,7 @@ int main(int argc, char* argv[]) {
     NoRegistrationTool registration;
     QtShell shell;
     QtPrompts prompts;
-    return runTonalith(application, {components, registration, shell, prompts, ProgramLocations::ofExecutable()});
+    // Files named on the command line (what a desktop entry's %F passes) are added as if dropped on the list.
+    return runTonalith(application, {components, registration, shell, prompts, ProgramLocations::ofExecutable()},
+                       commandLineNames(QApplication::arguments()));
 }

@@ -7,6 +7,10 @@
 FormatOptionsPane::FormatOptionsPane(ComponentSet& components, Prompts& prompts, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::FormatOptionsPane>()), components_(components), prompts_(prompts) {
     ui->setupUi(this);
+    // The controls that have no text or label of their own beside them.
+    ui->cmbG723Bits->setAccessibleName(QStringLiteral("G.723 bits"));
+    ui->cmbG726Bits->setAccessibleName(QStringLiteral("G.726 bits"));
+    ui->spin_volume->setAccessibleName(QStringLiteral("Volume change in percent"));
 }
 
 FormatOptionsPane::~FormatOptionsPane() = default;

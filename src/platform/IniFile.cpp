@@ -69,15 +69,35 @@ IniWriteError::IniWriteError(const QString& path)
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {}
 
-QStringList IniFile::readLines() const {
+// The file's lines as stored, each with its own line end. Writes put back every line they do not change byte for
+// byte, so text in an encoding other than UTF-8 survives a write.
+QList<QByteArray> IniFile::readRawLines() const {
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QString text = QString::fromUtf8(file.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
+    const QByteArray data = file.readAll();
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    while (start < data.size()) {
+        const qsizetype end = data.indexOf('\n', start);
+        const qsizetype next = end < 0 ? data.size() : end + 1;
+        lines.append(data.mid(start, next - start));
+        start = next;
+    }
+    return lines;
+}
+
+QString IniFile::lineText(const QByteArray& rawLine) {
+    QByteArray line = rawLine;
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return QString::fromUtf8(line);
+}
+
+QStringList IniFile::readLines() const {
+    QStringList lines;
+    for (const QByteArray& raw : readRawLines())
+        lines.append(lineText(raw));
     return lines;
 }
 
@@ -144,7 +164,18 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
     const QString keyText = safeName(key);
     const QString entry = keyText + QLatin1Char('=') + singleLine(value);
 
-    QStringList lines = readLines();
+    QList<QByteArray> raw = readRawLines();
+    const QStringList lines = [&] {
+        QStringList texts;
+        for (const QByteArray& line : raw)
+            texts.append(lineText(line));
+        return texts;
+    }();
+    // New lines end the way the file's lines already do.
+    const QByteArray lineEnd = !raw.isEmpty() && raw.front().endsWith("\r\n") ? "\r\n" : "\n";
+    const auto encoded = [&](const QString& text) { return text.toUtf8() + lineEnd; };
+    if (!raw.isEmpty() && !raw.back().endsWith('\n'))
+        raw.back().append(lineEnd);
     qsizetype sectionStart = -1;
     qsizetype sectionEnd = lines.size();
     qsizetype existing = -1;
@@ -165,16 +196,16 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
             existing = i;
     }
     if (existing >= 0) {
-        lines[existing] = entry;
+        raw[existing] = encoded(entry);
     } else if (sectionStart >= 0) {
         // After the section's last key line, so blank lines that separate sections stay where they are.
         qsizetype at = sectionEnd;
         while (at > sectionStart + 1 && lines[at - 1].trimmed().isEmpty())
             --at;
-        lines.insert(at, entry);
+        raw.insert(at, encoded(entry));
     } else {
-        lines.append(QLatin1Char('[') + sectionText + QLatin1Char(']'));
-        lines.append(entry);
+        raw.append(encoded(QLatin1Char('[') + sectionText + QLatin1Char(']')));
+        raw.append(encoded(entry));
     }
 
     // A file the system marks read-only stays unwritten even though its folder would let us replace it.
@@ -184,7 +215,7 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly))
         throw IniWriteError(path_);
-    const QByteArray bytes = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    const QByteArray bytes = raw.join();
     if (file.write(bytes) != bytes.size() || !file.commit())
         throw IniWriteError(path_);
 }

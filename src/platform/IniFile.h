@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <stdexcept>
@@ -44,7 +46,9 @@ public:
     [[nodiscard]] static int parseInteger(const QString& text, int fallback);
 
 private:
+    [[nodiscard]] QList<QByteArray> readRawLines() const;
     [[nodiscard]] QStringList readLines() const;
+    [[nodiscard]] static QString lineText(const QByteArray& rawLine);
 
     QString path_;
 };

@@ -1,20 +1,67 @@
 #include "ConversionListView.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QPainter>
+#include <QUrl>
 
-ConversionListView::ConversionListView(QWidget* parent) : QTreeView(parent) {}
+namespace {
+
+QStringList localNames(const QMimeData* data) {
+    QStringList names;
+    if (!data || !data->hasUrls())
+        return names;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            names.append(url.toLocalFile());
+    }
+    return names;
+}
+
+} // namespace
+
+ConversionListView::ConversionListView(QWidget* parent) : QTreeView(parent) {
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
+}
 
 void ConversionListView::setDragPicture(const QPixmap& picture) {
     dragPicture_ = picture;
     viewport()->update();
 }
 
+// The picture stays while the list is empty, so the hint is there whenever the list can take files.
 void ConversionListView::paintEvent(QPaintEvent* event) {
     QTreeView::paintEvent(event);
     if ((model() && model()->rowCount() > 0) || dragPicture_.isNull())
         return;
     QPainter painter(viewport());
-    QRect target(QPoint(), dragPicture_.deviceIndependentSize().toSize());
-    target.moveCenter(viewport()->rect().center());
-    painter.drawPixmap(target.topLeft(), dragPicture_);
+    painter.drawPixmap(QPoint(viewport()->width() / 2 - 120, viewport()->height() / 2 - 20), dragPicture_);
+}
+
+void ConversionListView::dragEnterEvent(QDragEnterEvent* event) {
+    if (localNames(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void ConversionListView::dragMoveEvent(QDragMoveEvent* event) {
+    if (localNames(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void ConversionListView::dropEvent(QDropEvent* event) {
+    const QStringList names = localNames(event->mimeData());
+    if (names.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit namesDropped(names);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QPixmap>
+#include <QStringList>
 #include <QTreeView>
 
-// The conversion list's view: a report list that shows the drag picture while it has no rows.
+// The conversion list's view: a report list that shows the drag picture while it has no rows, and takes local
+// files and folders dropped on it from the browser or from any other program.
 class ConversionListView : public QTreeView {
     Q_OBJECT
 public:
@@ -12,8 +14,15 @@ public:
     void setDragPicture(const QPixmap& picture);
     [[nodiscard]] const QPixmap& dragPicture() const { return dragPicture_; }
 
+signals:
+    // The local names of a drop, whole and in the drop's order.
+    void namesDropped(const QStringList& names);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QPixmap dragPicture_;

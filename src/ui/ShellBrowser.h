@@ -1,23 +1,33 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+#include <array>
 #include <memory>
 
 class Prompts;
+class QAbstractItemView;
+class QAction;
 class QButtonGroup;
 class QFileIconProvider;
 class QFileSystemModel;
+class QMenu;
+class QTreeView;
 
 namespace Ui {
 class ShellBrowser;
 }
 
 // The source browser: a folder combo that starts at the desktop, tool buttons, a file-type filter and the folder's
-// file list. The main window and the tag editor each hold one.
+// file list, from which files are dragged onto the conversion list. The main window and the tag editor each hold
+// one.
 class ShellBrowser : public QWidget {
     Q_OBJECT
 public:
+    // The view codes of the view buttons and the view menu items.
+    enum ViewCode { LargeIcons = 0, SmallIcons = 1, List = 2, Details = 3 };
+
     explicit ShellBrowser(Prompts& prompts, QWidget* parent = nullptr);
     ~ShellBrowser() override;
 
@@ -32,21 +42,39 @@ public:
     void setFilterIndex(int index);
     [[nodiscard]] QString filter() const { return filter_; }
 
+    [[nodiscard]] int viewCode() const { return viewCode_; }
+    // The full names of the selected files and folders.
+    [[nodiscard]] QStringList selectedPaths() const;
+    // The names the list shows for the current folder right now (the model fills in on a worker thread).
+    [[nodiscard]] QStringList shownNames() const;
+    [[nodiscard]] QMenu& listPopup() const { return *ListPopup; }
+
 public slots:
     void combo_filterChange();
     void UpOneLevelBtnClick();
     void DeleteBtnClick();
     void ViewBtnClick(int viewCode);
+    void Paste1Click();
+    void NewFolder2MitmClick();
+    void Properties1MitmClick();
 
 private:
     void setUpModel();
+    void setUpDetailsView();
     void setUpButtons();
+    void setUpPopup();
     void connectControls();
+    void connectView(QAbstractItemView& view);
+    [[nodiscard]] QAbstractItemView& currentView() const;
 
     std::unique_ptr<Ui::ShellBrowser> ui;
     Prompts& prompts_;
     QButtonGroup* viewButtons_ = nullptr;
+    QTreeView* PTShellDetails = nullptr;
+    QMenu* ListPopup = nullptr;
+    std::array<QAction*, 4> viewItems_{};
     std::unique_ptr<QFileIconProvider> iconProvider_;
     std::unique_ptr<QFileSystemModel> model_; // after its icon provider, which must outlive it
     QString filter_;
+    int viewCode_ = List;
 };

@@ -92,6 +92,20 @@ TEST_F(IniFileTest, WritesCreateUpdateAndInsertWithoutDisturbingOtherLines) {
     EXPECT_EQ(ini.readInteger(QStringLiteral("general"), QStringLiteral("currentfilter"), 0), -1);
 }
 
+TEST_F(IniFileTest, LinesAWriteDoesNotChangeKeepTheirBytesAndLineEnds) {
+    // A carried-over file: Latin-1 folder names, CRLF line ends and no line end after the last line.
+    const QByteArray before = "[defaultfolder]\r\ndefaultfolder=C:\\M\xfcsik\r\n[general]\r\n"
+                              "currentfolder=D:\\Ch\xe2teau\r\nch_mp3=0";
+    writeRaw(before);
+    IniFile ini(path);
+    ini.writeBool(QStringLiteral("general"), QStringLiteral("ch_mp3"), true);
+    ini.writeInteger(QStringLiteral("general"), QStringLiteral("currentfilter"), 4);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("[defaultfolder]\r\ndefaultfolder=C:\\M\xfcsik\r\n[general]\r\n"
+                                         "currentfolder=D:\\Ch\xe2teau\r\nch_mp3=1\r\ncurrentfilter=4\r\n"));
+}
+
 TEST_F(IniFileTest, AValueCannotCreateKeysOrSections) {
     IniFile ini(path);
     ini.writeString(QStringLiteral("defaultfolder"), QStringLiteral("defaultfolder"),

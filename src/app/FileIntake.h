@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ConversionList.h"
+
+#include <QStringList>
+#include <optional>
+
+struct ComponentSet;
+class Prompts;
+
+// The single way into the conversion list: probes one file with the reader or the video component and makes its
+// row, or refuses it.
+class FileIntake {
+public:
+    FileIntake(ComponentSet& components, Prompts& prompts);
+
+    // The row for a file, or nothing when the file is already listed (same full name), cannot be opened, or
+    // reports no length (which the user is told). Both components are left closed.
+    [[nodiscard]] std::optional<ConversionRow> addfile(const ConversionList& list, const QString& fullName,
+                                                       bool checked);
+
+private:
+    struct Probed {
+        qint64 lengthMs = 0;
+        QString description;
+    };
+    [[nodiscard]] std::optional<Probed> probeAudio(const QString& fullName);
+    [[nodiscard]] std::optional<Probed> probeVideo(const QString& fullName);
+
+    ComponentSet& components_;
+    Prompts& prompts_;
+};
+
+// What a drop or a command line names, as files to add: files as given, folders replaced by the audio and video
+// files inside them and their subfolders, in name order.
+[[nodiscard]] QStringList filesToAdd(const QStringList& names);
+
+// The files named on a command line (the program's own name first): every argument after it is a name, made
+// absolute against the current folder; a "--" that ends the options is dropped once.
+[[nodiscard]] QStringList commandLineNames(const QStringList& arguments);

@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// Gives every control under root that has no accessible name one: its visible text, its hint (the tool tip of a
+// picture button), or the text of the label just before it in its layout. Names set already are kept.
+void nameControlsForAccessibility(QWidget& root);
