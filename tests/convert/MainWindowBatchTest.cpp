@@ -96,9 +96,10 @@ private slots:
                                       "-f", "lavfi", "-i", "sine=frequency=330:sample_rate=22050:duration=2", "-c:v",
                                       "mpeg4", "-c:a", "pcm_s16le", clip})
                     .exitCode == 0);
-        app->addRow(tone);
-        app->addRow(voice);
-        app->addRow(clip, true);
+        // Added as the user adds them: probed by the list.
+        app->list().addFiles({tone, voice, clip});
+        QCOMPARE(app->list().rowCount(), 3);
+        QVERIFY(!app->list().row(2).isAudio());
         chooseFormats({OutputFormat::Mp3, OutputFormat::Ogg, OutputFormat::Wma, OutputFormat::Adpcm});
         const QString out = app->dir.filePath(QStringLiteral("out"));
         QVERIFY(QDir().mkpath(out + QStringLiteral("/voice.ogg/in the way")));

@@ -48,7 +48,7 @@ public:
             qFatal("the conversion list's model is not where the test looks for it");
         ConversionRow row;
         row.fullName = fullName;
-        row.video = video;
+        row.format = video ? QStringLiteral("(Video) test clip") : QStringLiteral("(Audio) test tone");
         row.checked = checked;
         model->append(std::move(row));
     }
