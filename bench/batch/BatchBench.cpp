@@ -94,10 +94,12 @@ int main(int argc, char* argv[]) {
     CountingPrompts prompts;
     Tconvert window(*components, prompts, shell);
 
-    QElapsedTimer sinceCancel;
+    // The press is due at `cancelAfter`; the window sees it only between blocks, so the time from Cancel to the
+    // window closing is counted from when the press was due, not from when the event loop got to it.
+    bool pressed = false;
     if (mode == QLatin1String("cancel")) {
         QTimer::singleShot(static_cast<int>(cancelAfter * 1000), &window, [&] {
-            sinceCancel.start();
+            pressed = true;
             window.form().button_cancel->click();
         });
     } else if (mode != QLatin1String("window")) {
@@ -109,11 +111,11 @@ int main(int argc, char* argv[]) {
     window.runBatch(request, dialogs);
     const double wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     if (mode == QLatin1String("cancel")) {
-        if (!sinceCancel.isValid()) {
+        if (!pressed) {
             std::fprintf(stderr, "the batch ended before Cancel was pressed\n");
             return 1;
         }
-        std::printf("cancel_to_close_ms=%.1f\n", static_cast<double>(sinceCancel.nsecsElapsed()) / 1e6);
+        std::printf("cancel_to_close_ms=%.1f\n", (wallSeconds - cancelAfter) * 1000.0);
         return 0;
     }
     std::printf("wall_s=%.3f cpu_s=%.3f made=%d unmade=%zu\n", wallSeconds, cpuSeconds() - cpuBefore,
