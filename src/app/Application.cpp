@@ -3,6 +3,7 @@
 #include "ComponentStartup.h"
 #include "SecondaryWindows.h"
 #include "Toptions.h"
+#include "convert/Tconvert.h"
 #include "ui/Prompts.h"
 #include "ui/Skin.h"
 #include "ui/Tabout.h"
@@ -38,14 +39,14 @@ ApplicationWindows::ApplicationWindows(const MainWindowServices& services)
       main(std::make_unique<Tmain>(context_)) {
     Tmain* owner = main.get();
     id3editor = new Tid3editor(owner);
-    convert = new Tconvert(owner);
+    convert = new Tconvert(context_.components, context_.prompts, context_.shell, owner);
     frmWAVAdv = new TfrmWAVAdv(owner);
     frmMP3Adv = new TfrmMP3Adv(owner);
     frmOGGAdv = new TfrmOGGAdv(owner);
     id3editorHelp = new Tid3editor_help(owner);
     options = new Toptions(settings_, services.prompts, owner);
     about = new Tabout(services.shell, owner);
-    main->setDialogs({options, about});
+    main->setDialogs({options, about, convert});
     for (QWidget* window : std::initializer_list<QWidget*>{options, about})
         nameControlsForAccessibility(*window);
 }

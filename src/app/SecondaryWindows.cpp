@@ -14,9 +14,6 @@ PlainDialog::PlainDialog(const QString& objectName, const QString& caption, QSiz
 Tid3editor::Tid3editor(QWidget* parent)
     : PlainDialog(QStringLiteral("id3editor"), QStringLiteral("Audio File Info Editor"), QSize(428, 424), parent) {}
 
-Tconvert::Tconvert(QWidget* parent)
-    : PlainDialog(QStringLiteral("convert"), QStringLiteral("Convert"), QSize(404, 141), parent) {}
-
 TfrmWAVAdv::TfrmWAVAdv(QWidget* parent)
     : PlainDialog(QStringLiteral("frmWAVAdv"), QStringLiteral("Set WAV Format"), QSize(391, 135), parent) {}
 

@@ -16,12 +16,6 @@ public:
     explicit Tid3editor(QWidget* parent = nullptr);
 };
 
-class Tconvert : public PlainDialog {
-    Q_OBJECT
-public:
-    explicit Tconvert(QWidget* parent = nullptr);
-};
-
 class TfrmWAVAdv : public PlainDialog {
     Q_OBJECT
 public:

@@ -1,10 +1,13 @@
 #include "Tmain.h"
 
 #include "ConversionListPanel.h"
+#include "ListPreviewRows.h"
 #include "Settings.h"
 #include "TPosition.h"
 #include "Toptions.h"
 #include "convert/ConvertGroup.h"
+#include "convert/DefaultFormatDialogs.h"
+#include "convert/Tconvert.h"
 #include "formats/FormatBoxes.h"
 #include "formats/FormatOptionsPane.h"
 #include "platform/IniFile.h"
@@ -55,6 +58,8 @@ void Tmain::assemblePanels() {
     ui->ListRowLayout->addWidget(formatBoxes_);
     player_ = new PlayerBar(context_.components, prompts);
     ui->ControlStripLayout->insertWidget(0, player_);
+    previewRows_ = std::make_unique<ListPreviewRows>(*list_);
+    player_->attachRows(*previewRows_);
     convert_ = new ConvertGroup(prompts);
     ui->ControlStripLayout->insertWidget(1, convert_);
     formatOptions_ = new FormatOptionsPane(context_.components, prompts);
@@ -192,8 +197,9 @@ void Tmain::showOptionsPane(bool show) {
 
 void Tmain::ch_formatpanelClick() {
     showOptionsPane(ui->ch_formatpanel->isChecked());
+    // The pane sets formats on the writer instance the preview reads through: the preview stops, selected row or not.
     if (ui->ch_formatpanel->isChecked())
-        button_stopClick();
+        run([this] { player_->stopPreview(); });
 }
 
 void Tmain::FormatOptionsPanel1Click() {
@@ -201,6 +207,34 @@ void Tmain::FormatOptionsPanel1Click() {
     ui->FormatOptionsPanel1->setChecked(show);
     ui->ch_formatpanel->setChecked(show);
     ch_formatpanelClick();
+}
+
+void Tmain::setDialogs(const MainWindowDialogs& dialogs) {
+    dialogs_ = dialogs;
+    wireBatch();
+}
+
+// A batch takes the checked rows, the chosen formats and the panel's values as they are when it starts.
+void Tmain::wireBatch() {
+    formatDialogs_ = std::make_unique<DefaultFormatDialogs>(context_.components);
+    BatchWiring wiring;
+    wiring.request = [this] {
+        BatchRequest request;
+        for (const int row : list_->checkedRows()) {
+            const ConversionRow& entry = list_->row(row);
+            request.sources.push_back({entry.fullName, entry.isAudio() ? SourceKind::Audio : SourceKind::Video});
+        }
+        request.formats = formatBoxes_->checkedFormats();
+        request.panel = formatOptions_->panelValues();
+        request.volumePercent = formatOptions_->volumeChange();
+        request.copyTags = context_.settings.values().copyTag;
+        request.openFolder = context_.settings.values().isOpenFolder;
+        return request;
+    };
+    wiring.stopPreview = [this] { player_->stopPreview(); };
+    wiring.window = dialogs_.convert;
+    wiring.dialogs = formatDialogs_.get();
+    convert_->setBatchWiring(std::move(wiring));
 }
 
 // --- slots handed on to the panels --------------------------------------------------------------------------------
@@ -256,6 +290,12 @@ void Tmain::spSkinButton1Click() {
 void Tmain::spSkinButton5Click() {
     run([this] { player_->spSkinButton5Click(); });
 }
+void Tmain::track_playMouseDown() {
+    run([this] { player_->track_playMouseDown(); });
+}
+void Tmain::track_playMouseUp() {
+    run([this] { player_->track_playMouseUp(); });
+}
 void Tmain::track_volumeChange() {
     run([this] { player_->track_volumeChange(); });
 }
@@ -275,5 +315,6 @@ void Tmain::AudioPlayer1RequestOnLoadArray() {
 // The tag editor fills these in.
 void Tmain::button_id3editorClick() {}
 void Tmain::MP3ID3Tag1Click() {}
-// The preview player fills this in.
-void Tmain::ListView1DblClick() {}
+void Tmain::ListView1DblClick() {
+    run([this] { player_->button_playClick(); });
+}

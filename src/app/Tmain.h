@@ -7,6 +7,8 @@
 
 class ConversionListPanel;
 class ConvertGroup;
+class FormatDialogs;
+class ListPreviewRows;
 class FormatBoxes;
 class FormatOptionsPane;
 class PlayerBar;
@@ -14,6 +16,7 @@ class QMenu;
 class ShellBrowser;
 class TPosition;
 class Tabout;
+class Tconvert;
 class Toptions;
 struct ClosingState;
 
@@ -25,6 +28,7 @@ class Tmain;
 struct MainWindowDialogs {
     Toptions* options = nullptr;
     Tabout* about = nullptr;
+    Tconvert* convert = nullptr;
 };
 
 // The main window: assembles the source browser, the conversion list, the output formats, the player and the
@@ -37,7 +41,7 @@ public:
     explicit Tmain(AppContext& context, QWidget* parent = nullptr);
     ~Tmain() override;
 
-    void setDialogs(const MainWindowDialogs& dialogs) { dialogs_ = dialogs; }
+    void setDialogs(const MainWindowDialogs& dialogs);
 
     [[nodiscard]] ShellBrowser& browser() { return *browser_; }
     [[nodiscard]] ConversionListPanel& conversionList() { return *list_; }
@@ -79,6 +83,8 @@ public slots:
     void button_stopClick();
     void spSkinButton1Click();
     void spSkinButton5Click();
+    void track_playMouseDown();
+    void track_playMouseUp();
     void track_volumeChange();
     void AudioPlayer1EndBlockPlay();
     void AudioPlayer1EndPlay();
@@ -100,6 +106,7 @@ private:
     void showOptionsPane(bool show);
     [[nodiscard]] ClosingState closingState() const;
     template <typename Action> void run(Action&& action);
+    void wireBatch();
 
     std::unique_ptr<Ui::Tmain> ui;
     AppContext& context_;
@@ -112,4 +119,6 @@ private:
     ConvertGroup* convert_ = nullptr;
     QMenu* PopupMenu1 = nullptr;
     TPosition* Position1 = nullptr;
+    std::unique_ptr<ListPreviewRows> previewRows_;
+    std::unique_ptr<FormatDialogs> formatDialogs_;
 };

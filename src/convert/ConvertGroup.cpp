@@ -1,5 +1,7 @@
 #include "ConvertGroup.h"
 
+#include "Tconvert.h"
+
 #include "ui/BrowserFolders.h"
 #include "ui/ErrorReport.h"
 #include "ui_ConvertGroup.h"
@@ -30,5 +32,18 @@ void ConvertGroup::spSkinButton8Click() {
         ui->Edit_folder->setText(*folder);
 }
 
-// The batch fills this in.
-void ConvertGroup::cmd_begin_writeClick() {}
+// Checks the request, makes the output folder, frees the writer instance from the preview and runs the batch in
+// the progress window; returns when the window has closed.
+void ConvertGroup::cmd_begin_writeClick() {
+    if (!wiring_.request || wiring_.window == nullptr || wiring_.dialogs == nullptr)
+        return;
+    BatchRequest request = wiring_.request();
+    request.folderText = ui->Edit_folder->text();
+    if (const auto refusal = refusalToStart(request)) {
+        prompts_.message(QStringLiteral("Error"), *refusal, Prompts::Icon::Warning);
+        return;
+    }
+    if (wiring_.stopPreview)
+        wiring_.stopPreview();
+    wiring_.window->runBatch(request, *wiring_.dialogs);
+}

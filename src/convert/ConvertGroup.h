@@ -1,13 +1,25 @@
 #pragma once
 
+#include "BatchRun.h"
+
 #include <QGroupBox>
+#include <functional>
 #include <memory>
 
 class Prompts;
+class Tconvert;
 
 namespace Ui {
 class ConvertGroup;
 }
+
+// What a batch takes from the rest of the main window when it starts.
+struct BatchWiring {
+    std::function<BatchRequest()> request; // the checked rows, formats, panel values and settings; no folder
+    std::function<void()> stopPreview;     // stops the preview whatever the list's selection
+    Tconvert* window = nullptr;
+    FormatDialogs* dialogs = nullptr;
+};
 
 // The "Convert" group: the output folder and the button that starts the batch.
 class ConvertGroup : public QGroupBox {
@@ -18,6 +30,7 @@ public:
 
     [[nodiscard]] QString outputFolder() const;
     void setOutputFolder(const QString& folder);
+    void setBatchWiring(BatchWiring wiring) { wiring_ = std::move(wiring); }
 
 public slots:
     void spSkinButton8Click();
@@ -26,4 +39,5 @@ public slots:
 private:
     std::unique_ptr<Ui::ConvertGroup> ui;
     Prompts& prompts_;
+    BatchWiring wiring_;
 };

@@ -1,18 +1,23 @@
 // Renders the main window as it looks right after start-up into a PNG, for the documentation.
-// Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about]
+// Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about | --convert]
 #include "app/Application.h"
 #include "app/Toptions.h"
 #include "components/ComponentSet.h"
+#include "convert/DefaultFormatDialogs.h"
+#include "convert/Tconvert.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Registration.h"
 #include "platform/Shell.h"
 #include "ui/Prompts.h"
 #include "ui/Skin.h"
 #include "ui/Tabout.h"
+#include "ui_Tconvert.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <cmath>
 
 namespace {
 class SilentShell : public IShell {
@@ -27,6 +32,47 @@ public:
     std::optional<QString> pickFolder(const QString&, const QString&) override { return std::nullopt; }
     QStringList pickFilesToOpen(const QString&, const QStringList&) override { return {}; }
 };
+// A half-minute tone written through the writer component, as the source of the pictured batch.
+QString writeTone(ComponentSet& components, const QString& folder) {
+    const QString name = folder + QStringLiteral("/Concert recording.wav");
+    auto& writer = components.AudioFile2;
+    writer->setPcmWav(44100, 2, 16);
+    writer->describeInput(44100, 2);
+    writer->createOutput(name, 0);
+    for (int second = 0; second < 30; ++second) {
+        std::vector<float> values(2 * 44100);
+        for (std::size_t index = 0; index < values.size(); ++index)
+            values[index] = 0.3f * static_cast<float>(std::sin(static_cast<double>(index / 2) * 0.0627));
+        writer->writeBlock(SampleBlock(std::move(values)));
+    }
+    writer->close();
+    return name;
+}
+
+// Pictures the progress window once the first output is well under way, then cancels the batch.
+int pictureConvertWindow(ApplicationWindows& windows, const QString& folder, const QString& output) {
+    ComponentSet& components = windows.context().components;
+    DefaultFormatDialogs dialogs(components);
+    BatchRequest request;
+    request.sources = {{writeTone(components, folder), SourceKind::Audio}};
+    request.formats = {OutputFormat::Mp3, OutputFormat::Ogg};
+    request.folderText = folder + QStringLiteral("/out");
+    request.copyTags = false;
+    static_cast<void>(refusalToStart(request));
+    bool saved = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, windows.convert, [&] {
+        if (windows.convert->form().progressconvert->value() < 40)
+            return;
+        watch.stop();
+        saved = windows.convert->grab().save(output);
+        windows.convert->button_cancelClick();
+    });
+    watch.start(20);
+    windows.convert->runBatch(request, dialogs);
+    return saved ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -48,6 +94,8 @@ int main(int argc, char* argv[]) {
     SilentShell shell;
     SilentPrompts prompts;
     ApplicationWindows windows({components, registration, shell, prompts, locations});
+    if (view == "--convert")
+        return pictureConvertWindow(windows, scratch.path(), output);
     windows.main->show();
     QWidget* shown = windows.main.get();
     if (view == "--options-pane")

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "TestSupport.h"
+#include "app/Application.h"
+#include "app/ConversionListModel.h"
+#include "app/ConversionListPanel.h"
+#include "app/Tmain.h"
+#include "components/ComponentSet.h"
+#include "fakes/FakePrompts.h"
+#include "fakes/FakeShell.h"
+#include "platform/Registration.h"
+
+#include <QAbstractItemView>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+
+// Every window of the program on the real components, with the Prompts and shell fakes and a program folder of its
+// own. Tests add list rows straight into the list's model, as if the files had been probed.
+class RealMainWindow {
+public:
+    QTemporaryDir dir;
+    FakePrompts prompts;
+    FakeShell shell;
+    ComponentSetFactory factory;
+    NoRegistrationTool registration;
+    ProgramLocations locations;
+    std::unique_ptr<ApplicationWindows> windows;
+
+    RealMainWindow() {
+        QDir(dir.path()).mkpath(QStringLiteral("program"));
+        locations = ProgramLocations::forExecutable(dir.filePath(QStringLiteral("program/tonalith")), dir.path());
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        picture.save(locations.programFolder + QStringLiteral("drag.bmp"), "BMP");
+        windows =
+            std::make_unique<ApplicationWindows>(MainWindowServices{factory, registration, shell, prompts, locations});
+        prompts.shown.clear();
+    }
+
+    [[nodiscard]] Tmain& main() { return *windows->main; }
+    [[nodiscard]] ConversionListPanel& list() { return main().conversionList(); }
+
+    void addRow(const QString& fullName, bool video = false, bool checked = true) {
+        auto* view = main().findChild<QAbstractItemView*>(QStringLiteral("ListView1"));
+        auto* model = view != nullptr ? dynamic_cast<ConversionListModel*>(view->model()) : nullptr;
+        if (model == nullptr)
+            qFatal("the conversion list's model is not where the test looks for it");
+        ConversionRow row;
+        row.fullName = fullName;
+        row.format = video ? QStringLiteral("(Video) test clip") : QStringLiteral("(Audio) test tone");
+        row.checked = checked;
+        model->append(std::move(row));
+    }
+
+    // A sine tone made with sox; the test fails when sox cannot make it.
+    [[nodiscard]] QString tone(const QString& relativeName, double seconds, int rate = 8000, int channels = 1) {
+        const QString path = dir.filePath(relativeName);
+        QDir().mkpath(QFileInfo(path).path());
+        const auto result = testsupport::runTool(
+            QStringLiteral("sox"), {"-n", "-r", QString::number(rate), "-c", QString::number(channels), "-b", "16",
+                                    path, "synth", QString::number(seconds), "sine", "440", "vol", "0.5"});
+        if (result.exitCode != 0)
+            qFatal("sox could not make a tone: %s", result.err.constData());
+        return path;
+    }
+};
