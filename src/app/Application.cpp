@@ -2,6 +2,9 @@
 
 #include "SecondaryWindows.h"
 #include "Toptions.h"
+#include "formats/TfrmMP3Adv.h"
+#include "formats/TfrmOGGAdv.h"
+#include "formats/TfrmWAVAdv.h"
 #include "ui/Skin.h"
 #include "ui/Tabout.h"
 #include "ui/Tflash.h"
@@ -12,9 +15,9 @@ ApplicationWindows::ApplicationWindows(const MainWindowServices& services) : mai
     Tmain* owner = main.get();
     id3editor = new Tid3editor(owner);
     convert = new Tconvert(owner);
-    frmWAVAdv = new TfrmWAVAdv(owner);
-    frmMP3Adv = new TfrmMP3Adv(owner);
-    frmOGGAdv = new TfrmOGGAdv(owner);
+    frmWAVAdv = new TfrmWAVAdv(main->components(), services.prompts, owner);
+    frmMP3Adv = new TfrmMP3Adv(main->components(), services.prompts, owner);
+    frmOGGAdv = new TfrmOGGAdv(main->components(), services.prompts, owner);
     id3editorHelp = new Tid3editor_help(owner);
     options = new Toptions(main->settings(), services.prompts, owner);
     about = new Tabout(services.shell, owner);

@@ -17,14 +17,5 @@ Tid3editor::Tid3editor(QWidget* parent)
 Tconvert::Tconvert(QWidget* parent)
     : PlainDialog(QStringLiteral("convert"), QStringLiteral("Convert"), QSize(404, 141), parent) {}
 
-TfrmWAVAdv::TfrmWAVAdv(QWidget* parent)
-    : PlainDialog(QStringLiteral("frmWAVAdv"), QStringLiteral("Set WAV Format"), QSize(391, 135), parent) {}
-
-TfrmMP3Adv::TfrmMP3Adv(QWidget* parent)
-    : PlainDialog(QStringLiteral("frmMP3Adv"), QStringLiteral("Set MP3 Format"), QSize(369, 249), parent) {}
-
-TfrmOGGAdv::TfrmOGGAdv(QWidget* parent)
-    : PlainDialog(QStringLiteral("frmOGGAdv"), QStringLiteral("Set OGG Format"), QSize(375, 243), parent) {}
-
 Tid3editor_help::Tid3editor_help(QWidget* parent)
     : PlainDialog(QStringLiteral("id3editor_help"), QStringLiteral("Help"), QSize(330, 200), parent) {}

@@ -22,24 +22,6 @@ public:
     explicit Tconvert(QWidget* parent = nullptr);
 };
 
-class TfrmWAVAdv : public PlainDialog {
-    Q_OBJECT
-public:
-    explicit TfrmWAVAdv(QWidget* parent = nullptr);
-};
-
-class TfrmMP3Adv : public PlainDialog {
-    Q_OBJECT
-public:
-    explicit TfrmMP3Adv(QWidget* parent = nullptr);
-};
-
-class TfrmOGGAdv : public PlainDialog {
-    Q_OBJECT
-public:
-    explicit TfrmOGGAdv(QWidget* parent = nullptr);
-};
-
 class Tid3editor_help : public PlainDialog {
     Q_OBJECT
 public:
