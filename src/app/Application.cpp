@@ -1,25 +1,48 @@
 #include "Application.h"
 
+#include "ComponentStartup.h"
 #include "SecondaryWindows.h"
 #include "Toptions.h"
+#include "formats/FormatOptionsPane.h"
 #include "formats/TfrmMP3Adv.h"
 #include "formats/TfrmOGGAdv.h"
 #include "formats/TfrmWAVAdv.h"
+#include "ui/Prompts.h"
 #include "ui/Skin.h"
 #include "ui/Tabout.h"
 #include "ui/Tflash.h"
 
 #include <QApplication>
 
-ApplicationWindows::ApplicationWindows(const MainWindowServices& services) : main(std::make_unique<Tmain>(services)) {
+namespace {
+
+std::unique_ptr<ComponentSet> createComponents(const MainWindowServices& services) {
+    auto components =
+        createComponentsWithRepair(services.components, services.registration, services.locations.programFolder);
+    if (!components) {
+        services.prompts.message(QString(), QStringLiteral("Initialize Error! Please reinstall Tonalith!"),
+                                 Prompts::Icon::None);
+        throw StartupAborted();
+    }
+    return components;
+}
+
+} // namespace
+
+ApplicationWindows::ApplicationWindows(const MainWindowServices& services)
+    : components_(createComponents(services)),
+      settings_(services.locations.settingsPath), context_{*components_, settings_, services.prompts, services.shell,
+                                                           services.locations},
+      main(std::make_unique<Tmain>(context_)) {
     Tmain* owner = main.get();
     id3editor = new Tid3editor(owner);
     convert = new Tconvert(owner);
-    frmWAVAdv = new TfrmWAVAdv(main->components(), services.prompts, owner);
-    frmMP3Adv = new TfrmMP3Adv(main->components(), services.prompts, owner);
-    frmOGGAdv = new TfrmOGGAdv(main->components(), services.prompts, owner);
+    frmWAVAdv = new TfrmWAVAdv(*components_, services.prompts, owner);
+    frmMP3Adv = new TfrmMP3Adv(*components_, services.prompts, owner);
+    frmOGGAdv = new TfrmOGGAdv(*components_, services.prompts, owner);
+    main->formatOptions().attachDialogs(*frmWAVAdv, *frmMP3Adv, *frmOGGAdv);
     id3editorHelp = new Tid3editor_help(owner);
-    options = new Toptions(main->settings(), services.prompts, owner);
+    options = new Toptions(settings_, services.prompts, owner);
     about = new Tabout(services.shell, owner);
     main->setDialogs({options, about});
 }

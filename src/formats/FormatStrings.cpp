@@ -1,23 +1,16 @@
 #include "FormatStrings.h"
 
-#include "OggVorbisChoice.h"
-#include "PcmWavChoice.h"
 #include "components/IAudioFile2.h"
 
 namespace {
 
-// The start-up MP3 string describes the plain MP3 operation; the encoder-based description replaces it the first
-// time the MP3 dialog is applied.
-constexpr int kStartupMp3Kbps = 128;
 constexpr int kLowestG726Bits = 2;
 
 } // namespace
 
-OtherFormatStrings describeOtherFormats(IAudioFile2& writer, const PanelValues& panel) {
-    OtherFormatStrings strings;
-    const auto describe = [&](OtherFormat format) {
-        strings[static_cast<std::size_t>(format)] = writer.formatString();
-    };
+void describeOtherFormats(IAudioFile2& writer, const PanelValues& panel,
+                          const std::function<void(OtherFormat, const QString&)>& show) {
+    const auto describe = [&](OtherFormat format) { show(format, writer.formatString()); };
     writer.setAdpcmWav(panel.sampleRate, panel.channels);
     describe(OtherFormat::Adpcm);
     writer.setGsmWav(panel.sampleRate);
@@ -35,7 +28,6 @@ OtherFormatStrings describeOtherFormats(IAudioFile2& writer, const PanelValues& 
     describe(OtherFormat::G723);
     writer.setG726(panel.sampleRate, panel.g726Bits);
     describe(OtherFormat::G726);
-    return strings;
 }
 
 QString describeWmaProfile(IAudioFile2& writer, int profile) {
@@ -46,23 +38,11 @@ QString describeWmaProfile(IAudioFile2& writer, int profile) {
 
 QStringList describeWmaProfiles(IAudioFile2& writer) {
     QStringList descriptions;
+    writer.setDescriptionDetail(-1);
     const int count = writer.wmaProfileCount();
     for (int profile = 1; profile <= count; ++profile)
         descriptions.append(describeWmaProfile(writer, profile));
     return descriptions;
-}
-
-CommonFormatStrings describeStartupFormats(IAudioFile2& writer) {
-    CommonFormatStrings strings;
-    const PcmWavChoice pcm;
-    writer.setPcmWav(pcm.sampleRate, pcm.channels, pcm.bits);
-    strings.pcm = writer.formatString();
-    const OggVorbisSetting ogg;
-    writer.setOggVorbis(ogg.sampleRate, ogg.channels, ogg.nominal, ogg.minimum, ogg.maximum, ogg.quality);
-    strings.ogg = writer.formatString();
-    writer.setMp3(kDefaultSampleRate, kStartupMp3Kbps, 2);
-    strings.mp3 = writer.formatString();
-    return strings;
 }
 
 QStringList g723BitsItems() {

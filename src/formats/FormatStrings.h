@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 class IAudioFile2;
 
@@ -14,25 +15,15 @@ class IAudioFile2;
 
 // The eight "Other Format" strings, in the order they are described.
 enum class OtherFormat { Adpcm, Gsm, Dsp, Vox, Raw, Mp2, G723, G726 };
-inline constexpr std::size_t kOtherFormatCount = 8;
-using OtherFormatStrings = std::array<QString, kOtherFormatCount>;
 
-// Describes the eight formats with the panel values; the writer is left at G.726. An error of the writer is raised
-// unchanged and the strings described before it are lost with it.
-[[nodiscard]] OtherFormatStrings describeOtherFormats(IAudioFile2& writer, const PanelValues& panel);
+// Describes the eight formats with the panel values, handing each description to show as soon as it is read; the
+// writer is left at G.726. An error of the writer is raised unchanged; the descriptions shown before it stay.
+void describeOtherFormats(IAudioFile2& writer, const PanelValues& panel,
+                          const std::function<void(OtherFormat, const QString&)>& show);
 
 // The description of one WMA profile (counted from 1), and of all of them in ascending order.
 [[nodiscard]] QString describeWmaProfile(IAudioFile2& writer, int profile);
 [[nodiscard]] QStringList describeWmaProfiles(IAudioFile2& writer);
-
-// The three "Common Format" strings as the program starts: PCM 44100 Hz stereo 16 bits, Ogg Vorbis 44100 Hz stereo
-// nominal 128 kbit/s, MP3 44100 Hz 128 kbit/s stereo.
-struct CommonFormatStrings {
-    QString pcm;
-    QString ogg;
-    QString mp3;
-};
-[[nodiscard]] CommonFormatStrings describeStartupFormats(IAudioFile2& writer);
 
 // The item lists of the panel's code-size choices and the values they stand for.
 [[nodiscard]] QStringList g723BitsItems();

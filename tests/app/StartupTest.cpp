@@ -1,9 +1,11 @@
 #include "ShellTestFixture.h"
 #include "app/ComponentStartup.h"
 #include "app/SecondaryWindows.h"
+#include "formats/TfrmMP3Adv.h"
+#include "formats/TfrmOGGAdv.h"
+#include "formats/TfrmWAVAdv.h"
 #include "app/Toptions.h"
 #include "ui/Tabout.h"
-#include "ui_Tmain.h"
 
 #include <QApplication>
 
@@ -64,7 +66,7 @@ TEST_F(StartupTest, FormatPanelIsFilledFromTheWriterInOrder) {
     RecordingRegistration unused(scripted.log);
     auto windows =
         std::make_unique<ApplicationWindows>(MainWindowServices{scripted, unused, shell, prompts, locations});
-    Ui::Tmain& form = windows->main->form();
+    MainControls form(*windows->main);
 
     QStringList writerCalls;
     for (const QString& call : *scripted.log) {
@@ -100,7 +102,7 @@ TEST_F(StartupTest, FormatPanelIsFilledFromTheWriterInOrder) {
                                "AudioFile2.formatString()",
                                "AudioFile2.setRaw(3,44100,2,16)",
                                "AudioFile2.formatString()",
-                               "AudioFile2.setMp2(44100,192,2)",
+                               "AudioFile2.setMp2(44100,128,2)",
                                "AudioFile2.formatString()",
                                "AudioFile2.setG723(44100,5)",
                                "AudioFile2.formatString()",
@@ -130,9 +132,9 @@ TEST_F(StartupTest, UnfinishedComponentsDoNotStopTheStart) {
     RecordingRegistration unused(unfinished.log);
     auto windows =
         std::make_unique<ApplicationWindows>(MainWindowServices{unfinished, unused, shell, prompts, locations});
-    EXPECT_TRUE(windows->main->form().txtWAVFormatString->text().isEmpty());
-    EXPECT_EQ(windows->main->form().txtOGGFormatString->text(), QStringLiteral("ogg text"));
-    EXPECT_TRUE(windows->main->form().chMP3->isChecked()) << "settings were read after the failing steps";
+    EXPECT_TRUE(MainControls(*windows->main).txtWAVFormatString->text().isEmpty());
+    EXPECT_EQ(MainControls(*windows->main).txtOGGFormatString->text(), QStringLiteral("ogg text"));
+    EXPECT_TRUE(MainControls(*windows->main).chMP3->isChecked()) << "settings were read after the failing steps";
     EXPECT_EQ(unfinished.creations, 1);
 }
 
@@ -140,8 +142,8 @@ TEST_F(StartupTest, MissingDragPictureIsReportedAndTheStartGoesOn) {
     QFile::remove(locations.programFolder + QStringLiteral("drag.bmp"));
     auto windows = start();
     EXPECT_EQ(prompts.count(QStringLiteral("drag.bmp")), 1);
-    EXPECT_TRUE(windows->main->dragPicture().isNull());
-    EXPECT_TRUE(windows->main->form().chMP3->isChecked());
+    EXPECT_TRUE(windows->main->conversionList().dragPicture().isNull());
+    EXPECT_TRUE(MainControls(*windows->main).chMP3->isChecked());
 }
 
 TEST_F(StartupTest, WindowsExistWithTheirCaptions) {
@@ -151,7 +153,7 @@ TEST_F(StartupTest, WindowsExistWithTheirCaptions) {
     EXPECT_EQ(windows->about->windowTitle(), QStringLiteral("About"));
     EXPECT_EQ(windows->id3editor->windowTitle(), QStringLiteral("Audio File Info Editor"));
     EXPECT_EQ(windows->frmMP3Adv->windowTitle(), QStringLiteral("Set MP3 Format"));
-    Ui::Tmain& form = windows->main->form();
+    MainControls form(*windows->main);
     const QStringList captions{form.chpcm->text(),   form.chMP3->text(), form.chOGG->text(),  form.chWMA->text(),
                                form.chADPCM->text(), form.chGSM->text(), form.chDSP->text(),  form.chVOX->text(),
                                form.chraw->text(),   form.chMP2->text(), form.chG721->text(), form.chG723->text(),
