@@ -2,6 +2,7 @@
 // program's own preparation path (the dialogs' apply operations, the writer preparation, the single conversion) and
 // reads the output back with ffprobe.
 #include "components/ComponentSet.h"
+#include "components/writer/WriterTestSupport.h"
 #include "convert/ConversionObserver.h"
 #include "convert/OutputPlan.h"
 #include "fakes/FakePrompts.h"
@@ -9,17 +10,14 @@
 #include "formats/TfrmMP3Adv.h"
 #include "formats/TfrmOGGAdv.h"
 #include "formats/TfrmWAVAdv.h"
-#include "support/TestSupport.h"
 #include "ui_TfrmMP3Adv.h"
 #include "ui_TfrmOGGAdv.h"
 #include "ui_TfrmWAVAdv.h"
 
 #include <QButtonGroup>
-#include <QDataStream>
 #include <QFile>
 #include <QTest>
 #include <QtEndian>
-#include <cmath>
 #include <functional>
 
 namespace {
@@ -35,59 +33,14 @@ public:
     QStringList failures;
 };
 
-// One second of a 440 Hz tone, 44100 Hz stereo 16-bit PCM.
+// One second of a tone, 44100 Hz stereo 16-bit PCM.
 void writeTone(const QString& path) {
-    constexpr int rate = 44100;
-    constexpr int channels = 2;
-    QByteArray samples;
-    QDataStream out(&samples, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    for (int frame = 0; frame < rate; ++frame) {
-        const auto value = static_cast<qint16>(12000 * std::sin(2 * M_PI * 440 * frame / rate));
-        for (int channel = 0; channel < channels; ++channel)
-            out << value;
-    }
-    QByteArray header;
-    QDataStream head(&header, QIODevice::WriteOnly);
-    head.setByteOrder(QDataStream::LittleEndian);
-    head.writeRawData("RIFF", 4);
-    head << quint32(36 + samples.size());
-    head.writeRawData("WAVEfmt ", 8);
-    head << quint32(16) << quint16(1) << quint16(channels) << quint32(rate) << quint32(rate * channels * 2)
-         << quint16(channels * 2) << quint16(16);
-    head.writeRawData("data", 4);
-    head << quint32(samples.size());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(header + samples);
+    AudioWriter writer;
+    writer.setPcmWav(44100, 2, 16);
+    writertest::writeFile(writer, path, writertest::tone(44100, 2, 1.0), 44100, 2);
 }
 
-struct Probe {
-    QString codec;
-    int sampleRate = 0;
-    int channels = 0;
-    qint64 bitRate = 0;
-};
-
-Probe probe(const QString& path) {
-    const auto result = testsupport::runTool(
-        QStringLiteral("ffprobe"), {"-v", "error", "-select_streams", "a:0", "-show_entries",
-                                    "stream=codec_name,sample_rate,channels,bit_rate", "-of", "default=nw=1", path});
-    Probe probe;
-    for (const QString& line : QString::fromUtf8(result.out).split(QLatin1Char('\n'))) {
-        const QString key = line.section(QLatin1Char('='), 0, 0);
-        const QString value = line.section(QLatin1Char('='), 1);
-        if (key == QLatin1String("codec_name"))
-            probe.codec = value;
-        else if (key == QLatin1String("sample_rate"))
-            probe.sampleRate = value.toInt();
-        else if (key == QLatin1String("channels"))
-            probe.channels = value.toInt();
-        else if (key == QLatin1String("bit_rate"))
-            probe.bitRate = value.toLongLong();
-    }
-    return probe;
-}
+using writertest::probe;
 
 // The maximum, nominal and minimum bit rates of an Ogg Vorbis file's identification header, in bit/s.
 std::array<qint32, 3> vorbisHeaderBitrates(const QString& path) {
@@ -222,7 +175,7 @@ private slots:
             c.set(panel);
             const ConversionResult result = convert(c.format, panel, source, QStringLiteral("out%1").arg(++number));
             QVERIFY2(result.succeeded(), qPrintable(name + QStringLiteral(": ") + result.detail));
-            const Probe probed = probe(result.destination);
+            const writertest::Probe probed = probe(result.destination);
             QVERIFY2(!probed.codec.isEmpty(), qPrintable(name + QStringLiteral(": ffprobe read nothing")));
             QCOMPARE(probed.codec, QString::fromLatin1(c.codec));
             QCOMPARE(probed.sampleRate, c.sampleRate);
@@ -237,7 +190,7 @@ private slots:
         QVERIFY2(quality[1] > 400000, qPrintable(QString::number(quality[1]))); // quality 1000 is the finest
         const auto managed = vorbisHeaderBitrates(folder.filePath(QStringLiteral("out6.ogg")));
         QCOMPARE(managed, (std::array<qint32, 3>{160000, 96000, 56000}));
-        const Probe wma = probe(folder.filePath(QStringLiteral("out7.wma")));
+        const writertest::Probe wma = probe(folder.filePath(QStringLiteral("out7.wma")));
         QVERIFY2(std::abs(wma.bitRate - 24000) < 4000, qPrintable(QString::number(wma.bitRate)));
         QVERIFY(prompts.shown.isEmpty());
     }
@@ -255,7 +208,7 @@ private slots:
         QVERIFY(prompts.count(QStringLiteral("Set Format Like Sample")) == 1);
         const ConversionResult output = convert(OutputFormat::Pcm, panel, source, QStringLiteral("after sample"));
         QVERIFY(output.succeeded());
-        const Probe probed = probe(output.destination);
+        const writertest::Probe probed = probe(output.destination);
         QCOMPARE(probed.codec, QStringLiteral("pcm_s16le"));
         QCOMPARE(probed.channels, 2);
     }
