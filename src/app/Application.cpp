@@ -4,6 +4,10 @@
 #include "SecondaryWindows.h"
 #include "Toptions.h"
 #include "convert/Tconvert.h"
+#include "formats/FormatOptionsPane.h"
+#include "formats/TfrmMP3Adv.h"
+#include "formats/TfrmOGGAdv.h"
+#include "formats/TfrmWAVAdv.h"
 #include "ui/Prompts.h"
 #include "ui/Skin.h"
 #include "ui/Tabout.h"
@@ -40,9 +44,10 @@ ApplicationWindows::ApplicationWindows(const MainWindowServices& services)
     Tmain* owner = main.get();
     id3editor = new Tid3editor(owner);
     convert = new Tconvert(context_.components, context_.prompts, context_.shell, owner);
-    frmWAVAdv = new TfrmWAVAdv(owner);
-    frmMP3Adv = new TfrmMP3Adv(owner);
-    frmOGGAdv = new TfrmOGGAdv(owner);
+    frmWAVAdv = new TfrmWAVAdv(*components_, services.prompts, owner);
+    frmMP3Adv = new TfrmMP3Adv(*components_, services.prompts, owner);
+    frmOGGAdv = new TfrmOGGAdv(*components_, services.prompts, owner);
+    main->formatOptions().attachDialogs(*frmWAVAdv, *frmMP3Adv, *frmOGGAdv);
     id3editorHelp = new Tid3editor_help(owner);
     options = new Toptions(settings_, services.prompts, owner);
     about = new Tabout(services.shell, owner);

@@ -16,24 +16,6 @@ public:
     explicit Tid3editor(QWidget* parent = nullptr);
 };
 
-class TfrmWAVAdv : public PlainDialog {
-    Q_OBJECT
-public:
-    explicit TfrmWAVAdv(QWidget* parent = nullptr);
-};
-
-class TfrmMP3Adv : public PlainDialog {
-    Q_OBJECT
-public:
-    explicit TfrmMP3Adv(QWidget* parent = nullptr);
-};
-
-class TfrmOGGAdv : public PlainDialog {
-    Q_OBJECT
-public:
-    explicit TfrmOGGAdv(QWidget* parent = nullptr);
-};
-
 class Tid3editor_help : public PlainDialog {
     Q_OBJECT
 public:

@@ -4,6 +4,9 @@
 #include "components/ComponentSet.h"
 #include "convert/ConversionObserver.h"
 #include "convert/OutputPlan.h"
+#include "formats/Mp3Controls.h"
+#include "formats/OggVorbisChoice.h"
+#include "formats/PcmWavChoice.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -112,6 +115,10 @@ std::set<int> rangeOf(int lowest, int highest) {
     return values;
 }
 
+std::set<int> setOf(const auto& values) {
+    return {values.begin(), values.end()};
+}
+
 ConvertRequest parseArguments(const QStringList& arguments) {
     ConvertRequest request;
     std::optional<OutputFormat> format;
@@ -167,8 +174,7 @@ ConvertRequest parseArguments(const QStringList& arguments) {
 PanelValues panelValuesOf(const ConvertRequest& request) {
     PanelValues panel;
     if (request.has(Option::Rate))
-        panel.sampleRate = integerOption(request, Option::Rate, QStringLiteral("--rate"),
-                                         {8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000});
+        panel.sampleRate = integerOption(request, Option::Rate, QStringLiteral("--rate"), setOf(kSampleRates));
     if (request.has(Option::Channels))
         panel.channels = integerOption(request, Option::Channels, QStringLiteral("--channels"), {1, 2});
     if (request.has(Option::CodeSize)) {
@@ -190,50 +196,67 @@ ConversionSettings conversionSettingsOf(const ConvertRequest& request) {
     return settings;
 }
 
-// The option dialogs of the program, answered from the command line.
+// The option dialogs of the program, answered from the command line through the same apply operations the
+// dialogs use.
 class CommandLineDialogs : public FormatDialogs {
 public:
     CommandLineDialogs(ComponentSet& components, const ConvertRequest& request, const PanelValues& panel)
         : components_(components), request_(request), panel_(panel) {
         if (request.has(Option::Bits))
-            bits_ = integerOption(request, Option::Bits, QStringLiteral("--bits"), {8, 16, 24});
+            bits_ = integerOption(request, Option::Bits, QStringLiteral("--bits"), setOf(kPcmBitsChoices));
         if (request.has(Option::Preset))
             preset_ = integerOption(request, Option::Preset, QStringLiteral("--preset"), rangeOf(1, 11));
         if (request.has(Option::AltPreset))
             altPreset_ = integerOption(request, Option::AltPreset, QStringLiteral("--alt-preset"), rangeOf(1, 5));
     }
 
-    void applyPcmWav() override { components_.AudioFile2->setPcmWav(panel_.sampleRate, panel_.channels, bits_); }
+    void applyPcmWav() override {
+        applyPcmWavChoice(*components_.AudioFile2, {panel_.sampleRate, panel_.channels, bits_});
+    }
 
+    // A preset first, then the LAME switches on top of it, then the rate and channels given as options.
     void applyMp3() override {
-        auto& encoder = components_.LameEnc1;
-        if (preset_)
-            encoder->applyPreset(*preset_);
-        if (altPreset_)
-            encoder->applyAlternativePreset(*altPreset_);
-        if (request_.has(Option::Lame))
-            encoder->applyCommandLine(request_.options.at(Option::Lame));
-        if (request_.has(Option::Rate))
-            encoder->setSetting(Mp3Setting::OutputSampleRate, panel_.sampleRate);
-        if (request_.has(Option::Channels)) {
-            encoder->setSetting(Mp3Setting::Channels, panel_.channels);
-            if (panel_.channels == 2 && encoder->setting(Mp3Setting::ChannelMode) == 0)
-                encoder->setSetting(Mp3Setting::ChannelMode, 2);
+        auto& encoder = *components_.LameEnc1;
+        Mp3Controls controls;
+        if (preset_) {
+            controls.presetOn = true;
+            controls.presetItem = *preset_ - 1;
+            (void)writeMp3Controls(encoder, controls);
         }
-        components_.AudioFile2->useMp3EncoderSettings(*encoder);
+        if (altPreset_) {
+            controls.altPresetOn = true;
+            controls.altPresetItem = *altPreset_ - 1;
+            (void)writeMp3Controls(encoder, controls);
+        }
+        if (request_.has(Option::Lame)) {
+            controls.page = Mp3Page::CommandLine;
+            controls.commandLine = request_.options.at(Option::Lame);
+            (void)writeMp3Controls(encoder, controls);
+        }
+        if (request_.has(Option::Rate))
+            encoder.setSetting(Mp3Setting::OutputSampleRate, panel_.sampleRate);
+        if (request_.has(Option::Channels)) {
+            // Stereo keeps a stereo channel mode the encoder already has, else joint stereo.
+            constexpr int kJointStereoItem = 2;
+            const int mode = encoder.setting(Mp3Setting::ChannelMode);
+            writeMp3ChannelItem(encoder, panel_.channels == 1 ? 0 : (mode != 0 ? mode : kJointStereoItem));
+        }
+        handMp3SettingsToWriter(encoder, *components_.AudioFile2);
     }
 
     void applyOggVorbis() override {
-        components_.AudioFile2->setOggVorbis(panel_.sampleRate, panel_.channels, kOggNominalKbps, 0, 0, -1);
+        OggVorbisSetting setting;
+        setting.sampleRate = panel_.sampleRate;
+        setting.channels = panel_.channels;
+        setting.refuseUnaccepted = false; // the bit rate is the default, not the user's choice
+        applyOggVorbisSetting(*components_.AudioFile2, setting);
     }
 
 private:
-    static constexpr int kOggNominalKbps = 128;
-
     ComponentSet& components_;
     const ConvertRequest& request_;
     const PanelValues& panel_;
-    int bits_ = 16;
+    int bits_ = PcmWavChoice{}.bits;
     std::optional<int> preset_;
     std::optional<int> altPreset_;
 };

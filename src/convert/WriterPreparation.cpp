@@ -2,16 +2,6 @@
 
 #include "components/ComponentSet.h"
 
-namespace {
-
-// The RAW output always writes signed 16-bit little-endian samples.
-constexpr int kRawSampleType = 3;
-constexpr int kRawBits = 16;
-// MP2 outputs are made at 128 kbit/s.
-constexpr int kMp2Kbps = 128;
-
-} // namespace
-
 WriterPreparation::WriterPreparation(ComponentSet& components, FormatDialogs& dialogs)
     : components_(components), dialogs_(dialogs) {}
 

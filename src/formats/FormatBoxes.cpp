@@ -4,6 +4,8 @@
 
 FormatBoxes::FormatBoxes(QWidget* parent) : QGroupBox(parent), ui(std::make_unique<Ui::FormatBoxes>()) {
     ui->setupUi(this);
+    for (const OutputFormatFacts& facts : outputFormatTable())
+        box(facts.format).setAccessibleName(QString::fromLatin1(facts.caption).trimmed());
 }
 
 FormatBoxes::~FormatBoxes() = default;

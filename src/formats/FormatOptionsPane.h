@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OptionDialogs.h"
 #include "convert/WriterPreparation.h"
 
 #include <QWidget>
@@ -8,22 +9,35 @@
 
 struct ComponentSet;
 class Prompts;
+class QButtonGroup;
+class QLineEdit;
+class TfrmMP3Adv;
+class TfrmOGGAdv;
+class TfrmWAVAdv;
 
 namespace Ui {
 class FormatOptionsPane;
 }
 
 // The options pane beside the list: the common formats' strings and dialogs, the other formats' rate, channels and
-// bits, and the volume change.
+// code sizes with their strings, the WMA profile, and the volume change. Every string is the writer's own
+// description of a format; nothing here reads what an edit holds.
 class FormatOptionsPane : public QWidget {
     Q_OBJECT
 public:
     FormatOptionsPane(ComponentSet& components, Prompts& prompts, QWidget* parent = nullptr);
     ~FormatOptionsPane() override;
 
+    [[nodiscard]] Ui::FormatOptionsPane& form() { return *ui; }
+
     // Fills the profile list and the format strings from the writer; a step the writer refuses is reported and the
     // others go on.
     void fillFromWriter();
+    // The three option dialogs: the "Set" buttons open them, their strings show here, and the conversion applies
+    // them through formatDialogs().
+    void attachDialogs(TfrmWAVAdv& wav, TfrmMP3Adv& mp3, TfrmOGGAdv& ogg);
+    // The apply operations of the attached dialogs; raises ComponentError before attachDialogs().
+    [[nodiscard]] FormatDialogs& formatDialogs();
 
     [[nodiscard]] PanelValues panelValues() const;
     // The volume change in percent; nothing for "No Change".
@@ -31,10 +45,30 @@ public:
 
 public slots:
     void SetOthersFormats();
+    void rgFrequencyClick(int item);
+    void rgChannelsClick(int item);
+    void cmbG723BitsClick();
+    void cmbG726BitsChange();
+    void cmbWMAProfileClick();
+    void Button3Click();
+    void cmdMP3Click();
+    void cmdOGGClick();
+    void Radio_nochangeClick();
+    void Radio_changeClick();
 
 private:
+    void connectControls();
+    void nameControls();
+    [[nodiscard]] QLineEdit& otherFormatEdit(int format) const;
+
     std::unique_ptr<Ui::FormatOptionsPane> ui;
     ComponentSet& components_;
     Prompts& prompts_;
     PanelValues values_;
+    QButtonGroup* frequencies_ = nullptr;
+    QButtonGroup* channels_ = nullptr;
+    TfrmWAVAdv* wav_ = nullptr;
+    TfrmMP3Adv* mp3_ = nullptr;
+    TfrmOGGAdv* ogg_ = nullptr;
+    std::unique_ptr<OptionDialogs> dialogs_;
 };

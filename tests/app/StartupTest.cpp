@@ -1,6 +1,9 @@
 #include "ShellTestFixture.h"
 #include "app/ComponentStartup.h"
 #include "app/SecondaryWindows.h"
+#include "formats/TfrmMP3Adv.h"
+#include "formats/TfrmOGGAdv.h"
+#include "formats/TfrmWAVAdv.h"
 #include "app/Toptions.h"
 #include "ui/Tabout.h"
 
@@ -99,7 +102,7 @@ TEST_F(StartupTest, FormatPanelIsFilledFromTheWriterInOrder) {
                                "AudioFile2.formatString()",
                                "AudioFile2.setRaw(3,44100,2,16)",
                                "AudioFile2.formatString()",
-                               "AudioFile2.setMp2(44100,192,2)",
+                               "AudioFile2.setMp2(44100,128,2)",
                                "AudioFile2.formatString()",
                                "AudioFile2.setG723(44100,5)",
                                "AudioFile2.formatString()",

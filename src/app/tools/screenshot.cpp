@@ -1,10 +1,14 @@
 // Renders the main window as it looks right after start-up into a PNG, for the documentation.
-// Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about | --convert]
+// Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about | --wav-dialog | --mp3-dialog |
+//                                          --ogg-dialog | --convert]
 #include "app/Application.h"
 #include "app/Toptions.h"
 #include "components/ComponentSet.h"
 #include "convert/DefaultFormatDialogs.h"
 #include "convert/Tconvert.h"
+#include "formats/TfrmMP3Adv.h"
+#include "formats/TfrmOGGAdv.h"
+#include "formats/TfrmWAVAdv.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Registration.h"
 #include "platform/Shell.h"
@@ -104,6 +108,12 @@ int main(int argc, char* argv[]) {
         shown = windows.options;
     if (view == "--about")
         shown = windows.about;
+    if (view == "--wav-dialog")
+        shown = windows.frmWAVAdv;
+    if (view == "--mp3-dialog")
+        shown = windows.frmMP3Adv;
+    if (view == "--ogg-dialog")
+        shown = windows.frmOGGAdv;
     shown->show();
     // The file list fills in on a worker thread; give it a moment before the picture is taken.
     QTimer::singleShot(1500, [&] {

@@ -49,6 +49,7 @@ struct Probe {
     int sampleRate = 0;
     int channels = 0;
     double duration = 0.0;
+    qint64 bitRate = 0; // bit/s, as the stream's header states it; 0 when it states none
 };
 
 // What ffprobe makes of the first audio stream; inputOptions go before -i (for headerless files).
@@ -57,8 +58,8 @@ inline Probe probe(const QString& fileName, const QStringList& inputOptions = {}
         QStringLiteral("ffprobe"),
         QStringList{QStringLiteral("-v"), QStringLiteral("error")} + inputOptions +
             QStringList{QStringLiteral("-select_streams"), QStringLiteral("a:0"), QStringLiteral("-show_entries"),
-                        QStringLiteral("stream=codec_name,sample_rate,channels:format=duration"), QStringLiteral("-of"),
-                        QStringLiteral("default=nw=1"), fileName});
+                        QStringLiteral("stream=codec_name,sample_rate,channels,bit_rate:format=duration"),
+                        QStringLiteral("-of"), QStringLiteral("default=nw=1"), fileName});
     Probe probe;
     for (const QString& line : QString::fromUtf8(result.out).split(QLatin1Char('\n'))) {
         const QString key = line.section(QLatin1Char('='), 0, 0);
@@ -71,6 +72,8 @@ inline Probe probe(const QString& fileName, const QStringList& inputOptions = {}
             probe.channels = value.toInt();
         else if (key == QLatin1String("duration"))
             probe.duration = value.toDouble();
+        else if (key == QLatin1String("bit_rate"))
+            probe.bitRate = value.toLongLong();
     }
     return probe;
 }
