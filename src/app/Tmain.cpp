@@ -6,7 +6,6 @@
 #include "TPosition.h"
 #include "Toptions.h"
 #include "convert/ConvertGroup.h"
-#include "convert/DefaultFormatDialogs.h"
 #include "convert/Tconvert.h"
 #include "formats/FormatBoxes.h"
 #include "formats/FormatOptionsPane.h"
@@ -216,7 +215,6 @@ void Tmain::setDialogs(const MainWindowDialogs& dialogs) {
 
 // A batch takes the checked rows, the chosen formats and the panel's values as they are when it starts.
 void Tmain::wireBatch() {
-    formatDialogs_ = std::make_unique<DefaultFormatDialogs>(context_.components);
     BatchWiring wiring;
     wiring.request = [this] {
         BatchRequest request;
@@ -233,7 +231,7 @@ void Tmain::wireBatch() {
     };
     wiring.stopPreview = [this] { player_->stopPreview(); };
     wiring.window = dialogs_.convert;
-    wiring.dialogs = formatDialogs_.get();
+    wiring.dialogs = &formatOptions_->formatDialogs();
     convert_->setBatchWiring(std::move(wiring));
 }
 

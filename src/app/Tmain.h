@@ -120,5 +120,4 @@ private:
     QMenu* PopupMenu1 = nullptr;
     TPosition* Position1 = nullptr;
     std::unique_ptr<ListPreviewRows> previewRows_;
-    std::unique_ptr<FormatDialogs> formatDialogs_;
 };
