@@ -1,14 +1,35 @@
 #include "Application.h"
 
+#include "ComponentStartup.h"
 #include "SecondaryWindows.h"
 #include "Toptions.h"
+#include "ui/Prompts.h"
 #include "ui/Skin.h"
 #include "ui/Tabout.h"
 #include "ui/Tflash.h"
 
 #include <QApplication>
 
-ApplicationWindows::ApplicationWindows(const MainWindowServices& services) : main(std::make_unique<Tmain>(services)) {
+namespace {
+
+std::unique_ptr<ComponentSet> createComponents(const MainWindowServices& services) {
+    auto components =
+        createComponentsWithRepair(services.components, services.registration, services.locations.programFolder);
+    if (!components) {
+        services.prompts.message(QString(), QStringLiteral("Initialize Error! Please reinstall Tonalith!"),
+                                 Prompts::Icon::None);
+        throw StartupAborted();
+    }
+    return components;
+}
+
+} // namespace
+
+ApplicationWindows::ApplicationWindows(const MainWindowServices& services)
+    : components_(createComponents(services)),
+      settings_(services.locations.settingsPath), context_{*components_, settings_, services.prompts, services.shell,
+                                                           services.locations},
+      main(std::make_unique<Tmain>(context_)) {
     Tmain* owner = main.get();
     id3editor = new Tid3editor(owner);
     convert = new Tconvert(owner);
@@ -16,7 +37,7 @@ ApplicationWindows::ApplicationWindows(const MainWindowServices& services) : mai
     frmMP3Adv = new TfrmMP3Adv(owner);
     frmOGGAdv = new TfrmOGGAdv(owner);
     id3editorHelp = new Tid3editor_help(owner);
-    options = new Toptions(main->settings(), services.prompts, owner);
+    options = new Toptions(settings_, services.prompts, owner);
     about = new Tabout(services.shell, owner);
     main->setDialogs({options, about});
 }

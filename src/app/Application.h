@@ -1,9 +1,14 @@
 #pragma once
 
+#include "AppContext.h"
+#include "Settings.h"
 #include "Tmain.h"
+#include "components/ComponentSet.h"
 
 #include <memory>
+#include <stdexcept>
 
+class IRegistrationTool;
 class QApplication;
 class Tabout;
 class Tconvert;
@@ -14,12 +19,37 @@ class Tid3editor;
 class Tid3editor_help;
 class Toptions;
 
-// Every window of the program, made once in this order and kept for the whole run. The main window owns the
-// others; closing it ends the program.
-struct ApplicationWindows {
-    // Throws StartupAborted when the main window's start-up gives up.
+// What the program needs from outside: the component factory, the system services and where its files are.
+struct MainWindowServices {
+    IComponentSetFactory& components;
+    IRegistrationTool& registration;
+    IShell& shell;
+    Prompts& prompts;
+    ProgramLocations locations;
+};
+
+// Raised at start-up when the components cannot be made even after the repair; the user has been told, and the
+// program ends.
+class StartupAborted : public std::runtime_error {
+public:
+    StartupAborted() : std::runtime_error("components could not be created") {}
+};
+
+// The components, the settings and every window of the program, made once in this order and kept for the whole
+// run. The main window owns the other windows; closing it ends the program.
+class ApplicationWindows {
+public:
+    // Throws StartupAborted when the components cannot be made.
     explicit ApplicationWindows(const MainWindowServices& services);
 
+    [[nodiscard]] AppContext& context() { return context_; }
+
+private:
+    std::unique_ptr<ComponentSet> components_;
+    SettingsStore settings_;
+    AppContext context_;
+
+public:
     std::unique_ptr<Tmain> main;
     Tid3editor* id3editor = nullptr;
     Tconvert* convert = nullptr;

@@ -1,44 +1,25 @@
 #pragma once
 
-#include "Settings.h"
-#include "components/ComponentSet.h"
-#include "platform/ProgramFolder.h"
+#include "AppContext.h"
 
 #include <QMainWindow>
-#include <QPixmap>
 #include <memory>
-#include <stdexcept>
 
-class IRegistrationTool;
-class IShell;
-class Prompts;
-class QButtonGroup;
-class QFileIconProvider;
-class QFileSystemModel;
+class ConversionListPanel;
+class ConvertGroup;
+class FormatBoxes;
+class FormatOptionsPane;
+class PlayerBar;
 class QMenu;
+class ShellBrowser;
 class TPosition;
 class Tabout;
 class Toptions;
+struct ClosingState;
 
 namespace Ui {
 class Tmain;
 }
-
-// What the main window needs from outside: the component factory, the system services and where its files are.
-struct MainWindowServices {
-    IComponentSetFactory& components;
-    IRegistrationTool& registration;
-    IShell& shell;
-    Prompts& prompts;
-    ProgramLocations locations;
-};
-
-// Raised by the main window's start-up when the components cannot be made even after the repair; the user has
-// been told, and the program ends.
-class StartupAborted : public std::runtime_error {
-public:
-    StartupAborted() : std::runtime_error("components could not be created") {}
-};
 
 // The dialogs made after the main window that its commands show.
 struct MainWindowDialogs {
@@ -46,36 +27,24 @@ struct MainWindowDialogs {
     Tabout* about = nullptr;
 };
 
-// The main window: owns the component set, the settings and the last state, and hosts the browser, the conversion
-// list, the output format panel, the player and the convert controls.
+// The main window: assembles the source browser, the conversion list, the output formats, the player and the
+// convert group, and runs the start-up and the close of the program's state.
 class Tmain : public QMainWindow {
     Q_OBJECT
 public:
     static const QString SupportAddress;
 
-    // Builds the window and runs its start-up. Throws StartupAborted when the components cannot be made.
-    explicit Tmain(const MainWindowServices& services, QWidget* parent = nullptr);
+    explicit Tmain(AppContext& context, QWidget* parent = nullptr);
     ~Tmain() override;
 
     void setDialogs(const MainWindowDialogs& dialogs) { dialogs_ = dialogs; }
 
-    [[nodiscard]] Ui::Tmain& form() { return *ui; }
-    [[nodiscard]] ComponentSet& components() { return *components_; }
-    [[nodiscard]] SettingsStore& settings() { return settings_; }
-    [[nodiscard]] const ProgramLocations& locations() const { return locations_; }
-    [[nodiscard]] const QPixmap& dragPicture() const { return dragPicture_; }
-
-    // The source browser's folder, and whether it shows the desktop (the combo's first entry).
-    [[nodiscard]] QString browserFolder() const;
-    [[nodiscard]] bool browserShowsDesktop() const;
-    void setBrowserFolder(const QString& folder);
-    [[nodiscard]] QString browserFilter() const { return browserFilter_; }
-
-    // Output format panel values.
-    [[nodiscard]] int sampleRate() const { return sampleRate_; }
-    [[nodiscard]] int channelCount() const { return channelCount_; }
-    [[nodiscard]] int g723Bits() const { return g723Bits_; }
-    [[nodiscard]] int g726Bits() const { return g726Bits_; }
+    [[nodiscard]] ShellBrowser& browser() { return *browser_; }
+    [[nodiscard]] ConversionListPanel& conversionList() { return *list_; }
+    [[nodiscard]] FormatBoxes& formatBoxes() { return *formatBoxes_; }
+    [[nodiscard]] FormatOptionsPane& formatOptions() { return *formatOptions_; }
+    [[nodiscard]] PlayerBar& playerBar() { return *player_; }
+    [[nodiscard]] ConvertGroup& convertGroup() { return *convert_; }
 
 public slots:
     // Main menu
@@ -117,47 +86,27 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void assemblePanels();
+    void setUpMenus();
+    void addPopupCommand(const QString& name, const QString& text, void (Tmain::*slot)());
     void FormCreate();
-    // Saves the last state; always lets the window close.
-    bool FormCloseQuery();
-
-    void createComponents();
-    void bindPlayerEvents();
-    void setUpFormatPanel();
-    void setUpPlayer();
     void loadSettings();
     void restoreLastState();
-    void finishStartup();
-    void setUpBrowser();
-    void setUpMenus();
-    void connectControls();
+    // Saves the last state; always lets the window close.
+    bool FormCloseQuery();
     void showOptionsPane(bool show);
     [[nodiscard]] ClosingState closingState() const;
+    template <typename Action> void run(Action&& action);
 
     std::unique_ptr<Ui::Tmain> ui;
-    IComponentSetFactory& componentFactory_;
-    IRegistrationTool& registration_;
-    IShell& shell_;
-    Prompts& prompts_;
-    ProgramLocations locations_;
-    SettingsStore settings_;
+    AppContext& context_;
     MainWindowDialogs dialogs_;
-    std::unique_ptr<ComponentSet> components_;
-    TPosition* Position1 = nullptr;
+    ShellBrowser* browser_ = nullptr;
+    ConversionListPanel* list_ = nullptr;
+    FormatBoxes* formatBoxes_ = nullptr;
+    FormatOptionsPane* formatOptions_ = nullptr;
+    PlayerBar* player_ = nullptr;
+    ConvertGroup* convert_ = nullptr;
     QMenu* PopupMenu1 = nullptr;
-    QButtonGroup* viewButtons_ = nullptr;
-    std::unique_ptr<QFileIconProvider> iconProvider_;
-    std::unique_ptr<QFileSystemModel> browserModel_; // after its icon provider, which must outlive it
-    QString browserFilter_;
-    QPixmap dragPicture_;
-
-    int sampleRate_ = 44100;
-    int channelCount_ = 2;
-    int g723Bits_ = 5;
-    int g726Bits_ = 4;
-
-    bool playing_ = false;
-    bool dragging_ = false;
-    int seekOffset_ = 0;
-    int blockLength_ = 0;
+    TPosition* Position1 = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "Toptions.h"
 
-#include "BrowserFolders.h"
 #include "Settings.h"
+#include "ui/BrowserFolders.h"
 #include "ui/Prompts.h"
 #include "ui/WindowPlacementHelpers.h"
 

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-ConversionListView::ConversionListView(QWidget* parent) : QTreeWidget(parent) {}
+ConversionListView::ConversionListView(QWidget* parent) : QTreeView(parent) {}
 
 void ConversionListView::setDragPicture(const QPixmap& picture) {
     dragPicture_ = picture;
@@ -10,8 +10,8 @@ void ConversionListView::setDragPicture(const QPixmap& picture) {
 }
 
 void ConversionListView::paintEvent(QPaintEvent* event) {
-    QTreeWidget::paintEvent(event);
-    if (topLevelItemCount() > 0 || dragPicture_.isNull())
+    QTreeView::paintEvent(event);
+    if ((model() && model()->rowCount() > 0) || dragPicture_.isNull())
         return;
     QPainter painter(viewport());
     QRect target(QPoint(), dragPicture_.deviceIndependentSize().toSize());

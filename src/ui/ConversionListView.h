@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QPixmap>
-#include <QTreeWidget>
+#include <QTreeView>
 
 // The conversion list's view: a report list that shows the drag picture while it has no rows.
-class ConversionListView : public QTreeWidget {
+class ConversionListView : public QTreeView {
     Q_OBJECT
 public:
     explicit ConversionListView(QWidget* parent = nullptr);

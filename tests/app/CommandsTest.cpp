@@ -1,6 +1,5 @@
 #include "ShellTestFixture.h"
 #include "ui/Tabout.h"
-#include "ui_Tmain.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,8 +10,8 @@ using CommandsTest = ShellTest;
 
 TEST_F(CommandsTest, HelpAndSupportGoThroughTheShell) {
     auto windows = start();
-    windows->main->form().HelpContents1->trigger();
-    windows->main->form().EmailSupport1->trigger();
+    MainControls(*windows->main).HelpContents1->trigger();
+    MainControls(*windows->main).EmailSupport1->trigger();
     EXPECT_EQ(shell.opened, (QStringList{locations.programFolder + QStringLiteral("Tonalith.html"),
                                          QStringLiteral("mailto:support@tonalith.example")}));
 }
@@ -38,7 +37,7 @@ TEST_F(CommandsTest, AboutBoxShowsNameVersionAndOpensTheProductPage) {
 TEST_F(CommandsTest, ExitClosesTheMainWindowAndTheOptionsPaneFollowsItsSwitches) {
     auto windows = start();
     Tmain& main = *windows->main;
-    Ui::Tmain& form = main.form();
+    MainControls form(main);
     main.show();
     EXPECT_EQ(form.PTSplitter1->sizes().at(1), 0) << "the options pane is hidden at start";
     form.FormatOptionsPanel1->trigger();
@@ -56,7 +55,7 @@ TEST_F(CommandsTest, ExitClosesTheMainWindowAndTheOptionsPaneFollowsItsSwitches)
 
 TEST_F(CommandsTest, OutputFolderButtonUsesTheFolderPicker) {
     auto windows = start();
-    Ui::Tmain& form = windows->main->form();
+    MainControls form(*windows->main);
     form.Edit_folder->setText(QStringLiteral("/kept"));
     form.spSkinButton8->click();
     EXPECT_EQ(form.Edit_folder->text(), QStringLiteral("/kept")) << "cancelling changes nothing";

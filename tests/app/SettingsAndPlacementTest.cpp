@@ -1,6 +1,5 @@
 #include "ShellTestFixture.h"
 #include "app/Toptions.h"
-#include "ui_Tmain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,18 +34,18 @@ protected:
 
 TEST_F(SettingsTest, FirstStartUsesTheDefaultsAndTheCloseCreatesTheFile) {
     auto windows = start();
-    Ui::Tmain& form = windows->main->form();
+    MainControls form(*windows->main);
     EXPECT_FALSE(settingsFileExists()) << "start-up writes nothing";
     EXPECT_TRUE(form.chMP3->isChecked());
     for (QCheckBox* box : {form.chpcm, form.chOGG, form.chWMA, form.chADPCM, form.chGSM, form.chDSP, form.chVOX,
                            form.chraw, form.chMP2, form.chG721, form.chG723, form.chG726})
         EXPECT_FALSE(box->isChecked()) << box->objectName().toStdString();
-    EXPECT_TRUE(windows->main->settings().values().checkItem);
-    EXPECT_TRUE(windows->main->settings().values().saveState);
+    EXPECT_TRUE(windows->context().settings.values().checkItem);
+    EXPECT_TRUE(windows->context().settings.values().saveState);
     EXPECT_TRUE(form.Edit_folder->text().isEmpty());
-    EXPECT_TRUE(windows->main->browserShowsDesktop());
+    EXPECT_TRUE(windows->main->browser().showsDesktop());
     EXPECT_EQ(form.combo_filter->currentIndex(), 0);
-    EXPECT_EQ(windows->main->browserFilter().count(QStringLiteral("*.avi")), 2);
+    EXPECT_EQ(windows->main->browser().filter().count(QStringLiteral("*.avi")), 2);
 
     windows->main->show();
     EXPECT_TRUE(windows->main->close());
@@ -70,15 +69,15 @@ TEST_F(SettingsTest, StoredStateIsRestoredAtTheNextStart) {
     writeSettings("[general]\nch_pcm=1\nch_mp3=0\nch_g726=5\ncurrentfolder=" + dir.filePath("music").toUtf8() +
                   "\ncurrentfilter=4\n[conversion]\ncheckitem=0\n[defaultfolder]\ndefaultfolder=/out\n");
     auto windows = start();
-    Ui::Tmain& form = windows->main->form();
+    MainControls form(*windows->main);
     EXPECT_TRUE(form.chpcm->isChecked());
     EXPECT_FALSE(form.chMP3->isChecked());
     EXPECT_TRUE(form.chG726->isChecked());
-    EXPECT_EQ(windows->main->browserFolder(), dir.filePath(QStringLiteral("music")));
-    EXPECT_FALSE(windows->main->browserShowsDesktop());
+    EXPECT_EQ(windows->main->browser().folder(), dir.filePath(QStringLiteral("music")));
+    EXPECT_FALSE(windows->main->browser().showsDesktop());
     EXPECT_EQ(form.combo_filter->currentText(), QStringLiteral("*.ogg"));
-    EXPECT_EQ(windows->main->browserFilter(), QStringLiteral("*.ogg"));
-    EXPECT_FALSE(windows->main->settings().values().checkItem);
+    EXPECT_EQ(windows->main->browser().filter(), QStringLiteral("*.ogg"));
+    EXPECT_FALSE(windows->context().settings.values().checkItem);
     EXPECT_EQ(form.Edit_folder->text(), QStringLiteral("/out"));
 
     windows->main->close();
@@ -89,9 +88,9 @@ TEST_F(SettingsTest, StoredStateIsRestoredAtTheNextStart) {
 TEST_F(SettingsTest, FilterIndexOutsideTheListSelectsNothingAndShowsAllFiles) {
     writeSettings("[general]\ncurrentfilter=40\ncurrentfolder=/no/such/folder\n");
     auto windows = start();
-    EXPECT_EQ(windows->main->form().combo_filter->currentIndex(), -1);
-    EXPECT_TRUE(windows->main->browserFilter().isEmpty());
-    EXPECT_TRUE(windows->main->browserShowsDesktop());
+    EXPECT_EQ(MainControls(*windows->main).combo_filter->currentIndex(), -1);
+    EXPECT_TRUE(windows->main->browser().filter().isEmpty());
+    EXPECT_TRUE(windows->main->browser().showsDesktop());
     windows->main->close();
     EXPECT_EQ(settingsFile().readInteger(QStringLiteral("general"), QStringLiteral("currentfilter"), 0), -1);
 }
@@ -105,7 +104,7 @@ TEST_F(SettingsTest, SaveStateOffStopsSavingAndRestoringButKeepsTheFilter) {
         EXPECT_FALSE(options.isVisible());
         EXPECT_EQ(settingsFile().readString(QStringLiteral("general"), QStringLiteral("savestate"), QString()),
                   QStringLiteral("0"));
-        Ui::Tmain& form = windows->main->form();
+        MainControls form(*windows->main);
         form.chOGG->setChecked(true);
         form.combo_filter->setCurrentIndex(3);
         windows->main->close();
@@ -120,11 +119,11 @@ TEST_F(SettingsTest, SaveStateOffStopsSavingAndRestoringButKeepsTheFilter) {
     // Whatever is stored, nothing of it is applied while the state is not kept.
     IniFile(locations.settingsPath).writeBool(QStringLiteral("general"), QStringLiteral("ch_pcm"), true);
     auto windows = start();
-    Ui::Tmain& form = windows->main->form();
+    MainControls form(*windows->main);
     EXPECT_FALSE(form.chpcm->isChecked());
     EXPECT_FALSE(form.chMP3->isChecked());
     EXPECT_EQ(form.combo_filter->currentIndex(), -1);
-    EXPECT_TRUE(windows->main->browserShowsDesktop());
+    EXPECT_TRUE(windows->main->browser().showsDesktop());
 }
 
 TEST_F(SettingsTest, OptionsCancelStoresNothingAndTheNextShowRefills) {
@@ -138,8 +137,8 @@ TEST_F(SettingsTest, OptionsCancelStoresNothingAndTheNextShowRefills) {
     child<QCheckBox>(options, "ch_savestate")->setChecked(false);
     child<QPushButton>(options, "Button2")->click();
     EXPECT_FALSE(settingsFileExists());
-    EXPECT_TRUE(windows->main->settings().values().checkItem);
-    EXPECT_TRUE(windows->main->settings().values().saveState);
+    EXPECT_TRUE(windows->context().settings.values().checkItem);
+    EXPECT_TRUE(windows->context().settings.values().saveState);
 
     openOptions(*windows);
     EXPECT_TRUE(child<QLineEdit>(options, "Edit_folder")->text().isEmpty());
@@ -150,21 +149,21 @@ TEST_F(SettingsTest, OptionsCancelStoresNothingAndTheNextShowRefills) {
 TEST_F(SettingsTest, NewDefaultFolderShowsFromTheNextStart) {
     {
         auto windows = start();
-        windows->main->form().Edit_folder->setText(QStringLiteral("/typed"));
+        MainControls(*windows->main).Edit_folder->setText(QStringLiteral("/typed"));
         Toptions& options = openOptions(*windows);
         prompts.folderAnswers.push_back(QStringLiteral("/picked/folder"));
         child<QToolButton>(options, "spSkinButton8")->click();
         EXPECT_EQ(prompts.shown.last(), QStringLiteral("folder|Select an default output folder"));
         EXPECT_EQ(child<QLineEdit>(options, "Edit_folder")->text(), QStringLiteral("/picked/folder"));
         child<QPushButton>(options, "Button1")->click();
-        EXPECT_EQ(windows->main->form().Edit_folder->text(), QStringLiteral("/typed"));
+        EXPECT_EQ(MainControls(*windows->main).Edit_folder->text(), QStringLiteral("/typed"));
         EXPECT_EQ(settingsFile().readString(QStringLiteral("defaultfolder"), QStringLiteral("defaultfolder"), {}),
                   QStringLiteral("/picked/folder"));
         EXPECT_EQ(settingsFile().readString(QStringLiteral("conversion"), QStringLiteral("copytag"), {}),
                   QStringLiteral("1"));
     }
     auto windows = start();
-    EXPECT_EQ(windows->main->form().Edit_folder->text(), QStringLiteral("/picked/folder"));
+    EXPECT_EQ(MainControls(*windows->main).Edit_folder->text(), QStringLiteral("/picked/folder"));
 }
 
 TEST_F(SettingsTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {
@@ -179,7 +178,7 @@ TEST_F(SettingsTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {
     child<QCheckBox>(options, "ch_isopenfolder")->setChecked(true);
     child<QPushButton>(options, "Button1")->click();
     EXPECT_FALSE(options.isVisible());
-    EXPECT_TRUE(windows->main->settings().values().isOpenFolder) << "the choice holds for this run";
+    EXPECT_TRUE(windows->context().settings.values().isOpenFolder) << "the choice holds for this run";
     EXPECT_EQ(prompts.count(QStringLiteral("Unable to write to")), 2);
 }
 

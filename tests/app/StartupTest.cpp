@@ -3,7 +3,6 @@
 #include "app/SecondaryWindows.h"
 #include "app/Toptions.h"
 #include "ui/Tabout.h"
-#include "ui_Tmain.h"
 
 #include <QApplication>
 
@@ -64,7 +63,7 @@ TEST_F(StartupTest, FormatPanelIsFilledFromTheWriterInOrder) {
     RecordingRegistration unused(scripted.log);
     auto windows =
         std::make_unique<ApplicationWindows>(MainWindowServices{scripted, unused, shell, prompts, locations});
-    Ui::Tmain& form = windows->main->form();
+    MainControls form(*windows->main);
 
     QStringList writerCalls;
     for (const QString& call : *scripted.log) {
@@ -130,9 +129,9 @@ TEST_F(StartupTest, UnfinishedComponentsDoNotStopTheStart) {
     RecordingRegistration unused(unfinished.log);
     auto windows =
         std::make_unique<ApplicationWindows>(MainWindowServices{unfinished, unused, shell, prompts, locations});
-    EXPECT_TRUE(windows->main->form().txtWAVFormatString->text().isEmpty());
-    EXPECT_EQ(windows->main->form().txtOGGFormatString->text(), QStringLiteral("ogg text"));
-    EXPECT_TRUE(windows->main->form().chMP3->isChecked()) << "settings were read after the failing steps";
+    EXPECT_TRUE(MainControls(*windows->main).txtWAVFormatString->text().isEmpty());
+    EXPECT_EQ(MainControls(*windows->main).txtOGGFormatString->text(), QStringLiteral("ogg text"));
+    EXPECT_TRUE(MainControls(*windows->main).chMP3->isChecked()) << "settings were read after the failing steps";
     EXPECT_EQ(unfinished.creations, 1);
 }
 
@@ -140,8 +139,8 @@ TEST_F(StartupTest, MissingDragPictureIsReportedAndTheStartGoesOn) {
     QFile::remove(locations.programFolder + QStringLiteral("drag.bmp"));
     auto windows = start();
     EXPECT_EQ(prompts.count(QStringLiteral("drag.bmp")), 1);
-    EXPECT_TRUE(windows->main->dragPicture().isNull());
-    EXPECT_TRUE(windows->main->form().chMP3->isChecked());
+    EXPECT_TRUE(windows->main->conversionList().dragPicture().isNull());
+    EXPECT_TRUE(MainControls(*windows->main).chMP3->isChecked());
 }
 
 TEST_F(StartupTest, WindowsExistWithTheirCaptions) {
@@ -151,7 +150,7 @@ TEST_F(StartupTest, WindowsExistWithTheirCaptions) {
     EXPECT_EQ(windows->about->windowTitle(), QStringLiteral("About"));
     EXPECT_EQ(windows->id3editor->windowTitle(), QStringLiteral("Audio File Info Editor"));
     EXPECT_EQ(windows->frmMP3Adv->windowTitle(), QStringLiteral("Set MP3 Format"));
-    Ui::Tmain& form = windows->main->form();
+    MainControls form(*windows->main);
     const QStringList captions{form.chpcm->text(),   form.chMP3->text(), form.chOGG->text(),  form.chWMA->text(),
                                form.chADPCM->text(), form.chGSM->text(), form.chDSP->text(),  form.chVOX->text(),
                                form.chraw->text(),   form.chMP2->text(), form.chG721->text(), form.chG723->text(),
