@@ -3,6 +3,8 @@
 #include "ComponentStartup.h"
 #include "SecondaryWindows.h"
 #include "Toptions.h"
+#include "tags/Tid3editor.h"
+#include "tags/Tid3editor_help.h"
 #include "ui/Prompts.h"
 #include "ui/Skin.h"
 #include "ui/Tabout.h"
@@ -31,15 +33,16 @@ ApplicationWindows::ApplicationWindows(const MainWindowServices& services)
                                                            services.locations},
       main(std::make_unique<Tmain>(context_)) {
     Tmain* owner = main.get();
-    id3editor = new Tid3editor(owner);
+    id3editor = new Tid3editor(context_, owner);
     convert = new Tconvert(owner);
     frmWAVAdv = new TfrmWAVAdv(owner);
     frmMP3Adv = new TfrmMP3Adv(owner);
     frmOGGAdv = new TfrmOGGAdv(owner);
     id3editorHelp = new Tid3editor_help(owner);
+    id3editor->setHelpWindow(id3editorHelp);
     options = new Toptions(settings_, services.prompts, owner);
     about = new Tabout(services.shell, owner);
-    main->setDialogs({options, about});
+    main->setDialogs({options, about, id3editor});
 }
 
 int runTonalith(QApplication& application, const MainWindowServices& services) {

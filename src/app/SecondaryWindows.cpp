@@ -11,9 +11,6 @@ PlainDialog::PlainDialog(const QString& objectName, const QString& caption, QSiz
     centreOnScreen(*this);
 }
 
-Tid3editor::Tid3editor(QWidget* parent)
-    : PlainDialog(QStringLiteral("id3editor"), QStringLiteral("Audio File Info Editor"), QSize(428, 424), parent) {}
-
 Tconvert::Tconvert(QWidget* parent)
     : PlainDialog(QStringLiteral("convert"), QStringLiteral("Convert"), QSize(404, 141), parent) {}
 
@@ -25,6 +22,3 @@ TfrmMP3Adv::TfrmMP3Adv(QWidget* parent)
 
 TfrmOGGAdv::TfrmOGGAdv(QWidget* parent)
     : PlainDialog(QStringLiteral("frmOGGAdv"), QStringLiteral("Set OGG Format"), QSize(375, 243), parent) {}
-
-Tid3editor_help::Tid3editor_help(QWidget* parent)
-    : PlainDialog(QStringLiteral("id3editor_help"), QStringLiteral("Help"), QSize(330, 200), parent) {}

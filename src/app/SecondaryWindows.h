@@ -10,12 +10,6 @@ public:
     PlainDialog(const QString& objectName, const QString& caption, QSize clientSize, QWidget* parent);
 };
 
-class Tid3editor : public PlainDialog {
-    Q_OBJECT
-public:
-    explicit Tid3editor(QWidget* parent = nullptr);
-};
-
 class Tconvert : public PlainDialog {
     Q_OBJECT
 public:
@@ -38,10 +32,4 @@ class TfrmOGGAdv : public PlainDialog {
     Q_OBJECT
 public:
     explicit TfrmOGGAdv(QWidget* parent = nullptr);
-};
-
-class Tid3editor_help : public PlainDialog {
-    Q_OBJECT
-public:
-    explicit Tid3editor_help(QWidget* parent = nullptr);
 };

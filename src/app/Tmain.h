@@ -14,6 +14,7 @@ class QMenu;
 class ShellBrowser;
 class TPosition;
 class Tabout;
+class Tid3editor;
 class Toptions;
 struct ClosingState;
 
@@ -25,6 +26,7 @@ class Tmain;
 struct MainWindowDialogs {
     Toptions* options = nullptr;
     Tabout* about = nullptr;
+    Tid3editor* id3editor = nullptr;
 };
 
 // The main window: assembles the source browser, the conversion list, the output formats, the player and the
