@@ -2,6 +2,7 @@
 #include "app/ComponentStartup.h"
 #include "app/SecondaryWindows.h"
 #include "app/Toptions.h"
+#include "tags/Tid3editor.h"
 #include "ui/Tabout.h"
 
 #include <QApplication>
