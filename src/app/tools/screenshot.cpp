@@ -1,11 +1,12 @@
 // Renders the main window as it looks right after start-up into a PNG, for the documentation.
-// Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about]
+// Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about | --tag-editor <audio file>]
 #include "app/Application.h"
 #include "app/Toptions.h"
 #include "components/ComponentSet.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Registration.h"
 #include "platform/Shell.h"
+#include "tags/Tid3editor.h"
 #include "ui/Prompts.h"
 #include "ui/Skin.h"
 #include "ui/Tabout.h"
@@ -56,6 +57,11 @@ int main(int argc, char* argv[]) {
         shown = windows.options;
     if (view == "--about")
         shown = windows.about;
+    if (view == "--tag-editor" && argc > 3) {
+        // Opens at the file as if it were the conversion list's selected row.
+        windows.id3editor->setListFile(QString::fromLocal8Bit(argv[3]));
+        shown = windows.id3editor;
+    }
     shown->show();
     // The file list fills in on a worker thread; give it a moment before the picture is taken.
     QTimer::singleShot(1500, [&] {
