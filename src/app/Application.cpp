@@ -1,13 +1,14 @@
 #include "Application.h"
 
 #include "ComponentStartup.h"
-#include "SecondaryWindows.h"
 #include "Toptions.h"
 #include "convert/Tconvert.h"
 #include "formats/FormatOptionsPane.h"
 #include "formats/TfrmMP3Adv.h"
 #include "formats/TfrmOGGAdv.h"
 #include "formats/TfrmWAVAdv.h"
+#include "tags/Tid3editor.h"
+#include "tags/Tid3editor_help.h"
 #include "ui/Prompts.h"
 #include "ui/Skin.h"
 #include "ui/Tabout.h"
@@ -42,16 +43,17 @@ ApplicationWindows::ApplicationWindows(const MainWindowServices& services)
                                                            services.locations},
       main(std::make_unique<Tmain>(context_)) {
     Tmain* owner = main.get();
-    id3editor = new Tid3editor(owner);
+    id3editor = new Tid3editor(context_, owner);
     convert = new Tconvert(context_.components, context_.prompts, context_.shell, owner);
     frmWAVAdv = new TfrmWAVAdv(*components_, services.prompts, owner);
     frmMP3Adv = new TfrmMP3Adv(*components_, services.prompts, owner);
     frmOGGAdv = new TfrmOGGAdv(*components_, services.prompts, owner);
     main->formatOptions().attachDialogs(*frmWAVAdv, *frmMP3Adv, *frmOGGAdv);
     id3editorHelp = new Tid3editor_help(owner);
+    id3editor->setHelpWindow(id3editorHelp);
     options = new Toptions(settings_, services.prompts, owner);
     about = new Tabout(services.shell, owner);
-    main->setDialogs({options, about, convert});
+    main->setDialogs({options, about, convert, id3editor});
     for (QWidget* window : std::initializer_list<QWidget*>{options, about})
         nameControlsForAccessibility(*window);
 }

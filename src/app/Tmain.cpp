@@ -12,6 +12,7 @@
 #include "platform/IniFile.h"
 #include "platform/Shell.h"
 #include "player/PlayerBar.h"
+#include "tags/Tid3editor.h"
 #include "ui/Accessibility.h"
 #include "ui/BrowserFolders.h"
 #include "ui/ErrorReport.h"
@@ -310,9 +311,15 @@ void Tmain::AudioPlayer1RequestOnLoadArray() {
     run([this] { player_->AudioPlayer1RequestOnLoadArray(); });
 }
 
-// The tag editor fills these in.
-void Tmain::button_id3editorClick() {}
-void Tmain::MP3ID3Tag1Click() {}
+void Tmain::button_id3editorClick() {
+    run([this] { dialogs_.id3editor->showFor(list_->selectedFullName()); });
+}
+void Tmain::MP3ID3Tag1Click() {
+    run([this] {
+        if (const std::optional<QString> file = list_->selectedFullName())
+            dialogs_.id3editor->showFor(file);
+    });
+}
 void Tmain::ListView1DblClick() {
     run([this] { player_->button_playClick(); });
 }

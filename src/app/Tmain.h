@@ -17,6 +17,7 @@ class ShellBrowser;
 class TPosition;
 class Tabout;
 class Tconvert;
+class Tid3editor;
 class Toptions;
 struct ClosingState;
 
@@ -29,6 +30,7 @@ struct MainWindowDialogs {
     Toptions* options = nullptr;
     Tabout* about = nullptr;
     Tconvert* convert = nullptr;
+    Tid3editor* id3editor = nullptr;
 };
 
 // The main window: assembles the source browser, the conversion list, the output formats, the player and the

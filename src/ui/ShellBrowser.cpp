@@ -59,6 +59,8 @@ void ShellBrowser::setUpModel() {
     list.setDefaultDropAction(Qt::CopyAction);
     list.setEditTriggers(QAbstractItemView::EditKeyPressed);
     list.setResizeMode(QListView::Adjust);
+    connect(ui->PTShellList1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ShellBrowser::selectionChanged);
     ui->combo_filter->addItems(BrowserFilter::entries());
     ui->combo_filter->setCurrentIndex(-1);
 }
@@ -171,6 +173,8 @@ bool ShellBrowser::showsDesktop() const {
 void ShellBrowser::setFolder(const QString& folder) {
     const QString desktop = desktopFolder();
     const QString target = QDir(folder).exists() ? QDir(folder).absolutePath() : desktop;
+    // A selection left behind in the previous folder would be acted on although nobody can see it.
+    ui->PTShellList1->clearSelection();
     const QModelIndex root = model_->setRootPath(target);
     ui->PTShellList1->setRootIndex(root);
     PTShellDetails->setRootIndex(root);
@@ -212,6 +216,34 @@ QStringList ShellBrowser::shownNames() const {
 void ShellBrowser::combo_filterChange() {
     filter_ = BrowserFilter::filterFor(ui->combo_filter->currentText());
     model_->setNameFilters(BrowserFilter::patterns(filter_));
+}
+
+void ShellBrowser::useFixedFilter(const QString& filter) {
+    ui->combo_filter->hide();
+    filter_ = filter;
+    model_->setNameFilters(BrowserFilter::patterns(filter_));
+}
+
+std::optional<QString> ShellBrowser::selectedPath() const {
+    const QItemSelectionModel& selection = *ui->PTShellList1->selectionModel();
+    QModelIndex chosen = selection.currentIndex();
+    if (!chosen.isValid() || !selection.isSelected(chosen)) {
+        const QModelIndexList rows = selection.selectedIndexes();
+        if (rows.isEmpty())
+            return std::nullopt;
+        chosen = rows.front();
+    }
+    return model_->filePath(chosen);
+}
+
+bool ShellBrowser::selectFileNamed(const QString& fileName) {
+    // Asking the model for the path itself finds the item before the folder's listing has come in.
+    const QModelIndex item = model_->index(QDir(folder()).filePath(fileName));
+    if (!item.isValid() || item.parent() != ui->PTShellList1->rootIndex() || model_->fileName(item) != fileName)
+        return false;
+    ui->PTShellList1->selectionModel()->setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
+    ui->PTShellList1->scrollTo(item);
+    return true;
 }
 
 void ShellBrowser::UpOneLevelBtnClick() {

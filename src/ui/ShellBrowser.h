@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 class Prompts;
 class QAbstractItemView;
@@ -41,6 +42,17 @@ public:
     [[nodiscard]] int filterIndex() const;
     void setFilterIndex(int index);
     [[nodiscard]] QString filter() const { return filter_; }
+    // Hides the filter list and shows the files that match this filter only (the tag editor's fixed mask).
+    void useFixedFilter(const QString& filter);
+
+    // The selected item's path (the current one when several are selected); nothing when none is selected.
+    [[nodiscard]] std::optional<QString> selectedPath() const;
+    // Selects the item of the shown folder whose name is exactly this (letter case counts); false when none is.
+    bool selectFileNamed(const QString& fileName);
+
+signals:
+    // The list's selection changed, by the user or by a change of folder.
+    void selectionChanged();
 
     [[nodiscard]] int viewCode() const { return viewCode_; }
     // The full names of the selected files and folders.

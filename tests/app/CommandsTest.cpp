@@ -1,8 +1,11 @@
 #include "ShellTestFixture.h"
+#include "tags/Tid3editor.h"
 #include "ui/Tabout.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QCoreApplication>
+#include <QTimer>
 
 namespace {
 
@@ -63,6 +66,43 @@ TEST_F(CommandsTest, OutputFolderButtonUsesTheFolderPicker) {
     form.spSkinButton8->click();
     EXPECT_EQ(form.Edit_folder->text(), QStringLiteral("/chosen"));
     EXPECT_EQ(prompts.count(QStringLiteral("folder|Select an output folder")), 2);
+}
+
+} // namespace
+
+namespace {
+
+// The editor is modal: a quick timer closes it whenever it shows and counts how often it did.
+struct ModalCounter {
+    explicit ModalCounter(QDialog& dialog) {
+        QObject::connect(&timer, &QTimer::timeout, &dialog, [this, &dialog] {
+            if (dialog.isVisible()) {
+                ++shown;
+                dialog.reject();
+            }
+        });
+        timer.start(5);
+    }
+    QTimer timer;
+    int shown = 0;
+};
+
+TEST_F(CommandsTest, TagEditorOpensFromItsButtonAndMenuItemAndFromThePopupOnlyWithARow) {
+    auto windows = start();
+    Tmain& main = *windows->main;
+    ModalCounter editor(*windows->id3editor);
+    main.findChild<QPushButton*>(QStringLiteral("button_id3editor"))->click();
+    EXPECT_EQ(editor.shown, 1);
+    auto* menuItem = main.findChild<QAction*>(QStringLiteral("AudioFileInfoEditor1"));
+    ASSERT_NE(menuItem, nullptr);
+    EXPECT_EQ(menuItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
+    menuItem->trigger();
+    EXPECT_EQ(editor.shown, 2);
+    ASSERT_EQ(main.conversionList().selectedRow(), -1);
+    main.findChild<QAction*>(QStringLiteral("MP3ID3Tag1"))->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(editor.shown, 2);
+    EXPECT_TRUE(prompts.shown.isEmpty());
 }
 
 } // namespace

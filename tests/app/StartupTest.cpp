@@ -1,10 +1,12 @@
 #include "ShellTestFixture.h"
 #include "app/ComponentStartup.h"
-#include "app/SecondaryWindows.h"
+#include "app/Toptions.h"
+#include "convert/Tconvert.h"
 #include "formats/TfrmMP3Adv.h"
 #include "formats/TfrmOGGAdv.h"
 #include "formats/TfrmWAVAdv.h"
-#include "app/Toptions.h"
+#include "tags/Tid3editor.h"
+#include "tags/Tid3editor_help.h"
 #include "ui/Tabout.h"
 
 #include <QApplication>

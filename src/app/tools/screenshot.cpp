@@ -1,6 +1,6 @@
 // Renders the main window as it looks right after start-up into a PNG, for the documentation.
 // Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about | --wav-dialog | --mp3-dialog |
-//                                          --ogg-dialog | --convert]
+//                                          --ogg-dialog | --convert | --tag-editor <audio file>]
 #include "app/Application.h"
 #include "app/Toptions.h"
 #include "components/ComponentSet.h"
@@ -12,6 +12,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Registration.h"
 #include "platform/Shell.h"
+#include "tags/Tid3editor.h"
 #include "ui/Prompts.h"
 #include "ui/Skin.h"
 #include "ui/Tabout.h"
@@ -114,6 +115,11 @@ int main(int argc, char* argv[]) {
         shown = windows.frmMP3Adv;
     if (view == "--ogg-dialog")
         shown = windows.frmOGGAdv;
+    if (view == "--tag-editor" && argc > 3) {
+        // Opens at the file as if it were the conversion list's selected row.
+        windows.id3editor->setListFile(QString::fromLocal8Bit(argv[3]));
+        shown = windows.id3editor;
+    }
     shown->show();
     // The file list fills in on a worker thread; give it a moment before the picture is taken.
     QTimer::singleShot(1500, [&] {
