@@ -35,7 +35,9 @@ const char* const kHelp =
     "  --volume PCT       change the volume to PCT percent, 0-200 (100 = unchanged)\n"
     "  --out DIR          output folder, made when missing (default: beside each source)\n"
     "  --no-tags          do not copy the tags of audio sources\n"
-    "Files ending in .avi .mpg .mpeg .wmv .asf .mov .qt are video sources; their sound track is extracted.\n"
+    "  --                 the options end here: every argument after it is a FILE\n"
+    "Files ending in .avi .mpg .mpeg .wmv .asf .mov .qt .mkv .webm .mp4 .m4v .flv .3gp are video sources;\n"
+    "their sound track is extracted.\n"
     "output, one line each, per output in order:\n"
     "  progress=NN        percentage of the current output, printed whenever it changes\n"
     "  output=PATH        the output was written\n"
@@ -122,10 +124,15 @@ std::set<int> setOf(const auto& values) {
 ConvertRequest parseArguments(const QStringList& arguments) {
     ConvertRequest request;
     std::optional<OutputFormat> format;
+    bool optionsEnded = false;
     for (int index = 0; index < arguments.size(); ++index) {
         QString argument = arguments.at(index);
-        if (!argument.startsWith(QLatin1String("--"))) {
+        if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
             request.files.append(argument);
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
             continue;
         }
         QString value;
@@ -351,7 +358,8 @@ int convertAll(const ConvertRequest& request, QTextStream& out) {
 } // namespace
 
 int runConvertCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+    const QStringList options = arguments.mid(0, arguments.indexOf(QLatin1String("--")));
+    if (options.contains(QLatin1String("--help")) || options.contains(QLatin1String("-h"))) {
         out << kHelp;
         return 0;
     }

@@ -3,6 +3,7 @@
 #include "tags/ID3v1.h"
 #include "tags/ID3v2.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -71,19 +72,40 @@ void printId3v2(const QString& fileName, QTextStream& out) {
     print.text("Comment", tag.Comment());
 }
 
+// Why the file cannot be read as a whole; empty when it can.
+QString unreadableReason(const QString& fileName) {
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return QStringLiteral("The file \"%1\" does not exist.").arg(fileName);
+    if (!info.isFile())
+        return QStringLiteral("\"%1\" is not a regular file.").arg(fileName);
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("The file \"%1\" cannot be read: %2.").arg(fileName, file.errorString());
+    return {};
+}
+
 } // namespace
 
 int runId3Command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    if (arguments.isEmpty()) {
+    const QStringList files = fileArguments(arguments);
+    if (files.isEmpty()) {
         err << "usage: tonalith-cli id3 FILE...\n";
         return 2;
     }
     int status = 0;
-    for (const QString& fileName : arguments) {
+    for (const QString& fileName : files) {
         out << "file=" << fileName << '\n';
-        printId3v1(fileName, out);
-        printId3v2(fileName, out);
-        if (!QFileInfo(fileName).isFile()) {
+        // The tag units read what they can and give no reason; a file they cannot read at all is reported here.
+        // A pipe or device is not handed to them, as it could block them for ever.
+        const QString problem = unreadableReason(fileName);
+        const QFileInfo info(fileName);
+        if (problem.isEmpty() || !info.exists() || info.isDir()) {
+            printId3v1(fileName, out);
+            printId3v2(fileName, out);
+        }
+        if (!problem.isEmpty()) {
+            out << "error=" << problem << '\n';
             err << "cannot read " << fileName << '\n';
             status = 1;
         }

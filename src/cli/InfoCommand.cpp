@@ -35,13 +35,26 @@ SourceFacts describeAudio(TAudioFile2& audio, const QString& fileName) {
 } // namespace
 
 int runInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    if (arguments.isEmpty()) {
+    ComponentSetFactory factory;
+    return runInfoCommandWith(arguments, out, err, factory);
+}
+
+int runInfoCommandWith(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                       IComponentSetFactory& factory) {
+    const QStringList files = fileArguments(arguments);
+    if (files.isEmpty()) {
         err << "usage: tonalith-cli info FILE...\n";
         return 2;
     }
-    const std::unique_ptr<ComponentSet> components = ComponentSetFactory().create();
+    std::unique_ptr<ComponentSet> components;
+    try {
+        components = factory.create();
+    } catch (const ComponentError& error) {
+        out << "error=" << error.message() << '\n';
+        return 1;
+    }
     int status = 0;
-    for (const QString& fileName : arguments) {
+    for (const QString& fileName : files) {
         out << "file=" << fileName << '\n';
         try {
             const SourceFacts facts = sourceKindOfFile(fileName) == SourceKind::Video

@@ -2,6 +2,7 @@
 
 #include "ConversionObserver.h"
 #include "OutputNaming.h"
+#include "PendingOutput.h"
 #include "components/ComponentSet.h"
 
 #include <QFile>
@@ -59,13 +60,20 @@ ConversionResult SingleConversion::convert(const QString& sourceName, const QStr
         return result(ConversionOutcome::OutputNotCreated, destinationName,
                       QStringLiteral("Every output name leads to the source itself."));
     }
-    if (QFileInfo::exists(destination) || QFileInfo(destination).isSymLink())
-        QFile::remove(destination);
+    // A pipe or a device would block the reader for ever or feed it without end; it is refused before any file
+    // is made.
+    if (const QFileInfo source(sourceName); source.exists() && !source.isFile()) {
+        observer_.progressReset();
+        return result(ConversionOutcome::SourceNotOpened, destination,
+                      QStringLiteral("\"%1\" is not a regular file.").arg(sourceName));
+    }
 
+    std::optional<PendingOutput> output;
     auto& writer = components_.AudioFile2;
     QString createFailure;
     try {
-        writer->createOutput(destination, 0);
+        output.emplace(destination);
+        writer->createOutput(output->temporaryName(), 0);
         if (const int error = writer->lastError(); error != LastError::Success)
             createFailure = QStringLiteral("The output file cannot be created (error %1).").arg(error);
     } catch (const ComponentError& error) {
@@ -78,12 +86,23 @@ ConversionResult SingleConversion::convert(const QString& sourceName, const QStr
     }
 
     observer_.conversionStarted(sourceName, destination);
-    return settings.kind == SourceKind::Audio ? convertAudio(sourceName, destination, settings)
-                                              : convertVideo(sourceName, destination, settings);
+    ConversionResult outcome = settings.kind == SourceKind::Audio ? convertAudio(sourceName, *output, settings)
+                                                                  : convertVideo(sourceName, *output, settings);
+    // A finished output, and a cancelled one with what it holds so far, take their own name; a failed one is
+    // dropped, leaving any earlier file of that name as it was.
+    if (outcome.outcome == ConversionOutcome::Completed || outcome.outcome == ConversionOutcome::Cancelled) {
+        try {
+            output->moveIntoPlace();
+        } catch (const ComponentError& error) {
+            return result(ConversionOutcome::OutputNotCreated, destination, error.message());
+        }
+    }
+    return outcome;
 }
 
-ConversionResult SingleConversion::convertAudio(const QString& sourceName, const QString& destination,
+ConversionResult SingleConversion::convertAudio(const QString& sourceName, const PendingOutput& output,
                                                 const ConversionSettings& settings) {
+    const QString& destination = output.destination();
     auto& reader = components_.AudioFile1;
     auto& writer = components_.AudioFile2;
     auto& tags = components_.AudioInformation1;
@@ -116,7 +135,7 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
                 writer->close();
                 reader->close();
                 if (settings.copyTags)
-                    tags->storeTags(destination);
+                    tags->storeTags(output.temporaryName());
                 observer_.conversionCancelled();
                 return result(ConversionOutcome::Cancelled, destination);
             }
@@ -124,7 +143,7 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
         writer->close();
         reader->close();
         if (settings.copyTags)
-            tags->storeTags(destination);
+            tags->storeTags(output.temporaryName());
         return result(ConversionOutcome::Completed, destination);
     } catch (const ComponentError& error) {
         observer_.conversionFailed(kAudioRejected, kAudioCaption);
@@ -134,8 +153,9 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
     }
 }
 
-ConversionResult SingleConversion::convertVideo(const QString& sourceName, const QString& destination,
+ConversionResult SingleConversion::convertVideo(const QString& sourceName, const PendingOutput& output,
                                                 const ConversionSettings& settings) {
+    const QString& destination = output.destination();
     auto& video = components_.VideoFile1;
     auto& writer = components_.AudioFile2;
     try {

@@ -9,6 +9,7 @@
 
 struct ComponentSet;
 class ConversionObserver;
+class PendingOutput;
 
 // How one source is converted, taken from the main window at the time of each conversion.
 struct ConversionSettings {
@@ -21,8 +22,8 @@ enum class ConversionOutcome {
     Completed,
     Cancelled,        // stopped after a block; the partial output stays on disk
     NotPrepared,      // the writer could not be prepared for the format; nothing was created
-    OutputNotCreated, // the writer could not create the output
-    SourceNotOpened,  // the reader could not open the source; the created output stays on disk
+    OutputNotCreated, // the writer could not create the output, or the finished output could not take its name
+    SourceNotOpened,  // the source is no regular file, or the reader could not open it; no output is left
     SourceRejected,   // a component raised an error while the source was read, changed or written
 };
 
@@ -36,7 +37,9 @@ struct ConversionResult {
 
 // Streams one source through the components into one output whose format the writer has been prepared for:
 // create the output, open the source, describe it to the writer, one-second blocks with the optional volume
-// change, progress after every block, tags, close. The output never deletes or replaces its own source.
+// change, progress after every block, tags, close. The output never deletes or replaces its own source. It is
+// written under a temporary name beside the destination and takes its own name when it is finished or cancelled,
+// replacing an earlier file of that name only then.
 class SingleConversion {
 public:
     SingleConversion(ComponentSet& components, ConversionObserver& observer);
@@ -45,9 +48,9 @@ public:
                              const ConversionSettings& settings);
 
 private:
-    ConversionResult convertAudio(const QString& sourceName, const QString& destination,
+    ConversionResult convertAudio(const QString& sourceName, const PendingOutput& output,
                                   const ConversionSettings& settings);
-    ConversionResult convertVideo(const QString& sourceName, const QString& destination,
+    ConversionResult convertVideo(const QString& sourceName, const PendingOutput& output,
                                   const ConversionSettings& settings);
     int describeToWriter(int sampleRate, int channels, const ConversionSettings& settings);
     void write(SampleBlock block, int channels, const ConversionSettings& settings);

@@ -6,8 +6,11 @@ const QString AudioEntry = QStringLiteral("== Audio Formats ==========");
 const QString VideoEntry = QStringLiteral("== Video Formats==========");
 
 const QString AudioFilter = QStringLiteral("*.wav;*.wave;*.mp3;*.mp2;*.mp1;*.mpeg;*.ogg;*.wma;*.avi;*.g721;*.g723;"
-                                           "*.g726;*.dsp;*.mpc;*.mp+;*.vox;*.raw;*.aif;*.aiff;*.aifc;*.au;*.snd");
-const QString VideoFilter = QStringLiteral("*.avi;*.mpg;*.mpeg;*.wmv; *.wma; *.asf;*.mov; *.qt");
+                                           "*.g726;*.dsp;*.mpc;*.mp+;*.vox;*.raw;*.aif;*.aiff;*.aifc;*.au;*.snd;"
+                                           "*.flac;*.m4a;*.aac;*.opus;*.wv;*.ape;*.ac3;*.eac3;*.dts;*.caf;*.w64;"
+                                           "*.tta;*.amr");
+const QString VideoFilter = QStringLiteral("*.avi;*.mpg;*.mpeg;*.wmv; *.wma; *.asf;*.mov; *.qt;"
+                                           "*.mkv;*.webm;*.mp4;*.m4v;*.flv;*.3gp");
 } // namespace
 
 const QStringList& BrowserFilter::entries() {

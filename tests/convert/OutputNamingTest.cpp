@@ -45,9 +45,10 @@ TEST(OutputNaming, NewMarkerGoesBeforeTheExtensionOfTheFileName) {
 }
 
 TEST(OutputNaming, VideoSourcesAreKnownByTheirExactExtension) {
-    for (const char* video : {"a.avi", "a.mpg", "a.mpeg", "a.wmv", "a.asf", "a.mov", "a.qt"})
+    for (const char* video : {"a.avi", "a.mpg", "a.mpeg", "a.wmv", "a.asf", "a.mov", "a.qt", "a.mkv", "a.webm", "a.mp4",
+                              "a.m4v", "a.flv", "a.3gp"})
         EXPECT_EQ(sourceKindOfFile(QLatin1String(video)), SourceKind::Video) << video;
-    for (const char* audio : {"a.AVI", "a.mp3", "a.wav", "a.qtx", "avi"})
+    for (const char* audio : {"a.AVI", "a.mp3", "a.wav", "a.qtx", "avi", "a.MP4", "a.m4a", "a.mkv.flac"})
         EXPECT_EQ(sourceKindOfFile(QLatin1String(audio)), SourceKind::Audio) << audio;
 }
 

@@ -2,6 +2,10 @@
 #include "RecordingObserver.h"
 #include "fakes/FakeComponentSet.h"
 
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -10,12 +14,12 @@ namespace {
 
 const QString kSource = QStringLiteral("/no/such/folder/in/song.wav");
 const QString kVideo = QStringLiteral("/no/such/folder/in/clip.avi");
-const QString kDestination = QStringLiteral("/no/such/folder/out/song.mp3");
-// Create the output, announce the conversion, open the audio source.
+// Create the output under its temporary name, announce the conversion, open the audio source. Names in the
+// output folder appear in the log as "/out/...".
 const QStringList kAudioOpening{
-    "AudioFile2.createOutput(/no/such/folder/out/song.mp3,0)",
+    "AudioFile2.createOutput(/out/.song.part.mp3,0)",
     "AudioFile2.lastError()",
-    "Observer.started(/no/such/folder/in/song.wav,/no/such/folder/out/song.mp3)",
+    "Observer.started(/no/such/folder/in/song.wav,/out/song.mp3)",
     "AudioFile1.openForReading(/no/such/folder/in/song.wav,0,1)",
     "AudioFile1.lastError()",
 };
@@ -29,9 +33,15 @@ protected:
         factory.audioFile1->setResult(QStringLiteral("lengthInSamples"), 5);
     }
 
-    QStringList log() const { return *factory.log; }
+    QStringList log() const {
+        QStringList entries = *factory.log;
+        entries.replaceInStrings(folder.path(), QStringLiteral("/out"));
+        return entries;
+    }
     static SampleBlock block(std::size_t values) { return SampleBlock(std::vector<float>(values, 0.5f)); }
 
+    QTemporaryDir folder;
+    const QString kDestination = folder.filePath(QStringLiteral("song.mp3"));
     FakeComponentSetFactory factory;
     std::unique_ptr<ComponentSet> components = factory.create();
     RecordingObserver observer{factory.log};
@@ -60,7 +70,7 @@ TEST_F(SingleConversionTest, AudioSourceStreamsOneSecondBlocksAndCarriesTheTags)
                                                      "AudioFile1.readBlock(8)",
                                                      "AudioFile2.close()",
                                                      "AudioFile1.close()",
-                                                     "AudioInformation1.storeTags(/no/such/folder/out/song.mp3)",
+                                                     "AudioInformation1.storeTags(/out/.song.part.mp3)",
                                                  };
     EXPECT_EQ(log(), expected);
 }
@@ -106,9 +116,9 @@ TEST_F(SingleConversionTest, VideoSourceReadsTheSoundTrackAndNeverCopiesTags) {
     const ConversionResult result = conversion.convert(kVideo, kDestination, {SourceKind::Video, {}, true});
     EXPECT_TRUE(result.succeeded());
     const QStringList expected{
-        "AudioFile2.createOutput(/no/such/folder/out/song.mp3,0)",
+        "AudioFile2.createOutput(/out/.song.part.mp3,0)",
         "AudioFile2.lastError()",
-        "Observer.started(/no/such/folder/in/clip.avi,/no/such/folder/out/song.mp3)",
+        "Observer.started(/no/such/folder/in/clip.avi,/out/song.mp3)",
         "VideoFile1.open(/no/such/folder/in/clip.avi)",
         "VideoFile1.sampleRate()",
         "VideoFile1.channelCount()",
@@ -133,7 +143,7 @@ TEST_F(SingleConversionTest, CancelClosesBothFilesAndKeepsThePartialOutputWithTa
     EXPECT_EQ(audio.outcome, ConversionOutcome::Cancelled);
     EXPECT_EQ(log().mid(log().indexOf("Observer.progress(80)")),
               QStringList({"Observer.progress(80)", "AudioFile2.close()", "AudioFile1.close()",
-                           "AudioInformation1.storeTags(/no/such/folder/out/song.mp3)", "Observer.cancelled()"}));
+                           "AudioInformation1.storeTags(/out/.song.part.mp3)", "Observer.cancelled()"}));
 
     factory.log->clear();
     factory.videoFile1->setResult(QStringLiteral("sampleRate"), 2);
@@ -151,7 +161,7 @@ TEST_F(SingleConversionTest, CancelClosesBothFilesAndKeepsThePartialOutputWithTa
 TEST_F(SingleConversionTest, OutputThatCannotBeCreatedStopsBeforeTheSourceIsTouched) {
     factory.audioFile2->setResult(QStringLiteral("lastError"), LastError::CannotCreate);
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::OutputNotCreated);
-    EXPECT_EQ(log(), QStringList({"AudioFile2.createOutput(/no/such/folder/out/song.mp3,0)", "AudioFile2.lastError()",
+    EXPECT_EQ(log(), QStringList({"AudioFile2.createOutput(/out/.song.part.mp3,0)", "AudioFile2.lastError()",
                                   "AudioFile2.close()", "Observer.reset()"}));
 
     factory.log->clear();
@@ -159,8 +169,8 @@ TEST_F(SingleConversionTest, OutputThatCannotBeCreatedStopsBeforeTheSourceIsTouc
     const ConversionResult raised = conversion.convert(kSource, kDestination, {});
     EXPECT_EQ(raised.outcome, ConversionOutcome::OutputNotCreated);
     EXPECT_EQ(raised.detail, QStringLiteral("disk full"));
-    EXPECT_EQ(log(), QStringList({"AudioFile2.createOutput(/no/such/folder/out/song.mp3,0)", "AudioFile2.close()",
-                                  "Observer.reset()"}));
+    EXPECT_EQ(log(), QStringList(
+                         {"AudioFile2.createOutput(/out/.song.part.mp3,0)", "AudioFile2.close()", "Observer.reset()"}));
 }
 
 TEST_F(SingleConversionTest, SourceThatCannotBeOpenedClosesBothWithoutAMessage) {
@@ -198,6 +208,70 @@ TEST_F(SingleConversionTest, SourceWithoutChannelsIsRejectedInsteadOfDividingByZ
     factory.audioFile1->queueReadBlock(block(8));
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::SourceRejected);
     EXPECT_FALSE(log().contains("AudioFile1.readBlock(0)"));
+}
+
+// The output folder's files, hidden ones included, with the content of each.
+QMap<QString, QByteArray> filesIn(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        QFile file(QDir(folder).filePath(name));
+        files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+    }
+    return files;
+}
+
+void writeFile(const QString& fileName, const QByteArray& content) {
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+TEST_F(SingleConversionTest, OnlyAFinishedOrCancelledOutputReplacesAnEarlierFile) {
+    const QMap<QString, QByteArray> earlier{{"song.mp3", "precious"}};
+    writeFile(kDestination, "precious");
+
+    factory.audioFile1->setResult(QStringLiteral("lastError"), LastError::UnknownFormat);
+    EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::SourceNotOpened);
+    EXPECT_EQ(filesIn(folder.path()), earlier);
+
+    factory.audioFile1->setResult(QStringLiteral("lastError"), LastError::Success);
+    factory.audioFile1->queueReadBlock(block(8));
+    factory.audioFile2->setFailure(QStringLiteral("writeBlock"), QStringLiteral("encoder broke"));
+    EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::SourceRejected);
+    EXPECT_EQ(filesIn(folder.path()), earlier);
+
+    factory.audioFile2->setFailure(QStringLiteral("writeBlock"), {});
+    factory.audioFile1->queueReadBlock(block(8));
+    factory.audioFile1->queueReadBlock(block(8));
+    observer.blocksBeforeCancel = 1;
+    EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::Cancelled);
+    EXPECT_EQ(filesIn(folder.path()), (QMap<QString, QByteArray>{{"song.mp3", ""}})) << "the partial output stays";
+
+    writeFile(kDestination, "precious");
+    observer.blocksBeforeCancel = -1;
+    factory.audioFile1->queueReadBlock(block(8));
+    EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::Completed);
+    EXPECT_EQ(filesIn(folder.path()), (QMap<QString, QByteArray>{{"song.mp3", ""}}));
+}
+
+TEST_F(SingleConversionTest, TemporaryNamesNeverTakeAnExistingFile) {
+    writeFile(folder.filePath(".song.part.mp3"), "someone else's");
+    factory.audioFile1->queueReadBlock(block(8));
+    EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::Completed);
+    EXPECT_EQ(log().first(), "AudioFile2.createOutput(/out/.song.part2.mp3,0)");
+    EXPECT_EQ(filesIn(folder.path()),
+              (QMap<QString, QByteArray>{{".song.part.mp3", "someone else's"}, {"song.mp3", ""}}));
+}
+
+TEST_F(SingleConversionTest, SourcesThatAreNoRegularFilesAreRefusedBeforeAnyFileIsMade) {
+    for (const QString& source : {folder.path(), QStringLiteral("/dev/null")}) {
+        factory.log->clear();
+        const ConversionResult refused = conversion.convert(source, kDestination, {});
+        EXPECT_EQ(refused.outcome, ConversionOutcome::SourceNotOpened);
+        EXPECT_TRUE(refused.detail.contains("not a regular file")) << refused.detail.toStdString();
+        EXPECT_EQ(log(), QStringList{"Observer.reset()"});
+        EXPECT_TRUE(filesIn(folder.path()).isEmpty());
+    }
 }
 
 TEST(PercentDone, IsExactAndBoundedForAnyLength) {

@@ -1,5 +1,7 @@
 #include "TagAccess.h"
 
+#include "TagPicture.h"
+
 #include <QFile>
 #include <QStringDecoder>
 #include <memory>
@@ -213,8 +215,9 @@ bool writeMpeg(TagLib::MPEG::File& file, const TagValues& values, int tagVersion
 
 bool writeWav(TagLib::RIFF::WAV::File& file, const TagValues& values) {
     writeGeneric(*file.InfoTag(), values);
-    // An ID3v2 chunk that some tools add would otherwise go on showing the old values beside the new INFO list.
-    const bool keepsId3v2 = file.hasID3v2Tag();
+    // An ID3v2 chunk that some tools add would otherwise go on showing the old values beside the new INFO list;
+    // a picture can only travel in such a chunk, so it gets one.
+    const bool keepsId3v2 = file.hasID3v2Tag() || values.picture.has_value();
     if (keepsId3v2) {
         writeId3v2(*file.ID3v2Tag(), values);
     }
@@ -254,17 +257,24 @@ TagLib::FileRef open(const QString& fileName, TagFileKind kind) {
 }
 
 TagValues read(TagLib::File& file, int tagVersion) {
+    TagValues values;
     if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(&file)) {
-        return readMpeg(*mpeg, tagVersion);
+        values = readMpeg(*mpeg, tagVersion);
+    } else if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(&file)) {
+        values = readWav(*wav);
+    } else if (const TagLib::Tag* tag = file.tag(); tag != nullptr) {
+        values = readGeneric(*tag);
     }
-    if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(&file)) {
-        return readWav(*wav);
-    }
-    const TagLib::Tag* tag = file.tag();
-    return tag != nullptr ? readGeneric(*tag) : TagValues{};
+    values.picture = tagpicture::read(file);
+    return values;
 }
 
 bool write(TagLib::File& file, const TagValues& values, int tagVersion) {
+    // ID3v1 has no room for a picture; every other tag we write takes one along with the texts.
+    const bool id3v1Only = tagVersion == kId3v1 && dynamic_cast<TagLib::MPEG::File*>(&file) != nullptr;
+    if (values.picture && !id3v1Only) {
+        tagpicture::addIfNone(file, *values.picture);
+    }
     if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(&file)) {
         return writeMpeg(*mpeg, values, tagVersion);
     }

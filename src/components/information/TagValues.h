@@ -1,8 +1,10 @@
 #pragma once
 
+#include "TagPicture.h"
 #include "tags/GenreTable.h"
 
 #include <QString>
+#include <optional>
 
 // The tag values the information component holds between loading and storing.
 struct TagValues {
@@ -14,6 +16,7 @@ struct TagValues {
     int genreNumber = kNoGenre;
     int year = 0;
     int track = 0;
+    std::optional<TagPicture> picture; // the cover, carried along when tags are copied
 
     friend bool operator==(const TagValues&, const TagValues&) = default;
 };

@@ -5,6 +5,7 @@
 #include "SourceOpener.h"
 #include "components/ComponentError.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 struct AudioReader::Impl {
@@ -19,7 +20,12 @@ AudioReader::~AudioReader() = default;
 void AudioReader::open(const QString& fileName) {
     close();
     checkReadableFile(fileName);
-    impl_->decoder = openSourceDecoder(fileName, impl_->decoderThreads);
+    std::unique_ptr<SourceDecoder> decoder = openSourceDecoder(fileName, impl_->decoderThreads);
+    // Converting a file without a single sample would make an output that holds nothing any reader accepts.
+    if (decoder->lengthInFrames() == 0)
+        throw ComponentError(QStringLiteral("The file \"%1\" holds no sound.").arg(QFileInfo(fileName).fileName()),
+                             LastError::CorruptData);
+    impl_->decoder = std::move(decoder);
 }
 
 void AudioReader::close() {

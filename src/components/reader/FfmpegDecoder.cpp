@@ -518,13 +518,13 @@ void FfmpegDecoder::restart() {
 // is not believed either; such files are measured instead.
 qint64 FfmpegDecoder::measuredOrEstimatedLength() {
     if (pass_->atEnd()) {
-        // Nothing decodes: only a file that says it holds no sound is an (empty) sound file.
-        if (pass_->statedLength() != 0)
-            throw ComponentError(QStringLiteral("The file \"%1\" is damaged: it holds no sound that can be decoded.")
-                                     .arg(QFileInfo(input_.fileName).fileName()),
-                                 LastError::CorruptData);
-        lengthExact_ = true;
-        return 0;
+        // Nothing decodes. A file that says so holds no sound; one that claims sound is damaged.
+        const QString name = QFileInfo(input_.fileName).fileName();
+        if (pass_->statedLength() == 0)
+            throw ComponentError(QStringLiteral("The file \"%1\" holds no sound.").arg(name), LastError::CorruptData);
+        throw ComponentError(
+            QStringLiteral("The file \"%1\" is damaged: it holds no sound that can be decoded.").arg(name),
+            LastError::CorruptData);
     }
     const qint64 stated = pass_->statedLength();
     const qint64 fileSize = QFileInfo(input_.fileName).size();
@@ -540,7 +540,8 @@ qint64 FfmpegDecoder::measuredOrEstimatedLength() {
     const AVCodecParameters& parameters = pass_->parameters();
     const int rate = sampleRate();
     const bool pcmLike = av_get_exact_bits_per_sample(parameters.codec_id) > 0;
-    bool believable = stated >= 0 && !isMusepack(parameters.codec_id);
+    // Sound has decoded, so a header stating none is wrong.
+    bool believable = stated > 0 && !isMusepack(parameters.codec_id);
     if (believable && stated > 0 && !pcmLike && fileSize > 0) {
         const double seconds = static_cast<double>(stated) / rate;
         const double impliedBitRate = static_cast<double>(fileSize) * 8.0 / seconds;
@@ -569,5 +570,6 @@ qint64 FfmpegDecoder::measuredOrEstimatedLength() {
     const qint64 counted = counter.countPacketFrames();
     if (counted > 0)
         return counted;
-    return std::max<qint64>(stated, 0);
+    // Sound has decoded, so there is at least one frame; the exact count comes with the end of the data.
+    return std::max<qint64>(stated, 1);
 }

@@ -1,5 +1,6 @@
 #include "SourceOpener.h"
 
+#include "ContainerSniffer.h"
 #include "DspAdpcmDecoder.h"
 #include "FfmpegDecoder.h"
 #include "G726Decoder.h"
@@ -27,10 +28,6 @@ QString shortName(const QString& fileName) {
     return QFileInfo(fileName).fileName();
 }
 
-bool startsWith(const QByteArray& bytes, int offset, const char* text) {
-    return bytes.mid(offset, static_cast<int>(qstrlen(text))) == text;
-}
-
 // The format tag of a RIFF/WAVE file's fmt chunk, when it lies within the sniffed bytes.
 std::optional<quint16> waveFormatTag(const QByteArray& bytes) {
     qint64 offset = 12;
@@ -55,39 +52,6 @@ bool isMpegAudioSync(const QByteArray& bytes) {
     const bool bitrateValid = (third & 0xF0) != 0xF0;
     const bool rateValid = (third & 0x0C) != 0x0C;
     return first == 0xFF && (second & 0xE0) == 0xE0 && layerValid && versionValid && bitrateValid && rateValid;
-}
-
-// A container FFmpeg reads, recognised by its magic; the string is the demuxer, empty for FFmpeg to tell apart
-// what one magic may start (an ID3 tag before MPEG audio or Musepack).
-std::optional<QByteArray> containerByMagic(const QByteArray& bytes) {
-    static const QByteArray asfGuid = QByteArray::fromHex("3026B2758E66CF11");
-    if ((startsWith(bytes, 0, "RIFF") || startsWith(bytes, 0, "RF64")) && startsWith(bytes, 8, "WAVE"))
-        return QByteArray("wav");
-    if (startsWith(bytes, 0, "RIFF") && startsWith(bytes, 8, "AVI "))
-        return QByteArray("avi");
-    if (startsWith(bytes, 0, "FORM") && (startsWith(bytes, 8, "AIFF") || startsWith(bytes, 8, "AIFC")))
-        return QByteArray("aiff");
-    if (startsWith(bytes, 0, ".snd"))
-        return QByteArray("au");
-    if (startsWith(bytes, 0, "OggS"))
-        return QByteArray("ogg");
-    if (startsWith(bytes, 0, "MPCK"))
-        return QByteArray("mpc8");
-    if (startsWith(bytes, 0, "MP+"))
-        return QByteArray("mpc");
-    if (startsWith(bytes, 0, "fLaC"))
-        return QByteArray("flac");
-    if (bytes.startsWith(asfGuid))
-        return QByteArray("asf");
-    if (bytes.startsWith(QByteArray::fromHex("000001BA")))
-        return QByteArray("mpeg");
-    for (const char* atom : {"ftyp", "moov", "mdat"}) {
-        if (startsWith(bytes, 4, atom))
-            return QByteArray("mov");
-    }
-    if (startsWith(bytes, 0, "ID3") || bytes.startsWith(QByteArray::fromHex("000001B3")))
-        return QByteArray();
-    return std::nullopt;
 }
 
 std::unique_ptr<SourceDecoder> openFfmpeg(const QString& fileName, const QByteArray& demuxer, int threads) {
@@ -189,41 +153,92 @@ void checkReadableFile(const QString& fileName) {
     if (info.isDir())
         throw ComponentError(QStringLiteral("\"%1\" is a folder, not a sound file.").arg(info.fileName()),
                              LastError::UnknownFormat);
+    // A pipe would block the open until someone writes into it, and a device may never end.
+    if (!info.isFile())
+        throw ComponentError(
+            QStringLiteral("\"%1\" is not a regular file (a pipe, socket or device).").arg(info.fileName()),
+            LastError::UnknownFormat);
     if (!info.isReadable())
         throw ComponentError(QStringLiteral("The file \"%1\" cannot be read: access denied.").arg(info.fileName()),
                              LastError::AccessDenied);
 }
 
-std::unique_ptr<SourceDecoder> openSourceDecoder(const QString& fileName, int decoderThreads) {
+namespace {
+
+// The first bytes of a file, and those where its content starts behind any ID3v2 tags.
+struct SourceHead {
+    QByteArray start;
+    QByteArray content;
+    qint64 contentOffset = 0;
+    qint64 fileSize = 0;
+    bool wholeContent = false; // content holds everything to the end of the file
+};
+
+SourceHead readHead(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw ComponentError(
             QStringLiteral("The file \"%1\" cannot be read: %2.").arg(shortName(fileName), file.errorString()),
             LastError::AccessDenied);
-    const qint64 fileSize = file.size();
-    const QByteArray bytes = file.read(kSniffBytes);
-    file.close();
-    if (bytes.isEmpty())
+    SourceHead head;
+    head.fileSize = file.size();
+    head.start = file.read(kSniffBytes);
+    if (head.start.isEmpty())
         throw ComponentError(QStringLiteral("The file \"%1\" is empty.").arg(shortName(fileName)),
                              LastError::CorruptData);
+    head.contentOffset = containersniffer::contentStart(head.start);
+    if (head.contentOffset == 0)
+        head.content = head.start;
+    else if (head.contentOffset < head.fileSize && file.seek(head.contentOffset))
+        head.content = file.read(kSniffBytes);
+    head.wholeContent = head.contentOffset + head.content.size() >= head.fileSize;
+    return head;
+}
 
-    if (const std::optional<QByteArray> demuxer = containerByMagic(bytes)) {
-        if (*demuxer == "wav")
-            return openWave(fileName, bytes, decoderThreads);
-        if (*demuxer == "au")
-            return openAu(fileName, bytes, fileSize, decoderThreads);
+// The FFmpeg demuxer the content names, for audio and video files alike.
+std::optional<QByteArray> ffmpegDemuxerByContent(const SourceHead& head) {
+    if (auto container = containersniffer::containerDemuxer(head.content))
+        return container;
+    if (isMpegAudioSync(head.content))
+        return QByteArray("mp3");
+    return containersniffer::frameStreamDemuxer(head.content, head.wholeContent);
+}
+
+} // namespace
+
+QByteArray demuxerByContent(const QString& fileName) {
+    const SourceHead head = readHead(fileName);
+    if (auto demuxer = ffmpegDemuxerByContent(head))
+        return *demuxer;
+    throw ComponentError(
+        QStringLiteral("The file \"%1\" is not in a known sound or video format.").arg(shortName(fileName)),
+        LastError::UnknownFormat);
+}
+
+std::unique_ptr<SourceDecoder> openSourceDecoder(const QString& fileName, int decoderThreads) {
+    const SourceHead head = readHead(fileName);
+    if (const std::optional<QByteArray> demuxer = containersniffer::containerDemuxer(head.content)) {
+        // Our own readers of WAV and AU take the header at the start of the file; FFmpeg skips a tag before it.
+        if (*demuxer == "wav" && head.contentOffset == 0)
+            return openWave(fileName, head.content, decoderThreads);
+        if (*demuxer == "au" && head.contentOffset == 0)
+            return openAu(fileName, head.content, head.fileSize, decoderThreads);
         return openFfmpeg(fileName, *demuxer, decoderThreads);
     }
-    if (const std::optional<DspHeader> dsp = DspHeader::parse(bytes))
+    if (const std::optional<DspHeader> dsp = DspHeader::parse(head.start))
         return std::make_unique<DspAdpcmDecoder>(fileName, *dsp);
 
-    // Headerless sound may start with bytes that look like an MPEG frame header, so that weak sign counts only
-    // for files that are not known to be headerless.
+    // Headerless sound may start with bytes that look like a frame's sync word, so that weak sign counts only for
+    // files that are not known to be headerless.
     const QString extension = QFileInfo(fileName).suffix().toLower();
-    if (auto headerless = openHeaderless(fileName, extension, fileSize, decoderThreads))
+    if (auto headerless = openHeaderless(fileName, extension, head.fileSize, decoderThreads))
         return headerless;
     // MPEG audio may begin with junk before its first frame; FFmpeg's MPEG audio reader finds the frames.
-    if (isMpegAudioSync(bytes) || isMpegAudioExtension(extension))
+    if (isMpegAudioSync(head.content))
+        return openFfmpeg(fileName, "mp3", decoderThreads);
+    if (const std::optional<QByteArray> stream = containersniffer::frameStreamDemuxer(head.content, head.wholeContent))
+        return openFfmpeg(fileName, *stream, decoderThreads);
+    if (isMpegAudioExtension(extension))
         return openFfmpeg(fileName, "mp3", decoderThreads);
     throw ComponentError(QStringLiteral("The file \"%1\" is not in a known sound format.").arg(shortName(fileName)),
                          LastError::UnknownFormat);

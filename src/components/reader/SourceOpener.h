@@ -2,10 +2,15 @@
 
 #include "SourceDecoder.h"
 
+#include <QByteArray>
 #include <memory>
 
 // Raises ComponentError (FileNotFound, AccessDenied, UnknownFormat for a folder) unless the name is a readable file.
 void checkReadableFile(const QString& fileName);
+
+// The FFmpeg demuxer that reads the file, decided by its content among a fixed list of containers and frame
+// streams (see ContainerSniffer.h). Raises ComponentError (UnknownFormat) when none fits.
+[[nodiscard]] QByteArray demuxerByContent(const QString& fileName);
 
 // Chooses the decoder of a source. The content decides wherever the file has a header; only files without one
 // are taken by their extension (.raw, .vox, .g721, .g723, .g726), with the format recorded on the file by our

@@ -16,7 +16,7 @@ void VideoFileComponent::open(const QString& fileName) {
     if (QFileInfo(fileName).size() == 0)
         throw ComponentError(QStringLiteral("The file \"%1\" is empty.").arg(QFileInfo(fileName).fileName()),
                              LastError::CorruptData);
-    decoder_ = std::make_unique<FfmpegDecoder>(FfmpegInput{fileName, {}, {}, 0});
+    decoder_ = std::make_unique<FfmpegDecoder>(FfmpegInput{fileName, demuxerByContent(fileName), {}, 0});
 }
 
 void VideoFileComponent::close() {

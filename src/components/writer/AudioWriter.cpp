@@ -2,18 +2,18 @@
 
 #include "FormatRules.h"
 #include "LameBackend.h"
-#include "WriterFormat.h"
 #include "SampleConverter.h"
 #include "VorbisBackend.h"
 #include "WriterBackend.h"
+#include "WriterFormat.h"
 #include "components/ComponentError.h"
+#include "components/common/FileCreationError.h"
 #include "components/lame/LameMapping.h"
 
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <fcntl.h>
 #include <sndfile.h>
 #include <unistd.h>
@@ -27,30 +27,12 @@ struct InputShape {
 
 constexpr int kRawSignedLittleEndian = 3;
 
-int creationErrorCode(int error) {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return LastError::AccessDenied;
-    case ENOENT:
-    case ENOTDIR:
-        return LastError::FileNotFound;
-    default:
-        return LastError::CannotCreate;
-    }
-}
-
 // Makes sure the file can be written, so a folder that cannot take it is reported with its reason before any
 // encoder is set up. An existing file is left as it is until its backend replaces it.
 void checkWritable(const QString& fileName) {
     const int descriptor = ::open(QFile::encodeName(fileName).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (descriptor < 0) {
-        const int error = errno;
-        throw ComponentError(
-            QStringLiteral("Cannot create \"%1\": %2").arg(fileName, QString::fromLocal8Bit(std::strerror(error))),
-            creationErrorCode(error));
-    }
+    if (descriptor < 0)
+        throw fileCreationError(fileName, errno);
     ::close(descriptor);
 }
 

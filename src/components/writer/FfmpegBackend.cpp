@@ -46,6 +46,8 @@ public:
             outputerror::encoderFailure(QStringLiteral("FFmpeg"), QStringLiteral("no encoder for this format"));
 
         codec_.reset(avcodec_alloc_context3(codec));
+        if (!codec_)
+            outputerror::encoderFailure(QStringLiteral("FFmpeg"), QStringLiteral("out of memory"));
         codec_->sample_rate = format.sampleRate;
         av_channel_layout_default(&codec_->ch_layout, format.channels);
         codec_->sample_fmt = chooseSampleFormat(codec);
@@ -106,8 +108,6 @@ public:
     }
 
     void finish() override {
-        if (nextPts_ == 0 && pending_.empty() && leastFrames_ > 0)
-            write(std::vector<float>(static_cast<std::size_t>(leastFrames_ * frameSize_ * channels_), 0.0f));
         // Encoders that take only whole frames get the tail padded with silence.
         if (!pending_.empty()) {
             if (!smallLastFrame_)
@@ -115,6 +115,10 @@ public:
             encodeFrame(pending_);
             pending_.clear();
         }
+        // However little sound there was, the stream gets the frames its readers need to recognise it.
+        const std::vector<float> silence(static_cast<std::size_t>(frameSize_ * channels_), 0.0f);
+        while (framesEncoded_ < leastFrames_)
+            encodeFrame(silence);
         sendAndDrain(nullptr);
         check(av_write_trailer(container_.get()), "container trailer");
         if (const int result = avio_closep(&container_->pb); result < 0)
@@ -144,6 +148,7 @@ private:
         fillFrame(samples);
         frame_->pts = nextPts_;
         nextPts_ += frame_->nb_samples;
+        ++framesEncoded_;
         sendAndDrain(frame_.get());
     }
 
@@ -201,6 +206,7 @@ private:
     int frameSize_ = 0;
     bool smallLastFrame_ = false;
     int64_t nextPts_ = 0;
+    int framesEncoded_ = 0;
     std::vector<float> pending_;
 };
 

@@ -4,13 +4,19 @@
 
 extern "C" {
 #include <libavutil/channel_layout.h>
+#include <libavutil/mathematics.h>
 #include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 }
 
+#include <algorithm>
 #include <array>
 
 namespace {
+
+// Silence fed behind a very short input, in rounds, until its resampled frames have come out.
+constexpr int kSilenceFrames = 256;
+constexpr int kSilenceRounds = 16;
 
 [[noreturn]] void conversionFailure(int code) {
     throw ComponentError(QStringLiteral("Sample conversion failed: %1").arg(ffmpegErrorText(code)),
@@ -20,7 +26,7 @@ namespace {
 } // namespace
 
 SampleConverter::SampleConverter(int inputRate, int inputChannels, int outputRate, int outputChannels)
-    : inputChannels_(inputChannels), outputChannels_(outputChannels) {
+    : inputRate_(inputRate), inputChannels_(inputChannels), outputRate_(outputRate), outputChannels_(outputChannels) {
     if (inputRate <= 0 || inputChannels <= 0)
         throw ComponentError(
             QStringLiteral("Invalid input description: %1 Hz, %2 channels").arg(inputRate).arg(inputChannels));
@@ -70,7 +76,28 @@ std::span<const float> SampleConverter::convert(std::span<const float> input) {
 std::span<const float> SampleConverter::drain() {
     if (!context_)
         return {};
-    return run(nullptr, 0);
+    drained_.clear();
+    const qint64 expected = av_rescale_rnd(inputFrames_, outputRate_, inputRate_, AV_ROUND_NEAR_INF);
+    const auto missingValues = [&] {
+        return static_cast<std::size_t>(std::max<qint64>(expected - outputFrames_, 0)) *
+               static_cast<std::size_t>(outputChannels_);
+    };
+    for (std::span<const float> flushed = run(nullptr, 0); !flushed.empty(); flushed = run(nullptr, 0))
+        append(flushed, flushed.size());
+    // libswresample keeps input shorter than its filter to itself even when flushed; silence behind it pushes it
+    // out, and only what belongs to the input is kept.
+    const std::vector<float> silence(
+        static_cast<std::size_t>(kSilenceFrames) * static_cast<std::size_t>(inputChannels_), 0.0f);
+    for (int round = 0; round < kSilenceRounds && missingValues() > 0; ++round)
+        append(run(silence.data(), kSilenceFrames), missingValues());
+    return drained_;
+}
+
+std::span<const float> SampleConverter::append(std::span<const float> produced, std::size_t maxValues) {
+    const std::span<const float> kept = produced.first(std::min(produced.size(), maxValues));
+    drained_.insert(drained_.end(), kept.begin(), kept.end());
+    outputFrames_ -= static_cast<qint64>((produced.size() - kept.size()) / static_cast<std::size_t>(outputChannels_));
+    return kept;
 }
 
 std::span<const float> SampleConverter::run(const float* input, int frames) {
@@ -83,5 +110,7 @@ std::span<const float> SampleConverter::run(const float* input, int frames) {
     const int produced = swr_convert(context_.get(), &out, capacity, input ? &in : nullptr, frames);
     if (produced < 0)
         conversionFailure(produced);
+    inputFrames_ += frames;
+    outputFrames_ += produced;
     return {output_.data(), static_cast<std::size_t>(produced) * static_cast<std::size_t>(outputChannels_)};
 }

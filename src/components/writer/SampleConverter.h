@@ -2,6 +2,7 @@
 
 #include "components/common/FfmpegHandles.h"
 
+#include <QtGlobal>
 #include <memory>
 #include <span>
 #include <vector>
@@ -19,14 +20,21 @@ public:
     [[nodiscard]] bool passesThrough() const { return !context_; }
     // The converted samples, valid until the next call. Raises ComponentError on a partial frame.
     [[nodiscard]] std::span<const float> convert(std::span<const float> input);
-    // What the resampler still holds at the end of the data.
+    // What the resampler still holds at the end of the data, so that the whole output has the length of the whole
+    // input at the new rate (rounded to the nearest frame, or one frame more).
     [[nodiscard]] std::span<const float> drain();
 
 private:
     std::span<const float> run(const float* input, int frames);
+    std::span<const float> append(std::span<const float> produced, std::size_t maxValues);
 
     ResamplerPtr context_;
+    int inputRate_;
     int inputChannels_;
+    int outputRate_;
     int outputChannels_;
+    qint64 inputFrames_ = 0;
+    qint64 outputFrames_ = 0;
     std::vector<float> output_;
+    std::vector<float> drained_;
 };

@@ -14,11 +14,24 @@ struct SndfileCloser {
 };
 using SndfilePtr = std::unique_ptr<SNDFILE, SndfileCloser>;
 
+// What sets one libsndfile output apart from the others.
+struct SndfileRecipe {
+    int sndfileFormat;
+    int bits;
+    // Samples libsndfile must receive together. Dialogic VOX packs two samples into each byte, and libsndfile
+    // pads any odd-sized write with a sample of its own (reporting one sample more than it was given), which
+    // would put a stray sample in the middle of the sound; VOX sound therefore goes out in pairs, and only the
+    // last odd sample is completed with silence at the end.
+    std::size_t samplesPerWrite;
+    std::optional<HeaderlessInfo> headerless;
+};
+
 class SndfileBackend final : public WriterBackend {
 public:
-    SndfileBackend(const WriterFormat& format, const QString& fileName, int sndfileFormat, int bits,
-                   std::optional<HeaderlessInfo> headerless)
-        : fileName_(fileName), bits_(bits), headerless_(std::move(headerless)) {
+    SndfileBackend(const WriterFormat& format, const QString& fileName, SndfileRecipe recipe)
+        : fileName_(fileName), bits_(recipe.bits), samplesPerWrite_(recipe.samplesPerWrite),
+          headerless_(std::move(recipe.headerless)) {
+        const int sndfileFormat = recipe.sndfileFormat;
         SF_INFO info{};
         info.samplerate = format.sampleRate;
         info.channels = format.channels;
@@ -34,13 +47,19 @@ public:
     }
 
     void write(std::span<const float> samples) override {
-        samplequant::toLeftAligned(samples, bits_, buffer_);
-        const auto count = static_cast<sf_count_t>(buffer_.size());
-        if (sf_write_int(file_.get(), buffer_.data(), count) != count)
-            outputerror::writeFailure(fileName_, QString::fromUtf8(sf_strerror(file_.get())));
+        samplequant::toLeftAligned(samples, bits_, converted_);
+        held_.insert(held_.end(), converted_.begin(), converted_.end());
+        const std::size_t whole = held_.size() - held_.size() % samplesPerWrite_;
+        writeSamples(std::span(held_).first(whole));
+        held_.erase(held_.begin(), held_.begin() + static_cast<std::ptrdiff_t>(whole));
     }
 
     void finish() override {
+        if (!held_.empty()) {
+            held_.resize(samplesPerWrite_, 0);
+            writeSamples(held_);
+            held_.clear();
+        }
         // sf_close writes the final chunk sizes and flushes the codec's last partial block.
         const int result = sf_close(file_.release());
         if (result != 0)
@@ -51,11 +70,28 @@ public:
     }
 
 private:
+    void writeSamples(std::span<const std::int32_t> samples) {
+        if (samples.empty())
+            return;
+        const auto count = static_cast<sf_count_t>(samples.size());
+        const sf_count_t written = sf_write_int(file_.get(), samples.data(), count);
+        if (written == count)
+            return;
+        // libsndfile states no error when it merely wrote another number of samples than it was given.
+        const int error = sf_error(file_.get());
+        outputerror::writeFailure(fileName_,
+                                  error != SF_ERR_NO_ERROR
+                                      ? QString::fromUtf8(sf_strerror(file_.get()))
+                                      : QStringLiteral("%1 of %2 samples were written").arg(written).arg(count));
+    }
+
     QString fileName_;
     int bits_;
+    std::size_t samplesPerWrite_;
     std::optional<HeaderlessInfo> headerless_;
     SndfilePtr file_;
-    std::vector<std::int32_t> buffer_;
+    std::vector<std::int32_t> converted_;
+    std::vector<std::int32_t> held_;
 };
 
 int pcmSubtype(int bits) {
@@ -72,19 +108,22 @@ int pcmSubtype(int bits) {
 } // namespace
 
 std::unique_ptr<WriterBackend> openPcmWavBackend(const WriterFormat& format, const QString& fileName) {
-    return std::make_unique<SndfileBackend>(format, fileName, SF_FORMAT_WAV | pcmSubtype(format.bits), format.bits,
-                                            std::nullopt);
+    return std::make_unique<SndfileBackend>(
+        format, fileName, SndfileRecipe{SF_FORMAT_WAV | pcmSubtype(format.bits), format.bits, 1, std::nullopt});
 }
 
 std::unique_ptr<WriterBackend> openAdpcmWavBackend(const WriterFormat& format, const QString& fileName) {
-    return std::make_unique<SndfileBackend>(format, fileName, SF_FORMAT_WAV | SF_FORMAT_MS_ADPCM, 16, std::nullopt);
+    return std::make_unique<SndfileBackend>(format, fileName,
+                                            SndfileRecipe{SF_FORMAT_WAV | SF_FORMAT_MS_ADPCM, 16, 1, std::nullopt});
 }
 
 std::unique_ptr<WriterBackend> openGsmWavBackend(const WriterFormat& format, const QString& fileName) {
-    return std::make_unique<SndfileBackend>(format, fileName, SF_FORMAT_WAV | SF_FORMAT_GSM610, 16, std::nullopt);
+    return std::make_unique<SndfileBackend>(format, fileName,
+                                            SndfileRecipe{SF_FORMAT_WAV | SF_FORMAT_GSM610, 16, 1, std::nullopt});
 }
 
 std::unique_ptr<WriterBackend> openVoxBackend(const WriterFormat& format, const QString& fileName) {
-    return std::make_unique<SndfileBackend>(format, fileName, SF_FORMAT_RAW | SF_FORMAT_VOX_ADPCM, 16,
-                                            HeaderlessInfo{format.sampleRate, 1, QStringLiteral("vox")});
+    return std::make_unique<SndfileBackend>(format, fileName,
+                                            SndfileRecipe{SF_FORMAT_RAW | SF_FORMAT_VOX_ADPCM, 16, 2,
+                                                          HeaderlessInfo{format.sampleRate, 1, QStringLiteral("vox")}});
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/SampleBlock.h"
+#include "convert/SourceKind.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QTextStream>
 #include <cmath>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <vector>
 
@@ -22,16 +24,33 @@ inline std::vector<float> floatsOf(const QByteArray& bytes) {
     return values;
 }
 
-// Interleaved float as FFmpeg's own command line decodes the first sound track, at the given channel count.
-inline std::vector<float> ffmpegDecode(const QString& fileName, int channels, const QStringList& inputOptions = {}) {
+inline testsupport::ToolResult runFfmpegDecode(const QString& fileName, int channels, const QStringList& inputOptions) {
     QStringList arguments{QStringLiteral("-v"), QStringLiteral("error")};
     arguments << inputOptions << QStringList{QStringLiteral("-i"),   fileName,
                                              QStringLiteral("-map"), QStringLiteral("0:a:0"),
                                              QStringLiteral("-f"),   QStringLiteral("f32le"),
                                              QStringLiteral("-ac"),  QString::number(channels),
                                              QStringLiteral("-")};
-    const testsupport::ToolResult result = testsupport::runTool(QStringLiteral("ffmpeg"), arguments);
+    return testsupport::runTool(QStringLiteral("ffmpeg"), arguments);
+}
+
+// Interleaved float as FFmpeg's own command line decodes the first sound track, at the given channel count. The
+// oracle must have run and succeeded: a failure of ffmpeg fails the test instead of comparing with nothing.
+inline std::vector<float> ffmpegDecode(const QString& fileName, int channels, const QStringList& inputOptions = {}) {
+    const testsupport::ToolResult result = runFfmpegDecode(fileName, channels, inputOptions);
+    if (result.exitCode != 0)
+        ADD_FAILURE() << "ffmpeg could not decode " << fileName.toStdString() << " (exit status " << result.exitCode
+                      << "): " << result.err.toStdString();
     return floatsOf(result.out);
+}
+
+// True when ffmpeg ran to its end and decoded no sample of the file (failing on it counts); a missing or crashed
+// ffmpeg fails the test.
+inline bool ffmpegDecodesNothing(const QString& fileName, int channels) {
+    const testsupport::ToolResult result = runFfmpegDecode(fileName, channels, {});
+    if (result.exitCode < 0)
+        ADD_FAILURE() << "ffmpeg did not run on " << fileName.toStdString();
+    return result.exitCode >= 0 && floatsOf(result.out).empty();
 }
 
 // Runs ffmpeg to make a test file; true when it succeeded.
@@ -112,13 +131,9 @@ inline std::vector<FixtureRow> manifestRows() {
     return rows;
 }
 
-// The names the program hands to the video component: these extensions exactly as written.
+// The names the program hands to the video component.
 inline bool isVideoName(const QString& fileName) {
-    static const QStringList extensions{QStringLiteral(".avi"), QStringLiteral(".mpg"), QStringLiteral(".mpeg"),
-                                        QStringLiteral(".wmv"), QStringLiteral(".asf"), QStringLiteral(".mov"),
-                                        QStringLiteral(".qt")};
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    return dot >= 0 && extensions.contains(fileName.mid(dot));
+    return sourceKindOfFile(fileName) == SourceKind::Video;
 }
 
 // A file name usable as a test name.

@@ -299,4 +299,32 @@ TEST_F(WriterFiles, DspWavIsTrueSpeechAtEightKilohertzMonoOrAClearError) {
     EXPECT_EQ(dsp.channels, 1);
 }
 
+// VOX packs two samples into a byte. Blocks of odd sizes must neither fail nor put a stray sample between them:
+// the file equals the one written in a single block, and only an odd total gains one sample of silence.
+TEST_F(WriterFiles, VoxTakesBlocksOfAnySizeWithoutStraySamples) {
+    const std::vector<float> sound = tone(8000, 1, 0.25); // 2000 samples
+    const auto write = [&](const QString& name, const std::vector<std::size_t>& blockSizes, std::size_t total) {
+        writer.setVox(8000);
+        const QString path = folder.filePath(name);
+        writer.create(path);
+        std::size_t offset = 0;
+        for (const std::size_t size : blockSizes) {
+            writer.write(SampleBlock(std::vector<float>(sound.begin() + static_cast<std::ptrdiff_t>(offset),
+                                                        sound.begin() + static_cast<std::ptrdiff_t>(offset + size))));
+            offset += size;
+        }
+        EXPECT_EQ(offset, total);
+        writer.close();
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray whole = write(QStringLiteral("whole.vox"), {1000}, 1000);
+    EXPECT_EQ(whole.size(), 500);
+    EXPECT_EQ(write(QStringLiteral("odd.vox"), {3, 5, 7, 985}, 1000), whole);
+    const QByteArray oddTotal = write(QStringLiteral("total.vox"), {3, 998}, 1001);
+    EXPECT_EQ(oddTotal.size(), 501);
+    EXPECT_EQ(oddTotal.left(500), whole);
+    EXPECT_EQ(readWithOurReader(folder.filePath(QStringLiteral("total.vox"))).samples.size(), 1002u);
+}
+
 } // namespace
