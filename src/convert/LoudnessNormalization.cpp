@@ -64,6 +64,19 @@ std::optional<LoudnessMeasurement> measureBlocks(int sampleRate, int channels, R
     return measured;
 }
 
+// The source component is closed whether the measurement succeeds or not.
+template <typename Component, typename Measure>
+std::optional<LoudnessMeasurement> measuredThenClosed(Component& component, Measure measure) {
+    try {
+        auto measured = measure();
+        component->close();
+        return measured;
+    } catch (...) {
+        component->close();
+        throw;
+    }
+}
+
 } // namespace
 
 std::optional<LoudnessMeasurement> measureLoudness(ComponentSet& components, const QString& sourceName, SourceKind kind,
@@ -71,31 +84,21 @@ std::optional<LoudnessMeasurement> measureLoudness(ComponentSet& components, con
     if (kind == SourceKind::Video) {
         auto& video = components.VideoFile1;
         video->open(sourceName);
-        try {
-            auto measured = measureBlocks(
+        return measuredThenClosed(video, [&] {
+            return measureBlocks(
                 video->sampleRate(), video->channelCount(), [&](int values) { return video->readBlock(values); },
                 mayContinue);
-            video->close();
-            return measured;
-        } catch (...) {
-            video->close();
-            throw;
-        }
+        });
     }
     auto& reader = components.AudioFile1;
     reader->openForReading(sourceName, 0, 1);
-    try {
+    return measuredThenClosed(reader, [&] {
         if (const int error = reader->lastError(); error != LastError::Success)
             throw ComponentError(QStringLiteral("The source cannot be opened (error %1).").arg(error), error);
-        auto measured = measureBlocks(
+        return measureBlocks(
             reader->sampleRate(), reader->channelCount(), [&](int values) { return reader->readBlock(values); },
             mayContinue);
-        reader->close();
-        return measured;
-    } catch (...) {
-        reader->close();
-        throw;
-    }
+    });
 }
 
 std::optional<float> normalizingPercent(const LoudnessMeasurement& measured, double targetLufs) {

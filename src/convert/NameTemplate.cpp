@@ -50,11 +50,11 @@ QString safeFileName(const QString& text) {
 }
 
 std::optional<NameTemplate> NameTemplate::parse(const QString& text, QString& whyNot) {
-    static const std::map<QString, Field> kFields{
-        {QStringLiteral("name"), Field::Name},     {QStringLiteral("title"), Field::Title},
-        {QStringLiteral("artist"), Field::Artist}, {QStringLiteral("album"), Field::Album},
-        {QStringLiteral("track"), Field::Track},   {QStringLiteral("year"), Field::Year},
-        {QStringLiteral("genre"), Field::Genre},   {QStringLiteral("format"), Field::Format},
+    static const std::map<QString, QString NameFields::*> kFields{
+        {QStringLiteral("name"), &NameFields::name},     {QStringLiteral("title"), &NameFields::title},
+        {QStringLiteral("artist"), &NameFields::artist}, {QStringLiteral("album"), &NameFields::album},
+        {QStringLiteral("track"), &NameFields::track},   {QStringLiteral("year"), &NameFields::year},
+        {QStringLiteral("genre"), &NameFields::genre},   {QStringLiteral("format"), &NameFields::format},
     };
     if (text.contains(QLatin1Char('/'))) {
         whyNot = QStringLiteral("the name template makes a file name, not a folder: it cannot contain \"/\"");
@@ -70,11 +70,11 @@ std::optional<NameTemplate> NameTemplate::parse(const QString& text, QString& wh
             return std::nullopt;
         }
         if (open < 0) {
-            result.pieces_.push_back({Field::Literal, text.mid(position)});
+            result.pieces_.push_back({nullptr, text.mid(position)});
             break;
         }
         if (open > position)
-            result.pieces_.push_back({Field::Literal, text.mid(position, open - position)});
+            result.pieces_.push_back({nullptr, text.mid(position, open - position)});
         const qsizetype close = text.indexOf(QLatin1Char('}'), open);
         if (close < 0) {
             whyNot = QStringLiteral("the name template leaves \"{\" open");
@@ -97,37 +97,13 @@ std::optional<NameTemplate> NameTemplate::parse(const QString& text, QString& wh
 QString NameTemplate::expand(const NameFields& fields) const {
     QString text;
     for (const Piece& piece : pieces_)
-        text += piece.field == Field::Literal ? piece.literal : valueOf(piece.field, fields);
+        text += piece.field == nullptr ? piece.literal : fields.*piece.field;
     const QString safe = safeFileName(text);
     return safe.isEmpty() ? fields.name : safe;
 }
 
 bool NameTemplate::readsTags() const {
     return std::any_of(pieces_.begin(), pieces_.end(), [](const Piece& piece) {
-        return piece.field != Field::Literal && piece.field != Field::Name && piece.field != Field::Format;
+        return piece.field != nullptr && piece.field != &NameFields::name && piece.field != &NameFields::format;
     });
-}
-
-QString NameTemplate::valueOf(Field field, const NameFields& fields) {
-    switch (field) {
-    case Field::Name:
-        return fields.name;
-    case Field::Title:
-        return fields.title;
-    case Field::Artist:
-        return fields.artist;
-    case Field::Album:
-        return fields.album;
-    case Field::Track:
-        return fields.track;
-    case Field::Year:
-        return fields.year;
-    case Field::Genre:
-        return fields.genre;
-    case Field::Format:
-        return fields.format;
-    case Field::Literal:
-        break;
-    }
-    return {};
 }

@@ -31,13 +31,11 @@ public:
     [[nodiscard]] bool readsTags() const;
 
 private:
-    enum class Field { Literal, Name, Title, Artist, Album, Track, Year, Genre, Format };
+    // A field of the source, or, where field is null, literal text.
     struct Piece {
-        Field field;
+        QString NameFields::*field = nullptr;
         QString literal;
     };
-
-    [[nodiscard]] static QString valueOf(Field field, const NameFields& fields);
 
     std::vector<Piece> pieces_;
 };
