@@ -199,8 +199,7 @@ private:
         ConversionSettings conversionSettings{output.kind, settings_.volumePercent, settings_.copyTags, {}};
         if (settings_.loudnessTarget) {
             try {
-                const auto measured =
-                    measureLoudness(kit.components(), output.sourceName, output.kind, [this] { return !stopping(); });
+                const auto measured = loudnessOf(kit, output);
                 if (!measured)
                     return OutputReport{OutputStatus::NotStarted, {}, output.destinationName, {}, 0, 0};
                 conversionSettings.gainPercent = normalizingPercent(*measured, *settings_.loudnessTarget);
@@ -230,6 +229,22 @@ private:
             report.reason = failureReason(output, result, observer.userMessage());
         }
         return report;
+    }
+
+    // Each source is measured once, however many formats it goes to; nothing when the batch stopped meanwhile.
+    std::optional<LoudnessMeasurement> loudnessOf(ConversionKit& kit, const BatchOutput& output) {
+        {
+            const std::lock_guard lock(loudnessMutex_);
+            if (const auto known = loudness_.find(output.sourceName); known != loudness_.end())
+                return known->second;
+        }
+        const auto measured =
+            measureLoudness(kit.components(), output.sourceName, output.kind, [this] { return !stopping(); });
+        if (measured) {
+            const std::lock_guard lock(loudnessMutex_);
+            loudness_.emplace(output.sourceName, *measured);
+        }
+        return measured;
     }
 
     void post(BatchEvent event) {
@@ -302,6 +317,9 @@ private:
     std::condition_variable wake_;
     std::deque<BatchEvent> queue_;
     int workersRunning_ = 0;
+
+    std::mutex loudnessMutex_;
+    std::map<QString, LoudnessMeasurement> loudness_;
 
     // Touched by the calling thread only.
     BatchProgress progress_;
