@@ -1,5 +1,7 @@
 #include "CliCommands.h"
 
+#include "ConvertLines.h"
+#include "ConvertSummary.h"
 #include "components/ComponentError.h"
 #include "components/ComponentSet.h"
 #include "convert/ConversionObserver.h"
@@ -7,6 +9,9 @@
 #include "formats/Mp3Controls.h"
 #include "formats/OggVorbisChoice.h"
 #include "formats/PcmWavChoice.h"
+#include "convert/BatchEngine.h"
+#include "convert/LoudnessNormalization.h"
+#include "convert/SourceFactsReader.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,11 +23,12 @@
 namespace {
 
 const char* const kHelp =
-    "usage: tonalith-cli convert --format NAME [OPTIONS] FILE...\n"
-    "Converts every FILE into the format NAME, one output per file, named like the program names them\n"
+    "usage: tonalith-cli convert --format NAME [--format NAME...] [OPTIONS] FILE...\n"
+    "Converts every FILE into every format NAME, one output per file and format, named like the program names them\n"
     "(song.wav -> song_ADPCM.wav, song.mp3, ...; an output that would replace its source gets \"_NEW\").\n"
     "NAME: pcm adpcm mp3 mp2 ogg wma dsp gsm vox raw g721 g723 g726\n"
-    "options (a format refuses the options it does not take):\n"
+    "Outputs are made per file in the order given, per file in the order of the list above.\n"
+    "format options (refused unless one of the chosen formats takes them):\n"
     "  --rate R           sample rate: 8000 11025 16000 22050 24000 32000 44100 48000 (default 44100;\n"
     "                     mp3: default from the encoder settings)   [pcm adpcm mp3 mp2 ogg gsm vox raw g72x]\n"
     "  --channels C       1 or 2 (default 2)                          [pcm adpcm mp3 mp2 ogg raw]\n"
@@ -32,19 +38,58 @@ const char* const kHelp =
     "  --preset N         MP3 preset 1-11: Phone SW AM FM Voice Radio Tape HiFi CD Studio R3Mix   [mp3]\n"
     "  --alt-preset N     MP3 alternative preset 1-5: Fast Standard, Standard, Fast Extreme, Extreme, Insane [mp3]\n"
     "  --lame TEXT        LAME switches applied after the preset, e.g. \"-V 2 --vbr-new -q 0\"   [mp3]\n"
+    "options for every format:\n"
     "  --volume PCT       change the volume to PCT percent, 0-200 (100 = unchanged)\n"
+    "  --normalize[=LUFS] even out loudness (EBU R128): measure each source, then scale it to LUFS, -70 to -5\n"
+    "                     (default -23), never above -1 dBTP true peak; not together with --volume\n"
     "  --out DIR          output folder, made when missing (default: beside each source)\n"
+    "  --keep-tree ROOT   with --out: outputs mirror the folders of the sources below ROOT\n"
+    "  --name TEMPLATE    output base name from fields of the source: {name} {title} {artist} {album} {track}\n"
+    "                     {year} {genre} {format}, e.g. \"{artist} - {title}\"; the format's suffix follows.\n"
+    "                     Field values lose / \\ : * ? \" < > | (each becomes _), control characters and\n"
+    "                     leading or trailing dots and blanks; an empty result falls back to {name}\n"
+    "  --exists POLICY    an output file that exists already: replace (default), new (take a free \"_NEW\"\n"
+    "                     name), skip (keep the file, make nothing)\n"
+    "  -j N, --jobs N     convert up to N outputs at once, 1-64 (default: the number of processor cores)\n"
+    "  --summary KIND     print a summary of every output at the end: text or json\n"
     "  --no-tags          do not copy the tags of audio sources\n"
     "  --                 the options end here: every argument after it is a FILE\n"
+    "No two outputs of one call share a name, and no output replaces a source of the same call: a taken name\n"
+    "gets \"_NEW\", then \"_NEW2\", \"_NEW3\", ... before its extension.\n"
     "Files ending in .avi .mpg .mpeg .wmv .asf .mov .qt .mkv .webm .mp4 .m4v .flv .3gp are video sources;\n"
     "their sound track is extracted.\n"
-    "output, one line each, per output in order:\n"
+    "output lines, when one output is made at a time (-j 1, or a single output), in order:\n"
     "  progress=NN        percentage of the current output, printed whenever it changes\n"
     "  output=PATH        the output was written\n"
     "  error=TEXT         the output failed; TEXT starts with the source name\n"
-    "exit status: 0 all outputs written, 1 any output failed, 2 bad usage\n";
+    "  skipped=PATH       --exists skip kept the existing file PATH\n"
+    "when outputs are made side by side, as they happen:\n"
+    "  progress=NN PATH   percentage of the output PATH, printed whenever it changes\n"
+    "  total=NN           percentage of the whole batch, weighted by the length of the sources\n"
+    "  time_left=S        after a total line, once it can be estimated: seconds still to go\n"
+    "  output=PATH, error=TEXT, skipped=PATH as above, in the order the outputs finish\n"
+    "--summary follows the last line: text (one line per output) or one JSON object.\n"
+    "exit status: 0 all outputs written or skipped, 1 any output failed, 2 bad usage\n";
 
-enum class Option { Rate, Channels, Bits, Profile, CodeSize, Preset, AltPreset, Lame, Volume, Out, NoTags };
+enum class Option {
+    Rate,
+    Channels,
+    Bits,
+    Profile,
+    CodeSize,
+    Preset,
+    AltPreset,
+    Lame,
+    Volume,
+    Out,
+    NoTags,
+    Jobs,
+    Name,
+    KeepTree,
+    Exists,
+    Normalize,
+    Summary
+};
 
 const std::map<QString, Option>& optionNames() {
     static const std::map<QString, Option> names{
@@ -59,11 +104,22 @@ const std::map<QString, Option>& optionNames() {
         {QStringLiteral("--volume"), Option::Volume},
         {QStringLiteral("--out"), Option::Out},
         {QStringLiteral("--no-tags"), Option::NoTags},
+        {QStringLiteral("--jobs"), Option::Jobs},
+        {QStringLiteral("--name"), Option::Name},
+        {QStringLiteral("--keep-tree"), Option::KeepTree},
+        {QStringLiteral("--exists"), Option::Exists},
+        {QStringLiteral("--normalize"), Option::Normalize},
+        {QStringLiteral("--summary"), Option::Summary},
     };
     return names;
 }
 
-// The format options each format takes; --volume, --out and --no-tags go with every format.
+// Options that stand alone; --normalize may also carry a value after "=".
+bool isFlag(Option option) {
+    return option == Option::NoTags || option == Option::Normalize;
+}
+
+// The format options each format takes; every other option goes with every format.
 const std::set<Option>& optionsOf(OutputFormat format) {
     using enum Option;
     static const std::map<OutputFormat, std::set<Option>> table{
@@ -84,6 +140,11 @@ const std::set<Option>& optionsOf(OutputFormat format) {
     return table.at(format);
 }
 
+bool isFormatOption(Option option) {
+    return std::any_of(kOutputFormatsInOrder.begin(), kOutputFormatsInOrder.end(),
+                       [option](OutputFormat format) { return optionsOf(format).count(option) != 0; });
+}
+
 class UsageError {
 public:
     explicit UsageError(QString text) : text_(std::move(text)) {}
@@ -94,19 +155,26 @@ private:
 };
 
 struct ConvertRequest {
-    OutputFormat format = OutputFormat::Pcm;
+    std::set<OutputFormat> formats;
     std::map<Option, QString> options;
     QStringList files;
 
     [[nodiscard]] bool has(Option option) const { return options.count(option) != 0; }
+    [[nodiscard]] bool converts(OutputFormat format) const { return formats.count(format) != 0; }
 };
 
-int integerOption(const ConvertRequest& request, Option option, const QString& name, const std::set<int>& allowed) {
+QString nameOf(Option option) {
+    const auto name = std::find_if(optionNames().begin(), optionNames().end(),
+                                   [option](const auto& entry) { return entry.second == option; });
+    return name->first;
+}
+
+int integerOption(const ConvertRequest& request, Option option, const std::set<int>& allowed) {
     bool ok = false;
     const QString& text = request.options.at(option);
     const int value = text.toInt(&ok);
     if (!ok || allowed.count(value) == 0)
-        throw UsageError(QStringLiteral("%1 cannot be \"%2\"").arg(name, text));
+        throw UsageError(QStringLiteral("%1 cannot be \"%2\"").arg(nameOf(option), text));
     return value;
 }
 
@@ -121,13 +189,47 @@ std::set<int> setOf(const auto& values) {
     return {values.begin(), values.end()};
 }
 
+// "-j N" and "-jN" are the short spellings of --jobs.
+bool splitShortJobs(QString& argument) {
+    if (argument == QLatin1String("-j")) {
+        argument = QStringLiteral("--jobs");
+        return true;
+    }
+    if (argument.startsWith(QLatin1String("-j")) && !argument.startsWith(QLatin1String("--"))) {
+        argument = QStringLiteral("--jobs=") + argument.mid(2);
+        return true;
+    }
+    return false;
+}
+
+void checkCombinations(const ConvertRequest& request) {
+    for (const auto& [option, value] : request.options) {
+        if (!isFormatOption(option))
+            continue;
+        const bool taken =
+            std::any_of(request.formats.begin(), request.formats.end(),
+                        [option = option](OutputFormat format) { return optionsOf(format).count(option) != 0; });
+        if (!taken) {
+            QStringList names;
+            for (const OutputFormat format : request.formats)
+                names.append(outputFormatName(format));
+            throw UsageError(QStringLiteral("the format %1 does not take %2").arg(names.join(' '), nameOf(option)));
+        }
+    }
+    if (request.has(Option::Preset) && request.has(Option::AltPreset))
+        throw UsageError(QStringLiteral("--preset and --alt-preset exclude each other"));
+    if (request.has(Option::Normalize) && request.has(Option::Volume))
+        throw UsageError(QStringLiteral("--normalize and --volume exclude each other"));
+    if (request.has(Option::KeepTree) && !request.has(Option::Out))
+        throw UsageError(QStringLiteral("--keep-tree needs --out, the folder the tree is mirrored in"));
+}
+
 ConvertRequest parseArguments(const QStringList& arguments) {
     ConvertRequest request;
-    std::optional<OutputFormat> format;
     bool optionsEnded = false;
     for (int index = 0; index < arguments.size(); ++index) {
         QString argument = arguments.at(index);
-        if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
+        if (optionsEnded || (!splitShortJobs(argument) && !argument.startsWith(QLatin1String("--")))) {
             request.files.append(argument);
             continue;
         }
@@ -142,79 +244,124 @@ ConvertRequest parseArguments(const QStringList& arguments) {
             value = argument.mid(equals + 1);
             argument.truncate(equals);
         }
-        const bool isFlag = argument == QLatin1String("--no-tags");
-        if (!isFlag && !attached) {
-            if (index + 1 >= arguments.size())
-                throw UsageError(QStringLiteral("%1 needs a value").arg(argument));
-            value = arguments.at(++index);
-        }
         if (argument == QLatin1String("--format")) {
-            format = outputFormatNamed(value);
+            if (!attached) {
+                if (index + 1 >= arguments.size())
+                    throw UsageError(QStringLiteral("--format needs a value"));
+                value = arguments.at(++index);
+            }
+            const std::optional<OutputFormat> format = outputFormatNamed(value);
             if (!format)
                 throw UsageError(QStringLiteral("unknown format \"%1\"").arg(value));
+            request.formats.insert(*format);
             continue;
         }
         const auto option = optionNames().find(argument);
         if (option == optionNames().end())
             throw UsageError(QStringLiteral("unknown option %1").arg(argument));
+        if (!isFlag(option->second) && !attached) {
+            if (index + 1 >= arguments.size())
+                throw UsageError(QStringLiteral("%1 needs a value").arg(argument));
+            value = arguments.at(++index);
+        }
+        if (option->second == Option::NoTags && attached)
+            throw UsageError(QStringLiteral("--no-tags takes no value"));
         request.options[option->second] = value;
     }
-    if (!format)
+    if (request.formats.empty())
         throw UsageError(QStringLiteral("--format is missing"));
-    request.format = *format;
     if (request.files.isEmpty())
         throw UsageError(QStringLiteral("no FILE to convert"));
-    const std::set<Option> common{Option::Volume, Option::Out, Option::NoTags};
-    for (const auto& [option, value] : request.options) {
-        if (common.count(option) == 0 && optionsOf(request.format).count(option) == 0) {
-            const auto name = std::find_if(optionNames().begin(), optionNames().end(),
-                                           [option = option](const auto& entry) { return entry.second == option; });
-            throw UsageError(
-                QStringLiteral("the format %1 does not take %2").arg(outputFormatName(request.format), name->first));
-        }
-    }
-    if (request.has(Option::Preset) && request.has(Option::AltPreset))
-        throw UsageError(QStringLiteral("--preset and --alt-preset exclude each other"));
+    checkCombinations(request);
     return request;
 }
 
 PanelValues panelValuesOf(const ConvertRequest& request) {
     PanelValues panel;
     if (request.has(Option::Rate))
-        panel.sampleRate = integerOption(request, Option::Rate, QStringLiteral("--rate"), setOf(kSampleRates));
+        panel.sampleRate = integerOption(request, Option::Rate, setOf(kSampleRates));
     if (request.has(Option::Channels))
-        panel.channels = integerOption(request, Option::Channels, QStringLiteral("--channels"), {1, 2});
+        panel.channels = integerOption(request, Option::Channels, {1, 2});
     if (request.has(Option::CodeSize)) {
-        if (request.format == OutputFormat::G723)
-            panel.g723Bits = integerOption(request, Option::CodeSize, QStringLiteral("--code-size"), {3, 5});
-        else
-            panel.g726Bits = integerOption(request, Option::CodeSize, QStringLiteral("--code-size"), rangeOf(2, 5));
+        if (request.converts(OutputFormat::G723))
+            panel.g723Bits = integerOption(request, Option::CodeSize, {3, 5});
+        if (request.converts(OutputFormat::G726))
+            panel.g726Bits = integerOption(request, Option::CodeSize, rangeOf(2, 5));
     }
     if (request.has(Option::Profile))
-        panel.wmaProfile = integerOption(request, Option::Profile, QStringLiteral("--profile"), rangeOf(1, 999));
+        panel.wmaProfile = integerOption(request, Option::Profile, rangeOf(1, 999));
     return panel;
 }
 
-ConversionSettings conversionSettingsOf(const ConvertRequest& request) {
-    ConversionSettings settings;
+std::optional<double> loudnessTargetOf(const ConvertRequest& request) {
+    if (!request.has(Option::Normalize))
+        return std::nullopt;
+    const QString& text = request.options.at(Option::Normalize);
+    if (text.isEmpty())
+        return kDefaultLoudnessTarget;
+    bool ok = false;
+    const double target = text.toDouble(&ok);
+    if (!ok || target < -70.0 || target > -5.0)
+        throw UsageError(QStringLiteral("--normalize cannot be \"%1\" (LUFS from -70 to -5)").arg(text));
+    return target;
+}
+
+BatchSettings batchSettingsOf(const ConvertRequest& request) {
+    BatchSettings settings;
+    settings.panel = panelValuesOf(request);
     settings.copyTags = !request.has(Option::NoTags);
     if (request.has(Option::Volume))
-        settings.volumePercent = integerOption(request, Option::Volume, QStringLiteral("--volume"), rangeOf(0, 200));
+        settings.volumePercent = integerOption(request, Option::Volume, rangeOf(0, 200));
+    settings.loudnessTarget = loudnessTargetOf(request);
     return settings;
 }
 
-// The option dialogs of the program, answered from the command line through the same apply operations the
-// dialogs use.
+BatchRequest batchRequestOf(const ConvertRequest& request) {
+    BatchRequest batch;
+    for (const QString& file : request.files)
+        batch.sourceNames.append(QFileInfo(file).absoluteFilePath());
+    batch.formats = request.formats;
+    batch.folderText = request.options.count(Option::Out) != 0 ? request.options.at(Option::Out) : QString();
+    if (request.has(Option::KeepTree))
+        batch.treeRoot = request.options.at(Option::KeepTree);
+    if (request.has(Option::Name)) {
+        QString whyNot;
+        batch.baseNames = NameTemplate::parse(request.options.at(Option::Name), whyNot);
+        if (!batch.baseNames)
+            throw UsageError(QStringLiteral("--name: %1").arg(whyNot));
+    }
+    if (request.has(Option::Exists)) {
+        const auto policy = existingOutputPolicyNamed(request.options.at(Option::Exists));
+        if (!policy)
+            throw UsageError(QStringLiteral("--exists cannot be \"%1\" (new, skip or replace)")
+                                 .arg(request.options.at(Option::Exists)));
+        batch.existing = *policy;
+    }
+    return batch;
+}
+
+std::optional<SummaryKind> summaryKindOf(const ConvertRequest& request) {
+    if (!request.has(Option::Summary))
+        return std::nullopt;
+    const QString& kind = request.options.at(Option::Summary);
+    if (kind == QLatin1String("text"))
+        return SummaryKind::Text;
+    if (kind == QLatin1String("json"))
+        return SummaryKind::Json;
+    throw UsageError(QStringLiteral("--summary cannot be \"%1\" (text or json)").arg(kind));
+}
+
+// The option dialogs of the program, answered from the command line, for one component set.
 class CommandLineDialogs : public FormatDialogs {
 public:
     CommandLineDialogs(ComponentSet& components, const ConvertRequest& request, const PanelValues& panel)
         : components_(components), request_(request), panel_(panel) {
         if (request.has(Option::Bits))
-            bits_ = integerOption(request, Option::Bits, QStringLiteral("--bits"), setOf(kPcmBitsChoices));
+            bits_ = integerOption(request, Option::Bits, setOf(kPcmBitsChoices));
         if (request.has(Option::Preset))
-            preset_ = integerOption(request, Option::Preset, QStringLiteral("--preset"), rangeOf(1, 11));
+            preset_ = integerOption(request, Option::Preset, rangeOf(1, 11));
         if (request.has(Option::AltPreset))
-            altPreset_ = integerOption(request, Option::AltPreset, QStringLiteral("--alt-preset"), rangeOf(1, 5));
+            altPreset_ = integerOption(request, Option::AltPreset, rangeOf(1, 5));
     }
 
     void applyPcmWav() override {
@@ -268,90 +415,39 @@ private:
     std::optional<int> altPreset_;
 };
 
-class ProgressPrinter : public ConversionObserver {
-public:
-    explicit ProgressPrinter(QTextStream& out) : out_(out) {}
-
-    void startOutput() { lastPercent_ = -1; }
-    [[nodiscard]] const QString& failure() const { return failure_; }
-
-    void conversionStarted(const QString&, const QString&) override { failure_.clear(); }
-    void progressChanged(int percent) override {
-        if (percent == lastPercent_)
-            return;
-        lastPercent_ = percent;
-        out_ << "progress=" << percent << '\n';
-        out_.flush();
-    }
-    void progressReset() override {}
-    bool mayContinue() override { return true; }
-    void conversionFailed(const QString& message, const QString&) override { failure_ = message; }
-    void conversionCancelled() override {}
-
-private:
-    QTextStream& out_;
-    int lastPercent_ = -1;
-    QString failure_;
-};
-
-QString failureText(const PlannedOutput& output, const ConversionResult& result, const QString& userMessage) {
-    QString text = output.sourceName + QStringLiteral(": ");
-    switch (result.outcome) {
-    case ConversionOutcome::NotPrepared:
-        text += QStringLiteral("the writer cannot be prepared for %1").arg(outputFormatName(output.format));
-        break;
-    case ConversionOutcome::OutputNotCreated:
-        text += QStringLiteral("cannot create %1").arg(result.destination);
-        break;
-    case ConversionOutcome::SourceNotOpened:
-        text += QStringLiteral("cannot open the source");
-        break;
-    default:
-        text += userMessage.isEmpty() ? QStringLiteral("conversion failed") : userMessage;
-        break;
-    }
-    if (!result.detail.isEmpty())
-        text += QStringLiteral(" (%1)").arg(result.detail);
-    return text;
-}
-
 int convertAll(const ConvertRequest& request, QTextStream& out) {
-    const PanelValues panel = panelValuesOf(request);
-    ConversionSettings settings = conversionSettingsOf(request);
-    const QString folder = request.options.count(Option::Out) != 0 ? request.options.at(Option::Out) : QString();
-    if (!folder.isEmpty() && !QDir().mkpath(folder))
-        throw UsageError(QStringLiteral("Invalid Output Folder Name! (%1)").arg(folder));
+    const BatchSettings settings = batchSettingsOf(request);
+    const BatchRequest batch = batchRequestOf(request);
+    const std::optional<SummaryKind> summary = summaryKindOf(request);
+    const int jobs = request.has(Option::Jobs) ? integerOption(request, Option::Jobs, rangeOf(1, 64))
+                                               : std::min(defaultBatchJobs(), 64);
+    if (!batch.folderText.isEmpty() && !QDir().mkpath(batch.folderText))
+        throw UsageError(QStringLiteral("Invalid Output Folder Name! (%1)").arg(batch.folderText));
 
-    const std::unique_ptr<ComponentSet> components = ComponentSetFactory().create();
-    if (request.format == OutputFormat::Wma && panel.wmaProfile > components->AudioFile2->wmaProfileCount())
-        throw UsageError(QStringLiteral("--profile %1 does not exist (1 to %2)")
-                             .arg(panel.wmaProfile)
-                             .arg(components->AudioFile2->wmaProfileCount()));
-    CommandLineDialogs dialogs(*components, request, panel);
-    WriterPreparation preparation(*components, dialogs);
-    ProgressPrinter printer(out);
-    SingleConversion conversion(*components, printer);
-
-    QStringList sources;
-    for (const QString& file : request.files)
-        sources.append(QFileInfo(file).absoluteFilePath());
-    bool anyFailed = false;
-    for (const PlannedOutput& output : planOutputs(sources, {request.format}, folder)) {
-        if (!QFileInfo::exists(output.sourceName)) {
-            out << "error=Can not find out the source file:" << output.sourceName << '\n';
-            anyFailed = true;
-            continue;
-        }
-        settings.kind = sourceKindOfFile(output.sourceName);
-        printer.startOutput();
-        const ConversionResult result = prepareAndConvert(preparation, conversion, output, panel, settings);
-        if (result.succeeded())
-            out << "output=" << result.destination << '\n';
-        else
-            out << "error=" << failureText(output, result, printer.failure()) << '\n';
-        out.flush();
-        anyFailed = anyFailed || !result.succeeded();
+    ComponentSetFactory factory;
+    std::vector<BatchOutput> plan;
+    {
+        // Sources are measured and named with components of their own; the workers get fresh ones.
+        const std::unique_ptr<ComponentSet> planning = factory.create();
+        const int profiles = planning->AudioFile2->wmaProfileCount();
+        if (request.converts(OutputFormat::Wma) && settings.panel.wmaProfile > profiles)
+            throw UsageError(
+                QStringLiteral("--profile %1 does not exist (1 to %2)").arg(settings.panel.wmaProfile).arg(profiles));
+        plan = planBatch(batch, [&](const QString& source, SourceKind kind, bool readTags) {
+            return readSourceFacts(*planning, source, kind, readTags);
+        });
     }
+    const FormatDialogsMaker makeDialogs = [&](ComponentSet& components) -> std::unique_ptr<FormatDialogs> {
+        return std::make_unique<CommandLineDialogs>(components, request, settings.panel);
+    };
+    ConvertLines lines(out, BatchEngine::workersFor(plan, jobs) > 1);
+    BatchEngine engine(kitsFrom(factory, makeDialogs), lines);
+    const std::vector<OutputReport> reports = engine.run(plan, settings, jobs);
+    if (summary)
+        printSummary(out, *summary, plan, reports);
+    const bool anyFailed = std::any_of(reports.begin(), reports.end(), [](const OutputReport& report) {
+        return report.status == OutputStatus::Failed;
+    });
     return anyFailed ? 1 : 0;
 }
 

@@ -11,7 +11,7 @@ public:
     [[nodiscard]] virtual SampleBlock rightChannel(const SampleBlock& stereo) = 0;
     [[nodiscard]] virtual SampleBlock joinChannels(const SampleBlock& left, const SampleBlock& right) = 0;
     [[nodiscard]] virtual SampleBlock monoToStereo(const SampleBlock& mono) = 0;
-    // Scales a one-channel block in place; 100 leaves it unchanged. Results are clipped to [-1, 1].
+    // Scales every value of a block in place; 100 leaves it unchanged. Results are clipped to [-1, 1].
     virtual void changeVolume(SampleBlock& block, float percent) = 0;
     virtual void setSampleRate(int sampleRate) = 0;
     // Set to -1 before and 0 after the channel operations of each block.

@@ -43,11 +43,12 @@ bool denoteSameFile(const QString& first, const QString& second) {
     return sameInode(first, second);
 }
 
-QString withNewMarker(const QString& fileName) {
+QString withNewMarker(const QString& fileName, int number) {
     const int folderEnd = static_cast<int>(fileName.lastIndexOf(kSeparator)) + 1;
     const int dot = static_cast<int>(fileName.lastIndexOf(QLatin1Char('.')));
     const int extensionStart = dot >= folderEnd ? dot : static_cast<int>(fileName.size());
-    return fileName.left(extensionStart) + QStringLiteral("_NEW") + fileName.mid(extensionStart);
+    const QString marker = number > 1 ? QStringLiteral("_NEW%1").arg(number) : QStringLiteral("_NEW");
+    return fileName.left(extensionStart) + marker + fileName.mid(extensionStart);
 }
 
 QString destinationSparingSource(const QString& sourceName, const QString& destination) {

@@ -54,6 +54,7 @@ SingleConversion::SingleConversion(ComponentSet& components, ConversionObserver&
 
 ConversionResult SingleConversion::convert(const QString& sourceName, const QString& destinationName,
                                            const ConversionSettings& settings) {
+    framesWritten_ = 0;
     const QString destination = destinationSparingSource(sourceName, destinationName);
     if (destination.isEmpty()) {
         observer_.progressReset();
@@ -137,14 +138,14 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
                 if (settings.copyTags)
                     tags->storeTags(output.temporaryName());
                 observer_.conversionCancelled();
-                return result(ConversionOutcome::Cancelled, destination);
+                return written(ConversionOutcome::Cancelled, destination, sampleRate);
             }
         }
         writer->close();
         reader->close();
         if (settings.copyTags)
             tags->storeTags(output.temporaryName());
-        return result(ConversionOutcome::Completed, destination);
+        return written(ConversionOutcome::Completed, destination, sampleRate);
     } catch (const ComponentError& error) {
         observer_.conversionFailed(kAudioRejected, kAudioCaption);
         closeQuietly(writer);
@@ -174,12 +175,12 @@ ConversionResult SingleConversion::convertVideo(const QString& sourceName, const
                 video->close();
                 writer->close();
                 observer_.conversionCancelled();
-                return result(ConversionOutcome::Cancelled, destination);
+                return written(ConversionOutcome::Cancelled, destination, sampleRate);
             }
         }
         video->close();
         writer->close();
-        return result(ConversionOutcome::Completed, destination);
+        return written(ConversionOutcome::Completed, destination, sampleRate);
     } catch (const ComponentError& error) {
         observer_.conversionFailed(kVideoRejected, kVideoCaption);
         closeQuietly(video);
@@ -201,9 +202,19 @@ int SingleConversion::describeToWriter(int sampleRate, int channels, const Conve
 }
 
 void SingleConversion::write(SampleBlock block, int channels, const ConversionSettings& settings) {
+    framesWritten_ += static_cast<qint64>(block.size()) / channels;
     if (settings.volumePercent)
         block = changeVolume(std::move(block), channels, static_cast<float>(*settings.volumePercent));
+    if (settings.gainPercent)
+        components_.AudioTransform1->changeVolume(block, *settings.gainPercent);
     components_.AudioFile2->writeBlock(block);
+}
+
+ConversionResult SingleConversion::written(ConversionOutcome outcome, const QString& destination,
+                                           int sampleRate) const {
+    ConversionResult made = result(outcome, destination);
+    made.durationMs = static_cast<qint64>(static_cast<WideCount>(framesWritten_) * 1000 / sampleRate);
+    return made;
 }
 
 SampleBlock SingleConversion::changeVolume(SampleBlock block, int channels, float percent) {

@@ -16,6 +16,7 @@ struct ConversionSettings {
     SourceKind kind = SourceKind::Audio;
     std::optional<int> volumePercent; // "Change As": scale every block to this percentage (100 = unchanged)
     bool copyTags = true;             // carry the tags of an audio source over to the output
+    std::optional<float> gainPercent; // scale every value, channels unchanged (evening out loudness)
 };
 
 enum class ConversionOutcome {
@@ -29,8 +30,9 @@ enum class ConversionOutcome {
 
 struct ConversionResult {
     ConversionOutcome outcome = ConversionOutcome::Completed;
-    QString destination; // the name really written (may carry "_NEW")
-    QString detail;      // the component's own words when it failed
+    QString destination;   // the name really written (may carry "_NEW")
+    QString detail;        // the component's own words when it failed
+    qint64 durationMs = 0; // the length of the sound handed to the writer
 
     [[nodiscard]] bool succeeded() const { return outcome == ConversionOutcome::Completed; }
 };
@@ -55,9 +57,11 @@ private:
     int describeToWriter(int sampleRate, int channels, const ConversionSettings& settings);
     void write(SampleBlock block, int channels, const ConversionSettings& settings);
     [[nodiscard]] SampleBlock changeVolume(SampleBlock block, int channels, float percent);
+    [[nodiscard]] ConversionResult written(ConversionOutcome outcome, const QString& destination, int sampleRate) const;
 
     ComponentSet& components_;
     ConversionObserver& observer_;
+    qint64 framesWritten_ = 0;
 };
 
 // done × 100 ÷ total in whole percent, 0..100, without overflow for any 64-bit counts; 0 when total is unknown.

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+struct ComponentSet;
+enum class SourceKind;
+
+// The loudness of a whole source after the EBU R128 rules.
+struct LoudnessMeasurement {
+    double integratedLufs = 0; // minus infinity for silence
+    double truePeakDbtp = 0;   // minus infinity for silence
+};
+
+// The default target of evening out loudness, and the ceiling no sample may pass after scaling.
+inline constexpr double kDefaultLoudnessTarget = -23.0;
+inline constexpr double kTruePeakCeilingDbtp = -1.0;
+
+// Reads the whole source through the components (the reader, or the video component for a video source) in
+// one-second blocks and measures it. Nothing when mayContinue says stop between blocks. Raises ComponentError
+// when the source cannot be read.
+[[nodiscard]] std::optional<LoudnessMeasurement> measureLoudness(ComponentSet& components, const QString& sourceName,
+                                                                 SourceKind kind,
+                                                                 const std::function<bool()>& mayContinue);
+
+// The volume percentage that brings the measured source to the target, lowered where needed so that the true peak
+// stays below the ceiling. Nothing for a silent source, which no scaling can bring to any loudness.
+[[nodiscard]] std::optional<float> normalizingPercent(const LoudnessMeasurement& measured, double targetLufs);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <map>
+#include <optional>
+#include <vector>
+
+// What a name template can say about a source: its base name, its tags, and the format of the output.
+struct NameFields {
+    QString name; // the source's file name without folder and extension
+    QString title;
+    QString artist;
+    QString album;
+    QString track; // empty when the source has no track number
+    QString year;  // empty when the source has no year
+    QString genre;
+    QString format; // the short format name: "mp3", "adpcm", ...
+};
+
+// A pattern for output base names such as "{artist} - {title}". The expanded text is one file name: whatever the
+// tags hold, it never contains a separator, a control character, or a name like ".." that leads elsewhere.
+class NameTemplate {
+public:
+    // Nothing, with the reason in whyNot, when the text names an unknown field, leaves a brace open, or contains
+    // a folder separator of its own.
+    [[nodiscard]] static std::optional<NameTemplate> parse(const QString& text, QString& whyNot);
+
+    // The base name for an output; the source's own base name when the result would be empty.
+    [[nodiscard]] QString expand(const NameFields& fields) const;
+    // Whether expanding needs the source's tags (any field other than {name} and {format}).
+    [[nodiscard]] bool readsTags() const;
+
+private:
+    // A field of the source, or, where field is null, literal text.
+    struct Piece {
+        QString NameFields::*field = nullptr;
+        QString literal;
+    };
+
+    std::vector<Piece> pieces_;
+};
+
+// Makes text safe as one file name on any common file system: separators and characters that Windows, FAT and
+// network shares refuse become "_", control characters go, leading and trailing blanks and dots go (so "." and
+// ".." cannot appear and no name is hidden), and the name is cut to a length every file system accepts.
+[[nodiscard]] QString safeFileName(const QString& text);
