@@ -41,6 +41,7 @@ class ReadableFixture : public testing::TestWithParam<FixtureRow> {};
 // frame of what ffprobe states, or, where the header lies (cut files keeping their original header), of what
 // FFmpeg really decodes.
 TEST_P(ReadableFixture, DecodesLikeFfmpeg) {
+    TONALITH_GTEST_NEEDS_FIXTURES();
     const FixtureRow& row = GetParam();
     const QString path = testsupport::fixture(row.file);
     AudioFile2Component reader;
@@ -84,7 +85,7 @@ TEST_P(ReadableFixture, DecodesLikeFfmpeg) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Manifest, ReadableFixture, testing::ValuesIn(audioRows(true)),
+INSTANTIATE_TEST_SUITE_P(Manifest, ReadableFixture, testing::ValuesIn(readertest::rowsOrStandIn(audioRows(true))),
                          [](const testing::TestParamInfo<FixtureRow>& param) {
                              return readertest::testName(param.param.file);
                          });
@@ -94,6 +95,7 @@ class BrokenFixture : public testing::TestWithParam<FixtureRow> {};
 // A broken or tag-only file never opens with sound it does not have: opening fails with a last error, or the
 // file opens and reading ends after no more than FFmpeg finds in it.
 TEST_P(BrokenFixture, FailsCleanly) {
+    TONALITH_GTEST_NEEDS_FIXTURES();
     const QString path = testsupport::fixture(GetParam().file);
     AudioFile2Component reader;
     try {
@@ -109,7 +111,7 @@ TEST_P(BrokenFixture, FailsCleanly) {
     EXPECT_LE(decoded.size(), expected.size() + 4096u * reader.channelCount());
 }
 
-INSTANTIATE_TEST_SUITE_P(Manifest, BrokenFixture, testing::ValuesIn(audioRows(false)),
+INSTANTIATE_TEST_SUITE_P(Manifest, BrokenFixture, testing::ValuesIn(readertest::rowsOrStandIn(audioRows(false))),
                          [](const testing::TestParamInfo<FixtureRow>& param) {
                              return readertest::testName(param.param.file);
                          });
