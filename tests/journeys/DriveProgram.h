@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -47,21 +46,18 @@ struct DriveOutcome {
     QByteArray errors;  // the program's standard error
 
     [[nodiscard]] bool completed() const { return report.contains(QStringLiteral("done")) && failures().isEmpty(); }
-    [[nodiscard]] QStringList failures() const { return report.filter(QRegularExpression(QStringLiteral("^failed="))); }
-    [[nodiscard]] QStringList messages() const {
-        QStringList texts;
+    [[nodiscard]] QStringList failures() const { return values(QStringLiteral("failed")); }
+    // The values of the report's lines that start with this key and "=", in order.
+    [[nodiscard]] QStringList values(const QString& key) const {
+        QStringList found;
+        const QString prefix = key + QLatin1Char('=');
         for (const QString& line : report)
-            if (line.startsWith(QLatin1String("message=")))
-                texts.append(line.mid(8));
-        return texts;
+            if (line.startsWith(prefix))
+                found.append(line.mid(prefix.size()));
+        return found;
     }
-    [[nodiscard]] QStringList opened() const {
-        QStringList urls;
-        for (const QString& line : report)
-            if (line.startsWith(QLatin1String("opened=")))
-                urls.append(line.mid(7));
-        return urls;
-    }
+    [[nodiscard]] QStringList messages() const { return values(QStringLiteral("message")); }
+    [[nodiscard]] QStringList opened() const { return values(QStringLiteral("opened")); }
 };
 
 // Starts the real program with the driver loaded into it, runs the script (see ProgramDriver.cpp for its commands),

@@ -27,8 +27,8 @@ protected:
 
     // The value a "report NAME" command wrote.
     static QString reported(const DriveOutcome& outcome, const QString& name) {
-        const QStringList lines = outcome.report.filter(QRegularExpression(QLatin1Char('^') + name + QLatin1Char('=')));
-        return lines.isEmpty() ? QStringLiteral("(not reported)") : lines.constLast().mid(name.size() + 1);
+        const QStringList values = outcome.values(name);
+        return values.isEmpty() ? QStringLiteral("(not reported)") : values.constLast();
     }
 
     static inline std::unique_ptr<journeys::StagedInstall> staging_;
