@@ -2,8 +2,10 @@
 // is loaded into the started program with LD_PRELOAD and works its windows through Qt Test's mouse and key events.
 // The program itself knows nothing of it.
 //
-// TONALITH_DRIVE names a script, one command a line (blank lines and lines starting with # are skipped):
+// TONALITH_DRIVE names a script, one command a line (blank lines and lines starting with # are skipped). A NAME is an
+// objectName, looked for first in the window open modally; "WINDOW/NAME" looks in the window WINDOW only.
 //   wait NAME               until a visible widget called NAME exists
+//   rows NAME N             until the item view NAME holds N rows
 //   trigger NAME            trigger the menu action NAME, as a click on its menu item does
 //   click NAME              click the button NAME
 //   check NAME              click the check box NAME unless it is checked already
@@ -16,20 +18,22 @@
 //   pause MS                let the program run for MS milliseconds
 //   move NAME X Y           move the window NAME so that its top-left corner is at X, Y (dragging its title bar)
 //   report NAME             write the state of the widget NAME: "NAME=checked" or "NAME=unchecked" for a button that
-//                           can be checked, "NAME=TEXT" for a line edit, "NAME=rows N" for an item view, and
-//                           "NAME=X,Y WxH" for a window
+//                           can be checked, "NAME=TEXT" for a line edit or a label, "NAME=value N" for a slider,
+//                           "NAME=rows N" for an item view, and "NAME=X,Y WxH" for a window
 //   close NAME              close the window NAME (its close box)
 // TONALITH_DRIVE_REPORT names the file that receives one line per fact: "step=N COMMAND" when a command is done,
 // "message=CAPTION|TEXT" for every message box, "opened=URL" for everything handed to the desktop, what report
 // commands find, "failed=WHY" when a command cannot be done (the program is then closed), "done" at the end.
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -42,9 +46,16 @@
 
 namespace {
 
-QWidget* visibleWidget(const QString& name) {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (!top->isVisible())
+// The visible widget called NAME, looked for first in the window that is open modally, or "WINDOW/NAME" for one in
+// the window called WINDOW (two windows may have controls of the same name).
+QWidget* visibleWidget(const QString& path) {
+    const QString window = path.contains(QLatin1Char('/')) ? path.section(QLatin1Char('/'), 0, 0) : QString();
+    const QString name = path.section(QLatin1Char('/'), -1);
+    QList<QWidget*> windows = QApplication::topLevelWidgets();
+    if (QWidget* modal = QApplication::activeModalWidget())
+        windows.prepend(modal);
+    for (QWidget* top : windows) {
+        if (!top->isVisible() || (!window.isEmpty() && top->objectName() != window))
             continue;
         if (top->objectName() == name)
             return top;
@@ -67,6 +78,10 @@ QString stateOf(QWidget* widget) {
         return button->isChecked() ? QStringLiteral("checked") : QStringLiteral("unchecked");
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         return edit->text();
+    if (auto* slider = qobject_cast<QAbstractSlider*>(widget))
+        return QStringLiteral("value %1").arg(slider->value());
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->text();
     if (auto* view = qobject_cast<QAbstractItemView*>(widget))
         return QStringLiteral("rows %1").arg(view->model() ? view->model()->rowCount() : 0);
     if (widget->isWindow()) // the frame's top-left corner, as move places it, and the inner size
@@ -166,6 +181,11 @@ private:
         const QString rest = command.section(QLatin1Char(' '), 2);
         if (verb == QLatin1String("wait"))
             return visibleWidget(name) ? QString() : QStringLiteral("wait");
+        if (verb == QLatin1String("rows")) {
+            auto* view = qobject_cast<QAbstractItemView*>(visibleWidget(name));
+            return view && view->model() && view->model()->rowCount() == rest.toInt() ? QString()
+                                                                                      : QStringLiteral("wait");
+        }
         if (verb == QLatin1String("opened"))
             return opened_ ? QString() : QStringLiteral("wait");
         if (verb == QLatin1String("message")) {
