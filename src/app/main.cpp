@@ -11,6 +11,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tonalith"));
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tonalith.Tonalith"));
     ComponentSetFactory components;
     NoRegistrationTool registration;
     QtShell shell;

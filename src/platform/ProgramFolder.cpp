@@ -23,9 +23,15 @@ bool isFolderWritable(const QString& folder) {
 ProgramLocations ProgramLocations::forExecutable(const QString& executablePath, const QString& configFolder) {
     const QFileInfo executable(executablePath);
     ProgramLocations locations;
-    locations.programFolder = withTrailingSeparator(executable.absolutePath());
+    const QDir executableFolder = executable.absoluteDir();
+    const QString installedData = executableFolder.filePath(QStringLiteral(TONALITH_DATA_FROM_BINDIR));
+    const bool installed = QFileInfo(installedData).isDir();
+    locations.programFolder =
+        withTrailingSeparator(installed ? QDir::cleanPath(installedData) : executableFolder.absolutePath());
     locations.storageFolder = locations.programFolder;
-    if (!isFolderWritable(locations.programFolder)) {
+    // An installed copy never writes beside itself, even where it could (a copy installed into the user's own
+    // prefix): settings belong to the user, and a package update would replace or leave them behind.
+    if (installed || !isFolderWritable(locations.programFolder)) {
         QDir().mkpath(configFolder);
         locations.storageFolder = withTrailingSeparator(configFolder);
     }

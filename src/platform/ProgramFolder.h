@@ -2,9 +2,11 @@
 
 #include <QString>
 
-// Where the program's files are: the executable's folder for what ships with it (help, pictures), and the folder
-// that holds settings.ini and the placement file. That is the program folder too, unless the program folder cannot
-// be written (an installed copy); then the user's configuration folder takes both files.
+// Where the program's files are: the program folder for what ships with it (help, pictures), and the folder that
+// holds settings.ini and the placement file.
+// A copy run where it was built or unpacked finds both beside the executable; the settings move to the user's
+// configuration folder only when that folder cannot be written. An installed copy (the executable in bin/ with
+// share/tonalith/ beside it) finds its files in share/tonalith/ and keeps its settings in the configuration folder.
 struct ProgramLocations {
     QString programFolder; // with a trailing separator
     QString storageFolder; // with a trailing separator

@@ -167,4 +167,23 @@ TEST(ProgramLocations, UnwritableProgramFolderMovesBothFilesToTheConfigurationFo
     EXPECT_TRUE(isFolderWritable(config));
 }
 
+TEST(ProgramLocations, InstalledCopyFindsItsFilesInShareAndKeepsSettingsInTheConfigurationFolder) {
+    // Installed into a prefix the user can write (~/.local, a staging folder): bin/ is writable, yet nothing goes
+    // there.
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("share/tonalith")));
+    const QString config = prefix.filePath(QStringLiteral("config/Tonalith"));
+    const auto locations = ProgramLocations::forExecutable(prefix.filePath(QStringLiteral("bin/tonalith")), config);
+    EXPECT_EQ(locations.programFolder, prefix.filePath(QStringLiteral("share/tonalith/")));
+    EXPECT_EQ(locations.settingsPath, config + QStringLiteral("/settings.ini"));
+    EXPECT_EQ(locations.placementPath, config + QStringLiteral("/tonalith.ini"));
+
+    // A bin/ folder without the shared files beside it is a copy run in place.
+    ASSERT_TRUE(QDir(prefix.filePath(QStringLiteral("share"))).removeRecursively());
+    const auto inPlace = ProgramLocations::forExecutable(prefix.filePath(QStringLiteral("bin/tonalith")), config);
+    EXPECT_EQ(inPlace.programFolder, prefix.filePath(QStringLiteral("bin/")));
+    EXPECT_EQ(inPlace.storageFolder, inPlace.programFolder);
+}
+
 } // namespace

@@ -106,6 +106,7 @@ void expectSameText(const QByteArray& loaded, const QString& scanned, const char
 }
 
 TEST(TagFixtures, ID3v1LoadAgreesWithTheScan) {
+    TONALITH_GTEST_NEEDS_FIXTURES();
     int compared = 0;
     for (const ManifestRow& row : manifestRows()) {
         const QString part = partStartingWith(row.scan, QStringLiteral("ID3v1."));
@@ -148,6 +149,7 @@ bool singleByteFrame(const TagScan& scan, FrameSlot slot) {
 }
 
 TEST(TagFixtures, ID3v2LoadAgreesWithTheScanOfVersion3Tags) {
+    TONALITH_GTEST_NEEDS_FIXTURES();
     static const QRegularExpression headerPattern(
         QStringLiteral("^ID3v2\\.(\\d+)\\.\\d+ (?:flags=(\\S+) )?size=(\\d+)(?:.*exthdr_size=(\\d+))?"));
     static const QRegularExpression plainTrack(QStringLiteral("^(\\d+)(/.*)?$"));
@@ -220,6 +222,7 @@ TEST(TagFixtures, ID3v2LoadAgreesWithTheScanOfVersion3Tags) {
 }
 
 TEST(TagFixtures, StrippingTheSamplesGivesTheUntaggedFileByteForByte) {
+    TONALITH_GTEST_NEEDS_FIXTURES();
     const QByteArray untagged = tagtest::readFile(testsupport::fixture("fixtures/dhowden-tag/sample.notags.mp3"));
     ASSERT_FALSE(untagged.isEmpty());
     QTemporaryDir dir;

@@ -105,6 +105,7 @@ TEST(TagCopy, EveryTaggableFormatCarriesItsTagsIntoEveryOther) {
 }
 
 TEST(TagCopy, FormatsWithoutTagsAreLeftByteIdentical) {
+    TONALITH_GTEST_NEEDS_FIXTURES();
     QTemporaryDir dir;
     QStringList untaggable{makeTone(dir, "tone.raw", {"-f", "s16le"}), makeTone(dir, "tone.au", {"-f", "au"})};
     // Headerless files whose first bytes happen to look like a taggable format must still be left alone.

@@ -42,6 +42,7 @@ class ReadableFixture : public testing::TestWithParam<FixtureRow> {};
 // frame of what ffprobe states, or, where the header lies (cut files keeping their original header), of what
 // FFmpeg really decodes.
 TEST_P(ReadableFixture, DecodesLikeFfmpeg) {
+    TONALITH_GTEST_NEEDS_FIXTURES();
     const FixtureRow& row = GetParam();
     const QString path = testsupport::fixture(row.file);
     AudioFile2Component reader;
@@ -85,7 +86,7 @@ TEST_P(ReadableFixture, DecodesLikeFfmpeg) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Manifest, ReadableFixture, testing::ValuesIn(audioRows(true)),
+INSTANTIATE_TEST_SUITE_P(Manifest, ReadableFixture, testing::ValuesIn(readertest::rowsOrStandIn(audioRows(true))),
                          [](const testing::TestParamInfo<FixtureRow>& param) {
                              return readertest::testName(param.param.file);
                          });
@@ -95,6 +96,7 @@ class BrokenFixture : public testing::TestWithParam<FixtureRow> {};
 // A broken or tag-only file never opens with sound it does not have: opening fails with a last error, or the
 // file opens and reading ends after no more than FFmpeg finds in it.
 TEST_P(BrokenFixture, FailsCleanly) {
+    TONALITH_GTEST_NEEDS_FIXTURES();
     const QString path = testsupport::fixture(GetParam().file);
     AudioFile2Component reader;
     try {
@@ -112,7 +114,7 @@ TEST_P(BrokenFixture, FailsCleanly) {
     EXPECT_LE(decoded.size(), readertest::floatsOf(oracle.out).size() + 4096u * reader.channelCount());
 }
 
-INSTANTIATE_TEST_SUITE_P(Manifest, BrokenFixture, testing::ValuesIn(audioRows(false)),
+INSTANTIATE_TEST_SUITE_P(Manifest, BrokenFixture, testing::ValuesIn(readertest::rowsOrStandIn(audioRows(false))),
                          [](const testing::TestParamInfo<FixtureRow>& param) {
                              return readertest::testName(param.param.file);
                          });

@@ -287,6 +287,7 @@ TEST_F(TrueSpeechInterop, FfmpegSeesTheRightDurationForAnyLength) {
 }
 
 TEST_F(TrueSpeechInterop, SpeechQualityIsCloseToGsm) {
+    TONALITH_GTEST_NEEDS_FIXTURES();
     std::vector<std::vector<std::int16_t>> inputs{speech()};
     const auto voice = resampledWithFfmpeg(testsupport::fixture(QStringLiteral("fixtures/audio-scan/wma92-voice.wma")));
     if (!voice.empty()) {

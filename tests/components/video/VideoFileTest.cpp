@@ -45,6 +45,7 @@ std::vector<FixtureRow> videoRows() {
 class VideoFixture : public testing::TestWithParam<FixtureRow> {};
 
 TEST_P(VideoFixture, GivesItsSoundTrackOrRefuses) {
+    TONALITH_GTEST_NEEDS_FIXTURES();
     const FixtureRow& row = GetParam();
     const QString path = testsupport::fixture(row.file);
     VideoFileComponent video;
@@ -72,7 +73,7 @@ TEST_P(VideoFixture, GivesItsSoundTrackOrRefuses) {
     EXPECT_GT(video.durationMs(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Manifest, VideoFixture, testing::ValuesIn(videoRows()),
+INSTANTIATE_TEST_SUITE_P(Manifest, VideoFixture, testing::ValuesIn(readertest::rowsOrStandIn(videoRows())),
                          [](const testing::TestParamInfo<FixtureRow>& param) {
                              return readertest::testName(param.param.file);
                          });
