@@ -1,6 +1,7 @@
 // Renders the main window as it looks right after start-up into a PNG, for the documentation.
-// Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about]
+// Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about | --] [files to list...]
 #include "app/Application.h"
+#include "app/ConversionListPanel.h"
 #include "app/Toptions.h"
 #include "components/ComponentSet.h"
 #include "platform/ProgramFolder.h"
@@ -37,6 +38,9 @@ int main(int argc, char* argv[]) {
     Skin::standard().applyTo(application);
     const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
     const QByteArray view = argc > 2 ? QByteArray(argv[2]) : QByteArray();
+    QStringList files;
+    for (int i = 3; i < argc; ++i)
+        files.append(QString::fromLocal8Bit(argv[i]));
 
     // Settings and placement go to a scratch folder so the picture always shows a first start.
     QTemporaryDir scratch;
@@ -57,6 +61,9 @@ int main(int argc, char* argv[]) {
     if (view == "--about")
         shown = windows.about;
     shown->show();
+    windows.main->conversionList().addFiles(files);
+    if (!files.isEmpty())
+        windows.main->conversionList().selectRow(0);
     // The file list fills in on a worker thread; give it a moment before the picture is taken.
     QTimer::singleShot(1500, [&] {
         const bool saved = shown->grab().save(output);
