@@ -13,45 +13,37 @@
 FileIntake::FileIntake(ComponentSet& components, Prompts& prompts) : components_(components), prompts_(prompts) {}
 
 // A file that opens but then fails inside the decoder counts as one that does not open: it is refused without a
-// word, and the files after it still come in.
-std::optional<FileIntake::Probed> FileIntake::probeAudio(const QString& fullName) {
-    TAudioFile2& reader = components_.AudioFile1;
-    reader->close();
+// word, and the files after it still come in. The component is closed on every way out.
+std::optional<FileIntake::Probed> FileIntake::probe(const ProbeSteps& steps) {
+    steps.close();
     try {
-        reader->openForReading(fullName, 0, 1);
-        Probed probed{reader->durationMs(), QString()};
+        steps.open();
+        Probed probed{steps.length(), QString()};
         if (probed.lengthMs <= 0) {
-            reader->close();
-            prompts_.message(QStringLiteral("Error"), QStringLiteral("Invalid Audio Format!"), Prompts::Icon::Warning);
+            steps.close();
+            prompts_.message(QStringLiteral("Error"), steps.invalidText, Prompts::Icon::Warning);
             return std::nullopt;
         }
-        probed.description = reader->formatString();
-        reader->close();
+        probed.description = steps.describe();
+        steps.close();
         return probed;
     } catch (const ComponentError&) {
-        reader->close();
+        steps.close();
         return std::nullopt;
     }
 }
 
+std::optional<FileIntake::Probed> FileIntake::probeAudio(const QString& fullName) {
+    TAudioFile2& reader = components_.AudioFile1;
+    return probe({[&] { reader->close(); }, [&] { reader->openForReading(fullName, 0, 1); },
+                  [&] { return reader->durationMs(); }, [&] { return reader->formatString(); },
+                  QStringLiteral("Invalid Audio Format!")});
+}
+
 std::optional<FileIntake::Probed> FileIntake::probeVideo(const QString& fullName) {
     TVideoFile& video = components_.VideoFile1;
-    video->close();
-    try {
-        video->open(fullName);
-        Probed probed{video->durationMs(), QString()};
-        if (probed.lengthMs <= 0) {
-            video->close();
-            prompts_.message(QStringLiteral("Error"), QStringLiteral("Invalid Vidio Format!"), Prompts::Icon::Warning);
-            return std::nullopt;
-        }
-        probed.description = video->formatDescription();
-        video->close();
-        return probed;
-    } catch (const ComponentError&) {
-        video->close();
-        return std::nullopt;
-    }
+    return probe({[&] { video->close(); }, [&] { video->open(fullName); }, [&] { return video->durationMs(); },
+                  [&] { return video->formatDescription(); }, QStringLiteral("Invalid Vidio Format!")});
 }
 
 std::optional<ConversionRow> FileIntake::addfile(const ConversionList& list, const QString& fullName, bool checked) {

@@ -3,6 +3,7 @@
 #include "ConversionList.h"
 
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 struct ComponentSet;
@@ -24,6 +25,15 @@ private:
         qint64 lengthMs = 0;
         QString description;
     };
+    // The reader and the video component are driven alike; these are the calls that differ.
+    struct ProbeSteps {
+        std::function<void()> close;
+        std::function<void()> open;
+        std::function<qint64()> length;
+        std::function<QString()> describe;
+        QString invalidText;
+    };
+    [[nodiscard]] std::optional<Probed> probe(const ProbeSteps& steps);
     [[nodiscard]] std::optional<Probed> probeAudio(const QString& fullName);
     [[nodiscard]] std::optional<Probed> probeVideo(const QString& fullName);
 

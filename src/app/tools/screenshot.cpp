@@ -1,7 +1,8 @@
 // Renders the main window as it looks right after start-up into a PNG, for the documentation.
 // Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about | --wav-dialog | --mp3-dialog |
-//                                          --ogg-dialog | --convert | --tag-editor <audio file>]
+//                                          --ogg-dialog | --convert | --tag-editor <audio file> | -- <files to list...>]
 #include "app/Application.h"
+#include "app/ConversionListPanel.h"
 #include "app/Toptions.h"
 #include "components/ComponentSet.h"
 #include "convert/DefaultFormatDialogs.h"
@@ -88,6 +89,9 @@ int main(int argc, char* argv[]) {
     Skin::standard().applyTo(application);
     const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
     const QByteArray view = argc > 2 ? QByteArray(argv[2]) : QByteArray();
+    QStringList files;
+    for (int i = 3; i < argc && view == "--"; ++i)
+        files.append(QString::fromLocal8Bit(argv[i]));
 
     // Settings and placement go to a scratch folder so the picture always shows a first start.
     QTemporaryDir scratch;
@@ -121,6 +125,9 @@ int main(int argc, char* argv[]) {
         shown = windows.id3editor;
     }
     shown->show();
+    windows.main->conversionList().addFiles(files);
+    if (!files.isEmpty())
+        windows.main->conversionList().selectRow(0);
     // The file list fills in on a worker thread; give it a moment before the picture is taken.
     QTimer::singleShot(1500, [&] {
         const bool saved = shown->grab().save(output);
