@@ -2,9 +2,9 @@
 #include "tags/Tid3editor.h"
 #include "ui/Tabout.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QCoreApplication>
 #include <QTimer>
 
 namespace {
