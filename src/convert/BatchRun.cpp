@@ -126,8 +126,12 @@ ConversionResult BatchRun::convertOne(const PlannedOutput& output, const BatchRe
         WriterPreparation preparation(components_, dialogs_);
         SingleConversion conversion(components_, *this);
         ConversionResult result = prepareAndConvert(preparation, conversion, output, request.panel, settings);
-        if (result.outcome == ConversionOutcome::NotPrepared)
+        if (result.outcome == ConversionOutcome::NotPrepared) {
             observer_.outputProgressReset();
+            // A refused Ogg Vorbis setting skips the output; the user hears why once for each source it costs.
+            if (output.format == OutputFormat::Ogg && !result.detail.isEmpty())
+                observer_.conversionFailed(result.detail, QString());
+        }
         return result;
     } catch (const std::exception& error) {
         closeAllQuietly();
