@@ -50,16 +50,16 @@ public:
     // Selects the item of the shown folder whose name is exactly this (letter case counts); false when none is.
     bool selectFileNamed(const QString& fileName);
 
-signals:
-    // The list's selection changed, by the user or by a change of folder.
-    void selectionChanged();
-
     [[nodiscard]] int viewCode() const { return viewCode_; }
     // The full names of the selected files and folders.
     [[nodiscard]] QStringList selectedPaths() const;
     // The names the list shows for the current folder right now (the model fills in on a worker thread).
     [[nodiscard]] QStringList shownNames() const;
     [[nodiscard]] QMenu& listPopup() const { return *ListPopup; }
+
+signals:
+    // The list's selection changed, by the user or by a change of folder.
+    void selectionChanged();
 
 public slots:
     void combo_filterChange();
