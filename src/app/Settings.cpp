@@ -4,6 +4,34 @@ namespace {
 const QString DefaultFolderSection = QStringLiteral("defaultfolder");
 const QString ConversionSection = QStringLiteral("conversion");
 const QString GeneralSection = QStringLiteral("general");
+const QString BatchSection = QStringLiteral("batch");
+const QString JobsKey = QStringLiteral("jobs");
+const QString EvenLoudnessKey = QStringLiteral("evenloudness");
+const QString ExistsKey = QStringLiteral("exists");
+
+QString policyName(ExistingOutputPolicy policy) {
+    switch (policy) {
+    case ExistingOutputPolicy::New:
+        return QStringLiteral("new");
+    case ExistingOutputPolicy::Skip:
+        return QStringLiteral("skip");
+    case ExistingOutputPolicy::Replace:
+        break;
+    }
+    return QStringLiteral("replace");
+}
+
+// A value out of range or of an unknown name keeps the default, so a hand-edited file never gives an odd batch.
+BatchPreferences readBatchPreferences(const IniFile& file) {
+    BatchPreferences batch;
+    const int jobs = file.readInteger(BatchSection, JobsKey, batch.jobs);
+    if (jobs >= 1 && jobs <= BatchPreferences::MaxJobs)
+        batch.jobs = jobs;
+    batch.evenLoudness = file.readBool(BatchSection, EvenLoudnessKey, batch.evenLoudness);
+    batch.existing = existingOutputPolicyNamed(file.readString(BatchSection, ExistsKey, QString()).trimmed().toLower())
+                         .value_or(batch.existing);
+    return batch;
+}
 } // namespace
 
 SettingsStore::SettingsStore(QString path) : file_(std::move(path)) {}
@@ -21,6 +49,7 @@ void SettingsStore::load() {
     }
     values_.currentFolder = file_.readString(GeneralSection, QStringLiteral("currentfolder"), QString());
     values_.currentFilter = file_.readInteger(GeneralSection, QStringLiteral("currentfilter"), defaults.currentFilter);
+    values_.batch = readBatchPreferences(file_);
 }
 
 void SettingsStore::storeOptions(const QString& defaultFolder, bool checkItem, bool isOpenFolder, bool copyTag,
@@ -35,6 +64,13 @@ void SettingsStore::storeOptions(const QString& defaultFolder, bool checkItem, b
     file_.writeBool(ConversionSection, QStringLiteral("isopenfolder"), isOpenFolder);
     file_.writeBool(ConversionSection, QStringLiteral("copytag"), copyTag);
     file_.writeBool(GeneralSection, QStringLiteral("savestate"), saveState);
+}
+
+void SettingsStore::storeBatchPreferences(const BatchPreferences& batch) {
+    values_.batch = batch;
+    file_.writeInteger(BatchSection, JobsKey, batch.jobs);
+    file_.writeBool(BatchSection, EvenLoudnessKey, batch.evenLoudness);
+    file_.writeString(BatchSection, ExistsKey, policyName(batch.existing));
 }
 
 void SettingsStore::storeClosingState(const ClosingState& state) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/ExistingOutputPolicy.h"
 #include "convert/OutputFormat.h"
 #include "platform/IniFile.h"
 
@@ -8,6 +9,19 @@
 
 // One flag per output format, indexed by OutputFormat.
 using FormatFlags = std::array<bool, kOutputFormatCount>;
+
+// How the window's batch runs. The defaults give the plain run: one output at a time, the sound as it is, and an
+// existing file of the output's name replaced.
+struct BatchPreferences {
+    static constexpr int MaxJobs = 64;
+    int jobs = 1; // outputs converted at once, 1..MaxJobs
+    bool evenLoudness = false;
+    ExistingOutputPolicy existing = ExistingOutputPolicy::Replace;
+
+    // True for the plain run; anything else needs the engine's workers, loudness measurement or name claims.
+    [[nodiscard]] bool plain() const { return jobs == 1 && !evenLoudness && existing == ExistingOutputPolicy::Replace; }
+    friend bool operator==(const BatchPreferences&, const BatchPreferences&) = default;
+};
 
 // The preferences and the last state, as read from settings.ini at start-up and kept for the whole run.
 struct Settings {
@@ -19,6 +33,7 @@ struct Settings {
     FormatFlags formats = mp3Alone();
     QString currentFolder;
     int currentFilter = 0;
+    BatchPreferences batch;
 
     [[nodiscard]] bool format(OutputFormat f) const { return formats[static_cast<size_t>(f)]; }
 
@@ -53,6 +68,9 @@ public:
     // Takes the options dialog's five values into memory, then writes them one by one. Throws IniWriteError; the
     // values are in memory all the same.
     void storeOptions(const QString& defaultFolder, bool checkItem, bool isOpenFolder, bool copyTag, bool saveState);
+    // Takes the options dialog's batch preferences into memory, then writes them. Throws IniWriteError; the values
+    // are in memory all the same.
+    void storeBatchPreferences(const BatchPreferences& batch);
     // The close-time save: the format boxes and the folder only when the state is kept, the filter always.
     // Throws IniWriteError.
     void storeClosingState(const ClosingState& state);

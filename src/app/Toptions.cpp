@@ -6,13 +6,17 @@
 #include "ui/WindowPlacementHelpers.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 QLabel* note(const QString& text, QWidget* parent) {
@@ -68,6 +72,30 @@ Toptions::Toptions(SettingsStore& settings, Prompts& prompts, QWidget* parent)
     conversionLayout->addWidget(ch_isopenfolder);
     conversionLayout->addWidget(ch_copytag);
 
+    auto* batchGroup = new QGroupBox(QStringLiteral("Batch"), this);
+    auto* jobsLabel = new QLabel(QStringLiteral("Convert up to N files at once"), batchGroup);
+    spin_jobs = new QSpinBox(batchGroup);
+    spin_jobs->setObjectName(QStringLiteral("spin_jobs"));
+    spin_jobs->setRange(1, BatchPreferences::MaxJobs);
+    spin_jobs->setAccessibleName(jobsLabel->text());
+    jobsLabel->setBuddy(spin_jobs);
+    ch_evenloudness = checkBox(QStringLiteral("ch_evenloudness"), QStringLiteral("Even out loudness"), batchGroup);
+    auto* existsLabel = new QLabel(QStringLiteral("When an output file exists"), batchGroup);
+    combo_exists = new QComboBox(batchGroup);
+    combo_exists->setObjectName(QStringLiteral("combo_exists"));
+    combo_exists->addItem(QStringLiteral("Replace it"), static_cast<int>(ExistingOutputPolicy::Replace));
+    combo_exists->addItem(QStringLiteral("Save under a new name"), static_cast<int>(ExistingOutputPolicy::New));
+    combo_exists->addItem(QStringLiteral("Skip the output"), static_cast<int>(ExistingOutputPolicy::Skip));
+    combo_exists->setAccessibleName(existsLabel->text());
+    existsLabel->setBuddy(combo_exists);
+    auto* batchLayout = new QGridLayout(batchGroup);
+    batchLayout->setVerticalSpacing(2);
+    batchLayout->addWidget(jobsLabel, 0, 0);
+    batchLayout->addWidget(spin_jobs, 0, 1);
+    batchLayout->addWidget(existsLabel, 1, 0);
+    batchLayout->addWidget(combo_exists, 1, 1);
+    batchLayout->addWidget(ch_evenloudness, 2, 0, 1, 2);
+
     auto* generalGroup = new QGroupBox(QStringLiteral("General"), this);
     ch_savestate = checkBox(QStringLiteral("ch_savestate"), QStringLiteral("Save the state of the lastest operation"),
                             generalGroup);
@@ -93,6 +121,7 @@ Toptions::Toptions(SettingsStore& settings, Prompts& prompts, QWidget* parent)
     layout->setSpacing(2);
     layout->addWidget(folderGroup);
     layout->addWidget(conversionGroup);
+    layout->addWidget(batchGroup);
     layout->addWidget(generalGroup);
     layout->addLayout(buttons);
 
@@ -116,6 +145,9 @@ void Toptions::FormShow() {
     ch_isopenfolder->setChecked(values.isOpenFolder);
     ch_copytag->setChecked(values.copyTag);
     ch_savestate->setChecked(values.saveState);
+    spin_jobs->setValue(values.batch.jobs);
+    ch_evenloudness->setChecked(values.batch.evenLoudness);
+    combo_exists->setCurrentIndex(combo_exists->findData(static_cast<int>(values.batch.existing)));
 }
 
 void Toptions::spSkinButton8Click() {
@@ -124,13 +156,26 @@ void Toptions::spSkinButton8Click() {
 }
 
 void Toptions::Button1Click() {
+    BatchPreferences batch;
+    batch.jobs = spin_jobs->value();
+    batch.evenLoudness = ch_evenloudness->isChecked();
+    batch.existing = static_cast<ExistingOutputPolicy>(combo_exists->currentData().toInt());
+    // Both stores take their values into memory before writing, so the choices hold for this run all the same; the
+    // user learns once that they will not survive it.
+    std::optional<QString> failure;
     try {
         settings_.storeOptions(Edit_folder->text(), ch_checkitem->isChecked(), ch_isopenfolder->isChecked(),
                                ch_copytag->isChecked(), ch_savestate->isChecked());
     } catch (const IniWriteError& error) {
-        // The choices hold for this run all the same; the user learns that they will not survive it.
-        prompts_.reportError(error.message());
+        failure = error.message();
     }
+    try {
+        settings_.storeBatchPreferences(batch);
+    } catch (const IniWriteError& error) {
+        failure = failure.value_or(error.message());
+    }
+    if (failure)
+        prompts_.reportError(*failure);
     accept();
 }
 

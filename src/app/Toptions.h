@@ -4,11 +4,14 @@
 
 class Prompts;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
+class QSpinBox;
 class QToolButton;
 class SettingsStore;
 
-// The options dialog: the default output folder and four switches. OK stores them at once; Cancel stores nothing.
+// The options dialog: the default output folder, four switches and how a batch runs. OK stores them at once; Cancel
+// stores nothing.
 class Toptions : public QDialog {
     Q_OBJECT
 public:
@@ -32,4 +35,7 @@ private:
     QCheckBox* ch_isopenfolder;
     QCheckBox* ch_copytag;
     QCheckBox* ch_savestate;
+    QSpinBox* spin_jobs;
+    QCheckBox* ch_evenloudness;
+    QComboBox* combo_exists;
 };

@@ -4,14 +4,14 @@
 #include "ConvertSummary.h"
 #include "components/ComponentError.h"
 #include "components/ComponentSet.h"
+#include "convert/BatchEngine.h"
 #include "convert/ConversionObserver.h"
+#include "convert/LoudnessNormalization.h"
 #include "convert/OutputPlan.h"
+#include "convert/SourceFactsReader.h"
 #include "formats/Mp3Controls.h"
 #include "formats/OggVorbisChoice.h"
 #include "formats/PcmWavChoice.h"
-#include "convert/BatchEngine.h"
-#include "convert/LoudnessNormalization.h"
-#include "convert/SourceFactsReader.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -316,8 +316,8 @@ BatchSettings batchSettingsOf(const ConvertRequest& request) {
     return settings;
 }
 
-BatchRequest batchRequestOf(const ConvertRequest& request) {
-    BatchRequest batch;
+PlanRequest batchRequestOf(const ConvertRequest& request) {
+    PlanRequest batch;
     for (const QString& file : request.files)
         batch.sourceNames.append(QFileInfo(file).absoluteFilePath());
     batch.formats = request.formats;
@@ -417,7 +417,7 @@ private:
 
 int convertAll(const ConvertRequest& request, QTextStream& out) {
     const BatchSettings settings = batchSettingsOf(request);
-    const BatchRequest batch = batchRequestOf(request);
+    const PlanRequest batch = batchRequestOf(request);
     const std::optional<SummaryKind> summary = summaryKindOf(request);
     const int jobs = request.has(Option::Jobs) ? integerOption(request, Option::Jobs, rangeOf(1, 64))
                                                : std::min(defaultBatchJobs(), 64);

@@ -8,7 +8,7 @@
 // Prints the output lines of tonalith-cli convert as the batch reports. One output at a time keeps the lines every
 // script knows (progress=NN, output=, error=); with outputs side by side each progress line names its output, and
 // total= and time_left= lines follow the whole batch.
-class ConvertLines : public BatchObserver {
+class ConvertLines : public EngineObserver {
 public:
     ConvertLines(QTextStream& out, bool sideBySide) : out_(out), sideBySide_(sideBySide) {}
 

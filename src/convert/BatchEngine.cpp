@@ -71,7 +71,7 @@ qint64 sizeOnDisk(const QString& fileName) {
 // One run of the engine: the plan, the shared queue of events, and what the calling thread keeps.
 class BatchEngine::Run {
 public:
-    Run(const std::vector<BatchOutput>& plan, const BatchSettings& settings, BatchObserver& observer,
+    Run(const std::vector<BatchOutput>& plan, const BatchSettings& settings, EngineObserver& observer,
         const std::atomic<bool>& cancelled)
         : plan_(plan), settings_(settings), observer_(observer), cancelled_(cancelled), progress_(weightsOf(plan)),
           reports_(plan.size()) {
@@ -307,7 +307,7 @@ private:
 
     const std::vector<BatchOutput>& plan_;
     const BatchSettings& settings_;
-    BatchObserver& observer_;
+    EngineObserver& observer_;
     const std::atomic<bool>& cancelled_;
     std::atomic<bool> stopRequested_{false};
     std::atomic<std::size_t> next_{0};
@@ -328,7 +328,7 @@ private:
     int lastTotal_ = -1;
 };
 
-BatchEngine::BatchEngine(ConversionKitMaker makeKit, BatchObserver& observer)
+BatchEngine::BatchEngine(ConversionKitMaker makeKit, EngineObserver& observer)
     : makeKit_(std::move(makeKit)), observer_(observer) {}
 
 std::vector<OutputReport> BatchEngine::run(const std::vector<BatchOutput>& plan, const BatchSettings& settings,

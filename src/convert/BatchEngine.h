@@ -38,9 +38,9 @@ struct OutputReport {
 };
 
 // What a batch reports. Every call arrives on the thread that called BatchEngine::run, never on a worker.
-class BatchObserver {
+class EngineObserver {
 public:
-    virtual ~BatchObserver() = default;
+    virtual ~EngineObserver() = default;
     // The output file exists now.
     virtual void outputStarted(std::size_t /*output*/, const QString& /*source*/, const QString& /*destination*/) {}
     virtual void outputProgress(std::size_t /*output*/, int /*percent*/) {}
@@ -57,7 +57,7 @@ public:
 // the calling thread, in plan order, the same calls a sequential batch makes.
 class BatchEngine {
 public:
-    BatchEngine(ConversionKitMaker makeKit, BatchObserver& observer);
+    BatchEngine(ConversionKitMaker makeKit, EngineObserver& observer);
 
     // Returns once every worker has stopped, with one report per planned output. Raises ComponentError when a kit
     // cannot be made; no output has been started then.
@@ -74,7 +74,7 @@ private:
     class Run;
 
     ConversionKitMaker makeKit_;
-    BatchObserver& observer_;
+    EngineObserver& observer_;
     std::atomic<bool> cancelled_{false};
 };
 

@@ -18,7 +18,7 @@ struct SourcePlan {
     SourceFacts facts;
 };
 
-std::map<QString, SourcePlan> learnSources(const BatchRequest& request, const SourceProbe& probe) {
+std::map<QString, SourcePlan> learnSources(const PlanRequest& request, const SourceProbe& probe) {
     const bool readTags = request.baseNames && request.baseNames->readsTags();
     std::optional<TreeMapping> tree;
     if (request.treeRoot && !request.folderText.isEmpty())
@@ -52,7 +52,7 @@ qint64 averageKnownDuration(const std::map<QString, SourcePlan>& sources) {
 
 } // namespace
 
-std::vector<BatchOutput> planBatch(const BatchRequest& request, const SourceProbe& probe) {
+std::vector<BatchOutput> planBatch(const PlanRequest& request, const SourceProbe& probe) {
     const std::map<QString, SourcePlan> sources = learnSources(request, probe);
     const qint64 fallbackWeight = averageKnownDuration(sources);
     OutputNameClaims claims(request.existing, {request.sourceNames.begin(), request.sourceNames.end()});

@@ -13,7 +13,7 @@
 #include <vector>
 
 // What the user asks of a batch: which sources into which formats, and where and under which names.
-struct BatchRequest {
+struct PlanRequest {
     QStringList sourceNames; // absolute names, in the order the outputs are made
     std::set<OutputFormat> formats;
     QString folderText;                    // output folder; empty puts every output beside its own source
@@ -48,4 +48,4 @@ struct BatchOutput {
 
 // Every output of the batch in the order a single worker makes them (sources as given, formats in their fixed
 // order), each with its name claimed: no two outputs share a name, and no output replaces a source of the batch.
-[[nodiscard]] std::vector<BatchOutput> planBatch(const BatchRequest& request, const SourceProbe& probe);
+[[nodiscard]] std::vector<BatchOutput> planBatch(const PlanRequest& request, const SourceProbe& probe);

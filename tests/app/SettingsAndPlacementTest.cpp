@@ -3,11 +3,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QToolButton>
 
 namespace {
@@ -164,6 +166,57 @@ TEST_F(SettingsTest, NewDefaultFolderShowsFromTheNextStart) {
     }
     auto windows = start();
     EXPECT_EQ(MainControls(*windows->main).Edit_folder->text(), QStringLiteral("/picked/folder"));
+}
+
+TEST_F(SettingsTest, BatchPreferencesAreStoredAndRestoredBesideTheOtherOptions) {
+    {
+        auto windows = start();
+        Toptions& options = openOptions(*windows);
+        auto* jobs = child<QSpinBox>(options, "spin_jobs");
+        auto* loudness = child<QCheckBox>(options, "ch_evenloudness");
+        auto* exists = child<QComboBox>(options, "combo_exists");
+        EXPECT_EQ(jobs->value(), 1);
+        EXPECT_FALSE(loudness->isChecked());
+        EXPECT_EQ(exists->currentData().toInt(), static_cast<int>(ExistingOutputPolicy::Replace));
+        EXPECT_TRUE(windows->context().settings.values().batch.plain());
+
+        jobs->setValue(3);
+        loudness->setChecked(true);
+        exists->setCurrentIndex(exists->findData(static_cast<int>(ExistingOutputPolicy::Skip)));
+        child<QPushButton>(options, "Button1")->click();
+        const BatchPreferences& stored = windows->context().settings.values().batch;
+        EXPECT_EQ(stored, (BatchPreferences{3, true, ExistingOutputPolicy::Skip}));
+        EXPECT_FALSE(stored.plain());
+    }
+    const IniFile ini = settingsFile();
+    EXPECT_EQ(ini.readString(QStringLiteral("batch"), QStringLiteral("jobs"), {}), QStringLiteral("3"));
+    EXPECT_EQ(ini.readString(QStringLiteral("batch"), QStringLiteral("evenloudness"), {}), QStringLiteral("1"));
+    EXPECT_EQ(ini.readString(QStringLiteral("batch"), QStringLiteral("exists"), {}), QStringLiteral("skip"));
+    EXPECT_EQ(ini.readString(QStringLiteral("conversion"), QStringLiteral("copytag"), {}), QStringLiteral("1"));
+
+    auto windows = start();
+    EXPECT_EQ(windows->context().settings.values().batch, (BatchPreferences{3, true, ExistingOutputPolicy::Skip}));
+    Toptions& options = openOptions(*windows);
+    EXPECT_EQ(child<QSpinBox>(options, "spin_jobs")->value(), 3);
+    EXPECT_TRUE(child<QCheckBox>(options, "ch_evenloudness")->isChecked());
+    EXPECT_EQ(child<QComboBox>(options, "combo_exists")->currentData().toInt(),
+              static_cast<int>(ExistingOutputPolicy::Skip));
+    options.reject();
+}
+
+TEST_F(SettingsTest, UnusableBatchValuesKeepTheDefaultsAndLeaveTheOtherKeysAlone) {
+    const BatchPreferences defaults;
+    for (const QByteArray& batch : {QByteArray("jobs=0\nevenloudness=maybe\nexists=overwrite\n"),
+                                    QByteArray("jobs=65\nexists=\n"), QByteArray("jobs=-2\n"), QByteArray()}) {
+        writeSettings("[conversion]\ncopytag=0\n[batch]\n" + batch);
+        auto windows = start();
+        const Settings& values = windows->context().settings.values();
+        EXPECT_EQ(values.batch, defaults) << batch.toStdString();
+        EXPECT_FALSE(values.copyTag) << batch.toStdString();
+    }
+    writeSettings("[BATCH]\nJobs=2\nExists= New \n");
+    auto windows = start();
+    EXPECT_EQ(windows->context().settings.values().batch, (BatchPreferences{2, false, ExistingOutputPolicy::New}));
 }
 
 TEST_F(SettingsTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {

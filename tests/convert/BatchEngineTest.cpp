@@ -83,9 +83,9 @@ TEST(BatchEngine, OneWorkerMakesTheCallsOfTheSequentialBatch) {
             return std::make_unique<RecordingDialogs>(engineFactory.log);
         });
     };
-    BatchObserver quiet;
+    EngineObserver quiet;
     BatchEngine engine(makeKit, quiet);
-    const BatchRequest request{sources, formats, folder.filePath("out"), {}, {}, ExistingOutputPolicy::Replace};
+    const PlanRequest request{sources, formats, folder.filePath("out"), {}, {}, ExistingOutputPolicy::Replace};
     const auto plan = planBatch(request, [](const QString&, SourceKind, bool) { return SourceFacts{}; });
     const auto reports = engine.run(plan, settings, 1);
 
@@ -129,7 +129,7 @@ int threadCount() {
 }
 
 // Cancels once both workers are inside an output; records on which thread every report arrived.
-class CancellingObserver : public BatchObserver {
+class CancellingObserver : public EngineObserver {
 public:
     BatchEngine* engine = nullptr;
     std::set<std::size_t> running;
@@ -146,7 +146,7 @@ public:
 
 TEST_F(BatchEngineOnDisk, CancelWithTwoWorkersStopsBothAndStartsNothingMore) {
     const QStringList sources{makeTone("a.wav", 60), makeTone("b.wav", 60), makeTone("c.wav", 1), makeTone("d.wav", 1)};
-    const BatchRequest request{sources, {OutputFormat::Pcm}, folder.filePath("out"), {}, {}, {}};
+    const PlanRequest request{sources, {OutputFormat::Pcm}, folder.filePath("out"), {}, {}, {}};
     const auto plan = planBatch(request, [](const QString&, SourceKind, bool) { return SourceFacts{}; });
     ComponentSetFactory factory;
     CancellingObserver observer;

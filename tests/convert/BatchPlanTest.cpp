@@ -41,13 +41,13 @@ QStringList destinationsOf(const std::vector<BatchOutput>& plan) {
 class BatchPlanTest : public ::testing::Test {
 protected:
     QString path(const QString& relative) const { return folder.filePath(relative); }
-    std::vector<BatchOutput> plan(BatchRequest request) const { return planBatch(request, factsWithTags); }
+    std::vector<BatchOutput> plan(PlanRequest request) const { return planBatch(request, factsWithTags); }
 
     QTemporaryDir folder;
 };
 
 TEST_F(BatchPlanTest, SourcesWithOneBaseNameGetDistinctOutputsInOneFolder) {
-    BatchRequest request;
+    PlanRequest request;
     for (int index = 0; index < 8; ++index) {
         request.sourceNames.append(path(QStringLiteral("in%1/song.wav").arg(index)));
         touch(request.sourceNames.back());
@@ -68,7 +68,7 @@ TEST_F(BatchPlanTest, NoOutputReplacesASourceOfTheSameBatch) {
     const QString second = path("out/song.wav");
     touch(first);
     touch(second);
-    BatchRequest request{{first, second}, {OutputFormat::Pcm}, path("out"), {}, {}, ExistingOutputPolicy::Replace};
+    PlanRequest request{{first, second}, {OutputFormat::Pcm}, path("out"), {}, {}, ExistingOutputPolicy::Replace};
     EXPECT_EQ(destinationsOf(plan(request)), QStringList({path("out/song_NEW.wav"), path("out/song_NEW2.wav")}));
 }
 
@@ -104,12 +104,12 @@ TEST_F(BatchPlanTest, ExistingFilesFollowThePolicy) {
 TEST_F(BatchPlanTest, MissingSourcesAndSourcesOutsideTheTreeAreMarked) {
     touch(path("music/rock/a/song.wav"));
     touch(path("elsewhere/other.wav"));
-    BatchRequest request{{path("music/rock/a/song.wav"), path("elsewhere/other.wav"), path("music/gone.wav")},
-                         {OutputFormat::Mp3},
-                         path("out"),
-                         path("music"),
-                         {},
-                         ExistingOutputPolicy::Replace};
+    PlanRequest request{{path("music/rock/a/song.wav"), path("elsewhere/other.wav"), path("music/gone.wav")},
+                        {OutputFormat::Mp3},
+                        path("out"),
+                        path("music"),
+                        {},
+                        ExistingOutputPolicy::Replace};
     const auto outputs = plan(request);
     EXPECT_EQ(outputs[0].destinationName, path("out/rock/a/song.mp3"));
     EXPECT_EQ(outputs[0].action, PlannedAction::Convert);
@@ -136,7 +136,7 @@ TEST_F(BatchPlanTest, TemplateNamesAreSingleSafeFileNames) {
         QString whyNot;
         const auto nameTemplate = NameTemplate::parse(text, whyNot);
         EXPECT_TRUE(nameTemplate) << whyNot.toStdString();
-        BatchRequest request{{source}, {OutputFormat::Adpcm}, path("out"), {}, nameTemplate, {}};
+        PlanRequest request{{source}, {OutputFormat::Adpcm}, path("out"), {}, nameTemplate, {}};
         return QFileInfo(plan(request).front().destinationName).fileName();
     };
     EXPECT_EQ(named("{track} {artist} - {title}"), "7 AC_DC - .._.._etc_passwd_ ab_ADPCM.wav");
