@@ -3,12 +3,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
 namespace {
+
+// An output is written under a hidden name beside its destination and renamed into place when it is finished.
+QString pendingName(const QString& destination) {
+    const QFileInfo info(destination);
+    return info.dir().filePath(QLatin1Char('.') + info.completeBaseName() + QStringLiteral(".part.") + info.suffix());
+}
 
 // Records what a batch reports, in the log the fakes share; can cancel the batch at a chosen progress report.
 class RecordingBatchObserver : public BatchObserver {
@@ -113,12 +120,12 @@ TEST_F(BatchRunTest, SourcesOutsideFormatsInsideInTheFixedOrder) {
     // Without an output folder every output lands beside its own source.
     const BatchOutcome beside = batch.run(request);
     EXPECT_EQ(callsNamed("AudioFile2.createOutput"),
-              (QStringList{"AudioFile2.createOutput(" + dir.filePath("a/song_ADPCM.wav") + ",0)",
-                           "AudioFile2.createOutput(" + dir.filePath("a/song_NEW.mp3") + ",0)",
-                           "AudioFile2.createOutput(" + dir.filePath("a/song.g726") + ",0)",
-                           "AudioFile2.createOutput(" + dir.filePath("b/tune_ADPCM.wav") + ",0)",
-                           "AudioFile2.createOutput(" + dir.filePath("b/tune.mp3") + ",0)",
-                           "AudioFile2.createOutput(" + dir.filePath("b/tune.g726") + ",0)"}));
+              (QStringList{"AudioFile2.createOutput(" + pendingName(dir.filePath("a/song_ADPCM.wav")) + ",0)",
+                           "AudioFile2.createOutput(" + pendingName(dir.filePath("a/song_NEW.mp3")) + ",0)",
+                           "AudioFile2.createOutput(" + pendingName(dir.filePath("a/song.g726")) + ",0)",
+                           "AudioFile2.createOutput(" + pendingName(dir.filePath("b/tune_ADPCM.wav")) + ",0)",
+                           "AudioFile2.createOutput(" + pendingName(dir.filePath("b/tune.mp3")) + ",0)",
+                           "AudioFile2.createOutput(" + pendingName(dir.filePath("b/tune.g726")) + ",0)"}));
     EXPECT_EQ(beside.made, 6);
     EXPECT_TRUE(beside.unmade.empty());
     EXPECT_FALSE(beside.cancelled);
@@ -132,7 +139,7 @@ TEST_F(BatchRunTest, SourcesOutsideFormatsInsideInTheFixedOrder) {
     request.folderText = dir.filePath("out");
     const BatchOutcome inFolder = batch.run(request);
     EXPECT_EQ(callsNamed("AudioFile2.createOutput").first(),
-              "AudioFile2.createOutput(" + dir.filePath("out/song_ADPCM.wav") + ",0)");
+              "AudioFile2.createOutput(" + pendingName(dir.filePath("out/song_ADPCM.wav")) + ",0)");
     EXPECT_EQ(inFolder.lastOutputFolder, dir.filePath("out") + "/");
 }
 
@@ -146,7 +153,7 @@ TEST_F(BatchRunTest, OnlyRawIsAFormatLikeAnyOther) {
     EXPECT_EQ(outcome.made, 1);
     EXPECT_EQ(callsNamed("AudioFile2.setRaw"), QStringList{"AudioFile2.setRaw(3,8000,1,16)"});
     EXPECT_EQ(callsNamed("AudioFile2.createOutput"),
-              QStringList{"AudioFile2.createOutput(" + dir.filePath("song.raw") + ",0)"});
+              QStringList{"AudioFile2.createOutput(" + pendingName(dir.filePath("song.raw")) + ",0)"});
 }
 
 TEST_F(BatchRunTest, MissingSourcesAreReportedSkippedAndListed) {
