@@ -155,6 +155,9 @@ private:
                 write(QStringLiteral("step=%1 %2").arg(next_ + 1).arg(command));
                 ++next_;
                 stepClock_.restart();
+                // Said at once: a last step that closes the program may end it before the next tick.
+                if (next_ == script_.size())
+                    finish();
             }
         } else if (!finished_) {
             finish();
