@@ -19,7 +19,6 @@
 #include "ui/ErrorReport.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTimer>
 
 namespace {
@@ -79,32 +78,6 @@ int runTonalith(QApplication& application, const MainWindowServices& services, c
     Tmain& main = *windows->main;
     QTimer::singleShot(0, &main, [&main, &services, startFiles] {
         guarded(services.prompts, [&] { main.conversionList().addFiles(startFiles); });
-        // Scripts and tests that start the program with files can have the list written out, and the program
-        // then ends as if closed.
-        const QString reportPath = qEnvironmentVariable("TONALITH_STARTUP_REPORT");
-        if (reportPath.isEmpty())
-            return;
-        QFile report(reportPath);
-        if (report.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            report.write(conversionListReport(main.conversionList()).toUtf8());
-        main.close();
     });
     return QApplication::exec();
-}
-
-QString conversionListReport(ConversionListPanel& list) {
-    QString text;
-    for (int index = 0; index < list.rowCount(); ++index) {
-        const ConversionRow& row = list.row(index);
-        text += QStringList{row.checked ? QStringLiteral("[x]") : QStringLiteral("[ ]"),
-                            row.number,
-                            row.fileName,
-                            row.size,
-                            row.time,
-                            row.format,
-                            row.fullName}
-                    .join(QLatin1Char('\t')) +
-                QLatin1Char('\n');
-    }
-    return text;
 }

@@ -66,6 +66,3 @@ public:
 // main window shows. Returns the process's exit code; non-zero when start-up was given up (the main window is then
 // never shown).
 int runTonalith(QApplication& application, const MainWindowServices& services, const QStringList& startFiles = {});
-
-// The rows of the conversion list, one line each with the column texts separated by tabs.
-[[nodiscard]] QString conversionListReport(ConversionListPanel& list);

@@ -64,7 +64,8 @@ struct DriveOutcome {
 // and waits for the program to end. configHome becomes the user's configuration folder (XDG_CONFIG_HOME), so the run
 // never touches the real one.
 inline DriveOutcome driveProgram(const QString& executable, const QStringList& arguments, const QStringList& script,
-                                 const QString& configHome, int timeoutMs = 60000) {
+                                 const QString& configHome, const QString& workingDirectory = {},
+                                 int timeoutMs = 60000) {
     QTemporaryDir scratch;
     const QString scriptPath = scratch.filePath(QStringLiteral("script"));
     const QString reportPath = scratch.filePath(QStringLiteral("report"));
@@ -86,6 +87,8 @@ inline DriveOutcome driveProgram(const QString& executable, const QStringList& a
 
     QProcess program;
     program.setProcessEnvironment(environment);
+    if (!workingDirectory.isEmpty())
+        program.setWorkingDirectory(workingDirectory);
     program.start(executable, arguments);
     DriveOutcome outcome;
     if (program.waitForStarted() && program.waitForFinished(timeoutMs)) {

@@ -20,9 +20,9 @@ protected:
     void SetUp() override { ASSERT_TRUE(staging_->installed()) << staging_->log().toStdString(); }
 
     // One start of the program with this user's configuration folder; it must end by itself, without a failed step.
-    DriveOutcome run(const QStringList& arguments, const QStringList& script) {
-        DriveOutcome outcome =
-            journeys::driveProgram(staging_->path(QStringLiteral("bin/tonalith")), arguments, script, config_.path());
+    DriveOutcome run(const QStringList& arguments, const QStringList& script, const QString& workingDirectory = {}) {
+        DriveOutcome outcome = journeys::driveProgram(staging_->path(QStringLiteral("bin/tonalith")), arguments, script,
+                                                      config_.path(), workingDirectory);
         EXPECT_TRUE(outcome.ended && outcome.exitCode == 0 && outcome.completed()) << describe(outcome);
         return outcome;
     }
@@ -84,10 +84,28 @@ TEST_F(Journey, RestartFindsTheWindowWhereItWasAndTheChoicesKept) {
     EXPECT_TRUE(QFileInfo::exists(config_.filePath(QStringLiteral("Tonalith/settings.ini"))));
 }
 
-// The journeys below need the conversion list's files from the command line, the batch run window, the player and
-// the tag editor; they are enabled as those windows arrive.
+// The way a desktop entry or a shell starts the program with files: the sound files go into the list in the order
+// given, a name after "--" is a file even when it starts with a dash, and a missing file makes no row.
+TEST_F(Journey, FilesNamedAtStartFillTheListInOrder) {
+    const QString song = makeTone(QStringLiteral("first song.wav"), 1, 8000, 1);
+    const QString dashed = makeTone(QStringLiteral("-second.wav"), 1, 8000, 1);
+    const DriveOutcome outcome =
+        run({song, QStringLiteral("--"), QStringLiteral("-second.wav"), work_.filePath(QStringLiteral("none.mp3"))},
+            {"wait main", "rows ListView1 2", "pause 500", "report ListView1", "close main"}, work_.path());
+    EXPECT_EQ(reported(outcome, "ListView1"), "rows 2") << describe(outcome);
+    const QStringList rows = outcome.values(QStringLiteral("ListView1.row"));
+    ASSERT_EQ(rows.size(), 2) << describe(outcome);
+    const QStringList first = rows[0].split(QLatin1Char('\t'));
+    ASSERT_EQ(first.size(), 6) << rows[0].toStdString();
+    EXPECT_EQ(first[0], QStringLiteral("01"));
+    EXPECT_EQ(first[1], QStringLiteral("first song.wav"));
+    EXPECT_EQ(first[3], QStringLiteral("0:01"));
+    EXPECT_TRUE(first[4].startsWith(QLatin1String("(Audio) "))) << first[4].toStdString();
+    EXPECT_EQ(first[5], song);
+    EXPECT_EQ(rows[1].split(QLatin1Char('\t')).value(5), dashed);
+}
 
-TEST_F(Journey, DISABLED_FilesFromTheCommandLineConvertIntoThreeFormats) {
+TEST_F(Journey, FilesFromTheCommandLineConvertIntoThreeFormats) {
     const QStringList sources{makeTone("first tone.wav", 3), makeTone("second.wav", 2, 22050, 1),
                               makeTone("third.ogg", 2)};
     const QString out = work_.filePath(QStringLiteral("converted"));
@@ -95,7 +113,7 @@ TEST_F(Journey, DISABLED_FilesFromTheCommandLineConvertIntoThreeFormats) {
         run(sources,
             {"wait main", "rows ListView1 3", "uncheck chMP3", "check chOGG", "check chWMA", "check chADPCM",
              "type main/Edit_folder " + out, "click cmd_begin_write", "message Conversion is finished!", "close main"});
-    EXPECT_EQ(outcome.messages(), QStringList{"|Conversion is finished!"}) << describe(outcome);
+    EXPECT_EQ(outcome.messages(), QStringList{"Tonalith|Conversion is finished!"}) << describe(outcome);
     const QStringList expected{"first tone.ogg", "first tone.wma", "first tone_ADPCM.wav",
                                "second.ogg",     "second.wma",     "second_ADPCM.wav",
                                "third.ogg",      "third.wma",      "third_ADPCM.wav"};
@@ -106,7 +124,7 @@ TEST_F(Journey, DISABLED_FilesFromTheCommandLineConvertIntoThreeFormats) {
     }
 }
 
-TEST_F(Journey, DISABLED_CancelStopsTheBatchDuringItsFirstConversion) {
+TEST_F(Journey, CancelStopsTheBatchDuringItsFirstConversion) {
     const QStringList sources{makeTone("long one.wav", 60), makeTone("long two.wav", 60)};
     const QString out = work_.filePath(QStringLiteral("converted"));
     const DriveOutcome outcome =
@@ -118,7 +136,7 @@ TEST_F(Journey, DISABLED_CancelStopsTheBatchDuringItsFirstConversion) {
     EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{"long one.ogg"});
 }
 
-TEST_F(Journey, DISABLED_PlayAndStopARow) {
+TEST_F(Journey, PlayAndStopARow) {
     const DriveOutcome outcome =
         run({makeTone("tune.wav", 5)}, {"wait main", "rows ListView1 1", "doubleclick ListView1 0", "pause 1500",
                                         "report track_play", "click BitBtn2", "pause 300", "close main"});
@@ -126,12 +144,12 @@ TEST_F(Journey, DISABLED_PlayAndStopARow) {
     EXPECT_NE(reported(outcome, "track_play"), "value 0") << "the position moved while the row played";
 }
 
-TEST_F(Journey, DISABLED_TagEditorChangesATitleThatAnotherReaderSees) {
+TEST_F(Journey, TagEditorChangesATitleThatAnotherReaderSees) {
     const QString song = makeTone("song.mp3", 2);
     const DriveOutcome outcome =
-        run({song}, {"wait main", "rows ListView1 1", "select ListView1 0", "click button_id3editor", "wait id3editor",
-                     "type id3editor/TitleEdit Journey Title", "click id3editor/ApplyButton",
-                     "click id3editor/CloseButton", "close main"});
+        run({song}, {"wait main", "rows ListView1 1", "select ListView1 0", "click button_id3editor", "wait Tid3editor",
+                     "type Tid3editor/TitleEdit Journey Title", "click Tid3editor/ApplyButton",
+                     "click Tid3editor/CloseButton", "close main"});
     EXPECT_TRUE(outcome.messages().isEmpty()) << describe(outcome);
     const auto probe =
         testsupport::runTool(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries", "format_tags=title", "-of",

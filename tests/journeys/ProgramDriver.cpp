@@ -19,7 +19,8 @@
 //   move NAME X Y           move the window NAME so that its top-left corner is at X, Y (dragging its title bar)
 //   report NAME             write the state of the widget NAME: "NAME=checked" or "NAME=unchecked" for a button that
 //                           can be checked, "NAME=TEXT" for a line edit or a label, "NAME=value N" for a slider,
-//                           "NAME=rows N" for an item view, and "NAME=X,Y WxH" for a window
+//                           "NAME=rows N" for an item view followed by one "NAME.row=TEXTS" a row (its columns'
+//                           texts separated by tabs), and "NAME=X,Y WxH" for a window
 //   close NAME              close the window NAME (its close box)
 // TONALITH_DRIVE_REPORT names the file that receives one line per fact: "step=N COMMAND" when a command is done,
 // "message=CAPTION|TEXT" for every message box, "opened=URL" for everything handed to the desktop, what report
@@ -93,6 +94,18 @@ QString stateOf(QWidget* widget) {
     return QStringLiteral("shown");
 }
 
+// Each row's column texts, separated by tabs.
+QStringList rowTexts(const QAbstractItemModel& model) {
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QStringList columns;
+        for (int column = 0; column < model.columnCount(); ++column)
+            columns.append(model.index(row, column).data().toString());
+        rows.append(columns.join(QLatin1Char('\t')));
+    }
+    return rows;
+}
+
 // Everything the program can hand to the desktop; the driver records it instead of opening it.
 constexpr const char* kSchemes[] = {"file", "http", "https", "mailto"};
 
@@ -142,6 +155,9 @@ private:
                 write(QStringLiteral("step=%1 %2").arg(next_ + 1).arg(command));
                 ++next_;
                 stepClock_.restart();
+                // Said at once: a last step that closes the program may end it before the next tick.
+                if (next_ == script_.size())
+                    finish();
             }
         } else if (!finished_) {
             finish();
@@ -217,6 +233,9 @@ private:
         }
         if (verb == QLatin1String("report")) {
             write(name + QLatin1Char('=') + stateOf(widget));
+            if (auto* view = qobject_cast<QAbstractItemView*>(widget); view && view->model())
+                for (const QString& texts : rowTexts(*view->model()))
+                    write(name + QStringLiteral(".row=") + texts);
             return {};
         }
         if (verb == QLatin1String("click") || verb == QLatin1String("check") || verb == QLatin1String("uncheck")) {
