@@ -137,6 +137,7 @@ TEST_F(BatchRunTest, SourcesOutsideFormatsInsideInTheFixedOrder) {
     factory.log->clear();
     queueBlocksFor(6);
     request.folderText = dir.filePath("out");
+    ASSERT_TRUE(QDir().mkpath(request.folderText)); // the start handler makes it before a run
     const BatchOutcome inFolder = batch.run(request);
     EXPECT_EQ(callsNamed("AudioFile2.createOutput").first(),
               "AudioFile2.createOutput(" + pendingName(dir.filePath("out/song_ADPCM.wav")) + ",0)");

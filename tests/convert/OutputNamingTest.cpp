@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -70,15 +72,26 @@ protected:
         QFile file(name);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    // The writer creates an output under a hidden pending name beside it; this is the name that stands for.
     QString createdName() const {
         for (const QString& call : *factory.log) {
-            if (call.startsWith("AudioFile2.createOutput("))
-                return call.mid(24).section(',', 0, 0);
+            if (call.startsWith("AudioFile2.createOutput(")) {
+                const QFileInfo pending(call.mid(24).section(',', 0, 0));
+                QString name = pending.fileName().mid(1);
+                name.replace(QRegularExpression(QStringLiteral("\\.part\\d*(?=\\.[^.]*$|$)")), QString());
+                return pending.path() + QLatin1Char('/') + name;
+            }
         }
         return {};
     }
+    // A source with a little sound, so that every conversion finishes and its output takes its name.
     QString convertTo(const QString& destination) {
         factory.log->clear();
+        factory.audioFile1->setResult(QStringLiteral("sampleRate"), 4);
+        factory.audioFile1->setResult(QStringLiteral("channelCount"), 2);
+        factory.audioFile1->setResult(QStringLiteral("lengthInSamples"), 8);
+        factory.audioFile1->queueReadBlock(SampleBlock(std::size_t{8}));
+        factory.audioFile1->queueReadBlock(SampleBlock());
         return conversion.convert(source, destination, {SourceKind::Audio, {}, false}).destination;
     }
 
@@ -100,8 +113,8 @@ TEST_F(OutputOnDiskTest, ExistingOutputIsReplaced) {
     const QString output = folder.filePath("song.mp3");
     write(output, "old output");
     EXPECT_EQ(convertTo(output), output);
-    EXPECT_FALSE(QFile::exists(output)); // deleted before the writer was asked to create it
     EXPECT_EQ(createdName(), output);
+    EXPECT_EQ(contentOf(output), QByteArray()) << "the finished output takes the old file's place";
 }
 
 TEST_F(OutputOnDiskTest, SourceIsSparedWhateverTheSpellingOfTheOutputName) {
@@ -124,7 +137,7 @@ TEST_F(OutputOnDiskTest, SourceIsSparedWhateverTheSpellingOfTheOutputName) {
     for (const auto& spelling : spellings) {
         SCOPED_TRACE(spelling.destination.toStdString());
         EXPECT_EQ(convertTo(spelling.destination), spelling.expected);
-        EXPECT_EQ(createdName(), spelling.expected);
+        EXPECT_EQ(QDir::cleanPath(createdName()), QDir::cleanPath(spelling.expected));
         EXPECT_EQ(contentOf(source), "the source");
     }
     EXPECT_TRUE(QFileInfo(folder.filePath("link.wav")).isSymLink());
