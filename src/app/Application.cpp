@@ -53,7 +53,8 @@ ApplicationWindows::ApplicationWindows(const MainWindowServices& services)
     options = new Toptions(settings_, services.prompts, owner);
     about = new Tabout(services.shell, owner);
     main->setDialogs({options, about, convert, id3editor});
-    for (QWidget* window : std::initializer_list<QWidget*>{options, about})
+    for (QWidget* window : std::initializer_list<QWidget*>{id3editor, convert, frmWAVAdv, frmMP3Adv, frmOGGAdv,
+                                                           id3editorHelp, options, about})
         nameControlsForAccessibility(*window);
 }
 
