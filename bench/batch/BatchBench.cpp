@@ -98,7 +98,7 @@ int main(int argc, char* argv[]) {
     // window closing is counted from when the press was due, not from when the event loop got to it.
     bool pressed = false;
     if (mode == QLatin1String("cancel")) {
-        QTimer::singleShot(static_cast<int>(cancelAfter * 1000), &window, [&] {
+        QTimer::singleShot(static_cast<int>(cancelAfter * 1000), Qt::PreciseTimer, &window, [&] {
             pressed = true;
             window.form().button_cancel->click();
         });

@@ -1,6 +1,7 @@
 #include "Tconvert.h"
 
 #include "platform/Shell.h"
+#include "platform/VectorUnit.h"
 #include "ui/Prompts.h"
 #include "ui/WindowPlacementHelpers.h"
 #include "ui_Tconvert.h"
@@ -128,10 +129,12 @@ void Tconvert::outputStarted(const QString& sourceName, const QString& destinati
     emit conversionBegun(sourceName, destinationName);
 }
 
-// Painting and the Cancel button work between blocks because pending events are processed here.
+// Painting and the Cancel button work between blocks because pending events are processed here. Painting leaves
+// the vector registers in a state that slows the codecs down, so they are cleaned before encoding goes on.
 void Tconvert::progressChanged(int outputPercent, int totalPercent) {
     showProgress(outputPercent, totalPercent);
     QCoreApplication::processEvents();
+    clearUpperVectorHalves();
 }
 
 void Tconvert::outputProgressReset() {
