@@ -12,22 +12,10 @@ namespace {
 
 using testsupport::runTool;
 
-struct CliRun {
-    int exitCode = -1;
-    QStringList outputs;
-    QStringList errors;
-};
+using testsupport::CliRun;
 
 CliRun cli(const QStringList& arguments) {
-    const auto result = runTool(testsupport::cliPath(), arguments, 30000);
-    CliRun run{result.exitCode, {}, {}};
-    for (const QByteArray& line : result.out.split('\n')) {
-        if (line.startsWith("output="))
-            run.outputs.append(QString::fromUtf8(line.mid(7)));
-        else if (line.startsWith("error="))
-            run.errors.append(QString::fromUtf8(line.mid(6)));
-    }
-    return run;
+    return testsupport::runCli(arguments, 30000);
 }
 
 CliRun convert(const QStringList& arguments) {
@@ -111,8 +99,9 @@ TEST(ConversionFaults, TinySourcesGiveOutputsThatReadBack) {
         const CliRun run = convert({"--format", format, "--out", folder.filePath(format), tiny});
         ASSERT_EQ(run.exitCode, 0) << run.errors.join('\n').toStdString();
         EXPECT_GE(framesReadBack(run.outputs.first()), 0);
-        if (QLatin1String(format) != QLatin1String("vox"))
+        if (QLatin1String(format) != QLatin1String("vox")) {
             EXPECT_TRUE(ffprobeReads(run.outputs.first()));
+        }
     }
     const QString shortAu = makeSource(folder, "short.au", 21, 8000, 1, {"-e", "mu-law"});
     const CliRun run = convert({"--format", "vox", "--out", folder.filePath("au"), shortAu});

@@ -24,25 +24,11 @@ QString makeTone(const QTemporaryDir& folder, const QString& name, int rate = 44
     return path;
 }
 
-struct CliRun {
-    int exitCode = -1;
-    QStringList outputs;
-    QStringList errors;
-    QByteArray stdErr;
-};
+using testsupport::CliRun;
 
 CliRun convert(const QStringList& arguments, bool copyTags = false) {
-    const auto result =
-        runTool(testsupport::cliPath(),
-                QStringList{"convert"} + (copyTags ? QStringList{} : QStringList{"--no-tags"}) + arguments);
-    CliRun run{result.exitCode, {}, {}, result.err};
-    for (const QByteArray& line : result.out.split('\n')) {
-        if (line.startsWith("output="))
-            run.outputs.append(QString::fromUtf8(line.mid(7)));
-        else if (line.startsWith("error="))
-            run.errors.append(QString::fromUtf8(line.mid(6)));
-    }
-    return run;
+    return testsupport::runCli(QStringList{"convert"} + (copyTags ? QStringList{} : QStringList{"--no-tags"}) +
+                               arguments);
 }
 
 QString convertOne(const QStringList& arguments, bool copyTags = false) {

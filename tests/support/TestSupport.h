@@ -44,6 +44,26 @@ inline ToolResult runTool(const QString& program, const QStringList& arguments, 
     return result;
 }
 
+// What one run of tonalith-cli said: its exit status, the values of its output= and error= lines, and its stderr.
+struct CliRun {
+    int exitCode = -1;
+    QStringList outputs;
+    QStringList errors;
+    QByteArray stdErr;
+};
+
+inline CliRun runCli(const QStringList& arguments, int timeoutMs = 120000) {
+    const ToolResult result = runTool(cliPath(), arguments, timeoutMs);
+    CliRun run{result.exitCode, {}, {}, result.err};
+    for (const QByteArray& line : result.out.split('\n')) {
+        if (line.startsWith("output="))
+            run.outputs.append(QString::fromUtf8(line.mid(7)));
+        else if (line.startsWith("error="))
+            run.errors.append(QString::fromUtf8(line.mid(6)));
+    }
+    return run;
+}
+
 } // namespace testsupport
 
 // Skips a GoogleTest case, or a Qt Test function, that needs the shared fixtures when they are missing.

@@ -58,6 +58,43 @@ std::unique_ptr<SourceDecoder> openFfmpeg(const QString& fileName, const QByteAr
     return std::make_unique<FfmpegDecoder>(FfmpegInput{fileName, demuxer, {}, threads});
 }
 
+// What the identification header of an Ogg Vorbis stream states, when the file's first page holds one.
+struct VorbisIdentification {
+    int channels = 0;
+    qint64 nominalBitsPerSecond = 0;
+};
+
+std::optional<VorbisIdentification> vorbisIdentification(const QByteArray& bytes) {
+    constexpr int kPageHeader = 27;
+    if (bytes.size() < kPageHeader || !bytes.startsWith("OggS"))
+        return std::nullopt;
+    const int packet = kPageHeader + static_cast<quint8>(bytes[26]);
+    constexpr int kIdentificationSize = 30;
+    if (bytes.size() < packet + kIdentificationSize || bytes.mid(packet, 7) != QByteArray("\x01vorbis", 7))
+        return std::nullopt;
+    VorbisIdentification identification;
+    identification.channels = static_cast<quint8>(bytes[packet + 11]);
+    // A nominal rate of zero or below states nothing; one beyond what Vorbis can make is damage.
+    constexpr qint32 kHighestNominal = 2'000'000;
+    const auto nominal = qFromLittleEndian<qint32>(bytes.constData() + packet + 20);
+    identification.nominalBitsPerSecond = nominal > 0 && nominal <= kHighestNominal ? nominal : 0;
+    return identification;
+}
+
+// Ogg Vorbis goes to libvorbisfile through libsndfile, which cuts the sound where the stream says it ends; FFmpeg
+// pads a short stream to a whole block and loses up to a block of others. Streams of more than two channels go to
+// FFmpeg, which mixes them down, and so do streams libsndfile cannot measure (damaged pages, for one).
+std::unique_ptr<SourceDecoder> openOggVorbis(const QString& fileName, const VorbisIdentification& identification) {
+    if (identification.channels < 1 || identification.channels > 2)
+        return nullptr;
+    try {
+        return std::make_unique<SndfileDecoder>(fileName, std::nullopt, QStringLiteral("Ogg Vorbis"), 0,
+                                                identification.nominalBitsPerSecond);
+    } catch (const ComponentError&) {
+        return nullptr;
+    }
+}
+
 // Sun AU: G.72x encodings go to spandsp, everything else to FFmpeg.
 std::unique_ptr<SourceDecoder> openAu(const QString& fileName, const QByteArray& bytes, qint64 fileSize, int threads) {
     static const std::map<quint32, int> g72xBits{{23, 4}, {25, 3}, {26, 5}};
@@ -223,6 +260,9 @@ std::unique_ptr<SourceDecoder> openSourceDecoder(const QString& fileName, int de
             return openWave(fileName, head.content, decoderThreads);
         if (*demuxer == "au" && head.contentOffset == 0)
             return openAu(fileName, head.content, head.fileSize, decoderThreads);
+        if (const auto vorbis = vorbisIdentification(head.content); vorbis && head.contentOffset == 0)
+            if (auto decoder = openOggVorbis(fileName, *vorbis))
+                return decoder;
         return openFfmpeg(fileName, *demuxer, decoderThreads);
     }
     if (const std::optional<DspHeader> dsp = DspHeader::parse(head.start))

@@ -350,6 +350,27 @@ TEST_F(ReaderTest, Mp3LengthLeavesOutTheEncoderPadding) {
     }
 }
 
+// An Ogg Vorbis stream states where its sound ends; a short stream is not padded to a whole block and a long one
+// loses nothing at either end, also after a seek.
+TEST_F(ReaderTest, OggVorbisLengthIsTheStreamsOwn) {
+    for (const auto& [channels, frames] : {std::pair{2, 1}, std::pair{1, 1153}, std::pair{2, 44100}}) {
+        SCOPED_TRACE(frames);
+        const QString file = path(QStringLiteral("length-%1.ogg").arg(frames));
+        const QString source = QStringLiteral("sine=f=440:r=44100,atrim=end_sample=%1").arg(frames);
+        ASSERT_TRUE(readertest::ffmpegMake(
+            {"-f", "lavfi", "-i", source, "-ac", QString::number(channels), "-c:a", "libvorbis", file}));
+        const std::vector<float> all = openAndReadAll(file);
+        EXPECT_EQ(reader_.lengthInSamples(), frames);
+        EXPECT_EQ(static_cast<qint64>(all.size()), qint64{frames} * channels);
+        EXPECT_TRUE(reader_.formatString().startsWith(QStringLiteral("Ogg Vorbis")))
+            << reader_.formatString().toStdString();
+        const qint64 half = frames / 2;
+        EXPECT_EQ(reader_.seek(half, 3), half);
+        const std::vector<float> rest = readertest::readAll([&](int n) { return reader_.readBlock(n); }, 4096);
+        EXPECT_EQ(static_cast<qint64>(rest.size()), (frames - half) * channels);
+    }
+}
+
 // Outputs and the volume change take mono or stereo: more channels arrive mixed down to stereo, keeping every
 // channel's sound, while the description still names the source's own channels.
 TEST_F(ReaderTest, SurroundSourcesArriveAsStereo) {
