@@ -18,6 +18,7 @@ class ConvertWindowTest : public QObject {
 
 private:
     QTemporaryDir dir;
+    ComponentSetFactory factory;
     std::unique_ptr<ComponentSet> components;
     std::unique_ptr<DefaultFormatDialogs> dialogs;
     FakePrompts prompts;
@@ -54,9 +55,9 @@ private:
 
 private slots:
     void init() {
-        components = ComponentSetFactory().create();
+        components = factory.create();
         dialogs = std::make_unique<DefaultFormatDialogs>(*components);
-        window = std::make_unique<Tconvert>(*components, prompts, shell);
+        window = std::make_unique<Tconvert>(*components, factory, prompts, shell);
         prompts.shown.clear();
         shell.opened.clear();
     }
