@@ -6,6 +6,7 @@
 #include "formats/TfrmOGGAdv.h"
 #include "formats/TfrmWAVAdv.h"
 #include "support/RealMainWindow.h"
+#include "ui_Tconvert.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
