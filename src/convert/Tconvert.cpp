@@ -4,6 +4,7 @@
 #include "SourceFactsReader.h"
 #include "platform/Shell.h"
 #include "platform/VectorUnit.h"
+#include "ui/ErrorReport.h"
 #include "ui/Prompts.h"
 #include "ui/WindowPlacementHelpers.h"
 #include "ui_Tconvert.h"
@@ -75,7 +76,7 @@ Tconvert::Tconvert(ComponentSet& components, IComponentSetFactory& workerCompone
     Timer1->setInterval(1);
     Timer1->setSingleShot(false);
     connect(Timer1, &QTimer::timeout, this, &Tconvert::Timer1Timer);
-    connect(ui->button_cancel, &QPushButton::clicked, this, &Tconvert::button_cancelClick);
+    connectGuarded(prompts_, ui->button_cancel, &QPushButton::clicked, this, [this](bool) { button_cancelClick(); });
 }
 
 Tconvert::~Tconvert() = default;
