@@ -1,5 +1,4 @@
 #include "convert/WorkerBatch.h"
-#include "convert/LoudnessNormalization.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,20 +69,6 @@ TEST_F(WorkerBatchTest, PlanTakesTheListsKindsTheExistsRuleAndTellsMissingSource
     const auto renamed = planWindowBatch(request, [](const QString&, SourceKind, bool) { return SourceFacts{}; });
     EXPECT_EQ(renamed[4].destinationName, path(QStringLiteral("out/song_NEW.mp3")));
     EXPECT_EQ(renamed[4].action, PlannedAction::Convert);
-}
-
-TEST_F(WorkerBatchTest, SettingsCarryTheRequestAndEvenLoudnessOnlyWhenAsked) {
-    BatchRequest request = requestFor({}, {});
-    request.panel.sampleRate = 8000;
-    request.volumePercent = 50;
-    request.copyTags = false;
-    BatchSettings settings = engineSettingsOf(request);
-    EXPECT_EQ(settings.panel.sampleRate, 8000);
-    EXPECT_EQ(settings.volumePercent, 50);
-    EXPECT_FALSE(settings.copyTags);
-    EXPECT_FALSE(settings.loudnessTarget);
-    request.preferences.evenLoudness = true;
-    EXPECT_EQ(engineSettingsOf(request).loudnessTarget, kDefaultLoudnessTarget);
 }
 
 // Every output not made is listed with its reason, skipped ones as well; the folder is that of the last source that
