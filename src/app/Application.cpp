@@ -43,7 +43,7 @@ ApplicationWindows::ApplicationWindows(const MainWindowServices& services)
       main(std::make_unique<Tmain>(context_)) {
     Tmain* owner = main.get();
     id3editor = new Tid3editor(context_, owner);
-    convert = new Tconvert(context_.components, context_.prompts, context_.shell, owner);
+    convert = new Tconvert(context_.components, services.components, context_.prompts, context_.shell, owner);
     frmWAVAdv = new TfrmWAVAdv(*components_, services.prompts, owner);
     frmMP3Adv = new TfrmMP3Adv(*components_, services.prompts, owner);
     frmOGGAdv = new TfrmOGGAdv(*components_, services.prompts, owner);

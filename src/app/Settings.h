@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/ExistingOutputPolicy.h"
+#include "convert/BatchPreferences.h"
 #include "convert/OutputFormat.h"
 #include "platform/IniFile.h"
 
@@ -9,19 +9,6 @@
 
 // One flag per output format, indexed by OutputFormat.
 using FormatFlags = std::array<bool, kOutputFormatCount>;
-
-// How the window's batch runs. The defaults give the plain run: one output at a time, the sound as it is, and an
-// existing file of the output's name replaced.
-struct BatchPreferences {
-    static constexpr int MaxJobs = 64;
-    int jobs = 1; // outputs converted at once, 1..MaxJobs
-    bool evenLoudness = false;
-    ExistingOutputPolicy existing = ExistingOutputPolicy::Replace;
-
-    // True for the plain run; anything else needs the engine's workers, loudness measurement or name claims.
-    [[nodiscard]] bool plain() const { return jobs == 1 && !evenLoudness && existing == ExistingOutputPolicy::Replace; }
-    friend bool operator==(const BatchPreferences&, const BatchPreferences&) = default;
-};
 
 // The preferences and the last state, as read from settings.ini at start-up and kept for the whole run.
 struct Settings {

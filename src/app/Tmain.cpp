@@ -214,7 +214,8 @@ void Tmain::setDialogs(const MainWindowDialogs& dialogs) {
     wireBatch();
 }
 
-// A batch takes the checked rows, the chosen formats and the panel's values as they are when it starts.
+// A batch takes the checked rows, the chosen formats, the panel's values and the batch preferences as they are when
+// it starts; a batch that runs on workers also takes a copy of the option dialogs' choices.
 void Tmain::wireBatch() {
     BatchWiring wiring;
     wiring.request = [this] {
@@ -228,6 +229,9 @@ void Tmain::wireBatch() {
         request.volumePercent = formatOptions_->volumeChange();
         request.copyTags = context_.settings.values().copyTag;
         request.openFolder = context_.settings.values().isOpenFolder;
+        request.preferences = context_.settings.values().batch;
+        if (!request.preferences.plain())
+            request.workerDialogs = formatOptions_->formatDialogs().forOtherComponents();
         return request;
     };
     wiring.stopPreview = [this] { player_->stopPreview(); };

@@ -9,9 +9,8 @@
 #include "convert/LoudnessNormalization.h"
 #include "convert/OutputPlan.h"
 #include "convert/SourceFactsReader.h"
+#include "formats/ChosenFormatDialogs.h"
 #include "formats/Mp3Controls.h"
-#include "formats/OggVorbisChoice.h"
-#include "formats/PcmWavChoice.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -351,69 +350,57 @@ std::optional<SummaryKind> summaryKindOf(const ConvertRequest& request) {
     throw UsageError(QStringLiteral("--summary cannot be \"%1\" (text or json)").arg(kind));
 }
 
-// The option dialogs of the program, answered from the command line, for one component set.
-class CommandLineDialogs : public FormatDialogs {
-public:
-    CommandLineDialogs(ComponentSet& components, const ConvertRequest& request, const PanelValues& panel)
-        : components_(components), request_(request), panel_(panel) {
-        if (request.has(Option::Bits))
-            bits_ = integerOption(request, Option::Bits, setOf(kPcmBitsChoices));
-        if (request.has(Option::Preset))
-            preset_ = integerOption(request, Option::Preset, rangeOf(1, 11));
-        if (request.has(Option::AltPreset))
-            altPreset_ = integerOption(request, Option::AltPreset, rangeOf(1, 5));
-    }
+// The option dialogs of the program, answered from the command line.
+FormatDialogChoices dialogChoicesOf(const ConvertRequest& request, const PanelValues& panel) {
+    FormatDialogChoices choices;
+    choices.pcmWav = {panel.sampleRate, panel.channels, PcmWavChoice{}.bits};
+    if (request.has(Option::Bits))
+        choices.pcmWav.bits = integerOption(request, Option::Bits, setOf(kPcmBitsChoices));
 
-    void applyPcmWav() override {
-        applyPcmWavChoice(*components_.AudioFile2, {panel_.sampleRate, panel_.channels, bits_});
-    }
-
+    std::optional<int> preset;
+    std::optional<int> altPreset;
+    std::optional<QString> lame;
+    if (request.has(Option::Preset))
+        preset = integerOption(request, Option::Preset, rangeOf(1, 11));
+    if (request.has(Option::AltPreset))
+        altPreset = integerOption(request, Option::AltPreset, rangeOf(1, 5));
+    if (request.has(Option::Lame))
+        lame = request.options.at(Option::Lame);
+    const std::optional<int> rate = request.has(Option::Rate) ? std::optional(panel.sampleRate) : std::nullopt;
+    const std::optional<int> channels = request.has(Option::Channels) ? std::optional(panel.channels) : std::nullopt;
     // A preset first, then the LAME switches on top of it, then the rate and channels given as options.
-    void applyMp3() override {
-        auto& encoder = *components_.LameEnc1;
+    choices.mp3 = [preset, altPreset, lame, rate, channels](IAudioFile2LameEnc& encoder) {
         Mp3Controls controls;
-        if (preset_) {
+        if (preset) {
             controls.presetOn = true;
-            controls.presetItem = *preset_ - 1;
+            controls.presetItem = *preset - 1;
             (void)writeMp3Controls(encoder, controls);
         }
-        if (altPreset_) {
+        if (altPreset) {
             controls.altPresetOn = true;
-            controls.altPresetItem = *altPreset_ - 1;
+            controls.altPresetItem = *altPreset - 1;
             (void)writeMp3Controls(encoder, controls);
         }
-        if (request_.has(Option::Lame)) {
+        if (lame) {
             controls.page = Mp3Page::CommandLine;
-            controls.commandLine = request_.options.at(Option::Lame);
+            controls.commandLine = *lame;
             (void)writeMp3Controls(encoder, controls);
         }
-        if (request_.has(Option::Rate))
-            encoder.setSetting(Mp3Setting::OutputSampleRate, panel_.sampleRate);
-        if (request_.has(Option::Channels)) {
+        if (rate)
+            encoder.setSetting(Mp3Setting::OutputSampleRate, *rate);
+        if (channels) {
             // Stereo keeps a stereo channel mode the encoder already has, else joint stereo.
             constexpr int kJointStereoItem = 2;
             const int mode = encoder.setting(Mp3Setting::ChannelMode);
-            writeMp3ChannelItem(encoder, panel_.channels == 1 ? 0 : (mode != 0 ? mode : kJointStereoItem));
+            writeMp3ChannelItem(encoder, *channels == 1 ? 0 : (mode != 0 ? mode : kJointStereoItem));
         }
-        handMp3SettingsToWriter(encoder, *components_.AudioFile2);
-    }
+    };
 
-    void applyOggVorbis() override {
-        OggVorbisSetting setting;
-        setting.sampleRate = panel_.sampleRate;
-        setting.channels = panel_.channels;
-        setting.refuseUnaccepted = false; // the bit rate is the default, not the user's choice
-        applyOggVorbisSetting(*components_.AudioFile2, setting);
-    }
-
-private:
-    ComponentSet& components_;
-    const ConvertRequest& request_;
-    const PanelValues& panel_;
-    int bits_ = PcmWavChoice{}.bits;
-    std::optional<int> preset_;
-    std::optional<int> altPreset_;
-};
+    choices.oggVorbis.sampleRate = panel.sampleRate;
+    choices.oggVorbis.channels = panel.channels;
+    choices.oggVorbis.refuseUnaccepted = false; // the bit rate is the default, not the user's choice
+    return choices;
+}
 
 int convertAll(const ConvertRequest& request, QTextStream& out) {
     const BatchSettings settings = batchSettingsOf(request);
@@ -437,8 +424,9 @@ int convertAll(const ConvertRequest& request, QTextStream& out) {
             return readSourceFacts(*planning, source, kind, readTags);
         });
     }
-    const FormatDialogsMaker makeDialogs = [&](ComponentSet& components) -> std::unique_ptr<FormatDialogs> {
-        return std::make_unique<CommandLineDialogs>(components, request, settings.panel);
+    const FormatDialogsMaker makeDialogs = [choices = dialogChoicesOf(request, settings.panel)](
+                                               ComponentSet& components) -> std::unique_ptr<FormatDialogs> {
+        return std::make_unique<ChosenFormatDialogs>(components, choices);
     };
     ConvertLines lines(out, BatchEngine::workersFor(plan, jobs) > 1);
     BatchEngine engine(kitsFrom(factory, makeDialogs), lines);

@@ -238,8 +238,10 @@ private:
             if (const auto known = loudness_.find(output.sourceName); known != loudness_.end())
                 return known->second;
         }
-        const auto measured =
-            measureLoudness(kit.components(), output.sourceName, output.kind, [this] { return !stopping(); });
+        const auto measured = measureLoudness(kit.components(), output.sourceName, output.kind, [this] {
+            idleWhenHere();
+            return !stopping();
+        });
         if (measured) {
             const std::lock_guard lock(loudnessMutex_);
             loudness_.emplace(output.sourceName, *measured);
@@ -250,11 +252,18 @@ private:
     void post(BatchEvent event) {
         if (!threaded_) {
             deliver(event);
+            idleWhenHere();
             return;
         }
         const std::lock_guard lock(mutex_);
         queue_.push_back(std::move(event));
         wake_.notify_one();
+    }
+
+    // A single worker runs on the calling thread, which has no other chance to let the observer process events.
+    void idleWhenHere() {
+        if (!threaded_)
+            observer_.idle();
     }
 
     void deliverUntilWorkersStop() {

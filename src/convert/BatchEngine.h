@@ -48,7 +48,8 @@ public:
     // A component rejected a source: the text and caption of the user's error box.
     virtual void sourceRejected(const QString& /*message*/, const QString& /*caption*/) {}
     virtual void totalProgress(int /*percent*/, std::optional<qint64> /*secondsLeft*/) {}
-    // Called at least every few milliseconds while outputs run; the place to process pending window events.
+    // Called at least every few milliseconds while workers run, and after every block when the only worker runs on
+    // the calling thread; the place to process pending window events.
     virtual void idle() {}
 };
 

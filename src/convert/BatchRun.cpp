@@ -85,7 +85,7 @@ BatchOutcome BatchRun::run(const BatchRequest& request) {
         if (!QFileInfo::exists(source.fullName)) {
             observer_.sourceMissing(source.fullName);
             for (const PlannedOutput& output : planOutputs({source.fullName}, request.formats, request.folderText))
-                outcome.unmade.push_back({output.destinationName, QStringLiteral("The source file does not exist.")});
+                outcome.unmade.push_back({output.destinationName, kMissingSourceReason});
             continue;
         }
         if (!runSource(request, source, outcome)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BatchPreferences.h"
 #include "ConversionObserver.h"
 #include "OutputPlan.h"
 
@@ -25,6 +26,11 @@ struct BatchRequest {
     QString folderText;               // the output folder; empty puts outputs beside their sources
     bool copyTags = true;
     bool openFolder = false;
+    // How many outputs at once, evening out loudness, existing outputs; the defaults give the plain run.
+    BatchPreferences preferences;
+    // The option dialogs' choices as they stood when the batch started, for component sets other than the main
+    // one; nothing stands for the formats the dialogs show at start-up.
+    FormatDialogsMaker workerDialogs;
 
     // Sources × formats.
     [[nodiscard]] int plannedOutputCount() const;
@@ -37,6 +43,9 @@ struct BatchRequest {
 // The batch's share done after `percent` of the `started`-th of `planned` outputs, 0..100. Formed as
 // (P + 100 (k − 1)) div N so that it moves even with more than 100 outputs planned.
 [[nodiscard]] int totalPercent(int percent, int started, int planned);
+
+// The reason listed for each output of a list entry whose file does not exist.
+inline const QString kMissingSourceReason = QStringLiteral("The source file does not exist.");
 
 // An output the batch did not make, and why.
 struct UnmadeOutput {

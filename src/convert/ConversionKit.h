@@ -16,7 +16,6 @@ public:
 };
 
 using ConversionKitMaker = std::function<std::unique_ptr<ConversionKit>()>;
-using FormatDialogsMaker = std::function<std::unique_ptr<FormatDialogs>(ComponentSet&)>;
 
 // A kit that owns a component set from a factory and the dialogs made for it.
 class OwnedConversionKit : public ConversionKit {

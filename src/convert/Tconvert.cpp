@@ -1,7 +1,10 @@
 #include "Tconvert.h"
 
+#include "DefaultFormatDialogs.h"
+#include "SourceFactsReader.h"
 #include "platform/Shell.h"
 #include "platform/VectorUnit.h"
+#include "ui/ErrorReport.h"
 #include "ui/Prompts.h"
 #include "ui/WindowPlacementHelpers.h"
 #include "ui_Tconvert.h"
@@ -19,9 +22,52 @@ void showElided(QLabel& label, const QString& text) {
 
 } // namespace
 
-Tconvert::Tconvert(ComponentSet& components, Prompts& prompts, IShell& shell, QWidget* parent)
+// What the engine reports, shown in the window. Every call comes on the UI thread, between the workers' blocks.
+class Tconvert::EngineView : public EngineObserver {
+public:
+    EngineView(Tconvert& window, const std::vector<BatchOutput>& plan) : window_(window), plan_(plan) {}
+
+    void outputStarted(std::size_t output, const QString& source, const QString& destination) override {
+        window_.running_.outputStarted(output, destination);
+        window_.showRunningOutputs();
+        emit window_.conversionBegun(source, destination);
+    }
+    void outputProgress(std::size_t output, int percent) override {
+        window_.running_.outputProgress(output, percent);
+        changed_ = true;
+    }
+    void outputFinished(std::size_t output, const OutputReport& report) override {
+        window_.running_.outputFinished(output);
+        window_.showRunningOutputs();
+        if (const auto refusal = refusalToTell(plan_.at(output), report))
+            window_.conversionFailed(*refusal, QString());
+    }
+    void sourceRejected(const QString& message, const QString& caption) override {
+        window_.conversionFailed(message, caption);
+    }
+    void totalProgress(int percent, std::optional<qint64> secondsLeft) override {
+        window_.running_.totalProgress(percent, secondsLeft);
+        changed_ = true;
+    }
+    // Painting and the Cancel button work while the workers convert because pending events are processed here.
+    // Painting leaves the vector registers in a state that slows the codecs down, so they are cleaned afterwards.
+    void idle() override {
+        if (std::exchange(changed_, false))
+            window_.showRunningOutputs();
+        QCoreApplication::processEvents();
+        clearUpperVectorHalves();
+    }
+
+private:
+    Tconvert& window_;
+    const std::vector<BatchOutput>& plan_;
+    bool changed_ = false;
+};
+
+Tconvert::Tconvert(ComponentSet& components, IComponentSetFactory& workerComponents, Prompts& prompts, IShell& shell,
+                   QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), ui(std::make_unique<Ui::Tconvert>()),
-      components_(components), prompts_(prompts), shell_(shell) {
+      components_(components), workerComponents_(workerComponents), prompts_(prompts), shell_(shell) {
     ui->setupUi(this);
     setFixedSize(404, 141);
     centreOnScreen(*this);
@@ -30,7 +76,7 @@ Tconvert::Tconvert(ComponentSet& components, Prompts& prompts, IShell& shell, QW
     Timer1->setInterval(1);
     Timer1->setSingleShot(false);
     connect(Timer1, &QTimer::timeout, this, &Tconvert::Timer1Timer);
-    connect(ui->button_cancel, &QPushButton::clicked, this, &Tconvert::button_cancelClick);
+    connectGuarded(prompts_, ui->button_cancel, &QPushButton::clicked, this, [this](bool) { button_cancelClick(); });
 }
 
 Tconvert::~Tconvert() = default;
@@ -58,7 +104,18 @@ void Tconvert::FormShow() {
     ui->label_total->setText(QStringLiteral("Total"));
     ui->label_from->clear();
     ui->Label_to->clear();
+    running_.clear();
+    ui->list_running->clear();
+    showWorkerLayout(!request_.preferences.plain());
     Timer1->start();
+}
+
+// With outputs side by side the list of running outputs takes the place of the single output's names and bar.
+void Tconvert::showWorkerLayout(bool workers) {
+    for (QWidget* single : std::initializer_list<QWidget*>{ui->Label1, ui->label_from, ui->Label2, ui->Label_to,
+                                                           ui->label_processing, ui->progressconvert})
+        single->setVisible(!workers);
+    ui->list_running->setVisible(workers);
 }
 
 void Tconvert::Timer1Timer() {
@@ -69,6 +126,7 @@ void Tconvert::Timer1Timer() {
     } catch (...) {
         failure_ = std::current_exception();
         batch_ = nullptr;
+        engine_ = nullptr;
         done(QDialog::Rejected);
     }
 }
@@ -76,11 +134,37 @@ void Tconvert::Timer1Timer() {
 void Tconvert::go() {
     if (dialogs_ == nullptr)
         return;
-    BatchRun batch(components_, *dialogs_, *this);
-    batch_ = &batch;
-    outcome_ = batch.run(request_);
-    batch_ = nullptr;
+    if (request_.preferences.plain()) {
+        BatchRun batch(components_, *dialogs_, *this);
+        batch_ = &batch;
+        outcome_ = batch.run(request_);
+        batch_ = nullptr;
+    } else {
+        runOnWorkers();
+    }
     finish();
+}
+
+// Every name is claimed before the first output starts; the sources are measured with the main components, which
+// nothing else uses while the window is up. Each worker gets its own component set and its own copy of the option
+// dialogs' choices, made here on the UI thread before the workers start.
+void Tconvert::runOnWorkers() {
+    const std::vector<BatchOutput> plan =
+        planWindowBatch(request_, [this](const QString& source, SourceKind kind, bool readTags) {
+            return readSourceFacts(components_, source, kind, readTags);
+        });
+    for (const QString& missing : missingSourcesOf(plan))
+        sourceMissing(missing);
+
+    FormatDialogsMaker makeDialogs = request_.workerDialogs;
+    if (!makeDialogs)
+        makeDialogs = [](ComponentSet& components) { return std::make_unique<DefaultFormatDialogs>(components); };
+    EngineView view(*this, plan);
+    BatchEngine engine(kitsFrom(workerComponents_, std::move(makeDialogs)), view);
+    engine_ = &engine;
+    const std::vector<OutputReport> reports = engine.run(plan, engineSettingsOf(request_), request_.preferences.jobs);
+    engine_ = nullptr;
+    outcome_ = outcomeOfReports(request_, plan, reports, engine.cancelled());
 }
 
 void Tconvert::finish() {
@@ -96,6 +180,8 @@ void Tconvert::finish() {
 void Tconvert::button_cancelClick() {
     if (batch_ != nullptr)
         batch_->cancel();
+    if (engine_ != nullptr)
+        engine_->cancel();
 }
 
 void Tconvert::reject() {
@@ -103,7 +189,7 @@ void Tconvert::reject() {
 }
 
 void Tconvert::closeEvent(QCloseEvent* event) {
-    if (batch_ != nullptr) {
+    if (batch_ != nullptr || engine_ != nullptr) {
         button_cancelClick();
         event->ignore();
         return;
@@ -116,6 +202,24 @@ void Tconvert::showProgress(int outputPercent, int totalPercent) {
     ui->progresstotal->setValue(totalPercent);
     ui->label_processing->setText(QStringLiteral("Processing %1%").arg(ui->progressconvert->value()));
     ui->label_total->setText(QStringLiteral("Total %1%").arg(ui->progresstotal->value()));
+}
+
+void Tconvert::showRunningOutputs() {
+    const QStringList lines = running_.lines();
+    const QStringList names = running_.destinations();
+    QListWidget& list = *ui->list_running;
+    while (list.count() > lines.size())
+        delete list.takeItem(list.count() - 1);
+    for (int row = 0; row < lines.size(); ++row) {
+        if (row == list.count())
+            list.addItem(QString());
+        QListWidgetItem& item = *list.item(row);
+        item.setText(lines[row]);
+        item.setToolTip(names[row]);
+    }
+    ui->progresstotal->setValue(running_.totalPercent());
+    ui->label_total->setText(running_.totalText());
+    emit runningOutputsChanged(static_cast<int>(lines.size()));
 }
 
 void Tconvert::sourceMissing(const QString& sourceName) {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "BatchRun.h"
+#include "WorkerBatch.h"
 
 #include <QDialog>
 #include <QTimer>
 #include <exception>
 #include <memory>
 
+class IComponentSetFactory;
 class IShell;
 class Prompts;
 
@@ -14,13 +16,16 @@ namespace Ui {
 class Tconvert;
 }
 
-// The progress window of a batch. It runs the batch on the UI thread once it is on screen (a 1 ms timer), shows the
-// current and the total progress, and forwards Cancel. It stays for the whole run of the program and is shown again
-// for every batch.
+// The progress window of a batch. It runs the batch once it is on screen (a 1 ms timer), shows the current and the
+// total progress, and forwards Cancel. The plain run converts one output after the other on the UI thread; a batch
+// with more outputs at once, evened-out loudness or another rule for existing outputs runs on the engine's workers,
+// each with a component set of its own from the factory, and the window then lists the outputs running. It stays
+// for the whole run of the program and is shown again for every batch.
 class Tconvert : public QDialog, private BatchObserver {
     Q_OBJECT
 public:
-    Tconvert(ComponentSet& components, Prompts& prompts, IShell& shell, QWidget* parent = nullptr);
+    Tconvert(ComponentSet& components, IComponentSetFactory& workerComponents, Prompts& prompts, IShell& shell,
+             QWidget* parent = nullptr);
     ~Tconvert() override;
 
     // Shows the window modally and runs the batch in it; returns once the window has closed. An error nobody
@@ -29,11 +34,15 @@ public:
 
     [[nodiscard]] Ui::Tconvert& form() { return *ui; }
     [[nodiscard]] const BatchOutcome& lastOutcome() const { return outcome_; }
-    [[nodiscard]] bool isRunning() const { return batch_ != nullptr && batch_->isRunning(); }
+    [[nodiscard]] bool isRunning() const {
+        return (batch_ != nullptr && batch_->isRunning()) || (engine_ != nullptr && !engine_->cancelled());
+    }
 
 signals:
     // A conversion has created its output; tests and the screenshot tool act on it.
     void conversionBegun(const QString& sourceName, const QString& destinationName);
+    // The list of running outputs changed; only while the engine's workers run the batch.
+    void runningOutputsChanged(int count);
 
 public slots:
     void FormShow();
@@ -48,7 +57,12 @@ protected:
     void reject() override;
 
 private:
+    class EngineView;
+
+    void runOnWorkers();
     void showProgress(int outputPercent, int totalPercent);
+    void showRunningOutputs();
+    void showWorkerLayout(bool workers);
     void finish();
 
     void sourceMissing(const QString& sourceName) override;
@@ -60,12 +74,15 @@ private:
 
     std::unique_ptr<Ui::Tconvert> ui;
     ComponentSet& components_;
+    IComponentSetFactory& workerComponents_;
     Prompts& prompts_;
     IShell& shell_;
     QTimer* Timer1 = nullptr;
     BatchRequest request_;
     FormatDialogs* dialogs_ = nullptr;
     BatchRun* batch_ = nullptr;
+    BatchEngine* engine_ = nullptr;
+    RunningOutputsDisplay running_;
     BatchOutcome outcome_;
     std::exception_ptr failure_;
 };

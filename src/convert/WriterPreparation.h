@@ -4,6 +4,8 @@
 #include "SourceKind.h"
 
 #include <QString>
+#include <functional>
+#include <memory>
 
 struct ComponentSet;
 
@@ -35,6 +37,9 @@ public:
     virtual void applyMp3() = 0;
     virtual void applyOggVorbis() = 0;
 };
+
+// Makes the apply operations for one component set; a batch's workers each get their own.
+using FormatDialogsMaker = std::function<std::unique_ptr<FormatDialogs>(ComponentSet&)>;
 
 // Sets the writer's output format before each output, from the panel values and the option dialogs.
 class WriterPreparation {

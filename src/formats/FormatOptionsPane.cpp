@@ -123,13 +123,13 @@ void FormatOptionsPane::attachDialogs(TfrmWAVAdv& wav, TfrmMP3Adv& mp3, TfrmOGGA
     wav_ = &wav;
     mp3_ = &mp3;
     ogg_ = &ogg;
-    dialogs_ = std::make_unique<OptionDialogs>(wav, mp3, ogg);
+    dialogs_ = std::make_unique<OptionDialogs>(components_, wav, mp3, ogg);
     connect(&wav, &TfrmWAVAdv::formatStringChanged, ui->txtWAVFormatString, &QLineEdit::setText);
     connect(&mp3, &TfrmMP3Adv::formatStringChanged, ui->txtMP3FormatString, &QLineEdit::setText);
     connect(&ogg, &TfrmOGGAdv::formatStringChanged, ui->txtOGGFormatString, &QLineEdit::setText);
 }
 
-FormatDialogs& FormatOptionsPane::formatDialogs() {
+OptionDialogs& FormatOptionsPane::formatDialogs() {
     if (!dialogs_)
         throw ComponentError(QStringLiteral("The format dialogs are not there yet."));
     return *dialogs_;

@@ -37,7 +37,7 @@ public:
     // them through formatDialogs().
     void attachDialogs(TfrmWAVAdv& wav, TfrmMP3Adv& mp3, TfrmOGGAdv& ogg);
     // The apply operations of the attached dialogs; raises ComponentError before attachDialogs().
-    [[nodiscard]] FormatDialogs& formatDialogs();
+    [[nodiscard]] OptionDialogs& formatDialogs();
 
     [[nodiscard]] PanelValues panelValues() const;
     // The volume change in percent; nothing for "No Change".

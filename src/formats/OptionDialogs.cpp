@@ -1,8 +1,12 @@
 #include "OptionDialogs.h"
 
+#include "ChosenFormatDialogs.h"
+#include "Mp3Controls.h"
 #include "TfrmMP3Adv.h"
 #include "TfrmOGGAdv.h"
 #include "TfrmWAVAdv.h"
+#include "components/ComponentSet.h"
+#include "components/lame/LameMapping.h"
 
 void OptionDialogs::applyPcmWav() {
     wav_.ApplyFormat();
@@ -14,4 +18,21 @@ void OptionDialogs::applyMp3() {
 
 void OptionDialogs::applyOggVorbis() {
     ogg_.ApplySettings();
+}
+
+FormatDialogsMaker OptionDialogs::forOtherComponents() const {
+    FormatDialogChoices choices;
+    choices.pcmWav = wav_.choice();
+    // The MP3 dialog writes its controls into the encoder before every MP3 output and, after a preset or a command
+    // line, takes back what the encoder made of them; each copy does the same with controls of its own.
+    choices.mp3 = [controls = mp3_.controls()](IAudioFile2LameEnc& encoder) mutable {
+        (void)writeMp3Controls(encoder, controls);
+    };
+    choices.oggVorbis = oggVorbisSettingOf(ogg_.controls());
+    // A command line changes only the settings it names, so every encoder starts from the main encoder's settings.
+    return [choices = std::move(choices), start = snapshotMp3Settings(*components_.LameEnc1)](
+               ComponentSet& components) -> std::unique_ptr<FormatDialogs> {
+        restoreMp3Settings(*components.LameEnc1, start);
+        return std::make_unique<ChosenFormatDialogs>(components, choices);
+    };
 }

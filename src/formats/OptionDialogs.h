@@ -10,14 +10,20 @@ class TfrmWAVAdv;
 // of the three option dialogs as they stand at the time of each output.
 class OptionDialogs : public FormatDialogs {
 public:
-    OptionDialogs(TfrmWAVAdv& wav, TfrmMP3Adv& mp3, TfrmOGGAdv& ogg) : wav_(wav), mp3_(mp3), ogg_(ogg) {}
+    OptionDialogs(ComponentSet& components, TfrmWAVAdv& wav, TfrmMP3Adv& mp3, TfrmOGGAdv& ogg)
+        : components_(components), wav_(wav), mp3_(mp3), ogg_(ogg) {}
 
     void applyPcmWav() override;
     void applyMp3() override;
     // A setting the component refuses raises ComponentError("Incorrect format"), so that output is skipped.
     void applyOggVorbis() override;
 
+    // The dialogs' choices as they stand now, for other component sets than the dialogs' own: the dialogs read
+    // their widgets, which only the UI thread may touch, so a batch's workers apply a copy taken when it starts.
+    [[nodiscard]] FormatDialogsMaker forOtherComponents() const;
+
 private:
+    ComponentSet& components_;
     TfrmWAVAdv& wav_;
     TfrmMP3Adv& mp3_;
     TfrmOGGAdv& ogg_;

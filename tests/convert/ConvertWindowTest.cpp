@@ -18,6 +18,7 @@ class ConvertWindowTest : public QObject {
 
 private:
     QTemporaryDir dir;
+    ComponentSetFactory factory;
     std::unique_ptr<ComponentSet> components;
     std::unique_ptr<DefaultFormatDialogs> dialogs;
     FakePrompts prompts;
@@ -54,9 +55,9 @@ private:
 
 private slots:
     void init() {
-        components = ComponentSetFactory().create();
+        components = factory.create();
         dialogs = std::make_unique<DefaultFormatDialogs>(*components);
-        window = std::make_unique<Tconvert>(*components, prompts, shell);
+        window = std::make_unique<Tconvert>(*components, factory, prompts, shell);
         prompts.shown.clear();
         shell.opened.clear();
     }
@@ -176,6 +177,46 @@ private slots:
         run(requestFor({source}, {OutputFormat::Raw, OutputFormat::Pcm}));
         QVERIFY(window->lastOutcome().cancelled);
         QVERIFY(prompts.shown.isEmpty());
+    }
+
+    // One output at a time, but existing outputs are skipped: the engine's single worker runs on the UI thread,
+    // the window still takes Cancel between blocks, and a skipped output is listed as not made.
+    void oneJobThatSkipsExistingOutputs() {
+        const QString source = tone(QStringLiteral("skip/song.wav"), 20);
+        const QString kept = dir.filePath(QStringLiteral("skip-out/song.raw"));
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("skip-out"))));
+        QFile existing(kept);
+        QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("keep me") == 7);
+        existing.close();
+        BatchRequest request =
+            requestFor({source}, {OutputFormat::Raw, OutputFormat::Pcm}, dir.filePath(QStringLiteral("skip-out")));
+        request.preferences.existing = ExistingOutputPolicy::Skip;
+        request.openFolder = true;
+        run(request);
+        QCOMPARE(prompts.shown.size(), 1);
+        QVERIFY2(prompts.shown.first().endsWith(QStringLiteral("1 of 2 outputs were made. Not made:\n") + kept +
+                                                QStringLiteral(": A file of this name existed; it was kept.")),
+                 qPrintable(prompts.shown.first()));
+        QCOMPARE(QFileInfo(kept).size(), 7);
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("skip-out/song.wav"))).size() > 20 * 8000);
+        QCOMPARE(shell.opened, QStringList{dir.filePath(QStringLiteral("skip-out/"))});
+
+        // Cancel from the event loop: it only gets its turn when the window processes events between blocks.
+        prompts.shown.clear();
+        shell.opened.clear();
+        connect(
+            window.get(), &Tconvert::conversionBegun, this,
+            [this] {
+                QTimer::singleShot(0, window.get(),
+                                   [this] { QTest::mouseClick(window->form().button_cancel, Qt::LeftButton); });
+            },
+            Qt::SingleShotConnection);
+        request.formats = {OutputFormat::Adpcm, OutputFormat::Raw, OutputFormat::G726};
+        run(request);
+        QVERIFY(window->lastOutcome().cancelled);
+        QVERIFY(prompts.shown.isEmpty());
+        QVERIFY(shell.opened.isEmpty());
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("skip-out/song.g726"))));
     }
 
     // 150 planned outputs: the total bar still moves with every output.

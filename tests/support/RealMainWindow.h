@@ -12,6 +12,7 @@
 
 #include <QAbstractItemView>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -27,9 +28,15 @@ public:
     ProgramLocations locations;
     std::unique_ptr<ApplicationWindows> windows;
 
-    RealMainWindow() {
+    // settings: the text of settings.ini at start-up; none gives the defaults.
+    explicit RealMainWindow(const QByteArray& settings = {}) {
         QDir(dir.path()).mkpath(QStringLiteral("program"));
         locations = ProgramLocations::forExecutable(dir.filePath(QStringLiteral("program/tonalith")), dir.path());
+        if (!settings.isEmpty()) {
+            QFile file(locations.settingsPath);
+            if (!file.open(QIODevice::WriteOnly) || file.write(settings) != settings.size())
+                qFatal("the test cannot write its settings.ini");
+        }
         QImage picture(8, 8, QImage::Format_RGB32);
         picture.fill(Qt::white);
         picture.save(locations.programFolder + QStringLiteral("drag.bmp"), "BMP");

@@ -1,6 +1,7 @@
 // Renders the main window as it looks right after start-up into a PNG, for the documentation.
 // Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about | --wav-dialog | --mp3-dialog |
-//                                          --ogg-dialog | --convert | --tag-editor <audio file> | -- <files to list...>]
+//                                          --ogg-dialog | --convert | --convert-jobs | --tag-editor <audio file> |
+//                                          -- <files to list...>]
 #include "app/Application.h"
 #include "app/ConversionListPanel.h"
 #include "app/Toptions.h"
@@ -20,6 +21,7 @@
 #include "ui_Tconvert.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -38,14 +40,14 @@ public:
     std::optional<QString> pickFolder(const QString&, const QString&) override { return std::nullopt; }
     QStringList pickFilesToOpen(const QString&, const QStringList&) override { return {}; }
 };
-// A half-minute tone written through the writer component, as the source of the pictured batch.
-QString writeTone(ComponentSet& components, const QString& folder) {
+// A tone written through the writer component, as the source of the pictured batch.
+QString writeTone(ComponentSet& components, const QString& folder, int seconds) {
     const QString name = folder + QStringLiteral("/Concert recording.wav");
     auto& writer = components.AudioFile2;
     writer->setPcmWav(44100, 2, 16);
     writer->describeInput(44100, 2);
     writer->createOutput(name, 0);
-    for (int second = 0; second < 30; ++second) {
+    for (int second = 0; second < seconds; ++second) {
         std::vector<float> values(2 * 44100);
         for (std::size_t index = 0; index < values.size(); ++index)
             values[index] = 0.3f * static_cast<float>(std::sin(static_cast<double>(index / 2) * 0.0627));
@@ -55,20 +57,32 @@ QString writeTone(ComponentSet& components, const QString& folder) {
     return name;
 }
 
-// Pictures the progress window once the first output is well under way, then cancels the batch.
-int pictureConvertWindow(ApplicationWindows& windows, const QString& folder, const QString& output) {
+// Pictures the progress window once the batch is well under way, then cancels it. With two jobs two sources are
+// converted side by side and the window lists the outputs running.
+int pictureConvertWindow(ApplicationWindows& windows, const QString& folder, const QString& output, int jobs) {
     ComponentSet& components = windows.context().components;
     DefaultFormatDialogs dialogs(components);
     BatchRequest request;
-    request.sources = {{writeTone(components, folder), SourceKind::Audio}};
+    // Side by side, the time left shows only after a second, so the sources last long enough to be seen running.
+    request.sources = {{writeTone(components, folder, jobs > 1 ? 120 : 30), SourceKind::Audio}};
+    if (jobs > 1) {
+        const QString second = folder + QStringLiteral("/Rehearsal.wav");
+        QFile::copy(request.sources.front().fullName, second);
+        request.sources.push_back({second, SourceKind::Audio});
+    }
     request.formats = {OutputFormat::Mp3, OutputFormat::Ogg};
     request.folderText = folder + QStringLiteral("/out");
     request.copyTags = false;
+    request.preferences.jobs = jobs;
     static_cast<void>(refusalToStart(request));
     bool saved = false;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, windows.convert, [&] {
-        if (windows.convert->form().progressconvert->value() < 40)
+        const Ui::Tconvert& form = windows.convert->form();
+        const bool underWay = jobs > 1 ? form.progresstotal->value() >= 20 && form.list_running->count() == jobs &&
+                                             form.label_total->text().contains(QLatin1String("left"))
+                                       : form.progressconvert->value() >= 40;
+        if (!underWay)
             return;
         watch.stop();
         saved = windows.convert->grab().save(output);
@@ -103,8 +117,8 @@ int main(int argc, char* argv[]) {
     SilentShell shell;
     SilentPrompts prompts;
     ApplicationWindows windows({components, registration, shell, prompts, locations});
-    if (view == "--convert")
-        return pictureConvertWindow(windows, scratch.path(), output);
+    if (view == "--convert" || view == "--convert-jobs")
+        return pictureConvertWindow(windows, scratch.path(), output, view == "--convert" ? 1 : 2);
     windows.main->show();
     QWidget* shown = windows.main.get();
     if (view == "--options-pane")

@@ -135,6 +135,11 @@ Mp3SettingValues snapshotMp3Settings(const IAudioFile2LameEnc& settings) {
     return values;
 }
 
+void restoreMp3Settings(IAudioFile2LameEnc& settings, const Mp3SettingValues& values) {
+    for (int index = 0; index < kMp3SettingCount; ++index)
+        settings.setSetting(static_cast<Mp3Setting>(index), values[static_cast<std::size_t>(index)]);
+}
+
 void applyMp3Settings(const Mp3SettingValues& values, lame_global_struct* encoder) {
     applyChannels(values, encoder);
     applyVbr(values, encoder);

@@ -20,6 +20,9 @@ using Mp3SettingValues = std::array<int, kMp3SettingCount>;
 }
 
 [[nodiscard]] Mp3SettingValues snapshotMp3Settings(const IAudioFile2LameEnc& settings);
+// Gives a settings object the values of a snapshot, so that it describes the same MP3 output as the object the
+// snapshot was taken from. Raises the object's ComponentError for a value it does not take.
+void restoreMp3Settings(IAudioFile2LameEnc& settings, const Mp3SettingValues& values);
 // Applies the values to a LAME encoder before lame_init_params(); the sample rate and channel count of the input
 // are the caller's. Bit rates and output rates that MPEG does not allow are left to LAME, which takes the nearest
 // legal ones, so lame_init_params() accepts every combination the settings object can hold.

@@ -1,5 +1,6 @@
 #include "components/lame/LameEncComponent.h"
 #include "components/ComponentError.h"
+#include "components/lame/LameMapping.h"
 
 #include <gtest/gtest.h>
 
@@ -198,3 +199,21 @@ TEST(LameEncComponent, CommandLineErrorsNameTheSwitchAndChangeNothing) {
 }
 
 } // namespace
+
+// A batch's workers start their encoders from the main encoder's settings: whatever a preset or a command line left
+// there must go over to a fresh encoder unchanged, or the batch could not start.
+TEST(LameEncComponent, EverySnapshotRestoresIntoAFreshEncoder) {
+    std::vector<LameEncComponent> sources(18);
+    for (int preset = 1; preset <= 11; ++preset)
+        sources[preset - 1].applyPreset(preset);
+    for (int preset = 1; preset <= 5; ++preset)
+        sources[10 + preset].applyAlternativePreset(preset);
+    sources[16].applyCommandLine(QStringLiteral("--abr 200 -m m --lowpass 12 --highpass 0.2 -e c -p --athonly"));
+    for (std::size_t index = 0; index < sources.size(); ++index) {
+        SCOPED_TRACE(index);
+        const Mp3SettingValues values = snapshotMp3Settings(sources[index]);
+        LameEncComponent copy;
+        ASSERT_NO_THROW(restoreMp3Settings(copy, values));
+        EXPECT_EQ(snapshotMp3Settings(copy), values);
+    }
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ExistingOutputPolicy.h"
+
+// How the window's batch runs. The defaults give the plain run: one output at a time, the sound as it is, and an
+// existing file of the output's name replaced.
+struct BatchPreferences {
+    static constexpr int MaxJobs = 64;
+    int jobs = 1; // outputs converted at once, 1..MaxJobs
+    bool evenLoudness = false;
+    ExistingOutputPolicy existing = ExistingOutputPolicy::Replace;
+
+    // True for the plain run; anything else needs the engine's workers, loudness measurement or name claims.
+    [[nodiscard]] bool plain() const { return jobs == 1 && !evenLoudness && existing == ExistingOutputPolicy::Replace; }
+    friend bool operator==(const BatchPreferences&, const BatchPreferences&) = default;
+};
