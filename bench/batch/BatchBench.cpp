@@ -1,5 +1,5 @@
 // Times a batch run through the progress window, offscreen, on the real components.
-// Usage: batch_bench window --formats mp3,ogg,... --out DIR SOURCE...
+// Usage: batch_bench window --formats mp3,ogg,... [--jobs N] --out DIR SOURCE...
 //        batch_bench cancel --after SECONDS --out DIR SOURCE
 // Prints key=value lines: wall_s and cpu_s for a whole batch; cancel_to_close_ms for the cancel measurement.
 #include "components/ComponentSet.h"
@@ -42,7 +42,8 @@ double cpuSeconds() {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: batch_bench window|cancel [--formats a,b] [--after S] --out DIR SOURCE...\n");
+    std::fprintf(stderr,
+                 "usage: batch_bench window|cancel [--formats a,b] [--jobs N] [--after S] --out DIR SOURCE...\n");
     return 2;
 }
 
@@ -71,6 +72,8 @@ int main(int argc, char* argv[]) {
                     return usage();
                 request.formats.insert(*format);
             }
+        } else if (option == QLatin1String("--jobs")) {
+            request.preferences.jobs = value.toInt();
         } else if (option == QLatin1String("--after")) {
             cancelAfter = value.toDouble();
         } else if (option == QLatin1String("--out")) {
@@ -88,11 +91,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    const std::unique_ptr<ComponentSet> components = ComponentSetFactory().create();
+    ComponentSetFactory factory;
+    const std::unique_ptr<ComponentSet> components = factory.create();
     DefaultFormatDialogs dialogs(*components);
     QuietShell shell;
     CountingPrompts prompts;
-    Tconvert window(*components, prompts, shell);
+    Tconvert window(*components, factory, prompts, shell);
 
     // The press is due at `cancelAfter`; the window sees it only between blocks, so the time from Cancel to the
     // window closing is counted from when the press was due, not from when the event loop got to it.

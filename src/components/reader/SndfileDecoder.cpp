@@ -14,8 +14,8 @@ void SndfileDecoder::Closer::operator()(sf_private_tag* file) const {
 }
 
 SndfileDecoder::SndfileDecoder(const QString& fileName, std::optional<SndfileRawFormat> rawFormat, QString codecName,
-                               int bitsPerValue, qint64 statedBitsPerSecond)
-    : codecName_(std::move(codecName)), bitsPerValue_(bitsPerValue), statedBitsPerSecond_(statedBitsPerSecond) {
+                               int bitsPerValue)
+    : codecName_(std::move(codecName)), bitsPerValue_(bitsPerValue) {
     SF_INFO info{};
     if (rawFormat) {
         info.format = rawFormat->format;
@@ -27,7 +27,7 @@ SndfileDecoder::SndfileDecoder(const QString& fileName, std::optional<SndfileRaw
         throw ComponentError(QStringLiteral("The file \"%1\" cannot be decoded: %2.")
                                  .arg(QFileInfo(fileName).fileName(), QString::fromLocal8Bit(sf_strerror(nullptr))),
                              LastError::CorruptData);
-    if (info.samplerate <= 0 || info.channels <= 0 || info.frames < 0 || info.frames == SF_COUNT_MAX)
+    if (info.samplerate <= 0 || info.channels <= 0 || info.frames < 0)
         throw ComponentError(
             QStringLiteral("The file \"%1\" states an impossible format.").arg(QFileInfo(fileName).fileName()),
             LastError::CorruptData);
@@ -39,9 +39,8 @@ SndfileDecoder::SndfileDecoder(const QString& fileName, std::optional<SndfileRaw
 SndfileDecoder::~SndfileDecoder() = default;
 
 QString SndfileDecoder::description() const {
-    const qint64 bitsPerSecond =
-        statedBitsPerSecond_ > 0 ? statedBitsPerSecond_ : static_cast<qint64>(bitsPerValue_) * rate_ * channels_;
-    return sounddescription::describe(codecName_, bitsPerSecond, rate_, channels_);
+    return sounddescription::describe(codecName_, static_cast<qint64>(bitsPerValue_) * rate_ * channels_, rate_,
+                                      channels_);
 }
 
 qint64 SndfileDecoder::readFrames(float* out, qint64 maxFrames) {

@@ -15,15 +15,13 @@ struct SndfileRawFormat {
     int channels = 0;
 };
 
-// Sources that libsndfile decodes for us: G.721 in WAV (FFmpeg reads those bits in the wrong order), headerless
-// Dialogic VOX (FFmpeg has no reader for it) and Ogg Vorbis (FFmpeg does not cut the sound at the stream's stated
-// length). A file whose length libsndfile cannot tell is refused, so that the caller can read it another way.
+// Sources that libsndfile decodes for us: G.721 in WAV (FFmpeg reads those bits in the wrong order) and
+// headerless Dialogic VOX (FFmpeg has no reader for it).
 class SndfileDecoder : public SourceDecoder {
 public:
-    // codecName and bitsPerValue feed the description; bitsPerValue 0 leaves the bit rate out, unless the stream
-    // states its bit rate (statedBitsPerSecond > 0).
+    // codecName and bitsPerValue feed the description; bitsPerValue 0 leaves the bit rate out.
     SndfileDecoder(const QString& fileName, std::optional<SndfileRawFormat> rawFormat, QString codecName,
-                   int bitsPerValue, qint64 statedBitsPerSecond = 0);
+                   int bitsPerValue);
     ~SndfileDecoder() override;
     SndfileDecoder(const SndfileDecoder&) = delete;
     SndfileDecoder& operator=(const SndfileDecoder&) = delete;
@@ -42,7 +40,6 @@ private:
     std::unique_ptr<sf_private_tag, Closer> file_;
     QString codecName_;
     int bitsPerValue_ = 0;
-    qint64 statedBitsPerSecond_ = 0;
     int rate_ = 0;
     int channels_ = 0;
     qint64 frames_ = 0;

@@ -5,6 +5,7 @@
 #include "FfmpegDecoder.h"
 #include "G726Decoder.h"
 #include "SndfileDecoder.h"
+#include "VorbisfileDecoder.h"
 #include "components/ComponentError.h"
 #include "components/common/HeaderlessInfo.h"
 
@@ -81,15 +82,13 @@ std::optional<VorbisIdentification> vorbisIdentification(const QByteArray& bytes
     return identification;
 }
 
-// Ogg Vorbis goes to libvorbisfile through libsndfile, which cuts the sound where the stream says it ends; FFmpeg
-// pads a short stream to a whole block and loses up to a block of others. Streams of more than two channels go to
-// FFmpeg, which mixes them down, and so do streams libsndfile cannot measure (damaged pages, for one).
+// Ogg Vorbis goes to libvorbisfile, which cuts the sound where the stream says it ends. Streams of more than two
+// channels go to FFmpeg, which mixes them down, and so do chained streams and others libvorbisfile refuses.
 std::unique_ptr<SourceDecoder> openOggVorbis(const QString& fileName, const VorbisIdentification& identification) {
     if (identification.channels < 1 || identification.channels > 2)
         return nullptr;
     try {
-        return std::make_unique<SndfileDecoder>(fileName, std::nullopt, QStringLiteral("Ogg Vorbis"), 0,
-                                                identification.nominalBitsPerSecond);
+        return std::make_unique<VorbisfileDecoder>(fileName, identification.nominalBitsPerSecond);
     } catch (const ComponentError&) {
         return nullptr;
     }
