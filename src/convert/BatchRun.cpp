@@ -46,6 +46,11 @@ std::optional<QString> refusalToStart(const BatchRequest& request) {
         return QStringLiteral("Please add audio files and check them!");
     if (request.formats.empty())
         return QStringLiteral("Please choose the output format!");
+    // Evening out sets each output's level from its source's measured loudness; a volume change on top would move it
+    // off the target and could push it past the peak limit, so the two are not used together.
+    if (request.preferences.evenLoudness && request.volumePercent)
+        return QStringLiteral("\"Even out loudness\" (Options) and a volume change cannot be used together. Set the "
+                              "volume to \"No Change\" or turn \"Even out loudness\" off.");
     if (!request.folderText.isEmpty() && (!QDir().mkpath(request.folderText) || !QFileInfo(request.folderText).isDir()))
         return QStringLiteral("Invalid Output Folder Name!");
     return std::nullopt;

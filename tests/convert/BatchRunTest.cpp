@@ -306,6 +306,14 @@ TEST(BatchStartTest, RefusalsInTheirOrderAndTheOutputFolder) {
     EXPECT_EQ(refusalToStart(request), "Please choose the output format!");
     request.formats = {OutputFormat::Raw};
     EXPECT_EQ(refusalToStart(request), std::nullopt);
+    request.volumePercent = 150;
+    request.preferences.evenLoudness = true;
+    request.folderText = dir.filePath("not made");
+    EXPECT_TRUE(refusalToStart(request).value_or(QString()).contains("cannot be used together"));
+    EXPECT_FALSE(QFileInfo::exists(request.folderText)) << "a refused batch makes no folder";
+    request.volumePercent.reset();
+    EXPECT_EQ(refusalToStart(request), std::nullopt);
+    request.preferences.evenLoudness = false;
 
     request.folderText = dir.filePath("new/nested folder");
     EXPECT_EQ(refusalToStart(request), std::nullopt);
