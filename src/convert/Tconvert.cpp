@@ -20,6 +20,13 @@ void showElided(QLabel& label, const QString& text) {
     label.setToolTip(text);
 }
 
+// Painting leaves the vector registers in a state that slows the codecs down, so they are cleaned before encoding
+// goes on.
+void processPendingEvents() {
+    QCoreApplication::processEvents();
+    clearUpperVectorHalves();
+}
+
 } // namespace
 
 // What the engine reports, shown in the window. Every call comes on the UI thread, between the workers' blocks.
@@ -50,12 +57,10 @@ public:
         changed_ = true;
     }
     // Painting and the Cancel button work while the workers convert because pending events are processed here.
-    // Painting leaves the vector registers in a state that slows the codecs down, so they are cleaned afterwards.
     void idle() override {
         if (std::exchange(changed_, false))
             window_.showRunningOutputs();
-        QCoreApplication::processEvents();
-        clearUpperVectorHalves();
+        processPendingEvents();
     }
 
 private:
@@ -209,7 +214,7 @@ void Tconvert::showRunningOutputs() {
     const QStringList names = running_.destinations();
     QListWidget& list = *ui->list_running;
     while (list.count() > lines.size())
-        delete list.takeItem(list.count() - 1);
+        std::unique_ptr<QListWidgetItem>(list.takeItem(list.count() - 1)).reset();
     for (int row = 0; row < lines.size(); ++row) {
         if (row == list.count())
             list.addItem(QString());
@@ -233,12 +238,10 @@ void Tconvert::outputStarted(const QString& sourceName, const QString& destinati
     emit conversionBegun(sourceName, destinationName);
 }
 
-// Painting and the Cancel button work between blocks because pending events are processed here. Painting leaves
-// the vector registers in a state that slows the codecs down, so they are cleaned before encoding goes on.
+// Painting and the Cancel button work between blocks because pending events are processed here.
 void Tconvert::progressChanged(int outputPercent, int totalPercent) {
     showProgress(outputPercent, totalPercent);
-    QCoreApplication::processEvents();
-    clearUpperVectorHalves();
+    processPendingEvents();
 }
 
 void Tconvert::outputProgressReset() {
