@@ -1,5 +1,5 @@
 #include "FuzzFile.h"
-#include "tags/ID3v2.h"
+#include "core/tags/ID3v2.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -2,12 +2,12 @@
 // Usage: batch_bench window --formats mp3,ogg,... [--jobs N] --out DIR SOURCE...
 //        batch_bench cancel --after SECONDS --out DIR SOURCE
 // Prints key=value lines: wall_s and cpu_s for a whole batch; cancel_to_close_ms for the cancel measurement.
-#include "components/ComponentSet.h"
-#include "convert/DefaultFormatDialogs.h"
-#include "convert/Tconvert.h"
-#include "platform/Shell.h"
-#include "ui/Prompts.h"
-#include "ui_Tconvert.h"
+#include "core/components/ComponentSet.h"
+#include "core/formats/DefaultFormatDialogs.h"
+#include "core/platform/Shell.h"
+#include "core/ports/Prompts.h"
+#include "gui/batch/ProgressWindow.h"
+#include "ui_ProgressWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -96,7 +96,7 @@ int main(int argc, char* argv[]) {
     DefaultFormatDialogs dialogs(*components);
     QuietShell shell;
     CountingPrompts prompts;
-    Tconvert window(*components, factory, prompts, shell);
+    ProgressWindow window(*components, factory, prompts, shell);
 
     // The press is due at `cancelAfter`; the window sees it only between blocks, so the time from Cancel to the
     // window closing is counted from when the press was due, not from when the event loop got to it.

@@ -1,11 +1,11 @@
 // Drops many files on the real main window's list and measures the time per file and the longest time the list
 // went without a repaint. Usage: list_bench WAV MP3 [COUNT]; the files are copied COUNT/2 times each.
-#include "app/Application.h"
-#include "app/ConversionListPanel.h"
-#include "components/ComponentSet.h"
-#include "platform/Registration.h"
-#include "platform/Shell.h"
-#include "ui/Prompts.h"
+#include "core/components/ComponentSet.h"
+#include "core/platform/Registration.h"
+#include "core/platform/Shell.h"
+#include "core/ports/Prompts.h"
+#include "gui/list/ConversionListPanel.h"
+#include "gui/main/Application.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Decodes files through the audio-file component in one-second blocks, as a conversion reads its source, and
 // prints the wall time per file: "FILE SECONDS FRAMES".
-#include "components/AudioFile2Component.h"
-#include "components/ComponentError.h"
+#include "core/components/AudioFile2Component.h"
+#include "core/components/ComponentError.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Encodes a headerless 8000 Hz mono s16le file into a DSP WAV (TrueSpeech) file through the same writer the
 // converter uses, streaming, and reports the speed in times real time (wall clock and CPU) and the peak memory.
-#include "components/ComponentError.h"
-#include "components/truespeech/TrueSpeechWavFile.h"
+#include "core/components/ComponentError.h"
+#include "core/components/truespeech/TrueSpeechWavFile.h"
 
 #include <QFile>
 #include <QString>

@@ -6,8 +6,8 @@
 //
 // FORMAT: pcm mp3 mp2 ogg wma adpcm
 
-#include "components/SampleBlock.h"
-#include "components/writer/AudioWriter.h"
+#include "core/components/SampleBlock.h"
+#include "core/components/writer/AudioWriter.h"
 
 #include <QString>
 #include <cmath>

@@ -2,15 +2,15 @@
 
 #include "ConvertLines.h"
 #include "ConvertSummary.h"
-#include "components/ComponentError.h"
-#include "components/ComponentSet.h"
-#include "convert/BatchEngine.h"
-#include "convert/ConversionObserver.h"
-#include "convert/LoudnessNormalization.h"
-#include "convert/OutputPlan.h"
-#include "convert/SourceFactsReader.h"
-#include "formats/ChosenFormatDialogs.h"
-#include "formats/Mp3Controls.h"
+#include "core/batch/BatchEngine.h"
+#include "core/batch/ConversionObserver.h"
+#include "core/batch/LoudnessNormalization.h"
+#include "core/batch/OutputPlan.h"
+#include "core/batch/SourceFactsReader.h"
+#include "core/components/ComponentError.h"
+#include "core/components/ComponentSet.h"
+#include "core/formats/ChosenFormatDialogs.h"
+#include "core/formats/Mp3Controls.h"
 
 #include <QDir>
 #include <QFileInfo>

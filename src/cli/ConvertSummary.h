@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/BatchEngine.h"
+#include "core/batch/BatchEngine.h"
 
 #include <QTextStream>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "CliCommands.h"
 
-#include "tags/ID3v1.h"
-#include "tags/ID3v2.h"
+#include "core/tags/ID3v1.h"
+#include "core/tags/ID3v2.h"
 
 #include <QFile>
 #include <QFileInfo>

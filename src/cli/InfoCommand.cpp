@@ -1,8 +1,8 @@
 #include "CliCommands.h"
 
-#include "components/ComponentError.h"
-#include "components/ComponentSet.h"
-#include "convert/SourceKind.h"
+#include "core/components/ComponentError.h"
+#include "core/components/ComponentSet.h"
+#include "core/list/SourceKind.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "RecordingFake.h"
-#include "components/IAudioFile2.h"
-#include "components/IAudioFile2LameEnc.h"
+#include "core/components/IAudioFile2.h"
+#include "core/components/IAudioFile2LameEnc.h"
 
 // A recording fake of IAudioFile2; see RecordingFake.
 class FakeAudioFile2 : public IAudioFile2, public RecordingFake {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RecordingFake.h"
-#include "components/IAudioFile2LameEnc.h"
+#include "core/components/IAudioFile2LameEnc.h"
 #include <array>
 
 // A recording fake of IAudioFile2LameEnc; see RecordingFake.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RecordingFake.h"
-#include "components/IAudioInformation2.h"
+#include "core/components/IAudioInformation2.h"
 
 // A recording fake of IAudioInformation2; see RecordingFake.
 class FakeAudioInformation2 : public IAudioInformation2, public RecordingFake {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RecordingFake.h"
-#include "components/IAudioPlayer2.h"
+#include "core/components/IAudioPlayer2.h"
 
 // A recording fake of IAudioPlayer2; see RecordingFake.
 class FakeAudioPlayer2 : public IAudioPlayer2, public RecordingFake {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RecordingFake.h"
-#include "components/IAudioTransform2.h"
+#include "core/components/IAudioTransform2.h"
 
 // A recording fake of IAudioTransform2; see RecordingFake.
 class FakeAudioTransform2 : public IAudioTransform2, public RecordingFake {

@@ -6,7 +6,7 @@
 #include "FakeAudioPlayer2.h"
 #include "FakeAudioTransform2.h"
 #include "FakeVideoFile.h"
-#include "components/ComponentSet.h"
+#include "core/components/ComponentSet.h"
 
 // A factory of component sets made of recording fakes that share one call log. It can be told to fail the next
 // creations, and it keeps raw views of the fakes of the set it made last so a test can script and inspect them.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Prompts.h"
+#include "core/ports/Prompts.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RecordingFake.h"
-#include "components/IVideoFile.h"
+#include "core/components/IVideoFile.h"
 
 // A recording fake of IVideoFile; see RecordingFake.
 class FakeVideoFile : public IVideoFile, public RecordingFake {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "components/ComponentError.h"
-#include "components/SampleBlock.h"
+#include "core/components/ComponentError.h"
+#include "core/components/SampleBlock.h"
 
 #include <QHash>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // The installed program: cmake --install into a staging folder, the layout the desktop expects, the checkers of the
 // desktop entry and AppStream file, the manual page, and the installed program started from the staging folder.
 #include "DriveProgram.h"
-#include "ui/BrowserFilter.h"
+#include "core/list/BrowserFilter.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "TestSupport.h"
-#include "app/Application.h"
-#include "app/ConversionListModel.h"
-#include "app/ConversionListPanel.h"
-#include "app/Tmain.h"
-#include "components/ComponentSet.h"
+#include "core/components/ComponentSet.h"
+#include "core/list/ConversionListModel.h"
+#include "core/platform/Registration.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeShell.h"
-#include "platform/Registration.h"
+#include "gui/list/ConversionListPanel.h"
+#include "gui/main/Application.h"
+#include "gui/main/MainWindow.h"
 
 #include <QAbstractItemView>
 #include <QDir>
@@ -45,7 +45,7 @@ public:
         prompts.shown.clear();
     }
 
-    [[nodiscard]] Tmain& main() { return *windows->main; }
+    [[nodiscard]] MainWindow& main() { return *windows->main; }
     [[nodiscard]] ConversionListPanel& list() { return main().conversionList(); }
 
     void addRow(const QString& fullName, bool video = false, bool checked = true) {

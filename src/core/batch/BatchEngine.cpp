@@ -1,0 +1,375 @@
+#include "BatchEngine.h"
+
+#include "BatchProgress.h"
+#include "ConversionObserver.h"
+#include "LoudnessNormalization.h"
+#include "OutputPlan.h"
+#include "core/components/ComponentError.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// How long the calling thread waits for news from the workers before it lets the observer process window events.
+constexpr std::chrono::milliseconds kIdleInterval{20};
+
+struct BatchEvent {
+    enum class Kind { Started, Progress, Rejected, Finished };
+    Kind kind;
+    std::size_t output = 0;
+    int percent = 0;
+    QString first;  // source, or the error box's message
+    QString second; // destination, or the error box's caption
+    OutputReport report;
+};
+
+QString failureReason(const BatchOutput& output, const ConversionResult& result, const QString& userMessage) {
+    QString text = output.sourceName + QStringLiteral(": ");
+    switch (result.outcome) {
+    case ConversionOutcome::NotPrepared:
+        text += QStringLiteral("the writer cannot be prepared for %1").arg(outputFormatName(output.format));
+        break;
+    case ConversionOutcome::OutputNotCreated:
+        text += QStringLiteral("cannot create %1").arg(result.destination);
+        break;
+    case ConversionOutcome::SourceNotOpened:
+        text += QStringLiteral("cannot open the source");
+        break;
+    default:
+        text += userMessage.isEmpty() ? QStringLiteral("conversion failed") : userMessage;
+        break;
+    }
+    if (!result.detail.isEmpty())
+        text += QStringLiteral(" (%1)").arg(result.detail);
+    return text;
+}
+
+OutputReport failed(const QString& destination, const QString& reason) {
+    OutputReport report;
+    report.status = OutputStatus::Failed;
+    report.destination = destination;
+    report.reason = reason;
+    return report;
+}
+
+qint64 sizeOnDisk(const QString& fileName) {
+    const QFileInfo info(fileName);
+    return info.isFile() ? info.size() : 0;
+}
+
+} // namespace
+
+// One run of the engine: the plan, the shared queue of events, and what the calling thread keeps.
+class BatchEngine::Run {
+public:
+    Run(const std::vector<BatchOutput>& plan, const BatchSettings& settings, EngineObserver& observer,
+        const std::atomic<bool>& cancelled)
+        : plan_(plan), settings_(settings), observer_(observer), cancelled_(cancelled), progress_(weightsOf(plan)),
+          reports_(plan.size()) {
+        for (std::size_t index = 0; index < plan.size(); ++index)
+            reports_[index].destination = plan[index].destinationName;
+        clock_.start();
+    }
+
+    void runHere(ConversionKit& kit) { work(kit); }
+
+    void runOnWorkers(std::vector<std::unique_ptr<ConversionKit>>& kits) {
+        threaded_ = true;
+        workersRunning_ = static_cast<int>(kits.size());
+        // Declared before the try block, so that a failure stops the workers before their threads are joined.
+        std::vector<std::jthread> workers;
+        workers.reserve(kits.size());
+        try {
+            for (auto& kit : kits)
+                workers.emplace_back([this, &kit] { workAndSignOff(*kit); });
+            deliverUntilWorkersStop();
+        } catch (...) {
+            // The observer failed: the workers stop after their current block, and are joined before leaving.
+            stopRequested_ = true;
+            throw;
+        }
+    }
+
+    std::vector<OutputReport> takeReports() { return std::move(reports_); }
+
+private:
+    class WorkerObserver : public ConversionObserver {
+    public:
+        WorkerObserver(Run& run, std::size_t output) : run_(run), output_(output) {}
+
+        [[nodiscard]] const QString& userMessage() const { return userMessage_; }
+
+        void conversionStarted(const QString& source, const QString& destination) override {
+            run_.post({BatchEvent::Kind::Started, output_, 0, source, destination, {}});
+        }
+        void progressChanged(int percent) override {
+            run_.post({BatchEvent::Kind::Progress, output_, percent, {}, {}, {}});
+        }
+        void progressReset() override {}
+        bool mayContinue() override { return !run_.stopping(); }
+        void conversionFailed(const QString& message, const QString& caption) override {
+            userMessage_ = message;
+            run_.post({BatchEvent::Kind::Rejected, output_, 0, message, caption, {}});
+        }
+        void conversionCancelled() override {}
+
+    private:
+        Run& run_;
+        std::size_t output_;
+        QString userMessage_;
+    };
+
+    static std::vector<qint64> weightsOf(const std::vector<BatchOutput>& plan) {
+        std::vector<qint64> weights;
+        weights.reserve(plan.size());
+        for (const BatchOutput& output : plan)
+            weights.push_back(output.weight);
+        return weights;
+    }
+
+    [[nodiscard]] bool stopping() const { return cancelled_.load() || stopRequested_.load(); }
+
+    void workAndSignOff(ConversionKit& kit) {
+        try {
+            work(kit);
+        } catch (...) {
+            stopRequested_ = true;
+        }
+        const std::lock_guard lock(mutex_);
+        --workersRunning_;
+        wake_.notify_one();
+    }
+
+    void work(ConversionKit& kit) {
+        WriterPreparation preparation(kit.components(), kit.dialogs());
+        while (!stopping()) {
+            const std::size_t index = next_++;
+            if (index >= plan_.size())
+                break;
+            OutputReport report;
+            try {
+                report = makeOutput(kit, preparation, index);
+            } catch (const std::exception& error) {
+                report = failed(plan_[index].destinationName,
+                                plan_[index].sourceName + QStringLiteral(": ") + QString::fromLocal8Bit(error.what()));
+            }
+            post({BatchEvent::Kind::Finished, index, 100, {}, {}, std::move(report)});
+        }
+    }
+
+    OutputReport makeOutput(ConversionKit& kit, WriterPreparation& preparation, std::size_t index) {
+        const BatchOutput& output = plan_[index];
+        const QString missing = QStringLiteral("Can not find out the source file:") + output.sourceName;
+        switch (output.action) {
+        case PlannedAction::SkipExisting: {
+            OutputReport report;
+            report.status = OutputStatus::Skipped;
+            report.destination = output.destinationName;
+            report.reason = QStringLiteral("%1 exists").arg(output.destinationName);
+            report.sizeBytes = sizeOnDisk(output.destinationName);
+            return report;
+        }
+        case PlannedAction::SourceMissing:
+            return failed(output.destinationName, missing);
+        case PlannedAction::OutsideTree:
+            return failed(output.destinationName,
+                          output.sourceName + QStringLiteral(": not below the folder whose tree is kept"));
+        case PlannedAction::NoFreeName:
+            return failed(output.destinationName,
+                          output.sourceName + QStringLiteral(": no free name beside %1").arg(output.destinationName));
+        case PlannedAction::Convert:
+            break;
+        }
+        if (!QFileInfo::exists(output.sourceName))
+            return failed(output.destinationName, missing);
+        const QString folder = QFileInfo(output.destinationName).path();
+        if (!QDir().mkpath(folder))
+            return failed(output.destinationName,
+                          output.sourceName + QStringLiteral(": cannot create the folder %1").arg(folder));
+
+        ConversionSettings conversionSettings{output.kind, settings_.volumePercent, settings_.copyTags, {}};
+        if (settings_.loudnessTarget) {
+            try {
+                const auto measured = loudnessOf(kit, output);
+                if (!measured)
+                    return OutputReport{OutputStatus::NotStarted, {}, output.destinationName, {}, 0, 0};
+                conversionSettings.gainPercent = normalizingPercent(*measured, *settings_.loudnessTarget);
+            } catch (const ComponentError& error) {
+                return failed(output.destinationName,
+                              output.sourceName +
+                                  QStringLiteral(": the loudness cannot be measured (%1)").arg(error.message()));
+            }
+        }
+
+        WorkerObserver observer(*this, index);
+        SingleConversion conversion(kit.components(), observer);
+        const ConversionResult result =
+            prepareAndConvert(preparation, conversion, {output.sourceName, output.format, output.destinationName},
+                              settings_.panel, conversionSettings);
+        OutputReport report;
+        report.conversion = result;
+        report.destination = result.destination;
+        report.durationMs = result.durationMs;
+        report.sizeBytes = sizeOnDisk(result.destination);
+        if (result.outcome == ConversionOutcome::Completed) {
+            report.status = OutputStatus::Made;
+        } else if (result.outcome == ConversionOutcome::Cancelled) {
+            report.status = OutputStatus::Cancelled;
+        } else {
+            report.status = OutputStatus::Failed;
+            report.reason = failureReason(output, result, observer.userMessage());
+        }
+        return report;
+    }
+
+    // Each source is measured once, however many formats it goes to; nothing when the batch stopped meanwhile.
+    std::optional<LoudnessMeasurement> loudnessOf(ConversionKit& kit, const BatchOutput& output) {
+        {
+            const std::lock_guard lock(loudnessMutex_);
+            if (const auto known = loudness_.find(output.sourceName); known != loudness_.end())
+                return known->second;
+        }
+        const auto measured = measureLoudness(kit.components(), output.sourceName, output.kind, [this] {
+            idleWhenHere();
+            return !stopping();
+        });
+        if (measured) {
+            const std::lock_guard lock(loudnessMutex_);
+            loudness_.emplace(output.sourceName, *measured);
+        }
+        return measured;
+    }
+
+    void post(BatchEvent event) {
+        if (!threaded_) {
+            deliver(event);
+            idleWhenHere();
+            return;
+        }
+        const std::lock_guard lock(mutex_);
+        queue_.push_back(std::move(event));
+        wake_.notify_one();
+    }
+
+    // A single worker runs on the calling thread, which has no other chance to let the observer process events.
+    void idleWhenHere() {
+        if (!threaded_)
+            observer_.idle();
+    }
+
+    void deliverUntilWorkersStop() {
+        for (;;) {
+            std::deque<BatchEvent> events;
+            bool workersDone = false;
+            {
+                std::unique_lock lock(mutex_);
+                wake_.wait_for(lock, kIdleInterval, [this] { return !queue_.empty() || workersRunning_ == 0; });
+                events.swap(queue_);
+                workersDone = workersRunning_ == 0;
+            }
+            for (BatchEvent& event : events)
+                deliver(event);
+            if (workersDone)
+                return;
+            observer_.idle();
+        }
+    }
+
+    void deliver(BatchEvent& event) {
+        switch (event.kind) {
+        case BatchEvent::Kind::Started:
+            observer_.outputStarted(event.output, event.first, event.second);
+            break;
+        case BatchEvent::Kind::Progress:
+            progress_.setOutputPercent(event.output, event.percent);
+            observer_.outputProgress(event.output, event.percent);
+            reportTotal();
+            break;
+        case BatchEvent::Kind::Rejected:
+            observer_.sourceRejected(event.first, event.second);
+            break;
+        case BatchEvent::Kind::Finished:
+            reports_[event.output] = std::move(event.report);
+            progress_.finishOutput(event.output);
+            observer_.outputFinished(event.output, reports_[event.output]);
+            reportTotal();
+            break;
+        }
+    }
+
+    void reportTotal() {
+        const int total = progress_.totalPercent();
+        if (total == lastTotal_)
+            return;
+        lastTotal_ = total;
+        observer_.totalProgress(total, progress_.secondsLeft(clock_.elapsed()));
+    }
+
+    const std::vector<BatchOutput>& plan_;
+    const BatchSettings& settings_;
+    EngineObserver& observer_;
+    const std::atomic<bool>& cancelled_;
+    std::atomic<bool> stopRequested_{false};
+    std::atomic<std::size_t> next_{0};
+    bool threaded_ = false;
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<BatchEvent> queue_;
+    int workersRunning_ = 0;
+
+    std::mutex loudnessMutex_;
+    std::map<QString, LoudnessMeasurement> loudness_;
+
+    // Touched by the calling thread only.
+    BatchProgress progress_;
+    std::vector<OutputReport> reports_;
+    QElapsedTimer clock_;
+    int lastTotal_ = -1;
+};
+
+BatchEngine::BatchEngine(ConversionKitMaker makeKit, EngineObserver& observer)
+    : makeKit_(std::move(makeKit)), observer_(observer) {}
+
+std::vector<OutputReport> BatchEngine::run(const std::vector<BatchOutput>& plan, const BatchSettings& settings,
+                                           int jobs) {
+    cancelled_ = false;
+    const int workers = workersFor(plan, jobs);
+    std::vector<std::unique_ptr<ConversionKit>> kits;
+    for (int worker = 0; worker < workers; ++worker)
+        kits.push_back(makeKit_());
+
+    Run run(plan, settings, observer_, cancelled_);
+    if (workers == 1)
+        run.runHere(*kits.front());
+    else
+        run.runOnWorkers(kits);
+    return run.takeReports();
+}
+
+int BatchEngine::workersFor(const std::vector<BatchOutput>& plan, int jobs) {
+    const auto convertible = static_cast<int>(std::count_if(
+        plan.begin(), plan.end(), [](const BatchOutput& output) { return output.action == PlannedAction::Convert; }));
+    return std::max(1, std::min(jobs, convertible));
+}
+
+void BatchEngine::cancel() {
+    cancelled_ = true;
+}
+
+bool BatchEngine::cancelled() const {
+    return cancelled_.load();
+}
+
+int defaultBatchJobs() {
+    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}

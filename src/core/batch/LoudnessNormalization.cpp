@@ -1,0 +1,111 @@
+#include "LoudnessNormalization.h"
+
+#include "core/components/ComponentError.h"
+#include "core/components/ComponentSet.h"
+#include "core/list/SourceKind.h"
+
+#include <ebur128.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// The true peak is estimated by oversampling; a measurement by another meter, and the quantisation of the output,
+// can land a little higher. Aiming this far below the ceiling keeps the output under it by any meter.
+constexpr double kTruePeakMarginDb = 0.2;
+
+struct MeterDeleter {
+    void operator()(ebur128_state* state) const { ebur128_destroy(&state); }
+};
+using Meter = std::unique_ptr<ebur128_state, MeterDeleter>;
+
+Meter makeMeter(int sampleRate, int channels) {
+    if (sampleRate <= 0 || channels <= 0)
+        throw ComponentError(QStringLiteral("The source reports %1 Hz and %2 channels.").arg(sampleRate).arg(channels));
+    Meter meter(ebur128_init(static_cast<unsigned>(channels), static_cast<unsigned long>(sampleRate),
+                             EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK));
+    if (!meter)
+        throw ComponentError(
+            QStringLiteral("The loudness meter cannot measure %1 Hz with %2 channels.").arg(sampleRate).arg(channels));
+    return meter;
+}
+
+double toDecibels(double linear) {
+    return linear > 0 ? 20.0 * std::log10(linear) : -HUGE_VAL;
+}
+
+// Feeds blocks from read() into a meter until the end of the sound.
+template <typename ReadBlock>
+std::optional<LoudnessMeasurement> measureBlocks(int sampleRate, int channels, ReadBlock read,
+                                                 const std::function<bool()>& mayContinue) {
+    const Meter meter = makeMeter(sampleRate, channels);
+    for (;;) {
+        const SampleBlock block = read(sampleRate * channels);
+        if (block.empty())
+            break;
+        const auto frames = block.size() / static_cast<std::size_t>(channels);
+        if (ebur128_add_frames_float(meter.get(), block.data(), frames) != EBUR128_SUCCESS)
+            throw ComponentError(QStringLiteral("The loudness meter refused a block of the source."));
+        if (!mayContinue())
+            return std::nullopt;
+    }
+    LoudnessMeasurement measured;
+    if (ebur128_loudness_global(meter.get(), &measured.integratedLufs) != EBUR128_SUCCESS)
+        throw ComponentError(QStringLiteral("The loudness of the source cannot be measured."));
+    double highest = 0;
+    for (int channel = 0; channel < channels; ++channel) {
+        double peak = 0;
+        if (ebur128_true_peak(meter.get(), static_cast<unsigned>(channel), &peak) != EBUR128_SUCCESS)
+            throw ComponentError(QStringLiteral("The true peak of the source cannot be measured."));
+        highest = std::max(highest, peak);
+    }
+    measured.truePeakDbtp = toDecibels(highest);
+    return measured;
+}
+
+// The source component is closed whether the measurement succeeds or not.
+template <typename Component, typename Measure>
+std::optional<LoudnessMeasurement> measuredThenClosed(Component& component, Measure measure) {
+    try {
+        auto measured = measure();
+        component->close();
+        return measured;
+    } catch (...) {
+        component->close();
+        throw;
+    }
+}
+
+} // namespace
+
+std::optional<LoudnessMeasurement> measureLoudness(ComponentSet& components, const QString& sourceName, SourceKind kind,
+                                                   const std::function<bool()>& mayContinue) {
+    if (kind == SourceKind::Video) {
+        auto& video = components.VideoFile1;
+        video->open(sourceName);
+        return measuredThenClosed(video, [&] {
+            return measureBlocks(
+                video->sampleRate(), video->channelCount(), [&](int values) { return video->readBlock(values); },
+                mayContinue);
+        });
+    }
+    auto& reader = components.AudioFile1;
+    reader->openForReading(sourceName, 0, 1);
+    return measuredThenClosed(reader, [&] {
+        if (const int error = reader->lastError(); error != LastError::Success)
+            throw ComponentError(QStringLiteral("The source cannot be opened (error %1).").arg(error), error);
+        return measureBlocks(
+            reader->sampleRate(), reader->channelCount(), [&](int values) { return reader->readBlock(values); },
+            mayContinue);
+    });
+}
+
+std::optional<float> normalizingPercent(const LoudnessMeasurement& measured, double targetLufs) {
+    if (!std::isfinite(measured.integratedLufs) || !std::isfinite(measured.truePeakDbtp))
+        return std::nullopt;
+    const double toTarget = targetLufs - measured.integratedLufs;
+    const double toCeiling = kTruePeakCeilingDbtp - kTruePeakMarginDb - measured.truePeakDbtp;
+    const double gainDb = std::min(toTarget, toCeiling);
+    return static_cast<float>(100.0 * std::pow(10.0, gainDb / 20.0));
+}

@@ -1,0 +1,233 @@
+#include "SingleConversion.h"
+
+#include "ConversionObserver.h"
+#include "OutputNaming.h"
+#include "PendingOutput.h"
+#include "core/components/ComponentSet.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+const QString kAudioRejected = QStringLiteral("The audio file is invalid or the format is not supported!!");
+const QString kAudioCaption = QStringLiteral("Converter Error");
+const QString kVideoRejected = QStringLiteral("The video file is invalid or the format is not supported!!");
+const QString kVideoCaption = QStringLiteral("Extract Error");
+
+// Closing after a failure must not hide the failure being reported.
+template <typename Wrapper> void closeQuietly(Wrapper& component) {
+    try {
+        component->close();
+    } catch (const ComponentError&) {
+    }
+}
+
+// One second of sound in interleaved values. A source that reports no rate or no channel is broken: reading it
+// would give blocks of no size and a division by zero in the progress arithmetic.
+int oneSecondOf(int sampleRate, int channels) {
+    if (sampleRate <= 0 || channels <= 0)
+        throw ComponentError(QStringLiteral("The source reports %1 Hz and %2 channels.").arg(sampleRate).arg(channels));
+    return sampleRate * channels;
+}
+
+// Wide enough for any 64-bit count times 100.
+__extension__ typedef __int128 WideCount;
+
+ConversionResult result(ConversionOutcome outcome, const QString& destination, const QString& detail = {}) {
+    return ConversionResult{outcome, destination, detail};
+}
+
+} // namespace
+
+int percentDone(qint64 done, qint64 total) {
+    if (total <= 0 || done <= 0)
+        return 0;
+    const WideCount percent = static_cast<WideCount>(done) * 100 / total;
+    return static_cast<int>(std::min<WideCount>(percent, 100));
+}
+
+SingleConversion::SingleConversion(ComponentSet& components, ConversionObserver& observer)
+    : components_(components), observer_(observer) {}
+
+ConversionResult SingleConversion::convert(const QString& sourceName, const QString& destinationName,
+                                           const ConversionSettings& settings) {
+    framesWritten_ = 0;
+    const QString destination = destinationSparingSource(sourceName, destinationName);
+    if (destination.isEmpty()) {
+        observer_.progressReset();
+        return result(ConversionOutcome::OutputNotCreated, destinationName,
+                      QStringLiteral("Every output name leads to the source itself."));
+    }
+    // A pipe or a device would block the reader for ever or feed it without end; it is refused before any file
+    // is made.
+    if (const QFileInfo source(sourceName); source.exists() && !source.isFile()) {
+        observer_.progressReset();
+        return result(ConversionOutcome::SourceNotOpened, destination,
+                      QStringLiteral("\"%1\" is not a regular file.").arg(sourceName));
+    }
+
+    std::optional<PendingOutput> output;
+    auto& writer = components_.AudioFile2;
+    QString createFailure;
+    try {
+        output.emplace(destination);
+        writer->createOutput(output->temporaryName(), 0);
+        if (const int error = writer->lastError(); error != LastError::Success)
+            createFailure = QStringLiteral("The output file cannot be created (error %1).").arg(error);
+    } catch (const ComponentError& error) {
+        createFailure = error.message();
+    }
+    if (!createFailure.isEmpty()) {
+        closeQuietly(writer);
+        observer_.progressReset();
+        return result(ConversionOutcome::OutputNotCreated, destination, createFailure);
+    }
+
+    observer_.conversionStarted(sourceName, destination);
+    ConversionResult outcome = settings.kind == SourceKind::Audio ? convertAudio(sourceName, *output, settings)
+                                                                  : convertVideo(sourceName, *output, settings);
+    // A finished output, and a cancelled one with what it holds so far, take their own name; a failed one is
+    // dropped, leaving any earlier file of that name as it was.
+    if (outcome.outcome == ConversionOutcome::Completed || outcome.outcome == ConversionOutcome::Cancelled) {
+        try {
+            output->moveIntoPlace();
+        } catch (const ComponentError& error) {
+            return result(ConversionOutcome::OutputNotCreated, destination, error.message());
+        }
+    }
+    return outcome;
+}
+
+ConversionResult SingleConversion::convertAudio(const QString& sourceName, const PendingOutput& output,
+                                                const ConversionSettings& settings) {
+    const QString& destination = output.destination();
+    auto& reader = components_.AudioFile1;
+    auto& writer = components_.AudioFile2;
+    auto& tags = components_.AudioInformation1;
+    try {
+        reader->openForReading(sourceName, 0, 1);
+        if (const int error = reader->lastError(); error != LastError::Success) {
+            closeQuietly(reader);
+            closeQuietly(writer);
+            observer_.progressReset();
+            return result(ConversionOutcome::SourceNotOpened, destination,
+                          QStringLiteral("The source cannot be opened (error %1).").arg(error));
+        }
+        if (settings.copyTags)
+            tags->loadTags(sourceName);
+        const int sampleRate = reader->sampleRate();
+        const int channels = reader->channelCount();
+        const int blockSize = describeToWriter(sampleRate, channels, settings);
+        const qint64 length = reader->lengthInSamples();
+
+        qint64 done = 0;
+        for (;;) {
+            SampleBlock block = reader->readBlock(blockSize);
+            if (block.empty())
+                break;
+            const auto valuesRead = static_cast<qint64>(block.size());
+            write(std::move(block), channels, settings);
+            done = std::min(done + valuesRead / channels, std::max<qint64>(length, 0));
+            observer_.progressChanged(percentDone(done, length));
+            if (!observer_.mayContinue()) {
+                writer->close();
+                reader->close();
+                if (settings.copyTags)
+                    tags->storeTags(output.temporaryName());
+                observer_.conversionCancelled();
+                return written(ConversionOutcome::Cancelled, destination, sampleRate);
+            }
+        }
+        writer->close();
+        reader->close();
+        if (settings.copyTags)
+            tags->storeTags(output.temporaryName());
+        return written(ConversionOutcome::Completed, destination, sampleRate);
+    } catch (const ComponentError& error) {
+        observer_.conversionFailed(kAudioRejected, kAudioCaption);
+        closeQuietly(writer);
+        closeQuietly(reader);
+        return result(ConversionOutcome::SourceRejected, destination, error.message());
+    }
+}
+
+ConversionResult SingleConversion::convertVideo(const QString& sourceName, const PendingOutput& output,
+                                                const ConversionSettings& settings) {
+    const QString& destination = output.destination();
+    auto& video = components_.VideoFile1;
+    auto& writer = components_.AudioFile2;
+    try {
+        video->open(sourceName);
+        const int sampleRate = video->sampleRate();
+        const int channels = video->channelCount();
+        const int blockSize = describeToWriter(sampleRate, channels, settings);
+        for (;;) {
+            SampleBlock block = video->readBlock(blockSize);
+            if (block.empty())
+                break;
+            write(std::move(block), channels, settings);
+            const qint64 position = video->readPosition();
+            observer_.progressChanged(percentDone(position, video->totalLength()));
+            if (!observer_.mayContinue()) {
+                video->close();
+                writer->close();
+                observer_.conversionCancelled();
+                return written(ConversionOutcome::Cancelled, destination, sampleRate);
+            }
+        }
+        video->close();
+        writer->close();
+        return written(ConversionOutcome::Completed, destination, sampleRate);
+    } catch (const ComponentError& error) {
+        observer_.conversionFailed(kVideoRejected, kVideoCaption);
+        closeQuietly(video);
+        closeQuietly(writer);
+        return result(ConversionOutcome::SourceRejected, destination, error.message());
+    }
+}
+
+// Tells the writer what it will receive and returns the size of a one-second block. Every changed block leaves the
+// transform as stereo, so with a volume change the writer is told to expect two channels.
+int SingleConversion::describeToWriter(int sampleRate, int channels, const ConversionSettings& settings) {
+    components_.AudioFile2->describeInput(sampleRate, channels);
+    const int blockSize = oneSecondOf(sampleRate, channels);
+    if (settings.volumePercent) {
+        components_.AudioTransform1->setSampleRate(sampleRate);
+        components_.AudioFile2->describeInput(sampleRate, 2);
+    }
+    return blockSize;
+}
+
+void SingleConversion::write(SampleBlock block, int channels, const ConversionSettings& settings) {
+    framesWritten_ += static_cast<qint64>(block.size()) / channels;
+    if (settings.volumePercent)
+        block = changeVolume(std::move(block), channels, static_cast<float>(*settings.volumePercent));
+    if (settings.gainPercent)
+        components_.AudioTransform1->changeVolume(block, *settings.gainPercent);
+    components_.AudioFile2->writeBlock(block);
+}
+
+ConversionResult SingleConversion::written(ConversionOutcome outcome, const QString& destination,
+                                           int sampleRate) const {
+    ConversionResult made = result(outcome, destination);
+    made.durationMs = static_cast<qint64>(static_cast<WideCount>(framesWritten_) * 1000 / sampleRate);
+    return made;
+}
+
+SampleBlock SingleConversion::changeVolume(SampleBlock block, int channels, float percent) {
+    auto& transform = components_.AudioTransform1;
+    if (channels == 1)
+        block = transform->monoToStereo(block);
+    transform->setChannelSwitch(-1);
+    SampleBlock left = transform->leftChannel(block);
+    SampleBlock right = transform->rightChannel(block);
+    block = SampleBlock();
+    transform->changeVolume(left, percent);
+    transform->changeVolume(right, percent);
+    SampleBlock joined = transform->joinChannels(left, right);
+    transform->setChannelSwitch(0);
+    return joined;
+}

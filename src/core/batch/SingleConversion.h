@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/components/SampleBlock.h"
+#include "core/list/SourceKind.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+struct ComponentSet;
+class ConversionObserver;
+class PendingOutput;
+
+// How one source is converted, taken from the main window at the time of each conversion.
+struct ConversionSettings {
+    SourceKind kind = SourceKind::Audio;
+    std::optional<int> volumePercent; // "Change As": scale every block to this percentage (100 = unchanged)
+    bool copyTags = true;             // carry the tags of an audio source over to the output
+    std::optional<float> gainPercent; // scale every value, channels unchanged (evening out loudness)
+};
+
+enum class ConversionOutcome {
+    Completed,
+    Cancelled,        // stopped after a block; the partial output stays on disk
+    NotPrepared,      // the writer could not be prepared for the format; nothing was created
+    OutputNotCreated, // the writer could not create the output, or the finished output could not take its name
+    SourceNotOpened,  // the source is no regular file, or the reader could not open it; no output is left
+    SourceRejected,   // a component raised an error while the source was read, changed or written
+};
+
+struct ConversionResult {
+    ConversionOutcome outcome = ConversionOutcome::Completed;
+    QString destination;   // the name really written (may carry "_NEW")
+    QString detail;        // the component's own words when it failed
+    qint64 durationMs = 0; // the length of the sound handed to the writer
+
+    [[nodiscard]] bool succeeded() const { return outcome == ConversionOutcome::Completed; }
+};
+
+// Streams one source through the components into one output whose format the writer has been prepared for:
+// create the output, open the source, describe it to the writer, one-second blocks with the optional volume
+// change, progress after every block, tags, close. The output never deletes or replaces its own source. It is
+// written under a temporary name beside the destination and takes its own name when it is finished or cancelled,
+// replacing an earlier file of that name only then.
+class SingleConversion {
+public:
+    SingleConversion(ComponentSet& components, ConversionObserver& observer);
+
+    ConversionResult convert(const QString& sourceName, const QString& destinationName,
+                             const ConversionSettings& settings);
+
+private:
+    ConversionResult convertAudio(const QString& sourceName, const PendingOutput& output,
+                                  const ConversionSettings& settings);
+    ConversionResult convertVideo(const QString& sourceName, const PendingOutput& output,
+                                  const ConversionSettings& settings);
+    int describeToWriter(int sampleRate, int channels, const ConversionSettings& settings);
+    void write(SampleBlock block, int channels, const ConversionSettings& settings);
+    [[nodiscard]] SampleBlock changeVolume(SampleBlock block, int channels, float percent);
+    [[nodiscard]] ConversionResult written(ConversionOutcome outcome, const QString& destination, int sampleRate) const;
+
+    ComponentSet& components_;
+    ConversionObserver& observer_;
+    qint64 framesWritten_ = 0;
+};
+
+// done × 100 ÷ total in whole percent, 0..100, without overflow for any 64-bit counts; 0 when total is unknown.
+[[nodiscard]] int percentDone(qint64 done, qint64 total);

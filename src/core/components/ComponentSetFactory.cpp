@@ -1,0 +1,27 @@
+#include "ComponentSet.h"
+
+#include "AudioFile2Component.h"
+#include "core/components/information/AudioInformationComponent.h"
+#include "core/components/lame/LameEncComponent.h"
+#include "core/components/playback/AudioPlayerComponent.h"
+#include "core/components/transform/AudioTransformComponent.h"
+#include "core/components/video/VideoFileComponent.h"
+#include "core/components/writer/EncoderAvailability.h"
+
+#include "ComponentError.h"
+
+std::unique_ptr<ComponentSet> ComponentSetFactory::create() {
+    // Every output format must be writable, or a batch would fail half-way through; refuse at start-up instead.
+    if (const QStringList missing = missingEncoders(); !missing.isEmpty())
+        throw ComponentError(QStringLiteral("These encoders are missing from the installed libraries: %1")
+                                 .arg(missing.join(QStringLiteral("; "))));
+    auto set = std::make_unique<ComponentSet>();
+    set->AudioFile1.connect(std::make_unique<AudioFile2Component>());
+    set->AudioFile2.connect(std::make_unique<AudioFile2Component>());
+    set->LameEnc1.connectOnFirstUse([] { return std::make_unique<LameEncComponent>(); });
+    set->AudioPlayer1.connect(std::make_unique<AudioPlayerComponent>());
+    set->AudioTransform1.connect(std::make_unique<AudioTransformComponent>());
+    set->AudioInformation1.connect(std::make_unique<AudioInformationComponent>());
+    set->VideoFile1.connect(std::make_unique<VideoFileComponent>());
+    return set;
+}

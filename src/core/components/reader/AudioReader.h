@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/components/SampleBlock.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <memory>
+
+// Reads any supported source file as interleaved float blocks.
+class AudioReader {
+public:
+    AudioReader();
+    ~AudioReader();
+    AudioReader(const AudioReader&) = delete;
+    AudioReader& operator=(const AudioReader&) = delete;
+
+    // Raises ComponentError whose code() is a LastError value.
+    void open(const QString& fileName);
+    void close();
+    [[nodiscard]] bool isOpen() const;
+
+    [[nodiscard]] SampleBlock read(int valueCount);
+    qint64 seek(qint64 samplePosition);
+
+    [[nodiscard]] qint64 lengthInSamples() const;
+    [[nodiscard]] int sampleRate() const;
+    [[nodiscard]] int channelCount() const;
+    [[nodiscard]] qint64 durationMs() const;
+    [[nodiscard]] QString description() const;
+
+    void setDecoderThreads(int threads);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};

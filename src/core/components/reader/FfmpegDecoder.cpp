@@ -1,0 +1,575 @@
+#include "FfmpegDecoder.h"
+
+#include "FfmpegNames.h"
+#include "Mp3GaplessLength.h"
+#include "core/components/ComponentError.h"
+#include "core/components/common/FfmpegHandles.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <cstring>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/intreadwrite.h>
+#include <libavutil/opt.h>
+#include <libswresample/swresample.h>
+}
+
+namespace {
+
+struct FormatCloser {
+    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
+};
+struct DictionaryFreer {
+    void operator()(AVDictionary* dictionary) const { av_dict_free(&dictionary); }
+};
+struct LayoutReleaser {
+    void operator()(AVChannelLayout* layout) const {
+        av_channel_layout_uninit(layout);
+        delete layout;
+    }
+};
+
+using FormatPtr = std::unique_ptr<AVFormatContext, FormatCloser>;
+using LayoutPtr = std::unique_ptr<AVChannelLayout, LayoutReleaser>;
+
+// Rates and channel counts beyond these come from broken headers, not from real sound.
+constexpr int kMaxSampleRate = 768000;
+constexpr int kMaxChannels = 64;
+// Below this the header claims far more playing time than the file's bytes can hold.
+constexpr qint64 kLowestPlausibleBitRate = 2000;
+// Sources up to this size are decoded once at open when their length must be measured; larger ones are counted
+// from their packets so that opening stays quick.
+constexpr qint64 kDecodeToCountLimit = 16 * 1024 * 1024;
+
+[[noreturn]] void raiseOpenError(const QString& fileName, int error) {
+    const QString name = QFileInfo(fileName).fileName();
+    if (error == AVERROR(ENOENT))
+        throw ComponentError(QStringLiteral("The file \"%1\" does not exist.").arg(name), LastError::FileNotFound);
+    if (error == AVERROR(EACCES) || error == AVERROR(EPERM))
+        throw ComponentError(QStringLiteral("The file \"%1\" cannot be read: access denied.").arg(name),
+                             LastError::AccessDenied);
+    throw ComponentError(
+        QStringLiteral("The file \"%1\" is not in a known sound format (%2).").arg(name, ffmpegErrorText(error)),
+        LastError::UnknownFormat);
+}
+
+bool isMusepack(AVCodecID id) {
+    return id == AV_CODEC_ID_MUSEPACK7 || id == AV_CODEC_ID_MUSEPACK8;
+}
+
+} // namespace
+
+// One pass over the file: demuxer, decoder and converter, plus the decoded frames not yet handed out.
+class FfmpegDecoder::Pass {
+public:
+    enum class Start { DecodeFirstFrame, DemuxOnly };
+
+    explicit Pass(const FfmpegInput& input, Start start = Start::DecodeFirstFrame) : input_(input) {
+        openContainer();
+        openDecoder();
+        frame_.reset(av_frame_alloc());
+        packet_.reset(av_packet_alloc());
+        if (!frame_ || !packet_)
+            throw ComponentError(QStringLiteral("Out of memory while opening the file."), LastError::CorruptData);
+        rate_ = codec_->sample_rate;
+        layout_.reset(new AVChannelLayout{});
+        if (av_channel_layout_copy(layout_.get(), &codec_->ch_layout) < 0)
+            throw corrupt(QStringLiteral("its channel layout is unreadable"));
+        if (start == Start::DecodeFirstFrame)
+            primeFirstFrame();
+        checkFormat();
+        limitToStereo();
+    }
+
+    [[nodiscard]] int rate() const { return rate_; }
+    [[nodiscard]] int channels() const { return layout_->nb_channels; }
+    [[nodiscard]] qint64 position() const { return position_; }
+    [[nodiscard]] bool atEnd() const { return finished_ && pendingFrames() == 0; }
+    [[nodiscard]] const AVCodecParameters& parameters() const { return *stream_->codecpar; }
+
+    // The length the container states, in frames; -1 when it states none. Plain sample data cannot be longer
+    // than the bytes from its first packet to the end of the file (a cut file keeps its original header).
+    [[nodiscard]] qint64 statedLength() const {
+        const qint64 fileSize = avio_size(format_->pb);
+        if (stream_->duration != AV_NOPTS_VALUE && stream_->duration >= 0) {
+            const qint64 stated = av_rescale_q(stream_->duration, stream_->time_base, AVRational{1, rate_});
+            if (hasPlainFrames() && firstPacketPosition_ >= 0 && fileSize > 0)
+                return std::min(stated, (fileSize - firstPacketPosition_) / stream_->codecpar->block_align);
+            return stated;
+        }
+        if (format_->duration != AV_NOPTS_VALUE && format_->duration > 0)
+            return av_rescale_q(format_->duration, AVRational{1, AV_TIME_BASE}, AVRational{1, rate_});
+        return -1;
+    }
+
+    // Uncompressed frames of a fixed size, so that packets tell the exact length.
+    [[nodiscard]] bool hasPlainFrames() const {
+        const AVCodecParameters& parameters = *stream_->codecpar;
+        const int bits = av_get_exact_bits_per_sample(parameters.codec_id);
+        return bits > 0 && parameters.block_align > 0 &&
+               parameters.block_align * 8 == bits * parameters.ch_layout.nb_channels;
+    }
+
+    qint64 take(float* out, qint64 maxFrames) {
+        qint64 written = 0;
+        while (written < maxFrames) {
+            if (pendingFrames() == 0 && !decodeNextFrame())
+                break;
+            const qint64 count = std::min(maxFrames - written, pendingFrames());
+            const auto values = static_cast<std::size_t>(count * channels());
+            if (out)
+                std::memcpy(out + written * channels(), pending_.data() + pendingOffset_, values * sizeof(float));
+            pendingOffset_ += values;
+            written += count;
+        }
+        position_ += written;
+        return written;
+    }
+
+    // Counts the frames from here to the end by demuxing alone, as the packets state them; -1 when they don't.
+    qint64 countPacketFrames() {
+        qint64 total = 0;
+        while (av_read_frame(format_.get(), packet_.get()) >= 0) {
+            const bool ours = packet_->stream_index == stream_->index;
+            const qint64 duration = packet_->duration;
+            std::size_t sideSize = 0;
+            const uint8_t* side = av_packet_get_side_data(packet_.get(), AV_PKT_DATA_SKIP_SAMPLES, &sideSize);
+            if (ours && duration <= 0) {
+                av_packet_unref(packet_.get());
+                return -1;
+            }
+            if (ours) {
+                total += av_rescale_q(duration, stream_->time_base, AVRational{1, rate_});
+                if (side && sideSize >= 8)
+                    total -= static_cast<qint64>(AV_RL32(side)) + static_cast<qint64>(AV_RL32(side + 4));
+            }
+            av_packet_unref(packet_.get());
+        }
+        return std::max<qint64>(total, 0);
+    }
+
+    // Moves the demuxer to just before the frame and decodes up to it. False when the container cannot place
+    // the frame exactly; the pass is then in an undefined place and must be replaced.
+    bool seekTo(qint64 target) {
+        if (originPts_ == AV_NOPTS_VALUE)
+            return false;
+        qint64 preroll = std::max<qint64>(4096, rate_ / 10);
+        for (int attempt = 0; attempt < 3; ++attempt, preroll *= 8) {
+            const qint64 start = std::max<qint64>(0, target - preroll);
+            const qint64 timestamp = originPts_ + av_rescale_q(start, AVRational{1, rate_}, stream_->time_base);
+            if (av_seek_frame(format_.get(), stream_->index, timestamp, AVSEEK_FLAG_BACKWARD) < 0)
+                return false;
+            avcodec_flush_buffers(codec_.get());
+            clearPending();
+            finished_ = false;
+            draining_ = false;
+            if (!decodeNextFrame() || lastFrameStart_ < 0)
+                return false;
+            if (lastFrameStart_ <= target) {
+                position_ = lastFrameStart_;
+                take(nullptr, target - position_);
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    void openContainer() {
+        const QByteArray path = input_.fileName.toUtf8();
+        const AVInputFormat* demuxer = nullptr;
+        if (!input_.demuxer.isEmpty()) {
+            demuxer = av_find_input_format(input_.demuxer.constData());
+            if (!demuxer)
+                throw ComponentError(
+                    QStringLiteral("This FFmpeg has no \"%1\" demuxer.").arg(QString::fromLatin1(input_.demuxer)),
+                    LastError::UnsupportedFormat);
+        }
+        AVDictionary* rawOptions = nullptr;
+        for (const auto& [key, value] : input_.options)
+            av_dict_set(&rawOptions, key.constData(), value.constData(), 0);
+        std::unique_ptr<AVDictionary, DictionaryFreer> options(rawOptions);
+        AVFormatContext* raw = nullptr;
+        AVDictionary* optionsInOut = options.release();
+        const int opened = avformat_open_input(&raw, path.constData(), demuxer, &optionsInOut);
+        options.reset(optionsInOut);
+        if (opened < 0)
+            raiseOpenError(input_.fileName, opened);
+        format_.reset(raw);
+        if (avformat_find_stream_info(format_.get(), nullptr) < 0)
+            throw ComponentError(QStringLiteral("The file \"%1\" is damaged: its streams cannot be read.")
+                                     .arg(QFileInfo(input_.fileName).fileName()),
+                                 LastError::CorruptData);
+        for (unsigned i = 0; i < format_->nb_streams; ++i) {
+            AVStream* candidate = format_->streams[i];
+            if (candidate->codecpar->codec_type == AVMEDIA_TYPE_AUDIO &&
+                candidate->codecpar->codec_id != AV_CODEC_ID_NONE) {
+                stream_ = candidate;
+                break;
+            }
+        }
+        if (!stream_)
+            throw ComponentError(
+                QStringLiteral("The file \"%1\" has no sound track.").arg(QFileInfo(input_.fileName).fileName()),
+                LastError::NoAudioStream);
+        for (unsigned i = 0; i < format_->nb_streams; ++i)
+            format_->streams[i]->discard = format_->streams[i] == stream_ ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
+    }
+
+    void openDecoder() {
+        const AVCodec* decoder = avcodec_find_decoder(stream_->codecpar->codec_id);
+        if (!decoder)
+            throw ComponentError(QStringLiteral("The sound of \"%1\" is in a format that cannot be decoded (%2).")
+                                     .arg(QFileInfo(input_.fileName).fileName(),
+                                          QString::fromLatin1(avcodec_get_name(stream_->codecpar->codec_id))),
+                                 LastError::UnsupportedFormat);
+        codec_.reset(avcodec_alloc_context3(decoder));
+        if (!codec_ || avcodec_parameters_to_context(codec_.get(), stream_->codecpar) < 0)
+            throw ComponentError(QStringLiteral("Out of memory while opening the file."), LastError::CorruptData);
+        codec_->thread_count = std::max(0, input_.decoderThreads);
+        codec_->pkt_timebase = stream_->time_base;
+        if (avcodec_open2(codec_.get(), decoder, nullptr) < 0)
+            throw corrupt(QStringLiteral("its sound cannot be decoded"));
+    }
+
+    // Decodes the first frame now so that a file whose sound cannot be decoded fails at open, and so that the
+    // output format is that of the decoded sound rather than of a header that may be wrong.
+    void primeFirstFrame() {
+        if (!decodeNextFrame() && decodeErrors_ > 0)
+            throw corrupt(QStringLiteral("no sound in it can be decoded"));
+    }
+
+    // Every output format and the volume change take mono or stereo, so a source with more channels is mixed down
+    // to stereo here, once, with libswresample's standard matrix; its description still names its own channels.
+    void limitToStereo() {
+        if (layout_->nb_channels > 2) {
+            av_channel_layout_uninit(layout_.get());
+            av_channel_layout_default(layout_.get(), 2);
+        }
+    }
+
+    void checkFormat() const {
+        if (rate_ <= 0 || rate_ > kMaxSampleRate || layout_->nb_channels <= 0 || layout_->nb_channels > kMaxChannels)
+            throw ComponentError(QStringLiteral("The file \"%1\" states an impossible format (%2 Hz, %3 channels).")
+                                     .arg(QFileInfo(input_.fileName).fileName())
+                                     .arg(rate_)
+                                     .arg(layout_->nb_channels),
+                                 LastError::CorruptData);
+    }
+
+    [[nodiscard]] ComponentError corrupt(const QString& why) const {
+        return ComponentError(
+            QStringLiteral("The file \"%1\" is damaged: %2.").arg(QFileInfo(input_.fileName).fileName(), why),
+            LastError::CorruptData);
+    }
+
+    [[nodiscard]] qint64 pendingFrames() const {
+        return static_cast<qint64>((pending_.size() - pendingOffset_) / static_cast<std::size_t>(channels()));
+    }
+
+    void clearPending() {
+        pending_.clear();
+        pendingOffset_ = 0;
+    }
+
+    // Decodes the next frame into the pending values. False at the end of the data.
+    bool decodeNextFrame() {
+        while (!finished_) {
+            const int received = avcodec_receive_frame(codec_.get(), frame_.get());
+            if (received == 0) {
+                const bool converted = convertFrame();
+                av_frame_unref(frame_.get());
+                if (converted)
+                    return true;
+                continue;
+            }
+            if (received != AVERROR(EAGAIN)) {
+                if (received != AVERROR_EOF)
+                    ++decodeErrors_;
+                finished_ = true;
+                break;
+            }
+            if (draining_) {
+                finished_ = true;
+                break;
+            }
+            feedPacket();
+        }
+        return false;
+    }
+
+    void feedPacket() {
+        while (true) {
+            const int read = av_read_frame(format_.get(), packet_.get());
+            if (read < 0) {
+                draining_ = true;
+                avcodec_send_packet(codec_.get(), nullptr);
+                return;
+            }
+            if (packet_->stream_index != stream_->index) {
+                av_packet_unref(packet_.get());
+                continue;
+            }
+            if (firstPacketPosition_ < 0)
+                firstPacketPosition_ = packet_->pos;
+            const int sent = avcodec_send_packet(codec_.get(), packet_.get());
+            av_packet_unref(packet_.get());
+            if (sent < 0 && sent != AVERROR(EAGAIN)) {
+                // A damaged packet is skipped; decoding goes on with the next one.
+                ++decodeErrors_;
+                continue;
+            }
+            return;
+        }
+    }
+
+    // Converts the decoded frame to interleaved float in the opened format. False when it holds nothing usable.
+    bool convertFrame() {
+        AVFrame& frame = *frame_;
+        if (frame.nb_samples <= 0 || frame.sample_rate <= 0 || frame.ch_layout.nb_channels <= 0)
+            return false;
+        if (!firstFrameSeen_) {
+            firstFrameSeen_ = true;
+            rate_ = frame.sample_rate;
+            av_channel_layout_uninit(layout_.get());
+            if (frame.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+                av_channel_layout_default(layout_.get(), frame.ch_layout.nb_channels);
+            else if (av_channel_layout_copy(layout_.get(), &frame.ch_layout) < 0)
+                return false;
+            if (rate_ > kMaxSampleRate || layout_->nb_channels > kMaxChannels)
+                return false;
+            limitToStereo();
+            originPts_ = framePts(frame);
+        }
+        if (!ensureResampler(frame))
+            return false;
+        const qint64 pts = framePts(frame);
+        lastFrameStart_ = (pts == AV_NOPTS_VALUE || originPts_ == AV_NOPTS_VALUE)
+                              ? -1
+                              : av_rescale_q(pts - originPts_, stream_->time_base, AVRational{1, rate_});
+        const int capacity = swr_get_out_samples(resampler_.get(), frame.nb_samples);
+        if (capacity <= 0)
+            return false;
+        if (pendingOffset_ == pending_.size())
+            clearPending();
+        const std::size_t start = pending_.size();
+        pending_.resize(start + static_cast<std::size_t>(capacity) * static_cast<std::size_t>(channels()));
+        auto* target = reinterpret_cast<uint8_t*>(pending_.data() + start);
+        const int converted = swr_convert(resampler_.get(), &target, capacity,
+                                          const_cast<const uint8_t**>(frame.extended_data), frame.nb_samples);
+        pending_.resize(start +
+                        static_cast<std::size_t>(std::max(converted, 0)) * static_cast<std::size_t>(channels()));
+        return converted > 0;
+    }
+
+    [[nodiscard]] static qint64 framePts(const AVFrame& frame) {
+        return frame.pts != AV_NOPTS_VALUE ? frame.pts : frame.best_effort_timestamp;
+    }
+
+    // The converter follows the decoder: a stream may change its format midway (a mono stretch in a stereo
+    // MP3); everything is converted to the format the file opened with.
+    bool ensureResampler(const AVFrame& frame) {
+        AVChannelLayout inLayout{};
+        if (frame.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+            av_channel_layout_default(&inLayout, frame.ch_layout.nb_channels);
+        else if (av_channel_layout_copy(&inLayout, &frame.ch_layout) < 0)
+            return false;
+        const bool same = resampler_ && resamplerRate_ == frame.sample_rate && resamplerFormat_ == frame.format &&
+                          av_channel_layout_compare(&resamplerLayout_, &inLayout) == 0;
+        if (same) {
+            av_channel_layout_uninit(&inLayout);
+            return true;
+        }
+        SwrContext* raw = nullptr;
+        const int made = swr_alloc_set_opts2(&raw, layout_.get(), AV_SAMPLE_FMT_FLT, rate_, &inLayout,
+                                             static_cast<AVSampleFormat>(frame.format), frame.sample_rate, 0, nullptr);
+        ResamplerPtr resampler(raw);
+        if (made < 0 || swr_init(resampler.get()) < 0) {
+            av_channel_layout_uninit(&inLayout);
+            return false;
+        }
+        resampler_ = std::move(resampler);
+        resamplerRate_ = frame.sample_rate;
+        resamplerFormat_ = frame.format;
+        av_channel_layout_uninit(&resamplerLayout_);
+        resamplerLayout_ = inLayout;
+        return true;
+    }
+
+public:
+    ~Pass() { av_channel_layout_uninit(&resamplerLayout_); }
+    Pass(const Pass&) = delete;
+    Pass& operator=(const Pass&) = delete;
+
+private:
+    FfmpegInput input_;
+    FormatPtr format_;
+    AVStream* stream_ = nullptr;
+    CodecContextPtr codec_;
+    ResamplerPtr resampler_;
+    AVChannelLayout resamplerLayout_{};
+    int resamplerRate_ = 0;
+    int resamplerFormat_ = -1;
+    FramePtr frame_;
+    PacketPtr packet_;
+    LayoutPtr layout_;
+    int rate_ = 0;
+    bool firstFrameSeen_ = false;
+    qint64 originPts_ = AV_NOPTS_VALUE;
+    qint64 lastFrameStart_ = -1;
+    std::vector<float> pending_;
+    std::size_t pendingOffset_ = 0;
+    qint64 position_ = 0;
+    bool draining_ = false;
+    bool finished_ = false;
+    int decodeErrors_ = 0;
+    qint64 firstPacketPosition_ = -1;
+};
+
+FfmpegDecoder::FfmpegDecoder(FfmpegInput input) : input_(std::move(input)) {
+    // Failures reach the user as ComponentError; FFmpeg's own remarks on damaged input are not for them.
+    static const bool quiet = [] {
+        av_log_set_level(AV_LOG_FATAL);
+        return true;
+    }();
+    (void)quiet;
+    pass_ = std::make_unique<Pass>(input_);
+    length_ = measuredOrEstimatedLength();
+}
+
+FfmpegDecoder::~FfmpegDecoder() = default;
+
+int FfmpegDecoder::sampleRate() const {
+    return pass_->rate();
+}
+int FfmpegDecoder::channelCount() const {
+    return pass_->channels();
+}
+qint64 FfmpegDecoder::lengthInFrames() const {
+    return length_;
+}
+qint64 FfmpegDecoder::position() const {
+    return pass_->position();
+}
+
+QString FfmpegDecoder::description() const {
+    const AVCodecParameters& parameters = pass_->parameters();
+    // Headers may state nonsense (a negative rate read as unsigned); a compressed rate above that of plain float
+    // samples is not shown, and a missing one is worked out from the file size.
+    const int sourceChannels = parameters.ch_layout.nb_channels > 0 ? parameters.ch_layout.nb_channels : channelCount();
+    const qint64 ceiling = static_cast<qint64>(sampleRate()) * sourceChannels * 32;
+    const auto plausible = [ceiling](qint64 bitRate) { return bitRate > 0 && bitRate <= ceiling; };
+    qint64 bitRate = parameters.bit_rate;
+    if (!plausible(bitRate) && length_ > 0)
+        bitRate = QFileInfo(input_.fileName).size() * 8 * sampleRate() / length_;
+    if (!plausible(bitRate) || !ffmpegnames::hasUsefulBitRate(parameters.codec_id))
+        bitRate = 0;
+    return sounddescription::describe(ffmpegnames::codecName(parameters), bitRate, sampleRate(), sourceChannels);
+}
+
+qint64 FfmpegDecoder::readFrames(float* out, qint64 maxFrames) {
+    const qint64 written = pass_->take(out, maxFrames);
+    if (pass_->atEnd() && !lengthExact_) {
+        length_ = pass_->position();
+        lengthExact_ = true;
+    }
+    return written;
+}
+
+qint64 FfmpegDecoder::seekFrame(qint64 frame) {
+    qint64 target = std::max<qint64>(frame, 0);
+    if (lengthExact_)
+        target = std::min(target, length_);
+    const qint64 here = pass_->position();
+    const qint64 nearby = std::max<qint64>(sampleRate() * 2, 1);
+    if (target == here)
+        return here;
+    if (target > here && target - here <= nearby)
+        return skipForward(target - here);
+    if (target <= nearby) {
+        restart();
+        return skipForward(target);
+    }
+    return seekWithDemuxer(target);
+}
+
+qint64 FfmpegDecoder::seekWithDemuxer(qint64 frame) {
+    if (pass_->seekTo(frame))
+        return pass_->position();
+    restart();
+    return skipForward(frame);
+}
+
+qint64 FfmpegDecoder::skipForward(qint64 frames) {
+    readFrames(nullptr, frames);
+    return pass_->position();
+}
+
+void FfmpegDecoder::restart() {
+    pass_.reset();
+    pass_ = std::make_unique<Pass>(input_);
+}
+
+// The container's length is taken when it is believable. Musepack headers are known to state wrong lengths, and
+// a header that claims far more time than the file's bytes can carry (a cut file keeping its original header)
+// is not believed either; such files are measured instead.
+qint64 FfmpegDecoder::measuredOrEstimatedLength() {
+    if (pass_->atEnd()) {
+        // Nothing decodes. A file that says so holds no sound; one that claims sound is damaged.
+        const QString name = QFileInfo(input_.fileName).fileName();
+        if (pass_->statedLength() == 0)
+            throw ComponentError(QStringLiteral("The file \"%1\" holds no sound.").arg(name), LastError::CorruptData);
+        throw ComponentError(
+            QStringLiteral("The file \"%1\" is damaged: it holds no sound that can be decoded.").arg(name),
+            LastError::CorruptData);
+    }
+    const qint64 stated = pass_->statedLength();
+    const qint64 fileSize = QFileInfo(input_.fileName).size();
+    if (pass_->hasPlainFrames() && fileSize <= kDecodeToCountLimit) {
+        // Headers of plain sample files may disagree with their data; counting the packets is cheap and exact.
+        Pass counter(input_, Pass::Start::DemuxOnly);
+        const qint64 counted = counter.countPacketFrames();
+        if (counted >= 0) {
+            lengthExact_ = true;
+            return counted;
+        }
+    }
+    const AVCodecParameters& parameters = pass_->parameters();
+    const int rate = sampleRate();
+    const bool pcmLike = av_get_exact_bits_per_sample(parameters.codec_id) > 0;
+    // Sound has decoded, so a header stating none is wrong.
+    bool believable = stated > 0 && !isMusepack(parameters.codec_id);
+    if (believable && stated > 0 && !pcmLike && fileSize > 0) {
+        const double seconds = static_cast<double>(stated) / rate;
+        const double impliedBitRate = static_cast<double>(fileSize) * 8.0 / seconds;
+        const qint64 nominal = parameters.bit_rate;
+        const double nominalSeconds = nominal > 0 ? static_cast<double>(fileSize) * 8.0 / nominal : 0.0;
+        if (impliedBitRate < kLowestPlausibleBitRate || (nominal > 0 && seconds > 2.0 * nominalSeconds + 1.0))
+            believable = false;
+    }
+    if (believable && parameters.codec_id == AV_CODEC_ID_MP3) {
+        // The container counts whole frames; the decoder drops the encoder's delay and padding, so the exact
+        // length comes from the encoder's own record when it agrees with the header to within two frames.
+        const std::optional<qint64> gapless = mp3GaplessLength(input_.fileName);
+        if (gapless && *gapless <= stated && stated - *gapless <= 2 * 1152)
+            return *gapless;
+    }
+    if (believable)
+        return stated;
+    if (fileSize <= kDecodeToCountLimit) {
+        Pass counter(input_);
+        while (counter.take(nullptr, 1 << 20) > 0) {
+        }
+        lengthExact_ = true;
+        return counter.position();
+    }
+    Pass counter(input_, Pass::Start::DemuxOnly);
+    const qint64 counted = counter.countPacketFrames();
+    if (counted > 0)
+        return counted;
+    // Sound has decoded, so there is at least one frame; the exact count comes with the end of the data.
+    return std::max<qint64>(stated, 1);
+}

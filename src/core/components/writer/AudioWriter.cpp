@@ -1,0 +1,255 @@
+#include "AudioWriter.h"
+
+#include "FormatRules.h"
+#include "LameBackend.h"
+#include "SampleConverter.h"
+#include "VorbisBackend.h"
+#include "WriterBackend.h"
+#include "WriterFormat.h"
+#include "core/components/ComponentError.h"
+#include "core/components/common/FileCreationError.h"
+#include "core/components/lame/LameMapping.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <fcntl.h>
+#include <sndfile.h>
+#include <unistd.h>
+
+namespace {
+
+struct InputShape {
+    int sampleRate = 0;
+    int channels = 0;
+};
+
+constexpr int kRawSignedLittleEndian = 3;
+
+// Makes sure the file can be written, so a folder that cannot take it is reported with its reason before any
+// encoder is set up. An existing file is left as it is until its backend replaces it.
+void checkWritable(const QString& fileName) {
+    const int descriptor = ::open(QFile::encodeName(fileName).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (descriptor < 0)
+        throw fileCreationError(fileName, errno);
+    ::close(descriptor);
+}
+
+float clipped(float sample) {
+    if (std::isnan(sample))
+        return 0.0f;
+    return std::clamp(sample, -1.0f, 1.0f);
+}
+
+struct SndfileCloser {
+    void operator()(SNDFILE* file) const { sf_close(file); }
+};
+
+int pcmBitsOf(int subtype) {
+    switch (subtype) {
+    case SF_FORMAT_PCM_U8:
+    case SF_FORMAT_PCM_S8:
+        return 8;
+    case SF_FORMAT_PCM_16:
+        return 16;
+    case SF_FORMAT_PCM_24:
+    case SF_FORMAT_PCM_32:
+        return 24;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+struct AudioWriter::Impl {
+    WriterFormat format = formatrules::pcmWav(44100, 2, 16);
+    int detail = -1;
+    InputShape input;
+
+    QString fileName;
+    std::unique_ptr<WriterBackend> backend;
+    std::unique_ptr<SampleConverter> converter;
+    std::vector<float> clippedSamples;
+
+    void deliver(std::span<const float> samples) {
+        if (samples.empty())
+            return;
+        clippedSamples.resize(samples.size());
+        std::transform(samples.begin(), samples.end(), clippedSamples.begin(), clipped);
+        backend->write(clippedSamples);
+    }
+
+    SampleConverter& ensureConverter() {
+        if (!converter) {
+            const bool described = input.sampleRate > 0;
+            converter = std::make_unique<SampleConverter>(described ? input.sampleRate : format.sampleRate,
+                                                          described ? input.channels : format.channels,
+                                                          format.sampleRate, format.channels);
+        }
+        return *converter;
+    }
+
+    void drainConverter() {
+        if (converter)
+            deliver(converter->drain());
+        converter.reset();
+    }
+};
+
+AudioWriter::AudioWriter() : impl_(std::make_unique<Impl>()) {}
+
+AudioWriter::~AudioWriter() {
+    try {
+        close();
+    } catch (const ComponentError&) {
+        // A destructor cannot report; the file keeps what reached it.
+    }
+}
+
+void AudioWriter::create(const QString& fileName) {
+    close();
+    const bool existed = QFile::exists(fileName);
+    checkWritable(fileName);
+    try {
+        impl_->backend = openWriterBackend(impl_->format, fileName);
+    } catch (const ComponentError&) {
+        if (!existed)
+            QFile::remove(fileName);
+        throw;
+    }
+    impl_->fileName = fileName;
+    impl_->converter.reset();
+}
+
+void AudioWriter::write(const SampleBlock& block) {
+    if (!impl_->backend)
+        throw ComponentError(QStringLiteral("No output file is open for writing"));
+    if (block.empty())
+        return;
+    impl_->deliver(impl_->ensureConverter().convert(block.values()));
+}
+
+void AudioWriter::close() {
+    if (!impl_->backend)
+        return;
+    // The output is released even when finishing fails, so a failed file never stays open.
+    struct Release {
+        Impl& impl;
+        ~Release() {
+            impl.converter.reset();
+            impl.backend.reset();
+        }
+    } release{*impl_};
+    impl_->drainConverter();
+    impl_->backend->finish();
+}
+
+bool AudioWriter::isOpen() const {
+    return impl_->backend != nullptr;
+}
+
+void AudioWriter::describeInput(int sampleRate, int channels) {
+    if (sampleRate <= 0 || channels <= 0 || channels > 8)
+        throw ComponentError(QStringLiteral("Unsupported input: %1 Hz, %2 channels").arg(sampleRate).arg(channels));
+    // Samples already inside the resampler belong to the old description and go out first.
+    if (impl_->backend)
+        impl_->drainConverter();
+    impl_->input = {sampleRate, channels};
+}
+
+QString AudioWriter::formatString() const {
+    return describeFormat(impl_->format, impl_->detail == 0);
+}
+
+void AudioWriter::setFormatFromSampleWav(const QString& fileName) {
+    SF_INFO info{};
+    const std::unique_ptr<SNDFILE, SndfileCloser> file(
+        sf_open(QFile::encodeName(fileName).constData(), SFM_READ, &info));
+    if (!file)
+        throw ComponentError(QStringLiteral("Cannot read the sample file \"%1\": %2")
+                                 .arg(fileName, QString::fromUtf8(sf_strerror(nullptr))),
+                             QFile::exists(fileName) ? LastError::UnknownFormat : LastError::FileNotFound);
+    const int container = info.format & SF_FORMAT_TYPEMASK;
+    const int bits = pcmBitsOf(info.format & SF_FORMAT_SUBMASK);
+    const bool wav = container == SF_FORMAT_WAV || container == SF_FORMAT_WAVEX || container == SF_FORMAT_RF64;
+    if (!wav || bits == 0)
+        throw ComponentError(QStringLiteral("The sample file \"%1\" is not a PCM WAV file").arg(fileName),
+                             LastError::UnsupportedFormat);
+    setPcmWav(info.samplerate, info.channels, bits);
+}
+
+void AudioWriter::setPcmWav(int sampleRate, int channels, int bits) {
+    impl_->format = formatrules::pcmWav(sampleRate, channels, bits);
+}
+
+void AudioWriter::setRaw(int sampleType, int sampleRate, int channels, int bits) {
+    if (sampleType != kRawSignedLittleEndian || bits != 16)
+        throw ComponentError(QStringLiteral("RAW output is written as signed 16-bit samples only (type %1, %2 bits "
+                                            "requested)")
+                                 .arg(sampleType)
+                                 .arg(bits),
+                             LastError::UnsupportedFormat);
+    impl_->format = formatrules::raw(sampleRate, channels);
+}
+
+void AudioWriter::setAdpcmWav(int sampleRate, int channels) {
+    impl_->format = formatrules::adpcmWav(sampleRate, channels);
+}
+
+void AudioWriter::setGsmWav(int sampleRate) {
+    impl_->format = formatrules::gsmWav(sampleRate);
+}
+
+void AudioWriter::setVox(int sampleRate) {
+    impl_->format = formatrules::vox(sampleRate);
+}
+
+void AudioWriter::setDspWav() {
+    impl_->format = formatrules::dspWav();
+}
+
+void AudioWriter::setMp2(int sampleRate, int kbps, int channels) {
+    impl_->format = formatrules::mp2(sampleRate, kbps, channels);
+}
+
+void AudioWriter::setMp3(int sampleRate, int kbps, int channels) {
+    impl_->format = planMp3(sampleRate, kbps, channels);
+}
+
+void AudioWriter::useMp3EncoderSettings(const IAudioFile2LameEnc& settings) {
+    impl_->format = planMp3(snapshotMp3Settings(settings));
+}
+
+void AudioWriter::setOggVorbis(int sampleRate, int channels, int nominal, int minimum, int maximum, int quality) {
+    impl_->format = planOggVorbis(sampleRate, channels, nominal, minimum, maximum, quality);
+}
+
+void AudioWriter::setWmaProfile(int profile) {
+    impl_->format = formatrules::wma(profile);
+}
+
+void AudioWriter::setG721(int sampleRate) {
+    impl_->format = formatrules::g721(sampleRate);
+}
+
+void AudioWriter::setG723(int sampleRate, int bits) {
+    impl_->format = formatrules::g723(sampleRate, bits);
+}
+
+void AudioWriter::setG726(int sampleRate, int bits) {
+    impl_->format = formatrules::g726(sampleRate, bits);
+}
+
+int AudioWriter::testOggSetting(int sampleRate, int channels, int nominal, int minimum, int maximum) const {
+    return acceptsVorbisBitrates(sampleRate, channels, nominal, minimum, maximum) ? 1 : 0;
+}
+
+int AudioWriter::wmaProfileCount() const {
+    return static_cast<int>(formatrules::wmaProfiles().size());
+}
+
+void AudioWriter::setDescriptionDetail(int value) {
+    impl_->detail = value;
+}

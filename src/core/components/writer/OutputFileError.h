@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/components/ComponentError.h"
+
+#include <QString>
+
+// Errors of making an output file, with the LastError code that fits.
+namespace outputerror {
+
+[[noreturn]] inline void cannotCreate(const QString& fileName, const QString& reason) {
+    throw ComponentError(QStringLiteral("Cannot create \"%1\": %2").arg(fileName, reason), LastError::CannotCreate);
+}
+
+[[noreturn]] inline void encoderFailure(const QString& what, const QString& reason) {
+    throw ComponentError(QStringLiteral("%1 failed: %2").arg(what, reason), LastError::EncoderFailure);
+}
+
+[[noreturn]] inline void writeFailure(const QString& fileName, const QString& reason) {
+    throw ComponentError(QStringLiteral("Cannot write \"%1\": %2").arg(fileName, reason), LastError::EncoderFailure);
+}
+
+} // namespace outputerror

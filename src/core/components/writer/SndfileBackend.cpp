@@ -1,0 +1,129 @@
+#include "SndfileBackend.h"
+
+#include "OutputFileError.h"
+#include "SampleQuantizer.h"
+#include "core/components/common/HeaderlessInfo.h"
+
+#include <QFile>
+#include <sndfile.h>
+
+namespace {
+
+struct SndfileCloser {
+    void operator()(SNDFILE* file) const { sf_close(file); }
+};
+using SndfilePtr = std::unique_ptr<SNDFILE, SndfileCloser>;
+
+// What sets one libsndfile output apart from the others.
+struct SndfileRecipe {
+    int sndfileFormat;
+    int bits;
+    // Samples libsndfile must receive together. Dialogic VOX packs two samples into each byte, and libsndfile
+    // pads any odd-sized write with a sample of its own (reporting one sample more than it was given), which
+    // would put a stray sample in the middle of the sound; VOX sound therefore goes out in pairs, and only the
+    // last odd sample is completed with silence at the end.
+    std::size_t samplesPerWrite;
+    std::optional<HeaderlessInfo> headerless;
+};
+
+class SndfileBackend final : public WriterBackend {
+public:
+    SndfileBackend(const WriterFormat& format, const QString& fileName, SndfileRecipe recipe)
+        : fileName_(fileName), bits_(recipe.bits), samplesPerWrite_(recipe.samplesPerWrite),
+          headerless_(std::move(recipe.headerless)) {
+        const int sndfileFormat = recipe.sndfileFormat;
+        SF_INFO info{};
+        info.samplerate = format.sampleRate;
+        info.channels = format.channels;
+        info.format = sndfileFormat;
+        if (!sf_format_check(&info))
+            outputerror::encoderFailure(QStringLiteral("libsndfile"),
+                                        QStringLiteral("format not accepted at %1 Hz, %2 channels")
+                                            .arg(format.sampleRate)
+                                            .arg(format.channels));
+        file_.reset(sf_open(QFile::encodeName(fileName).constData(), SFM_WRITE, &info));
+        if (!file_)
+            outputerror::cannotCreate(fileName, QString::fromUtf8(sf_strerror(nullptr)));
+    }
+
+    void write(std::span<const float> samples) override {
+        samplequant::toLeftAligned(samples, bits_, converted_);
+        held_.insert(held_.end(), converted_.begin(), converted_.end());
+        const std::size_t whole = held_.size() - held_.size() % samplesPerWrite_;
+        writeSamples(std::span(held_).first(whole));
+        held_.erase(held_.begin(), held_.begin() + static_cast<std::ptrdiff_t>(whole));
+    }
+
+    void finish() override {
+        if (!held_.empty()) {
+            held_.resize(samplesPerWrite_, 0);
+            writeSamples(held_);
+            held_.clear();
+        }
+        // sf_close writes the final chunk sizes and flushes the codec's last partial block.
+        const int result = sf_close(file_.release());
+        if (result != 0)
+            outputerror::writeFailure(fileName_, QString::fromUtf8(sf_error_number(result)));
+        // Headerless files carry their parameters as file attributes; a file system without them keeps defaults.
+        if (headerless_)
+            writeHeaderlessInfo(fileName_, *headerless_);
+    }
+
+private:
+    void writeSamples(std::span<const std::int32_t> samples) {
+        if (samples.empty())
+            return;
+        const auto count = static_cast<sf_count_t>(samples.size());
+        const sf_count_t written = sf_write_int(file_.get(), samples.data(), count);
+        if (written == count)
+            return;
+        // libsndfile states no error when it merely wrote another number of samples than it was given.
+        const int error = sf_error(file_.get());
+        outputerror::writeFailure(fileName_,
+                                  error != SF_ERR_NO_ERROR
+                                      ? QString::fromUtf8(sf_strerror(file_.get()))
+                                      : QStringLiteral("%1 of %2 samples were written").arg(written).arg(count));
+    }
+
+    QString fileName_;
+    int bits_;
+    std::size_t samplesPerWrite_;
+    std::optional<HeaderlessInfo> headerless_;
+    SndfilePtr file_;
+    std::vector<std::int32_t> converted_;
+    std::vector<std::int32_t> held_;
+};
+
+int pcmSubtype(int bits) {
+    switch (bits) {
+    case 8:
+        return SF_FORMAT_PCM_U8;
+    case 24:
+        return SF_FORMAT_PCM_24;
+    default:
+        return SF_FORMAT_PCM_16;
+    }
+}
+
+} // namespace
+
+std::unique_ptr<WriterBackend> openPcmWavBackend(const WriterFormat& format, const QString& fileName) {
+    return std::make_unique<SndfileBackend>(
+        format, fileName, SndfileRecipe{SF_FORMAT_WAV | pcmSubtype(format.bits), format.bits, 1, std::nullopt});
+}
+
+std::unique_ptr<WriterBackend> openAdpcmWavBackend(const WriterFormat& format, const QString& fileName) {
+    return std::make_unique<SndfileBackend>(format, fileName,
+                                            SndfileRecipe{SF_FORMAT_WAV | SF_FORMAT_MS_ADPCM, 16, 1, std::nullopt});
+}
+
+std::unique_ptr<WriterBackend> openGsmWavBackend(const WriterFormat& format, const QString& fileName) {
+    return std::make_unique<SndfileBackend>(format, fileName,
+                                            SndfileRecipe{SF_FORMAT_WAV | SF_FORMAT_GSM610, 16, 1, std::nullopt});
+}
+
+std::unique_ptr<WriterBackend> openVoxBackend(const WriterFormat& format, const QString& fileName) {
+    return std::make_unique<SndfileBackend>(format, fileName,
+                                            SndfileRecipe{SF_FORMAT_RAW | SF_FORMAT_VOX_ADPCM, 16, 2,
+                                                          HeaderlessInfo{format.sampleRate, 1, QStringLiteral("vox")}});
+}

@@ -1,0 +1,78 @@
+#include "OggVorbisChoice.h"
+#include "PcmWavChoice.h"
+
+#include "core/components/ComponentError.h"
+#include "core/components/IAudioFile2.h"
+
+void applyPcmWavChoice(IAudioFile2& writer, const PcmWavChoice& choice) {
+    writer.setPcmWav(choice.sampleRate, choice.channels, choice.bits);
+}
+
+OggVorbisMode oggVorbisModeOf(const OggVorbisControls& controls) {
+    if (controls.qualityEnabled)
+        return OggVorbisMode::Quality;
+    if (controls.vbrEnabled)
+        return OggVorbisMode::VariableBitrate;
+    return OggVorbisMode::Nominal;
+}
+
+OggVorbisSetting oggVorbisSettingOf(const OggVorbisControls& controls) {
+    OggVorbisSetting setting;
+    setting.sampleRate = sampleRateAt(controls.sampleRateIndex);
+    setting.channels = controls.channelIndex + 1;
+    switch (oggVorbisModeOf(controls)) {
+    case OggVorbisMode::Quality:
+        setting.nominal = 0;
+        setting.quality = controls.quality;
+        break;
+    case OggVorbisMode::VariableBitrate:
+        setting.nominal = oggBitrateAt(controls.nominalPosition);
+        setting.minimum = oggBitrateAt(controls.minimumPosition);
+        setting.maximum = oggBitrateAt(controls.maximumPosition);
+        break;
+    case OggVorbisMode::Nominal:
+        setting.nominal = oggBitrateAt(controls.nominalPosition);
+        break;
+    }
+    return setting;
+}
+
+void applyOggVorbisSetting(IAudioFile2& writer, const OggVorbisSetting& setting) {
+    if (setting.usesBitrates() && setting.refuseUnaccepted &&
+        writer.testOggSetting(setting.sampleRate, setting.channels, setting.nominal, setting.minimum,
+                              setting.maximum) == 0)
+        throw ComponentError(kIncorrectOggFormat);
+    writer.setOggVorbis(setting.sampleRate, setting.channels, setting.nominal, setting.minimum, setting.maximum,
+                        setting.quality);
+}
+
+QString oggNominalLabel(int kbps) {
+    return QStringLiteral("Current nominal bitrate: %1 kbit").arg(kbps);
+}
+
+QString oggMinimumLabel(int kbps) {
+    return QStringLiteral("Current min bitrate: %1 kbit").arg(kbps);
+}
+
+QString oggMaximumLabel(int kbps) {
+    return QStringLiteral("Current max bitrate: %1 kbit").arg(kbps);
+}
+
+OggVorbisEnabling afterVbrClick(OggVorbisEnabling state, bool vbr, bool quality) {
+    state.vbrGroup = vbr;
+    state.qualityGroup = !vbr;
+    state.qualityEndLabels = quality && !vbr;
+    state.qualityBox = !vbr;
+    state.minMaxBitrates = vbr;
+    return state;
+}
+
+OggVorbisEnabling afterQualityClick(OggVorbisEnabling state, bool vbr, bool quality) {
+    state.vbrGroup = vbr && !quality;
+    state.qualityGroup = quality;
+    state.qualityEndLabels = quality;
+    state.vbrBox = !quality;
+    state.minMaxBitrates = vbr && !quality;
+    state.nominalBitrate = !quality;
+    return state;
+}

@@ -1,0 +1,79 @@
+#include "ConversionList.h"
+
+#include "BrowserFilter.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+bool ConversionList::contains(const QString& fullName) const {
+    return std::any_of(rows_.cbegin(), rows_.cend(),
+                       [&](const ConversionRow& row) { return row.fullName == fullName; });
+}
+
+QString RowText::number(int rowCount) {
+    const QString digits = QString::number(rowCount);
+    return digits.size() == 1 ? QLatin1Char('0') + digits : digits;
+}
+
+QString RowText::size(qint64 bytes, QChar decimalPoint) {
+    constexpr qint64 megabyte = 1048576;
+    const qint64 positive = std::max<qint64>(bytes, 0);
+    // Split before multiplying so that no size a file system can hold overflows.
+    const qint64 whole = positive / megabyte;
+    const qint64 thousandths = positive % megabyte * 1000 / megabyte;
+    QString text = QString::number(whole);
+    if (thousandths > 0) {
+        QString decimals = QStringLiteral("%1").arg(thousandths, 3, 10, QLatin1Char('0'));
+        while (decimals.endsWith(QLatin1Char('0')))
+            decimals.chop(1);
+        text += decimalPoint + decimals;
+    }
+    return text + QStringLiteral(" MB");
+}
+
+QString RowText::time(qint64 milliseconds) {
+    const qint64 minutes = milliseconds / 60000;
+    const qint64 seconds = milliseconds % 60000 / 1000;
+    return QStringLiteral("%1:%2").arg(minutes).arg(seconds, 2, 10, QLatin1Char('0'));
+}
+
+bool isVideoName(const QString& fullName) {
+    static const QStringList videoExtensions{".avi", ".mpg", ".mpeg", ".wmv", ".asf", ".mov", ".qt"};
+    const QString name = QFileInfo(fullName).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot >= 0 && videoExtensions.contains(name.mid(dot), Qt::CaseSensitive);
+}
+
+const std::vector<std::pair<QString, QString>>& addDialogFileTypes() {
+    static const std::vector<std::pair<QString, QString>> types{
+        {"Audio and Video Formats",
+         "*.wav;*.wave;*.mp3;*.mp2;*.mp1;*.mpeg;*.ogg;*.wma;*.avi;*.g721;*.g723;*.g726;*.dsp;*.mpc;*.mp+;*.vox;*.raw;"
+         "*.aif;*.aiff;*.aifc;*.au;*.snd;*.mpg;*.mpeg;*.wmv; *.wma; *.asf;*.mov; *.qt"},
+        {"Wav Files (*.wav;*.wave)", "*.wav;*.wave"},
+        {"MPEG Files (*.mp3;*.mp2;*.mp1;*.mpeg)", "*.mp3;*.mp2;*.mp1;*.mpeg"},
+        {"Ogg Vorbis Files (*.ogg)", "*.ogg"},
+        {"WMA Files (*.wma)", "*.wma"},
+        {"AVI Files (*.avi)", "*.avi"},
+        {"VOX Files (*.vox)", "*.vox"},
+        {"RAW Files (*.raw)", "*.raw"},
+        {"G72x Files (*.g721;*.g723;*.g726)", "*.g721;*.g723;*.g726"},
+        {"DSP Files (*.dsp)", "*.dsp"},
+        {"MPPlus Files (*.mpc;*.mp+)", "*.mpc;*.mp+"},
+        {"Apple Audio Files (*.aif;*.aiff;*.aifc)", "*.aif;*.aiff;*.aifc"},
+        {"Unix Audio Files (*.au;*.snd)", "*.au;*.snd"},
+        {"MPEG Files (*.mpg;*.mpeg)", "*.mpg;*.mpeg"},
+        {"WMV Files (*.wmv; *.asf)", "*.wmv; *.asf"},
+        {"Quick Time Files (*.mov; *.qt)", "*.mov; *.qt"}};
+    return types;
+}
+
+QStringList addDialogFilters() {
+    QStringList filters;
+    for (const auto& [text, patterns] : addDialogFileTypes()) {
+        // The dialog reads the patterns from the last pair of brackets, blank-separated; the name keeps its own.
+        const qsizetype bracket = text.indexOf(QStringLiteral(" ("));
+        const QString name = bracket < 0 ? text : text.left(bracket);
+        filters.append(QStringLiteral("%1 (%2)").arg(name, BrowserFilter::patterns(patterns).join(QLatin1Char(' '))));
+    }
+    return filters;
+}

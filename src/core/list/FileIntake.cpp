@@ -1,0 +1,101 @@
+#include "FileIntake.h"
+
+#include "BrowserFilter.h"
+#include "core/components/ComponentSet.h"
+#include "core/ports/Prompts.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QLocale>
+#include <algorithm>
+
+FileIntake::FileIntake(ComponentSet& components, Prompts& prompts) : components_(components), prompts_(prompts) {}
+
+// A file that opens but then fails inside the decoder counts as one that does not open: it is refused without a
+// word, and the files after it still come in. The component is closed on every way out.
+std::optional<FileIntake::Probed> FileIntake::probe(const ProbeSteps& steps) {
+    steps.close();
+    try {
+        steps.open();
+        Probed probed{steps.length(), QString()};
+        if (probed.lengthMs <= 0) {
+            steps.close();
+            prompts_.message(QStringLiteral("Error"), steps.invalidText, Prompts::Icon::Warning);
+            return std::nullopt;
+        }
+        probed.description = steps.describe();
+        steps.close();
+        return probed;
+    } catch (const ComponentError&) {
+        steps.close();
+        return std::nullopt;
+    }
+}
+
+std::optional<FileIntake::Probed> FileIntake::probeAudio(const QString& fullName) {
+    TAudioFile2& reader = components_.AudioFile1;
+    return probe({[&] { reader->close(); }, [&] { reader->openForReading(fullName, 0, 1); },
+                  [&] { return reader->durationMs(); }, [&] { return reader->formatString(); },
+                  QStringLiteral("Invalid Audio Format!")});
+}
+
+std::optional<FileIntake::Probed> FileIntake::probeVideo(const QString& fullName) {
+    TVideoFile& video = components_.VideoFile1;
+    return probe({[&] { video->close(); }, [&] { video->open(fullName); }, [&] { return video->durationMs(); },
+                  [&] { return video->formatDescription(); }, QStringLiteral("Invalid Vidio Format!")});
+}
+
+std::optional<ConversionRow> FileIntake::addfile(const ConversionList& list, const QString& fullName, bool checked) {
+    if (list.contains(fullName))
+        return std::nullopt;
+    const bool video = isVideoName(fullName);
+    const std::optional<Probed> probed = video ? probeVideo(fullName) : probeAudio(fullName);
+    if (!probed)
+        return std::nullopt;
+    ConversionRow row;
+    row.number = RowText::number(list.size() + 1);
+    row.fileName = QFileInfo(fullName).fileName();
+    row.size = RowText::size(QFileInfo(QDir::current().absoluteFilePath(fullName)).size(),
+                             QLocale::system().decimalPoint().front());
+    row.time = RowText::time(probed->lengthMs);
+    row.format = (video ? QStringLiteral("(Video) ") : QStringLiteral("(Audio) ")) + probed->description;
+    row.fullName = fullName;
+    row.checked = checked;
+    return row;
+}
+
+QStringList filesToAdd(const QStringList& names) {
+    static const QStringList patterns =
+        BrowserFilter::patterns(BrowserFilter::filterFor(BrowserFilter::entries().front()));
+    QStringList files;
+    for (const QString& name : names) {
+        if (!QFileInfo(name).isDir()) {
+            files.append(name);
+            continue;
+        }
+        QStringList inside;
+        QDirIterator found(name, patterns, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (found.hasNext())
+            inside.append(QDir::cleanPath(found.next()));
+        std::sort(inside.begin(), inside.end(), [](const QString& a, const QString& b) {
+            const int folded = a.compare(b, Qt::CaseInsensitive);
+            return folded != 0 ? folded < 0 : a < b;
+        });
+        files += inside;
+    }
+    return files;
+}
+
+QStringList commandLineNames(const QStringList& arguments) {
+    QStringList names;
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!optionsEnded && arguments[i] == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        names.append(QDir::cleanPath(QDir::current().absoluteFilePath(arguments[i])));
+    }
+    return names;
+}

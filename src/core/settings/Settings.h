@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/batch/BatchPreferences.h"
+#include "core/formats/OutputFormat.h"
+#include "core/platform/IniFile.h"
+
+#include <QString>
+#include <array>
+
+// One flag per output format, indexed by OutputFormat.
+using FormatFlags = std::array<bool, kOutputFormatCount>;
+
+// The preferences and the last state, as read from settings.ini at start-up and kept for the whole run.
+struct Settings {
+    QString defaultFolder;
+    bool checkItem = true;
+    bool isOpenFolder = false;
+    bool copyTag = true;
+    bool saveState = true;
+    FormatFlags formats = mp3Alone();
+    QString currentFolder;
+    int currentFilter = 0;
+    BatchPreferences batch;
+
+    [[nodiscard]] bool format(OutputFormat f) const { return formats[static_cast<size_t>(f)]; }
+
+private:
+    static FormatFlags mp3Alone() {
+        FormatFlags flags{};
+        flags[static_cast<size_t>(OutputFormat::Mp3)] = true;
+        return flags;
+    }
+};
+
+// What the main window hands over at close for the last state.
+struct ClosingState {
+    FormatFlags formats{};
+    QString currentFolder; // already "sciddesktop" when the browser shows the desktop
+    int currentFilter = -1;
+};
+
+// The value stored for the browser's folder when it shows the desktop.
+inline const QString DesktopFolderMarker = QStringLiteral("sciddesktop");
+
+// settings.ini: read once at start-up into memory; the options dialog and the close write through at once.
+class SettingsStore {
+public:
+    explicit SettingsStore(QString path);
+
+    [[nodiscard]] const Settings& values() const { return values_; }
+    [[nodiscard]] const QString& path() const { return file_.path(); }
+
+    // Reads every key; missing or unparsable values keep their defaults.
+    void load();
+    // Takes the options dialog's five values into memory, then writes them one by one. Throws IniWriteError; the
+    // values are in memory all the same.
+    void storeOptions(const QString& defaultFolder, bool checkItem, bool isOpenFolder, bool copyTag, bool saveState);
+    // Takes the options dialog's batch preferences into memory, then writes them. Throws IniWriteError; the values
+    // are in memory all the same.
+    void storeBatchPreferences(const BatchPreferences& batch);
+    // The close-time save: the format boxes and the folder only when the state is kept, the filter always.
+    // Throws IniWriteError.
+    void storeClosingState(const ClosingState& state);
+
+private:
+    IniFile file_;
+    Settings values_;
+};

@@ -1,0 +1,75 @@
+#include "AboutBox.h"
+
+#include "core/platform/Shell.h"
+#include "gui/common/WindowPlacementHelpers.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+const QString AboutBox::ProductPage = QStringLiteral("https://tonalith.example/");
+
+AboutBox::AboutBox(IShell& shell, QWidget* parent) : QDialog(parent), shell_(shell) {
+    setObjectName(QStringLiteral("about"));
+    setWindowTitle(QStringLiteral("About"));
+    setFixedSize(343, 177);
+    setModal(true);
+
+    auto* banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("Image1"));
+    banner->setPixmap(QPixmap(QStringLiteral(":/pictures/about.jpg")));
+    banner->setFixedSize(343, 64);
+    banner->setScaledContents(true);
+
+    auto* version = new QLabel(QStringLiteral("Tonalith  V2.23"), this);
+    version->setObjectName(QStringLiteral("lblVersion"));
+    QFont bold = version->font();
+    bold.setBold(true);
+    version->setFont(bold);
+
+    auto* link = new QLabel(this);
+    link->setObjectName(QStringLiteral("lblLink"));
+    link->setText(QStringLiteral("<a href=\"%1\">tonalith.example</a>").arg(ProductPage));
+    link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    link->setOpenExternalLinks(false);
+    link->setCursor(Qt::PointingHandCursor);
+    connect(link, &QLabel::linkActivated, this, &AboutBox::LinkClick);
+
+    auto* notice1 = new QLabel(QStringLiteral("Copyright (C) The Tonalith authors."), this);
+    notice1->setObjectName(QStringLiteral("lblNotice1"));
+    auto* notice2 = new QLabel(QStringLiteral("Codecs: FFmpeg, LAME, libvorbis, libsndfile, spandsp"), this);
+    notice2->setObjectName(QStringLiteral("lblNotice2"));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* text = new QVBoxLayout;
+    text->setContentsMargins(12, 6, 12, 8);
+    text->setSpacing(1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(version);
+    top->addStretch();
+    top->addWidget(link);
+    text->addLayout(top);
+    text->addSpacing(3);
+    text->addWidget(notice1);
+    text->addWidget(notice2);
+    text->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    text->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(banner);
+    layout->addLayout(text);
+    centreOnScreen(*this);
+}
+
+void AboutBox::LinkClick() {
+    shell_.open(ProductPage);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/batch/BatchRun.h"
+
+#include <QGroupBox>
+#include <functional>
+#include <memory>
+
+class Prompts;
+class ProgressWindow;
+
+namespace Ui {
+class ConvertGroup;
+}
+
+// What a batch takes from the rest of the main window when it starts.
+struct BatchWiring {
+    std::function<BatchRequest()> request; // the checked rows, formats, panel values and settings; no folder
+    std::function<void()> stopPreview;     // stops the preview whatever the list's selection
+    ProgressWindow* window = nullptr;
+    FormatDialogs* dialogs = nullptr;
+};
+
+// The "Convert" group: the output folder and the button that starts the batch.
+class ConvertGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit ConvertGroup(Prompts& prompts, QWidget* parent = nullptr);
+    ~ConvertGroup() override;
+
+    [[nodiscard]] QString outputFolder() const;
+    void setOutputFolder(const QString& folder);
+    void setBatchWiring(BatchWiring wiring) { wiring_ = std::move(wiring); }
+
+public slots:
+    void spSkinButton8Click();
+    void cmd_begin_writeClick();
+
+private:
+    std::unique_ptr<Ui::ConvertGroup> ui;
+    Prompts& prompts_;
+    BatchWiring wiring_;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "gui/common/ErrorReport.h"
+
+#include <QDialog>
+
+// The frame every option dialog shares: a fixed client size, only the system menu in the title bar, modal, centred
+// on the screen.
+void frameOptionsDialog(QDialog& dialog, QSize clientSize);
+
+// Gives every control under the window that has a buddy label, and no accessible name yet, its label's text as
+// accessible name, so screen readers read the caption the user sees.
+void nameControlsAfterTheirLabels(QWidget& window);
+
+// Connects a control's signal to a slot of a dialog; an exception escaping the slot goes to the error report.
+template <typename Sender, typename Signal, typename Dialog>
+void connectDialogAction(Prompts& prompts, Sender* sender, Signal signal, Dialog* dialog, void (Dialog::*slot)()) {
+    QObject::connect(sender, signal, dialog,
+                     [&prompts, dialog, slot] { guarded(prompts, [&] { (dialog->*slot)(); }); });
+}

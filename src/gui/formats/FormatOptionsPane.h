@@ -1,0 +1,74 @@
+#pragma once
+
+#include "OptionDialogs.h"
+#include "core/formats/WriterPreparation.h"
+
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+struct ComponentSet;
+class Prompts;
+class QButtonGroup;
+class QLineEdit;
+class Mp3OptionsDialog;
+class OggVorbisOptionsDialog;
+class WavOptionsDialog;
+
+namespace Ui {
+class FormatOptionsPane;
+}
+
+// The options pane beside the list: the common formats' strings and dialogs, the other formats' rate, channels and
+// code sizes with their strings, the WMA profile, and the volume change. Every string is the writer's own
+// description of a format; nothing here reads what an edit holds.
+class FormatOptionsPane : public QWidget {
+    Q_OBJECT
+public:
+    FormatOptionsPane(ComponentSet& components, Prompts& prompts, QWidget* parent = nullptr);
+    ~FormatOptionsPane() override;
+
+    [[nodiscard]] Ui::FormatOptionsPane& form() { return *ui; }
+
+    // Fills the profile list and the format strings from the writer; a step the writer refuses is reported and the
+    // others go on.
+    void fillFromWriter();
+    // The three option dialogs: the "Set" buttons open them, their strings show here, and the conversion applies
+    // them through formatDialogs().
+    void attachDialogs(WavOptionsDialog& wav, Mp3OptionsDialog& mp3, OggVorbisOptionsDialog& ogg);
+    // The apply operations of the attached dialogs; raises ComponentError before attachDialogs().
+    [[nodiscard]] OptionDialogs& formatDialogs();
+
+    [[nodiscard]] PanelValues panelValues() const;
+    // The volume change in percent; nothing for "No Change".
+    [[nodiscard]] std::optional<int> volumeChange() const;
+
+public slots:
+    void SetOthersFormats();
+    void rgFrequencyClick(int item);
+    void rgChannelsClick(int item);
+    void cmbG723BitsClick();
+    void cmbG726BitsChange();
+    void cmbWMAProfileClick();
+    void Button3Click();
+    void cmdMP3Click();
+    void cmdOGGClick();
+    void Radio_nochangeClick();
+    void Radio_changeClick();
+
+private:
+    void connectControls();
+    void nameControls();
+    [[nodiscard]] QLineEdit& otherFormatEdit(int format) const;
+
+    std::unique_ptr<Ui::FormatOptionsPane> ui;
+    ComponentSet& components_;
+    Prompts& prompts_;
+    PanelValues values_;
+    QButtonGroup* frequencies_ = nullptr;
+    QButtonGroup* channels_ = nullptr;
+    WavOptionsDialog* wav_ = nullptr;
+    Mp3OptionsDialog* mp3_ = nullptr;
+    OggVorbisOptionsDialog* ogg_ = nullptr;
+    std::unique_ptr<OptionDialogs> dialogs_;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/formats/Mp3Controls.h"
+
+#include <QDialog>
+#include <memory>
+
+struct ComponentSet;
+class Prompts;
+class QButtonGroup;
+
+namespace Ui {
+class Mp3OptionsDialog;
+}
+
+// "Set MP3 Format": the settings of the MP3 encoder settings object on six pages. The controls are the authority:
+// every MP3 output starts by applying them.
+class Mp3OptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    Mp3OptionsDialog(ComponentSet& components, Prompts& prompts, QWidget* parent = nullptr);
+    ~Mp3OptionsDialog() override;
+
+    [[nodiscard]] Ui::Mp3OptionsDialog& form() { return *ui; }
+    [[nodiscard]] Mp3Controls controls() const;
+    [[nodiscard]] QButtonGroup& presetButtons() { return *presets_; }
+    [[nodiscard]] QButtonGroup& altPresetButtons() { return *altPresets_; }
+
+    // Writes the controls into the encoder settings and hands them to the writer; called before every MP3 output.
+    void ApplySettings();
+    // Reads the encoder settings into the controls.
+    void LoadSettings();
+
+signals:
+    // The writer's description of the format just set, for the MP3 string of the options pane.
+    void formatStringChanged(const QString& text);
+
+public slots:
+    void Slider3Change();
+    void chHFiltClick();
+    void chLFiltClick();
+    void Combo1Click();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void Button1Click(); // "Apply"
+    void Button3Click(); // "Ok"
+
+private:
+    void FormCreate();
+    void fillLists();
+    void showControls(const Mp3Controls& controls);
+    void showEnabling();
+
+    std::unique_ptr<Ui::Mp3OptionsDialog> ui;
+    ComponentSet& components_;
+    Prompts& prompts_;
+    QButtonGroup* presets_ = nullptr;
+    QButtonGroup* altPresets_ = nullptr;
+};

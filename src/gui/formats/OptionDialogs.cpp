@@ -1,0 +1,38 @@
+#include "OptionDialogs.h"
+
+#include "Mp3OptionsDialog.h"
+#include "OggVorbisOptionsDialog.h"
+#include "WavOptionsDialog.h"
+#include "core/components/ComponentSet.h"
+#include "core/components/lame/LameMapping.h"
+#include "core/formats/ChosenFormatDialogs.h"
+#include "core/formats/Mp3Controls.h"
+
+void OptionDialogs::applyPcmWav() {
+    wav_.ApplyFormat();
+}
+
+void OptionDialogs::applyMp3() {
+    mp3_.ApplySettings();
+}
+
+void OptionDialogs::applyOggVorbis() {
+    ogg_.ApplySettings();
+}
+
+FormatDialogsMaker OptionDialogs::forOtherComponents() const {
+    FormatDialogChoices choices;
+    choices.pcmWav = wav_.choice();
+    // The MP3 dialog writes its controls into the encoder before every MP3 output and, after a preset or a command
+    // line, takes back what the encoder made of them; each copy does the same with controls of its own.
+    choices.mp3 = [controls = mp3_.controls()](IAudioFile2LameEnc& encoder) mutable {
+        (void)writeMp3Controls(encoder, controls);
+    };
+    choices.oggVorbis = oggVorbisSettingOf(ogg_.controls());
+    // A command line changes only the settings it names, so every encoder starts from the main encoder's settings.
+    return [choices = std::move(choices), start = snapshotMp3Settings(*components_.LameEnc1)](
+               ComponentSet& components) -> std::unique_ptr<FormatDialogs> {
+        restoreMp3Settings(*components.LameEnc1, start);
+        return std::make_unique<ChosenFormatDialogs>(components, choices);
+    };
+}

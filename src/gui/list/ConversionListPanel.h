@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/list/ConversionList.h"
+#include "core/settings/AppContext.h"
+
+#include "core/list/FileIntake.h"
+
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class ConversionListModel;
+class QMenu;
+class QProgressBar;
+
+namespace Ui {
+class ConversionListPanel;
+}
+
+// The conversion list: the files to convert with their probed facts, checked or not.
+class ConversionListPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit ConversionListPanel(AppContext& context, QWidget* parent = nullptr);
+    ~ConversionListPanel() override;
+
+    [[nodiscard]] int rowCount() const;
+    // The selected row, -1 when none is.
+    [[nodiscard]] int selectedRow() const;
+    void selectRow(int row);
+    [[nodiscard]] const ConversionRow& row(int row) const;
+    [[nodiscard]] std::vector<int> checkedRows() const;
+    [[nodiscard]] std::optional<QString> selectedFullName() const;
+
+    // The menu shown on a right click in the list.
+    void setPopupMenu(QMenu* menu);
+    // Loads the picture shown while the list is empty from the program folder; a missing one is reported.
+    void loadDragPicture();
+    [[nodiscard]] const QPixmap& dragPicture() const;
+
+    // Adds files through addfile, one after the other, in the given order; folders bring the audio and video files
+    // inside them. The window repaints between files and shows how far it is when many come in. Names given while
+    // files are still coming in are added after them.
+    void addFiles(const QStringList& names);
+    // Probes one file and appends its row, unless it is refused.
+    void addfile(const QString& fullName);
+
+public slots:
+    void Add2Click();
+    void Remove2Click();
+    void RemoveAll1Click();
+
+signals:
+    void rowDoubleClicked(int row);
+
+private:
+    void showProgress(int done, int total);
+    // Lets the window repaint and show the progress; input waits, so no command runs in the middle of an add.
+    void keepWindowAlive(int done, int total);
+
+    std::unique_ptr<Ui::ConversionListPanel> ui;
+    AppContext& context_;
+    QStringList waiting_;
+    bool adding_ = false;
+    QElapsedTimer sinceRepaint_;
+    QProgressBar* progress_ = nullptr;
+    ConversionListModel* model_ = nullptr;
+    FileIntake intake_;
+    QMenu* popupMenu_ = nullptr;
+};

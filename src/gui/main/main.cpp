@@ -1,0 +1,23 @@
+#include "Application.h"
+#include "core/components/ComponentSet.h"
+#include "core/list/FileIntake.h"
+#include "core/platform/ProgramFolder.h"
+#include "core/platform/Registration.h"
+#include "gui/common/QtPrompts.h"
+#include "gui/common/QtShell.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tonalith"));
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tonalith.Tonalith"));
+    ComponentSetFactory components;
+    NoRegistrationTool registration;
+    QtShell shell;
+    QtPrompts prompts;
+    // Files named on the command line (what a desktop entry's %F passes) are added as if dropped on the list.
+    return runTonalith(application, {components, registration, shell, prompts, ProgramLocations::ofExecutable()},
+                       commandLineNames(QApplication::arguments()));
+}

@@ -1,0 +1,184 @@
+#include "OptionsDialog.h"
+
+#include "core/ports/Prompts.h"
+#include "core/settings/Settings.h"
+#include "gui/browser/BrowserFolders.h"
+#include "gui/common/WindowPlacementHelpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <optional>
+
+namespace {
+QLabel* note(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    QFont small = label->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    label->setFont(small);
+    label->setStyleSheet(QStringLiteral("color: #5b6773;"));
+    return label;
+}
+
+QCheckBox* checkBox(const QString& name, const QString& text, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+} // namespace
+
+OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), settings_(settings), prompts_(prompts) {
+    setObjectName(QStringLiteral("options"));
+    setWindowTitle(QStringLiteral("Options"));
+    setModal(true);
+
+    auto* folderGroup = new QGroupBox(QStringLiteral("Default Output Folder"), this);
+    Edit_folder = new QLineEdit(folderGroup);
+    Edit_folder->setObjectName(QStringLiteral("Edit_folder"));
+    spSkinButton8 = new QToolButton(folderGroup);
+    spSkinButton8->setObjectName(QStringLiteral("spSkinButton8"));
+    spSkinButton8->setText(QStringLiteral("..."));
+    spSkinButton8->setToolTip(QStringLiteral("Select an output folder"));
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(Edit_folder);
+    folderRow->addWidget(spSkinButton8);
+    auto* folderLayout = new QVBoxLayout(folderGroup);
+    folderLayout->setSpacing(2);
+    folderLayout->addLayout(folderRow);
+    folderLayout->addWidget(note(QStringLiteral("If the output folder setting is empty, the output files will be "
+                                                "converted into the same source folder."),
+                                 folderGroup));
+
+    auto* conversionGroup = new QGroupBox(QStringLiteral("Conversion"), this);
+    ch_checkitem = checkBox(QStringLiteral("ch_checkitem"),
+                            QStringLiteral("Check the items automatically when add files"), conversionGroup);
+    ch_isopenfolder = checkBox(QStringLiteral("ch_isopenfolder"),
+                               QStringLiteral("Open the output folder after conversion"), conversionGroup);
+    ch_copytag = checkBox(QStringLiteral("ch_copytag"), QStringLiteral("Copy the audio file info automatically"),
+                          conversionGroup);
+    auto* conversionLayout = new QVBoxLayout(conversionGroup);
+    conversionLayout->setSpacing(1);
+    conversionLayout->addWidget(ch_checkitem);
+    conversionLayout->addWidget(ch_isopenfolder);
+    conversionLayout->addWidget(ch_copytag);
+
+    auto* batchGroup = new QGroupBox(QStringLiteral("Batch"), this);
+    auto* jobsLabel = new QLabel(QStringLiteral("Convert up to N files at once"), batchGroup);
+    spin_jobs = new QSpinBox(batchGroup);
+    spin_jobs->setObjectName(QStringLiteral("spin_jobs"));
+    spin_jobs->setRange(1, BatchPreferences::MaxJobs);
+    spin_jobs->setAccessibleName(jobsLabel->text());
+    jobsLabel->setBuddy(spin_jobs);
+    ch_evenloudness = checkBox(QStringLiteral("ch_evenloudness"), QStringLiteral("Even out loudness"), batchGroup);
+    auto* existsLabel = new QLabel(QStringLiteral("When an output file exists"), batchGroup);
+    combo_exists = new QComboBox(batchGroup);
+    combo_exists->setObjectName(QStringLiteral("combo_exists"));
+    combo_exists->addItem(QStringLiteral("Replace it"), static_cast<int>(ExistingOutputPolicy::Replace));
+    combo_exists->addItem(QStringLiteral("Save under a new name"), static_cast<int>(ExistingOutputPolicy::New));
+    combo_exists->addItem(QStringLiteral("Skip the output"), static_cast<int>(ExistingOutputPolicy::Skip));
+    combo_exists->setAccessibleName(existsLabel->text());
+    existsLabel->setBuddy(combo_exists);
+    auto* batchLayout = new QGridLayout(batchGroup);
+    batchLayout->setVerticalSpacing(2);
+    batchLayout->addWidget(jobsLabel, 0, 0);
+    batchLayout->addWidget(spin_jobs, 0, 1);
+    batchLayout->addWidget(existsLabel, 1, 0);
+    batchLayout->addWidget(combo_exists, 1, 1);
+    batchLayout->addWidget(ch_evenloudness, 2, 0, 1, 2);
+
+    auto* generalGroup = new QGroupBox(QStringLiteral("General"), this);
+    ch_savestate = checkBox(QStringLiteral("ch_savestate"), QStringLiteral("Save the state of the lastest operation"),
+                            generalGroup);
+    auto* generalLayout = new QVBoxLayout(generalGroup);
+    generalLayout->setSpacing(2);
+    generalLayout->addWidget(ch_savestate);
+    generalLayout->addWidget(note(QStringLiteral("This option will store the operation state (like current folder, "
+                                                 "Output Format selection) of the lastest operation."),
+                                  generalGroup));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("Button2"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 8);
+    layout->setSpacing(2);
+    layout->addWidget(folderGroup);
+    layout->addWidget(conversionGroup);
+    layout->addWidget(batchGroup);
+    layout->addWidget(generalGroup);
+    layout->addLayout(buttons);
+
+    connect(spSkinButton8, &QToolButton::clicked, this, &OptionsDialog::spSkinButton8Click);
+    connect(ok, &QPushButton::clicked, this, &OptionsDialog::Button1Click);
+    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::Button2Click);
+
+    setFixedSize(QSize(358, 275).expandedTo(sizeHint()));
+    centreOnScreen(*this);
+}
+
+void OptionsDialog::showEvent(QShowEvent* event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void OptionsDialog::FormShow() {
+    const Settings& values = settings_.values();
+    Edit_folder->setText(values.defaultFolder);
+    ch_checkitem->setChecked(values.checkItem);
+    ch_isopenfolder->setChecked(values.isOpenFolder);
+    ch_copytag->setChecked(values.copyTag);
+    ch_savestate->setChecked(values.saveState);
+    spin_jobs->setValue(values.batch.jobs);
+    ch_evenloudness->setChecked(values.batch.evenLoudness);
+    combo_exists->setCurrentIndex(combo_exists->findData(static_cast<int>(values.batch.existing)));
+}
+
+void OptionsDialog::spSkinButton8Click() {
+    if (const auto folder = prompts_.pickFolder(QStringLiteral("Select an default output folder"), desktopFolder()))
+        Edit_folder->setText(*folder);
+}
+
+void OptionsDialog::Button1Click() {
+    BatchPreferences batch;
+    batch.jobs = spin_jobs->value();
+    batch.evenLoudness = ch_evenloudness->isChecked();
+    batch.existing = static_cast<ExistingOutputPolicy>(combo_exists->currentData().toInt());
+    // Both stores take their values into memory before writing, so the choices hold for this run all the same; the
+    // user learns once that they will not survive it.
+    std::optional<QString> failure;
+    try {
+        settings_.storeOptions(Edit_folder->text(), ch_checkitem->isChecked(), ch_isopenfolder->isChecked(),
+                               ch_copytag->isChecked(), ch_savestate->isChecked());
+    } catch (const IniWriteError& error) {
+        failure = error.message();
+    }
+    try {
+        settings_.storeBatchPreferences(batch);
+    } catch (const IniWriteError& error) {
+        failure = failure.value_or(error.message());
+    }
+    if (failure)
+        prompts_.reportError(*failure);
+    accept();
+}
+
+void OptionsDialog::Button2Click() {
+    reject();
+}

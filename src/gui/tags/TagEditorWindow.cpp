@@ -1,0 +1,192 @@
+#include "TagEditorWindow.h"
+
+#include "TagEditorHelpWindow.h"
+#include "core/components/ComponentSet.h"
+#include "core/settings/AppContext.h"
+#include "core/settings/Settings.h"
+#include "core/tags/TagEditorRules.h"
+#include "gui/browser/BrowserFolders.h"
+#include "gui/browser/ShellBrowser.h"
+#include "gui/common/ErrorReport.h"
+#include "gui/common/WindowPlacementHelpers.h"
+#include "ui_TagEditorWindow.h"
+
+#include <QFileInfo>
+
+using tageditor::ApplyResult;
+using tageditor::kTagVersionId3v1;
+using tageditor::kTagVersionId3v2;
+
+const QString TagEditorWindow::FileMask =
+    QStringLiteral("*.wav;*.wave;*.mp3;*.mp2;*.mp1;*.mpeg;*.ogg;*.avi;*.g721;*.mpc;*.mp+;*.wma");
+
+TagEditorWindow::TagEditorWindow(AppContext& context, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TagEditorWindow>()), prompts_(context.prompts),
+      settings_(context.settings), session_(context.components.AudioInformation1, context.prompts) {
+    ui->setupUi(this);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    browser_ = new ShellBrowser(context.prompts, ui->browserHost);
+    browser_->useFixedFilter(FileMask);
+    ui->browserHostLayout->addWidget(browser_);
+    centreOnScreen(*this);
+    connectControls();
+    guarded(prompts_, [this] { FormCreate(); });
+}
+
+TagEditorWindow::~TagEditorWindow() = default;
+
+void TagEditorWindow::connectControls() {
+    const auto click = [this](QAbstractButton* button, void (TagEditorWindow::*handler)()) {
+        connectGuarded(prompts_, button, &QAbstractButton::clicked, this,
+                       [this, handler](bool) { (this->*handler)(); });
+    };
+    click(ui->ResetButton, &TagEditorWindow::ResetButtonClick);
+    click(ui->ApplyButton, &TagEditorWindow::ApplyButtonClick);
+    click(ui->CloseButton, &TagEditorWindow::CloseButtonClick);
+    click(ui->infoMTVId3v1, &TagEditorWindow::infoMTVClick);
+    click(ui->infoMTVId3v2, &TagEditorWindow::infoMTVClick);
+    connectGuarded(prompts_, ui->Label1, &QLabel::linkActivated, this, [this](const QString&) { Label1Click(); });
+    connectGuarded(prompts_, browser_, &ShellBrowser::selectionChanged, this, [this] { PTShellList1SelectItem(); });
+}
+
+void TagEditorWindow::FormCreate() {
+    ui->GenreComboBox->addItems(session_.genreEntries());
+    ClearFields();
+}
+
+void TagEditorWindow::ClearFields() {
+    ui->TitleEdit->clear();
+    ui->ArtistEdit->clear();
+    ui->AlbumEdit->clear();
+    ui->GenreComboBox->setCurrentIndex(0);
+    ui->GenreComboBox->hide();
+    ui->genreEdit->clear();
+    ui->genreEdit->show();
+    ui->TrackEdit->clear();
+    ui->YearEdit->clear();
+    ui->CommentEdit->clear();
+    ui->infoMTV->setEnabled(false);
+}
+
+void TagEditorWindow::showFor(const std::optional<QString>& listFile) {
+    setListFile(listFile);
+    exec();
+}
+
+void TagEditorWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    guarded(prompts_, [this] { FormShow(); });
+}
+
+void TagEditorWindow::FormShow() {
+    if (listFile_ && QFileInfo::exists(*listFile_)) {
+        const QFileInfo file(*listFile_);
+        browser_->setFolder(file.absolutePath());
+        browser_->selectFileNamed(file.fileName());
+        return;
+    }
+    const QString stored = settings_.values().currentFolder;
+    browser_->setFolder(stored.isEmpty() || stored == DesktopFolderMarker ? desktopFolder() : stored);
+}
+
+void TagEditorWindow::PTShellList1SelectItem() {
+    ResetButtonClick();
+}
+
+std::optional<QString> TagEditorWindow::selectedFile() const {
+    const std::optional<QString> selected = browser_->selectedPath();
+    // A folder holds no tags; loading one would only raise an error each time the user passes over it.
+    if (!selected || !QFileInfo(*selected).isFile())
+        return std::nullopt;
+    return selected;
+}
+
+void TagEditorWindow::showVersion(int version) {
+    const bool id3v1 = version == kTagVersionId3v1;
+    (id3v1 ? ui->infoMTVId3v1 : ui->infoMTVId3v2)->setChecked(true);
+    ui->GenreComboBox->setVisible(id3v1);
+    ui->genreEdit->setVisible(!id3v1);
+    ui->infoMTV->setEnabled(true);
+}
+
+void TagEditorWindow::limitTexts(bool storedAsId3v1) {
+    for (QLineEdit* edit : {ui->TitleEdit, ui->ArtistEdit, ui->AlbumEdit, ui->CommentEdit}) {
+        edit->setMaxLength(storedAsId3v1 ? tageditor::limitKeeping(tageditor::kId3v1TextLimit, edit->text())
+                                         : tageditor::kUnlimitedText);
+    }
+}
+
+void TagEditorWindow::showLoaded(const tageditor::LoadedTags& loaded) {
+    const tageditor::TagFields& values = loaded.fields;
+    ui->Label_format->setText(loaded.formatText);
+    // Limits are lifted before the texts arrive, so that nothing loaded is cut on the way into an edit.
+    limitTexts(false);
+    ui->TitleEdit->setText(values.title);
+    ui->ArtistEdit->setText(values.artist);
+    ui->AlbumEdit->setText(values.album);
+    if (loaded.genreAsList)
+        ui->GenreComboBox->setCurrentIndex(values.genreEntry);
+    else
+        ui->genreEdit->setText(values.genreText);
+    ui->TrackEdit->setMaxLength(tageditor::limitKeeping(tageditor::kTrackLimit, values.track));
+    ui->TrackEdit->setText(values.track);
+    ui->YearEdit->setMaxLength(tageditor::limitKeeping(tageditor::kYearLimit, values.year));
+    ui->YearEdit->setText(values.year);
+    ui->CommentEdit->setText(values.comment);
+}
+
+void TagEditorWindow::ResetButtonClick() {
+    ClearFields();
+    const std::optional<QString> file = selectedFile();
+    if (!file)
+        return;
+    if (const std::optional<int> version = session_.detectVersion(*file))
+        showVersion(*version);
+    showLoaded(session_.load(*file));
+    limitTexts(session_.storesAsId3v1(*file));
+}
+
+tageditor::TagFields TagEditorWindow::fields() const {
+    tageditor::TagFields values;
+    values.title = ui->TitleEdit->text();
+    values.artist = ui->ArtistEdit->text();
+    values.album = ui->AlbumEdit->text();
+    values.genreEntry = ui->GenreComboBox->currentIndex();
+    values.genreText = ui->genreEdit->text();
+    values.track = ui->TrackEdit->text();
+    values.year = ui->YearEdit->text();
+    values.comment = ui->CommentEdit->text();
+    return values;
+}
+
+void TagEditorWindow::ApplyButtonClick() {
+    const std::optional<QString> file = selectedFile();
+    if (!file)
+        return;
+    switch (session_.apply(*file, fields())) {
+    case ApplyResult::InvalidTrack:
+        ui->TrackEdit->setFocus();
+        break;
+    case ApplyResult::InvalidYear:
+        ui->YearEdit->setFocus();
+        break;
+    case ApplyResult::Stored:
+    case ApplyResult::Declined:
+        break;
+    }
+}
+
+void TagEditorWindow::infoMTVClick() {
+    session_.chooseVersion(ui->infoMTVId3v1->isChecked() ? kTagVersionId3v1 : kTagVersionId3v2);
+    if (const std::optional<QString> file = selectedFile())
+        limitTexts(session_.storesAsId3v1(*file));
+}
+
+void TagEditorWindow::CloseButtonClick() {
+    reject();
+}
+
+void TagEditorWindow::Label1Click() {
+    if (help_ != nullptr)
+        help_->exec();
+}

@@ -1,0 +1,290 @@
+#include "core/batch/SingleConversion.h"
+#include "RecordingObserver.h"
+#include "fakes/FakeComponentSet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+const QString kSource = QStringLiteral("/no/such/folder/in/song.wav");
+const QString kVideo = QStringLiteral("/no/such/folder/in/clip.avi");
+// Create the output under its temporary name, announce the conversion, open the audio source. Names in the
+// output folder appear in the log as "/out/...".
+const QStringList kAudioOpening{
+    "AudioFile2.createOutput(/out/.song.part.mp3,0)",
+    "AudioFile2.lastError()",
+    "Observer.started(/no/such/folder/in/song.wav,/out/song.mp3)",
+    "AudioFile1.openForReading(/no/such/folder/in/song.wav,0,1)",
+    "AudioFile1.lastError()",
+};
+
+class SingleConversionTest : public ::testing::Test {
+protected:
+    SingleConversionTest() {
+        factory.log->clear();
+        factory.audioFile1->setResult(QStringLiteral("sampleRate"), 4);
+        factory.audioFile1->setResult(QStringLiteral("channelCount"), 2);
+        factory.audioFile1->setResult(QStringLiteral("lengthInSamples"), 5);
+    }
+
+    QStringList log() const {
+        QStringList entries = *factory.log;
+        entries.replaceInStrings(folder.path(), QStringLiteral("/out"));
+        return entries;
+    }
+    static SampleBlock block(std::size_t values) { return SampleBlock(std::vector<float>(values, 0.5f)); }
+
+    QTemporaryDir folder;
+    const QString kDestination = folder.filePath(QStringLiteral("song.mp3"));
+    FakeComponentSetFactory factory;
+    std::unique_ptr<ComponentSet> components = factory.create();
+    RecordingObserver observer{factory.log};
+    SingleConversion conversion{*components, observer};
+};
+
+TEST_F(SingleConversionTest, AudioSourceStreamsOneSecondBlocksAndCarriesTheTags) {
+    factory.audioFile1->queueReadBlock(block(8));
+    factory.audioFile1->queueReadBlock(block(8));
+    const ConversionResult result = conversion.convert(kSource, kDestination, {SourceKind::Audio, {}, true});
+    EXPECT_EQ(result.outcome, ConversionOutcome::Completed);
+    EXPECT_EQ(result.destination, kDestination);
+    // The second block takes the count past the source's length: it stops at the length, at 100 %.
+    const QStringList expected = kAudioOpening + QStringList{
+                                                     "AudioInformation1.loadTags(/no/such/folder/in/song.wav)",
+                                                     "AudioFile1.sampleRate()",
+                                                     "AudioFile1.channelCount()",
+                                                     "AudioFile2.describeInput(4,2)",
+                                                     "AudioFile1.lengthInSamples()",
+                                                     "AudioFile1.readBlock(8)",
+                                                     "AudioFile2.writeBlock(block[8])",
+                                                     "Observer.progress(80)",
+                                                     "AudioFile1.readBlock(8)",
+                                                     "AudioFile2.writeBlock(block[8])",
+                                                     "Observer.progress(100)",
+                                                     "AudioFile1.readBlock(8)",
+                                                     "AudioFile2.close()",
+                                                     "AudioFile1.close()",
+                                                     "AudioInformation1.storeTags(/out/.song.part.mp3)",
+                                                 };
+    EXPECT_EQ(log(), expected);
+}
+
+TEST_F(SingleConversionTest, VolumeChangeMakesMonoBlocksStereoAndScalesEachChannel) {
+    factory.audioFile1->setResult(QStringLiteral("sampleRate"), 3);
+    factory.audioFile1->setResult(QStringLiteral("channelCount"), 1);
+    factory.audioFile1->setResult(QStringLiteral("lengthInSamples"), 3);
+    factory.audioFile1->queueReadBlock(block(3));
+    const ConversionResult result = conversion.convert(kSource, kDestination, {SourceKind::Audio, 50, false});
+    EXPECT_TRUE(result.succeeded());
+    const QStringList expected = kAudioOpening + QStringList{
+                                                     "AudioFile1.sampleRate()",
+                                                     "AudioFile1.channelCount()",
+                                                     "AudioFile2.describeInput(3,1)",
+                                                     "AudioTransform1.setSampleRate(3)",
+                                                     "AudioFile2.describeInput(3,2)",
+                                                     "AudioFile1.lengthInSamples()",
+                                                     "AudioFile1.readBlock(3)",
+                                                     "AudioTransform1.monoToStereo(block[3])",
+                                                     "AudioTransform1.setChannelSwitch(-1)",
+                                                     "AudioTransform1.leftChannel(block[6])",
+                                                     "AudioTransform1.rightChannel(block[6])",
+                                                     "AudioTransform1.changeVolume(block[3],50)",
+                                                     "AudioTransform1.changeVolume(block[3],50)",
+                                                     "AudioTransform1.joinChannels(block[3],block[3])",
+                                                     "AudioTransform1.setChannelSwitch(0)",
+                                                     "AudioFile2.writeBlock(block[6])",
+                                                     "Observer.progress(100)",
+                                                     "AudioFile1.readBlock(3)",
+                                                     "AudioFile2.close()",
+                                                     "AudioFile1.close()",
+                                                 };
+    EXPECT_EQ(log(), expected);
+}
+
+TEST_F(SingleConversionTest, VideoSourceReadsTheSoundTrackAndNeverCopiesTags) {
+    factory.videoFile1->setResult(QStringLiteral("sampleRate"), 2);
+    factory.videoFile1->setResult(QStringLiteral("channelCount"), 1);
+    factory.videoFile1->setResult(QStringLiteral("readPosition"), 7);
+    factory.videoFile1->setResult(QStringLiteral("totalLength"), 4); // a position past the end shows 100 %, no more
+    factory.videoFile1->queueReadBlock(block(2));
+    const ConversionResult result = conversion.convert(kVideo, kDestination, {SourceKind::Video, {}, true});
+    EXPECT_TRUE(result.succeeded());
+    const QStringList expected{
+        "AudioFile2.createOutput(/out/.song.part.mp3,0)",
+        "AudioFile2.lastError()",
+        "Observer.started(/no/such/folder/in/clip.avi,/out/song.mp3)",
+        "VideoFile1.open(/no/such/folder/in/clip.avi)",
+        "VideoFile1.sampleRate()",
+        "VideoFile1.channelCount()",
+        "AudioFile2.describeInput(2,1)",
+        "VideoFile1.readBlock(2)",
+        "AudioFile2.writeBlock(block[2])",
+        "VideoFile1.readPosition()",
+        "VideoFile1.totalLength()",
+        "Observer.progress(100)",
+        "VideoFile1.readBlock(2)",
+        "VideoFile1.close()",
+        "AudioFile2.close()",
+    };
+    EXPECT_EQ(log(), expected);
+}
+
+TEST_F(SingleConversionTest, CancelClosesBothFilesAndKeepsThePartialOutputWithTags) {
+    factory.audioFile1->queueReadBlock(block(8));
+    factory.audioFile1->queueReadBlock(block(8));
+    observer.blocksBeforeCancel = 1;
+    const ConversionResult audio = conversion.convert(kSource, kDestination, {SourceKind::Audio, {}, true});
+    EXPECT_EQ(audio.outcome, ConversionOutcome::Cancelled);
+    EXPECT_EQ(log().mid(log().indexOf("Observer.progress(80)")),
+              QStringList({"Observer.progress(80)", "AudioFile2.close()", "AudioFile1.close()",
+                           "AudioInformation1.storeTags(/out/.song.part.mp3)", "Observer.cancelled()"}));
+
+    factory.log->clear();
+    factory.videoFile1->setResult(QStringLiteral("sampleRate"), 2);
+    factory.videoFile1->setResult(QStringLiteral("channelCount"), 1);
+    factory.videoFile1->queueReadBlock(block(2));
+    factory.videoFile1->queueReadBlock(block(2));
+    observer.blocksBeforeCancel = 1;
+    const ConversionResult video = conversion.convert(kVideo, kDestination, {SourceKind::Video, {}, true});
+    EXPECT_EQ(video.outcome, ConversionOutcome::Cancelled);
+    EXPECT_EQ(
+        log().mid(log().indexOf("Observer.progress(0)")),
+        QStringList({"Observer.progress(0)", "VideoFile1.close()", "AudioFile2.close()", "Observer.cancelled()"}));
+}
+
+TEST_F(SingleConversionTest, OutputThatCannotBeCreatedStopsBeforeTheSourceIsTouched) {
+    factory.audioFile2->setResult(QStringLiteral("lastError"), LastError::CannotCreate);
+    EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::OutputNotCreated);
+    EXPECT_EQ(log(), QStringList({"AudioFile2.createOutput(/out/.song.part.mp3,0)", "AudioFile2.lastError()",
+                                  "AudioFile2.close()", "Observer.reset()"}));
+
+    factory.log->clear();
+    factory.audioFile2->setFailure(QStringLiteral("createOutput"), QStringLiteral("disk full"));
+    const ConversionResult raised = conversion.convert(kSource, kDestination, {});
+    EXPECT_EQ(raised.outcome, ConversionOutcome::OutputNotCreated);
+    EXPECT_EQ(raised.detail, QStringLiteral("disk full"));
+    EXPECT_EQ(log(), QStringList(
+                         {"AudioFile2.createOutput(/out/.song.part.mp3,0)", "AudioFile2.close()", "Observer.reset()"}));
+}
+
+TEST_F(SingleConversionTest, SourceThatCannotBeOpenedClosesBothWithoutAMessage) {
+    factory.audioFile1->setResult(QStringLiteral("lastError"), LastError::UnknownFormat);
+    EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::SourceNotOpened);
+    EXPECT_EQ(log().mid(3),
+              QStringList({"AudioFile1.openForReading(/no/such/folder/in/song.wav,0,1)", "AudioFile1.lastError()",
+                           "AudioFile1.close()", "AudioFile2.close()", "Observer.reset()"}));
+}
+
+TEST_F(SingleConversionTest, RaisedErrorsShowTheMessageOfTheSourceKindAndCloseBoth) {
+    factory.audioFile1->queueReadBlock(block(8));
+    factory.audioFile2->setFailure(QStringLiteral("writeBlock"), QStringLiteral("encoder broke"));
+    const ConversionResult audio = conversion.convert(kSource, kDestination, {});
+    EXPECT_EQ(audio.outcome, ConversionOutcome::SourceRejected);
+    EXPECT_EQ(audio.detail, QStringLiteral("encoder broke"));
+    EXPECT_EQ(
+        log().mid(log().indexOf("AudioFile2.writeBlock(block[8])")),
+        QStringList({"AudioFile2.writeBlock(block[8])",
+                     "Observer.failed(The audio file is invalid or the format is not supported!!,Converter Error)",
+                     "AudioFile2.close()", "AudioFile1.close()"}));
+
+    factory.log->clear();
+    factory.videoFile1->setFailure(QStringLiteral("open"), QStringLiteral("no sound track"));
+    EXPECT_EQ(conversion.convert(kVideo, kDestination, {SourceKind::Video, {}, true}).outcome,
+              ConversionOutcome::SourceRejected);
+    EXPECT_EQ(log().mid(3),
+              QStringList({"VideoFile1.open(/no/such/folder/in/clip.avi)",
+                           "Observer.failed(The video file is invalid or the format is not supported!!,Extract Error)",
+                           "VideoFile1.close()", "AudioFile2.close()"}));
+}
+
+TEST_F(SingleConversionTest, SourceWithoutChannelsIsRejectedInsteadOfDividingByZero) {
+    factory.audioFile1->setResult(QStringLiteral("channelCount"), 0);
+    factory.audioFile1->queueReadBlock(block(8));
+    EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::SourceRejected);
+    EXPECT_FALSE(log().contains("AudioFile1.readBlock(0)"));
+}
+
+// The output folder's files, hidden ones included, with the content of each.
+QMap<QString, QByteArray> filesIn(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        QFile file(QDir(folder).filePath(name));
+        files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+    }
+    return files;
+}
+
+void writeFile(const QString& fileName, const QByteArray& content) {
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+TEST_F(SingleConversionTest, OnlyAFinishedOrCancelledOutputReplacesAnEarlierFile) {
+    const QMap<QString, QByteArray> earlier{{"song.mp3", "precious"}};
+    writeFile(kDestination, "precious");
+
+    factory.audioFile1->setResult(QStringLiteral("lastError"), LastError::UnknownFormat);
+    EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::SourceNotOpened);
+    EXPECT_EQ(filesIn(folder.path()), earlier);
+
+    factory.audioFile1->setResult(QStringLiteral("lastError"), LastError::Success);
+    factory.audioFile1->queueReadBlock(block(8));
+    factory.audioFile2->setFailure(QStringLiteral("writeBlock"), QStringLiteral("encoder broke"));
+    EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::SourceRejected);
+    EXPECT_EQ(filesIn(folder.path()), earlier);
+
+    factory.audioFile2->setFailure(QStringLiteral("writeBlock"), {});
+    factory.audioFile1->queueReadBlock(block(8));
+    factory.audioFile1->queueReadBlock(block(8));
+    observer.blocksBeforeCancel = 1;
+    EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::Cancelled);
+    EXPECT_EQ(filesIn(folder.path()), (QMap<QString, QByteArray>{{"song.mp3", ""}})) << "the partial output stays";
+
+    writeFile(kDestination, "precious");
+    observer.blocksBeforeCancel = -1;
+    factory.audioFile1->queueReadBlock(block(8));
+    EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::Completed);
+    EXPECT_EQ(filesIn(folder.path()), (QMap<QString, QByteArray>{{"song.mp3", ""}}));
+}
+
+TEST_F(SingleConversionTest, TemporaryNamesNeverTakeAnExistingFile) {
+    writeFile(folder.filePath(".song.part.mp3"), "someone else's");
+    factory.audioFile1->queueReadBlock(block(8));
+    EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::Completed);
+    EXPECT_EQ(log().first(), "AudioFile2.createOutput(/out/.song.part2.mp3,0)");
+    EXPECT_EQ(filesIn(folder.path()),
+              (QMap<QString, QByteArray>{{".song.part.mp3", "someone else's"}, {"song.mp3", ""}}));
+}
+
+TEST_F(SingleConversionTest, SourcesThatAreNoRegularFilesAreRefusedBeforeAnyFileIsMade) {
+    for (const QString& source : {folder.path(), QStringLiteral("/dev/null")}) {
+        factory.log->clear();
+        const ConversionResult refused = conversion.convert(source, kDestination, {});
+        EXPECT_EQ(refused.outcome, ConversionOutcome::SourceNotOpened);
+        EXPECT_TRUE(refused.detail.contains("not a regular file")) << refused.detail.toStdString();
+        EXPECT_EQ(log(), QStringList{"Observer.reset()"});
+        EXPECT_TRUE(filesIn(folder.path()).isEmpty());
+    }
+}
+
+TEST(PercentDone, IsExactAndBoundedForAnyLength) {
+    constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+    EXPECT_EQ(percentDone(1, 3), 33);
+    EXPECT_EQ(percentDone(2, 3), 66);
+    EXPECT_EQ(percentDone(kMax / 2, kMax), 49);
+    EXPECT_EQ(percentDone(kMax - 1, kMax), 99);
+    EXPECT_EQ(percentDone(kMax, kMax), 100);
+    EXPECT_EQ(percentDone(3'000'000'000'000LL, 4'000'000'000'000LL), 75);
+    EXPECT_EQ(percentDone(kMax, 1), 100);
+    EXPECT_EQ(percentDone(5, 0), 0);
+    EXPECT_EQ(percentDone(-5, 10), 0);
+}
+
+} // namespace

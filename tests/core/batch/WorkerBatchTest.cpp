@@ -1,0 +1,161 @@
+#include "core/batch/WorkerBatch.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+void touch(const QString& name) {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("x");
+}
+
+OutputReport reportOf(OutputStatus status, const QString& destination, const QString& reason = {}) {
+    OutputReport report;
+    report.status = status;
+    report.destination = destination;
+    report.reason = reason;
+    return report;
+}
+
+class WorkerBatchTest : public ::testing::Test {
+protected:
+    QString path(const QString& relative) const { return folder.filePath(relative); }
+
+    BatchRequest requestFor(const QStringList& sources, std::set<OutputFormat> formats) const {
+        BatchRequest request;
+        for (const QString& source : sources)
+            request.sources.push_back({source, SourceKind::Audio});
+        request.formats = std::move(formats);
+        request.folderText = path(QStringLiteral("out"));
+        return request;
+    }
+
+    QTemporaryDir folder;
+};
+
+// The list's kind wins over the name's guess, the rule for existing outputs reaches the name claims, and a missing
+// source is told once however many formats it would have gone to.
+TEST_F(WorkerBatchTest, PlanTakesTheListsKindsTheExistsRuleAndTellsMissingSourcesOnce) {
+    const QString clip = path(QStringLiteral("clip.mp4"));
+    const QString song = path(QStringLiteral("song.wav"));
+    const QString gone = path(QStringLiteral("gone.wav"));
+    touch(clip);
+    touch(song);
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("out"))));
+    touch(path(QStringLiteral("out/song.mp3")));
+    BatchRequest request = requestFor({clip, gone, song}, {OutputFormat::Mp3, OutputFormat::Raw});
+    request.sources[0].kind = SourceKind::Audio; // probed as sound only, whatever its name says
+    request.preferences.existing = ExistingOutputPolicy::Skip;
+
+    std::map<QString, SourceKind> probedKinds;
+    const auto plan = planWindowBatch(request, [&](const QString& source, SourceKind kind, bool) {
+        probedKinds[source] = kind;
+        return SourceFacts{2000, {}};
+    });
+    ASSERT_EQ(plan.size(), 6U);
+    EXPECT_EQ(probedKinds.at(clip), SourceKind::Audio);
+    EXPECT_EQ(plan[0].kind, SourceKind::Audio);
+    EXPECT_EQ(plan[0].destinationName, path(QStringLiteral("out/clip.mp3")));
+    EXPECT_EQ(plan[2].action, PlannedAction::SourceMissing);
+    EXPECT_EQ(plan[4].action, PlannedAction::SkipExisting);
+    EXPECT_EQ(plan[5].action, PlannedAction::Convert);
+    EXPECT_EQ(missingSourcesOf(plan), QStringList{gone});
+
+    request.preferences.existing = ExistingOutputPolicy::New;
+    const auto renamed = planWindowBatch(request, [](const QString&, SourceKind, bool) { return SourceFacts{}; });
+    EXPECT_EQ(renamed[4].destinationName, path(QStringLiteral("out/song_NEW.mp3")));
+    EXPECT_EQ(renamed[4].action, PlannedAction::Convert);
+}
+
+// Every output not made is listed with its reason, skipped ones as well; the folder is that of the last source that
+// existed, and it stays shut only when a cancel left outputs unstarted.
+TEST_F(WorkerBatchTest, OutcomeListsWhatWasNotMadeWithItsReason) {
+    const QString first = path(QStringLiteral("a/first.wav"));
+    const QString gone = path(QStringLiteral("b/gone.wav"));
+    QDir().mkpath(path(QStringLiteral("a")));
+    touch(first);
+    BatchRequest request = requestFor({first, gone}, {OutputFormat::Pcm, OutputFormat::Mp3, OutputFormat::Ogg});
+    request.folderText.clear();
+    const auto plan = planWindowBatch(request, [](const QString&, SourceKind, bool) { return SourceFacts{}; });
+    ASSERT_EQ(plan.size(), 6U);
+    const QString out = path(QStringLiteral("a/first"));
+    std::vector<OutputReport> reports{
+        reportOf(OutputStatus::Made, out + QStringLiteral("_NEW.wav")),
+        reportOf(OutputStatus::Skipped, out + QStringLiteral(".mp3"), QStringLiteral("engine words")),
+        reportOf(OutputStatus::Failed, out + QStringLiteral(".ogg"), first + QStringLiteral(": cannot open")),
+        reportOf(OutputStatus::Failed, plan[3].destinationName, QStringLiteral("Can not find out the source file:")),
+        reportOf(OutputStatus::Failed, plan[4].destinationName),
+        reportOf(OutputStatus::Failed, plan[5].destinationName),
+    };
+    const BatchOutcome outcome = outcomeOfReports(request, plan, reports, false);
+    EXPECT_EQ(outcome.made, 1);
+    ASSERT_EQ(outcome.unmade.size(), 5U);
+    EXPECT_EQ(outcome.unmade[0].reason, QStringLiteral("A file of this name existed; it was kept."));
+    EXPECT_EQ(outcome.unmade[1].reason, first + QStringLiteral(": cannot open"));
+    EXPECT_EQ(outcome.unmade[2].reason, kMissingSourceReason);
+    EXPECT_EQ(outcome.lastOutputFolder, path(QStringLiteral("a/")));
+    EXPECT_FALSE(outcome.cancelled);
+    EXPECT_TRUE(completionMessage(outcome).contains(QStringLiteral("1 of 6 outputs were made. Not made:\n") + out +
+                                                    QStringLiteral(".mp3: A file of this name existed")));
+
+    // Cancelled while the last outputs ran: no output was left unstarted, so the folder opens as after a plain run.
+    for (auto& report : reports)
+        report.status = OutputStatus::Made;
+    reports[2].status = OutputStatus::Cancelled;
+    BatchOutcome cancelled = outcomeOfReports(request, plan, reports, true);
+    EXPECT_TRUE(cancelled.cancelled);
+    EXPECT_FALSE(cancelled.endedEarly);
+    EXPECT_TRUE(cancelled.unmade.empty());
+    reports[5].status = OutputStatus::NotStarted;
+    EXPECT_TRUE(outcomeOfReports(request, plan, reports, true).endedEarly);
+}
+
+TEST_F(WorkerBatchTest, ARefusedOggSettingIsToldForEachOutputItCosts) {
+    BatchOutput ogg{QStringLiteral("s.wav"), OutputFormat::Ogg, QStringLiteral("s.ogg"), SourceKind::Audio, 1,
+                    PlannedAction::Convert};
+    OutputReport report = reportOf(OutputStatus::Failed, QStringLiteral("s.ogg"));
+    report.conversion = {ConversionOutcome::NotPrepared, QStringLiteral("s.ogg"), QStringLiteral("Incorrect format")};
+    EXPECT_EQ(refusalToTell(ogg, report), QStringLiteral("Incorrect format"));
+    BatchOutput mp3 = ogg;
+    mp3.format = OutputFormat::Mp3;
+    EXPECT_FALSE(refusalToTell(mp3, report));
+    report.conversion.outcome = ConversionOutcome::SourceRejected;
+    EXPECT_FALSE(refusalToTell(ogg, report));
+}
+
+TEST(RunningOutputsDisplayTest, OneLinePerRunningOutputAndTheTimeLeftOnceKnown) {
+    RunningOutputsDisplay display;
+    display.outputStarted(0, QStringLiteral("/out/first song.mp3"));
+    display.outputStarted(3, QStringLiteral("/out/second.ogg"));
+    display.outputProgress(3, 40);
+    display.outputProgress(0, 140);
+    display.outputProgress(7, 10); // not running: ignored
+    EXPECT_EQ(display.lines(),
+              (QStringList{QStringLiteral("first song.mp3  100%"), QStringLiteral("second.ogg  40%")}));
+    EXPECT_EQ(display.destinations().first(), QStringLiteral("/out/first song.mp3"));
+    display.outputFinished(0);
+    EXPECT_EQ(display.lines(), QStringList{QStringLiteral("second.ogg  40%")});
+
+    EXPECT_EQ(display.totalText(), QStringLiteral("Total 0%"));
+    display.totalProgress(42, std::nullopt);
+    EXPECT_EQ(display.totalText(), QStringLiteral("Total 42%"));
+    display.totalProgress(43, 65);
+    EXPECT_EQ(display.totalText(), QStringLiteral("Total 43%, 1:05 left"));
+    EXPECT_EQ(display.totalPercent(), 43);
+    display.totalProgress(100, 0);
+    EXPECT_EQ(display.totalText(), QStringLiteral("Total 100%"));
+    display.clear();
+    EXPECT_TRUE(display.lines().isEmpty());
+    EXPECT_EQ(display.totalText(), QStringLiteral("Total 0%"));
+
+    EXPECT_EQ(timeLeftText(7), QStringLiteral("0:07"));
+    EXPECT_EQ(timeLeftText(760), QStringLiteral("12:40"));
+    EXPECT_EQ(timeLeftText(3723), QStringLiteral("1:02:03"));
+    EXPECT_EQ(timeLeftText(-5), QStringLiteral("0:00"));
+}
+
+} // namespace

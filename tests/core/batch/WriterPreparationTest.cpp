@@ -1,0 +1,79 @@
+#include "core/formats/WriterPreparation.h"
+#include "RecordingObserver.h"
+#include "core/batch/OutputPlan.h"
+#include "fakes/FakeComponentSet.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordingDialogs : public FormatDialogs {
+public:
+    explicit RecordingDialogs(std::shared_ptr<QStringList> log) : log_(std::move(log)) {}
+    void applyPcmWav() override { log_->append("Dialogs.applyPcmWav()"); }
+    void applyMp3() override { log_->append("Dialogs.applyMp3()"); }
+    void applyOggVorbis() override { log_->append("Dialogs.applyOggVorbis()"); }
+
+private:
+    std::shared_ptr<QStringList> log_;
+};
+
+class WriterPreparationTest : public ::testing::Test {
+protected:
+    WriterPreparationTest() { factory.log->clear(); }
+
+    QStringList prepared(OutputFormat format, SourceKind kind) {
+        factory.log->clear();
+        preparation.prepare(format, panel, kind, "/in/song.wav");
+        return *factory.log;
+    }
+
+    FakeComponentSetFactory factory;
+    std::unique_ptr<ComponentSet> components = factory.create();
+    RecordingDialogs dialogs{factory.log};
+    WriterPreparation preparation{*components, dialogs};
+    const PanelValues panel{22050, 1, 3, 2, 5};
+};
+
+TEST_F(WriterPreparationTest, EachFormatIsSetFromThePanelOrItsDialog) {
+    const std::pair<OutputFormat, const char*> expected[] = {
+        {OutputFormat::Pcm, "Dialogs.applyPcmWav()"},        {OutputFormat::Adpcm, "AudioFile2.setAdpcmWav(22050,1)"},
+        {OutputFormat::Mp3, "Dialogs.applyMp3()"},           {OutputFormat::Mp2, "AudioFile2.setMp2(22050,128,1)"},
+        {OutputFormat::Ogg, "Dialogs.applyOggVorbis()"},     {OutputFormat::Wma, "AudioFile2.setWmaProfile(5)"},
+        {OutputFormat::Dsp, "AudioFile2.setDspWav()"},       {OutputFormat::Gsm, "AudioFile2.setGsmWav(22050)"},
+        {OutputFormat::Vox, "AudioFile2.setVox(22050)"},     {OutputFormat::Raw, "AudioFile2.setRaw(3,22050,1,16)"},
+        {OutputFormat::G721, "AudioFile2.setG721(22050)"},   {OutputFormat::G723, "AudioFile2.setG723(22050,3)"},
+        {OutputFormat::G726, "AudioFile2.setG726(22050,2)"},
+    };
+    // A video source: the WMA output then asks the source nothing.
+    for (const auto& [format, call] : expected)
+        EXPECT_EQ(prepared(format, SourceKind::Video), QStringList{QLatin1String(call)});
+}
+
+TEST_F(WriterPreparationTest, WmaForAnAudioSourceTellsTheWriterTheSourcesRateAndChannels) {
+    factory.audioFile1->setResult("sampleRate", 48000);
+    factory.audioFile1->setResult("channelCount", 2);
+    EXPECT_EQ(prepared(OutputFormat::Wma, SourceKind::Audio),
+              QStringList({"AudioFile2.setWmaProfile(5)", "AudioFile1.openForReading(/in/song.wav,0,1)",
+                           "AudioFile1.lastError()", "AudioFile1.sampleRate()", "AudioFile1.channelCount()",
+                           "AudioFile2.describeInput(48000,2)", "AudioFile1.close()"}));
+}
+
+TEST_F(WriterPreparationTest, OutputIsSkippedWhenTheWmaQueryCannotOpenTheSource) {
+    factory.audioFile1->setResult("lastError", LastError::FileNotFound);
+    RecordingObserver observer{factory.log};
+    SingleConversion conversion{*components, observer};
+    const ConversionResult result =
+        prepareAndConvert(preparation, conversion, {"/in/song.wav", OutputFormat::Wma, "/out/song.wma"}, panel, {});
+    EXPECT_EQ(result.outcome, ConversionOutcome::NotPrepared);
+    EXPECT_EQ(factory.log->last(), "AudioFile1.close()");
+    EXPECT_FALSE(factory.log->join(' ').contains("createOutput"));
+
+    factory.audioFile2->setFailure("setG726", "bad code size");
+    EXPECT_EQ(
+        prepareAndConvert(preparation, conversion, {"/in/song.wav", OutputFormat::G726, "/out/song.g726"}, panel, {})
+            .outcome,
+        ConversionOutcome::NotPrepared);
+}
+
+} // namespace

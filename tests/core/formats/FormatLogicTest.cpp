@@ -1,0 +1,116 @@
+#include "core/formats/FormatScales.h"
+#include "core/formats/FormatStrings.h"
+#include "core/formats/OggVorbisChoice.h"
+#include "fakes/FakeAudioFile2.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FormatScales, PositionsAndRatesFallBackToTheMiddleOfTheirScale) {
+    struct Case {
+        int position;
+        int mp3;
+        int ogg;
+    };
+    for (const Case& c : {Case{-1, 128, 128}, Case{0, 8, 128}, Case{1, 16, 48}, Case{6, 64, 128}, Case{9, 128, 224},
+                          Case{11, 192, 320}, Case{12, 224, 128}, Case{14, 320, 128}, Case{15, 128, 128}}) {
+        EXPECT_EQ(mp3BitrateAt(c.position), c.mp3) << c.position;
+        EXPECT_EQ(oggBitrateAt(c.position), c.ogg) << c.position;
+    }
+    for (const int offScale : {0, 40, 80, 129, 1000})
+        EXPECT_EQ(mp3PositionOf(offScale), 9) << offScale;
+    for (std::size_t position = 0; position < kMp3BitrateScale.size(); ++position)
+        EXPECT_EQ(mp3PositionOf(kMp3BitrateScale[position]), static_cast<int>(position));
+    EXPECT_EQ(sampleRateAt(1), 11025);
+    EXPECT_EQ(sampleRateAt(8), 44100);
+    EXPECT_EQ(sampleRateAt(-1), 44100);
+    EXPECT_EQ(sampleRateIndexOf(48000), 7);
+    EXPECT_EQ(sampleRateIndexOf(12345), 6);
+}
+
+TEST(OggVorbisSettings, EachModeGivesItsArgumentsAndOnlyBitRatesAreTested) {
+    OggVorbisControls controls;
+    EXPECT_EQ(oggVorbisSettingOf(controls), (OggVorbisSetting{44100, 2, 128, 0, 0, -1}));
+    controls.vbrEnabled = true;
+    controls.minimumPosition = 1;
+    controls.maximumPosition = 11;
+    controls.sampleRateIndex = 0;
+    controls.channelIndex = 0;
+    EXPECT_EQ(oggVorbisSettingOf(controls), (OggVorbisSetting{8000, 1, 128, 48, 320, -1}));
+    controls.qualityEnabled = true;
+    controls.quality = 0;
+    EXPECT_EQ(oggVorbisSettingOf(controls), (OggVorbisSetting{8000, 1, 0, 0, 0, 0}));
+
+    FakeAudioFile2 writer(QStringLiteral("AudioFile2"));
+    applyOggVorbisSetting(writer, OggVorbisSetting{8000, 1, 0, 0, 0, 0});
+    EXPECT_EQ(writer.calls(), QStringList{QStringLiteral("AudioFile2.setOggVorbis(8000,1,0,0,0,0)")});
+    writer.clearCalls();
+    writer.setResult(QStringLiteral("testOggSetting"), 0);
+    EXPECT_THROW(applyOggVorbisSetting(writer, OggVorbisSetting{}), ComponentError);
+    EXPECT_EQ(writer.calls(), QStringList{QStringLiteral("AudioFile2.testOggSetting(44100,2,128,0,0)")});
+}
+
+// The state after a click depends on which box was clicked: switching VBR off again leaves the quality group
+// enabled while its end labels follow the quality box.
+TEST(OggVorbisSettings, EnablingFollowsTheLastClickedBox) {
+    OggVorbisEnabling state;
+    state = afterVbrClick(state, true, false);
+    EXPECT_TRUE(state.vbrGroup);
+    EXPECT_FALSE(state.qualityBox);
+    EXPECT_FALSE(state.qualityGroup);
+    EXPECT_TRUE(state.nominalBitrate);
+    state = afterVbrClick(state, false, false);
+    EXPECT_FALSE(state.vbrGroup);
+    EXPECT_TRUE(state.qualityBox);
+    EXPECT_TRUE(state.qualityGroup);
+    EXPECT_FALSE(state.qualityEndLabels);
+    state = afterQualityClick(state, false, true);
+    EXPECT_FALSE(state.vbrBox);
+    EXPECT_TRUE(state.qualityEndLabels);
+    EXPECT_FALSE(state.nominalBitrate);
+    EXPECT_FALSE(state.minMaxBitrates);
+    state = afterQualityClick(state, false, false);
+    EXPECT_EQ(state, (OggVorbisEnabling{false, false, false, true, true, false, true}));
+}
+
+TEST(FormatStrings, OtherFormatsAreDescribedInOrderWithThePanelValues) {
+    FakeAudioFile2 writer(QStringLiteral("AudioFile2"));
+    writer.setResult(QStringLiteral("formatString"), QStringLiteral("described"));
+    PanelValues panel;
+    panel.sampleRate = 11025;
+    panel.channels = 1;
+    panel.g723Bits = 3;
+    panel.g726Bits = 2;
+    std::vector<OtherFormat> shown;
+    describeOtherFormats(writer, panel, [&](OtherFormat format, const QString& text) {
+        shown.push_back(format);
+        EXPECT_EQ(text, QStringLiteral("described"));
+    });
+    EXPECT_EQ(shown.size(), 8U);
+    EXPECT_EQ(shown.back(), OtherFormat::G726);
+    QStringList formats;
+    for (const QString& call : writer.calls())
+        if (!call.endsWith(QLatin1String("formatString()")))
+            formats.append(call);
+    EXPECT_EQ(formats, QStringList({"AudioFile2.setAdpcmWav(11025,1)", "AudioFile2.setGsmWav(11025)",
+                                    "AudioFile2.setDspWav()", "AudioFile2.setVox(11025)",
+                                    "AudioFile2.setRaw(3,11025,1,16)", "AudioFile2.setMp2(11025,128,1)",
+                                    "AudioFile2.setG723(11025,3)", "AudioFile2.setG726(11025,2)"}));
+    EXPECT_EQ(writer.calls().count(QStringLiteral("AudioFile2.formatString()")), 8);
+}
+
+TEST(FormatStrings, WmaProfilesAreDescribedOneByOneFromOne) {
+    FakeAudioFile2 writer(QStringLiteral("AudioFile2"));
+    writer.setResult(QStringLiteral("wmaProfileCount"), 2);
+    EXPECT_EQ(describeWmaProfiles(writer).size(), 2);
+    EXPECT_EQ(writer.calls(), QStringList({"AudioFile2.setDescriptionDetail(-1)", "AudioFile2.wmaProfileCount()",
+                                           "AudioFile2.setDescriptionDetail(-1)", "AudioFile2.setWmaProfile(1)",
+                                           "AudioFile2.formatString()", "AudioFile2.setDescriptionDetail(-1)",
+                                           "AudioFile2.setWmaProfile(2)", "AudioFile2.formatString()"}));
+    EXPECT_EQ(g723BitsAt(-1, 5), 5);
+    EXPECT_EQ(g723BitsAt(0, 5), 3);
+    EXPECT_EQ(g726BitsAt(0), 2);
+}
+
+} // namespace

@@ -1,0 +1,243 @@
+#include "core/components/ComponentSet.h"
+#include "core/formats/DefaultFormatDialogs.h"
+#include "fakes/FakePrompts.h"
+#include "fakes/FakeShell.h"
+#include "gui/batch/ProgressWindow.h"
+#include "support/TestSupport.h"
+#include "ui_ProgressWindow.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The progress window on the real components: tones made with sox, converted through the window's batch.
+class ConvertWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    ComponentSetFactory factory;
+    std::unique_ptr<ComponentSet> components;
+    std::unique_ptr<DefaultFormatDialogs> dialogs;
+    FakePrompts prompts;
+    FakeShell shell;
+    std::unique_ptr<ProgressWindow> window;
+
+    QString tone(const QString& relativeName, double seconds = 0.5) {
+        const QString path = dir.filePath(relativeName);
+        QDir().mkpath(QFileInfo(path).path());
+        const auto result =
+            testsupport::runTool(QStringLiteral("sox"), {"-n", "-r", "8000", "-c", "1", "-b", "16", path, "synth",
+                                                         QString::number(seconds), "sine", "440", "vol", "0.5"});
+        if (result.exitCode != 0)
+            qFatal("sox could not make a tone: %s", result.err.constData());
+        return path;
+    }
+    BatchRequest requestFor(const QStringList& sources, std::set<OutputFormat> formats, const QString& folder = {}) {
+        BatchRequest request;
+        for (const QString& source : sources)
+            request.sources.push_back({source, SourceKind::Audio});
+        request.formats = std::move(formats);
+        request.folderText = folder;
+        request.copyTags = false;
+        request.panel.sampleRate = 8000;
+        request.panel.channels = 1;
+        return request;
+    }
+    // As the start handler does: the request passes its checks (which make the output folder), then the window runs.
+    void run(const BatchRequest& request) {
+        const auto refusal = refusalToStart(request);
+        QVERIFY2(!refusal, qPrintable(refusal.value_or(QString())));
+        window->runBatch(request, *dialogs);
+    }
+
+private slots:
+    void init() {
+        components = factory.create();
+        dialogs = std::make_unique<DefaultFormatDialogs>(*components);
+        window = std::make_unique<ProgressWindow>(*components, factory, prompts, shell);
+        prompts.shown.clear();
+        shell.opened.clear();
+    }
+    void cleanup() { window.reset(); }
+
+    void theWindowsDesign() {
+        QCOMPARE(window->size(), QSize(404, 141));
+        Ui::ProgressWindow& form = window->form();
+        QCOMPARE(form.Label1->text(), QStringLiteral("Convert From"));
+        QCOMPARE(form.Label2->text(), QStringLiteral("Convert To"));
+        QCOMPARE(form.label_processing->text(), QStringLiteral("Processing"));
+        QCOMPARE(form.label_total->text(), QStringLiteral("Total"));
+        QCOMPARE(form.button_cancel->text(), QStringLiteral("Cancel"));
+        QVERIFY(form.button_cancel->isDefault());
+        QCOMPARE(form.progressconvert->maximum(), 100);
+        QVERIFY(!window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    }
+
+    // Only RAW checked; outputs beside their sources, or in a folder given without its trailing separator.
+    void rawOnlyAndTheOutputFolder() {
+        const QString first = tone(QStringLiteral("a/first tone.wav"));
+        const QString second = tone(QStringLiteral("b/-second.wav"));
+        BatchRequest request = requestFor({first, second}, {OutputFormat::Raw});
+        request.openFolder = true;
+        run(request);
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("a/first tone.raw"))).size() > 0);
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("b/-second.raw"))).size() > 0);
+        QCOMPARE(prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
+        QCOMPARE(window->form().progresstotal->value(), 100);
+        QCOMPARE(window->form().label_total->text(), QStringLiteral("Total 100%"));
+        QCOMPARE(shell.opened, QStringList{dir.filePath(QStringLiteral("b")) + QLatin1Char('/')});
+        QVERIFY(!window->isVisible());
+
+        prompts.shown.clear();
+        run(requestFor({first}, {OutputFormat::Raw, OutputFormat::Pcm}, dir.filePath(QStringLiteral("out"))));
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("out/first tone.raw"))));
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("out/first tone.wav"))));
+        QCOMPARE(window->lastOutcome().made, 2);
+    }
+
+    void missingSources() {
+        const QString kept = tone(QStringLiteral("kept.wav"));
+        const QString gone = dir.filePath(QStringLiteral("gone.wav"));
+        run(requestFor({gone, kept}, {OutputFormat::Raw}, dir.filePath(QStringLiteral("some"))));
+        QCOMPARE(prompts.shown.first(), QStringLiteral("Error|Can not find out the source file:") + gone);
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("some/kept.raw"))));
+        QVERIFY(prompts.shown.last().startsWith(QStringLiteral("|Conversion is finished!\n\n1 of 2 outputs")));
+
+        prompts.shown.clear();
+        const QString alsoGone = dir.filePath(QStringLiteral("also gone.wav"));
+        BatchRequest none = requestFor({gone, alsoGone}, {OutputFormat::Raw});
+        none.openFolder = true;
+        run(none);
+        QCOMPARE(prompts.shown.size(), 3);
+        QCOMPARE(prompts.count(QStringLiteral("Can not find out the source file:")), 2);
+        QVERIFY(prompts.shown.last().startsWith(QStringLiteral("|Conversion is finished!")));
+        QVERIFY(shell.opened.isEmpty());
+    }
+
+    // An output that cannot be created is listed, with its reason, in the completion message.
+    void anOutputThatCannotBeCreated() {
+        const QString source = tone(QStringLiteral("blocked.wav"));
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("out2/blocked.raw/inside"))));
+        run(requestFor({source}, {OutputFormat::Raw, OutputFormat::Pcm}, dir.filePath(QStringLiteral("out2"))));
+        QCOMPARE(prompts.shown.size(), 1);
+        const QString message = prompts.shown.first();
+        QVERIFY2(message.contains(QStringLiteral("1 of 2 outputs were made. Not made:\n") +
+                                  dir.filePath(QStringLiteral("out2/blocked.raw: "))),
+                 qPrintable(message));
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("out2/blocked.wav"))).size() > 44);
+    }
+
+    // Cancel during the first of several: the window closes at once, no completion message, the partial output
+    // stays, nothing more is made and the folder is not opened.
+    void cancelDuringTheFirstConversion() {
+        const QString first = tone(QStringLiteral("long.wav"), 20);
+        const QString second = tone(QStringLiteral("short.wav"));
+        BatchRequest request = requestFor({first, second}, {OutputFormat::Pcm, OutputFormat::Raw},
+                                          dir.filePath(QStringLiteral("cancelled")));
+        request.openFolder = true;
+        connect(
+            window.get(), &ProgressWindow::conversionBegun, this,
+            [this] { QTest::mouseClick(window->form().button_cancel, Qt::LeftButton); }, Qt::SingleShotConnection);
+        QElapsedTimer clock;
+        clock.start();
+        run(request);
+        QVERIFY2(clock.elapsed() < 5000, "Cancel takes effect after the block in progress");
+        QVERIFY2(prompts.shown.isEmpty(), qPrintable(prompts.shown.join('\n')));
+        QVERIFY(shell.opened.isEmpty());
+        const QFileInfo partial(dir.filePath(QStringLiteral("cancelled/long.wav")));
+        QVERIFY(partial.exists());
+        QVERIFY(partial.size() < 20 * 8000 * 2);
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("cancelled"))).entryList(QDir::Files).size(), 1);
+        QVERIFY(window->lastOutcome().cancelled);
+
+        // The next run starts from 0 with its own count.
+        int totalAtFirstStart = -1;
+        QString processingAtFirstStart;
+        connect(
+            window.get(), &ProgressWindow::conversionBegun, this,
+            [&] {
+                totalAtFirstStart = window->form().progresstotal->value();
+                processingAtFirstStart = window->form().label_processing->text();
+            },
+            Qt::SingleShotConnection);
+        run(requestFor({second}, {OutputFormat::Raw}));
+        QCOMPARE(totalAtFirstStart, 0);
+        QCOMPARE(processingAtFirstStart, QStringLiteral("Processing"));
+        QCOMPARE(prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
+    }
+
+    void escapeCancelsInsteadOfHiding() {
+        const QString source = tone(QStringLiteral("escape.wav"), 20);
+        connect(
+            window.get(), &ProgressWindow::conversionBegun, this,
+            [this] { QTest::keyClick(window.get(), Qt::Key_Escape); }, Qt::SingleShotConnection);
+        run(requestFor({source}, {OutputFormat::Raw, OutputFormat::Pcm}));
+        QVERIFY(window->lastOutcome().cancelled);
+        QVERIFY(prompts.shown.isEmpty());
+    }
+
+    // One output at a time, but existing outputs are skipped: the engine's single worker runs on the UI thread,
+    // the window still takes Cancel between blocks, and a skipped output is listed as not made.
+    void oneJobThatSkipsExistingOutputs() {
+        const QString source = tone(QStringLiteral("skip/song.wav"), 20);
+        const QString kept = dir.filePath(QStringLiteral("skip-out/song.raw"));
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("skip-out"))));
+        QFile existing(kept);
+        QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("keep me") == 7);
+        existing.close();
+        BatchRequest request =
+            requestFor({source}, {OutputFormat::Raw, OutputFormat::Pcm}, dir.filePath(QStringLiteral("skip-out")));
+        request.preferences.existing = ExistingOutputPolicy::Skip;
+        request.openFolder = true;
+        run(request);
+        QCOMPARE(prompts.shown.size(), 1);
+        QVERIFY2(prompts.shown.first().endsWith(QStringLiteral("1 of 2 outputs were made. Not made:\n") + kept +
+                                                QStringLiteral(": A file of this name existed; it was kept.")),
+                 qPrintable(prompts.shown.first()));
+        QCOMPARE(QFileInfo(kept).size(), 7);
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("skip-out/song.wav"))).size() > 20 * 8000);
+        QCOMPARE(shell.opened, QStringList{dir.filePath(QStringLiteral("skip-out/"))});
+
+        // Cancel from the event loop: it only gets its turn when the window processes events between blocks.
+        prompts.shown.clear();
+        shell.opened.clear();
+        connect(
+            window.get(), &ProgressWindow::conversionBegun, this,
+            [this] {
+                QTimer::singleShot(0, window.get(),
+                                   [this] { QTest::mouseClick(window->form().button_cancel, Qt::LeftButton); });
+            },
+            Qt::SingleShotConnection);
+        request.formats = {OutputFormat::Adpcm, OutputFormat::Raw, OutputFormat::G726};
+        run(request);
+        QVERIFY(window->lastOutcome().cancelled);
+        QVERIFY(prompts.shown.isEmpty());
+        QVERIFY(shell.opened.isEmpty());
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("skip-out/song.g726"))));
+    }
+
+    // 150 planned outputs: the total bar still moves with every output.
+    void manyOutputsMoveTheTotalBar() {
+        const QString source = tone(QStringLiteral("many/0.wav"), 0.05);
+        QStringList sources{source};
+        for (int index = 1; index < 150; ++index) {
+            sources.append(dir.filePath(QStringLiteral("many/%1.wav").arg(index)));
+            QVERIFY(QFile::copy(source, sources.last()));
+        }
+        std::vector<int> totals;
+        connect(window.get(), &ProgressWindow::conversionBegun, this,
+                [&] { totals.push_back(window->form().progresstotal->value()); });
+        run(requestFor(sources, {OutputFormat::Raw}, dir.filePath(QStringLiteral("many-out"))));
+        QCOMPARE(window->lastOutcome().made, 150);
+        QCOMPARE(totals.size(), std::size_t{150});
+        QVERIFY(std::is_sorted(totals.begin(), totals.end()));
+        QCOMPARE(totals[75], 50);
+        QCOMPARE(totals.back(), 99);
+    }
+};
+
+QTEST_MAIN(ConvertWindowTest)
+#include "ConvertWindowTest.moc"

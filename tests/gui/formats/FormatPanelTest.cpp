@@ -1,0 +1,168 @@
+#include "DialogTestSupport.h"
+#include "gui/formats/FormatBoxes.h"
+#include "gui/formats/FormatOptionsPane.h"
+#include "gui/formats/Mp3OptionsDialog.h"
+#include "gui/formats/OggVorbisOptionsDialog.h"
+#include "gui/formats/WavOptionsDialog.h"
+#include "ui_FormatOptionsPane.h"
+#include "ui_WavOptionsDialog.h"
+
+#include <QCheckBox>
+#include <QTimer>
+
+namespace {
+
+// A writer whose description of a format is the call that set it, so each string shows what it was built from.
+class DescribingWriter : public FakeAudioFile2 {
+public:
+    using FakeAudioFile2::FakeAudioFile2;
+    QString formatString() override {
+        const QString described = calls().isEmpty() ? QString() : calls().last();
+        FakeAudioFile2::formatString();
+        return described.section(QLatin1Char('.'), 1);
+    }
+};
+
+struct PanelWorld : FakeDialogWorld {
+    DescribingWriter* describing = nullptr;
+    FormatOptionsPane pane;
+    explicit PanelWorld(int wmaProfiles = 28) : pane(*components, prompts) {
+        auto writer = std::make_unique<DescribingWriter>(QStringLiteral("AudioFile2"), factory.log);
+        describing = writer.get();
+        describing->setResult(QStringLiteral("wmaProfileCount"), wmaProfiles);
+        components->AudioFile2.connect(std::move(writer));
+        pane.fillFromWriter();
+        factory.log->clear();
+    }
+    Ui::FormatOptionsPane& form() { return pane.form(); }
+    QStringList otherStrings() {
+        return {form().txtADPCMFormatString->text(), form().txtGSMFormatString->text(),
+                form().txtDSPFormatString->text(),   form().txtVOXFormatString->text(),
+                form().txtULAWFormatString->text(),  form().txtMP2FormatString->text(),
+                form().txtG723FormatString->text(),  form().txtG726FormatString->text()};
+    }
+    QStringList commonStrings() {
+        return {form().txtWAVFormatString->text(), form().txtMP3FormatString->text(),
+                form().txtOGGFormatString->text()};
+    }
+};
+
+} // namespace
+
+class FormatPanelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsWithTheWritersDescriptionsAndTheDefaultValues() {
+        PanelWorld world;
+        QCOMPARE(world.commonStrings(),
+                 QStringList({"setPcmWav(44100,2,16)", "setMp3(44100,128,2)", "setOggVorbis(44100,2,128,0,0,-1)"}));
+        QCOMPARE(world.otherStrings(),
+                 QStringList({"setAdpcmWav(44100,2)", "setGsmWav(44100)", "setDspWav()", "setVox(44100)",
+                              "setRaw(3,44100,2,16)", "setMp2(44100,128,2)", "setG723(44100,5)", "setG726(44100,4)"}));
+        QCOMPARE(world.pane.panelValues(), PanelValues{});
+        QCOMPARE(world.pane.volumeChange(), std::optional<int>());
+        QVERIFY(!world.form().spin_volume->isEnabled());
+        QCOMPARE(controlsWithoutAccessibleName(world.pane), QStringList());
+    }
+
+    void wmaListHasOneEntryPerProfileWithTheLastSelected() {
+        PanelWorld world;
+        QCOMPARE(world.form().cmbWMAProfile->count(), 28);
+        QCOMPARE(world.form().cmbWMAProfile->currentIndex(), 27);
+        QCOMPARE(world.form().cmbWMAProfile->itemText(0), QStringLiteral("setWmaProfile(1)"));
+        QCOMPARE(world.pane.panelValues().wmaProfile, 28);
+        world.form().cmbWMAProfile->setCurrentIndex(0);
+        emit world.form().cmbWMAProfile->activated(0);
+        QCOMPARE(world.callsOf("AudioFile2."), QStringList({"AudioFile2.setWmaProfile(1)"}));
+        QCOMPARE(world.pane.panelValues().wmaProfile, 1);
+
+        PanelWorld none(0);
+        QCOMPARE(none.form().cmbWMAProfile->count(), 0);
+        QCOMPARE(none.form().cmbWMAProfile->currentIndex(), -1);
+    }
+
+    void rateRewritesTheEightOtherStringsOnly() {
+        PanelWorld world;
+        const QStringList common = world.commonStrings();
+        world.form().rgFrequency_1->click();
+        QCOMPARE(world.pane.panelValues().sampleRate, 11025);
+        QCOMPARE(world.otherStrings(),
+                 QStringList({"setAdpcmWav(11025,2)", "setGsmWav(11025)", "setDspWav()", "setVox(11025)",
+                              "setRaw(3,11025,2,16)", "setMp2(11025,128,2)", "setG723(11025,5)", "setG726(11025,4)"}));
+        QCOMPARE(world.commonStrings(), common);
+    }
+
+    void monoChangesTheChannelStringsAndRebuildsTheRest() {
+        PanelWorld world;
+        const QStringList before = world.otherStrings();
+        world.form().txtGSMFormatString->setText(QStringLiteral("typed by the user"));
+        world.form().rgChannels_0->click();
+        QCOMPARE(world.pane.panelValues().channels, 1);
+        const QStringList after = world.otherStrings();
+        QCOMPARE(after[0], QStringLiteral("setAdpcmWav(44100,1)"));
+        QCOMPARE(after[4], QStringLiteral("setRaw(3,44100,1,16)"));
+        QCOMPARE(after[5], QStringLiteral("setMp2(44100,128,1)"));
+        for (const int unchanged : {1, 2, 3, 6, 7})
+            QCOMPARE(after[unchanged], before[unchanged]); // the typed text is gone
+        QCOMPARE(world.callsOf("AudioFile2.set").size(), 8);
+    }
+
+    void codeSizeListsSetTheirValues() {
+        PanelWorld world;
+        world.form().cmbG723Bits->setCurrentIndex(0);
+        emit world.form().cmbG723Bits->activated(0);
+        world.form().cmbG726Bits->setCurrentIndex(0);
+        QCOMPARE(world.pane.panelValues().g723Bits, 3);
+        QCOMPARE(world.pane.panelValues().g726Bits, 2);
+        QCOMPARE(world.form().txtG723FormatString->text(), QStringLiteral("setG723(44100,3)"));
+        QCOMPARE(world.form().txtG726FormatString->text(), QStringLiteral("setG726(44100,2)"));
+    }
+
+    void volumeGroupEnablesTheSpinEditWithChangeAs() {
+        PanelWorld world;
+        world.form().Radio_change->click();
+        QVERIFY(world.form().spin_volume->isEnabled());
+        world.form().spin_volume->setValue(50);
+        QCOMPARE(world.pane.volumeChange(), std::optional<int>(50));
+        world.form().Radio_nochange->click();
+        QVERIFY(!world.form().spin_volume->isEnabled());
+        QCOMPARE(world.pane.volumeChange(), std::optional<int>());
+    }
+
+    void setButtonsOpenTheDialogsWhoseStringsShowInThePane() {
+        PanelWorld world;
+        WavOptionsDialog wav(*world.components, world.prompts);
+        Mp3OptionsDialog mp3(*world.components, world.prompts);
+        OggVorbisOptionsDialog ogg(*world.components, world.prompts);
+        world.pane.attachDialogs(wav, mp3, ogg);
+        for (QPushButton* button : {world.form().Button3, world.form().cmdMP3, world.form().cmdOGG}) {
+            QDialog* opened = nullptr;
+            QTimer::singleShot(0, [&] {
+                opened = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                if (opened)
+                    opened->reject();
+            });
+            button->click();
+            QVERIFY2(opened != nullptr, qPrintable(button->objectName()));
+        }
+        wav.form().cmbChMode->setCurrentIndex(0);
+        wav.form().Button1->click();
+        QCOMPARE(world.form().txtWAVFormatString->text(), QStringLiteral("setPcmWav(44100,1,16)"));
+        world.factory.log->clear();
+        world.pane.formatDialogs().applyPcmWav();
+        QCOMPARE(world.callsOf("AudioFile2."), QStringList({"AudioFile2.setPcmWav(44100,1,16)"}));
+    }
+
+    void formatBoxesNameEveryBoxAndReportTheCheckedOnes() {
+        FormatBoxes boxes;
+        QCOMPARE(controlsWithoutAccessibleName(boxes), QStringList());
+        QCOMPARE(boxes.findChild<QCheckBox*>(QStringLiteral("chOGG"))->accessibleName(), QStringLiteral("OGG"));
+        boxes.setChecked(OutputFormat::G726, true);
+        boxes.setChecked(OutputFormat::Pcm, true);
+        QCOMPARE(boxes.checkedFormats(), (std::set<OutputFormat>{OutputFormat::Pcm, OutputFormat::G726}));
+    }
+};
+
+QTEST_MAIN(FormatPanelTest)
+#include "FormatPanelTest.moc"

@@ -1,0 +1,274 @@
+#include "DialogTestSupport.h"
+#include "core/components/lame/LameEncComponent.h"
+#include "gui/formats/Mp3OptionsDialog.h"
+#include "ui_Mp3OptionsDialog.h"
+
+#include <QButtonGroup>
+#include <QSignalSpy>
+
+namespace {
+
+QString setCall(Mp3Setting which, int value) {
+    return QStringLiteral("LameEnc1.setSetting(%1,%2)").arg(static_cast<int>(which)).arg(value);
+}
+
+QStringList settingWrites(const FakeDialogWorld& world) {
+    return world.callsOf(QStringLiteral("LameEnc1.setSetting"));
+}
+
+bool wrote(const FakeDialogWorld& world, Mp3Setting which) {
+    const QString prefix = QStringLiteral("LameEnc1.setSetting(%1,").arg(static_cast<int>(which));
+    const QStringList writes = settingWrites(world);
+    return std::any_of(writes.cbegin(), writes.cend(), [&](const QString& call) { return call.startsWith(prefix); });
+}
+
+} // namespace
+
+class Mp3DialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void framePagesAndListsAsDesignedAndLoadedFromTheEncoder() {
+        FakeDialogWorld world;
+        world.components->LameEnc1.connect(std::make_unique<LameEncComponent>());
+        Mp3OptionsDialog dialog(*world.components, world.prompts);
+        const auto& form = dialog.form();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Set MP3 Format"));
+        QCOMPARE(dialog.size(), QSize(369, 249));
+        QStringList pages;
+        for (int page = 0; page < form.PageControl1->count(); ++page)
+            pages.append(form.PageControl1->tabText(page));
+        QCOMPARE(pages, QStringList({"General", "Filtering", "VBR", "Expert", "Presets", "Command Line"}));
+        QCOMPARE(dialog.presetButtons().buttons().size(), 11);
+        QCOMPARE(dialog.altPresetButtons().button(3)->text(), QStringLiteral("Extrene"));
+        QVERIFY(!form.RadioGroup1->isEnabled());
+        QVERIFY(!form.RadioGroup2->isEnabled());
+        QVERIFY(form.txtCommLine->toPlainText().isEmpty());
+        // The encoder starts at 128 kbit/s, 44100 Hz.
+        QCOMPARE(form.Slider1->value(), 9);
+        QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("44100"));
+        QVERIFY(form.Label8->text().startsWith(QStringLiteral("Current bitrate: ")));
+        QCOMPARE(controlsWithoutAccessibleName(dialog), QStringList());
+        QVERIFY(world.callsOf("AudioFile2.").isEmpty());
+    }
+
+    void commandLinePageWithEmptyMemoWritesAnEmptyCommandLineAndNoSingleSetting() {
+        FakeDialogWorld world;
+        Mp3OptionsDialog dialog(*world.components, world.prompts);
+        dialog.form().PageControl1->setCurrentIndex(5);
+        world.factory.log->clear();
+        dialog.ApplySettings();
+        QCOMPARE(world.callsOf("LameEnc1.applyCommandLine"), QStringList({"LameEnc1.applyCommandLine()"}));
+        QVERIFY(settingWrites(world).isEmpty());
+        QCOMPARE(world.callsOf("AudioFile2."), QStringList({"AudioFile2.useMp3EncoderSettings(LameEnc)"}));
+    }
+
+    void presetCdWritesPresetNineAndShowsWhatTheEncoderReports() {
+        FakeDialogWorld recorded;
+        Mp3OptionsDialog fakeDialog(*recorded.components, recorded.prompts);
+        QTest::mouseClick(fakeDialog.form().CheckBox1, Qt::LeftButton);
+        fakeDialog.presetButtons().button(8)->setChecked(true);
+        recorded.factory.log->clear();
+        fakeDialog.ApplySettings();
+        QCOMPARE(recorded.callsOf("LameEnc1.apply"), QStringList({"LameEnc1.applyPreset(9)"}));
+        QVERIFY(settingWrites(recorded).isEmpty());
+
+        FakeDialogWorld world;
+        world.components->LameEnc1.connect(std::make_unique<LameEncComponent>());
+        Mp3OptionsDialog dialog(*world.components, world.prompts);
+        dialog.show();
+        QTest::mouseClick(dialog.form().CheckBox1, Qt::LeftButton);
+        QVERIFY(dialog.form().RadioGroup1->isEnabled());
+        QVERIFY(!dialog.form().CheckBox2->isEnabled());
+        QCOMPARE(dialog.presetButtons().button(8)->text(), QStringLiteral("CD"));
+        dialog.presetButtons().button(8)->setChecked(true);
+        dialog.form().Slider1->setValue(0);
+        dialog.ApplySettings();
+        const auto& encoder = *world.components->LameEnc1;
+        QCOMPARE(dialog.form().Slider1->value(), mp3PositionOf(encoder.setting(Mp3Setting::Bitrate)));
+        QCOMPARE(dialog.form().Combo1->currentIndex(), encoder.setting(Mp3Setting::VbrMode) + 1);
+        QCOMPARE(dialog.form().Slider2->value(), encoder.setting(Mp3Setting::Quality));
+        QCOMPARE(dialog.form().Label8->text(),
+                 QStringLiteral("Current bitrate: %1 kbit").arg(encoder.setting(Mp3Setting::MaxVbrBitrate)));
+        // The preset stays chosen: loading does not touch the preset controls.
+        QVERIFY(dialog.form().CheckBox1->isChecked());
+        QCOMPARE(dialog.presetButtons().checkedId(), 8);
+    }
+
+    void altPresetExcludesThePresetBox() {
+        FakeDialogWorld world;
+        Mp3OptionsDialog dialog(*world.components, world.prompts);
+        dialog.show();
+        auto& form = dialog.form();
+        QTest::mouseClick(form.CheckBox2, Qt::LeftButton);
+        QVERIFY(form.RadioGroup2->isEnabled());
+        QVERIFY(!form.CheckBox1->isEnabled());
+        dialog.altPresetButtons().button(1)->setChecked(true);
+        world.factory.log->clear();
+        dialog.ApplySettings();
+        QCOMPARE(world.callsOf("LameEnc1.apply"), QStringList({"LameEnc1.applyAlternativePreset(2)"}));
+        QTest::mouseClick(form.CheckBox2, Qt::LeftButton);
+        QVERIFY(form.CheckBox1->isEnabled());
+        QVERIFY(!form.RadioGroup2->isEnabled());
+    }
+
+    void codingMethodNoneWritesModeMinusOneAndStillWritesTheDisabledVbrControls() {
+        FakeDialogWorld world;
+        Mp3OptionsDialog dialog(*world.components, world.prompts);
+        dialog.show();
+        auto& form = dialog.form();
+        form.Combo1->setCurrentIndex(3);
+        dialog.Combo1Click();
+        QVERIFY(form.udVbrQ->isEnabled());
+        QVERIFY(!form.udABR->isEnabled());
+        form.udVbrQ->setValue(4);
+        form.Combo1->setCurrentIndex(5);
+        dialog.Combo1Click();
+        QVERIFY(!form.udVbrQ->isEnabled());
+        QVERIFY(form.udABR->isEnabled());
+        form.Combo1->setCurrentIndex(0);
+        dialog.Combo1Click();
+        for (QWidget* control : {static_cast<QWidget*>(form.udVbrQ), static_cast<QWidget*>(form.Label9),
+                                 static_cast<QWidget*>(form.udABR), static_cast<QWidget*>(form.Frame6),
+                                 static_cast<QWidget*>(form.Frame3), static_cast<QWidget*>(form.Slider3),
+                                 static_cast<QWidget*>(form.Check1), static_cast<QWidget*>(form.Label8)})
+            QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
+        world.factory.log->clear();
+        dialog.ApplySettings();
+        const QStringList writes = settingWrites(world);
+        QVERIFY(writes.contains(setCall(Mp3Setting::VbrMode, -1)));
+        QVERIFY(writes.contains(setCall(Mp3Setting::VbrQuality, 4)));
+        QVERIFY(wrote(world, Mp3Setting::MaxVbrBitrate));
+        QVERIFY(wrote(world, Mp3Setting::AbrBitrate));
+        QVERIFY(wrote(world, Mp3Setting::VbrHeader));
+    }
+
+    void monoWritesOneChannelAndLeavesTheModeJointStereoWritesBoth() {
+        FakeDialogWorld world;
+        Mp3OptionsDialog dialog(*world.components, world.prompts);
+        dialog.form().Combo3->setCurrentText(QStringLiteral("Mono"));
+        world.factory.log->clear();
+        dialog.ApplySettings();
+        QVERIFY(settingWrites(world).contains(setCall(Mp3Setting::Channels, 1)));
+        QVERIFY(!wrote(world, Mp3Setting::ChannelMode));
+
+        dialog.form().Combo3->setCurrentText(QStringLiteral("Joint Stereo"));
+        world.factory.log->clear();
+        dialog.ApplySettings();
+        QVERIFY(settingWrites(world).contains(setCall(Mp3Setting::Channels, 2)));
+        QVERIFY(settingWrites(world).contains(setCall(Mp3Setting::ChannelMode, 2)));
+    }
+
+    void filterBoxOffWritesMinusOneButStillTheWidth() {
+        FakeDialogWorld world;
+        world.encoder().setSetting(Mp3Setting::HighpassFrequency, -1);
+        world.encoder().setSetting(Mp3Setting::LowpassFrequency, -1);
+        Mp3OptionsDialog dialog(*world.components, world.prompts);
+        dialog.show();
+        auto& form = dialog.form();
+        QVERIFY(!form.chHFilt->isChecked());
+        QVERIFY(!form.udHFiltF->isEnabled());
+        form.udHFiltW->setValue(77);
+        world.factory.log->clear();
+        dialog.ApplySettings();
+        QCOMPARE(settingWrites(world).count(setCall(Mp3Setting::HighpassFrequency, -1)), 2);
+        QVERIFY(settingWrites(world).contains(setCall(Mp3Setting::HighpassWidth, 77)));
+
+        QTest::mouseClick(form.chLFilt, Qt::LeftButton);
+        QVERIFY(form.udLFiltF->isEnabled());
+        QVERIFY(form.udLFiltW->isEnabled());
+        QVERIFY(form.Label6->isEnabled());
+        world.factory.log->clear();
+        dialog.ApplySettings();
+        QCOMPARE(settingWrites(world).count(setCall(Mp3Setting::LowpassFrequency, form.udLFiltF->value())), 2);
+    }
+
+    void bitRateOffTheScaleReadsBackAtPositionNineAndIsWrittenAs128() {
+        FakeDialogWorld world;
+        world.encoder().setSetting(Mp3Setting::Bitrate, 40);
+        world.encoder().setSetting(Mp3Setting::MaxVbrBitrate, 80);
+        Mp3OptionsDialog dialog(*world.components, world.prompts);
+        QCOMPARE(dialog.form().Slider1->value(), 9);
+        QCOMPARE(dialog.form().Slider3->value(), 9);
+        QCOMPARE(dialog.form().Label8->text(), QStringLiteral("Current bitrate: 80 kbit"));
+        world.factory.log->clear();
+        dialog.ApplySettings();
+        QVERIFY(settingWrites(world).contains(setCall(Mp3Setting::Bitrate, 128)));
+        dialog.form().Slider3->setValue(11);
+        QCOMPARE(dialog.form().Label8->text(), QStringLiteral("Current bitrate: 192 kbit"));
+    }
+
+    void singleSettingsGoInTheirFixedOrderThenToTheWriter() {
+        FakeDialogWorld world;
+        Mp3OptionsDialog dialog(*world.components, world.prompts);
+        world.factory.log->clear();
+        dialog.ApplySettings();
+        QStringList order;
+        for (const QString& call : settingWrites(world))
+            order.append(call.section(QLatin1Char('('), 1).section(QLatin1Char(','), 0, 0));
+        using S = Mp3Setting;
+        QStringList expected;
+        for (const S which : {S::VbrHeader,
+                              S::EnforceMinBitrate,
+                              S::Crc,
+                              S::DifferentBlockTypes,
+                              S::BitReservoir,
+                              S::ShortBlocks,
+                              S::StrictIso,
+                              S::HighpassFrequency,
+                              S::LowpassFrequency,
+                              S::VbrMode,
+                              S::AthMode,
+                              S::Channels,
+                              S::ChannelMode,
+                              S::DeEmphasis,
+                              S::Quality,
+                              S::Bitrate,
+                              S::MaxVbrBitrate,
+                              S::AbrBitrate,
+                              S::HighpassFrequency,
+                              S::HighpassWidth,
+                              S::LowpassFrequency,
+                              S::LowpassWidth,
+                              S::VbrQuality,
+                              S::OutputSampleRate})
+            expected.append(QString::number(static_cast<int>(which)));
+        // The fake encoder starts at channel mode 0, which shows as "Mono": no channel mode is written then.
+        expected.removeAt(expected.indexOf(QString::number(static_cast<int>(S::ChannelMode))));
+        QCOMPARE(order, expected);
+        QCOMPARE(world.callsOf("AudioFile2."), QStringList({"AudioFile2.useMp3EncoderSettings(LameEnc)"}));
+    }
+
+    void applyShowsTheWritersDescriptionCancelChangesNothing() {
+        FakeDialogWorld world;
+        world.writer().setResult("formatString", QStringLiteral("MP3 192 kbit/s"));
+        Mp3OptionsDialog dialog(*world.components, world.prompts);
+        QSignalSpy shown(&dialog, &Mp3OptionsDialog::formatStringChanged);
+        dialog.show();
+        dialog.form().Slider1->setValue(11);
+        world.factory.log->clear();
+        QTest::mouseClick(dialog.form().Button2, Qt::LeftButton);
+        QVERIFY(world.factory.log->isEmpty());
+        QCOMPARE(shown.count(), 0);
+        dialog.show();
+        QTest::mouseClick(dialog.form().Button3, Qt::LeftButton);
+        QVERIFY(settingWrites(world).contains(setCall(Mp3Setting::Bitrate, 192)));
+        QCOMPARE(shown.at(0).at(0).toString(), QStringLiteral("MP3 192 kbit/s"));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void anEncoderRefusalIsReportedAndTheDialogStaysOpen() {
+        FakeDialogWorld world;
+        world.encoder().setFailure("applyCommandLine", QStringLiteral("unknown switch --bogus"));
+        Mp3OptionsDialog dialog(*world.components, world.prompts);
+        dialog.show();
+        dialog.form().PageControl1->setCurrentIndex(5);
+        dialog.form().txtCommLine->setPlainText(QStringLiteral("--bogus"));
+        QTest::mouseClick(dialog.form().Button3, Qt::LeftButton);
+        QCOMPARE(world.prompts.count(QStringLiteral("unknown switch --bogus")), 1);
+        QVERIFY(dialog.isVisible());
+    }
+};
+
+QTEST_MAIN(Mp3DialogTest)
+#include "Mp3DialogTest.moc"

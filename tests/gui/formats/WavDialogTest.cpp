@@ -1,0 +1,105 @@
+#include "DialogTestSupport.h"
+#include "gui/formats/WavOptionsDialog.h"
+#include "ui_WavOptionsDialog.h"
+
+#include <QSignalSpy>
+
+class WavDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsAt44100StereoSixteenBitsWithNothingApplied() {
+        FakeDialogWorld world;
+        WavOptionsDialog dialog(*world.components, world.prompts);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Set WAV Format"));
+        QCOMPARE(dialog.size(), QSize(391, 135));
+        QCOMPARE(dialog.form().cmbFrequency->count(), 8);
+        QCOMPARE(dialog.form().cmbFrequency->currentText(), QStringLiteral("44100"));
+        QCOMPARE(dialog.form().cmbChMode->currentText(), QStringLiteral("Stereo"));
+        QCOMPARE(dialog.form().cmb_bitrate->currentText(), QStringLiteral("16"));
+        QVERIFY(world.callsOf("AudioFile2.").isEmpty());
+        QCOMPARE(controlsWithoutAccessibleName(dialog), QStringList());
+    }
+
+    void monoEightBitsApplyReachesTheWriterAndTheString() {
+        FakeDialogWorld world;
+        world.writer().setResult("formatString", QStringLiteral("PCM 44100 Hz mono 8 bit"));
+        WavOptionsDialog dialog(*world.components, world.prompts);
+        QSignalSpy shown(&dialog, &WavOptionsDialog::formatStringChanged);
+        dialog.form().cmbChMode->setCurrentText(QStringLiteral("Mono"));
+        dialog.form().cmb_bitrate->setCurrentText(QStringLiteral("8"));
+        dialog.show();
+        QTest::mouseClick(dialog.form().Button1, Qt::LeftButton);
+        QCOMPARE(world.callsOf("AudioFile2."),
+                 QStringList({"AudioFile2.setPcmWav(44100,1,8)", "AudioFile2.formatString()"}));
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(shown.at(0).at(0).toString(), QStringLiteral("PCM 44100 Hz mono 8 bit"));
+        QVERIFY(dialog.isVisible());
+
+        world.factory.log->clear();
+        QTest::mouseClick(dialog.form().Button3, Qt::LeftButton);
+        QCOMPARE(world.callsOf("AudioFile2.").first(), QStringLiteral("AudioFile2.setPcmWav(44100,1,8)"));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void cancelAppliesNothingAndKeepsTheChangedLists() {
+        FakeDialogWorld world;
+        WavOptionsDialog dialog(*world.components, world.prompts);
+        QSignalSpy shown(&dialog, &WavOptionsDialog::formatStringChanged);
+        dialog.show();
+        dialog.form().cmbFrequency->setCurrentText(QStringLiteral("8000"));
+        QTest::mouseClick(dialog.form().Button2, Qt::LeftButton);
+        QVERIFY(world.callsOf("AudioFile2.").isEmpty());
+        QCOMPARE(shown.count(), 0);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        dialog.ApplyFormat(); // the next conversion
+        QCOMPARE(world.callsOf("AudioFile2."), QStringList({"AudioFile2.setPcmWav(8000,2,16)"}));
+    }
+
+    void sampleFormatShowsInTheStringButTheListsStillDecideTheOutput() {
+        FakeDialogWorld world;
+        world.writer().setResult("formatString", QStringLiteral("like the sample"));
+        world.prompts.fileAnswers.push_back({QStringLiteral("/music/a sample.wav")});
+        WavOptionsDialog dialog(*world.components, world.prompts);
+        QSignalSpy shown(&dialog, &WavOptionsDialog::formatStringChanged);
+        dialog.show();
+        QTest::mouseClick(dialog.form().Button4, Qt::LeftButton);
+        QCOMPARE(world.prompts.shown, QStringList({"files|Set Format Like Sample"}));
+        QCOMPARE(world.callsOf("AudioFile2."),
+                 QStringList({"AudioFile2.setFormatFromSampleWav(/music/a sample.wav)", "AudioFile2.formatString()"}));
+        QCOMPARE(shown.at(0).at(0).toString(), QStringLiteral("like the sample"));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!dialog.isVisible());
+        world.factory.log->clear();
+        dialog.ApplyFormat();
+        QCOMPARE(world.callsOf("AudioFile2."), QStringList({"AudioFile2.setPcmWav(44100,2,16)"}));
+    }
+
+    void cancelledSampleChoiceChangesNothing() {
+        FakeDialogWorld world;
+        WavOptionsDialog dialog(*world.components, world.prompts);
+        QSignalSpy shown(&dialog, &WavOptionsDialog::formatStringChanged);
+        dialog.show();
+        QTest::mouseClick(dialog.form().Button4, Qt::LeftButton);
+        QVERIFY(world.callsOf("AudioFile2.").isEmpty());
+        QCOMPARE(shown.count(), 0);
+        QVERIFY(dialog.isVisible());
+    }
+
+    void unreadableSampleIsReportedAndTheDialogStaysOpen() {
+        FakeDialogWorld world;
+        world.writer().setFailure("setFormatFromSampleWav", QStringLiteral("The sample is not a WAV file."));
+        world.prompts.fileAnswers.push_back({QStringLiteral("/music/broken.wav")});
+        WavOptionsDialog dialog(*world.components, world.prompts);
+        QSignalSpy shown(&dialog, &WavOptionsDialog::formatStringChanged);
+        dialog.show();
+        QTest::mouseClick(dialog.form().Button4, Qt::LeftButton);
+        QCOMPARE(world.prompts.count(QStringLiteral("The sample is not a WAV file.")), 1);
+        QCOMPARE(shown.count(), 0);
+        QVERIFY(dialog.isVisible());
+    }
+};
+
+QTEST_MAIN(WavDialogTest)
+#include "WavDialogTest.moc"

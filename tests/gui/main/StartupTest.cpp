@@ -1,0 +1,171 @@
+#include "ShellTestFixture.h"
+#include "core/settings/ComponentStartup.h"
+#include "gui/about/AboutBox.h"
+#include "gui/batch/ProgressWindow.h"
+#include "gui/formats/Mp3OptionsDialog.h"
+#include "gui/formats/OggVorbisOptionsDialog.h"
+#include "gui/formats/WavOptionsDialog.h"
+#include "gui/options/OptionsDialog.h"
+#include "gui/tags/TagEditorHelpWindow.h"
+#include "gui/tags/TagEditorWindow.h"
+
+#include <QApplication>
+
+namespace {
+
+using StartupTest = ShellTest;
+
+TEST_F(StartupTest, FailedCreationRegistersThirteenLibrariesSilentlyAndRetriesOnce) {
+    factory.failuresLeft = 1;
+    auto windows = start();
+    EXPECT_EQ(factory.creations, 2);
+    const QStringList expected{"AudioFile2.dll", "AudioPlayer2.dll", "AudioTransform2.dll", "Information2.dll",
+                               "WMAFile2.dll",   "wavdest.ax",       "AudioCompress2.dll",  "VideoCompress.dll",
+                               "AVIFile.dll",    "MPEGFile.dll",     "WMVFile.dll",         "QuickTimeFile.dll",
+                               "VideoFile.dll"};
+    ASSERT_EQ(registration.parameters.size(), 13);
+    for (int i = 0; i < 13; ++i)
+        EXPECT_EQ(registration.parameters[i], QStringLiteral("/s \"%1%2\"").arg(locations.programFolder, expected[i]));
+    // Registration runs between the two attempts, and the events are bound to the second set.
+    const QStringList& log = *factory.log;
+    EXPECT_EQ(log.indexOf(QStringLiteral("factory.create()")), 0);
+    EXPECT_EQ(log.indexOf(QStringLiteral("factory.create()"), 1), 14);
+    EXPECT_TRUE(factory.audioPlayer1->events().onEndPlay != nullptr);
+    EXPECT_EQ(prompts.count(QStringLiteral("Initialize Error!")), 0);
+}
+
+TEST_F(StartupTest, SecondFailureTellsTheUserOnceAndEndsWithoutShowingTheMainWindow) {
+    factory.failuresLeft = 2;
+    const int status = runTonalith(*qApp, services());
+    EXPECT_NE(status, 0);
+    EXPECT_EQ(factory.creations, 2);
+    EXPECT_EQ(registration.parameters.size(), 13);
+    EXPECT_EQ(prompts.shown, QStringList{QStringLiteral("|Initialize Error! Please reinstall Tonalith!")});
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        EXPECT_FALSE(widget->objectName() == QLatin1String("main")) << "the main window outlived the failed start";
+    EXPECT_FALSE(settingsFileExists());
+    EXPECT_FALSE(QFileInfo::exists(locations.placementPath));
+}
+
+TEST_F(StartupTest, NoRepairWhenTheComponentsAreThere) {
+    auto windows = start();
+    EXPECT_EQ(factory.creations, 1);
+    EXPECT_TRUE(registration.parameters.isEmpty());
+}
+
+TEST_F(StartupTest, FormatPanelIsFilledFromTheWriterInOrder) {
+    factory.failuresLeft = 0;
+    // The fakes are made inside create(); script them through a factory that prepares each new set.
+    struct ScriptedFactory : FakeComponentSetFactory {
+        std::unique_ptr<ComponentSet> create() override {
+            auto set = FakeComponentSetFactory::create();
+            audioFile2->setResult(QStringLiteral("wmaProfileCount"), 3);
+            audioFile2->setResult(QStringLiteral("formatString"), QStringLiteral("described"));
+            audioPlayer1->setResult(QStringLiteral("volume"), 40000);
+            return set;
+        }
+    } scripted;
+    RecordingRegistration unused(scripted.log);
+    auto windows =
+        std::make_unique<ApplicationWindows>(MainWindowServices{scripted, unused, shell, prompts, locations});
+    MainControls form(*windows->main);
+
+    QStringList writerCalls;
+    for (const QString& call : *scripted.log) {
+        if (call.startsWith(QLatin1String("AudioFile2.")) || call.startsWith(QLatin1String("AudioFile1.")))
+            writerCalls.append(call);
+    }
+    const QStringList expected{"AudioFile2.setDescriptionDetail(-1)",
+                               "AudioFile2.wmaProfileCount()",
+                               "AudioFile2.setDescriptionDetail(-1)",
+                               "AudioFile2.setWmaProfile(1)",
+                               "AudioFile2.formatString()",
+                               "AudioFile2.setDescriptionDetail(-1)",
+                               "AudioFile2.setWmaProfile(2)",
+                               "AudioFile2.formatString()",
+                               "AudioFile2.setDescriptionDetail(-1)",
+                               "AudioFile2.setWmaProfile(3)",
+                               "AudioFile2.formatString()",
+                               "AudioFile1.setDescriptionDetail(-1)",
+                               "AudioFile2.setPcmWav(44100,2,16)",
+                               "AudioFile2.formatString()",
+                               "AudioFile2.setOggVorbis(44100,2,128,0,0,-1)",
+                               "AudioFile2.formatString()",
+                               "AudioFile2.setMp3(44100,128,2)",
+                               "AudioFile2.formatString()",
+                               "AudioFile2.setWmaProfile(28)",
+                               "AudioFile2.setAdpcmWav(44100,2)",
+                               "AudioFile2.formatString()",
+                               "AudioFile2.setGsmWav(44100)",
+                               "AudioFile2.formatString()",
+                               "AudioFile2.setDspWav()",
+                               "AudioFile2.formatString()",
+                               "AudioFile2.setVox(44100)",
+                               "AudioFile2.formatString()",
+                               "AudioFile2.setRaw(3,44100,2,16)",
+                               "AudioFile2.formatString()",
+                               "AudioFile2.setMp2(44100,128,2)",
+                               "AudioFile2.formatString()",
+                               "AudioFile2.setG723(44100,5)",
+                               "AudioFile2.formatString()",
+                               "AudioFile2.setG726(44100,4)",
+                               "AudioFile2.formatString()",
+                               "AudioFile1.setDecoderThreads(2)"};
+    EXPECT_EQ(writerCalls, expected);
+    EXPECT_EQ(form.cmbWMAProfile->count(), 3);
+    EXPECT_EQ(form.cmbWMAProfile->currentIndex(), 2);
+    EXPECT_EQ(form.cmbG723Bits->currentText(), QStringLiteral("5 bit"));
+    EXPECT_EQ(form.cmbG726Bits->currentText(), QStringLiteral("4 bit"));
+    EXPECT_EQ(form.txtWAVFormatString->text(), QStringLiteral("described"));
+    EXPECT_EQ(form.txtG726FormatString->text(), QStringLiteral("described"));
+    EXPECT_EQ(form.track_volume->value(), 40000);
+}
+
+TEST_F(StartupTest, UnfinishedComponentsDoNotStopTheStart) {
+    struct Unfinished : FakeComponentSetFactory {
+        std::unique_ptr<ComponentSet> create() override {
+            auto set = FakeComponentSetFactory::create();
+            audioFile2->setFailure(QStringLiteral("setPcmWav"), QStringLiteral("not implemented"));
+            audioFile2->setResult(QStringLiteral("formatString"), QStringLiteral("ogg text"));
+            audioPlayer1->setFailure(QStringLiteral("setEvents"), QStringLiteral("not implemented"));
+            return set;
+        }
+    } unfinished;
+    RecordingRegistration unused(unfinished.log);
+    auto windows =
+        std::make_unique<ApplicationWindows>(MainWindowServices{unfinished, unused, shell, prompts, locations});
+    EXPECT_TRUE(MainControls(*windows->main).txtWAVFormatString->text().isEmpty());
+    EXPECT_EQ(MainControls(*windows->main).txtOGGFormatString->text(), QStringLiteral("ogg text"));
+    EXPECT_TRUE(MainControls(*windows->main).chMP3->isChecked()) << "settings were read after the failing steps";
+    EXPECT_EQ(unfinished.creations, 1);
+}
+
+TEST_F(StartupTest, MissingDragPictureIsReportedAndTheStartGoesOn) {
+    QFile::remove(locations.programFolder + QStringLiteral("drag.bmp"));
+    auto windows = start();
+    EXPECT_EQ(prompts.count(QStringLiteral("drag.bmp")), 1);
+    EXPECT_TRUE(windows->main->conversionList().dragPicture().isNull());
+    EXPECT_TRUE(MainControls(*windows->main).chMP3->isChecked());
+}
+
+TEST_F(StartupTest, WindowsExistWithTheirCaptions) {
+    auto windows = start();
+    EXPECT_EQ(windows->main->windowTitle(), QStringLiteral("Tonalith"));
+    EXPECT_EQ(windows->options->windowTitle(), QStringLiteral("Options"));
+    EXPECT_EQ(windows->about->windowTitle(), QStringLiteral("About"));
+    EXPECT_EQ(windows->id3editor->windowTitle(), QStringLiteral("Audio File Info Editor"));
+    EXPECT_EQ(windows->frmMP3Adv->windowTitle(), QStringLiteral("Set MP3 Format"));
+    MainControls form(*windows->main);
+    const QStringList captions{form.chpcm->text(),   form.chMP3->text(), form.chOGG->text(),  form.chWMA->text(),
+                               form.chADPCM->text(), form.chGSM->text(), form.chDSP->text(),  form.chVOX->text(),
+                               form.chraw->text(),   form.chMP2->text(), form.chG721->text(), form.chG723->text(),
+                               form.chG726->text()};
+    EXPECT_EQ(captions, (QStringList{"PCM (Standard WAV)", "MP3", "OGG ", "WMA", "ADPCM (Compressed WAV )",
+                                     "GSM (WAV) ", "DSP (WAV) ", "VOX ", "RAW ", "MP2 ", "G.721", "G.723 ", "G.726 "}));
+    EXPECT_EQ(form.Add2->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+    EXPECT_EQ(form.Remove2->shortcut(), QKeySequence(QKeySequence::Delete));
+    EXPECT_EQ(form.Exit2->text(), QStringLiteral("Options"));
+    EXPECT_EQ(form.combo_filter->count(), 19);
+}
+
+} // namespace

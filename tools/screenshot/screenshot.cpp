@@ -1,0 +1,151 @@
+// Renders the main window as it looks right after start-up into a PNG, for the documentation.
+// Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about | --wav-dialog | --mp3-dialog |
+//                                          --ogg-dialog | --convert | --convert-jobs | --tag-editor <audio file> |
+//                                          -- <files to list...>]
+#include "core/components/ComponentSet.h"
+#include "core/formats/DefaultFormatDialogs.h"
+#include "core/platform/ProgramFolder.h"
+#include "core/platform/Registration.h"
+#include "core/platform/Shell.h"
+#include "core/ports/Prompts.h"
+#include "gui/about/AboutBox.h"
+#include "gui/batch/ProgressWindow.h"
+#include "gui/common/Skin.h"
+#include "gui/formats/Mp3OptionsDialog.h"
+#include "gui/formats/OggVorbisOptionsDialog.h"
+#include "gui/formats/WavOptionsDialog.h"
+#include "gui/list/ConversionListPanel.h"
+#include "gui/main/Application.h"
+#include "gui/options/OptionsDialog.h"
+#include "gui/tags/TagEditorWindow.h"
+#include "ui_ProgressWindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+class SilentShell : public IShell {
+public:
+    bool open(const QString&) override { return true; }
+    bool runAndWait(const QString&, const QString&) override { return false; }
+};
+class SilentPrompts : public Prompts {
+public:
+    void message(const QString&, const QString&, Icon) override {}
+    bool confirm(const QString&, const QString&) override { return false; }
+    std::optional<QString> pickFolder(const QString&, const QString&) override { return std::nullopt; }
+    QStringList pickFilesToOpen(const QString&, const QStringList&) override { return {}; }
+};
+// A tone written through the writer component, as the source of the pictured batch.
+QString writeTone(ComponentSet& components, const QString& folder, int seconds) {
+    const QString name = folder + QStringLiteral("/Concert recording.wav");
+    auto& writer = components.AudioFile2;
+    writer->setPcmWav(44100, 2, 16);
+    writer->describeInput(44100, 2);
+    writer->createOutput(name, 0);
+    for (int second = 0; second < seconds; ++second) {
+        std::vector<float> values(2 * 44100);
+        for (std::size_t index = 0; index < values.size(); ++index)
+            values[index] = 0.3f * static_cast<float>(std::sin(static_cast<double>(index / 2) * 0.0627));
+        writer->writeBlock(SampleBlock(std::move(values)));
+    }
+    writer->close();
+    return name;
+}
+
+// Pictures the progress window once the batch is well under way, then cancels it. With two jobs two sources are
+// converted side by side and the window lists the outputs running.
+int pictureConvertWindow(ApplicationWindows& windows, const QString& folder, const QString& output, int jobs) {
+    ComponentSet& components = windows.context().components;
+    DefaultFormatDialogs dialogs(components);
+    BatchRequest request;
+    // Side by side, the time left shows only after a second, so the sources last long enough to be seen running.
+    request.sources = {{writeTone(components, folder, jobs > 1 ? 120 : 30), SourceKind::Audio}};
+    if (jobs > 1) {
+        const QString second = folder + QStringLiteral("/Rehearsal.wav");
+        QFile::copy(request.sources.front().fullName, second);
+        request.sources.push_back({second, SourceKind::Audio});
+    }
+    request.formats = {OutputFormat::Mp3, OutputFormat::Ogg};
+    request.folderText = folder + QStringLiteral("/out");
+    request.copyTags = false;
+    request.preferences.jobs = jobs;
+    static_cast<void>(refusalToStart(request));
+    bool saved = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, windows.convert, [&] {
+        const Ui::ProgressWindow& form = windows.convert->form();
+        const bool underWay = jobs > 1 ? form.progresstotal->value() >= 20 && form.list_running->count() == jobs &&
+                                             form.label_total->text().contains(QLatin1String("left"))
+                                       : form.progressconvert->value() >= 40;
+        if (!underWay)
+            return;
+        watch.stop();
+        saved = windows.convert->grab().save(output);
+        windows.convert->button_cancelClick();
+    });
+    watch.start(20);
+    windows.convert->runBatch(request, dialogs);
+    return saved ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tonalith"));
+    Skin::standard().applyTo(application);
+    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
+    const QByteArray view = argc > 2 ? QByteArray(argv[2]) : QByteArray();
+    QStringList files;
+    for (int i = 3; i < argc && view == "--"; ++i)
+        files.append(QString::fromLocal8Bit(argv[i]));
+
+    // Settings and placement go to a scratch folder so the picture always shows a first start.
+    QTemporaryDir scratch;
+    ProgramLocations locations = ProgramLocations::forExecutable(QApplication::applicationFilePath(), scratch.path());
+    locations.settingsPath = scratch.filePath(QStringLiteral("settings.ini"));
+    locations.placementPath = scratch.filePath(QStringLiteral("placement.ini"));
+    ComponentSetFactory components;
+    NoRegistrationTool registration;
+    SilentShell shell;
+    SilentPrompts prompts;
+    ApplicationWindows windows({components, registration, shell, prompts, locations});
+    if (view == "--convert" || view == "--convert-jobs")
+        return pictureConvertWindow(windows, scratch.path(), output, view == "--convert" ? 1 : 2);
+    windows.main->show();
+    QWidget* shown = windows.main.get();
+    if (view == "--options-pane")
+        windows.main->FormatOptionsPanel1Click();
+    if (view == "--options-dialog")
+        shown = windows.options;
+    if (view == "--about")
+        shown = windows.about;
+    if (view == "--wav-dialog")
+        shown = windows.frmWAVAdv;
+    if (view == "--mp3-dialog")
+        shown = windows.frmMP3Adv;
+    if (view == "--ogg-dialog")
+        shown = windows.frmOGGAdv;
+    if (view == "--tag-editor" && argc > 3) {
+        // Opens at the file as if it were the conversion list's selected row.
+        windows.id3editor->setListFile(QString::fromLocal8Bit(argv[3]));
+        shown = windows.id3editor;
+    }
+    shown->show();
+    windows.main->conversionList().addFiles(files);
+    if (!files.isEmpty())
+        windows.main->conversionList().selectRow(0);
+    // The file list fills in on a worker thread; give it a moment before the picture is taken.
+    QTimer::singleShot(1500, [&] {
+        const bool saved = shown->grab().save(output);
+        QApplication::exit(saved ? 0 : 1);
+    });
+    return QApplication::exec();
+}
