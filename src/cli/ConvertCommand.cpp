@@ -416,7 +416,7 @@ int convertAll(const ConvertRequest& request, QTextStream& out) {
     {
         // Sources are measured and named with components of their own; the workers get fresh ones.
         const std::unique_ptr<ComponentSet> planning = factory.create();
-        const int profiles = planning->AudioFile2->wmaProfileCount();
+        const int profiles = planning->writer->wmaProfileCount();
         if (request.converts(OutputFormat::Wma) && settings.panel.wmaProfile > profiles)
             throw UsageError(
                 QStringLiteral("--profile %1 does not exist (1 to %2)").arg(settings.panel.wmaProfile).arg(profiles));

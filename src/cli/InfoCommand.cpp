@@ -58,16 +58,16 @@ int runInfoCommandWith(const QStringList& arguments, QTextStream& out, QTextStre
         out << "file=" << fileName << '\n';
         try {
             const SourceFacts facts = sourceKindOfFile(fileName) == SourceKind::Video
-                                          ? describeVideo(components->VideoFile1, fileName)
-                                          : describeAudio(components->AudioFile1, fileName);
+                                          ? describeVideo(components->video, fileName)
+                                          : describeAudio(components->reader, fileName);
             out << "format=" << facts.format << '\n'
                 << "rate=" << facts.rate << '\n'
                 << "channels=" << facts.channels << '\n'
                 << "length=" << facts.length << '\n'
                 << "duration_ms=" << facts.durationMs << '\n';
         } catch (const ComponentError& error) {
-            components->AudioFile1->close();
-            components->VideoFile1->close();
+            components->reader->close();
+            components->video->close();
             out << "error=" << error.message() << '\n';
             status = 1;
         }

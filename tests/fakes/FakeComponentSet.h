@@ -32,13 +32,13 @@ public:
             throw ComponentError(QStringLiteral("Class not registered"));
         }
         auto set = std::make_unique<ComponentSet>();
-        set->AudioFile1.connect(make(audioFile1, QStringLiteral("AudioFile1")));
-        set->AudioFile2.connect(make(audioFile2, QStringLiteral("AudioFile2")));
-        set->LameEnc1.connect(make(lameEnc1, QStringLiteral("LameEnc1")));
-        set->AudioPlayer1.connect(make(audioPlayer1, QStringLiteral("AudioPlayer1")));
-        set->AudioTransform1.connect(make(audioTransform1, QStringLiteral("AudioTransform1")));
-        set->AudioInformation1.connect(make(audioInformation1, QStringLiteral("AudioInformation1")));
-        set->VideoFile1.connect(make(videoFile1, QStringLiteral("VideoFile1")));
+        set->reader.connect(make(audioFile1, QStringLiteral("reader")));
+        set->writer.connect(make(audioFile2, QStringLiteral("writer")));
+        set->mp3Encoder.connect(make(lameEnc1, QStringLiteral("mp3Encoder")));
+        set->player.connect(make(audioPlayer1, QStringLiteral("player")));
+        set->transform.connect(make(audioTransform1, QStringLiteral("transform")));
+        set->information.connect(make(audioInformation1, QStringLiteral("information")));
+        set->video.connect(make(videoFile1, QStringLiteral("video")));
         return set;
     }
 

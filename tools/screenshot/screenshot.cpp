@@ -43,7 +43,7 @@ public:
 // A tone written through the writer component, as the source of the pictured batch.
 QString writeTone(ComponentSet& components, const QString& folder, int seconds) {
     const QString name = folder + QStringLiteral("/Concert recording.wav");
-    auto& writer = components.AudioFile2;
+    auto& writer = components.writer;
     writer->setPcmWav(44100, 2, 16);
     writer->describeInput(44100, 2);
     writer->createOutput(name, 0);

@@ -147,9 +147,9 @@ ConversionResult BatchRun::convertOne(const PlannedOutput& output, const BatchRe
 }
 
 void BatchRun::closeAllQuietly() {
-    closeQuietly(components_.AudioFile1);
-    closeQuietly(components_.AudioFile2);
-    closeQuietly(components_.VideoFile1);
+    closeQuietly(components_.reader);
+    closeQuietly(components_.writer);
+    closeQuietly(components_.video);
 }
 
 void BatchRun::conversionStarted(const QString& sourceName, const QString& destinationName) {

@@ -82,7 +82,7 @@ std::optional<LoudnessMeasurement> measuredThenClosed(Component& component, Meas
 std::optional<LoudnessMeasurement> measureLoudness(ComponentSet& components, const QString& sourceName, SourceKind kind,
                                                    const std::function<bool()>& mayContinue) {
     if (kind == SourceKind::Video) {
-        auto& video = components.VideoFile1;
+        auto& video = components.video;
         video->open(sourceName);
         return measuredThenClosed(video, [&] {
             return measureBlocks(
@@ -90,7 +90,7 @@ std::optional<LoudnessMeasurement> measureLoudness(ComponentSet& components, con
                 mayContinue);
         });
     }
-    auto& reader = components.AudioFile1;
+    auto& reader = components.reader;
     reader->openForReading(sourceName, 0, 1);
     return measuredThenClosed(reader, [&] {
         if (const int error = reader->lastError(); error != LastError::Success)

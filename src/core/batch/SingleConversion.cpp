@@ -70,7 +70,7 @@ ConversionResult SingleConversion::convert(const QString& sourceName, const QStr
     }
 
     std::optional<PendingOutput> output;
-    auto& writer = components_.AudioFile2;
+    auto& writer = components_.writer;
     QString createFailure;
     try {
         output.emplace(destination);
@@ -104,9 +104,9 @@ ConversionResult SingleConversion::convert(const QString& sourceName, const QStr
 ConversionResult SingleConversion::convertAudio(const QString& sourceName, const PendingOutput& output,
                                                 const ConversionSettings& settings) {
     const QString& destination = output.destination();
-    auto& reader = components_.AudioFile1;
-    auto& writer = components_.AudioFile2;
-    auto& tags = components_.AudioInformation1;
+    auto& reader = components_.reader;
+    auto& writer = components_.writer;
+    auto& tags = components_.information;
     try {
         reader->openForReading(sourceName, 0, 1);
         if (const int error = reader->lastError(); error != LastError::Success) {
@@ -157,8 +157,8 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
 ConversionResult SingleConversion::convertVideo(const QString& sourceName, const PendingOutput& output,
                                                 const ConversionSettings& settings) {
     const QString& destination = output.destination();
-    auto& video = components_.VideoFile1;
-    auto& writer = components_.AudioFile2;
+    auto& video = components_.video;
+    auto& writer = components_.writer;
     try {
         video->open(sourceName);
         const int sampleRate = video->sampleRate();
@@ -192,11 +192,11 @@ ConversionResult SingleConversion::convertVideo(const QString& sourceName, const
 // Tells the writer what it will receive and returns the size of a one-second block. Every changed block leaves the
 // transform as stereo, so with a volume change the writer is told to expect two channels.
 int SingleConversion::describeToWriter(int sampleRate, int channels, const ConversionSettings& settings) {
-    components_.AudioFile2->describeInput(sampleRate, channels);
+    components_.writer->describeInput(sampleRate, channels);
     const int blockSize = oneSecondOf(sampleRate, channels);
     if (settings.volumePercent) {
-        components_.AudioTransform1->setSampleRate(sampleRate);
-        components_.AudioFile2->describeInput(sampleRate, 2);
+        components_.transform->setSampleRate(sampleRate);
+        components_.writer->describeInput(sampleRate, 2);
     }
     return blockSize;
 }
@@ -206,8 +206,8 @@ void SingleConversion::write(SampleBlock block, int channels, const ConversionSe
     if (settings.volumePercent)
         block = changeVolume(std::move(block), channels, static_cast<float>(*settings.volumePercent));
     if (settings.gainPercent)
-        components_.AudioTransform1->changeVolume(block, *settings.gainPercent);
-    components_.AudioFile2->writeBlock(block);
+        components_.transform->changeVolume(block, *settings.gainPercent);
+    components_.writer->writeBlock(block);
 }
 
 ConversionResult SingleConversion::written(ConversionOutcome outcome, const QString& destination,
@@ -218,7 +218,7 @@ ConversionResult SingleConversion::written(ConversionOutcome outcome, const QStr
 }
 
 SampleBlock SingleConversion::changeVolume(SampleBlock block, int channels, float percent) {
-    auto& transform = components_.AudioTransform1;
+    auto& transform = components_.transform;
     if (channels == 1)
         block = transform->monoToStereo(block);
     transform->setChannelSwitch(-1);

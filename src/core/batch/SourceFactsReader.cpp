@@ -11,13 +11,13 @@ QString numberOrEmpty(int value) {
 
 qint64 lengthOf(ComponentSet& components, const QString& sourceName, SourceKind kind) {
     if (kind == SourceKind::Video) {
-        auto& video = components.VideoFile1;
+        auto& video = components.video;
         video->open(sourceName);
         const qint64 duration = video->durationMs();
         video->close();
         return duration;
     }
-    auto& reader = components.AudioFile1;
+    auto& reader = components.reader;
     reader->openForReading(sourceName, 0, 1);
     const qint64 duration = reader->lastError() == LastError::Success ? reader->durationMs() : 0;
     reader->close();
@@ -25,7 +25,7 @@ qint64 lengthOf(ComponentSet& components, const QString& sourceName, SourceKind 
 }
 
 NameFields tagsOf(ComponentSet& components, const QString& sourceName) {
-    auto& information = components.AudioInformation1;
+    auto& information = components.information;
     information->loadTags(sourceName);
     NameFields fields;
     fields.title = information->title();
@@ -44,8 +44,8 @@ SourceFacts readSourceFacts(ComponentSet& components, const QString& sourceName,
     try {
         facts.durationMs = std::max<qint64>(lengthOf(components, sourceName, kind), 0);
     } catch (const ComponentError&) {
-        components.AudioFile1->close();
-        components.VideoFile1->close();
+        components.reader->close();
+        components.video->close();
     }
     if (readTags && kind == SourceKind::Audio) {
         try {

@@ -6,13 +6,13 @@
 
 // The seven component instances the main window makes at start-up and owns for the whole run.
 struct ComponentSet {
-    TAudioFile2 AudioFile1; // reader of sources
-    TAudioFile2 AudioFile2; // writer of outputs; also reads the previewed file
-    TAudioFile2LameEnc LameEnc1;
-    TAudioPlayer2 AudioPlayer1;
-    TAudioTransform2 AudioTransform1;
-    TAudioInformation2 AudioInformation1;
-    TVideoFile VideoFile1;
+    TAudioFile2 reader; // reader of sources
+    TAudioFile2 writer; // writer of outputs; also reads the previewed file
+    TAudioFile2LameEnc mp3Encoder;
+    TAudioPlayer2 player;
+    TAudioTransform2 transform;
+    TAudioInformation2 information;
+    TVideoFile video;
 };
 
 // Makes a component set. Raises ComponentError when any component cannot be made (for the real factory: a codec

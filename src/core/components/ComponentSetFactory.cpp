@@ -16,12 +16,12 @@ std::unique_ptr<ComponentSet> ComponentSetFactory::create() {
         throw ComponentError(QStringLiteral("These encoders are missing from the installed libraries: %1")
                                  .arg(missing.join(QStringLiteral("; "))));
     auto set = std::make_unique<ComponentSet>();
-    set->AudioFile1.connect(std::make_unique<AudioFile2Component>());
-    set->AudioFile2.connect(std::make_unique<AudioFile2Component>());
-    set->LameEnc1.connectOnFirstUse([] { return std::make_unique<LameEncComponent>(); });
-    set->AudioPlayer1.connect(std::make_unique<AudioPlayerComponent>());
-    set->AudioTransform1.connect(std::make_unique<AudioTransformComponent>());
-    set->AudioInformation1.connect(std::make_unique<AudioInformationComponent>());
-    set->VideoFile1.connect(std::make_unique<VideoFileComponent>());
+    set->reader.connect(std::make_unique<AudioFile2Component>());
+    set->writer.connect(std::make_unique<AudioFile2Component>());
+    set->mp3Encoder.connectOnFirstUse([] { return std::make_unique<LameEncComponent>(); });
+    set->player.connect(std::make_unique<AudioPlayerComponent>());
+    set->transform.connect(std::make_unique<AudioTransformComponent>());
+    set->information.connect(std::make_unique<AudioInformationComponent>());
+    set->video.connect(std::make_unique<VideoFileComponent>());
     return set;
 }

@@ -4,16 +4,16 @@
 #include "core/components/ComponentSet.h"
 
 void ChosenFormatDialogs::applyPcmWav() {
-    applyPcmWavChoice(*components_.AudioFile2, choices_.pcmWav);
+    applyPcmWavChoice(*components_.writer, choices_.pcmWav);
 }
 
 void ChosenFormatDialogs::applyMp3() {
-    auto& encoder = *components_.LameEnc1;
+    auto& encoder = *components_.mp3Encoder;
     if (choices_.mp3)
         choices_.mp3(encoder);
-    handMp3SettingsToWriter(encoder, *components_.AudioFile2);
+    handMp3SettingsToWriter(encoder, *components_.writer);
 }
 
 void ChosenFormatDialogs::applyOggVorbis() {
-    applyOggVorbisSetting(*components_.AudioFile2, choices_.oggVorbis);
+    applyOggVorbisSetting(*components_.writer, choices_.oggVorbis);
 }

@@ -3,13 +3,13 @@
 #include "core/components/ComponentSet.h"
 
 void DefaultFormatDialogs::applyPcmWav() {
-    components_.AudioFile2->setPcmWav(44100, 2, 16);
+    components_.writer->setPcmWav(44100, 2, 16);
 }
 
 void DefaultFormatDialogs::applyMp3() {
-    components_.AudioFile2->useMp3EncoderSettings(*components_.LameEnc1);
+    components_.writer->useMp3EncoderSettings(*components_.mp3Encoder);
 }
 
 void DefaultFormatDialogs::applyOggVorbis() {
-    components_.AudioFile2->setOggVorbis(44100, 2, 128, 0, 0, -1);
+    components_.writer->setOggVorbis(44100, 2, 128, 0, 0, -1);
 }

@@ -7,7 +7,7 @@ WriterPreparation::WriterPreparation(ComponentSet& components, FormatDialogs& di
 
 void WriterPreparation::prepare(OutputFormat format, const PanelValues& panel, SourceKind kind,
                                 const QString& sourceName) {
-    auto& writer = components_.AudioFile2;
+    auto& writer = components_.writer;
     switch (format) {
     case OutputFormat::Pcm:
         dialogs_.applyPcmWav();
@@ -55,13 +55,13 @@ void WriterPreparation::prepare(OutputFormat format, const PanelValues& panel, S
 
 // The WMA writer chooses its stream layout when the file is created, so it must know its input before that.
 void WriterPreparation::describeSourceToWmaWriter(const QString& sourceName) {
-    auto& reader = components_.AudioFile1;
+    auto& reader = components_.reader;
     reader->openForReading(sourceName, 0, 1);
     const int error = reader->lastError();
     if (error == LastError::Success) {
         const int sampleRate = reader->sampleRate();
         const int channels = reader->channelCount();
-        components_.AudioFile2->describeInput(sampleRate, channels);
+        components_.writer->describeInput(sampleRate, channels);
     }
     reader->close();
     if (error != LastError::Success)

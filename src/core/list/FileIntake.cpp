@@ -34,14 +34,14 @@ std::optional<FileIntake::Probed> FileIntake::probe(const ProbeSteps& steps) {
 }
 
 std::optional<FileIntake::Probed> FileIntake::probeAudio(const QString& fullName) {
-    TAudioFile2& reader = components_.AudioFile1;
+    TAudioFile2& reader = components_.reader;
     return probe({[&] { reader->close(); }, [&] { reader->openForReading(fullName, 0, 1); },
                   [&] { return reader->durationMs(); }, [&] { return reader->formatString(); },
                   QStringLiteral("Invalid Audio Format!")});
 }
 
 std::optional<FileIntake::Probed> FileIntake::probeVideo(const QString& fullName) {
-    TVideoFile& video = components_.VideoFile1;
+    TVideoFile& video = components_.video;
     return probe({[&] { video->close(); }, [&] { video->open(fullName); }, [&] { return video->durationMs(); },
                   [&] { return video->formatDescription(); }, QStringLiteral("Invalid Vidio Format!")});
 }

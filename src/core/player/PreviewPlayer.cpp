@@ -37,7 +37,7 @@ void PreviewPlayer::bindEvents(const std::function<void(const std::function<void
     events.onRequestOnLoadArray = [this, dispatch] { dispatch([this] { onMoreDataWanted(); }); };
     events.onEndPlay = [this, dispatch] { dispatch([this] { onPlayEnded(); }); };
     events.onTimer = [this, dispatch](qint64 samples, int, int) { dispatch([this, samples] { onTimer(samples); }); };
-    components_.AudioPlayer1->setEvents(std::move(events));
+    components_.player->setEvents(std::move(events));
 }
 
 // Runs one step of a handler; when a component raises, the player is left stopped rather than half-playing, and
@@ -57,11 +57,11 @@ void PreviewPlayer::forceStopped() {
     seekOffset_ = 0;
     slider_.setPosition(0);
     try {
-        components_.AudioPlayer1->stop();
+        components_.player->stop();
     } catch (const std::exception&) {
     }
     try {
-        components_.AudioFile2->close();
+        components_.writer->close();
     } catch (const std::exception&) {
     }
 }
@@ -83,7 +83,7 @@ void PreviewPlayer::play() {
         stopPreview();
     stoppingOnError([&] {
         slider_.setPosition(0);
-        auto& file = components_.AudioFile2;
+        auto& file = components_.writer;
         file->openForReading(name, 0, 1);
         static_cast<void>(file->lastError());
         seekOffset_ = 0;
@@ -94,16 +94,16 @@ void PreviewPlayer::play() {
         }
         const int sampleRate = file->sampleRate();
         const int channels = file->channelCount();
-        components_.AudioPlayer1->setFormat(sampleRate, channels);
-        blockLength_ = components_.AudioPlayer1->blockLength(kRequestedBlockLength);
+        components_.player->setFormat(sampleRate, channels);
+        blockLength_ = components_.player->blockLength(kRequestedBlockLength);
         startRun();
     });
 }
 
 // Starts the player and queues two blocks, so one plays while the next waits.
 void PreviewPlayer::startRun() {
-    components_.AudioPlayer1->openOutput();
-    static_cast<void>(components_.AudioPlayer1->play());
+    components_.player->openOutput();
+    static_cast<void>(components_.player->play());
     playing_ = true;
     loadPlayBuffer();
     loadPlayBuffer();
@@ -112,8 +112,8 @@ void PreviewPlayer::startRun() {
 void PreviewPlayer::loadPlayBuffer() {
     if (!playing_)
         return;
-    SampleBlock block = components_.AudioFile2->readBlock(blockLength_);
-    components_.AudioPlayer1->queueBlock(std::move(block));
+    SampleBlock block = components_.writer->readBlock(blockLength_);
+    components_.player->queueBlock(std::move(block));
 }
 
 void PreviewPlayer::stop() {
@@ -129,12 +129,12 @@ void PreviewPlayer::stopPreview() {
     // Both steps run even when the first raises: the file must not stay open in the writer instance.
     std::exception_ptr failure;
     try {
-        components_.AudioPlayer1->stop();
+        components_.player->stop();
     } catch (...) {
         failure = std::current_exception();
     }
     try {
-        components_.AudioFile2->close();
+        components_.writer->close();
     } catch (...) {
         if (!failure)
             failure = std::current_exception();
@@ -169,8 +169,8 @@ void PreviewPlayer::sliderReleased() {
         return;
     }
     stoppingOnError([&] {
-        components_.AudioPlayer1->stop();
-        auto& file = components_.AudioFile2;
+        components_.player->stop();
+        auto& file = components_.writer;
         const qint64 target = sampleAtPercent(file->lengthInSamples(), slider_.position());
         seekOffset_ = file->seek(target, kSeekToSample);
         dragging_ = false;
@@ -179,11 +179,11 @@ void PreviewPlayer::sliderReleased() {
 }
 
 int PreviewPlayer::volume() {
-    return components_.AudioPlayer1->volume();
+    return components_.player->volume();
 }
 
 void PreviewPlayer::setVolume(int volume) {
-    components_.AudioPlayer1->setVolume(volume);
+    components_.player->setVolume(volume);
 }
 
 void PreviewPlayer::onBlockPlayed() {
@@ -205,7 +205,7 @@ void PreviewPlayer::onTimer(qint64 samplesPlayed) {
     if (dragging_ || !playing_)
         return;
     stoppingOnError([&] {
-        const qint64 length = components_.AudioFile2->lengthInSamples();
+        const qint64 length = components_.writer->lengthInSamples();
         slider_.setPosition(percentDone(samplesPlayed + seekOffset_, length));
     });
 }

@@ -26,8 +26,8 @@ public:
     virtual void setPosition(int percent) = 0;
 };
 
-// Plays the selected list row for preview. The file is read block by block through the writer instance AudioFile2
-// and queued on AudioPlayer1, which keeps about two blocks waiting and reports its progress through events.
+// Plays the selected list row for preview. The file is read block by block through the writer instance writer
+// and queued on player, which keeps about two blocks waiting and reports its progress through events.
 // A component error in any operation leaves the player stopped (player halted, file closed) and is raised on, so
 // the caller's error report shows it.
 class PreviewPlayer {

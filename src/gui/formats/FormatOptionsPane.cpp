@@ -90,7 +90,7 @@ void FormatOptionsPane::connectControls() {
 }
 
 void FormatOptionsPane::fillFromWriter() {
-    TAudioFile2& writer = components_.AudioFile2;
+    TAudioFile2& writer = components_.writer;
     guarded(prompts_, [&] {
         ui->cmbWMAProfile->clear();
         ui->cmbWMAProfile->addItems(describeWmaProfiles(*writer));
@@ -99,7 +99,7 @@ void FormatOptionsPane::fillFromWriter() {
     ui->cmbG723Bits->setCurrentIndex(g723ItemOf(PanelValues{}.g723Bits));
     ui->cmbG726Bits->setCurrentIndex(g726ItemOf(PanelValues{}.g726Bits));
     values_ = PanelValues{};
-    guarded(prompts_, [&] { components_.AudioFile1->setDescriptionDetail(-1); });
+    guarded(prompts_, [&] { components_.reader->setDescriptionDetail(-1); });
     // The dialogs start with the same formats; nothing of theirs is applied before "Apply", "Ok" or a conversion.
     guarded(prompts_, [&] {
         applyPcmWavChoice(*writer, PcmWavChoice{});
@@ -155,7 +155,7 @@ QLineEdit& FormatOptionsPane::otherFormatEdit(int format) const {
 }
 
 void FormatOptionsPane::SetOthersFormats() {
-    describeOtherFormats(*components_.AudioFile2, values_, [this](OtherFormat format, const QString& text) {
+    describeOtherFormats(*components_.writer, values_, [this](OtherFormat format, const QString& text) {
         otherFormatEdit(static_cast<int>(format)).setText(text);
     });
 }
@@ -181,7 +181,7 @@ void FormatOptionsPane::cmbG726BitsChange() {
 }
 
 void FormatOptionsPane::cmbWMAProfileClick() {
-    components_.AudioFile2->setWmaProfile(ui->cmbWMAProfile->currentIndex() + 1);
+    components_.writer->setWmaProfile(ui->cmbWMAProfile->currentIndex() + 1);
 }
 
 void FormatOptionsPane::Button3Click() {

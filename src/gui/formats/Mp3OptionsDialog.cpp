@@ -138,21 +138,21 @@ void Mp3OptionsDialog::showControls(const Mp3Controls& controls) {
 
 void Mp3OptionsDialog::LoadSettings() {
     Mp3Controls controls = this->controls();
-    loadMp3Controls(*components_.LameEnc1, controls);
+    loadMp3Controls(*components_.mp3Encoder, controls);
     showControls(controls);
-    ui->Label8->setText(mp3MaxBitrateLabel(components_.LameEnc1->setting(Mp3Setting::MaxVbrBitrate)));
+    ui->Label8->setText(mp3MaxBitrateLabel(components_.mp3Encoder->setting(Mp3Setting::MaxVbrBitrate)));
 }
 
 void Mp3OptionsDialog::ApplySettings() {
     Mp3Controls controls = this->controls();
-    if (writeMp3Controls(*components_.LameEnc1, controls))
+    if (writeMp3Controls(*components_.mp3Encoder, controls))
         LoadSettings();
-    handMp3SettingsToWriter(*components_.LameEnc1, *components_.AudioFile2);
+    handMp3SettingsToWriter(*components_.mp3Encoder, *components_.writer);
 }
 
 void Mp3OptionsDialog::Button1Click() {
     ApplySettings();
-    emit formatStringChanged(components_.AudioFile2->formatString());
+    emit formatStringChanged(components_.writer->formatString());
 }
 
 void Mp3OptionsDialog::Button3Click() {

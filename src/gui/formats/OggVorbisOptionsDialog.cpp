@@ -68,7 +68,7 @@ OggVorbisControls OggVorbisOptionsDialog::controls() const {
 }
 
 void OggVorbisOptionsDialog::ApplySettings() {
-    applyOggVorbisSetting(*components_.AudioFile2, oggVorbisSettingOf(controls()));
+    applyOggVorbisSetting(*components_.writer, oggVorbisSettingOf(controls()));
 }
 
 // A refused setting is told in a plain box; the string of the options pane then keeps the format it showed, since
@@ -82,7 +82,7 @@ void OggVorbisOptionsDialog::applyFromButton() {
         prompts_.message(QString(), kIncorrectOggFormat, Prompts::Icon::None);
         return;
     }
-    emit formatStringChanged(components_.AudioFile2->formatString());
+    emit formatStringChanged(components_.writer->formatString());
 }
 
 void OggVorbisOptionsDialog::Button1Click() {

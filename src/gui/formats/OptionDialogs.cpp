@@ -30,9 +30,9 @@ FormatDialogsMaker OptionDialogs::forOtherComponents() const {
     };
     choices.oggVorbis = oggVorbisSettingOf(ogg_.controls());
     // A command line changes only the settings it names, so every encoder starts from the main encoder's settings.
-    return [choices = std::move(choices), start = snapshotMp3Settings(*components_.LameEnc1)](
+    return [choices = std::move(choices), start = snapshotMp3Settings(*components_.mp3Encoder)](
                ComponentSet& components) -> std::unique_ptr<FormatDialogs> {
-        restoreMp3Settings(*components.LameEnc1, start);
+        restoreMp3Settings(*components.mp3Encoder, start);
         return std::make_unique<ChosenFormatDialogs>(components, choices);
     };
 }

@@ -40,12 +40,12 @@ PcmWavChoice WavOptionsDialog::choice() const {
 }
 
 void WavOptionsDialog::ApplyFormat() {
-    applyPcmWavChoice(*components_.AudioFile2, choice());
+    applyPcmWavChoice(*components_.writer, choice());
 }
 
 void WavOptionsDialog::applyAndDescribe() {
     ApplyFormat();
-    emit formatStringChanged(components_.AudioFile2->formatString());
+    emit formatStringChanged(components_.writer->formatString());
 }
 
 void WavOptionsDialog::Button1Click() {
@@ -68,7 +68,7 @@ void WavOptionsDialog::Button4Click() {
                                                         {QStringLiteral("*.wav;*.wave (*.wav *.wave)")});
     if (chosen.isEmpty() || chosen.first().isEmpty())
         return;
-    auto& writer = components_.AudioFile2;
+    auto& writer = components_.writer;
     writer->setFormatFromSampleWav(chosen.first());
     emit formatStringChanged(writer->formatString());
     reject();

@@ -55,7 +55,7 @@ void PlayerBar::bindPlayerEvents() {
 
 void PlayerBar::setUpPlayer() {
     guarded(prompts_, [&] { ui->track_volume->setValue(player_->volume()); });
-    guarded(prompts_, [&] { components_.AudioFile1->setDecoderThreads(2); });
+    guarded(prompts_, [&] { components_.reader->setDecoderThreads(2); });
 }
 
 int PlayerBar::position() const {

@@ -22,7 +22,7 @@ const QString TagEditorWindow::FileMask =
 
 TagEditorWindow::TagEditorWindow(AppContext& context, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TagEditorWindow>()), prompts_(context.prompts),
-      settings_(context.settings), session_(context.components.AudioInformation1, context.prompts) {
+      settings_(context.settings), session_(context.components.information, context.prompts) {
     ui->setupUi(this);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     browser_ = new ShellBrowser(context.prompts, ui->browserHost);

@@ -115,7 +115,7 @@ protected:
 class PcmDialogs : public FormatDialogs {
 public:
     explicit PcmDialogs(ComponentSet& components) : components_(components) {}
-    void applyPcmWav() override { components_.AudioFile2->setPcmWav(44100, 2, 16); }
+    void applyPcmWav() override { components_.writer->setPcmWav(44100, 2, 16); }
     void applyMp3() override {}
     void applyOggVorbis() override {}
 

@@ -119,13 +119,13 @@ TEST_F(BatchRunTest, SourcesOutsideFormatsInsideInTheFixedOrder) {
 
     // Without an output folder every output lands beside its own source.
     const BatchOutcome beside = batch.run(request);
-    EXPECT_EQ(callsNamed("AudioFile2.createOutput"),
-              (QStringList{"AudioFile2.createOutput(" + pendingName(dir.filePath("a/song_ADPCM.wav")) + ",0)",
-                           "AudioFile2.createOutput(" + pendingName(dir.filePath("a/song_NEW.mp3")) + ",0)",
-                           "AudioFile2.createOutput(" + pendingName(dir.filePath("a/song.g726")) + ",0)",
-                           "AudioFile2.createOutput(" + pendingName(dir.filePath("b/tune_ADPCM.wav")) + ",0)",
-                           "AudioFile2.createOutput(" + pendingName(dir.filePath("b/tune.mp3")) + ",0)",
-                           "AudioFile2.createOutput(" + pendingName(dir.filePath("b/tune.g726")) + ",0)"}));
+    EXPECT_EQ(callsNamed("writer.createOutput"),
+              (QStringList{"writer.createOutput(" + pendingName(dir.filePath("a/song_ADPCM.wav")) + ",0)",
+                           "writer.createOutput(" + pendingName(dir.filePath("a/song_NEW.mp3")) + ",0)",
+                           "writer.createOutput(" + pendingName(dir.filePath("a/song.g726")) + ",0)",
+                           "writer.createOutput(" + pendingName(dir.filePath("b/tune_ADPCM.wav")) + ",0)",
+                           "writer.createOutput(" + pendingName(dir.filePath("b/tune.mp3")) + ",0)",
+                           "writer.createOutput(" + pendingName(dir.filePath("b/tune.g726")) + ",0)"}));
     EXPECT_EQ(beside.made, 6);
     EXPECT_TRUE(beside.unmade.empty());
     EXPECT_FALSE(beside.cancelled);
@@ -139,8 +139,8 @@ TEST_F(BatchRunTest, SourcesOutsideFormatsInsideInTheFixedOrder) {
     request.folderText = dir.filePath("out");
     ASSERT_TRUE(QDir().mkpath(request.folderText)); // the start handler makes it before a run
     const BatchOutcome inFolder = batch.run(request);
-    EXPECT_EQ(callsNamed("AudioFile2.createOutput").first(),
-              "AudioFile2.createOutput(" + pendingName(dir.filePath("out/song_ADPCM.wav")) + ",0)");
+    EXPECT_EQ(callsNamed("writer.createOutput").first(),
+              "writer.createOutput(" + pendingName(dir.filePath("out/song_ADPCM.wav")) + ",0)");
     EXPECT_EQ(inFolder.lastOutputFolder, dir.filePath("out") + "/");
 }
 
@@ -152,9 +152,9 @@ TEST_F(BatchRunTest, OnlyRawIsAFormatLikeAnyOther) {
     queueBlocksFor(1);
     const BatchOutcome outcome = batch.run(request);
     EXPECT_EQ(outcome.made, 1);
-    EXPECT_EQ(callsNamed("AudioFile2.setRaw"), QStringList{"AudioFile2.setRaw(3,8000,1,16)"});
-    EXPECT_EQ(callsNamed("AudioFile2.createOutput"),
-              QStringList{"AudioFile2.createOutput(" + pendingName(dir.filePath("song.raw")) + ",0)"});
+    EXPECT_EQ(callsNamed("writer.setRaw"), QStringList{"writer.setRaw(3,8000,1,16)"});
+    EXPECT_EQ(callsNamed("writer.createOutput"),
+              QStringList{"writer.createOutput(" + pendingName(dir.filePath("song.raw")) + ",0)"});
 }
 
 TEST_F(BatchRunTest, MissingSourcesAreReportedSkippedAndListed) {
@@ -173,7 +173,7 @@ TEST_F(BatchRunTest, MissingSourcesAreReportedSkippedAndListed) {
     request.formats = {OutputFormat::Pcm, OutputFormat::Ogg};
     const BatchOutcome none = batch.run(request);
     EXPECT_EQ(callsNamed("Batch.missing").size(), 2);
-    EXPECT_TRUE(callsNamed("AudioFile2.createOutput").isEmpty());
+    EXPECT_TRUE(callsNamed("writer.createOutput").isEmpty());
     EXPECT_FALSE(none.cancelled);
     EXPECT_TRUE(none.lastOutputFolder.isEmpty()) << "no folder to open when no source existed";
     const QString message = completionMessage(none);
@@ -195,7 +195,7 @@ TEST_F(BatchRunTest, FailedOutputsAreCountedAndListedAndTheBatchGoesOn) {
     EXPECT_EQ(result.unmade[0].reason, "the encoder settings are broken");
     EXPECT_EQ(result.unmade[1].destination, dir.filePath("song.mp2"));
     EXPECT_EQ(result.unmade[1].reason, "MP2 refuses this rate");
-    EXPECT_GE(callsNamed("AudioFile2.close").size(), 1) << "the writer is closed after an unexpected error";
+    EXPECT_GE(callsNamed("writer.close").size(), 1) << "the writer is closed after an unexpected error";
     const QString message = completionMessage(result);
     EXPECT_TRUE(message.contains("3 of 5 outputs were made."));
 
@@ -240,8 +240,8 @@ TEST_F(BatchRunTest, CancelEndsTheRunAfterTheBlockInProgress) {
     const BatchOutcome early = batch.run(request);
     EXPECT_TRUE(early.cancelled);
     EXPECT_TRUE(early.endedEarly);
-    EXPECT_EQ(callsNamed("AudioFile2.createOutput").size(), 1);
-    EXPECT_EQ(callsNamed("AudioFile2.writeBlock").size(), 1);
+    EXPECT_EQ(callsNamed("writer.createOutput").size(), 1);
+    EXPECT_EQ(callsNamed("writer.writeBlock").size(), 1);
     EXPECT_EQ(early.made, 0);
     EXPECT_TRUE(early.unmade.empty());
 

@@ -33,10 +33,10 @@ public:
 class DefaultDialogs : public FormatDialogs {
 public:
     DefaultDialogs(ComponentSet& components, const PanelValues& panel) : components_(components), panel_(panel) {}
-    void applyPcmWav() override { components_.AudioFile2->setPcmWav(panel_.sampleRate, panel_.channels, 16); }
-    void applyMp3() override { components_.AudioFile2->useMp3EncoderSettings(*components_.LameEnc1); }
+    void applyPcmWav() override { components_.writer->setPcmWav(panel_.sampleRate, panel_.channels, 16); }
+    void applyMp3() override { components_.writer->useMp3EncoderSettings(*components_.mp3Encoder); }
     void applyOggVorbis() override {
-        components_.AudioFile2->setOggVorbis(panel_.sampleRate, panel_.channels, 128, 0, 0, -1);
+        components_.writer->setOggVorbis(panel_.sampleRate, panel_.channels, 128, 0, 0, -1);
     }
 
 private:

@@ -75,7 +75,7 @@ protected:
     // The writer creates an output under a hidden pending name beside it; this is the name that stands for.
     QString createdName() const {
         for (const QString& call : *factory.log) {
-            if (call.startsWith("AudioFile2.createOutput(")) {
+            if (call.startsWith("writer.createOutput(")) {
                 const QFileInfo pending(call.mid(24).section(',', 0, 0));
                 QString name = pending.fileName().mid(1);
                 name.replace(QRegularExpression(QStringLiteral("\\.part\\d*(?=\\.[^.]*$|$)")), QString());

@@ -17,11 +17,11 @@ const QString kVideo = QStringLiteral("/no/such/folder/in/clip.avi");
 // Create the output under its temporary name, announce the conversion, open the audio source. Names in the
 // output folder appear in the log as "/out/...".
 const QStringList kAudioOpening{
-    "AudioFile2.createOutput(/out/.song.part.mp3,0)",
-    "AudioFile2.lastError()",
+    "writer.createOutput(/out/.song.part.mp3,0)",
+    "writer.lastError()",
     "Observer.started(/no/such/folder/in/song.wav,/out/song.mp3)",
-    "AudioFile1.openForReading(/no/such/folder/in/song.wav,0,1)",
-    "AudioFile1.lastError()",
+    "reader.openForReading(/no/such/folder/in/song.wav,0,1)",
+    "reader.lastError()",
 };
 
 class SingleConversionTest : public ::testing::Test {
@@ -56,21 +56,21 @@ TEST_F(SingleConversionTest, AudioSourceStreamsOneSecondBlocksAndCarriesTheTags)
     EXPECT_EQ(result.destination, kDestination);
     // The second block takes the count past the source's length: it stops at the length, at 100 %.
     const QStringList expected = kAudioOpening + QStringList{
-                                                     "AudioInformation1.loadTags(/no/such/folder/in/song.wav)",
-                                                     "AudioFile1.sampleRate()",
-                                                     "AudioFile1.channelCount()",
-                                                     "AudioFile2.describeInput(4,2)",
-                                                     "AudioFile1.lengthInSamples()",
-                                                     "AudioFile1.readBlock(8)",
-                                                     "AudioFile2.writeBlock(block[8])",
+                                                     "information.loadTags(/no/such/folder/in/song.wav)",
+                                                     "reader.sampleRate()",
+                                                     "reader.channelCount()",
+                                                     "writer.describeInput(4,2)",
+                                                     "reader.lengthInSamples()",
+                                                     "reader.readBlock(8)",
+                                                     "writer.writeBlock(block[8])",
                                                      "Observer.progress(80)",
-                                                     "AudioFile1.readBlock(8)",
-                                                     "AudioFile2.writeBlock(block[8])",
+                                                     "reader.readBlock(8)",
+                                                     "writer.writeBlock(block[8])",
                                                      "Observer.progress(100)",
-                                                     "AudioFile1.readBlock(8)",
-                                                     "AudioFile2.close()",
-                                                     "AudioFile1.close()",
-                                                     "AudioInformation1.storeTags(/out/.song.part.mp3)",
+                                                     "reader.readBlock(8)",
+                                                     "writer.close()",
+                                                     "reader.close()",
+                                                     "information.storeTags(/out/.song.part.mp3)",
                                                  };
     EXPECT_EQ(log(), expected);
 }
@@ -83,26 +83,26 @@ TEST_F(SingleConversionTest, VolumeChangeMakesMonoBlocksStereoAndScalesEachChann
     const ConversionResult result = conversion.convert(kSource, kDestination, {SourceKind::Audio, 50, false});
     EXPECT_TRUE(result.succeeded());
     const QStringList expected = kAudioOpening + QStringList{
-                                                     "AudioFile1.sampleRate()",
-                                                     "AudioFile1.channelCount()",
-                                                     "AudioFile2.describeInput(3,1)",
-                                                     "AudioTransform1.setSampleRate(3)",
-                                                     "AudioFile2.describeInput(3,2)",
-                                                     "AudioFile1.lengthInSamples()",
-                                                     "AudioFile1.readBlock(3)",
-                                                     "AudioTransform1.monoToStereo(block[3])",
-                                                     "AudioTransform1.setChannelSwitch(-1)",
-                                                     "AudioTransform1.leftChannel(block[6])",
-                                                     "AudioTransform1.rightChannel(block[6])",
-                                                     "AudioTransform1.changeVolume(block[3],50)",
-                                                     "AudioTransform1.changeVolume(block[3],50)",
-                                                     "AudioTransform1.joinChannels(block[3],block[3])",
-                                                     "AudioTransform1.setChannelSwitch(0)",
-                                                     "AudioFile2.writeBlock(block[6])",
+                                                     "reader.sampleRate()",
+                                                     "reader.channelCount()",
+                                                     "writer.describeInput(3,1)",
+                                                     "transform.setSampleRate(3)",
+                                                     "writer.describeInput(3,2)",
+                                                     "reader.lengthInSamples()",
+                                                     "reader.readBlock(3)",
+                                                     "transform.monoToStereo(block[3])",
+                                                     "transform.setChannelSwitch(-1)",
+                                                     "transform.leftChannel(block[6])",
+                                                     "transform.rightChannel(block[6])",
+                                                     "transform.changeVolume(block[3],50)",
+                                                     "transform.changeVolume(block[3],50)",
+                                                     "transform.joinChannels(block[3],block[3])",
+                                                     "transform.setChannelSwitch(0)",
+                                                     "writer.writeBlock(block[6])",
                                                      "Observer.progress(100)",
-                                                     "AudioFile1.readBlock(3)",
-                                                     "AudioFile2.close()",
-                                                     "AudioFile1.close()",
+                                                     "reader.readBlock(3)",
+                                                     "writer.close()",
+                                                     "reader.close()",
                                                  };
     EXPECT_EQ(log(), expected);
 }
@@ -116,21 +116,21 @@ TEST_F(SingleConversionTest, VideoSourceReadsTheSoundTrackAndNeverCopiesTags) {
     const ConversionResult result = conversion.convert(kVideo, kDestination, {SourceKind::Video, {}, true});
     EXPECT_TRUE(result.succeeded());
     const QStringList expected{
-        "AudioFile2.createOutput(/out/.song.part.mp3,0)",
-        "AudioFile2.lastError()",
+        "writer.createOutput(/out/.song.part.mp3,0)",
+        "writer.lastError()",
         "Observer.started(/no/such/folder/in/clip.avi,/out/song.mp3)",
-        "VideoFile1.open(/no/such/folder/in/clip.avi)",
-        "VideoFile1.sampleRate()",
-        "VideoFile1.channelCount()",
-        "AudioFile2.describeInput(2,1)",
-        "VideoFile1.readBlock(2)",
-        "AudioFile2.writeBlock(block[2])",
-        "VideoFile1.readPosition()",
-        "VideoFile1.totalLength()",
+        "video.open(/no/such/folder/in/clip.avi)",
+        "video.sampleRate()",
+        "video.channelCount()",
+        "writer.describeInput(2,1)",
+        "video.readBlock(2)",
+        "writer.writeBlock(block[2])",
+        "video.readPosition()",
+        "video.totalLength()",
         "Observer.progress(100)",
-        "VideoFile1.readBlock(2)",
-        "VideoFile1.close()",
-        "AudioFile2.close()",
+        "video.readBlock(2)",
+        "video.close()",
+        "writer.close()",
     };
     EXPECT_EQ(log(), expected);
 }
@@ -142,8 +142,8 @@ TEST_F(SingleConversionTest, CancelClosesBothFilesAndKeepsThePartialOutputWithTa
     const ConversionResult audio = conversion.convert(kSource, kDestination, {SourceKind::Audio, {}, true});
     EXPECT_EQ(audio.outcome, ConversionOutcome::Cancelled);
     EXPECT_EQ(log().mid(log().indexOf("Observer.progress(80)")),
-              QStringList({"Observer.progress(80)", "AudioFile2.close()", "AudioFile1.close()",
-                           "AudioInformation1.storeTags(/out/.song.part.mp3)", "Observer.cancelled()"}));
+              QStringList({"Observer.progress(80)", "writer.close()", "reader.close()",
+                           "information.storeTags(/out/.song.part.mp3)", "Observer.cancelled()"}));
 
     factory.log->clear();
     factory.videoFile1->setResult(QStringLiteral("sampleRate"), 2);
@@ -153,32 +153,29 @@ TEST_F(SingleConversionTest, CancelClosesBothFilesAndKeepsThePartialOutputWithTa
     observer.blocksBeforeCancel = 1;
     const ConversionResult video = conversion.convert(kVideo, kDestination, {SourceKind::Video, {}, true});
     EXPECT_EQ(video.outcome, ConversionOutcome::Cancelled);
-    EXPECT_EQ(
-        log().mid(log().indexOf("Observer.progress(0)")),
-        QStringList({"Observer.progress(0)", "VideoFile1.close()", "AudioFile2.close()", "Observer.cancelled()"}));
+    EXPECT_EQ(log().mid(log().indexOf("Observer.progress(0)")),
+              QStringList({"Observer.progress(0)", "video.close()", "writer.close()", "Observer.cancelled()"}));
 }
 
 TEST_F(SingleConversionTest, OutputThatCannotBeCreatedStopsBeforeTheSourceIsTouched) {
     factory.audioFile2->setResult(QStringLiteral("lastError"), LastError::CannotCreate);
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::OutputNotCreated);
-    EXPECT_EQ(log(), QStringList({"AudioFile2.createOutput(/out/.song.part.mp3,0)", "AudioFile2.lastError()",
-                                  "AudioFile2.close()", "Observer.reset()"}));
+    EXPECT_EQ(log(), QStringList({"writer.createOutput(/out/.song.part.mp3,0)", "writer.lastError()", "writer.close()",
+                                  "Observer.reset()"}));
 
     factory.log->clear();
     factory.audioFile2->setFailure(QStringLiteral("createOutput"), QStringLiteral("disk full"));
     const ConversionResult raised = conversion.convert(kSource, kDestination, {});
     EXPECT_EQ(raised.outcome, ConversionOutcome::OutputNotCreated);
     EXPECT_EQ(raised.detail, QStringLiteral("disk full"));
-    EXPECT_EQ(log(), QStringList(
-                         {"AudioFile2.createOutput(/out/.song.part.mp3,0)", "AudioFile2.close()", "Observer.reset()"}));
+    EXPECT_EQ(log(), QStringList({"writer.createOutput(/out/.song.part.mp3,0)", "writer.close()", "Observer.reset()"}));
 }
 
 TEST_F(SingleConversionTest, SourceThatCannotBeOpenedClosesBothWithoutAMessage) {
     factory.audioFile1->setResult(QStringLiteral("lastError"), LastError::UnknownFormat);
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::SourceNotOpened);
-    EXPECT_EQ(log().mid(3),
-              QStringList({"AudioFile1.openForReading(/no/such/folder/in/song.wav,0,1)", "AudioFile1.lastError()",
-                           "AudioFile1.close()", "AudioFile2.close()", "Observer.reset()"}));
+    EXPECT_EQ(log().mid(3), QStringList({"reader.openForReading(/no/such/folder/in/song.wav,0,1)", "reader.lastError()",
+                                         "reader.close()", "writer.close()", "Observer.reset()"}));
 }
 
 TEST_F(SingleConversionTest, RaisedErrorsShowTheMessageOfTheSourceKindAndCloseBoth) {
@@ -188,26 +185,26 @@ TEST_F(SingleConversionTest, RaisedErrorsShowTheMessageOfTheSourceKindAndCloseBo
     EXPECT_EQ(audio.outcome, ConversionOutcome::SourceRejected);
     EXPECT_EQ(audio.detail, QStringLiteral("encoder broke"));
     EXPECT_EQ(
-        log().mid(log().indexOf("AudioFile2.writeBlock(block[8])")),
-        QStringList({"AudioFile2.writeBlock(block[8])",
+        log().mid(log().indexOf("writer.writeBlock(block[8])")),
+        QStringList({"writer.writeBlock(block[8])",
                      "Observer.failed(The audio file is invalid or the format is not supported!!,Converter Error)",
-                     "AudioFile2.close()", "AudioFile1.close()"}));
+                     "writer.close()", "reader.close()"}));
 
     factory.log->clear();
     factory.videoFile1->setFailure(QStringLiteral("open"), QStringLiteral("no sound track"));
     EXPECT_EQ(conversion.convert(kVideo, kDestination, {SourceKind::Video, {}, true}).outcome,
               ConversionOutcome::SourceRejected);
     EXPECT_EQ(log().mid(3),
-              QStringList({"VideoFile1.open(/no/such/folder/in/clip.avi)",
+              QStringList({"video.open(/no/such/folder/in/clip.avi)",
                            "Observer.failed(The video file is invalid or the format is not supported!!,Extract Error)",
-                           "VideoFile1.close()", "AudioFile2.close()"}));
+                           "video.close()", "writer.close()"}));
 }
 
 TEST_F(SingleConversionTest, SourceWithoutChannelsIsRejectedInsteadOfDividingByZero) {
     factory.audioFile1->setResult(QStringLiteral("channelCount"), 0);
     factory.audioFile1->queueReadBlock(block(8));
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::SourceRejected);
-    EXPECT_FALSE(log().contains("AudioFile1.readBlock(0)"));
+    EXPECT_FALSE(log().contains("reader.readBlock(0)"));
 }
 
 // The output folder's files, hidden ones included, with the content of each.
@@ -258,7 +255,7 @@ TEST_F(SingleConversionTest, TemporaryNamesNeverTakeAnExistingFile) {
     writeFile(folder.filePath(".song.part.mp3"), "someone else's");
     factory.audioFile1->queueReadBlock(block(8));
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::Completed);
-    EXPECT_EQ(log().first(), "AudioFile2.createOutput(/out/.song.part2.mp3,0)");
+    EXPECT_EQ(log().first(), "writer.createOutput(/out/.song.part2.mp3,0)");
     EXPECT_EQ(filesIn(folder.path()),
               (QMap<QString, QByteArray>{{".song.part.mp3", "someone else's"}, {"song.mp3", ""}}));
 }

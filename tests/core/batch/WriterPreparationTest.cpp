@@ -37,13 +37,13 @@ protected:
 
 TEST_F(WriterPreparationTest, EachFormatIsSetFromThePanelOrItsDialog) {
     const std::pair<OutputFormat, const char*> expected[] = {
-        {OutputFormat::Pcm, "Dialogs.applyPcmWav()"},        {OutputFormat::Adpcm, "AudioFile2.setAdpcmWav(22050,1)"},
-        {OutputFormat::Mp3, "Dialogs.applyMp3()"},           {OutputFormat::Mp2, "AudioFile2.setMp2(22050,128,1)"},
-        {OutputFormat::Ogg, "Dialogs.applyOggVorbis()"},     {OutputFormat::Wma, "AudioFile2.setWmaProfile(5)"},
-        {OutputFormat::Dsp, "AudioFile2.setDspWav()"},       {OutputFormat::Gsm, "AudioFile2.setGsmWav(22050)"},
-        {OutputFormat::Vox, "AudioFile2.setVox(22050)"},     {OutputFormat::Raw, "AudioFile2.setRaw(3,22050,1,16)"},
-        {OutputFormat::G721, "AudioFile2.setG721(22050)"},   {OutputFormat::G723, "AudioFile2.setG723(22050,3)"},
-        {OutputFormat::G726, "AudioFile2.setG726(22050,2)"},
+        {OutputFormat::Pcm, "Dialogs.applyPcmWav()"},    {OutputFormat::Adpcm, "writer.setAdpcmWav(22050,1)"},
+        {OutputFormat::Mp3, "Dialogs.applyMp3()"},       {OutputFormat::Mp2, "writer.setMp2(22050,128,1)"},
+        {OutputFormat::Ogg, "Dialogs.applyOggVorbis()"}, {OutputFormat::Wma, "writer.setWmaProfile(5)"},
+        {OutputFormat::Dsp, "writer.setDspWav()"},       {OutputFormat::Gsm, "writer.setGsmWav(22050)"},
+        {OutputFormat::Vox, "writer.setVox(22050)"},     {OutputFormat::Raw, "writer.setRaw(3,22050,1,16)"},
+        {OutputFormat::G721, "writer.setG721(22050)"},   {OutputFormat::G723, "writer.setG723(22050,3)"},
+        {OutputFormat::G726, "writer.setG726(22050,2)"},
     };
     // A video source: the WMA output then asks the source nothing.
     for (const auto& [format, call] : expected)
@@ -54,9 +54,9 @@ TEST_F(WriterPreparationTest, WmaForAnAudioSourceTellsTheWriterTheSourcesRateAnd
     factory.audioFile1->setResult("sampleRate", 48000);
     factory.audioFile1->setResult("channelCount", 2);
     EXPECT_EQ(prepared(OutputFormat::Wma, SourceKind::Audio),
-              QStringList({"AudioFile2.setWmaProfile(5)", "AudioFile1.openForReading(/in/song.wav,0,1)",
-                           "AudioFile1.lastError()", "AudioFile1.sampleRate()", "AudioFile1.channelCount()",
-                           "AudioFile2.describeInput(48000,2)", "AudioFile1.close()"}));
+              QStringList({"writer.setWmaProfile(5)", "reader.openForReading(/in/song.wav,0,1)", "reader.lastError()",
+                           "reader.sampleRate()", "reader.channelCount()", "writer.describeInput(48000,2)",
+                           "reader.close()"}));
 }
 
 TEST_F(WriterPreparationTest, OutputIsSkippedWhenTheWmaQueryCannotOpenTheSource) {
@@ -66,7 +66,7 @@ TEST_F(WriterPreparationTest, OutputIsSkippedWhenTheWmaQueryCannotOpenTheSource)
     const ConversionResult result =
         prepareAndConvert(preparation, conversion, {"/in/song.wav", OutputFormat::Wma, "/out/song.wma"}, panel, {});
     EXPECT_EQ(result.outcome, ConversionOutcome::NotPrepared);
-    EXPECT_EQ(factory.log->last(), "AudioFile1.close()");
+    EXPECT_EQ(factory.log->last(), "reader.close()");
     EXPECT_FALSE(factory.log->join(' ').contains("createOutput"));
 
     factory.audioFile2->setFailure("setG726", "bad code size");

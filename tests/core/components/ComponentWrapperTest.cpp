@@ -19,7 +19,7 @@ TEST(ComponentWrapper, LazyConnectionHappensAtFirstUseOnly) {
     TAudioFile2LameEnc wrapper;
     wrapper.connectOnFirstUse([&] {
         ++connections;
-        return std::make_unique<FakeAudioFile2LameEnc>(QStringLiteral("LameEnc1"));
+        return std::make_unique<FakeAudioFile2LameEnc>(QStringLiteral("mp3Encoder"));
     });
     EXPECT_EQ(connections, 0);
     wrapper->setSetting(Mp3Setting::Bitrate, 192);
@@ -32,10 +32,10 @@ TEST(FakeComponentSet, SharesOneCallLogAcrossComponents) {
     factory.failuresLeft = 1;
     EXPECT_THROW((void)factory.create(), ComponentError);
     auto set = factory.create();
-    set->AudioFile1->openForReading(QStringLiteral("a.wav"), 0, 1);
-    set->AudioFile2->setPcmWav(44100, 2, 16);
+    set->reader->openForReading(QStringLiteral("a.wav"), 0, 1);
+    set->writer->setPcmWav(44100, 2, 16);
     const QStringList expected{QStringLiteral("factory.create()"), QStringLiteral("factory.create()"),
-                               QStringLiteral("AudioFile1.openForReading(a.wav,0,1)"),
-                               QStringLiteral("AudioFile2.setPcmWav(44100,2,16)")};
+                               QStringLiteral("reader.openForReading(a.wav,0,1)"),
+                               QStringLiteral("writer.setPcmWav(44100,2,16)")};
     EXPECT_EQ(factory.log->join('|'), expected.join('|'));
 }

@@ -42,13 +42,13 @@ TEST(OggVorbisSettings, EachModeGivesItsArgumentsAndOnlyBitRatesAreTested) {
     controls.quality = 0;
     EXPECT_EQ(oggVorbisSettingOf(controls), (OggVorbisSetting{8000, 1, 0, 0, 0, 0}));
 
-    FakeAudioFile2 writer(QStringLiteral("AudioFile2"));
+    FakeAudioFile2 writer(QStringLiteral("writer"));
     applyOggVorbisSetting(writer, OggVorbisSetting{8000, 1, 0, 0, 0, 0});
-    EXPECT_EQ(writer.calls(), QStringList{QStringLiteral("AudioFile2.setOggVorbis(8000,1,0,0,0,0)")});
+    EXPECT_EQ(writer.calls(), QStringList{QStringLiteral("writer.setOggVorbis(8000,1,0,0,0,0)")});
     writer.clearCalls();
     writer.setResult(QStringLiteral("testOggSetting"), 0);
     EXPECT_THROW(applyOggVorbisSetting(writer, OggVorbisSetting{}), ComponentError);
-    EXPECT_EQ(writer.calls(), QStringList{QStringLiteral("AudioFile2.testOggSetting(44100,2,128,0,0)")});
+    EXPECT_EQ(writer.calls(), QStringList{QStringLiteral("writer.testOggSetting(44100,2,128,0,0)")});
 }
 
 // The state after a click depends on which box was clicked: switching VBR off again leaves the quality group
@@ -75,7 +75,7 @@ TEST(OggVorbisSettings, EnablingFollowsTheLastClickedBox) {
 }
 
 TEST(FormatStrings, OtherFormatsAreDescribedInOrderWithThePanelValues) {
-    FakeAudioFile2 writer(QStringLiteral("AudioFile2"));
+    FakeAudioFile2 writer(QStringLiteral("writer"));
     writer.setResult(QStringLiteral("formatString"), QStringLiteral("described"));
     PanelValues panel;
     panel.sampleRate = 11025;
@@ -93,21 +93,20 @@ TEST(FormatStrings, OtherFormatsAreDescribedInOrderWithThePanelValues) {
     for (const QString& call : writer.calls())
         if (!call.endsWith(QLatin1String("formatString()")))
             formats.append(call);
-    EXPECT_EQ(formats, QStringList({"AudioFile2.setAdpcmWav(11025,1)", "AudioFile2.setGsmWav(11025)",
-                                    "AudioFile2.setDspWav()", "AudioFile2.setVox(11025)",
-                                    "AudioFile2.setRaw(3,11025,1,16)", "AudioFile2.setMp2(11025,128,1)",
-                                    "AudioFile2.setG723(11025,3)", "AudioFile2.setG726(11025,2)"}));
-    EXPECT_EQ(writer.calls().count(QStringLiteral("AudioFile2.formatString()")), 8);
+    EXPECT_EQ(formats, QStringList({"writer.setAdpcmWav(11025,1)", "writer.setGsmWav(11025)", "writer.setDspWav()",
+                                    "writer.setVox(11025)", "writer.setRaw(3,11025,1,16)", "writer.setMp2(11025,128,1)",
+                                    "writer.setG723(11025,3)", "writer.setG726(11025,2)"}));
+    EXPECT_EQ(writer.calls().count(QStringLiteral("writer.formatString()")), 8);
 }
 
 TEST(FormatStrings, WmaProfilesAreDescribedOneByOneFromOne) {
-    FakeAudioFile2 writer(QStringLiteral("AudioFile2"));
+    FakeAudioFile2 writer(QStringLiteral("writer"));
     writer.setResult(QStringLiteral("wmaProfileCount"), 2);
     EXPECT_EQ(describeWmaProfiles(writer).size(), 2);
-    EXPECT_EQ(writer.calls(), QStringList({"AudioFile2.setDescriptionDetail(-1)", "AudioFile2.wmaProfileCount()",
-                                           "AudioFile2.setDescriptionDetail(-1)", "AudioFile2.setWmaProfile(1)",
-                                           "AudioFile2.formatString()", "AudioFile2.setDescriptionDetail(-1)",
-                                           "AudioFile2.setWmaProfile(2)", "AudioFile2.formatString()"}));
+    EXPECT_EQ(writer.calls(),
+              QStringList({"writer.setDescriptionDetail(-1)", "writer.wmaProfileCount()",
+                           "writer.setDescriptionDetail(-1)", "writer.setWmaProfile(1)", "writer.formatString()",
+                           "writer.setDescriptionDetail(-1)", "writer.setWmaProfile(2)", "writer.formatString()"}));
     EXPECT_EQ(g723BitsAt(-1, 5), 5);
     EXPECT_EQ(g723BitsAt(0, 5), 3);
     EXPECT_EQ(g726BitsAt(0), 2);

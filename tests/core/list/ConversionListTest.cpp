@@ -88,7 +88,7 @@ protected:
     QStringList calls() const {
         QStringList relevant;
         for (const QString& call : *factory.log) {
-            if (call.startsWith(QLatin1String("AudioFile1.")) || call.startsWith(QLatin1String("VideoFile1.")))
+            if (call.startsWith(QLatin1String("reader.")) || call.startsWith(QLatin1String("video.")))
                 relevant.append(call);
         }
         return relevant;
@@ -100,8 +100,8 @@ TEST_F(FileIntakeTest, AudioAndVideoRowsAreProbedFilledAndTheComponentsLeftClose
     writeFile(song, QByteArray(1572864, 'x'));
     auto row = intake.addfile(list, song, true);
     ASSERT_TRUE(row);
-    EXPECT_EQ(calls(), (QStringList{"AudioFile1.close()", "AudioFile1.openForReading(" + song + ",0,1)",
-                                    "AudioFile1.durationMs()", "AudioFile1.formatString()", "AudioFile1.close()"}));
+    EXPECT_EQ(calls(), (QStringList{"reader.close()", "reader.openForReading(" + song + ",0,1)", "reader.durationMs()",
+                                    "reader.formatString()", "reader.close()"}));
     EXPECT_EQ(row->number, QStringLiteral("01"));
     EXPECT_EQ(row->fileName, QStringLiteral("my song.wav"));
     EXPECT_EQ(row->size.section(QLatin1Char(' '), 1), QStringLiteral("MB"));
@@ -115,8 +115,8 @@ TEST_F(FileIntakeTest, AudioAndVideoRowsAreProbedFilledAndTheComponentsLeftClose
     factory.log->clear();
     auto video = intake.addfile(list, dir.filePath(QStringLiteral("missing clip.avi")), false);
     ASSERT_TRUE(video);
-    EXPECT_EQ(calls().first(), QStringLiteral("VideoFile1.close()"));
-    EXPECT_EQ(calls().last(), QStringLiteral("VideoFile1.close()"));
+    EXPECT_EQ(calls().first(), QStringLiteral("video.close()"));
+    EXPECT_EQ(calls().last(), QStringLiteral("video.close()"));
     EXPECT_EQ(video->number, QStringLiteral("02"));
     EXPECT_EQ(video->size, QStringLiteral("0 MB")) << "a size that cannot be read counts as nothing";
     EXPECT_EQ(video->time, QStringLiteral("0:05"));
@@ -137,7 +137,7 @@ TEST_F(FileIntakeTest, DuplicatesRefusalsAndZeroLengths) {
     factory.audioFile1->setFailure(QStringLiteral("openForReading"), QStringLiteral("not a sound file"));
     factory.log->clear();
     EXPECT_FALSE(intake.addfile(list, QStringLiteral("/music/broken.mp3"), true));
-    EXPECT_EQ(calls().last(), QStringLiteral("AudioFile1.close()"));
+    EXPECT_EQ(calls().last(), QStringLiteral("reader.close()"));
     EXPECT_TRUE(prompts.shown.isEmpty()) << "a file that does not open is refused without a word";
     factory.audioFile1->setFailure(QStringLiteral("openForReading"), QString());
 

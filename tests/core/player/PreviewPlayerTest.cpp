@@ -74,19 +74,19 @@ TEST_F(PreviewPlayerTest, PlayOpensTheRowThroughTheWriterAndQueuesTwoBlocks) {
     playRow(1);
     const QString name = rows.rows[1].fullName;
     const QStringList expected{
-        "AudioFile2.openForReading(" + name + ",0,1)",
-        "AudioFile2.lastError()",
-        "AudioFile2.lengthInSamples()",
-        "AudioFile2.sampleRate()",
-        "AudioFile2.channelCount()",
-        "AudioPlayer1.setFormat(44100,2)",
-        "AudioPlayer1.blockLength(4000)",
-        "AudioPlayer1.openOutput()",
-        "AudioPlayer1.play()",
-        "AudioFile2.readBlock(8000)",
-        "AudioPlayer1.queueBlock(block[0])",
-        "AudioFile2.readBlock(8000)",
-        "AudioPlayer1.queueBlock(block[0])",
+        "writer.openForReading(" + name + ",0,1)",
+        "writer.lastError()",
+        "writer.lengthInSamples()",
+        "writer.sampleRate()",
+        "writer.channelCount()",
+        "player.setFormat(44100,2)",
+        "player.blockLength(4000)",
+        "player.openOutput()",
+        "player.play()",
+        "writer.readBlock(8000)",
+        "player.queueBlock(block[0])",
+        "writer.readBlock(8000)",
+        "player.queueBlock(block[0])",
     };
     EXPECT_EQ(log(), expected);
     EXPECT_TRUE(player.isPlaying());
@@ -97,7 +97,7 @@ TEST_F(PreviewPlayerTest, PlayOpensTheRowThroughTheWriterAndQueuesTwoBlocks) {
     factory.log->clear();
     player.onBlockPlayed();
     player.onMoreDataWanted();
-    EXPECT_EQ(countOf("AudioPlayer1.queueBlock(block[0])"), 2);
+    EXPECT_EQ(countOf("player.queueBlock(block[0])"), 2);
 }
 
 TEST_F(PreviewPlayerTest, PlayingTheSameRowAgainRestartsFromTheBeginning) {
@@ -106,8 +106,8 @@ TEST_F(PreviewPlayerTest, PlayingTheSameRowAgainRestartsFromTheBeginning) {
     EXPECT_EQ(slider.value, 50);
     factory.log->clear();
     player.play();
-    EXPECT_EQ(log().mid(0, 3), (QStringList{"AudioPlayer1.stop()", "AudioFile2.close()",
-                                            "AudioFile2.openForReading(" + rows.rows[0].fullName + ",0,1)"}));
+    EXPECT_EQ(log().mid(0, 3), (QStringList{"player.stop()", "writer.close()",
+                                            "writer.openForReading(" + rows.rows[0].fullName + ",0,1)"}));
     EXPECT_EQ(slider.value, 0);
     EXPECT_EQ(player.seekOffset(), 0);
     EXPECT_TRUE(player.isPlaying());
@@ -126,7 +126,7 @@ TEST_F(PreviewPlayerTest, RowsThatCannotPlay) {
     QFile::remove(rows.rows[1].fullName);
     playRow(1);
     EXPECT_FALSE(player.isPlaying());
-    EXPECT_EQ(log(), (QStringList{"AudioPlayer1.stop()", "AudioFile2.close()"}));
+    EXPECT_EQ(log(), (QStringList{"player.stop()", "writer.close()"}));
     EXPECT_EQ(prompts.shown.size(), 1);
 
     // A file of no length plays nothing and does not stay open in the writer.
@@ -134,8 +134,8 @@ TEST_F(PreviewPlayerTest, RowsThatCannotPlay) {
     file().setResult(QStringLiteral("lengthInSamples"), 0);
     playRow(2);
     EXPECT_FALSE(player.isPlaying());
-    EXPECT_EQ(countOf("AudioPlayer1.openOutput()"), 0);
-    EXPECT_EQ(log().last(), "AudioFile2.close()");
+    EXPECT_EQ(countOf("player.openOutput()"), 0);
+    EXPECT_EQ(log().last(), "writer.close()");
 
     // No selected row: Play does nothing.
     factory.log->clear();
@@ -154,11 +154,10 @@ TEST_F(PreviewPlayerTest, SeekingWithThePositionSlider) {
     file().setResult(QStringLiteral("seek"), 500000);
     factory.log->clear();
     player.sliderReleased();
-    EXPECT_EQ(log().mid(0, 5),
-              (QStringList{"AudioPlayer1.stop()", "AudioFile2.lengthInSamples()", "AudioFile2.seek(500000,3)",
-                           "AudioPlayer1.openOutput()", "AudioPlayer1.play()"}));
-    EXPECT_EQ(countOf("AudioPlayer1.queueBlock(block[0])"), 2);
-    EXPECT_EQ(countOf("AudioPlayer1.setFormat(44100,2)"), 0) << "format and block length stay as Play set them";
+    EXPECT_EQ(log().mid(0, 5), (QStringList{"player.stop()", "writer.lengthInSamples()", "writer.seek(500000,3)",
+                                            "player.openOutput()", "player.play()"}));
+    EXPECT_EQ(countOf("player.queueBlock(block[0])"), 2);
+    EXPECT_EQ(countOf("player.setFormat(44100,2)"), 0) << "format and block length stay as Play set them";
     EXPECT_EQ(player.seekOffset(), 500000);
     EXPECT_FALSE(player.isDragging());
 
@@ -226,7 +225,7 @@ TEST_F(PreviewPlayerTest, StoppingWithAndWithoutASelectedRow) {
     // What the batch and the options pane use stops whatever the selection, and frees the writer.
     player.stopPreview();
     EXPECT_FALSE(player.isPlaying());
-    EXPECT_EQ(log(), (QStringList{"AudioPlayer1.stop()", "AudioFile2.close()"}));
+    EXPECT_EQ(log(), (QStringList{"player.stop()", "writer.close()"}));
 
     // The end of the sound stops the preview even when the list lost its selection meanwhile.
     playRow(0);
@@ -234,7 +233,7 @@ TEST_F(PreviewPlayerTest, StoppingWithAndWithoutASelectedRow) {
     factory.log->clear();
     player.onPlayEnded();
     EXPECT_FALSE(player.isPlaying());
-    EXPECT_EQ(log(), (QStringList{"AudioPlayer1.stop()", "AudioFile2.close()"}));
+    EXPECT_EQ(log(), (QStringList{"player.stop()", "writer.close()"}));
 }
 
 TEST_F(PreviewPlayerTest, AComponentErrorLeavesThePlayerStopped) {
@@ -243,8 +242,8 @@ TEST_F(PreviewPlayerTest, AComponentErrorLeavesThePlayerStopped) {
     factory.log->clear();
     EXPECT_THROW(player.onMoreDataWanted(), ComponentError);
     EXPECT_FALSE(player.isPlaying());
-    EXPECT_TRUE(log().contains("AudioPlayer1.stop()"));
-    EXPECT_EQ(log().last(), "AudioFile2.close()");
+    EXPECT_TRUE(log().contains("player.stop()"));
+    EXPECT_EQ(log().last(), "writer.close()");
 
     // Failing while starting: nothing keeps playing either.
     file().setFailure(QStringLiteral("readBlock"), QString());
@@ -259,7 +258,7 @@ TEST_F(PreviewPlayerTest, AComponentErrorLeavesThePlayerStopped) {
     factory.log->clear();
     EXPECT_THROW(player.stopPreview(), ComponentError);
     EXPECT_FALSE(player.isPlaying());
-    EXPECT_EQ(log().last(), "AudioFile2.close()");
+    EXPECT_EQ(log().last(), "writer.close()");
 }
 
 TEST_F(PreviewPlayerTest, EventsRunThroughTheDispatcher) {

@@ -78,7 +78,7 @@ private slots:
         control<QComboBox>(*windows.frmWAVAdv, "cmbFrequency").setCurrentText(QStringLiteral("22050"));
         control<QComboBox>(*windows.frmWAVAdv, "cmbChMode").setCurrentText(QStringLiteral("Mono"));
         control<QComboBox>(*windows.frmWAVAdv, "cmb_bitrate").setCurrentText(QStringLiteral("8"));
-        windows.context().components.LameEnc1->setSetting(Mp3Setting::OutputSampleRate, 22050);
+        windows.context().components.mp3Encoder->setSetting(Mp3Setting::OutputSampleRate, 22050);
         control<QTabWidget>(*windows.frmMP3Adv, "PageControl1").setCurrentIndex(static_cast<int>(Mp3Page::CommandLine));
         control<QPlainTextEdit>(*windows.frmMP3Adv, "txtCommLine").setPlainText(QStringLiteral("-b 96 -m m"));
         control<QComboBox>(*windows.frmOGGAdv, "cmbChMode").setCurrentIndex(0);
@@ -87,18 +87,18 @@ private slots:
         const FormatDialogsMaker copy = dialogs.forOtherComponents();
         const std::unique_ptr<ComponentSet> worker = app->factory.create();
         const std::unique_ptr<FormatDialogs> workerDialogs = copy(*worker);
-        auto& mainWriter = *windows.context().components.AudioFile2;
+        auto& mainWriter = *windows.context().components.writer;
         const std::pair<void (FormatDialogs::*)(), const char*> applies[] = {{&FormatDialogs::applyPcmWav, "mono"},
                                                                              {&FormatDialogs::applyMp3, "96"},
                                                                              {&FormatDialogs::applyOggVorbis, "mono"}};
         for (const auto& [apply, expected] : applies) {
             (dialogs.*apply)();
             ((*workerDialogs).*apply)();
-            const QString made = worker->AudioFile2->formatString();
+            const QString made = worker->writer->formatString();
             QCOMPARE(made, mainWriter.formatString());
             QVERIFY2(made.contains(QLatin1String(expected), Qt::CaseInsensitive), qPrintable(made));
         }
-        QCOMPARE(worker->LameEnc1->setting(Mp3Setting::OutputSampleRate), 22050);
+        QCOMPARE(worker->mp3Encoder->setting(Mp3Setting::OutputSampleRate), 22050);
     }
 
     // Two sources into two formats with "[batch] jobs=2" in settings.ini: two outputs run at once, each is made,

@@ -20,7 +20,7 @@ struct FakeDialogWorld {
 
     FakeAudioFile2& writer() { return *factory.audioFile2; }
     FakeAudioFile2LameEnc& encoder() { return *factory.lameEnc1; }
-    // The calls recorded since the last clear, only those of the given fake ("AudioFile2.", "LameEnc1.").
+    // The calls recorded since the last clear, only those of the given fake ("writer.", "mp3Encoder.").
     QStringList callsOf(const QString& prefix) const {
         QStringList calls;
         for (const QString& call : *factory.log)

@@ -222,7 +222,7 @@ private slots:
         ogg->form().sldrMinBitrate->setValue(11); // a minimum above the nominal 128 kbit/s
         PanelValues panel;
         // The writer's current format is some other one; a mislabelled file would be made in it.
-        components->AudioFile2->setPcmWav(44100, 2, 16);
+        components->writer->setPcmWav(44100, 2, 16);
         const QStringList sources{source, second};
         QStringList details;
         for (const PlannedOutput& output : planOutputs(sources, {OutputFormat::Ogg}, folder.path())) {

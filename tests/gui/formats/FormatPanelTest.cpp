@@ -27,10 +27,10 @@ struct PanelWorld : FakeDialogWorld {
     DescribingWriter* describing = nullptr;
     FormatOptionsPane pane;
     explicit PanelWorld(int wmaProfiles = 28) : pane(*components, prompts) {
-        auto writer = std::make_unique<DescribingWriter>(QStringLiteral("AudioFile2"), factory.log);
+        auto writer = std::make_unique<DescribingWriter>(QStringLiteral("writer"), factory.log);
         describing = writer.get();
         describing->setResult(QStringLiteral("wmaProfileCount"), wmaProfiles);
-        components->AudioFile2.connect(std::move(writer));
+        components->writer.connect(std::move(writer));
         pane.fillFromWriter();
         factory.log->clear();
     }
@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(world.pane.panelValues().wmaProfile, 28);
         world.form().cmbWMAProfile->setCurrentIndex(0);
         emit world.form().cmbWMAProfile->activated(0);
-        QCOMPARE(world.callsOf("AudioFile2."), QStringList({"AudioFile2.setWmaProfile(1)"}));
+        QCOMPARE(world.callsOf("writer."), QStringList({"writer.setWmaProfile(1)"}));
         QCOMPARE(world.pane.panelValues().wmaProfile, 1);
 
         PanelWorld none(0);
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(after[5], QStringLiteral("setMp2(44100,128,1)"));
         for (const int unchanged : {1, 2, 3, 6, 7})
             QCOMPARE(after[unchanged], before[unchanged]); // the typed text is gone
-        QCOMPARE(world.callsOf("AudioFile2.set").size(), 8);
+        QCOMPARE(world.callsOf("writer.set").size(), 8);
     }
 
     void codeSizeListsSetTheirValues() {
@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(world.form().txtWAVFormatString->text(), QStringLiteral("setPcmWav(44100,1,16)"));
         world.factory.log->clear();
         world.pane.formatDialogs().applyPcmWav();
-        QCOMPARE(world.callsOf("AudioFile2."), QStringList({"AudioFile2.setPcmWav(44100,1,16)"}));
+        QCOMPARE(world.callsOf("writer."), QStringList({"writer.setPcmWav(44100,1,16)"}));
     }
 
     void formatBoxesNameEveryBoxAndReportTheCheckedOnes() {

@@ -9,15 +9,15 @@
 namespace {
 
 QString setCall(Mp3Setting which, int value) {
-    return QStringLiteral("LameEnc1.setSetting(%1,%2)").arg(static_cast<int>(which)).arg(value);
+    return QStringLiteral("mp3Encoder.setSetting(%1,%2)").arg(static_cast<int>(which)).arg(value);
 }
 
 QStringList settingWrites(const FakeDialogWorld& world) {
-    return world.callsOf(QStringLiteral("LameEnc1.setSetting"));
+    return world.callsOf(QStringLiteral("mp3Encoder.setSetting"));
 }
 
 bool wrote(const FakeDialogWorld& world, Mp3Setting which) {
-    const QString prefix = QStringLiteral("LameEnc1.setSetting(%1,").arg(static_cast<int>(which));
+    const QString prefix = QStringLiteral("mp3Encoder.setSetting(%1,").arg(static_cast<int>(which));
     const QStringList writes = settingWrites(world);
     return std::any_of(writes.cbegin(), writes.cend(), [&](const QString& call) { return call.startsWith(prefix); });
 }
@@ -30,7 +30,7 @@ class Mp3DialogTest : public QObject {
 private slots:
     void framePagesAndListsAsDesignedAndLoadedFromTheEncoder() {
         FakeDialogWorld world;
-        world.components->LameEnc1.connect(std::make_unique<LameEncComponent>());
+        world.components->mp3Encoder.connect(std::make_unique<LameEncComponent>());
         Mp3OptionsDialog dialog(*world.components, world.prompts);
         const auto& form = dialog.form();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Set MP3 Format"));
@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("44100"));
         QVERIFY(form.Label8->text().startsWith(QStringLiteral("Current bitrate: ")));
         QCOMPARE(controlsWithoutAccessibleName(dialog), QStringList());
-        QVERIFY(world.callsOf("AudioFile2.").isEmpty());
+        QVERIFY(world.callsOf("writer.").isEmpty());
     }
 
     void commandLinePageWithEmptyMemoWritesAnEmptyCommandLineAndNoSingleSetting() {
@@ -58,9 +58,9 @@ private slots:
         dialog.form().PageControl1->setCurrentIndex(5);
         world.factory.log->clear();
         dialog.ApplySettings();
-        QCOMPARE(world.callsOf("LameEnc1.applyCommandLine"), QStringList({"LameEnc1.applyCommandLine()"}));
+        QCOMPARE(world.callsOf("mp3Encoder.applyCommandLine"), QStringList({"mp3Encoder.applyCommandLine()"}));
         QVERIFY(settingWrites(world).isEmpty());
-        QCOMPARE(world.callsOf("AudioFile2."), QStringList({"AudioFile2.useMp3EncoderSettings(LameEnc)"}));
+        QCOMPARE(world.callsOf("writer."), QStringList({"writer.useMp3EncoderSettings(LameEnc)"}));
     }
 
     void presetCdWritesPresetNineAndShowsWhatTheEncoderReports() {
@@ -70,11 +70,11 @@ private slots:
         fakeDialog.presetButtons().button(8)->setChecked(true);
         recorded.factory.log->clear();
         fakeDialog.ApplySettings();
-        QCOMPARE(recorded.callsOf("LameEnc1.apply"), QStringList({"LameEnc1.applyPreset(9)"}));
+        QCOMPARE(recorded.callsOf("mp3Encoder.apply"), QStringList({"mp3Encoder.applyPreset(9)"}));
         QVERIFY(settingWrites(recorded).isEmpty());
 
         FakeDialogWorld world;
-        world.components->LameEnc1.connect(std::make_unique<LameEncComponent>());
+        world.components->mp3Encoder.connect(std::make_unique<LameEncComponent>());
         Mp3OptionsDialog dialog(*world.components, world.prompts);
         dialog.show();
         QTest::mouseClick(dialog.form().CheckBox1, Qt::LeftButton);
@@ -84,7 +84,7 @@ private slots:
         dialog.presetButtons().button(8)->setChecked(true);
         dialog.form().Slider1->setValue(0);
         dialog.ApplySettings();
-        const auto& encoder = *world.components->LameEnc1;
+        const auto& encoder = *world.components->mp3Encoder;
         QCOMPARE(dialog.form().Slider1->value(), mp3PositionOf(encoder.setting(Mp3Setting::Bitrate)));
         QCOMPARE(dialog.form().Combo1->currentIndex(), encoder.setting(Mp3Setting::VbrMode) + 1);
         QCOMPARE(dialog.form().Slider2->value(), encoder.setting(Mp3Setting::Quality));
@@ -106,7 +106,7 @@ private slots:
         dialog.altPresetButtons().button(1)->setChecked(true);
         world.factory.log->clear();
         dialog.ApplySettings();
-        QCOMPARE(world.callsOf("LameEnc1.apply"), QStringList({"LameEnc1.applyAlternativePreset(2)"}));
+        QCOMPARE(world.callsOf("mp3Encoder.apply"), QStringList({"mp3Encoder.applyAlternativePreset(2)"}));
         QTest::mouseClick(form.CheckBox2, Qt::LeftButton);
         QVERIFY(form.CheckBox1->isEnabled());
         QVERIFY(!form.RadioGroup2->isEnabled());
@@ -236,7 +236,7 @@ private slots:
         // The fake encoder starts at channel mode 0, which shows as "Mono": no channel mode is written then.
         expected.removeAt(expected.indexOf(QString::number(static_cast<int>(S::ChannelMode))));
         QCOMPARE(order, expected);
-        QCOMPARE(world.callsOf("AudioFile2."), QStringList({"AudioFile2.useMp3EncoderSettings(LameEnc)"}));
+        QCOMPARE(world.callsOf("writer."), QStringList({"writer.useMp3EncoderSettings(LameEnc)"}));
     }
 
     void applyShowsTheWritersDescriptionCancelChangesNothing() {

@@ -21,7 +21,7 @@ private slots:
         QCOMPARE(form.lblMaxBitrate->text(), QStringLiteral("Current max bitrate: 128 kbit"));
         QVERIFY(!form.gbVbr->isEnabled());
         QVERIFY(!form.gbQuality->isEnabled());
-        QVERIFY(world.callsOf("AudioFile2.").isEmpty());
+        QVERIFY(world.callsOf("writer.").isEmpty());
         QCOMPARE(controlsWithoutAccessibleName(dialog), QStringList());
 
         form.sldrMaxBitrate->setValue(11);
@@ -38,9 +38,9 @@ private slots:
         QSignalSpy shown(&dialog, &OggVorbisOptionsDialog::formatStringChanged);
         dialog.show();
         QTest::mouseClick(dialog.form().Button1, Qt::LeftButton);
-        QCOMPARE(world.callsOf("AudioFile2."),
-                 QStringList({"AudioFile2.testOggSetting(44100,2,128,0,0)",
-                              "AudioFile2.setOggVorbis(44100,2,128,0,0,-1)", "AudioFile2.formatString()"}));
+        QCOMPARE(world.callsOf("writer."),
+                 QStringList({"writer.testOggSetting(44100,2,128,0,0)", "writer.setOggVorbis(44100,2,128,0,0,-1)",
+                              "writer.formatString()"}));
         QCOMPARE(shown.at(0).at(0).toString(), QStringLiteral("Ogg Vorbis 128"));
         QVERIFY(dialog.isVisible());
     }
@@ -57,9 +57,8 @@ private slots:
         form.sldrMinBitrate->setValue(1);
         form.sldrMaxBitrate->setValue(11);
         QTest::mouseClick(form.Button3, Qt::LeftButton);
-        QCOMPARE(world.callsOf("AudioFile2.").mid(0, 2),
-                 QStringList({"AudioFile2.testOggSetting(22050,1,128,48,320)",
-                              "AudioFile2.setOggVorbis(22050,1,128,48,320,-1)"}));
+        QCOMPARE(world.callsOf("writer.").mid(0, 2), QStringList({"writer.testOggSetting(22050,1,128,48,320)",
+                                                                  "writer.setOggVorbis(22050,1,128,48,320,-1)"}));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
@@ -71,7 +70,7 @@ private slots:
         QTest::mouseClick(form.QualityEnabled, Qt::LeftButton);
         form.tbQuality->setValue(0);
         dialog.ApplySettings();
-        QCOMPARE(world.callsOf("AudioFile2."), QStringList({"AudioFile2.setOggVorbis(44100,2,0,0,0,0)"}));
+        QCOMPARE(world.callsOf("writer."), QStringList({"writer.setOggVorbis(44100,2,0,0,0,0)"}));
     }
 
     void theTwoModesDisableEachOthersBox() {
@@ -109,7 +108,7 @@ private slots:
         dialog.show();
         QTest::mouseClick(dialog.form().Button1, Qt::LeftButton);
         QCOMPARE(world.prompts.shown, QStringList({"|Incorrect format"}));
-        QCOMPARE(world.callsOf("AudioFile2."), QStringList({"AudioFile2.testOggSetting(44100,2,128,0,0)"}));
+        QCOMPARE(world.callsOf("writer."), QStringList({"writer.testOggSetting(44100,2,128,0,0)"}));
         QCOMPARE(shown.count(), 0);
 
         // The conversion's apply raises the same refusal, so the output can be skipped.
@@ -129,9 +128,9 @@ private slots:
         dialog.show();
         dialog.form().sldrBitrate->setValue(8);
         QTest::mouseClick(dialog.form().Button2, Qt::LeftButton);
-        QVERIFY(world.callsOf("AudioFile2.").isEmpty());
+        QVERIFY(world.callsOf("writer.").isEmpty());
         dialog.ApplySettings();
-        QCOMPARE(world.callsOf("AudioFile2.").last(), QStringLiteral("AudioFile2.setOggVorbis(44100,2,192,0,0,-1)"));
+        QCOMPARE(world.callsOf("writer.").last(), QStringLiteral("writer.setOggVorbis(44100,2,192,0,0,-1)"));
     }
 };
 

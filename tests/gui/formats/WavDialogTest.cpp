@@ -17,7 +17,7 @@ private slots:
         QCOMPARE(dialog.form().cmbFrequency->currentText(), QStringLiteral("44100"));
         QCOMPARE(dialog.form().cmbChMode->currentText(), QStringLiteral("Stereo"));
         QCOMPARE(dialog.form().cmb_bitrate->currentText(), QStringLiteral("16"));
-        QVERIFY(world.callsOf("AudioFile2.").isEmpty());
+        QVERIFY(world.callsOf("writer.").isEmpty());
         QCOMPARE(controlsWithoutAccessibleName(dialog), QStringList());
     }
 
@@ -30,15 +30,14 @@ private slots:
         dialog.form().cmb_bitrate->setCurrentText(QStringLiteral("8"));
         dialog.show();
         QTest::mouseClick(dialog.form().Button1, Qt::LeftButton);
-        QCOMPARE(world.callsOf("AudioFile2."),
-                 QStringList({"AudioFile2.setPcmWav(44100,1,8)", "AudioFile2.formatString()"}));
+        QCOMPARE(world.callsOf("writer."), QStringList({"writer.setPcmWav(44100,1,8)", "writer.formatString()"}));
         QCOMPARE(shown.count(), 1);
         QCOMPARE(shown.at(0).at(0).toString(), QStringLiteral("PCM 44100 Hz mono 8 bit"));
         QVERIFY(dialog.isVisible());
 
         world.factory.log->clear();
         QTest::mouseClick(dialog.form().Button3, Qt::LeftButton);
-        QCOMPARE(world.callsOf("AudioFile2.").first(), QStringLiteral("AudioFile2.setPcmWav(44100,1,8)"));
+        QCOMPARE(world.callsOf("writer.").first(), QStringLiteral("writer.setPcmWav(44100,1,8)"));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
     }
@@ -50,11 +49,11 @@ private slots:
         dialog.show();
         dialog.form().cmbFrequency->setCurrentText(QStringLiteral("8000"));
         QTest::mouseClick(dialog.form().Button2, Qt::LeftButton);
-        QVERIFY(world.callsOf("AudioFile2.").isEmpty());
+        QVERIFY(world.callsOf("writer.").isEmpty());
         QCOMPARE(shown.count(), 0);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         dialog.ApplyFormat(); // the next conversion
-        QCOMPARE(world.callsOf("AudioFile2."), QStringList({"AudioFile2.setPcmWav(8000,2,16)"}));
+        QCOMPARE(world.callsOf("writer."), QStringList({"writer.setPcmWav(8000,2,16)"}));
     }
 
     void sampleFormatShowsInTheStringButTheListsStillDecideTheOutput() {
@@ -66,14 +65,14 @@ private slots:
         dialog.show();
         QTest::mouseClick(dialog.form().Button4, Qt::LeftButton);
         QCOMPARE(world.prompts.shown, QStringList({"files|Set Format Like Sample"}));
-        QCOMPARE(world.callsOf("AudioFile2."),
-                 QStringList({"AudioFile2.setFormatFromSampleWav(/music/a sample.wav)", "AudioFile2.formatString()"}));
+        QCOMPARE(world.callsOf("writer."),
+                 QStringList({"writer.setFormatFromSampleWav(/music/a sample.wav)", "writer.formatString()"}));
         QCOMPARE(shown.at(0).at(0).toString(), QStringLiteral("like the sample"));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!dialog.isVisible());
         world.factory.log->clear();
         dialog.ApplyFormat();
-        QCOMPARE(world.callsOf("AudioFile2."), QStringList({"AudioFile2.setPcmWav(44100,2,16)"}));
+        QCOMPARE(world.callsOf("writer."), QStringList({"writer.setPcmWav(44100,2,16)"}));
     }
 
     void cancelledSampleChoiceChangesNothing() {
@@ -82,7 +81,7 @@ private slots:
         QSignalSpy shown(&dialog, &WavOptionsDialog::formatStringChanged);
         dialog.show();
         QTest::mouseClick(dialog.form().Button4, Qt::LeftButton);
-        QVERIFY(world.callsOf("AudioFile2.").isEmpty());
+        QVERIFY(world.callsOf("writer.").isEmpty());
         QCOMPARE(shown.count(), 0);
         QVERIFY(dialog.isVisible());
     }

@@ -147,8 +147,8 @@ private slots:
         QCOMPARE(list().rowCount(), 2);
         factory->log->clear();
         addThroughTheDialog({path(QStringLiteral("clip.AVI")), path(QStringLiteral("clip.avi"))});
-        QVERIFY(factory->log->contains("AudioFile1.openForReading(" + path(QStringLiteral("clip.AVI")) + ",0,1)"));
-        QVERIFY(factory->log->contains("VideoFile1.open(" + path(QStringLiteral("clip.avi")) + ")"));
+        QVERIFY(factory->log->contains("reader.openForReading(" + path(QStringLiteral("clip.AVI")) + ",0,1)"));
+        QVERIFY(factory->log->contains("video.open(" + path(QStringLiteral("clip.avi")) + ")"));
         QCOMPARE(cell(2, 4), QStringLiteral("(Audio) PCM 44100 Hz"));
         QCOMPARE(cell(3, 4), QStringLiteral("(Video) AAC"));
         QVERIFY(list().row(2).isAudio());

@@ -78,7 +78,7 @@ struct EditorRig {
     std::unique_ptr<TagEditorWindow> editor;
 
     EditorRig() {
-        components.AudioInformation1.connect(std::make_unique<AudioInformationComponent>());
+        components.information.connect(std::make_unique<AudioInformationComponent>());
         editor = std::make_unique<TagEditorWindow>(context);
     }
     ~EditorRig() { editor->hide(); }
@@ -99,7 +99,7 @@ struct EditorRig {
         return target;
     }
     QString write(const QString& name, const QByteArray& content) { return tagtest::writeFile(scratch, name, content); }
-    int version() { return components.AudioInformation1->tagVersion(); }
+    int version() { return components.information->tagVersion(); }
     void apply() { ui().ApplyButton->click(); }
 };
 
@@ -163,7 +163,7 @@ private slots:
 
         // An upper-case extension is not MPEG to the editor: no detection, and no genre number set by Apply.
         const QString upper = rig.copy("audio-scan/v1.1.mp3", "UPPER.MP3");
-        rig.components.AudioInformation1->setTagVersion(1);
+        rig.components.information->setTagVersion(1);
         rig.open(upper);
         QVERIFY(!rig.ui().infoMTV->isEnabled());
         rig.ui().GenreComboBox->setCurrentIndex(18);
@@ -222,7 +222,7 @@ private slots:
             QVERIFY(append.open(QIODevice::Append));
             append.write(id3v1Record("Trailing", 3));
             append.close();
-            rig.components.AudioInformation1->setTagVersion(2);
+            rig.components.information->setTagVersion(2);
             rig.open(file);
             QVERIFY(!rig.ui().infoMTV->isEnabled());
             rig.ui().genreEdit->setText("Chiptune");
@@ -332,7 +332,7 @@ private slots:
         // Storing into a file the component finds damaged.
         EditorRig rig;
         const QString broken = rig.write("broken.ogg", QByteArray("OggS") + tagtest::audio(300));
-        rig.components.AudioInformation1->setTagVersion(2);
+        rig.components.information->setTagVersion(2);
         rig.open(broken);
         rig.ui().TitleEdit->setText("Lost?");
         rig.apply();
@@ -347,7 +347,7 @@ private slots:
         // Loading that fails: reported, the fields stay cleared, and the next load works.
         auto failing = std::make_unique<FakeAudioInformation2>(QStringLiteral("Info"));
         FakeAudioInformation2& fake = *failing;
-        rig.components.AudioInformation1.connect(std::move(failing));
+        rig.components.information.connect(std::move(failing));
         fake.setFailure("loadTags", "The file cannot be read.");
         rig.ui().ResetButton->click();
         QCOMPARE(rig.prompts.shown.last(), QString("Tonalith|The file cannot be read."));

@@ -144,7 +144,7 @@ TEST(WriterSampleFormat, TakesPcmWavParametersAndRefusesOtherFiles) {
 }
 
 TEST(WriterMp3Settings, TheSettingsObjectDecidesTheNextMp3Output) {
-    FakeAudioFile2LameEnc settings(QStringLiteral("LameEnc1"));
+    FakeAudioFile2LameEnc settings(QStringLiteral("mp3Encoder"));
     const std::vector<std::pair<Mp3Setting, int>> cbrMono{
         {Mp3Setting::VbrMode, -1},          {Mp3Setting::ChannelMode, 0},          {Mp3Setting::Channels, 1},
         {Mp3Setting::Bitrate, 192},         {Mp3Setting::OutputSampleRate, 32000}, {Mp3Setting::Quality, 5},
