@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GenreTable.h"
+#include "core/components/common/GenreTable.h"
 
 #include <QByteArray>
 #include <QString>

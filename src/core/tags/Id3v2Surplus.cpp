@@ -1,8 +1,8 @@
 #include "Id3v2Surplus.h"
 
-#include "GenreTable.h"
 #include "ID3v2.h"
 #include "TagEditorRules.h"
+#include "core/components/common/GenreTable.h"
 
 #include <QFile>
 #include <QSet>

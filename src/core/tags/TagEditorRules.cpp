@@ -1,7 +1,7 @@
 #include "TagEditorRules.h"
 
-#include "GenreTable.h"
 #include "ID3v2.h"
+#include "core/components/common/GenreTable.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "TagEditorSession.h"
 
-#include "GenreTable.h"
 #include "Id3v2Surplus.h"
 #include "TagEditorRules.h"
+#include "core/components/common/GenreTable.h"
 #include "core/components/information/TagFileKind.h"
 #include "core/ports/Prompts.h"
 

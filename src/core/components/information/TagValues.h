@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TagPicture.h"
-#include "core/tags/GenreTable.h"
+#include "core/components/common/GenreTable.h"
 
 #include <QString>
 #include <optional>

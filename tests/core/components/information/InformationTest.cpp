@@ -1,6 +1,6 @@
 #include "core/components/ComponentError.h"
+#include "core/components/common/GenreTable.h"
 #include "core/components/information/AudioInformationComponent.h"
-#include "core/tags/GenreTable.h"
 #include "support/TestSupport.h"
 
 #include <QCryptographicHash>
