@@ -76,7 +76,7 @@ protected:
     QString createdName() const {
         for (const QString& call : *factory.log) {
             if (call.startsWith("writer.createOutput(")) {
-                const QFileInfo pending(call.mid(24).section(',', 0, 0));
+                const QFileInfo pending(call.mid(call.indexOf(QLatin1Char('(')) + 1).section(',', 0, 0));
                 QString name = pending.fileName().mid(1);
                 name.replace(QRegularExpression(QStringLiteral("\\.part\\d*(?=\\.[^.]*$|$)")), QString());
                 return pending.path() + QLatin1Char('/') + name;
