@@ -11,6 +11,7 @@
 #include "core/components/ComponentSet.h"
 #include "core/formats/ChosenFormatDialogs.h"
 #include "core/formats/Mp3Controls.h"
+#include "core/list/SourceTypes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +22,7 @@
 
 namespace {
 
-const char* const kHelp =
+const char* const kHelpBeforeVideo =
     "usage: tonalith-cli convert --format NAME [--format NAME...] [OPTIONS] FILE...\n"
     "Converts every FILE into every format NAME, one output per file and format, named like the program names them\n"
     "(song.wav -> song_ADPCM.wav, song.mp3, ...; an output that would replace its source gets \"_NEW\").\n"
@@ -55,7 +56,10 @@ const char* const kHelp =
     "  --                 the options end here: every argument after it is a FILE\n"
     "No two outputs of one call share a name, and no output replaces a source of the same call: a taken name\n"
     "gets \"_NEW\", then \"_NEW2\", \"_NEW3\", ... before its extension.\n"
-    "Files ending in .avi .mpg .mpeg .wmv .asf .mov .qt .mkv .webm .mp4 .m4v .flv .3gp are video sources;\n"
+    "Files ending in ";
+// The list of video extensions comes from the source types, so the help cannot fall behind what is probed.
+const char* const kHelpAfterVideo =
+    " are video sources;\n"
     "their sound track is extracted.\n"
     "output lines, when one output is made at a time (-j 1, or a single output), in order:\n"
     "  progress=NN        percentage of the current output, printed whenever it changes\n"
@@ -444,7 +448,7 @@ int convertAll(const ConvertRequest& request, QTextStream& out) {
 int runConvertCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QStringList options = arguments.mid(0, arguments.indexOf(QLatin1String("--")));
     if (options.contains(QLatin1String("--help")) || options.contains(QLatin1String("-h"))) {
-        out << kHelp;
+        out << kHelpBeforeVideo << SourceTypes::videoExtensionsText() << kHelpAfterVideo;
         return 0;
     }
     try {

@@ -1,7 +1,7 @@
 // The installed program: cmake --install into a staging folder, the layout the desktop expects, the checkers of the
 // desktop entry and AppStream file, the manual page, and the installed program started from the staging folder.
 #include "DriveProgram.h"
-#include "core/list/BrowserFilter.h"
+#include "core/list/SourceTypes.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -132,13 +132,12 @@ TEST_F(InstalledCopy, DesktopEntryAndMetainfoPassTheirCheckersAndAgree) {
     EXPECT_TRUE(readText(installed("share/metainfo/" + AppId + ".metainfo.xml"))
                     .contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(AppId)));
 
-    // "Open with Tonalith" is offered for every kind of file the source browser lists, as far as the system's MIME
-    // database knows an audio or video type for it.
+    // "Open with Tonalith" is offered for every source type, as far as the system's MIME database knows an audio or
+    // video type for it.
     const QRegularExpression mimeLine(QStringLiteral("\nMimeType=([^\n]*)\n"));
     const QStringList offered = mimeLine.match(text).captured(1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
     const QMimeDatabase mimes;
-    const QStringList patterns =
-        BrowserFilter::patterns(BrowserFilter::filterFor(QStringLiteral("== Audio and Video Formats ==")));
+    const QStringList patterns = SourceTypes::allPatterns();
     ASSERT_FALSE(patterns.isEmpty());
     for (const QString& pattern : patterns) {
         QStringList known;

@@ -56,6 +56,7 @@ public:
         ConversionRow row;
         row.fullName = fullName;
         row.format = video ? QStringLiteral("(Video) test clip") : QStringLiteral("(Audio) test tone");
+        row.kind = video ? SourceKind::Video : SourceKind::Audio;
         row.checked = checked;
         model->append(std::move(row));
     }

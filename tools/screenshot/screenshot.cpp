@@ -8,6 +8,8 @@
 #include "core/platform/Registration.h"
 #include "core/platform/Shell.h"
 #include "core/ports/Prompts.h"
+#include "core/settings/ProgramName.h"
+#include "core/settings/SettingsKeys.h"
 #include "gui/about/AboutBox.h"
 #include "gui/batch/ProgressWindow.h"
 #include "gui/common/Skin.h"
@@ -99,7 +101,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tonalith"));
+    QApplication::setApplicationName(ProgramName);
     Skin::standard().applyTo(application);
     const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
     const QByteArray view = argc > 2 ? QByteArray(argv[2]) : QByteArray();
@@ -110,7 +112,7 @@ int main(int argc, char* argv[]) {
     // Settings and placement go to a scratch folder so the picture always shows a first start.
     QTemporaryDir scratch;
     ProgramLocations locations = ProgramLocations::forExecutable(QApplication::applicationFilePath(), scratch.path());
-    locations.settingsPath = scratch.filePath(QStringLiteral("settings.ini"));
+    locations.settingsPath = scratch.filePath(SettingsKeys::FileName);
     locations.placementPath = scratch.filePath(QStringLiteral("placement.ini"));
     ComponentSetFactory components;
     NoRegistrationTool registration;

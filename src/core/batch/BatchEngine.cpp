@@ -5,6 +5,7 @@
 #include "LoudnessNormalization.h"
 #include "OutputPlan.h"
 #include "core/components/ComponentError.h"
+#include "core/ports/Messages.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -168,7 +169,7 @@ private:
 
     OutputReport makeOutput(ConversionKit& kit, WriterPreparation& preparation, std::size_t index) {
         const BatchOutput& output = plan_[index];
-        const QString missing = QStringLiteral("Can not find out the source file:") + output.sourceName;
+        const QString missing = Messages::SourceNotFound + output.sourceName;
         switch (output.action) {
         case PlannedAction::SkipExisting: {
             OutputReport report;

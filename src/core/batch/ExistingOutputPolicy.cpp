@@ -4,8 +4,17 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <array>
+#include <utility>
 
 namespace {
+
+// The names settings.ini and the command line use; stored files rely on them.
+constexpr std::array<std::pair<ExistingOutputPolicy, const char*>, 3> kPolicyNames{{
+    {ExistingOutputPolicy::Replace, "replace"},
+    {ExistingOutputPolicy::New, "new"},
+    {ExistingOutputPolicy::Skip, "skip"},
+}};
 
 // Enough for any real batch; a name still taken after this many tries is refused rather than searched forever.
 constexpr int kMaxNewNumber = 100000;
@@ -22,13 +31,19 @@ bool existsOnDisk(const QString& name) {
 } // namespace
 
 std::optional<ExistingOutputPolicy> existingOutputPolicyNamed(const QString& name) {
-    if (name == QLatin1String("replace"))
-        return ExistingOutputPolicy::Replace;
-    if (name == QLatin1String("new"))
-        return ExistingOutputPolicy::New;
-    if (name == QLatin1String("skip"))
-        return ExistingOutputPolicy::Skip;
+    for (const auto& [policy, policyName] : kPolicyNames) {
+        if (name == QLatin1String(policyName))
+            return policy;
+    }
     return std::nullopt;
+}
+
+QString existingOutputPolicyName(ExistingOutputPolicy policy) {
+    for (const auto& [known, policyName] : kPolicyNames) {
+        if (known == policy)
+            return QLatin1String(policyName);
+    }
+    return QLatin1String(kPolicyNames.front().second);
 }
 
 OutputNameClaims::OutputNameClaims(ExistingOutputPolicy policy, const std::set<QString>& sourceNames)

@@ -11,7 +11,10 @@ enum class ExistingOutputPolicy {
     Skip,    // the output is not made; the file stays as it is
 };
 
+// The policy of a stored or typed name ("replace", "new", "skip"), compared exactly; nothing for any other name.
 [[nodiscard]] std::optional<ExistingOutputPolicy> existingOutputPolicyNamed(const QString& name);
+// The name a policy is stored and typed under.
+[[nodiscard]] QString existingOutputPolicyName(ExistingOutputPolicy policy);
 
 struct OutputClaim {
     enum class Status { Claimed, SkippedExisting, NoFreeName };

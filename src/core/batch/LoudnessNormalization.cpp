@@ -3,6 +3,7 @@
 #include "core/components/ComponentError.h"
 #include "core/components/ComponentSet.h"
 #include "core/list/SourceKind.h"
+#include "core/ports/Messages.h"
 
 #include <ebur128.h>
 
@@ -22,7 +23,7 @@ using Meter = std::unique_ptr<ebur128_state, MeterDeleter>;
 
 Meter makeMeter(int sampleRate, int channels) {
     if (sampleRate <= 0 || channels <= 0)
-        throw ComponentError(QStringLiteral("The source reports %1 Hz and %2 channels.").arg(sampleRate).arg(channels));
+        throw ComponentError(Messages::SourceSoundUnusable.arg(sampleRate).arg(channels));
     Meter meter(ebur128_init(static_cast<unsigned>(channels), static_cast<unsigned long>(sampleRate),
                              EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK));
     if (!meter)
@@ -94,7 +95,7 @@ std::optional<LoudnessMeasurement> measureLoudness(ComponentSet& components, con
     reader->openForReading(sourceName, 0, 1);
     return measuredThenClosed(reader, [&] {
         if (const int error = reader->lastError(); error != LastError::Success)
-            throw ComponentError(QStringLiteral("The source cannot be opened (error %1).").arg(error), error);
+            throw ComponentError(Messages::SourceCannotBeOpened.arg(error), error);
         return measureBlocks(
             reader->sampleRate(), reader->channelCount(), [&](int values) { return reader->readBlock(values); },
             mayContinue);

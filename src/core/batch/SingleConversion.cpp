@@ -4,6 +4,7 @@
 #include "OutputNaming.h"
 #include "PendingOutput.h"
 #include "core/components/ComponentSet.h"
+#include "core/ports/Messages.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -29,7 +30,7 @@ template <typename Wrapper> void closeQuietly(Wrapper& component) {
 // would give blocks of no size and a division by zero in the progress arithmetic.
 int oneSecondOf(int sampleRate, int channels) {
     if (sampleRate <= 0 || channels <= 0)
-        throw ComponentError(QStringLiteral("The source reports %1 Hz and %2 channels.").arg(sampleRate).arg(channels));
+        throw ComponentError(Messages::SourceSoundUnusable.arg(sampleRate).arg(channels));
     return sampleRate * channels;
 }
 
@@ -113,8 +114,7 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
             closeQuietly(reader);
             closeQuietly(writer);
             observer_.progressReset();
-            return result(ConversionOutcome::SourceNotOpened, destination,
-                          QStringLiteral("The source cannot be opened (error %1).").arg(error));
+            return result(ConversionOutcome::SourceNotOpened, destination, Messages::SourceCannotBeOpened.arg(error));
         }
         if (settings.copyTags)
             tags->loadTags(sourceName);

@@ -1,6 +1,7 @@
 #include "WriterPreparation.h"
 
 #include "core/components/ComponentSet.h"
+#include "core/ports/Messages.h"
 
 WriterPreparation::WriterPreparation(ComponentSet& components, FormatDialogs& dialogs)
     : components_(components), dialogs_(dialogs) {}
@@ -65,5 +66,5 @@ void WriterPreparation::describeSourceToWmaWriter(const QString& sourceName) {
     }
     reader->close();
     if (error != LastError::Success)
-        throw ComponentError(QStringLiteral("The source cannot be opened (error %1).").arg(error), error);
+        throw ComponentError(Messages::SourceCannotBeOpened.arg(error), error);
 }

@@ -1,16 +1,15 @@
 #include "BrowserFilter.h"
 
+#include "SourceTypes.h"
+
 namespace {
 const QString AllEntry = QStringLiteral("== Audio and Video Formats ==");
 const QString AudioEntry = QStringLiteral("== Audio Formats ==========");
 const QString VideoEntry = QStringLiteral("== Video Formats==========");
 
-const QString AudioFilter = QStringLiteral("*.wav;*.wave;*.mp3;*.mp2;*.mp1;*.mpeg;*.ogg;*.wma;*.avi;*.g721;*.g723;"
-                                           "*.g726;*.dsp;*.mpc;*.mp+;*.vox;*.raw;*.aif;*.aiff;*.aifc;*.au;*.snd;"
-                                           "*.flac;*.m4a;*.aac;*.opus;*.wv;*.ape;*.ac3;*.eac3;*.dts;*.caf;*.w64;"
-                                           "*.tta;*.amr");
-const QString VideoFilter = QStringLiteral("*.avi;*.mpg;*.mpeg;*.wmv; *.wma; *.asf;*.mov; *.qt;"
-                                           "*.mkv;*.webm;*.mp4;*.m4v;*.flv;*.3gp");
+QString joined(const QStringList& patterns) {
+    return patterns.join(QLatin1Char(';'));
+}
 } // namespace
 
 const QStringList& BrowserFilter::entries() {
@@ -38,11 +37,11 @@ const QStringList& BrowserFilter::entries() {
 
 QString BrowserFilter::filterFor(const QString& entryText) {
     if (entryText == AllEntry)
-        return AudioFilter + QLatin1Char(';') + VideoFilter;
+        return joined(SourceTypes::allPatterns());
     if (entryText == VideoEntry)
-        return VideoFilter;
+        return joined(SourceTypes::videoFilterPatterns());
     if (entryText == AudioEntry)
-        return AudioFilter;
+        return joined(SourceTypes::audioFilterPatterns());
     return entryText;
 }
 

@@ -1,8 +1,8 @@
 #include "ConversionList.h"
 
 #include "BrowserFilter.h"
+#include "SourceTypes.h"
 
-#include <QFileInfo>
 #include <algorithm>
 
 bool ConversionList::contains(const QString& fullName) const {
@@ -37,18 +37,9 @@ QString RowText::time(qint64 milliseconds) {
     return QStringLiteral("%1:%2").arg(minutes).arg(seconds, 2, 10, QLatin1Char('0'));
 }
 
-bool isVideoName(const QString& fullName) {
-    static const QStringList videoExtensions{".avi", ".mpg", ".mpeg", ".wmv", ".asf", ".mov", ".qt"};
-    const QString name = QFileInfo(fullName).fileName();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot >= 0 && videoExtensions.contains(name.mid(dot), Qt::CaseSensitive);
-}
-
 const std::vector<std::pair<QString, QString>>& addDialogFileTypes() {
     static const std::vector<std::pair<QString, QString>> types{
-        {"Audio and Video Formats",
-         "*.wav;*.wave;*.mp3;*.mp2;*.mp1;*.mpeg;*.ogg;*.wma;*.avi;*.g721;*.g723;*.g726;*.dsp;*.mpc;*.mp+;*.vox;*.raw;"
-         "*.aif;*.aiff;*.aifc;*.au;*.snd;*.mpg;*.mpeg;*.wmv; *.wma; *.asf;*.mov; *.qt"},
+        {"Audio and Video Formats", SourceTypes::allPatterns().join(QLatin1Char(';'))},
         {"Wav Files (*.wav;*.wave)", "*.wav;*.wave"},
         {"MPEG Files (*.mp3;*.mp2;*.mp1;*.mpeg)", "*.mp3;*.mp2;*.mp1;*.mpeg"},
         {"Ogg Vorbis Files (*.ogg)", "*.ogg"},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SourceKind.h"
+
 #include <QString>
 #include <QStringList>
 #include <utility>
@@ -7,16 +9,16 @@
 
 // One file of the conversion list. The texts are made once, when the file comes in, and never change.
 struct ConversionRow {
-    QString number;   // the row count right after the row came in, two digits at least
-    QString fileName; // the last component of the full name
-    QString size;     // "3.512 MB"
-    QString time;     // "3:05"
-    QString format;   // "(Audio) " or "(Video) " and the component's description
-    QString fullName; // the name exactly as it was given: the row's identity
+    QString number;                      // the row count right after the row came in, two digits at least
+    QString fileName;                    // the last component of the full name
+    QString size;                        // "3.512 MB"
+    QString time;                        // "3:05"
+    QString format;                      // "(Audio) " or "(Video) " and the component's description
+    QString fullName;                    // the name exactly as it was given: the row's identity
+    SourceKind kind = SourceKind::Audio; // how the file was probed, and so how the batch and the player read it
     bool checked = true;
 
-    // The kind is read back from the format text: the batch and the player rely on this marker.
-    [[nodiscard]] bool isAudio() const { return format.startsWith(QLatin1String("(Audio)")); }
+    [[nodiscard]] bool isAudio() const { return kind == SourceKind::Audio; }
 };
 
 // The files to convert, in the order they came in.
@@ -46,9 +48,6 @@ namespace RowText {
 // Minutes (any number of digits), ":" and two digits of seconds; milliseconds are dropped.
 [[nodiscard]] QString time(qint64 milliseconds);
 } // namespace RowText
-
-// Whether a name is probed as a video: its extension is one of the video ones, compared with letter case.
-[[nodiscard]] bool isVideoName(const QString& fullName);
 
 // The file types of the "Add" dialog in order: type text and its ";"-separated patterns.
 [[nodiscard]] const std::vector<std::pair<QString, QString>>& addDialogFileTypes();

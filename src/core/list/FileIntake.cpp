@@ -2,6 +2,7 @@
 
 #include "BrowserFilter.h"
 #include "core/components/ComponentSet.h"
+#include "core/ports/Messages.h"
 #include "core/ports/Prompts.h"
 
 #include <QDir>
@@ -21,7 +22,7 @@ std::optional<FileIntake::Probed> FileIntake::probe(const ProbeSteps& steps) {
         Probed probed{steps.length(), QString()};
         if (probed.lengthMs <= 0) {
             steps.close();
-            prompts_.message(QStringLiteral("Error"), steps.invalidText, Prompts::Icon::Warning);
+            prompts_.message(Messages::ErrorCaption, steps.invalidText, Prompts::Icon::Warning);
             return std::nullopt;
         }
         probed.description = steps.describe();
@@ -37,20 +38,20 @@ std::optional<FileIntake::Probed> FileIntake::probeAudio(const QString& fullName
     TAudioFile2& reader = components_.reader;
     return probe({[&] { reader->close(); }, [&] { reader->openForReading(fullName, 0, 1); },
                   [&] { return reader->durationMs(); }, [&] { return reader->formatString(); },
-                  QStringLiteral("Invalid Audio Format!")});
+                  Messages::InvalidAudioFormat});
 }
 
 std::optional<FileIntake::Probed> FileIntake::probeVideo(const QString& fullName) {
     TVideoFile& video = components_.video;
     return probe({[&] { video->close(); }, [&] { video->open(fullName); }, [&] { return video->durationMs(); },
-                  [&] { return video->formatDescription(); }, QStringLiteral("Invalid Vidio Format!")});
+                  [&] { return video->formatDescription(); }, Messages::InvalidVideoFormat});
 }
 
 std::optional<ConversionRow> FileIntake::addfile(const ConversionList& list, const QString& fullName, bool checked) {
     if (list.contains(fullName))
         return std::nullopt;
-    const bool video = isVideoName(fullName);
-    const std::optional<Probed> probed = video ? probeVideo(fullName) : probeAudio(fullName);
+    const SourceKind kind = sourceKindOfFile(fullName);
+    const std::optional<Probed> probed = kind == SourceKind::Video ? probeVideo(fullName) : probeAudio(fullName);
     if (!probed)
         return std::nullopt;
     ConversionRow row;
@@ -59,8 +60,10 @@ std::optional<ConversionRow> FileIntake::addfile(const ConversionList& list, con
     row.size = RowText::size(QFileInfo(QDir::current().absoluteFilePath(fullName)).size(),
                              QLocale::system().decimalPoint().front());
     row.time = RowText::time(probed->lengthMs);
-    row.format = (video ? QStringLiteral("(Video) ") : QStringLiteral("(Audio) ")) + probed->description;
+    row.format =
+        (kind == SourceKind::Video ? QStringLiteral("(Video) ") : QStringLiteral("(Audio) ")) + probed->description;
     row.fullName = fullName;
+    row.kind = kind;
     row.checked = checked;
     return row;
 }

@@ -1,5 +1,7 @@
 #include "ProgramFolder.h"
 
+#include "core/settings/SettingsKeys.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -35,7 +37,7 @@ ProgramLocations ProgramLocations::forExecutable(const QString& executablePath, 
         QDir().mkpath(configFolder);
         locations.storageFolder = withTrailingSeparator(configFolder);
     }
-    locations.settingsPath = locations.storageFolder + QStringLiteral("settings.ini");
+    locations.settingsPath = locations.storageFolder + SettingsKeys::FileName;
     // The executable's name with its extension replaced by ".ini" (a name without one just gains it).
     const QString name = executable.fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));

@@ -1,10 +1,13 @@
 #include "Placement.h"
 
+#include "SettingsKeys.h"
 #include "core/platform/IniFile.h"
 
 namespace {
+using namespace PlacementKeys;
+
 QString sectionOf(const QString& windowName) {
-    return windowName + QStringLiteral(" Position");
+    return windowName + SectionSuffix;
 }
 } // namespace
 
@@ -14,30 +17,28 @@ WindowPlacement PlacementFile::read(const QString& windowName, const QRect& curr
     const IniFile file(path_);
     const QString section = sectionOf(windowName);
     WindowPlacement placement;
-    placement.designed =
-        file.readString(section, QStringLiteral("isdesigned"), QStringLiteral("n")) == QLatin1String("y");
+    placement.designed = file.readString(section, IsDesigned, No) == Yes;
     placement.rect = current;
-    if (file.readInteger(section, QStringLiteral("WindowState"), 0) == static_cast<int>(StoredWindowState::Maximised)) {
+    if (file.readInteger(section, WindowState, 0) == static_cast<int>(StoredWindowState::Maximised)) {
         placement.state = StoredWindowState::Maximised;
         return placement;
     }
     // A stored minimised state is not restored: the window opens normally at its rectangle.
-    placement.rect = QRect(file.readInteger(section, QStringLiteral("Left"), current.left()),
-                           file.readInteger(section, QStringLiteral("Top"), current.top()),
-                           file.readInteger(section, QStringLiteral("Width"), current.width()),
-                           file.readInteger(section, QStringLiteral("Height"), current.height()));
+    placement.rect =
+        QRect(file.readInteger(section, Left, current.left()), file.readInteger(section, Top, current.top()),
+              file.readInteger(section, Width, current.width()), file.readInteger(section, Height, current.height()));
     return placement;
 }
 
 void PlacementFile::write(const QString& windowName, StoredWindowState state, const QRect& rect) const {
     IniFile file(path_);
     const QString section = sectionOf(windowName);
-    file.writeInteger(section, QStringLiteral("WindowState"), static_cast<int>(state));
-    file.writeString(section, QStringLiteral("isdesigned"), QStringLiteral("y"));
+    file.writeInteger(section, WindowState, static_cast<int>(state));
+    file.writeString(section, IsDesigned, Yes);
     if (state == StoredWindowState::Maximised)
         return;
-    file.writeInteger(section, QStringLiteral("Left"), rect.left());
-    file.writeInteger(section, QStringLiteral("Top"), rect.top());
-    file.writeInteger(section, QStringLiteral("Width"), rect.width());
-    file.writeInteger(section, QStringLiteral("Height"), rect.height());
+    file.writeInteger(section, Left, rect.left());
+    file.writeInteger(section, Top, rect.top());
+    file.writeInteger(section, Width, rect.width());
+    file.writeInteger(section, Height, rect.height());
 }

@@ -4,6 +4,7 @@
 #include "TagEditorRules.h"
 #include "core/components/common/GenreTable.h"
 #include "core/components/information/TagFileKind.h"
+#include "core/ports/Messages.h"
 #include "core/ports/Prompts.h"
 
 #include <QFile>
@@ -83,12 +84,12 @@ bool TagEditorSession::userKeepsId3v2(const QString& fileName) {
 ApplyResult TagEditorSession::apply(const QString& fileName, const TagFields& fields) {
     const NumberField track = readNumberField(fields.track);
     if (track.state == NumberField::State::Invalid) {
-        prompts_.message(QStringLiteral("Error"), QStringLiteral("Invalid Track Value!"), Prompts::Icon::Warning);
+        prompts_.message(Messages::ErrorCaption, QStringLiteral("Invalid Track Value!"), Prompts::Icon::Warning);
         return ApplyResult::InvalidTrack;
     }
     const NumberField year = readNumberField(fields.year);
     if (year.state == NumberField::State::Invalid) {
-        prompts_.message(QStringLiteral("Error"), QStringLiteral("Invalid Year Value!"), Prompts::Icon::Warning);
+        prompts_.message(Messages::ErrorCaption, QStringLiteral("Invalid Year Value!"), Prompts::Icon::Warning);
         return ApplyResult::InvalidYear;
     }
     const bool mpeg = hasMpegExtension(fileName);

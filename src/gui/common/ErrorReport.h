@@ -2,13 +2,11 @@
 
 #include "core/components/ComponentError.h"
 #include "core/ports/Prompts.h"
+#include "core/settings/ProgramName.h"
 
 #include <QObject>
 #include <QString>
 #include <exception>
-
-// The program's name, the caption of the box that reports an error nobody handled.
-inline const QString ProgramName = QStringLiteral("Tonalith");
 
 // Shows an error that escaped a user action in one box, with the program's name as caption.
 inline void reportEscapedError(Prompts& prompts, const QString& text) {

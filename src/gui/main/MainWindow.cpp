@@ -222,7 +222,7 @@ void MainWindow::wireBatch() {
         BatchRequest request;
         for (const int row : list_->checkedRows()) {
             const ConversionRow& entry = list_->row(row);
-            request.sources.push_back({entry.fullName, entry.isAudio() ? SourceKind::Audio : SourceKind::Video});
+            request.sources.push_back({entry.fullName, entry.kind});
         }
         request.formats = formatBoxes_->checkedFormats();
         request.panel = formatOptions_->panelValues();

@@ -3,6 +3,7 @@
 #include "core/list/FileIntake.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/platform/Registration.h"
+#include "core/settings/ProgramName.h"
 #include "gui/common/QtPrompts.h"
 #include "gui/common/QtShell.h"
 
@@ -10,7 +11,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tonalith"));
+    QApplication::setApplicationName(ProgramName);
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tonalith.Tonalith"));
     ComponentSetFactory components;

@@ -2,6 +2,7 @@
 
 #include "TagEditorHelpWindow.h"
 #include "core/components/ComponentSet.h"
+#include "core/list/SourceTypes.h"
 #include "core/settings/AppContext.h"
 #include "core/settings/Settings.h"
 #include "core/tags/TagEditorRules.h"
@@ -17,8 +18,7 @@ using tageditor::ApplyResult;
 using tageditor::kTagVersionId3v1;
 using tageditor::kTagVersionId3v2;
 
-const QString TagEditorWindow::FileMask =
-    QStringLiteral("*.wav;*.wave;*.mp3;*.mp2;*.mp1;*.mpeg;*.ogg;*.avi;*.g721;*.mpc;*.mp+;*.wma");
+const QString TagEditorWindow::FileMask = SourceTypes::tagEditorMask();
 
 TagEditorWindow::TagEditorWindow(AppContext& context, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TagEditorWindow>()), prompts_(context.prompts),

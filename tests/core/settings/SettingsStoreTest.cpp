@@ -1,0 +1,90 @@
+#include "core/settings/Placement.h"
+#include "core/settings/Settings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Files written by earlier versions must keep reading the same, so the stored names are spelled out here rather
+// than taken from the constants the store uses.
+TEST(SettingsStore, WritesUnderTheNamesEarlierFilesUseAndReadsThemBack) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    SettingsStore store(path);
+    store.storeOptions(QStringLiteral("/out"), false, true, false, true);
+    store.storeBatchPreferences({3, true, ExistingOutputPolicy::New});
+    ClosingState closing;
+    closing.formats[static_cast<size_t>(OutputFormat::Ogg)] = true;
+    closing.currentFolder = QStringLiteral("/music");
+    closing.currentFilter = 4;
+    store.storeClosingState(closing);
+
+    const QByteArray text = contents(path);
+    for (const char* line : {"[defaultfolder]", "defaultfolder=/out", "[conversion]", "checkitem=0", "isopenfolder=1",
+                             "copytag=0", "[general]", "savestate=1", "ch_ogg=1", "ch_mp3=0", "currentfolder=/music",
+                             "currentfilter=4", "[batch]", "jobs=3", "evenloudness=1", "exists=new"})
+        EXPECT_TRUE(text.contains(line)) << line << " missing from\n" << text.toStdString();
+
+    SettingsStore reread(path);
+    reread.load();
+    EXPECT_EQ(reread.values().defaultFolder, QStringLiteral("/out"));
+    EXPECT_FALSE(reread.values().checkItem);
+    EXPECT_TRUE(reread.values().isOpenFolder);
+    EXPECT_FALSE(reread.values().copyTag);
+    EXPECT_TRUE(reread.values().format(OutputFormat::Ogg));
+    EXPECT_FALSE(reread.values().format(OutputFormat::Mp3));
+    EXPECT_EQ(reread.values().currentFolder, QStringLiteral("/music"));
+    EXPECT_EQ(reread.values().currentFilter, 4);
+    EXPECT_EQ(reread.values().batch.jobs, 3);
+    EXPECT_EQ(reread.values().batch.existing, ExistingOutputPolicy::New);
+}
+
+TEST(SettingsStore, EveryExistingOutputPolicyKeepsItsNameAndUnknownNamesAreRefused) {
+    const struct {
+        ExistingOutputPolicy policy;
+        const char* name;
+    } known[] = {{ExistingOutputPolicy::Replace, "replace"},
+                 {ExistingOutputPolicy::New, "new"},
+                 {ExistingOutputPolicy::Skip, "skip"}};
+    for (const auto& entry : known) {
+        EXPECT_EQ(existingOutputPolicyName(entry.policy), QLatin1String(entry.name));
+        EXPECT_EQ(existingOutputPolicyNamed(QLatin1String(entry.name)), entry.policy) << entry.name;
+    }
+    for (const char* unknown : {"", "Replace", "overwrite", " new", "skip "})
+        EXPECT_FALSE(existingOutputPolicyNamed(QLatin1String(unknown))) << '"' << unknown << '"';
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    for (const auto& entry : known) {
+        SettingsStore store(path);
+        store.storeBatchPreferences({1, false, entry.policy});
+        SettingsStore reread(path);
+        reread.load();
+        EXPECT_EQ(reread.values().batch.existing, entry.policy) << entry.name;
+    }
+}
+
+TEST(PlacementFile, KeepsTheSectionAndKeyNamesOfEarlierFiles) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("placement.ini"));
+    const PlacementFile file(path);
+    file.write(QStringLiteral("convert"), StoredWindowState::Normal, QRect(10, 20, 300, 200));
+    const QByteArray text = contents(path);
+    for (const char* line :
+         {"[convert Position]", "WindowState=0", "isdesigned=y", "Left=10", "Top=20", "Width=300", "Height=200"})
+        EXPECT_TRUE(text.contains(line)) << line << " missing from\n" << text.toStdString();
+
+    const WindowPlacement placement = file.read(QStringLiteral("convert"), QRect(0, 0, 1, 1));
+    EXPECT_TRUE(placement.designed);
+    EXPECT_EQ(placement.rect, QRect(10, 20, 300, 200));
+    EXPECT_FALSE(file.read(QStringLiteral("main"), QRect(0, 0, 1, 1)).designed);
+}
+
+} // namespace
