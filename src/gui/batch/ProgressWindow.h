@@ -33,7 +33,6 @@ public:
 
     [[nodiscard]] Ui::ProgressWindow& form() { return *ui; }
     [[nodiscard]] const FinishedBatch& lastBatch() const { return finished_; }
-    [[nodiscard]] bool isRunning() const { return engine_ != nullptr && !engine_->cancelled(); }
 
 signals:
     // A conversion has created its output; tests and the screenshot tool act on it.
