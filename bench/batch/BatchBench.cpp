@@ -122,7 +122,7 @@ int main(int argc, char* argv[]) {
         std::printf("cancel_to_close_ms=%.1f\n", (wallSeconds - cancelAfter) * 1000.0);
         return 0;
     }
-    std::printf("wall_s=%.3f cpu_s=%.3f made=%d unmade=%zu\n", wallSeconds, cpuSeconds() - cpuBefore,
-                window.lastOutcome().made, window.lastOutcome().unmade.size());
-    return window.lastOutcome().unmade.empty() ? 0 : 1;
+    std::printf("wall_s=%.3f cpu_s=%.3f made=%d unmade=%d\n", wallSeconds, cpuSeconds() - cpuBefore,
+                window.lastBatch().made(), window.lastBatch().unmade());
+    return window.lastBatch().unmade() == 0 ? 0 : 1;
 }

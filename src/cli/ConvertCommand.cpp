@@ -5,7 +5,6 @@
 #include "core/batch/BatchEngine.h"
 #include "core/batch/ConversionObserver.h"
 #include "core/batch/LoudnessNormalization.h"
-#include "core/batch/OutputPlan.h"
 #include "core/batch/SourceFactsReader.h"
 #include "core/components/ComponentError.h"
 #include "core/components/ComponentSet.h"

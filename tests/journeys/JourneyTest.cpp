@@ -67,7 +67,7 @@ TEST_F(Journey, RestartFindsTheWindowWhereItWasAndTheChoicesKept) {
         run({}, {"wait main", "check chOGG", "check chWMA", "uncheck chMP3", "check chG726", "move main 137 91",
                  "report main", "trigger Exit2", "wait options", "type options/Edit_folder " + outputs.path(),
                  "click options/Button1", "close main"});
-    QStringList reportAll{"wait main", "report main", "report main/Edit_folder"};
+    QStringList reportAll{"wait main", "report main", "report main/edit_output_folder"};
     for (const QString& box : formats)
         reportAll.append(QStringLiteral("report ") + box);
     reportAll.append(QStringLiteral("close main"));
@@ -80,7 +80,8 @@ TEST_F(Journey, RestartFindsTheWindowWhereItWasAndTheChoicesKept) {
     EXPECT_EQ(reported(second, "chOGG"), "checked");
     EXPECT_EQ(reported(second, "chWMA"), "checked");
     EXPECT_EQ(reported(second, "chG726"), "checked");
-    EXPECT_EQ(reported(second, "main/Edit_folder"), outputs.path()) << "the default output folder is the one chosen";
+    EXPECT_EQ(reported(second, "main/edit_output_folder"), outputs.path())
+        << "the default output folder is the one chosen";
     EXPECT_TRUE(QFileInfo::exists(config_.filePath(QStringLiteral("Tonalith/settings.ini"))));
 }
 
@@ -110,9 +111,9 @@ TEST_F(Journey, FilesFromTheCommandLineConvertIntoThreeFormats) {
                               makeTone("third.ogg", 2)};
     const QString out = work_.filePath(QStringLiteral("converted"));
     const DriveOutcome outcome =
-        run(sources,
-            {"wait main", "rows ListView1 3", "uncheck chMP3", "check chOGG", "check chWMA", "check chADPCM",
-             "type main/Edit_folder " + out, "click cmd_begin_write", "message Conversion is finished!", "close main"});
+        run(sources, {"wait main", "rows ListView1 3", "uncheck chMP3", "check chOGG", "check chWMA", "check chADPCM",
+                      "type main/edit_output_folder " + out, "click button_convert", "message Conversion is finished!",
+                      "close main"});
     EXPECT_EQ(outcome.messages(), QStringList{"Tonalith|Conversion is finished!"}) << describe(outcome);
     const QStringList expected{"first tone.ogg", "first tone.wma", "first tone_ADPCM.wav",
                                "second.ogg",     "second.wma",     "second_ADPCM.wav",
@@ -129,7 +130,7 @@ TEST_F(Journey, CancelStopsTheBatchDuringItsFirstConversion) {
     const QString out = work_.filePath(QStringLiteral("converted"));
     const DriveOutcome outcome =
         run(sources, {"wait main", "rows ListView1 2", "uncheck chMP3", "check chOGG", "check chWMA",
-                      "type main/Edit_folder " + out, "click cmd_begin_write", "wait convert",
+                      "type main/edit_output_folder " + out, "click button_convert", "wait convert",
                       "click convert/button_cancel", "pause 1500", "report ListView1", "close main"});
     EXPECT_TRUE(outcome.messages().isEmpty()) << "no completion message after a cancel: " << describe(outcome);
     // The conversion that was running keeps its partial output; nothing after it is made.

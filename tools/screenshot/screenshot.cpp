@@ -81,14 +81,14 @@ int pictureConvertWindow(ApplicationWindows& windows, const QString& folder, con
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, windows.convert, [&] {
         const Ui::ProgressWindow& form = windows.convert->form();
-        const bool underWay = jobs > 1 ? form.progresstotal->value() >= 20 && form.list_running->count() == jobs &&
+        const bool underWay = jobs > 1 ? form.progress_total->value() >= 20 && form.list_running->count() == jobs &&
                                              form.label_total->text().contains(QLatin1String("left"))
-                                       : form.progressconvert->value() >= 40;
+                                       : form.progress_output->value() >= 40;
         if (!underWay)
             return;
         watch.stop();
         saved = windows.convert->grab().save(output);
-        windows.convert->button_cancelClick();
+        windows.convert->cancelBatch();
     });
     watch.start(20);
     windows.convert->runBatch(request, dialogs);

@@ -3,9 +3,8 @@
 #include "BatchProgress.h"
 #include "ConversionObserver.h"
 #include "LoudnessNormalization.h"
-#include "OutputPlan.h"
+#include "OutputReasons.h"
 #include "core/components/ComponentError.h"
-#include "core/ports/Messages.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,7 +19,7 @@
 
 namespace {
 
-// How long the calling thread waits for news from the workers before it lets the observer process window events.
+// How often the calling thread hands the workers' news to the observer and lets it process window events.
 constexpr std::chrono::milliseconds kIdleInterval{20};
 
 struct BatchEvent {
@@ -33,27 +32,6 @@ struct BatchEvent {
     OutputReport report;
 };
 
-QString failureReason(const BatchOutput& output, const ConversionResult& result, const QString& userMessage) {
-    QString text = output.sourceName + QStringLiteral(": ");
-    switch (result.outcome) {
-    case ConversionOutcome::NotPrepared:
-        text += QStringLiteral("the writer cannot be prepared for %1").arg(outputFormatName(output.format));
-        break;
-    case ConversionOutcome::OutputNotCreated:
-        text += QStringLiteral("cannot create %1").arg(result.destination);
-        break;
-    case ConversionOutcome::SourceNotOpened:
-        text += QStringLiteral("cannot open the source");
-        break;
-    default:
-        text += userMessage.isEmpty() ? QStringLiteral("conversion failed") : userMessage;
-        break;
-    }
-    if (!result.detail.isEmpty())
-        text += QStringLiteral(" (%1)").arg(result.detail);
-    return text;
-}
-
 OutputReport failed(const QString& destination, const QString& reason) {
     OutputReport report;
     report.status = OutputStatus::Failed;
@@ -65,6 +43,27 @@ OutputReport failed(const QString& destination, const QString& reason) {
 qint64 sizeOnDisk(const QString& fileName) {
     const QFileInfo info(fileName);
     return info.isFile() ? info.size() : 0;
+}
+
+OutputReport missingSource(const BatchOutput& output) {
+    OutputReport report = failed(output.destinationName, outputReasons::sourceMissing(output.sourceName));
+    report.sourceMissing = true;
+    return report;
+}
+
+template <typename Wrapper> void closeQuietly(Wrapper& component) {
+    try {
+        component->close();
+    } catch (const std::exception&) {
+    }
+}
+
+// After an error the conversion did not expect, a component may still hold the output or the source open; closing
+// them lets the next output start clean.
+void closeAllQuietly(ComponentSet& components) {
+    closeQuietly(components.reader);
+    closeQuietly(components.writer);
+    closeQuietly(components.video);
 }
 
 } // namespace
@@ -160,8 +159,10 @@ private:
             try {
                 report = makeOutput(kit, preparation, index);
             } catch (const std::exception& error) {
-                report = failed(plan_[index].destinationName,
-                                plan_[index].sourceName + QStringLiteral(": ") + QString::fromLocal8Bit(error.what()));
+                closeAllQuietly(kit.components());
+                report = failed(
+                    plan_[index].destinationName,
+                    outputReasons::unexpectedError(plan_[index].sourceName, QString::fromLocal8Bit(error.what())));
             }
             post({BatchEvent::Kind::Finished, index, 100, {}, {}, std::move(report)});
         }
@@ -169,33 +170,29 @@ private:
 
     OutputReport makeOutput(ConversionKit& kit, WriterPreparation& preparation, std::size_t index) {
         const BatchOutput& output = plan_[index];
-        const QString missing = Messages::SourceNotFound + output.sourceName;
         switch (output.action) {
         case PlannedAction::SkipExisting: {
             OutputReport report;
             report.status = OutputStatus::Skipped;
             report.destination = output.destinationName;
-            report.reason = QStringLiteral("%1 exists").arg(output.destinationName);
+            report.reason = outputReasons::keptExisting(output.destinationName);
             report.sizeBytes = sizeOnDisk(output.destinationName);
             return report;
         }
         case PlannedAction::SourceMissing:
-            return failed(output.destinationName, missing);
+            return missingSource(output);
         case PlannedAction::OutsideTree:
-            return failed(output.destinationName,
-                          output.sourceName + QStringLiteral(": not below the folder whose tree is kept"));
+            return failed(output.destinationName, outputReasons::outsideTree(output.sourceName));
         case PlannedAction::NoFreeName:
-            return failed(output.destinationName,
-                          output.sourceName + QStringLiteral(": no free name beside %1").arg(output.destinationName));
+            return failed(output.destinationName, outputReasons::noFreeName(output.sourceName, output.destinationName));
         case PlannedAction::Convert:
             break;
         }
         if (!QFileInfo::exists(output.sourceName))
-            return failed(output.destinationName, missing);
+            return missingSource(output);
         const QString folder = QFileInfo(output.destinationName).path();
         if (!QDir().mkpath(folder))
-            return failed(output.destinationName,
-                          output.sourceName + QStringLiteral(": cannot create the folder %1").arg(folder));
+            return failed(output.destinationName, outputReasons::folderNotMade(output.sourceName, folder));
 
         ConversionSettings conversionSettings{output.kind, settings_.volumePercent, settings_.copyTags, {}};
         if (settings_.loudnessTarget) {
@@ -206,16 +203,14 @@ private:
                 conversionSettings.gainPercent = normalizingPercent(*measured, *settings_.loudnessTarget);
             } catch (const ComponentError& error) {
                 return failed(output.destinationName,
-                              output.sourceName +
-                                  QStringLiteral(": the loudness cannot be measured (%1)").arg(error.message()));
+                              outputReasons::loudnessNotMeasured(output.sourceName, error.message()));
             }
         }
 
         WorkerObserver observer(*this, index);
         SingleConversion conversion(kit.components(), observer);
-        const ConversionResult result =
-            prepareAndConvert(preparation, conversion, {output.sourceName, output.format, output.destinationName},
-                              settings_.panel, conversionSettings);
+        const ConversionResult result = prepareAndConvert(preparation, conversion, output.sourceName, output.format,
+                                                          output.destinationName, settings_.panel, conversionSettings);
         OutputReport report;
         report.conversion = result;
         report.destination = result.destination;
@@ -227,7 +222,8 @@ private:
             report.status = OutputStatus::Cancelled;
         } else {
             report.status = OutputStatus::Failed;
-            report.reason = failureReason(output, result, observer.userMessage());
+            report.reason =
+                outputReasons::conversionFailed(output.sourceName, output.format, result, observer.userMessage());
         }
         return report;
     }
@@ -256,9 +252,10 @@ private:
             idleWhenHere();
             return;
         }
+        // The calling thread collects the news at its own pace; waking it for every block would cost the workers
+        // the time it spends processing window events.
         const std::lock_guard lock(mutex_);
         queue_.push_back(std::move(event));
-        wake_.notify_one();
     }
 
     // A single worker runs on the calling thread, which has no other chance to let the observer process events.
@@ -273,7 +270,7 @@ private:
             bool workersDone = false;
             {
                 std::unique_lock lock(mutex_);
-                wake_.wait_for(lock, kIdleInterval, [this] { return !queue_.empty() || workersRunning_ == 0; });
+                wake_.wait_for(lock, kIdleInterval, [this] { return workersRunning_ == 0; });
                 events.swap(queue_);
                 workersDone = workersRunning_ == 0;
             }
@@ -337,6 +334,17 @@ private:
     QElapsedTimer clock_;
     int lastTotal_ = -1;
 };
+
+ConversionResult prepareAndConvert(WriterPreparation& preparation, SingleConversion& conversion,
+                                   const QString& sourceName, OutputFormat format, const QString& destinationName,
+                                   const PanelValues& panel, const ConversionSettings& settings) {
+    try {
+        preparation.prepare(format, panel, settings.kind, sourceName);
+    } catch (const ComponentError& error) {
+        return ConversionResult{ConversionOutcome::NotPrepared, destinationName, error.message()};
+    }
+    return conversion.convert(sourceName, destinationName, settings);
+}
 
 BatchEngine::BatchEngine(ConversionKitMaker makeKit, EngineObserver& observer)
     : makeKit_(std::move(makeKit)), observer_(observer) {}

@@ -35,7 +35,15 @@ struct OutputReport {
     QString reason;              // for a failure: one line that starts with the source's name
     qint64 sizeBytes = 0;        // of the file on disk after the output's turn
     qint64 durationMs = 0;       // of the sound written
+    bool sourceMissing = false;  // no file of the source's name existed when the batch was planned or at its turn
 };
+
+// Prepares the writer for one output and converts it. A preparation the components refuse skips the output
+// (NotPrepared) without creating anything.
+[[nodiscard]] ConversionResult prepareAndConvert(WriterPreparation& preparation, SingleConversion& conversion,
+                                                 const QString& sourceName, OutputFormat format,
+                                                 const QString& destinationName, const PanelValues& panel,
+                                                 const ConversionSettings& settings);
 
 // What a batch reports. Every call arrives on the thread that called BatchEngine::run, never on a worker.
 class EngineObserver {
@@ -48,8 +56,8 @@ public:
     // A component rejected a source: the text and caption of the user's error box.
     virtual void sourceRejected(const QString& /*message*/, const QString& /*caption*/) {}
     virtual void totalProgress(int /*percent*/, std::optional<qint64> /*secondsLeft*/) {}
-    // Called at least every few milliseconds while workers run, and after every block when the only worker runs on
-    // the calling thread; the place to process pending window events.
+    // Called every few milliseconds while workers run, and after every report when the only worker runs on the
+    // calling thread; the place to process pending window events.
     virtual void idle() {}
 };
 

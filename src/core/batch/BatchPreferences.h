@@ -10,7 +10,8 @@ struct BatchPreferences {
     bool evenLoudness = false;
     ExistingOutputPolicy existing = ExistingOutputPolicy::Replace;
 
-    // True for the plain run; anything else needs the engine's workers, loudness measurement or name claims.
+    // True for the plain run: the engine's one worker on the UI thread with the main components, the total counted
+    // in outputs. Anything else gets workers of their own, loudness measurement or another rule for existing files.
     [[nodiscard]] bool plain() const { return jobs == 1 && !evenLoudness && existing == ExistingOutputPolicy::Replace; }
     friend bool operator==(const BatchPreferences&, const BatchPreferences&) = default;
 };

@@ -31,6 +31,21 @@ private:
     std::unique_ptr<FormatDialogs> dialogs_;
 };
 
+// A kit over a component set and dialogs that live longer than the batch: the main window's, for a batch whose only
+// worker runs on the UI thread with the components and option dialogs the user sees.
+class BorrowedConversionKit : public ConversionKit {
+public:
+    BorrowedConversionKit(ComponentSet& components, FormatDialogs& dialogs)
+        : components_(components), dialogs_(dialogs) {}
+
+    ComponentSet& components() override { return components_; }
+    FormatDialogs& dialogs() override { return dialogs_; }
+
+private:
+    ComponentSet& components_;
+    FormatDialogs& dialogs_;
+};
+
 // Kits, each with a fresh component set from the factory.
 [[nodiscard]] inline ConversionKitMaker kitsFrom(IComponentSetFactory& factory, FormatDialogsMaker makeDialogs) {
     return [&factory, makeDialogs = std::move(makeDialogs)] {

@@ -1,4 +1,5 @@
 #include "ConvertGroup.h"
+#include "core/ports/Messages.h"
 
 #include "ProgressWindow.h"
 
@@ -11,36 +12,36 @@
 ConvertGroup::ConvertGroup(Prompts& prompts, QWidget* parent)
     : QGroupBox(parent), ui(std::make_unique<Ui::ConvertGroup>()), prompts_(prompts) {
     ui->setupUi(this);
-    ui->spSkinButton8->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    connectGuarded(prompts_, ui->spSkinButton8, &QToolButton::clicked, this, [this](bool) { spSkinButton8Click(); });
-    connectGuarded(prompts_, ui->cmd_begin_write, &QPushButton::clicked, this,
-                   [this](bool) { cmd_begin_writeClick(); });
+    ui->button_choose_folder->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    connectGuarded(prompts_, ui->button_choose_folder, &QToolButton::clicked, this,
+                   [this](bool) { chooseOutputFolder(); });
+    connectGuarded(prompts_, ui->button_convert, &QPushButton::clicked, this, [this](bool) { startBatch(); });
 }
 
 ConvertGroup::~ConvertGroup() = default;
 
 QString ConvertGroup::outputFolder() const {
-    return ui->Edit_folder->text();
+    return ui->edit_output_folder->text();
 }
 
 void ConvertGroup::setOutputFolder(const QString& folder) {
-    ui->Edit_folder->setText(folder);
+    ui->edit_output_folder->setText(folder);
 }
 
-void ConvertGroup::spSkinButton8Click() {
-    if (const auto folder = prompts_.pickFolder(QStringLiteral("Select an output folder"), desktopFolder()))
-        ui->Edit_folder->setText(*folder);
+void ConvertGroup::chooseOutputFolder() {
+    if (const auto folder = prompts_.pickFolder(Messages::ChooseOutputFolder, desktopFolder()))
+        ui->edit_output_folder->setText(*folder);
 }
 
 // Checks the request, makes the output folder, frees the writer instance from the preview and runs the batch in
 // the progress window; returns when the window has closed.
-void ConvertGroup::cmd_begin_writeClick() {
+void ConvertGroup::startBatch() {
     if (!wiring_.request || wiring_.window == nullptr || wiring_.dialogs == nullptr)
         return;
     BatchRequest request = wiring_.request();
-    request.folderText = ui->Edit_folder->text();
+    request.folderText = ui->edit_output_folder->text();
     if (const auto refusal = refusalToStart(request)) {
-        prompts_.message(QStringLiteral("Error"), *refusal, Prompts::Icon::Warning);
+        prompts_.message(Messages::ErrorCaption, *refusal, Prompts::Icon::Warning);
         return;
     }
     if (wiring_.stopPreview)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/batch/BatchRun.h"
+#include "core/batch/BatchRequest.h"
 
 #include <QGroupBox>
 #include <functional>
@@ -33,8 +33,8 @@ public:
     void setBatchWiring(BatchWiring wiring) { wiring_ = std::move(wiring); }
 
 public slots:
-    void spSkinButton8Click();
-    void cmd_begin_writeClick();
+    void chooseOutputFolder();
+    void startBatch();
 
 private:
     std::unique_ptr<Ui::ConvertGroup> ui;

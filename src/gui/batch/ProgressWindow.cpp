@@ -1,4 +1,5 @@
 #include "ProgressWindow.h"
+#include "core/ports/Messages.h"
 
 #include "core/batch/SourceFactsReader.h"
 #include "core/formats/DefaultFormatDialogs.h"
@@ -11,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 
 namespace {
@@ -29,10 +31,69 @@ void processPendingEvents() {
 
 } // namespace
 
-// What the engine reports, shown in the window. Every call comes on the UI thread, between the workers' blocks.
-class ProgressWindow::EngineView : public EngineObserver {
+// The plain run: one output after the other on the UI thread. The window shows the current output's names and
+// percentage, and the total as (P + 100 (k − 1)) div N over the planned outputs; a missing source is told at its
+// turn, in list order. Every call comes between two blocks of the only worker.
+class ProgressWindow::OneAtATimeView : public EngineObserver {
 public:
-    EngineView(ProgressWindow& window, const std::vector<BatchOutput>& plan) : window_(window), plan_(plan) {}
+    OneAtATimeView(ProgressWindow& window, std::size_t formatCount, int planned)
+        : window_(window), tally_(formatCount, planned) {}
+
+    void outputStarted(std::size_t, const QString& source, const QString& destination) override {
+        showPendingProgress();
+        tally_.outputStarted();
+        showElided(*window_.ui->label_from, source);
+        showElided(*window_.ui->label_to, destination);
+        emit window_.conversionBegun(source, destination);
+    }
+    // Repainting the bars and labels after every block costs the conversion time on short blocks; the display
+    // follows at most every few milliseconds, and always shows an output's end.
+    void outputProgress(std::size_t, int percent) override {
+        pending_ = {percent, tally_.totalPercent(percent)};
+        if (percent >= 100 || !shown_.isValid() || shown_.elapsed() >= kDisplayIntervalMs)
+            showPendingProgress();
+    }
+    void outputFinished(std::size_t output, const OutputReport& report) override {
+        const BatchOutput& planned = window_.finished_.plan.at(output);
+        if (tally_.tellsMissingSource(output, report))
+            window_.tellMissingSource(planned.sourceName);
+        if (report.status != OutputStatus::Made)
+            window_.ui->progress_output->setValue(0);
+        if (const auto refusal = refusalToTell(planned, report))
+            window_.tellRejection(*refusal, QString());
+        if (tally_.endsEntry(output)) {
+            window_.ui->label_from->clear();
+            window_.ui->label_to->clear();
+        }
+    }
+    void sourceRejected(const QString& message, const QString& caption) override {
+        window_.tellRejection(message, caption);
+    }
+    // Painting and the Cancel button work between blocks because pending events are processed here.
+    void idle() override { processPendingEvents(); }
+
+private:
+    static constexpr qint64 kDisplayIntervalMs = 40;
+
+    void showPendingProgress() {
+        if (!pending_)
+            return;
+        window_.showProgress(pending_->first, pending_->second);
+        pending_.reset();
+        shown_.start();
+    }
+
+    ProgressWindow& window_;
+    OneAtATimeTally tally_;
+    std::optional<std::pair<int, int>> pending_; // output and total percent not shown yet
+    QElapsedTimer shown_;
+};
+
+// Outputs side by side: one line per running output, and the total weighted by the sources' lengths with the time
+// left. Every call comes on the UI thread, between the workers' blocks.
+class ProgressWindow::SideBySideView : public EngineObserver {
+public:
+    explicit SideBySideView(ProgressWindow& window) : window_(window) {}
 
     void outputStarted(std::size_t output, const QString& source, const QString& destination) override {
         window_.running_.outputStarted(output, destination);
@@ -46,17 +107,17 @@ public:
     void outputFinished(std::size_t output, const OutputReport& report) override {
         window_.running_.outputFinished(output);
         window_.showRunningOutputs();
-        if (const auto refusal = refusalToTell(plan_.at(output), report))
-            window_.conversionFailed(*refusal, QString());
+        if (const auto refusal = refusalToTell(window_.finished_.plan.at(output), report))
+            window_.tellRejection(*refusal, QString());
     }
     void sourceRejected(const QString& message, const QString& caption) override {
-        window_.conversionFailed(message, caption);
+        window_.tellRejection(message, caption);
     }
     void totalProgress(int percent, std::optional<qint64> secondsLeft) override {
         window_.running_.totalProgress(percent, secondsLeft);
         changed_ = true;
     }
-    // Painting and the Cancel button work while the workers convert because pending events are processed here.
+    // The list is redrawn only when something changed since the last time, not for every block of every worker.
     void idle() override {
         if (std::exchange(changed_, false))
             window_.showRunningOutputs();
@@ -65,7 +126,6 @@ public:
 
 private:
     ProgressWindow& window_;
-    const std::vector<BatchOutput>& plan_;
     bool changed_ = false;
 };
 
@@ -77,12 +137,12 @@ ProgressWindow::ProgressWindow(ComponentSet& components, IComponentSetFactory& w
     ui->setupUi(this);
     setFixedSize(404, 141);
     centreOnScreen(*this);
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1);
-    Timer1->setSingleShot(false);
-    connect(Timer1, &QTimer::timeout, this, &ProgressWindow::Timer1Timer);
-    connectGuarded(prompts_, ui->button_cancel, &QPushButton::clicked, this, [this](bool) { button_cancelClick(); });
+    startTimer_ = new QTimer(this);
+    startTimer_->setObjectName(QStringLiteral("startTimer"));
+    startTimer_->setInterval(1);
+    startTimer_->setSingleShot(false);
+    connect(startTimer_, &QTimer::timeout, this, &ProgressWindow::startBatch);
+    connectGuarded(prompts_, ui->button_cancel, &QPushButton::clicked, this, [this](bool) { cancelBatch(); });
 }
 
 ProgressWindow::~ProgressWindow() = default;
@@ -90,7 +150,7 @@ ProgressWindow::~ProgressWindow() = default;
 void ProgressWindow::runBatch(const BatchRequest& request, FormatDialogs& dialogs) {
     request_ = request;
     dialogs_ = &dialogs;
-    outcome_ = BatchOutcome();
+    finished_ = FinishedBatch();
     failure_ = nullptr;
     exec();
     dialogs_ = nullptr;
@@ -100,103 +160,117 @@ void ProgressWindow::runBatch(const BatchRequest& request, FormatDialogs& dialog
 
 void ProgressWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormShow();
+    resetDisplay();
 }
 
-void ProgressWindow::FormShow() {
-    ui->progressconvert->setValue(0);
-    ui->progresstotal->setValue(0);
+void ProgressWindow::resetDisplay() {
+    ui->progress_output->setValue(0);
+    ui->progress_total->setValue(0);
     ui->label_processing->setText(QStringLiteral("Processing"));
     ui->label_total->setText(QStringLiteral("Total"));
     ui->label_from->clear();
-    ui->Label_to->clear();
+    ui->label_to->clear();
     running_.clear();
     ui->list_running->clear();
-    showWorkerLayout(!request_.preferences.plain());
-    Timer1->start();
+    showSideBySideLayout(!request_.preferences.plain());
+    startTimer_->start();
 }
 
 // With outputs side by side the list of running outputs takes the place of the single output's names and bar.
-void ProgressWindow::showWorkerLayout(bool workers) {
-    for (QWidget* single : std::initializer_list<QWidget*>{ui->Label1, ui->label_from, ui->Label2, ui->Label_to,
-                                                           ui->label_processing, ui->progressconvert})
-        single->setVisible(!workers);
-    ui->list_running->setVisible(workers);
+void ProgressWindow::showSideBySideLayout(bool sideBySide) {
+    for (QWidget* single : std::initializer_list<QWidget*>{ui->caption_from, ui->label_from, ui->caption_to,
+                                                           ui->label_to, ui->label_processing, ui->progress_output})
+        single->setVisible(!sideBySide);
+    ui->list_running->setVisible(sideBySide);
 }
 
-void ProgressWindow::Timer1Timer() {
-    Timer1->stop();
+void ProgressWindow::startBatch() {
+    startTimer_->stop();
     // Nothing may escape into the event loop: the error is raised again by runBatch once the window has closed.
     try {
-        go();
+        runRequestedBatch();
     } catch (...) {
         failure_ = std::current_exception();
-        batch_ = nullptr;
         engine_ = nullptr;
         done(QDialog::Rejected);
     }
 }
 
-void ProgressWindow::go() {
+// Every name is claimed before the first output starts, so no output replaces a source of the batch or another
+// output, whichever way the batch runs.
+void ProgressWindow::runRequestedBatch() {
     if (dialogs_ == nullptr)
         return;
-    if (request_.preferences.plain()) {
-        BatchRun batch(components_, *dialogs_, *this);
-        batch_ = &batch;
-        outcome_ = batch.run(request_);
-        batch_ = nullptr;
+    const bool plain = request_.preferences.plain();
+    FinishedBatch batch;
+    batch.plan = plan(plain);
+    batch.folderText = request_.folderText;
+    finished_ = batch;
+
+    std::unique_ptr<EngineObserver> view;
+    if (plain) {
+        view = std::make_unique<OneAtATimeView>(*this, request_.formats.size(), request_.plannedOutputCount());
     } else {
-        runOnWorkers();
+        for (const QString& missing : missingSourcesOf(batch.plan))
+            tellMissingSource(missing);
+        view = std::make_unique<SideBySideView>(*this);
     }
-    finish();
+    BatchEngine engine(kitMaker(plain), *view);
+    engine_ = &engine;
+    batch.reports = engine.run(batch.plan, engineSettingsOf(request_), request_.preferences.jobs);
+    engine_ = nullptr;
+    batch.cancelled = engine.cancelled();
+    finish(std::move(batch));
 }
 
-// Every name is claimed before the first output starts; the sources are measured with the main components, which
-// nothing else uses while the window is up. Each worker gets its own component set and its own copy of the option
-// dialogs' choices, made here on the UI thread before the workers start.
-void ProgressWindow::runOnWorkers() {
-    const std::vector<BatchOutput> plan =
-        planWindowBatch(request_, [this](const QString& source, SourceKind kind, bool readTags) {
-            return readSourceFacts(components_, source, kind, readTags);
-        });
-    for (const QString& missing : missingSourcesOf(plan))
-        sourceMissing(missing);
+// The plain run's total counts outputs, not lengths, and its names need no tags: its sources are not probed before
+// the batch. Otherwise the sources are measured with the main components, which nothing else uses while the window
+// is up.
+std::vector<BatchOutput> ProgressWindow::plan(bool plain) {
+    if (plain)
+        return planWindowBatch(request_, [](const QString&, SourceKind, bool) { return SourceFacts{}; });
+    return planWindowBatch(request_, [this](const QString& source, SourceKind kind, bool readTags) {
+        return readSourceFacts(components_, source, kind, readTags);
+    });
+}
 
+// The plain run converts with the components and option dialogs the user sees. Workers get component sets of their
+// own and their own copy of the option dialogs' choices, made here on the UI thread before they start.
+ConversionKitMaker ProgressWindow::kitMaker(bool plain) {
+    if (plain) {
+        return [this] { return std::make_unique<BorrowedConversionKit>(components_, *dialogs_); };
+    }
     FormatDialogsMaker makeDialogs = request_.workerDialogs;
     if (!makeDialogs)
         makeDialogs = [](ComponentSet& components) { return std::make_unique<DefaultFormatDialogs>(components); };
-    EngineView view(*this, plan);
-    BatchEngine engine(kitsFrom(workerComponents_, std::move(makeDialogs)), view);
-    engine_ = &engine;
-    const std::vector<OutputReport> reports = engine.run(plan, engineSettingsOf(request_), request_.preferences.jobs);
-    engine_ = nullptr;
-    outcome_ = outcomeOfReports(request_, plan, reports, engine.cancelled());
+    return kitsFrom(workerComponents_, std::move(makeDialogs));
 }
 
-void ProgressWindow::finish() {
-    if (!outcome_.cancelled) {
+// After Cancel there is no completion message and the output folder stays shut.
+void ProgressWindow::finish(FinishedBatch batch) {
+    finished_ = std::move(batch);
+    if (!finished_.cancelled) {
         showProgress(100, 100);
-        prompts_.message(QString(), completionMessage(outcome_), Prompts::Icon::Warning);
+        prompts_.message(QString(), completionMessage(finished_), Prompts::Icon::Warning);
     }
     done(QDialog::Accepted);
-    if (request_.openFolder && !outcome_.endedEarly && !outcome_.lastOutputFolder.isEmpty())
-        shell_.open(outcome_.lastOutputFolder);
+    const QString folder = finished_.lastOutputFolder();
+    if (request_.openFolder && !finished_.cancelled && !folder.isEmpty())
+        shell_.open(folder);
 }
 
-void ProgressWindow::button_cancelClick() {
-    if (batch_ != nullptr)
-        batch_->cancel();
+void ProgressWindow::cancelBatch() {
     if (engine_ != nullptr)
         engine_->cancel();
 }
 
 void ProgressWindow::reject() {
-    button_cancelClick();
+    cancelBatch();
 }
 
 void ProgressWindow::closeEvent(QCloseEvent* event) {
-    if (batch_ != nullptr || engine_ != nullptr) {
-        button_cancelClick();
+    if (engine_ != nullptr) {
+        cancelBatch();
         event->ignore();
         return;
     }
@@ -204,10 +278,10 @@ void ProgressWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ProgressWindow::showProgress(int outputPercent, int totalPercent) {
-    ui->progressconvert->setValue(outputPercent);
-    ui->progresstotal->setValue(totalPercent);
-    ui->label_processing->setText(QStringLiteral("Processing %1%").arg(ui->progressconvert->value()));
-    ui->label_total->setText(QStringLiteral("Total %1%").arg(ui->progresstotal->value()));
+    ui->progress_output->setValue(outputPercent);
+    ui->progress_total->setValue(totalPercent);
+    ui->label_processing->setText(QStringLiteral("Processing %1%").arg(ui->progress_output->value()));
+    ui->label_total->setText(Messages::TotalProgress.arg(ui->progress_total->value()));
 }
 
 void ProgressWindow::showRunningOutputs() {
@@ -223,37 +297,15 @@ void ProgressWindow::showRunningOutputs() {
         item.setText(lines[row]);
         item.setToolTip(names[row]);
     }
-    ui->progresstotal->setValue(running_.totalPercent());
+    ui->progress_total->setValue(running_.totalPercent());
     ui->label_total->setText(running_.totalText());
     emit runningOutputsChanged(static_cast<int>(lines.size()));
 }
 
-void ProgressWindow::sourceMissing(const QString& sourceName) {
-    prompts_.message(QStringLiteral("Error"), QStringLiteral("Can not find out the source file:") + sourceName,
-                     Prompts::Icon::Warning);
+void ProgressWindow::tellMissingSource(const QString& sourceName) {
+    prompts_.message(Messages::ErrorCaption, Messages::SourceNotFound + sourceName, Prompts::Icon::Warning);
 }
 
-void ProgressWindow::outputStarted(const QString& sourceName, const QString& destinationName) {
-    showElided(*ui->label_from, sourceName);
-    showElided(*ui->Label_to, destinationName);
-    emit conversionBegun(sourceName, destinationName);
-}
-
-// Painting and the Cancel button work between blocks because pending events are processed here.
-void ProgressWindow::progressChanged(int outputPercent, int totalPercent) {
-    showProgress(outputPercent, totalPercent);
-    processPendingEvents();
-}
-
-void ProgressWindow::outputProgressReset() {
-    ui->progressconvert->setValue(0);
-}
-
-void ProgressWindow::conversionFailed(const QString& message, const QString& caption) {
+void ProgressWindow::tellRejection(const QString& message, const QString& caption) {
     prompts_.message(caption, message, Prompts::Icon::Error);
-}
-
-void ProgressWindow::sourceDone() {
-    ui->label_from->clear();
-    ui->Label_to->clear();
 }

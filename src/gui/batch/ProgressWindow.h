@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/batch/BatchRun.h"
-#include "core/batch/WorkerBatch.h"
+#include "core/batch/WindowBatch.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -17,11 +16,11 @@ class ProgressWindow;
 }
 
 // The progress window of a batch. It runs the batch once it is on screen (a 1 ms timer), shows the current and the
-// total progress, and forwards Cancel. The plain run converts one output after the other on the UI thread; a batch
-// with more outputs at once, evened-out loudness or another rule for existing outputs runs on the engine's workers,
-// each with a component set of its own from the factory, and the window then lists the outputs running. It stays
-// for the whole run of the program and is shown again for every batch.
-class ProgressWindow : public QDialog, private BatchObserver {
+// total progress, and forwards Cancel. Every batch runs through the engine. The plain run is its one worker on the
+// UI thread with the main components and option dialogs; a batch with more outputs at once, evened-out loudness or
+// another rule for existing outputs gets workers with component sets of their own from the factory, and the window
+// then lists the outputs running. It stays for the whole run of the program and is shown again for every batch.
+class ProgressWindow : public QDialog {
     Q_OBJECT
 public:
     ProgressWindow(ComponentSet& components, IComponentSetFactory& workerComponents, Prompts& prompts, IShell& shell,
@@ -33,22 +32,16 @@ public:
     void runBatch(const BatchRequest& request, FormatDialogs& dialogs);
 
     [[nodiscard]] Ui::ProgressWindow& form() { return *ui; }
-    [[nodiscard]] const BatchOutcome& lastOutcome() const { return outcome_; }
-    [[nodiscard]] bool isRunning() const {
-        return (batch_ != nullptr && batch_->isRunning()) || (engine_ != nullptr && !engine_->cancelled());
-    }
+    [[nodiscard]] const FinishedBatch& lastBatch() const { return finished_; }
 
 signals:
     // A conversion has created its output; tests and the screenshot tool act on it.
     void conversionBegun(const QString& sourceName, const QString& destinationName);
-    // The list of running outputs changed; only while the engine's workers run the batch.
+    // The list of running outputs changed; only while outputs run side by side.
     void runningOutputsChanged(int count);
 
 public slots:
-    void FormShow();
-    void Timer1Timer();
-    void go();
-    void button_cancelClick();
+    void cancelBatch();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -57,32 +50,31 @@ protected:
     void reject() override;
 
 private:
-    class EngineView;
+    class OneAtATimeView;
+    class SideBySideView;
 
-    void runOnWorkers();
+    void resetDisplay();
+    void startBatch();
+    void runRequestedBatch();
+    [[nodiscard]] std::vector<BatchOutput> plan(bool plain);
+    [[nodiscard]] ConversionKitMaker kitMaker(bool plain);
+    void finish(FinishedBatch batch);
     void showProgress(int outputPercent, int totalPercent);
     void showRunningOutputs();
-    void showWorkerLayout(bool workers);
-    void finish();
-
-    void sourceMissing(const QString& sourceName) override;
-    void outputStarted(const QString& sourceName, const QString& destinationName) override;
-    void progressChanged(int outputPercent, int totalPercent) override;
-    void outputProgressReset() override;
-    void conversionFailed(const QString& message, const QString& caption) override;
-    void sourceDone() override;
+    void showSideBySideLayout(bool sideBySide);
+    void tellMissingSource(const QString& sourceName);
+    void tellRejection(const QString& message, const QString& caption);
 
     std::unique_ptr<Ui::ProgressWindow> ui;
     ComponentSet& components_;
     IComponentSetFactory& workerComponents_;
     Prompts& prompts_;
     IShell& shell_;
-    QTimer* Timer1 = nullptr;
+    QTimer* startTimer_ = nullptr;
     BatchRequest request_;
     FormatDialogs* dialogs_ = nullptr;
-    BatchRun* batch_ = nullptr;
     BatchEngine* engine_ = nullptr;
     RunningOutputsDisplay running_;
-    BatchOutcome outcome_;
+    FinishedBatch finished_;
     std::exception_ptr failure_;
 };

@@ -252,7 +252,7 @@ void MainWindow::RemoveAll1Click() {
     run([this] { list_->RemoveAll1Click(); });
 }
 void MainWindow::cmd_begin_writeClick() {
-    run([this] { convert_->cmd_begin_writeClick(); });
+    run([this] { convert_->startBatch(); });
 }
 void MainWindow::combo_filterChange() {
     run([this] { browser_->combo_filterChange(); });
@@ -276,7 +276,7 @@ void MainWindow::Properties1MitmClick() {
     run([this] { browser_->Properties1MitmClick(); });
 }
 void MainWindow::spSkinButton8Click() {
-    run([this] { convert_->spSkinButton8Click(); });
+    run([this] { convert_->chooseOutputFolder(); });
 }
 void MainWindow::SetOthersFormats() {
     run([this] { formatOptions_->SetOthersFormats(); });

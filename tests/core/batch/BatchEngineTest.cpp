@@ -1,6 +1,6 @@
 #include "core/batch/BatchEngine.h"
 #include "RecordingObserver.h"
-#include "core/batch/OutputPlan.h"
+#include "core/batch/OutputNaming.h"
 #include "fakes/FakeComponentSet.h"
 #include "support/TestSupport.h"
 
@@ -67,12 +67,19 @@ TEST(BatchEngine, OneWorkerMakesTheCallsOfTheSequentialBatch) {
     WriterPreparation preparation(*sequentialSet, sequentialDialogs);
     RecordingObserver observer(sequentialFactory.log);
     SingleConversion conversion(*sequentialSet, observer);
-    for (const PlannedOutput& output : planOutputs(sources, formats, folder.filePath("out"))) {
-        if (!QFileInfo::exists(output.sourceName))
+    for (const QString& source : sources) {
+        if (!QFileInfo::exists(source))
             continue;
         QDir().mkpath(folder.filePath("out"));
-        const ConversionSettings conversionSettings{SourceKind::Audio, settings.volumePercent, settings.copyTags, {}};
-        (void)prepareAndConvert(preparation, conversion, output, settings.panel, conversionSettings);
+        for (const OutputFormat format : kOutputFormatsInOrder) {
+            if (formats.count(format) == 0)
+                continue;
+            const QString destination = destinationName(folder.filePath("out/"), outputBaseName(source), format);
+            const ConversionSettings conversionSettings{
+                SourceKind::Audio, settings.volumePercent, settings.copyTags, {}};
+            (void)prepareAndConvert(preparation, conversion, source, format, destination, settings.panel,
+                                    conversionSettings);
+        }
     }
 
     FakeComponentSetFactory engineFactory;

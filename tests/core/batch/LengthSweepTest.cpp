@@ -2,8 +2,8 @@
 // from five source rates: each output is made, reads back through our reader with the length of its source (within
 // one codec frame and the resampler's rounding), and decodes in ffprobe where ffprobe knows the format. Outputs are
 // made in this process the way the batch makes them, with the panel's defaults (44100 Hz, stereo).
+#include "core/batch/BatchEngine.h"
 #include "core/batch/ConversionObserver.h"
-#include "core/batch/OutputPlan.h"
 #include "core/batch/SingleConversion.h"
 #include "core/components/AudioFile2Component.h"
 #include "core/components/ComponentSet.h"
@@ -140,7 +140,7 @@ TEST_P(LengthSweep, EveryLengthReadsBack) {
                                                 .arg(frames)
                                                 .arg(outputSuffix(sweep.format));
                 const ConversionResult result =
-                    prepareAndConvert(preparation, conversion, {source, sweep.format, destination}, panel, settings);
+                    prepareAndConvert(preparation, conversion, source, sweep.format, destination, panel, settings);
                 ASSERT_EQ(result.outcome, ConversionOutcome::Completed) << result.detail.toStdString();
 
                 const ReadBack ours = readBack(destination);

@@ -1,6 +1,7 @@
 #include "core/batch/OutputNaming.h"
 #include "RecordingObserver.h"
-#include "core/batch/OutputPlan.h"
+#include "core/batch/BatchPlan.h"
+#include "core/batch/SingleConversion.h"
 #include "core/list/SourceKind.h"
 #include "fakes/FakeComponentSet.h"
 
@@ -15,9 +16,11 @@
 
 namespace {
 
-QStringList destinationsOf(const std::vector<PlannedOutput>& outputs) {
+// The names a batch plans for sources that need not exist.
+QStringList destinationsOf(const QStringList& sources, const std::set<OutputFormat>& formats, const QString& folder) {
+    const PlanRequest request{sources, formats, folder, {}, {}, ExistingOutputPolicy::Replace};
     QStringList names;
-    for (const PlannedOutput& output : outputs)
+    for (const BatchOutput& output : planBatch(request, [](const QString&, SourceKind, bool) { return SourceFacts{}; }))
         names.append(output.destinationName);
     return names;
 }
@@ -25,16 +28,16 @@ QStringList destinationsOf(const std::vector<PlannedOutput>& outputs) {
 TEST(OutputNaming, OutputsFollowTheFixedFormatOrderWithTheirSuffixes) {
     const std::set<OutputFormat> formats{OutputFormat::G726, OutputFormat::Mp3, OutputFormat::Adpcm};
     const QStringList expected{"/d/out/song_ADPCM.wav", "/d/out/song.mp3", "/d/out/song.g726"};
-    EXPECT_EQ(destinationsOf(planOutputs({"/e/a/song.mp3"}, formats, "/d/out")), expected);
-    EXPECT_EQ(destinationsOf(planOutputs({"/e/a/song.mp3"}, formats, "/d/out/")), expected);
+    EXPECT_EQ(destinationsOf({"/e/a/song.mp3"}, formats, "/d/out"), expected);
+    EXPECT_EQ(destinationsOf({"/e/a/song.mp3"}, formats, "/d/out/"), expected);
     // Sources outside, formats inside; without a folder every output lands beside its source.
-    EXPECT_EQ(destinationsOf(planOutputs({"/e/a/one.wav", "/f/two.tar.ogg"},
-                                         {OutputFormat::Raw, OutputFormat::Dsp, OutputFormat::Gsm}, QString())),
+    EXPECT_EQ(destinationsOf({"/e/a/one.wav", "/f/two.tar.ogg"},
+                             {OutputFormat::Raw, OutputFormat::Dsp, OutputFormat::Gsm}, QString()),
               QStringList({"/e/a/one_DSP.wav", "/e/a/one_GSM.wav", "/e/a/one.raw", "/f/two.tar_DSP.wav",
                            "/f/two.tar_GSM.wav", "/f/two.tar.raw"}));
 
     std::set<OutputFormat> all(kOutputFormatsInOrder.begin(), kOutputFormatsInOrder.end());
-    EXPECT_EQ(destinationsOf(planOutputs({"/m/s.wav"}, all, "/o")),
+    EXPECT_EQ(destinationsOf({"/m/s.wav"}, all, "/o"),
               QStringList({"/o/s.wav", "/o/s_ADPCM.wav", "/o/s.mp3", "/o/s.mp2", "/o/s.ogg", "/o/s.wma", "/o/s_DSP.wav",
                            "/o/s_GSM.wav", "/o/s.vox", "/o/s.raw", "/o/s.g721", "/o/s.g723", "/o/s.g726"}));
 }

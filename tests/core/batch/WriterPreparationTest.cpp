@@ -1,6 +1,6 @@
 #include "core/formats/WriterPreparation.h"
 #include "RecordingObserver.h"
-#include "core/batch/OutputPlan.h"
+#include "core/batch/BatchEngine.h"
 #include "fakes/FakeComponentSet.h"
 
 #include <gtest/gtest.h>
@@ -64,14 +64,14 @@ TEST_F(WriterPreparationTest, OutputIsSkippedWhenTheWmaQueryCannotOpenTheSource)
     RecordingObserver observer{factory.log};
     SingleConversion conversion{*components, observer};
     const ConversionResult result =
-        prepareAndConvert(preparation, conversion, {"/in/song.wav", OutputFormat::Wma, "/out/song.wma"}, panel, {});
+        prepareAndConvert(preparation, conversion, "/in/song.wav", OutputFormat::Wma, "/out/song.wma", panel, {});
     EXPECT_EQ(result.outcome, ConversionOutcome::NotPrepared);
     EXPECT_EQ(factory.log->last(), "reader.close()");
     EXPECT_FALSE(factory.log->join(' ').contains("createOutput"));
 
     factory.audioFile2->setFailure("setG726", "bad code size");
     EXPECT_EQ(
-        prepareAndConvert(preparation, conversion, {"/in/song.wav", OutputFormat::G726, "/out/song.g726"}, panel, {})
+        prepareAndConvert(preparation, conversion, "/in/song.wav", OutputFormat::G726, "/out/song.g726", panel, {})
             .outcome,
         ConversionOutcome::NotPrepared);
 }

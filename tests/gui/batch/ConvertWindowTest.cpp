@@ -66,13 +66,13 @@ private slots:
     void theWindowsDesign() {
         QCOMPARE(window->size(), QSize(404, 141));
         Ui::ProgressWindow& form = window->form();
-        QCOMPARE(form.Label1->text(), QStringLiteral("Convert From"));
-        QCOMPARE(form.Label2->text(), QStringLiteral("Convert To"));
+        QCOMPARE(form.caption_from->text(), QStringLiteral("Convert From"));
+        QCOMPARE(form.caption_to->text(), QStringLiteral("Convert To"));
         QCOMPARE(form.label_processing->text(), QStringLiteral("Processing"));
         QCOMPARE(form.label_total->text(), QStringLiteral("Total"));
         QCOMPARE(form.button_cancel->text(), QStringLiteral("Cancel"));
         QVERIFY(form.button_cancel->isDefault());
-        QCOMPARE(form.progressconvert->maximum(), 100);
+        QCOMPARE(form.progress_output->maximum(), 100);
         QVERIFY(!window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     }
 
@@ -86,7 +86,7 @@ private slots:
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("a/first tone.raw"))).size() > 0);
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("b/-second.raw"))).size() > 0);
         QCOMPARE(prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
-        QCOMPARE(window->form().progresstotal->value(), 100);
+        QCOMPARE(window->form().progress_total->value(), 100);
         QCOMPARE(window->form().label_total->text(), QStringLiteral("Total 100%"));
         QCOMPARE(shell.opened, QStringList{dir.filePath(QStringLiteral("b")) + QLatin1Char('/')});
         QVERIFY(!window->isVisible());
@@ -95,7 +95,7 @@ private slots:
         run(requestFor({first}, {OutputFormat::Raw, OutputFormat::Pcm}, dir.filePath(QStringLiteral("out"))));
         QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("out/first tone.raw"))));
         QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("out/first tone.wav"))));
-        QCOMPARE(window->lastOutcome().made, 2);
+        QCOMPARE(window->lastBatch().made(), 2);
     }
 
     void missingSources() {
@@ -112,7 +112,11 @@ private slots:
         none.openFolder = true;
         run(none);
         QCOMPARE(prompts.shown.size(), 3);
-        QCOMPARE(prompts.count(QStringLiteral("Can not find out the source file:")), 2);
+        QCOMPARE(prompts.shown.filter(QRegularExpression(QStringLiteral("^Error\\|Can not find out the source file:")))
+                     .size(),
+                 2);
+        QVERIFY(prompts.shown.last().contains(QStringLiteral("also gone.raw: Can not find out the source file:") +
+                                              alsoGone));
         QVERIFY(prompts.shown.last().startsWith(QStringLiteral("|Conversion is finished!")));
         QVERIFY(shell.opened.isEmpty());
     }
@@ -151,7 +155,7 @@ private slots:
         QVERIFY(partial.exists());
         QVERIFY(partial.size() < 20 * 8000 * 2);
         QCOMPARE(QDir(dir.filePath(QStringLiteral("cancelled"))).entryList(QDir::Files).size(), 1);
-        QVERIFY(window->lastOutcome().cancelled);
+        QVERIFY(window->lastBatch().cancelled);
 
         // The next run starts from 0 with its own count.
         int totalAtFirstStart = -1;
@@ -159,7 +163,7 @@ private slots:
         connect(
             window.get(), &ProgressWindow::conversionBegun, this,
             [&] {
-                totalAtFirstStart = window->form().progresstotal->value();
+                totalAtFirstStart = window->form().progress_total->value();
                 processingAtFirstStart = window->form().label_processing->text();
             },
             Qt::SingleShotConnection);
@@ -175,7 +179,7 @@ private slots:
             window.get(), &ProgressWindow::conversionBegun, this,
             [this] { QTest::keyClick(window.get(), Qt::Key_Escape); }, Qt::SingleShotConnection);
         run(requestFor({source}, {OutputFormat::Raw, OutputFormat::Pcm}));
-        QVERIFY(window->lastOutcome().cancelled);
+        QVERIFY(window->lastBatch().cancelled);
         QVERIFY(prompts.shown.isEmpty());
     }
 
@@ -195,7 +199,7 @@ private slots:
         run(request);
         QCOMPARE(prompts.shown.size(), 1);
         QVERIFY2(prompts.shown.first().endsWith(QStringLiteral("1 of 2 outputs were made. Not made:\n") + kept +
-                                                QStringLiteral(": A file of this name existed; it was kept.")),
+                                                QStringLiteral(": ") + kept + QStringLiteral(" exists")),
                  qPrintable(prompts.shown.first()));
         QCOMPARE(QFileInfo(kept).size(), 7);
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("skip-out/song.wav"))).size() > 20 * 8000);
@@ -213,10 +217,51 @@ private slots:
             Qt::SingleShotConnection);
         request.formats = {OutputFormat::Adpcm, OutputFormat::Raw, OutputFormat::G726};
         run(request);
-        QVERIFY(window->lastOutcome().cancelled);
+        QVERIFY(window->lastBatch().cancelled);
         QVERIFY(prompts.shown.isEmpty());
         QVERIFY(shell.opened.isEmpty());
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("skip-out/song.g726"))));
+    }
+
+    // The window's default batch and tonalith-cli convert make the same files under the same names for one request:
+    // two entries with one base name from different folders, and an entry that is itself a .wav in the output
+    // folder, into several formats. The source in the output folder stays as it was.
+    void theWindowAndTheCliNameTheirOutputsAlike() {
+        const QStringList formats{QStringLiteral("pcm"), QStringLiteral("adpcm"), QStringLiteral("mp3"),
+                                  QStringLiteral("raw")};
+        const auto sourcesIn = [this](const QString& root) {
+            return QStringList{tone(root + QStringLiteral("/a/song.wav")), tone(root + QStringLiteral("/b/song.wav")),
+                               tone(root + QStringLiteral("/out/song.wav"), 0.25)};
+        };
+        const auto filesIn = [](const QString& folder) {
+            return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        };
+
+        const QStringList windowSources = sourcesIn(QStringLiteral("by-window"));
+        const QString windowOut = dir.filePath(QStringLiteral("by-window/out"));
+        const qint64 sourceSize = QFileInfo(windowSources.last()).size();
+        run(requestFor(windowSources, {OutputFormat::Pcm, OutputFormat::Adpcm, OutputFormat::Mp3, OutputFormat::Raw},
+                       windowOut));
+        QCOMPARE(prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
+        QCOMPARE(QFileInfo(windowSources.last()).size(), sourceSize);
+
+        QStringList arguments{QStringLiteral("convert"), QStringLiteral("-j"),
+                              QStringLiteral("1"),       QStringLiteral("--rate"),
+                              QStringLiteral("8000"),    QStringLiteral("--channels"),
+                              QStringLiteral("1"),       QStringLiteral("--no-tags"),
+                              QStringLiteral("--out"),   dir.filePath(QStringLiteral("by-cli/out"))};
+        for (const QString& format : formats)
+            arguments << QStringLiteral("--format") << format;
+        arguments << QStringLiteral("--") << sourcesIn(QStringLiteral("by-cli"));
+        const testsupport::CliRun cli = testsupport::runCli(arguments);
+        QVERIFY2(cli.exitCode == 0, cli.stdErr.constData());
+        QCOMPARE(cli.outputs.size(), 12);
+
+        const QStringList made = filesIn(windowOut);
+        QCOMPARE(made, filesIn(dir.filePath(QStringLiteral("by-cli/out"))));
+        QCOMPARE(made.size(), 13);
+        QVERIFY2(made.contains(QStringLiteral("song_NEW.wav")) && made.contains(QStringLiteral("song_NEW.raw")),
+                 qPrintable(made.join(' ')));
     }
 
     // 150 planned outputs: the total bar still moves with every output.
@@ -229,9 +274,9 @@ private slots:
         }
         std::vector<int> totals;
         connect(window.get(), &ProgressWindow::conversionBegun, this,
-                [&] { totals.push_back(window->form().progresstotal->value()); });
+                [&] { totals.push_back(window->form().progress_total->value()); });
         run(requestFor(sources, {OutputFormat::Raw}, dir.filePath(QStringLiteral("many-out"))));
-        QCOMPARE(window->lastOutcome().made, 150);
+        QCOMPARE(window->lastBatch().made(), 150);
         QCOMPARE(totals.size(), std::size_t{150});
         QVERIFY(std::is_sorted(totals.begin(), totals.end()));
         QCOMPARE(totals[75], 50);

@@ -15,9 +15,9 @@ class MainWindowBatchTest : public QObject {
 private:
     std::unique_ptr<RealMainWindow> app;
 
-    QLineEdit& folderEdit() { return *app->main().findChild<QLineEdit*>(QStringLiteral("Edit_folder")); }
+    QLineEdit& folderEdit() { return *app->main().findChild<QLineEdit*>(QStringLiteral("edit_output_folder")); }
     void pressWrite() {
-        QTest::mouseClick(app->main().findChild<QPushButton*>(QStringLiteral("cmd_begin_write")), Qt::LeftButton);
+        QTest::mouseClick(app->main().findChild<QPushButton*>(QStringLiteral("button_convert")), Qt::LeftButton);
     }
     void chooseFormats(const std::set<OutputFormat>& formats) {
         for (const OutputFormatFacts& facts : outputFormatTable())

@@ -65,7 +65,7 @@ private:
             app->main().formatBoxes().setChecked(facts.format, false);
     }
     ProgressWindow& window() { return *app->windows->convert; }
-    void pressWrite() { QTest::mouseClick(&control<QPushButton>(app->main(), "cmd_begin_write"), Qt::LeftButton); }
+    void pressWrite() { QTest::mouseClick(&control<QPushButton>(app->main(), "button_convert"), Qt::LeftButton); }
 
 private slots:
     void cleanup() { app.reset(); }
@@ -114,7 +114,7 @@ private slots:
         app->main().formatBoxes().setChecked(OutputFormat::Mp3, true);
         control<QComboBox>(*app->windows->frmWAVAdv, "cmbFrequency").setCurrentText(QStringLiteral("22050"));
         const QString out = app->dir.filePath(QStringLiteral("out"));
-        control<QLineEdit>(app->main(), "Edit_folder").setText(out);
+        control<QLineEdit>(app->main(), "edit_output_folder").setText(out);
         int mostRunning = 0;
         connect(&window(), &ProgressWindow::runningOutputsChanged, this,
                 [&](int count) { mostRunning = std::max(mostRunning, count); });
@@ -122,8 +122,8 @@ private slots:
 
         QCOMPARE(app->prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
         QCOMPARE(mostRunning, 2);
-        QCOMPARE(window().form().progresstotal->value(), 100);
-        QCOMPARE(window().lastOutcome().made, 4);
+        QCOMPARE(window().form().progress_total->value(), 100);
+        QCOMPARE(window().lastBatch().made(), 4);
         const struct {
             const char* name;
             const char* codec;
@@ -153,7 +153,7 @@ private slots:
         app->addRow(app->tone(QStringLiteral("in/long two.wav"), 30, 44100, 2));
         app->main().formatBoxes().setChecked(OutputFormat::Mp3, true);
         const QString out = app->dir.filePath(QStringLiteral("cancelled"));
-        control<QLineEdit>(app->main(), "Edit_folder").setText(out);
+        control<QLineEdit>(app->main(), "edit_output_folder").setText(out);
         QStringList shownWhenCancelled;
         connect(&window(), &ProgressWindow::runningOutputsChanged, this, [&](int count) {
             if (count == 2 && shownWhenCancelled.isEmpty()) {
@@ -175,7 +175,7 @@ private slots:
         QVERIFY2(clock.elapsed() < 10000, "Cancel takes effect after the blocks in progress");
         QVERIFY(!window().isVisible());
         QVERIFY2(app->prompts.shown.isEmpty(), qPrintable(app->prompts.shown.join('\n')));
-        QVERIFY(window().lastOutcome().cancelled);
+        QVERIFY(window().lastBatch().cancelled);
         QVERIFY(app->shell.opened.isEmpty());
         QVERIFY(threadCount() <= threadsBefore);
         const QStringList left = QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name);

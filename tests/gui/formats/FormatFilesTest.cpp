@@ -1,8 +1,8 @@
 // The option dialogs' settings reach real files: each case sets controls, converts a short tone through the
 // program's own preparation path (the dialogs' apply operations, the writer preparation, the single conversion) and
 // reads the output back with ffprobe.
+#include "core/batch/BatchEngine.h"
 #include "core/batch/ConversionObserver.h"
-#include "core/batch/OutputPlan.h"
 #include "core/components/ComponentSet.h"
 #include "core/components/writer/WriterTestSupport.h"
 #include "fakes/FakePrompts.h"
@@ -81,8 +81,8 @@ class FormatFilesTest : public QObject {
         WriterPreparation preparation(*components, dialogs);
         QuietObserver observer;
         SingleConversion conversion(*components, observer);
-        const PlannedOutput output{sourceName, format, folder.filePath(baseName + outputSuffix(format))};
-        return prepareAndConvert(preparation, conversion, output, panel, ConversionSettings{});
+        return prepareAndConvert(preparation, conversion, sourceName, format,
+                                 folder.filePath(baseName + outputSuffix(format)), panel, ConversionSettings{});
     }
 
 private slots:
@@ -225,12 +225,12 @@ private slots:
         components->writer->setPcmWav(44100, 2, 16);
         const QStringList sources{source, second};
         QStringList details;
-        for (const PlannedOutput& output : planOutputs(sources, {OutputFormat::Ogg}, folder.path())) {
-            const ConversionResult result = convert(OutputFormat::Ogg, panel, output.sourceName,
-                                                    QFileInfo(output.destinationName).completeBaseName());
+        for (const QString& sourceName : sources) {
+            const QString baseName = QFileInfo(sourceName).completeBaseName();
+            const ConversionResult result = convert(OutputFormat::Ogg, panel, sourceName, baseName);
             QCOMPARE(result.outcome, ConversionOutcome::NotPrepared);
             details.append(result.detail);
-            QVERIFY(!QFileInfo::exists(output.destinationName));
+            QVERIFY(!QFileInfo::exists(folder.filePath(baseName + QStringLiteral(".ogg"))));
         }
         QCOMPARE(details, QStringList({"Incorrect format", "Incorrect format"}));
         QVERIFY(QDir(folder.path()).entryList({QStringLiteral("*.ogg")}, QDir::Files).isEmpty());

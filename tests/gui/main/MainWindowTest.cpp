@@ -295,9 +295,10 @@ private slots:
             if (control && !inner)
                 QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
         }
-        QCOMPARE(control<QAbstractButton>("spSkinButton8").accessibleName(), QStringLiteral("Select an output folder"));
+        QCOMPARE(control<QAbstractButton>("button_choose_folder").accessibleName(),
+                 QStringLiteral("Select an output folder"));
         QCOMPARE(control<QAbstractButton>("UpOneLevelBtn").accessibleName(), QStringLiteral("Up One Level"));
-        QCOMPARE(control<QLineEdit>("Edit_folder").accessibleName(), QStringLiteral("Output Folder"));
+        QCOMPARE(control<QLineEdit>("edit_output_folder").accessibleName(), QStringLiteral("Output Folder"));
     }
 };
 

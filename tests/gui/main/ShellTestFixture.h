@@ -84,8 +84,8 @@ struct MainControls {
     QAction* EmailSupport1 = find<QAction>("EmailSupport1");
     QSplitter* PTSplitter1 = find<QSplitter>("PTSplitter1");
     QCheckBox* ch_formatpanel = find<QCheckBox>("ch_formatpanel");
-    QLineEdit* Edit_folder = find<QLineEdit>("Edit_folder");
-    QToolButton* spSkinButton8 = find<QToolButton>("spSkinButton8");
+    QLineEdit* Edit_folder = find<QLineEdit>("edit_output_folder");
+    QToolButton* spSkinButton8 = find<QToolButton>("button_choose_folder");
     QComboBox* combo_filter = find<QComboBox>("combo_filter");
     QComboBox* cmbWMAProfile = find<QComboBox>("cmbWMAProfile");
     QComboBox* cmbG723Bits = find<QComboBox>("cmbG723Bits");

@@ -1,4 +1,4 @@
-#include "core/batch/WorkerBatch.h"
+#include "core/batch/WindowBatch.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +21,7 @@ OutputReport reportOf(OutputStatus status, const QString& destination, const QSt
     return report;
 }
 
-class WorkerBatchTest : public ::testing::Test {
+class WindowBatchTest : public ::testing::Test {
 protected:
     QString path(const QString& relative) const { return folder.filePath(relative); }
 
@@ -39,7 +39,7 @@ protected:
 
 // The list's kind wins over the name's guess, the rule for existing outputs reaches the name claims, and a missing
 // source is told once however many formats it would have gone to.
-TEST_F(WorkerBatchTest, PlanTakesTheListsKindsTheExistsRuleAndTellsMissingSourcesOnce) {
+TEST_F(WindowBatchTest, PlanTakesTheListsKindsTheExistsRuleAndTellsMissingSourcesOnce) {
     const QString clip = path(QStringLiteral("clip.mp4"));
     const QString song = path(QStringLiteral("song.wav"));
     const QString gone = path(QStringLiteral("gone.wav"));
@@ -71,50 +71,43 @@ TEST_F(WorkerBatchTest, PlanTakesTheListsKindsTheExistsRuleAndTellsMissingSource
     EXPECT_EQ(renamed[4].action, PlannedAction::Convert);
 }
 
-// Every output not made is listed with its reason, skipped ones as well; the folder is that of the last source that
-// existed, and it stays shut only when a cancel left outputs unstarted.
-TEST_F(WorkerBatchTest, OutcomeListsWhatWasNotMadeWithItsReason) {
+// Every output not made is listed with the reason the engine gave, skipped ones as well; the folder is that of the
+// last source that existed, also when it vanished before its turn.
+TEST_F(WindowBatchTest, CompletionListsWhatWasNotMadeWithItsReason) {
     const QString first = path(QStringLiteral("a/first.wav"));
     const QString gone = path(QStringLiteral("b/gone.wav"));
     QDir().mkpath(path(QStringLiteral("a")));
     touch(first);
     BatchRequest request = requestFor({first, gone}, {OutputFormat::Pcm, OutputFormat::Mp3, OutputFormat::Ogg});
     request.folderText.clear();
-    const auto plan = planWindowBatch(request, [](const QString&, SourceKind, bool) { return SourceFacts{}; });
-    ASSERT_EQ(plan.size(), 6U);
+    FinishedBatch batch;
+    batch.plan = planWindowBatch(request, [](const QString&, SourceKind, bool) { return SourceFacts{}; });
+    ASSERT_EQ(batch.plan.size(), 6U);
     const QString out = path(QStringLiteral("a/first"));
-    std::vector<OutputReport> reports{
+    batch.reports = {
         reportOf(OutputStatus::Made, out + QStringLiteral("_NEW.wav")),
-        reportOf(OutputStatus::Skipped, out + QStringLiteral(".mp3"), QStringLiteral("engine words")),
+        reportOf(OutputStatus::Skipped, out + QStringLiteral(".mp3"), out + QStringLiteral(".mp3 exists")),
         reportOf(OutputStatus::Failed, out + QStringLiteral(".ogg"), first + QStringLiteral(": cannot open")),
-        reportOf(OutputStatus::Failed, plan[3].destinationName, QStringLiteral("Can not find out the source file:")),
-        reportOf(OutputStatus::Failed, plan[4].destinationName),
-        reportOf(OutputStatus::Failed, plan[5].destinationName),
+        reportOf(OutputStatus::Failed, batch.plan[3].destinationName, QStringLiteral("missing")),
+        reportOf(OutputStatus::Failed, batch.plan[4].destinationName, QStringLiteral("missing")),
+        reportOf(OutputStatus::Failed, batch.plan[5].destinationName, QStringLiteral("missing")),
     };
-    const BatchOutcome outcome = outcomeOfReports(request, plan, reports, false);
-    EXPECT_EQ(outcome.made, 1);
-    ASSERT_EQ(outcome.unmade.size(), 5U);
-    EXPECT_EQ(outcome.unmade[0].reason, QStringLiteral("A file of this name existed; it was kept."));
-    EXPECT_EQ(outcome.unmade[1].reason, first + QStringLiteral(": cannot open"));
-    EXPECT_EQ(outcome.unmade[2].reason, kMissingSourceReason);
-    EXPECT_EQ(outcome.lastOutputFolder, path(QStringLiteral("a/")));
-    EXPECT_FALSE(outcome.cancelled);
-    EXPECT_TRUE(completionMessage(outcome).contains(QStringLiteral("1 of 6 outputs were made. Not made:\n") + out +
-                                                    QStringLiteral(".mp3: A file of this name existed")));
+    EXPECT_EQ(batch.made(), 1);
+    EXPECT_EQ(batch.unmade(), 5);
+    EXPECT_EQ(batch.lastOutputFolder(), path(QStringLiteral("a/")));
+    const QString message = completionMessage(batch);
+    EXPECT_TRUE(message.contains(QStringLiteral("1 of 6 outputs were made. Not made:\n") + out +
+                                 QStringLiteral(".mp3: ") + out + QStringLiteral(".mp3 exists\n") + out +
+                                 QStringLiteral(".ogg: ") + first + QStringLiteral(": cannot open")))
+        << message.toStdString();
 
-    // Cancelled while the last outputs ran: no output was left unstarted, so the folder opens as after a plain run.
-    for (auto& report : reports)
-        report.status = OutputStatus::Made;
-    reports[2].status = OutputStatus::Cancelled;
-    BatchOutcome cancelled = outcomeOfReports(request, plan, reports, true);
-    EXPECT_TRUE(cancelled.cancelled);
-    EXPECT_FALSE(cancelled.endedEarly);
-    EXPECT_TRUE(cancelled.unmade.empty());
-    reports[5].status = OutputStatus::NotStarted;
-    EXPECT_TRUE(outcomeOfReports(request, plan, reports, true).endedEarly);
+    // The first source vanished at its turn: there is no folder left to open.
+    for (std::size_t index = 0; index < 3; ++index)
+        batch.reports[index].sourceMissing = true;
+    EXPECT_TRUE(batch.lastOutputFolder().isEmpty());
 }
 
-TEST_F(WorkerBatchTest, ARefusedOggSettingIsToldForEachOutputItCosts) {
+TEST_F(WindowBatchTest, ARefusedOggSettingIsToldForEachOutputItCosts) {
     BatchOutput ogg{QStringLiteral("s.wav"), OutputFormat::Ogg, QStringLiteral("s.ogg"), SourceKind::Audio, 1,
                     PlannedAction::Convert};
     OutputReport report = reportOf(OutputStatus::Failed, QStringLiteral("s.ogg"));

@@ -1,4 +1,4 @@
-#include "core/batch/BatchRun.h"
+#include "core/batch/WindowBatch.h"
 #include "fakes/FakeComponentSet.h"
 
 #include <QDir>
@@ -9,6 +9,7 @@
 
 #include <stdexcept>
 
+// The window's plain run: the engine's one worker on the calling thread, with the main components and dialogs.
 namespace {
 
 // An output is written under a hidden name beside its destination and renamed into place when it is finished.
@@ -17,33 +18,42 @@ QString pendingName(const QString& destination) {
     return info.dir().filePath(QLatin1Char('.') + info.completeBaseName() + QStringLiteral(".part.") + info.suffix());
 }
 
-// Records what a batch reports, in the log the fakes share; can cancel the batch at a chosen progress report.
-class RecordingBatchObserver : public BatchObserver {
+// Records what the plain run shows, in the log the fakes share; can cancel the batch at a chosen progress report.
+class RecordingPlainRun : public EngineObserver {
 public:
-    explicit RecordingBatchObserver(std::shared_ptr<QStringList> log) : log_(std::move(log)) {}
+    RecordingPlainRun(std::shared_ptr<QStringList> log, const std::vector<BatchOutput>& plan,
+                      const BatchRequest& request)
+        : log_(std::move(log)), plan_(plan), tally_(request.formats.size(), request.plannedOutputCount()) {}
 
-    BatchRun* batch = nullptr;
+    BatchEngine* engine = nullptr;
     int cancelAtProgress = -1; // the n-th progress report (from 1) presses Cancel
     std::vector<int> totals;
+    [[nodiscard]] int started() const { return tally_.started(); }
 
-    void sourceMissing(const QString& name) override { log_->append("Batch.missing(" + name + ")"); }
-    void outputStarted(const QString&, const QString& destination) override {
+    void outputStarted(std::size_t, const QString&, const QString& destination) override {
+        tally_.outputStarted();
         log_->append("Batch.started(" + destination + ")");
     }
-    void progressChanged(int output, int total) override {
-        totals.push_back(total);
-        log_->append(QStringLiteral("Batch.progress(%1,%2)").arg(output).arg(total));
+    void outputProgress(std::size_t, int percent) override {
+        totals.push_back(tally_.totalPercent(percent));
+        log_->append(QStringLiteral("Batch.progress(%1,%2)").arg(percent).arg(totals.back()));
         if (static_cast<int>(totals.size()) == cancelAtProgress)
-            batch->cancel();
+            engine->cancel();
     }
-    void outputProgressReset() override { log_->append("Batch.reset()"); }
-    void conversionFailed(const QString& message, const QString& caption) override {
+    void outputFinished(std::size_t output, const OutputReport& report) override {
+        if (tally_.tellsMissingSource(output, report))
+            log_->append("Batch.missing(" + plan_.at(output).sourceName + ")");
+        if (tally_.endsEntry(output))
+            log_->append("Batch.sourceDone()");
+    }
+    void sourceRejected(const QString& message, const QString& caption) override {
         log_->append("Batch.failed(" + caption + "," + message + ")");
     }
-    void sourceDone() override { log_->append("Batch.sourceDone()"); }
 
 private:
     std::shared_ptr<QStringList> log_;
+    const std::vector<BatchOutput>& plan_;
+    OneAtATimeTally tally_;
 };
 
 class RecordingDialogs : public FormatDialogs {
@@ -63,13 +73,12 @@ private:
     std::shared_ptr<QStringList> log_;
 };
 
-class BatchRunTest : public ::testing::Test {
+class OneWorkerBatchTest : public ::testing::Test {
 protected:
-    BatchRunTest() {
+    OneWorkerBatchTest() {
         reader().setResult(QStringLiteral("sampleRate"), 4);
         reader().setResult(QStringLiteral("channelCount"), 2);
         reader().setResult(QStringLiteral("lengthInSamples"), 8);
-        observer.batch = &batch;
         factory.log->clear();
     }
 
@@ -100,25 +109,37 @@ protected:
         }
         return calls;
     }
+    // Runs the request as the window's plain run does; the observer of the last run stays for the checks.
+    FinishedBatch run(int cancelAtProgress = -1) {
+        FinishedBatch batch;
+        batch.plan = planWindowBatch(request, [](const QString&, SourceKind, bool) { return SourceFacts{}; });
+        batch.folderText = request.folderText;
+        observer = std::make_unique<RecordingPlainRun>(factory.log, batch.plan, request);
+        observer->cancelAtProgress = cancelAtProgress;
+        BatchEngine engine([this] { return std::make_unique<BorrowedConversionKit>(*components, dialogs); }, *observer);
+        observer->engine = &engine;
+        batch.reports = engine.run(batch.plan, engineSettingsOf(request), 1);
+        batch.cancelled = engine.cancelled();
+        return batch;
+    }
 
     QTemporaryDir dir;
     FakeComponentSetFactory factory;
     std::unique_ptr<ComponentSet> components = factory.create();
     RecordingDialogs dialogs{factory.log};
-    RecordingBatchObserver observer{factory.log};
-    BatchRun batch{*components, dialogs, observer};
+    std::unique_ptr<RecordingPlainRun> observer;
     BatchRequest request;
 };
 
-TEST_F(BatchRunTest, SourcesOutsideFormatsInsideInTheFixedOrder) {
+TEST_F(OneWorkerBatchTest, SourcesOutsideFormatsInsideInTheFixedOrder) {
     const QString first = source(QStringLiteral("a/song.mp3"));
     const QString second = source(QStringLiteral("b/tune.wav"));
     request.sources = {{first}, {second}};
     request.formats = {OutputFormat::G726, OutputFormat::Mp3, OutputFormat::Adpcm};
     queueBlocksFor(6);
 
-    // Without an output folder every output lands beside its own source.
-    const BatchOutcome beside = batch.run(request);
+    // Without an output folder every output lands beside its own source; none replaces its source.
+    const FinishedBatch beside = run();
     EXPECT_EQ(callsNamed("writer.createOutput"),
               (QStringList{"writer.createOutput(" + pendingName(dir.filePath("a/song_ADPCM.wav")) + ",0)",
                            "writer.createOutput(" + pendingName(dir.filePath("a/song_NEW.mp3")) + ",0)",
@@ -126,10 +147,10 @@ TEST_F(BatchRunTest, SourcesOutsideFormatsInsideInTheFixedOrder) {
                            "writer.createOutput(" + pendingName(dir.filePath("b/tune_ADPCM.wav")) + ",0)",
                            "writer.createOutput(" + pendingName(dir.filePath("b/tune.mp3")) + ",0)",
                            "writer.createOutput(" + pendingName(dir.filePath("b/tune.g726")) + ",0)"}));
-    EXPECT_EQ(beside.made, 6);
-    EXPECT_TRUE(beside.unmade.empty());
+    EXPECT_EQ(beside.made(), 6);
+    EXPECT_EQ(beside.unmade(), 0);
     EXPECT_FALSE(beside.cancelled);
-    EXPECT_EQ(beside.lastOutputFolder, dir.filePath("b") + "/");
+    EXPECT_EQ(beside.lastOutputFolder(), dir.filePath("b") + "/");
     EXPECT_EQ(callsNamed("Batch.sourceDone").size(), 2);
     EXPECT_EQ(completionMessage(beside), "Conversion is finished!");
 
@@ -138,66 +159,92 @@ TEST_F(BatchRunTest, SourcesOutsideFormatsInsideInTheFixedOrder) {
     queueBlocksFor(6);
     request.folderText = dir.filePath("out");
     ASSERT_TRUE(QDir().mkpath(request.folderText)); // the start handler makes it before a run
-    const BatchOutcome inFolder = batch.run(request);
+    const FinishedBatch inFolder = run();
     EXPECT_EQ(callsNamed("writer.createOutput").first(),
               "writer.createOutput(" + pendingName(dir.filePath("out/song_ADPCM.wav")) + ",0)");
-    EXPECT_EQ(inFolder.lastOutputFolder, dir.filePath("out") + "/");
+    EXPECT_EQ(inFolder.lastOutputFolder(), dir.filePath("out") + "/");
 }
 
-TEST_F(BatchRunTest, OnlyRawIsAFormatLikeAnyOther) {
+// Two entries with one base name into one folder, and an entry that is itself an output of another: every output
+// gets a name of its own, and no source is replaced.
+TEST_F(OneWorkerBatchTest, NoOutputReplacesASourceOrAnotherOutput) {
+    const QString first = source(QStringLiteral("a/song.mp3"));
+    const QString second = source(QStringLiteral("b/song.mp3"));
+    const QString inOut = source(QStringLiteral("out/song.wav"));
+    request.sources = {{first}, {second}, {inOut}};
+    request.formats = {OutputFormat::Pcm};
+    request.folderText = dir.filePath("out");
+    queueBlocksFor(3);
+    const FinishedBatch batch = run();
+    EXPECT_EQ(batch.made(), 3);
+    EXPECT_EQ(callsNamed("writer.createOutput"),
+              (QStringList{"writer.createOutput(" + pendingName(dir.filePath("out/song_NEW.wav")) + ",0)",
+                           "writer.createOutput(" + pendingName(dir.filePath("out/song_NEW2.wav")) + ",0)",
+                           "writer.createOutput(" + pendingName(dir.filePath("out/song_NEW3.wav")) + ",0)"}));
+}
+
+TEST_F(OneWorkerBatchTest, OnlyRawIsAFormatLikeAnyOther) {
     request.sources = {{source(QStringLiteral("song.wav"))}};
     request.formats = {OutputFormat::Raw};
     request.panel.sampleRate = 8000;
     request.panel.channels = 1;
     queueBlocksFor(1);
-    const BatchOutcome outcome = batch.run(request);
-    EXPECT_EQ(outcome.made, 1);
+    const FinishedBatch batch = run();
+    EXPECT_EQ(batch.made(), 1);
     EXPECT_EQ(callsNamed("writer.setRaw"), QStringList{"writer.setRaw(3,8000,1,16)"});
     EXPECT_EQ(callsNamed("writer.createOutput"),
               QStringList{"writer.createOutput(" + pendingName(dir.filePath("song.raw")) + ",0)"});
 }
 
-TEST_F(BatchRunTest, MissingSourcesAreReportedSkippedAndListed) {
+TEST_F(OneWorkerBatchTest, MissingSourcesAreReportedSkippedAndListed) {
     const QString kept = source(QStringLiteral("kept.wav"));
     const QString gone = dir.filePath(QStringLiteral("gone.wav"));
     request.sources = {{gone}, {kept}};
     request.formats = {OutputFormat::Pcm};
     queueBlocksFor(1);
-    const BatchOutcome some = batch.run(request);
-    EXPECT_EQ(callsNamed("Batch.missing"), QStringList{"Batch.missing(" + gone + ")"});
-    EXPECT_EQ(some.made, 1);
-    EXPECT_EQ(some.lastOutputFolder, dir.path() + "/");
+    const FinishedBatch some = run();
+    EXPECT_EQ(callsNamed("Batch."),
+              (QStringList{"Batch.missing(" + gone + ")", "Batch.sourceDone()",
+                           "Batch.started(" + dir.filePath("kept_NEW.wav") + ")", "Batch.progress(50,25)",
+                           "Batch.progress(100,50)", "Batch.sourceDone()"}))
+        << "the missing entry is told at its turn, before the next one starts";
+    EXPECT_EQ(some.made(), 1);
+    EXPECT_EQ(some.lastOutputFolder(), dir.path() + "/");
 
     factory.log->clear();
     request.sources = {{gone}, {dir.filePath(QStringLiteral("also gone.mp3"))}};
     request.formats = {OutputFormat::Pcm, OutputFormat::Ogg};
-    const BatchOutcome none = batch.run(request);
-    EXPECT_EQ(callsNamed("Batch.missing").size(), 2);
+    const FinishedBatch none = run();
+    EXPECT_EQ(callsNamed("Batch.missing").size(), 2) << "once per entry, not once per format";
     EXPECT_TRUE(callsNamed("writer.createOutput").isEmpty());
     EXPECT_FALSE(none.cancelled);
-    EXPECT_TRUE(none.lastOutputFolder.isEmpty()) << "no folder to open when no source existed";
+    EXPECT_TRUE(none.lastOutputFolder().isEmpty()) << "no folder to open when no source existed";
     const QString message = completionMessage(none);
     EXPECT_TRUE(message.startsWith("Conversion is finished!\n\n0 of 4 outputs were made. Not made:\n"));
-    EXPECT_TRUE(message.contains(dir.filePath("also gone.ogg") + ": The source file does not exist."));
+    EXPECT_TRUE(message.contains(dir.filePath("also gone.ogg") +
+                                 ": Can not find out the source file:" + dir.filePath("also gone.mp3")))
+        << message.toStdString();
 }
 
-TEST_F(BatchRunTest, FailedOutputsAreCountedAndListedAndTheBatchGoesOn) {
-    request.sources = {{source(QStringLiteral("song.wav"))}};
+TEST_F(OneWorkerBatchTest, FailedOutputsAreCountedAndListedAndTheBatchGoesOn) {
+    const QString song = source(QStringLiteral("song.wav"));
+    request.sources = {{song}};
     request.formats = {OutputFormat::Pcm, OutputFormat::Mp3, OutputFormat::Mp2, OutputFormat::Gsm, OutputFormat::Vox};
     queueBlocksFor(3);
     // The MP3 dialog raises something unexpected; the MP2 format is refused by the writer.
     dialogs.throwOnMp3 = true;
     writer().setFailure(QStringLiteral("setMp2"), QStringLiteral("MP2 refuses this rate"));
-    BatchOutcome result = batch.run(request);
-    EXPECT_EQ(result.made, 3);
-    ASSERT_EQ(result.unmade.size(), 2U);
-    EXPECT_EQ(result.unmade[0].destination, dir.filePath("song.mp3"));
-    EXPECT_EQ(result.unmade[0].reason, "the encoder settings are broken");
-    EXPECT_EQ(result.unmade[1].destination, dir.filePath("song.mp2"));
-    EXPECT_EQ(result.unmade[1].reason, "MP2 refuses this rate");
+    FinishedBatch result = run();
+    EXPECT_EQ(result.made(), 3);
+    ASSERT_EQ(result.unmade(), 2);
+    EXPECT_EQ(result.reports[1].destination, dir.filePath("song.mp3"));
+    EXPECT_EQ(result.reports[1].reason, song + ": the encoder settings are broken");
+    EXPECT_EQ(result.reports[2].destination, dir.filePath("song.mp2"));
+    EXPECT_EQ(result.reports[2].reason, song + ": the writer cannot be prepared for mp2 (MP2 refuses this rate)");
     EXPECT_GE(callsNamed("writer.close").size(), 1) << "the writer is closed after an unexpected error";
     const QString message = completionMessage(result);
     EXPECT_TRUE(message.contains("3 of 5 outputs were made."));
+    EXPECT_TRUE(message.contains(dir.filePath("song.mp2") + ": " + song + ": the writer cannot be prepared for mp2"));
 
     // An output that cannot be created, and a source that cannot be opened, are listed with their reason.
     factory.log->clear();
@@ -205,58 +252,53 @@ TEST_F(BatchRunTest, FailedOutputsAreCountedAndListedAndTheBatchGoesOn) {
     dialogs.throwOnMp3 = false;
     request.formats = {OutputFormat::Pcm, OutputFormat::Gsm};
     writer().setFailure(QStringLiteral("createOutput"), QStringLiteral("Permission denied"));
-    result = batch.run(request);
-    EXPECT_EQ(result.made, 0);
-    ASSERT_EQ(result.unmade.size(), 2U);
-    EXPECT_EQ(result.unmade[1].reason, "Permission denied");
-    EXPECT_EQ(callsNamed("Batch.reset").size(), 2);
-    EXPECT_EQ(batch.startedOutputs(), 0);
+    result = run();
+    EXPECT_EQ(result.made(), 0);
+    ASSERT_EQ(result.unmade(), 2);
+    EXPECT_TRUE(result.reports[1].reason.endsWith("(Permission denied)")) << result.reports[1].reason.toStdString();
+    EXPECT_EQ(observer->started(), 0);
 
     writer().setFailure(QStringLiteral("createOutput"), QString());
     reader().setResult(QStringLiteral("lastError"), LastError::CorruptData);
-    result = batch.run(request);
-    ASSERT_EQ(result.unmade.size(), 2U);
-    EXPECT_TRUE(result.unmade[0].reason.contains("cannot be opened"));
-    EXPECT_EQ(batch.startedOutputs(), 2);
+    result = run();
+    ASSERT_EQ(result.unmade(), 2);
+    EXPECT_TRUE(result.reports[0].reason.contains("cannot open the source")) << result.reports[0].reason.toStdString();
+    EXPECT_EQ(observer->started(), 2);
 }
 
-TEST_F(BatchRunTest, ARejectedSourceShowsItsBoxOncePerFormat) {
+TEST_F(OneWorkerBatchTest, ARejectedSourceShowsItsBoxOncePerFormat) {
     request.sources = {{source(QStringLiteral("clip.avi")), SourceKind::Video}};
     request.formats = {OutputFormat::Pcm, OutputFormat::Ogg};
     factory.videoFile1->setFailure(QStringLiteral("open"), QStringLiteral("no sound track"));
-    const BatchOutcome outcome = batch.run(request);
+    const FinishedBatch batch = run();
     EXPECT_EQ(callsNamed("Batch.failed").size(), 2);
     EXPECT_EQ(callsNamed("Batch.failed").first(),
               "Batch.failed(Extract Error,The video file is invalid or the format is not supported!!)");
-    EXPECT_EQ(outcome.unmade.size(), 2U);
-    EXPECT_EQ(outcome.unmade[0].reason, "no sound track");
+    EXPECT_EQ(batch.unmade(), 2);
+    EXPECT_TRUE(batch.reports[0].reason.contains("no sound track")) << batch.reports[0].reason.toStdString();
 }
 
-TEST_F(BatchRunTest, CancelEndsTheRunAfterTheBlockInProgress) {
+TEST_F(OneWorkerBatchTest, CancelEndsTheRunAfterTheBlockInProgress) {
     request.sources = {{source(QStringLiteral("one.wav"))}, {source(QStringLiteral("two.wav"))}};
     request.formats = {OutputFormat::Pcm, OutputFormat::Mp3};
     queueBlocksFor(4);
-    observer.cancelAtProgress = 1;
-    const BatchOutcome early = batch.run(request);
+    const FinishedBatch early = run(1);
     EXPECT_TRUE(early.cancelled);
-    EXPECT_TRUE(early.endedEarly);
     EXPECT_EQ(callsNamed("writer.createOutput").size(), 1);
     EXPECT_EQ(callsNamed("writer.writeBlock").size(), 1);
-    EXPECT_EQ(early.made, 0);
-    EXPECT_TRUE(early.unmade.empty());
+    EXPECT_EQ(early.made(), 0);
+    EXPECT_EQ(early.unmade(), 0);
+    EXPECT_EQ(completionMessage(early), "Conversion is finished!") << "what was cancelled is not listed";
 
-    // Cancelled during the last conversion the loop runs out: no completion, but not ended early either.
+    // Cancelled during the last conversion: the earlier outputs are made, the batch still counts as cancelled.
     factory.log->clear();
-    observer.totals.clear();
-    observer.cancelAtProgress = 7;
-    const BatchOutcome late = batch.run(request);
+    const FinishedBatch late = run(7);
     EXPECT_TRUE(late.cancelled);
-    EXPECT_FALSE(late.endedEarly);
-    EXPECT_EQ(late.made, 3);
-    EXPECT_EQ(batch.startedOutputs(), 4);
+    EXPECT_EQ(late.made(), 3);
+    EXPECT_EQ(observer->started(), 4);
 }
 
-TEST_F(BatchRunTest, TotalProgressMovesWithManyOutputsAndEachRunStartsAtZero) {
+TEST_F(OneWorkerBatchTest, TotalProgressMovesWithManyOutputsAndEachRunStartsAtZero) {
     // 15 sources × 10 formats = 150 outputs.
     for (int index = 0; index < 15; ++index)
         request.sources.push_back({source(QStringLiteral("s%1.wav").arg(index))});
@@ -265,21 +307,21 @@ TEST_F(BatchRunTest, TotalProgressMovesWithManyOutputsAndEachRunStartsAtZero) {
                        OutputFormat::Raw, OutputFormat::G721};
     ASSERT_EQ(request.plannedOutputCount(), 150);
     queueBlocksFor(150);
-    const BatchOutcome outcome = batch.run(request);
-    EXPECT_EQ(outcome.made, 150);
-    ASSERT_EQ(observer.totals.size(), 300U);
-    EXPECT_TRUE(std::is_sorted(observer.totals.begin(), observer.totals.end()));
-    EXPECT_EQ(observer.totals[3], 1) << "the second output's end";
-    EXPECT_EQ(observer.totals[149], 50);
-    EXPECT_EQ(observer.totals.back(), 100);
+    const FinishedBatch batch = run();
+    EXPECT_EQ(batch.made(), 150);
+    const std::vector<int> totals = observer->totals;
+    ASSERT_EQ(totals.size(), 300U);
+    EXPECT_TRUE(std::is_sorted(totals.begin(), totals.end()));
+    EXPECT_EQ(totals[3], 1) << "the second output's end";
+    EXPECT_EQ(totals[149], 50);
+    EXPECT_EQ(totals.back(), 100);
 
-    observer.totals.clear();
     request.sources.resize(1);
     request.formats = {OutputFormat::Pcm, OutputFormat::Mp3, OutputFormat::Ogg};
     queueBlocksFor(3);
-    static_cast<void>(batch.run(request));
-    EXPECT_EQ(observer.totals, (std::vector<int>{16, 33, 50, 66, 83, 100}));
-    EXPECT_EQ(batch.startedOutputs(), 3);
+    static_cast<void>(run());
+    EXPECT_EQ(observer->totals, (std::vector<int>{16, 33, 50, 66, 83, 100}));
+    EXPECT_EQ(observer->started(), 3);
 }
 
 TEST(BatchProgressTest, TotalPercentIsSafeAtEveryEdge) {
@@ -329,11 +371,15 @@ TEST(BatchStartTest, RefusalsInTheirOrderAndTheOutputFolder) {
 }
 
 TEST(BatchCompletionTest, LongFailureListsAreCut) {
-    BatchOutcome outcome;
-    outcome.made = 1;
-    for (int index = 0; index < 25; ++index)
-        outcome.unmade.push_back({QStringLiteral("/out/%1.mp3").arg(index), QStringLiteral("why")});
-    const QString message = completionMessage(outcome);
+    FinishedBatch batch;
+    batch.reports.resize(26);
+    batch.reports[0].status = OutputStatus::Made;
+    for (int index = 1; index < 26; ++index) {
+        batch.reports[index].status = OutputStatus::Failed;
+        batch.reports[index].destination = QStringLiteral("/out/%1.mp3").arg(index - 1);
+        batch.reports[index].reason = QStringLiteral("why");
+    }
+    const QString message = completionMessage(batch);
     EXPECT_TRUE(message.contains("1 of 26 outputs were made."));
     EXPECT_TRUE(message.contains("/out/19.mp3: why"));
     EXPECT_FALSE(message.contains("/out/20.mp3"));

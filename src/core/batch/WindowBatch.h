@@ -1,14 +1,14 @@
 #pragma once
 
 #include "BatchEngine.h"
-#include "BatchRun.h"
+#include "BatchRequest.h"
 
 #include <QStringList>
 #include <optional>
 #include <vector>
 
-// The window's batch when it does more than the plain run: the engine plans it, its workers make the outputs side
-// by side, and the window shows what they report.
+// The window's batch: the engine plans it and makes the outputs, one after the other on the UI thread or on workers
+// side by side, and the window shows what it reports.
 
 // The plan of a window batch: the checked rows in list order, the chosen formats, the output folder and what to do
 // with an existing output; every name claimed. The list knows each source's kind from probing it, while the plan
@@ -20,11 +20,45 @@
 // The sources that did not exist when the batch was planned, each once, in list order.
 [[nodiscard]] QStringList missingSourcesOf(const std::vector<BatchOutput>& plan);
 
-// What the window reports at the end, from the engine's reports (one per planned output): every output not made
-// is listed with its reason, an output the policy skipped as well. A cancelled batch that left outputs unstarted
-// ended early, so the output folder stays shut.
-[[nodiscard]] BatchOutcome outcomeOfReports(const BatchRequest& request, const std::vector<BatchOutput>& plan,
-                                            const std::vector<OutputReport>& reports, bool cancelled);
+// What a window batch did: one report per planned output, and whether Cancel ended it.
+struct FinishedBatch {
+    std::vector<BatchOutput> plan;
+    std::vector<OutputReport> reports;
+    QString folderText; // the request's output folder
+    bool cancelled = false;
+
+    [[nodiscard]] int made() const;
+    // Skipped or failed; an output a cancel stopped or left unstarted is neither.
+    [[nodiscard]] int unmade() const;
+    // The folder of the last checked entry whose file existed; empty when there was none.
+    [[nodiscard]] QString lastOutputFolder() const;
+};
+
+// The completion message: "Conversion is finished!", and when outputs were not made, how many were and which were
+// not, each with the reason tonalith-cli gives for it.
+[[nodiscard]] QString completionMessage(const FinishedBatch& batch);
+
+// What the plain run counts while its one worker makes the outputs in plan order: the outputs started, for the
+// total (P + 100 (k − 1)) div N over the planned outputs; the entries whose file was missing, told once each at
+// their turn; and where an entry's outputs end.
+class OneAtATimeTally {
+public:
+    OneAtATimeTally(std::size_t formatCount, int planned);
+
+    void outputStarted() { ++started_; }
+    [[nodiscard]] int started() const { return started_; }
+    [[nodiscard]] int totalPercent(int outputPercent) const;
+    // True for the first report of an entry whose file was missing; false for the entry's other formats.
+    [[nodiscard]] bool tellsMissingSource(std::size_t output, const OutputReport& report);
+    // True when the output is the last of its entry.
+    [[nodiscard]] bool endsEntry(std::size_t output) const;
+
+private:
+    std::size_t formatCount_;
+    int planned_;
+    int started_ = 0;
+    std::optional<std::size_t> toldEntry_;
+};
 
 // The box a finished output calls for, if any: an Ogg Vorbis setting the component refused is told for each output
 // it costs, as in the plain run.

@@ -1,4 +1,5 @@
-#include "WorkerBatch.h"
+#include "WindowBatch.h"
+#include "core/ports/Messages.h"
 
 #include "LoudnessNormalization.h"
 #include "OutputNaming.h"
@@ -13,16 +14,11 @@ namespace {
 constexpr qint64 kSecondsPerMinute = 60;
 constexpr qint64 kSecondsPerHour = 3600;
 
-bool sourceExisted(const BatchOutput& output) {
-    return output.action != PlannedAction::SourceMissing && output.action != PlannedAction::OutsideTree;
-}
+// The completion message lists at most this many outputs that were not made; a longer list would not fit a box.
+constexpr int kListedUnmade = 20;
 
-QString reasonOf(const BatchOutput& output, const OutputReport& report) {
-    if (report.status == OutputStatus::Skipped)
-        return QStringLiteral("A file of this name existed; it was kept.");
-    if (output.action == PlannedAction::SourceMissing)
-        return kMissingSourceReason;
-    return report.reason.isEmpty() ? QStringLiteral("The conversion failed.") : report.reason;
+bool isUnmade(const OutputReport& report) {
+    return report.status == OutputStatus::Skipped || report.status == OutputStatus::Failed;
 }
 
 QString twoDigits(qint64 value) {
@@ -69,32 +65,68 @@ QStringList missingSourcesOf(const std::vector<BatchOutput>& plan) {
     return missing;
 }
 
-BatchOutcome outcomeOfReports(const BatchRequest& request, const std::vector<BatchOutput>& plan,
-                              const std::vector<OutputReport>& reports, bool cancelled) {
-    BatchOutcome outcome;
-    outcome.cancelled = cancelled;
+int FinishedBatch::made() const {
+    return static_cast<int>(std::count_if(reports.begin(), reports.end(), [](const OutputReport& report) {
+        return report.status == OutputStatus::Made;
+    }));
+}
+
+int FinishedBatch::unmade() const {
+    return static_cast<int>(std::count_if(reports.begin(), reports.end(), isUnmade));
+}
+
+QString FinishedBatch::lastOutputFolder() const {
+    QString folder;
     for (std::size_t index = 0; index < plan.size() && index < reports.size(); ++index) {
         const BatchOutput& output = plan[index];
-        const OutputReport& report = reports[index];
-        if (sourceExisted(output))
-            outcome.lastOutputFolder = outputFolderFor(request.folderText, output.sourceName);
-        switch (report.status) {
-        case OutputStatus::Made:
-            ++outcome.made;
-            break;
-        case OutputStatus::Skipped:
-        case OutputStatus::Failed:
-            outcome.unmade.push_back(
-                {report.destination.isEmpty() ? output.destinationName : report.destination, reasonOf(output, report)});
-            break;
-        case OutputStatus::Cancelled:
-            break;
-        case OutputStatus::NotStarted:
-            outcome.endedEarly = outcome.endedEarly || cancelled;
-            break;
-        }
+        const bool existed = output.action != PlannedAction::SourceMissing &&
+                             output.action != PlannedAction::OutsideTree && !reports[index].sourceMissing;
+        if (existed)
+            folder = outputFolderFor(folderText, output.sourceName);
     }
-    return outcome;
+    return folder;
+}
+
+QString completionMessage(const FinishedBatch& batch) {
+    QString text = QStringLiteral("Conversion is finished!");
+    const int unmade = batch.unmade();
+    if (unmade == 0)
+        return text;
+    const int made = batch.made();
+    text += QStringLiteral("\n\n%1 of %2 outputs were made. Not made:").arg(made).arg(made + unmade);
+    int listed = 0;
+    for (std::size_t index = 0; index < batch.reports.size() && listed < kListedUnmade; ++index) {
+        const OutputReport& report = batch.reports[index];
+        if (!isUnmade(report))
+            continue;
+        const QString destination = report.destination.isEmpty() && index < batch.plan.size()
+                                        ? batch.plan[index].destinationName
+                                        : report.destination;
+        text += QStringLiteral("\n%1: %2").arg(destination, report.reason);
+        ++listed;
+    }
+    if (unmade > listed)
+        text += QStringLiteral("\n... and %1 more.").arg(unmade - listed);
+    return text;
+}
+
+OneAtATimeTally::OneAtATimeTally(std::size_t formatCount, int planned)
+    : formatCount_(std::max<std::size_t>(formatCount, 1)), planned_(planned) {}
+
+int OneAtATimeTally::totalPercent(int outputPercent) const {
+    return ::totalPercent(outputPercent, started_, planned_);
+}
+
+bool OneAtATimeTally::tellsMissingSource(std::size_t output, const OutputReport& report) {
+    const std::size_t entry = output / formatCount_;
+    if (!report.sourceMissing || toldEntry_ == entry)
+        return false;
+    toldEntry_ = entry;
+    return true;
+}
+
+bool OneAtATimeTally::endsEntry(std::size_t output) const {
+    return (output + 1) % formatCount_ == 0;
 }
 
 std::optional<QString> refusalToTell(const BatchOutput& output, const OutputReport& report) {
@@ -156,7 +188,7 @@ QStringList RunningOutputsDisplay::destinations() const {
 }
 
 QString RunningOutputsDisplay::totalText() const {
-    QString text = QStringLiteral("Total %1%").arg(total_);
+    QString text = Messages::TotalProgress.arg(total_);
     if (secondsLeft_ && total_ < 100)
         text += QStringLiteral(", %1 left").arg(timeLeftText(*secondsLeft_));
     return text;

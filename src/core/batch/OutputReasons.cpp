@@ -1,0 +1,65 @@
+#include "OutputReasons.h"
+
+#include "core/ports/Messages.h"
+
+namespace outputReasons {
+
+namespace {
+
+QString fromSource(const QString& sourceName, const QString& what) {
+    return sourceName + QStringLiteral(": ") + what;
+}
+
+} // namespace
+
+QString sourceMissing(const QString& sourceName) {
+    return Messages::SourceNotFound + sourceName;
+}
+
+QString outsideTree(const QString& sourceName) {
+    return fromSource(sourceName, QStringLiteral("not below the folder whose tree is kept"));
+}
+
+QString noFreeName(const QString& sourceName, const QString& destination) {
+    return fromSource(sourceName, QStringLiteral("no free name beside %1").arg(destination));
+}
+
+QString keptExisting(const QString& destination) {
+    return QStringLiteral("%1 exists").arg(destination);
+}
+
+QString folderNotMade(const QString& sourceName, const QString& folder) {
+    return fromSource(sourceName, QStringLiteral("cannot create the folder %1").arg(folder));
+}
+
+QString loudnessNotMeasured(const QString& sourceName, const QString& componentMessage) {
+    return fromSource(sourceName, QStringLiteral("the loudness cannot be measured (%1)").arg(componentMessage));
+}
+
+QString unexpectedError(const QString& sourceName, const QString& what) {
+    return fromSource(sourceName, what);
+}
+
+QString conversionFailed(const QString& sourceName, OutputFormat format, const ConversionResult& result,
+                         const QString& userMessage) {
+    QString text;
+    switch (result.outcome) {
+    case ConversionOutcome::NotPrepared:
+        text = QStringLiteral("the writer cannot be prepared for %1").arg(outputFormatName(format));
+        break;
+    case ConversionOutcome::OutputNotCreated:
+        text = QStringLiteral("cannot create %1").arg(result.destination);
+        break;
+    case ConversionOutcome::SourceNotOpened:
+        text = QStringLiteral("cannot open the source");
+        break;
+    default:
+        text = userMessage.isEmpty() ? QStringLiteral("conversion failed") : userMessage;
+        break;
+    }
+    if (!result.detail.isEmpty())
+        text += QStringLiteral(" (%1)").arg(result.detail);
+    return fromSource(sourceName, text);
+}
+
+} // namespace outputReasons
