@@ -102,7 +102,7 @@ TEST_F(SettingsTest, SaveStateOffStopsSavingAndRestoringButKeepsTheFilter) {
         auto windows = start();
         OptionsDialog& options = openOptions(*windows);
         child<QCheckBox>(options, "ch_savestate")->setChecked(false);
-        child<QPushButton>(options, "Button1")->click();
+        child<QPushButton>(options, "okButton")->click();
         EXPECT_FALSE(options.isVisible());
         EXPECT_EQ(settingsFile().readString(QStringLiteral("general"), QStringLiteral("savestate"), QString()),
                   QStringLiteral("0"));
@@ -137,7 +137,7 @@ TEST_F(SettingsTest, OptionsCancelStoresNothingAndTheNextShowRefills) {
     child<QLineEdit>(options, "Edit_folder")->setText(QStringLiteral("/elsewhere"));
     child<QCheckBox>(options, "ch_checkitem")->setChecked(false);
     child<QCheckBox>(options, "ch_savestate")->setChecked(false);
-    child<QPushButton>(options, "Button2")->click();
+    child<QPushButton>(options, "cancelButton")->click();
     EXPECT_FALSE(settingsFileExists());
     EXPECT_TRUE(windows->context().settings.values().checkItem);
     EXPECT_TRUE(windows->context().settings.values().saveState);
@@ -154,10 +154,10 @@ TEST_F(SettingsTest, NewDefaultFolderShowsFromTheNextStart) {
         MainControls(*windows->main).Edit_folder->setText(QStringLiteral("/typed"));
         OptionsDialog& options = openOptions(*windows);
         prompts.folderAnswers.push_back(QStringLiteral("/picked/folder"));
-        child<QToolButton>(options, "spSkinButton8")->click();
+        child<QToolButton>(options, "chooseFolderButton")->click();
         EXPECT_EQ(prompts.shown.last(), QStringLiteral("folder|Select an default output folder"));
         EXPECT_EQ(child<QLineEdit>(options, "Edit_folder")->text(), QStringLiteral("/picked/folder"));
-        child<QPushButton>(options, "Button1")->click();
+        child<QPushButton>(options, "okButton")->click();
         EXPECT_EQ(MainControls(*windows->main).Edit_folder->text(), QStringLiteral("/typed"));
         EXPECT_EQ(settingsFile().readString(QStringLiteral("defaultfolder"), QStringLiteral("defaultfolder"), {}),
                   QStringLiteral("/picked/folder"));
@@ -183,7 +183,7 @@ TEST_F(SettingsTest, BatchPreferencesAreStoredAndRestoredBesideTheOtherOptions) 
         jobs->setValue(3);
         loudness->setChecked(true);
         exists->setCurrentIndex(exists->findData(static_cast<int>(ExistingOutputPolicy::Skip)));
-        child<QPushButton>(options, "Button1")->click();
+        child<QPushButton>(options, "okButton")->click();
         const BatchPreferences& stored = windows->context().settings.values().batch;
         EXPECT_EQ(stored, (BatchPreferences{3, true, ExistingOutputPolicy::Skip}));
         EXPECT_FALSE(stored.plain());
@@ -229,7 +229,7 @@ TEST_F(SettingsTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {
 
     OptionsDialog& options = openOptions(*windows);
     child<QCheckBox>(options, "ch_isopenfolder")->setChecked(true);
-    child<QPushButton>(options, "Button1")->click();
+    child<QPushButton>(options, "okButton")->click();
     EXPECT_FALSE(options.isVisible());
     EXPECT_TRUE(windows->context().settings.values().isOpenFolder) << "the choice holds for this run";
     EXPECT_EQ(prompts.count(QStringLiteral("Unable to write to")), 2);
