@@ -81,7 +81,7 @@ int main(int argc, char* argv[]) {
     windows.main->resize(800, 600);
     windows.main->show();
     ConversionListPanel& list = windows.main->conversionList();
-    auto* surface = list.findChild<QAbstractItemView*>(QStringLiteral("ListView1"))->viewport();
+    auto* surface = list.findChild<QAbstractItemView*>(QStringLiteral("conversionListView"))->viewport();
 
     QElapsedTimer clock;
     PaintClock painted(clock);

@@ -65,8 +65,8 @@ TEST_F(Journey, RestartFindsTheWindowWhereItWasAndTheChoicesKept) {
     QTemporaryDir outputs;
     const DriveOutcome first =
         run({}, {"wait main", "check chOGG", "check chWMA", "uncheck chMP3", "check chG726", "move main 137 91",
-                 "report main", "trigger Exit2", "wait options", "type options/Edit_folder " + outputs.path(),
-                 "click options/Button1", "close main"});
+                 "report main", "trigger optionsAction", "wait options", "type options/Edit_folder " + outputs.path(),
+                 "click options/okButton", "close main"});
     QStringList reportAll{"wait main", "report main", "report main/edit_output_folder"};
     for (const QString& box : formats)
         reportAll.append(QStringLiteral("report ") + box);
@@ -92,9 +92,10 @@ TEST_F(Journey, FilesNamedAtStartFillTheListInOrder) {
     const QString dashed = makeTone(QStringLiteral("-second.wav"), 1, 8000, 1);
     const DriveOutcome outcome =
         run({song, QStringLiteral("--"), QStringLiteral("-second.wav"), work_.filePath(QStringLiteral("none.mp3"))},
-            {"wait main", "rows ListView1 2", "pause 500", "report ListView1", "close main"}, work_.path());
-    EXPECT_EQ(reported(outcome, "ListView1"), "rows 2") << describe(outcome);
-    const QStringList rows = outcome.values(QStringLiteral("ListView1.row"));
+            {"wait main", "rows conversionListView 2", "pause 500", "report conversionListView", "close main"},
+            work_.path());
+    EXPECT_EQ(reported(outcome, "conversionListView"), "rows 2") << describe(outcome);
+    const QStringList rows = outcome.values(QStringLiteral("conversionListView.row"));
     ASSERT_EQ(rows.size(), 2) << describe(outcome);
     const QStringList first = rows[0].split(QLatin1Char('\t'));
     ASSERT_EQ(first.size(), 6) << rows[0].toStdString();
@@ -111,9 +112,9 @@ TEST_F(Journey, FilesFromTheCommandLineConvertIntoThreeFormats) {
                               makeTone("third.ogg", 2)};
     const QString out = work_.filePath(QStringLiteral("converted"));
     const DriveOutcome outcome =
-        run(sources, {"wait main", "rows ListView1 3", "uncheck chMP3", "check chOGG", "check chWMA", "check chADPCM",
-                      "type main/edit_output_folder " + out, "click button_convert", "message Conversion is finished!",
-                      "close main"});
+        run(sources,
+            {"wait main", "rows conversionListView 3", "uncheck chMP3", "check chOGG", "check chWMA", "check chADPCM",
+             "type main/edit_output_folder " + out, "click button_convert", "message Conversion is finished!", "close main"});
     EXPECT_EQ(outcome.messages(), QStringList{"Tonalith|Conversion is finished!"}) << describe(outcome);
     const QStringList expected{"first tone.ogg", "first tone.wma", "first tone_ADPCM.wav",
                                "second.ogg",     "second.wma",     "second_ADPCM.wav",
@@ -129,9 +130,9 @@ TEST_F(Journey, CancelStopsTheBatchDuringItsFirstConversion) {
     const QStringList sources{makeTone("long one.wav", 60), makeTone("long two.wav", 60)};
     const QString out = work_.filePath(QStringLiteral("converted"));
     const DriveOutcome outcome =
-        run(sources, {"wait main", "rows ListView1 2", "uncheck chMP3", "check chOGG", "check chWMA",
+        run(sources, {"wait main", "rows conversionListView 2", "uncheck chMP3", "check chOGG", "check chWMA",
                       "type main/edit_output_folder " + out, "click button_convert", "wait convert",
-                      "click convert/button_cancel", "pause 1500", "report ListView1", "close main"});
+                      "click convert/button_cancel", "pause 1500", "report conversionListView", "close main"});
     EXPECT_TRUE(outcome.messages().isEmpty()) << "no completion message after a cancel: " << describe(outcome);
     // The conversion that was running keeps its partial output; nothing after it is made.
     EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{"long one.ogg"});
@@ -139,17 +140,18 @@ TEST_F(Journey, CancelStopsTheBatchDuringItsFirstConversion) {
 
 TEST_F(Journey, PlayAndStopARow) {
     const DriveOutcome outcome =
-        run({makeTone("tune.wav", 5)}, {"wait main", "rows ListView1 1", "doubleclick ListView1 0", "pause 1500",
-                                        "report track_play", "click BitBtn2", "pause 300", "close main"});
+        run({makeTone("tune.wav", 5)},
+            {"wait main", "rows conversionListView 1", "doubleclick conversionListView 0", "pause 1500",
+             "report positionSlider", "click stopButton", "pause 300", "close main"});
     EXPECT_TRUE(outcome.messages().isEmpty()) << describe(outcome);
-    EXPECT_NE(reported(outcome, "track_play"), "value 0") << "the position moved while the row played";
+    EXPECT_NE(reported(outcome, "positionSlider"), "value 0") << "the position moved while the row played";
 }
 
 TEST_F(Journey, TagEditorChangesATitleThatAnotherReaderSees) {
     const QString song = makeTone("song.mp3", 2);
     const DriveOutcome outcome =
-        run({song}, {"wait main", "rows ListView1 1", "select ListView1 0", "click button_id3editor", "wait Tid3editor",
-                     "type Tid3editor/TitleEdit Journey Title", "click Tid3editor/ApplyButton",
+        run({song}, {"wait main", "rows conversionListView 1", "select conversionListView 0", "click tagEditorButton",
+                     "wait Tid3editor", "type Tid3editor/TitleEdit Journey Title", "click Tid3editor/ApplyButton",
                      "click Tid3editor/CloseButton", "close main"});
     EXPECT_TRUE(outcome.messages().isEmpty()) << describe(outcome);
     const auto probe =

@@ -185,7 +185,7 @@ TEST_F(InstalledCopy, StartsFromTheStagingFolderFindsItsHelpAndKeepsSettingsInTh
     const QStringList before = installedFiles();
     QTemporaryDir config;
     const auto run = journeys::driveProgram(installed(QStringLiteral("bin/tonalith")), {},
-                                            {QStringLiteral("wait main"), QStringLiteral("trigger HelpContents1"),
+                                            {QStringLiteral("wait main"), QStringLiteral("trigger helpContentsAction"),
                                              QStringLiteral("opened"), QStringLiteral("close main")},
                                             config.path());
     ASSERT_TRUE(run.ended) << journeys::describe(run);

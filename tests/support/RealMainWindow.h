@@ -40,8 +40,7 @@ public:
         QImage picture(8, 8, QImage::Format_RGB32);
         picture.fill(Qt::white);
         picture.save(locations.programFolder + QStringLiteral("drag.bmp"), "BMP");
-        windows =
-            std::make_unique<ApplicationWindows>(MainWindowServices{factory, registration, shell, prompts, locations});
+        windows = std::make_unique<ApplicationWindows>(factory, registration, shell, prompts, locations);
         prompts.shown.clear();
     }
 
@@ -49,7 +48,7 @@ public:
     [[nodiscard]] ConversionListPanel& list() { return main().conversionList(); }
 
     void addRow(const QString& fullName, bool video = false, bool checked = true) {
-        auto* view = main().findChild<QAbstractItemView*>(QStringLiteral("ListView1"));
+        auto* view = main().findChild<QAbstractItemView*>(QStringLiteral("conversionListView"));
         auto* model = view != nullptr ? dynamic_cast<ConversionListModel*>(view->model()) : nullptr;
         if (model == nullptr)
             qFatal("the conversion list's model is not where the test looks for it");

@@ -79,19 +79,19 @@ int pictureConvertWindow(ApplicationWindows& windows, const QString& folder, con
     static_cast<void>(refusalToStart(request));
     bool saved = false;
     QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, windows.convert, [&] {
-        const Ui::ProgressWindow& form = windows.convert->form();
+    QObject::connect(&watch, &QTimer::timeout, windows.progress, [&] {
+        const Ui::ProgressWindow& form = windows.progress->form();
         const bool underWay = jobs > 1 ? form.progress_total->value() >= 20 && form.list_running->count() == jobs &&
                                              form.label_total->text().contains(QLatin1String("left"))
                                        : form.progress_output->value() >= 40;
         if (!underWay)
             return;
         watch.stop();
-        saved = windows.convert->grab().save(output);
-        windows.convert->cancelBatch();
+        saved = windows.progress->grab().save(output);
+        windows.progress->cancelBatch();
     });
     watch.start(20);
-    windows.convert->runBatch(request, dialogs);
+    windows.progress->runBatch(request, dialogs);
     return saved ? 0 : 1;
 }
 
@@ -118,27 +118,27 @@ int main(int argc, char* argv[]) {
     NoRegistrationTool registration;
     SilentShell shell;
     SilentPrompts prompts;
-    ApplicationWindows windows({components, registration, shell, prompts, locations});
+    ApplicationWindows windows(components, registration, shell, prompts, locations);
     if (view == "--convert" || view == "--convert-jobs")
         return pictureConvertWindow(windows, scratch.path(), output, view == "--convert" ? 1 : 2);
     windows.main->show();
     QWidget* shown = windows.main.get();
     if (view == "--options-pane")
-        windows.main->FormatOptionsPanel1Click();
+        windows.main->toggleFormatOptionsPane();
     if (view == "--options-dialog")
         shown = windows.options;
     if (view == "--about")
         shown = windows.about;
     if (view == "--wav-dialog")
-        shown = windows.frmWAVAdv;
+        shown = windows.wavOptions;
     if (view == "--mp3-dialog")
-        shown = windows.frmMP3Adv;
+        shown = windows.mp3Options;
     if (view == "--ogg-dialog")
-        shown = windows.frmOGGAdv;
+        shown = windows.oggVorbisOptions;
     if (view == "--tag-editor" && argc > 3) {
         // Opens at the file as if it were the conversion list's selected row.
-        windows.id3editor->setListFile(QString::fromLocal8Bit(argv[3]));
-        shown = windows.id3editor;
+        windows.tagEditor->setListFile(QString::fromLocal8Bit(argv[3]));
+        shown = windows.tagEditor;
     }
     shown->show();
     windows.main->conversionList().addFiles(files);

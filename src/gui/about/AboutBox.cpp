@@ -16,7 +16,7 @@ AboutBox::AboutBox(IShell& shell, QWidget* parent) : QDialog(parent), shell_(she
     setModal(true);
 
     auto* banner = new QLabel(this);
-    banner->setObjectName(QStringLiteral("Image1"));
+    banner->setObjectName(QStringLiteral("bannerPicture"));
     banner->setPixmap(QPixmap(QStringLiteral(":/pictures/about.jpg")));
     banner->setFixedSize(343, 64);
     banner->setScaledContents(true);
@@ -33,15 +33,15 @@ AboutBox::AboutBox(IShell& shell, QWidget* parent) : QDialog(parent), shell_(she
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     link->setOpenExternalLinks(false);
     link->setCursor(Qt::PointingHandCursor);
-    connect(link, &QLabel::linkActivated, this, &AboutBox::LinkClick);
+    connect(link, &QLabel::linkActivated, this, &AboutBox::openProductPage);
 
-    auto* notice1 = new QLabel(QStringLiteral("Copyright (C) The Tonalith authors."), this);
-    notice1->setObjectName(QStringLiteral("lblNotice1"));
-    auto* notice2 = new QLabel(QStringLiteral("Codecs: FFmpeg, LAME, libvorbis, libsndfile, spandsp"), this);
-    notice2->setObjectName(QStringLiteral("lblNotice2"));
+    auto* copyrightNotice = new QLabel(QStringLiteral("Copyright (C) The Tonalith authors."), this);
+    copyrightNotice->setObjectName(QStringLiteral("lblCopyright"));
+    auto* codecsNotice = new QLabel(QStringLiteral("Codecs: FFmpeg, LAME, libvorbis, libsndfile, spandsp"), this);
+    codecsNotice->setObjectName(QStringLiteral("lblCodecs"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -54,8 +54,8 @@ AboutBox::AboutBox(IShell& shell, QWidget* parent) : QDialog(parent), shell_(she
     top->addWidget(link);
     text->addLayout(top);
     text->addSpacing(3);
-    text->addWidget(notice1);
-    text->addWidget(notice2);
+    text->addWidget(copyrightNotice);
+    text->addWidget(codecsNotice);
     text->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -70,6 +70,6 @@ AboutBox::AboutBox(IShell& shell, QWidget* parent) : QDialog(parent), shell_(she
     centreOnScreen(*this);
 }
 
-void AboutBox::LinkClick() {
+void AboutBox::openProductPage() {
     shell_.open(ProductPage);
 }

@@ -14,7 +14,7 @@ public:
     explicit AboutBox(IShell& shell, QWidget* parent = nullptr);
 
 public slots:
-    void LinkClick();
+    void openProductPage();
 
 private:
     IShell& shell_;

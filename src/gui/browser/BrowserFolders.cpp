@@ -1,11 +1,7 @@
 #include "BrowserFolders.h"
 
-#include <QDir>
-#include <QStandardPaths>
+#include "core/platform/FolderBrowsing.h"
 
 QString desktopFolder() {
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    if (!desktop.isEmpty() && QDir(desktop).exists())
-        return desktop;
-    return QDir::homePath();
+    return FolderBrowsing::desktopFolder();
 }

@@ -3,6 +3,7 @@
 #include "BrowserFolders.h"
 #include "FolderProperties.h"
 #include "core/list/BrowserFilter.h"
+#include "core/platform/FolderBrowsing.h"
 #include "core/platform/FolderPaste.h"
 #include "gui/common/Accessibility.h"
 #include "gui/common/ErrorReport.h"
@@ -32,13 +33,13 @@ ShellBrowser::ShellBrowser(Prompts& prompts, QWidget* parent)
     setUpButtons();
     setUpPopup();
     connectControls();
-    ui->PTShellCombo1->setAccessibleName(QStringLiteral("Folder"));
+    ui->folderCombo->setAccessibleName(QStringLiteral("Folder"));
     ui->combo_filter->setAccessibleName(QStringLiteral("File type"));
-    ui->PTShellList1->setAccessibleName(QStringLiteral("Files"));
-    PTShellDetails->setAccessibleName(QStringLiteral("Files"));
+    ui->fileList->setAccessibleName(QStringLiteral("Files"));
+    detailsView_->setAccessibleName(QStringLiteral("Files"));
     nameControlsForAccessibility(*this);
     setFolder(desktopFolder());
-    ViewBtnClick(List);
+    showView(List);
 }
 
 ShellBrowser::~ShellBrowser() = default;
@@ -51,7 +52,7 @@ void ShellBrowser::setUpModel() {
     model_->setNameFilterDisables(false);
     // Writable, so a new folder can be named in place; the views take no drops, so nothing is moved by accident.
     model_->setReadOnly(false);
-    QListView& list = *ui->PTShellList1;
+    QListView& list = *ui->fileList;
     list.setModel(model_.get());
     list.setSelectionMode(QAbstractItemView::ExtendedSelection);
     list.setDragEnabled(true);
@@ -59,7 +60,7 @@ void ShellBrowser::setUpModel() {
     list.setDefaultDropAction(Qt::CopyAction);
     list.setEditTriggers(QAbstractItemView::EditKeyPressed);
     list.setResizeMode(QListView::Adjust);
-    connect(ui->PTShellList1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(ui->fileList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ShellBrowser::selectionChanged);
     ui->combo_filter->addItems(BrowserFilter::entries());
     ui->combo_filter->setCurrentIndex(-1);
@@ -67,23 +68,23 @@ void ShellBrowser::setUpModel() {
 
 // The details view is a second view of the same model and selection, shown in place of the list for view code 3.
 void ShellBrowser::setUpDetailsView() {
-    PTShellDetails = new QTreeView(this);
-    PTShellDetails->setObjectName(QStringLiteral("PTShellDetails"));
-    PTShellDetails->setModel(model_.get());
-    PTShellDetails->setSelectionModel(ui->PTShellList1->selectionModel());
-    PTShellDetails->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    PTShellDetails->setRootIsDecorated(false);
-    PTShellDetails->setItemsExpandable(false);
-    PTShellDetails->setSortingEnabled(true);
-    PTShellDetails->sortByColumn(0, Qt::AscendingOrder);
-    PTShellDetails->setDragEnabled(true);
-    PTShellDetails->setDragDropMode(QAbstractItemView::DragOnly);
-    PTShellDetails->setDefaultDropAction(Qt::CopyAction);
-    PTShellDetails->setEditTriggers(QAbstractItemView::EditKeyPressed);
-    PTShellDetails->setContextMenuPolicy(Qt::CustomContextMenu);
-    PTShellDetails->header()->resizeSection(0, 200);
-    PTShellDetails->hide();
-    ui->BrowserPaneLayout->addWidget(PTShellDetails);
+    detailsView_ = new QTreeView(this);
+    detailsView_->setObjectName(QStringLiteral("fileDetails"));
+    detailsView_->setModel(model_.get());
+    detailsView_->setSelectionModel(ui->fileList->selectionModel());
+    detailsView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    detailsView_->setRootIsDecorated(false);
+    detailsView_->setItemsExpandable(false);
+    detailsView_->setSortingEnabled(true);
+    detailsView_->sortByColumn(0, Qt::AscendingOrder);
+    detailsView_->setDragEnabled(true);
+    detailsView_->setDragDropMode(QAbstractItemView::DragOnly);
+    detailsView_->setDefaultDropAction(Qt::CopyAction);
+    detailsView_->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    detailsView_->setContextMenuPolicy(Qt::CustomContextMenu);
+    detailsView_->header()->resizeSection(0, 200);
+    detailsView_->hide();
+    ui->BrowserPaneLayout->addWidget(detailsView_);
 }
 
 void ShellBrowser::setUpButtons() {
@@ -103,37 +104,37 @@ void ShellBrowser::setUpButtons() {
 }
 
 void ShellBrowser::setUpPopup() {
-    ListPopup = new QMenu(this);
-    ListPopup->setObjectName(QStringLiteral("ListPopup"));
-    QMenu* viewMenu = ListPopup->addMenu(QStringLiteral("&View"));
-    viewMenu->setObjectName(QStringLiteral("View1"));
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("filePopupMenu"));
+    QMenu* viewMenu = popupMenu_->addMenu(QStringLiteral("&View"));
+    viewMenu->setObjectName(QStringLiteral("viewMenu"));
     auto* viewGroup = new QActionGroup(this);
-    const std::array<std::pair<const char*, const char*>, 4> views{{{"LargeIcons1", "Lar&ge icons"},
-                                                                    {"SmallIcons1", "S&mall icons"},
-                                                                    {"List1", "&List"},
-                                                                    {"Details1", "&Details"}}};
+    const std::array<std::pair<const char*, const char*>, 4> views{{{"largeIconsAction", "Lar&ge icons"},
+                                                                    {"smallIconsAction", "S&mall icons"},
+                                                                    {"listAction", "&List"},
+                                                                    {"detailsAction", "&Details"}}};
     for (int code = 0; code < 4; ++code) {
         QAction* item = viewMenu->addAction(QLatin1String(views[code].second));
         item->setObjectName(QLatin1String(views[code].first));
         item->setCheckable(true);
         viewGroup->addAction(item);
         viewItems_[code] = item;
-        connectGuarded(prompts_, item, &QAction::triggered, this, [this, code](bool) { ViewBtnClick(code); });
+        connectGuarded(prompts_, item, &QAction::triggered, this, [this, code](bool) { showView(code); });
     }
-    ListPopup->addSeparator();
-    QAction* paste = ListPopup->addAction(QStringLiteral("P&aste"));
-    paste->setObjectName(QStringLiteral("Paste1"));
-    connectGuarded(prompts_, paste, &QAction::triggered, this, [this](bool) { Paste1Click(); });
-    ListPopup->addSeparator();
-    QMenu* newMenu = ListPopup->addMenu(QStringLiteral("Ne&w"));
-    newMenu->setObjectName(QStringLiteral("New1"));
+    popupMenu_->addSeparator();
+    QAction* paste = popupMenu_->addAction(QStringLiteral("P&aste"));
+    paste->setObjectName(QStringLiteral("pasteAction"));
+    connectGuarded(prompts_, paste, &QAction::triggered, this, [this](bool) { pasteFromClipboard(); });
+    popupMenu_->addSeparator();
+    QMenu* newMenu = popupMenu_->addMenu(QStringLiteral("Ne&w"));
+    newMenu->setObjectName(QStringLiteral("newMenu"));
     QAction* newFolder = newMenu->addAction(QStringLiteral("&Folder"));
-    newFolder->setObjectName(QStringLiteral("NewFolder2"));
-    connectGuarded(prompts_, newFolder, &QAction::triggered, this, [this](bool) { NewFolder2MitmClick(); });
-    ListPopup->addSeparator();
-    QAction* properties = ListPopup->addAction(QStringLiteral("&Properties"));
-    properties->setObjectName(QStringLiteral("Properties1"));
-    connectGuarded(prompts_, properties, &QAction::triggered, this, [this](bool) { Properties1MitmClick(); });
+    newFolder->setObjectName(QStringLiteral("newFolderAction"));
+    connectGuarded(prompts_, newFolder, &QAction::triggered, this, [this](bool) { createNewFolder(); });
+    popupMenu_->addSeparator();
+    QAction* properties = popupMenu_->addAction(QStringLiteral("&Properties"));
+    properties->setObjectName(QStringLiteral("propertiesAction"));
+    connectGuarded(prompts_, properties, &QAction::triggered, this, [this](bool) { showFolderProperties(); });
 }
 
 void ShellBrowser::connectView(QAbstractItemView& view) {
@@ -142,24 +143,24 @@ void ShellBrowser::connectView(QAbstractItemView& view) {
             setFolder(model_->filePath(index));
     });
     connect(&view, &QWidget::customContextMenuRequested, this,
-            [this, &view](const QPoint& at) { ListPopup->popup(view.viewport()->mapToGlobal(at)); });
+            [this, &view](const QPoint& at) { popupMenu_->popup(view.viewport()->mapToGlobal(at)); });
 }
 
 void ShellBrowser::connectControls() {
-    connectGuarded(prompts_, ui->combo_filter, &QComboBox::activated, this, [this](int) { combo_filterChange(); });
-    connectGuarded(prompts_, ui->PTShellCombo1, &QComboBox::activated, this,
-                   [this](int index) { setFolder(ui->PTShellCombo1->itemData(index).toString()); });
-    connectView(*ui->PTShellList1);
-    connectView(*PTShellDetails);
-    connectGuarded(prompts_, ui->UpOneLevelBtn, &QToolButton::clicked, this, [this](bool) { UpOneLevelBtnClick(); });
-    connectGuarded(prompts_, ui->DeleteBtn, &QToolButton::clicked, this, [this](bool) { DeleteBtnClick(); });
-    connectGuarded(prompts_, viewButtons_, &QButtonGroup::idClicked, this, [this](int code) { ViewBtnClick(code); });
+    connectGuarded(prompts_, ui->combo_filter, &QComboBox::activated, this, [this](int) { applyChosenFilter(); });
+    connectGuarded(prompts_, ui->folderCombo, &QComboBox::activated, this,
+                   [this](int index) { setFolder(ui->folderCombo->itemData(index).toString()); });
+    connectView(*ui->fileList);
+    connectView(*detailsView_);
+    connectGuarded(prompts_, ui->UpOneLevelBtn, &QToolButton::clicked, this, [this](bool) { goUpOneLevel(); });
+    connectGuarded(prompts_, ui->DeleteBtn, &QToolButton::clicked, this, [this](bool) { moveSelectionToTrash(); });
+    connectGuarded(prompts_, viewButtons_, &QButtonGroup::idClicked, this, [this](int code) { showView(code); });
 }
 
 QAbstractItemView& ShellBrowser::currentView() const {
     if (viewCode_ == Details)
-        return *PTShellDetails;
-    return *ui->PTShellList1;
+        return *detailsView_;
+    return *ui->fileList;
 }
 
 QString ShellBrowser::folder() const {
@@ -167,23 +168,25 @@ QString ShellBrowser::folder() const {
 }
 
 bool ShellBrowser::showsDesktop() const {
-    return ui->PTShellCombo1->currentIndex() == 0;
+    return ui->folderCombo->currentIndex() == 0;
 }
 
 void ShellBrowser::setFolder(const QString& folder) {
-    const QString desktop = desktopFolder();
-    const QString target = QDir(folder).exists() ? QDir(folder).absolutePath() : desktop;
+    const QString target = QDir(folder).exists() ? QDir(folder).absolutePath() : desktopFolder();
     // A selection left behind in the previous folder would be acted on although nobody can see it.
-    ui->PTShellList1->clearSelection();
+    ui->fileList->clearSelection();
     const QModelIndex root = model_->setRootPath(target);
-    ui->PTShellList1->setRootIndex(root);
-    PTShellDetails->setRootIndex(root);
-    QComboBox& combo = *ui->PTShellCombo1;
+    ui->fileList->setRootIndex(root);
+    detailsView_->setRootIndex(root);
+    const FolderBrowsing::FolderChoices choices = FolderBrowsing::folderChoices(target, FolderBrowsing::systemPlaces());
+    QComboBox& combo = *ui->folderCombo;
     combo.clear();
-    combo.addItem(iconProvider_->icon(QFileIconProvider::Computer), QStringLiteral("Desktop"), desktop);
-    if (target != desktop)
-        combo.addItem(iconProvider_->icon(QFileIconProvider::Folder), QDir::toNativeSeparators(target), target);
-    combo.setCurrentIndex(combo.count() - 1);
+    for (const FolderBrowsing::FolderChoice& choice : choices.entries) {
+        const bool desktop = combo.count() == 0;
+        combo.addItem(iconProvider_->icon(desktop ? QFileIconProvider::Computer : QFileIconProvider::Folder),
+                      choice.text, choice.path);
+    }
+    combo.setCurrentIndex(choices.current);
 }
 
 int ShellBrowser::filterIndex() const {
@@ -193,12 +196,12 @@ int ShellBrowser::filterIndex() const {
 void ShellBrowser::setFilterIndex(int index) {
     const bool known = index >= 0 && index < ui->combo_filter->count();
     ui->combo_filter->setCurrentIndex(known ? index : -1);
-    combo_filterChange();
+    applyChosenFilter();
 }
 
 QStringList ShellBrowser::selectedPaths() const {
     QStringList paths;
-    for (const QModelIndex& index : ui->PTShellList1->selectionModel()->selectedIndexes()) {
+    for (const QModelIndex& index : ui->fileList->selectionModel()->selectedIndexes()) {
         if (index.column() == 0)
             paths.append(model_->filePath(index));
     }
@@ -207,13 +210,13 @@ QStringList ShellBrowser::selectedPaths() const {
 
 QStringList ShellBrowser::shownNames() const {
     QStringList names;
-    const QModelIndex root = ui->PTShellList1->rootIndex();
+    const QModelIndex root = ui->fileList->rootIndex();
     for (int row = 0; row < model_->rowCount(root); ++row)
         names.append(model_->fileName(model_->index(row, 0, root)));
     return names;
 }
 
-void ShellBrowser::combo_filterChange() {
+void ShellBrowser::applyChosenFilter() {
     filter_ = BrowserFilter::filterFor(ui->combo_filter->currentText());
     model_->setNameFilters(BrowserFilter::patterns(filter_));
 }
@@ -225,7 +228,7 @@ void ShellBrowser::useFixedFilter(const QString& filter) {
 }
 
 std::optional<QString> ShellBrowser::selectedPath() const {
-    const QItemSelectionModel& selection = *ui->PTShellList1->selectionModel();
+    const QItemSelectionModel& selection = *ui->fileList->selectionModel();
     QModelIndex chosen = selection.currentIndex();
     if (!chosen.isValid() || !selection.isSelected(chosen)) {
         const QModelIndexList rows = selection.selectedIndexes();
@@ -239,21 +242,22 @@ std::optional<QString> ShellBrowser::selectedPath() const {
 bool ShellBrowser::selectFileNamed(const QString& fileName) {
     // Asking the model for the path itself finds the item before the folder's listing has come in.
     const QModelIndex item = model_->index(QDir(folder()).filePath(fileName));
-    if (!item.isValid() || item.parent() != ui->PTShellList1->rootIndex() || model_->fileName(item) != fileName)
+    if (!item.isValid() || item.parent() != ui->fileList->rootIndex() || model_->fileName(item) != fileName)
         return false;
-    ui->PTShellList1->selectionModel()->setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
-    ui->PTShellList1->scrollTo(item);
+    ui->fileList->selectionModel()->setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
+    ui->fileList->scrollTo(item);
     return true;
 }
 
-void ShellBrowser::UpOneLevelBtnClick() {
-    QDir shown(folder());
-    if (!showsDesktop() && shown.cdUp())
-        setFolder(shown.absolutePath());
+void ShellBrowser::goUpOneLevel() {
+    if (showsDesktop())
+        return;
+    if (const std::optional<QString> above = FolderBrowsing::folderAbove(folder()))
+        setFolder(*above);
 }
 
 // Deleting moves to the trash, after the user said yes: a slip of the finger is never final.
-void ShellBrowser::DeleteBtnClick() {
+void ShellBrowser::moveSelectionToTrash() {
     const QStringList paths = selectedPaths();
     if (paths.isEmpty())
         return;
@@ -275,27 +279,27 @@ void ShellBrowser::DeleteBtnClick() {
                          Prompts::Icon::Warning);
 }
 
-void ShellBrowser::ViewBtnClick(int viewCode) {
-    if (viewCode < LargeIcons || viewCode > Details)
+void ShellBrowser::showView(int viewCode) {
+    const std::optional<FolderBrowsing::ViewLayout> layout = FolderBrowsing::viewLayout(viewCode);
+    if (!layout)
         return;
     viewCode_ = viewCode;
     for (QAbstractButton* button : viewButtons_->buttons())
         button->setChecked(viewButtons_->id(button) == viewCode);
     for (int code = 0; code < 4; ++code)
         viewItems_[code]->setChecked(code == viewCode);
-    QListView& list = *ui->PTShellList1;
-    const bool icons = viewCode == LargeIcons || viewCode == SmallIcons;
-    list.setViewMode(icons ? QListView::IconMode : QListView::ListMode);
-    list.setFlow(icons ? QListView::LeftToRight : QListView::TopToBottom);
+    QListView& list = *ui->fileList;
+    list.setViewMode(layout->icons ? QListView::IconMode : QListView::ListMode);
+    list.setFlow(layout->icons ? QListView::LeftToRight : QListView::TopToBottom);
     list.setWrapping(true);
-    list.setIconSize(viewCode == LargeIcons ? QSize(32, 32) : QSize(16, 16));
+    list.setIconSize(QSize(layout->iconSize, layout->iconSize));
     list.setMovement(QListView::Static);
-    list.setVisible(viewCode != Details);
-    PTShellDetails->setVisible(viewCode == Details);
+    list.setVisible(!layout->details);
+    detailsView_->setVisible(layout->details);
 }
 
 // The clipboard's files go into the shown folder; a name that is there already is replaced only on a yes.
-void ShellBrowser::Paste1Click() {
+void ShellBrowser::pasteFromClipboard() {
     const QMimeData* clipboard = QApplication::clipboard()->mimeData();
     QStringList sources;
     if (clipboard && clipboard->hasUrls()) {
@@ -318,11 +322,9 @@ void ShellBrowser::Paste1Click() {
                          Prompts::Icon::Warning);
 }
 
-void ShellBrowser::NewFolder2MitmClick() {
+void ShellBrowser::createNewFolder() {
     const QDir shown(folder());
-    QString name = QStringLiteral("New Folder");
-    for (int number = 2; shown.exists(name); ++number)
-        name = QStringLiteral("New Folder (%1)").arg(number);
+    const QString name = FolderBrowsing::newFolderName([&shown](const QString& taken) { return shown.exists(taken); });
     const QModelIndex created = model_->mkdir(model_->index(folder()), name);
     if (!created.isValid()) {
         prompts_.message(QStringLiteral("New Folder"),
@@ -335,7 +337,7 @@ void ShellBrowser::NewFolder2MitmClick() {
     view.edit(created);
 }
 
-void ShellBrowser::Properties1MitmClick() {
+void ShellBrowser::showFolderProperties() {
     FolderProperties properties(folder(), this);
     properties.exec();
 }

@@ -55,20 +55,22 @@ public:
     [[nodiscard]] QStringList selectedPaths() const;
     // The names the list shows for the current folder right now (the model fills in on a worker thread).
     [[nodiscard]] QStringList shownNames() const;
-    [[nodiscard]] QMenu& listPopup() const { return *ListPopup; }
+    [[nodiscard]] QMenu& listPopup() const { return *popupMenu_; }
 
 signals:
     // The list's selection changed, by the user or by a change of folder.
     void selectionChanged();
 
 public slots:
-    void combo_filterChange();
-    void UpOneLevelBtnClick();
-    void DeleteBtnClick();
-    void ViewBtnClick(int viewCode);
-    void Paste1Click();
-    void NewFolder2MitmClick();
-    void Properties1MitmClick();
+    // Takes the filter of the chosen entry of the filter list.
+    void applyChosenFilter();
+    void goUpOneLevel();
+    void moveSelectionToTrash();
+    // Shows the list in a view code's layout; an unknown code changes nothing.
+    void showView(int viewCode);
+    void pasteFromClipboard();
+    void createNewFolder();
+    void showFolderProperties();
 
 private:
     void setUpModel();
@@ -82,8 +84,8 @@ private:
     std::unique_ptr<Ui::ShellBrowser> ui;
     Prompts& prompts_;
     QButtonGroup* viewButtons_ = nullptr;
-    QTreeView* PTShellDetails = nullptr;
-    QMenu* ListPopup = nullptr;
+    QTreeView* detailsView_ = nullptr;
+    QMenu* popupMenu_ = nullptr;
     std::array<QAction*, 4> viewItems_{};
     std::unique_ptr<QFileIconProvider> iconProvider_;
     std::unique_ptr<QFileSystemModel> model_; // after its icon provider, which must outlive it

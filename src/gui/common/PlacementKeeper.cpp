@@ -22,7 +22,7 @@ bool visibleOnSomeScreen(const QRect& rect) {
 
 PlacementKeeper::PlacementKeeper(QWidget& window, QString placementPath, Prompts& prompts)
     : QObject(&window), window_(window), file_(std::move(placementPath)), prompts_(prompts) {
-    setObjectName(QStringLiteral("Position1"));
+    setObjectName(QStringLiteral("windowPlacement"));
 }
 
 void PlacementKeeper::restore() {

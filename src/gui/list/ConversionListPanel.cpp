@@ -30,21 +30,21 @@ ConversionListPanel::ConversionListPanel(AppContext& context, QWidget* parent)
     progress_->setAccessibleName(QStringLiteral("Adding files"));
     progress_->hide();
     layout()->addWidget(progress_);
-    ui->ListView1->setModel(model_);
-    ui->ListView1->setAccessibleName(QStringLiteral("Conversion list"));
+    ui->conversionListView->setModel(model_);
+    ui->conversionListView->setAccessibleName(QStringLiteral("Conversion list"));
     const int widths[] = {40, 150, 60, 40, 255, 800};
     for (int column = 0; column < ConversionListModel::ColumnCount; ++column)
-        ui->ListView1->header()->resizeSection(column, widths[column]);
-    connectGuarded(context_.prompts, ui->ListView1, &QAbstractItemView::doubleClicked, this,
+        ui->conversionListView->header()->resizeSection(column, widths[column]);
+    connectGuarded(context_.prompts, ui->conversionListView, &QAbstractItemView::doubleClicked, this,
                    [this](const QModelIndex& index) { emit rowDoubleClicked(index.row()); });
     // Queued, so the program that dragged the files is free again before they are probed.
     connect(
-        ui->ListView1, &ConversionListView::namesDropped, this,
+        ui->conversionListView, &ConversionListView::namesDropped, this,
         [this](const QStringList& names) { guarded(context_.prompts, [&] { addFiles(names); }); },
         Qt::QueuedConnection);
-    connect(ui->ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    connect(ui->conversionListView, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (popupMenu_)
-            popupMenu_->popup(ui->ListView1->viewport()->mapToGlobal(at));
+            popupMenu_->popup(ui->conversionListView->viewport()->mapToGlobal(at));
     });
 }
 
@@ -55,16 +55,16 @@ int ConversionListPanel::rowCount() const {
 }
 
 int ConversionListPanel::selectedRow() const {
-    const QModelIndexList rows = ui->ListView1->selectionModel()->selectedRows();
+    const QModelIndexList rows = ui->conversionListView->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
 void ConversionListPanel::selectRow(int row) {
     if (row < 0 || row >= rowCount()) {
-        ui->ListView1->clearSelection();
+        ui->conversionListView->clearSelection();
         return;
     }
-    ui->ListView1->setCurrentIndex(model_->index(row, 0));
+    ui->conversionListView->setCurrentIndex(model_->index(row, 0));
 }
 
 const ConversionRow& ConversionListPanel::row(int row) const {
@@ -97,14 +97,14 @@ void ConversionListPanel::loadDragPicture() {
     if (!picture.load(picturePath))
         context_.prompts.reportError(
             QStringLiteral("Cannot open file \"%1\".").arg(QDir::toNativeSeparators(picturePath)));
-    ui->ListView1->setDragPicture(picture);
+    ui->conversionListView->setDragPicture(picture);
 }
 
 const QPixmap& ConversionListPanel::dragPicture() const {
-    return ui->ListView1->dragPicture();
+    return ui->conversionListView->dragPicture();
 }
 
-void ConversionListPanel::addfile(const QString& fullName) {
+void ConversionListPanel::addFile(const QString& fullName) {
     if (auto row = intake_.addfile(model_->list(), fullName, context_.settings.values().checkItem))
         model_->append(std::move(*row));
 }
@@ -119,7 +119,7 @@ void ConversionListPanel::addFiles(const QStringList& names) {
     try {
         while (!waiting_.isEmpty()) {
             const int total = done + static_cast<int>(waiting_.size());
-            addfile(waiting_.takeFirst());
+            addFile(waiting_.takeFirst());
             keepWindowAlive(++done, total);
         }
     } catch (...) {
@@ -147,23 +147,23 @@ void ConversionListPanel::showProgress(int done, int total) {
     progress_->show();
 }
 
-void ConversionListPanel::Add2Click() {
+void ConversionListPanel::chooseAndAddFiles() {
     const QStringList chosen = context_.prompts.pickFilesToOpen(QStringLiteral("Open"), addDialogFilters());
     if (!chosen.isEmpty())
         addFiles(chosen);
 }
 
-void ConversionListPanel::Remove2Click() {
+void ConversionListPanel::removeSelectedRow() {
     const int selected = selectedRow();
     if (selected < 0)
         return;
     model_->removeAt(selected);
-    ui->ListView1->clearSelection();
-    ui->ListView1->selectionModel()->clearCurrentIndex();
+    ui->conversionListView->clearSelection();
+    ui->conversionListView->selectionModel()->clearCurrentIndex();
     if (selected > 0)
         selectRow(selected - 1);
 }
 
-void ConversionListPanel::RemoveAll1Click() {
+void ConversionListPanel::removeAllRows() {
     model_->clear();
 }

@@ -41,17 +41,17 @@ public:
     void loadDragPicture();
     [[nodiscard]] const QPixmap& dragPicture() const;
 
-    // Adds files through addfile, one after the other, in the given order; folders bring the audio and video files
+    // Adds files through addFile, one after the other, in the given order; folders bring the audio and video files
     // inside them. The window repaints between files and shows how far it is when many come in. Names given while
     // files are still coming in are added after them.
     void addFiles(const QStringList& names);
     // Probes one file and appends its row, unless it is refused.
-    void addfile(const QString& fullName);
+    void addFile(const QString& fullName);
 
 public slots:
-    void Add2Click();
-    void Remove2Click();
-    void RemoveAll1Click();
+    void chooseAndAddFiles();
+    void removeSelectedRow();
+    void removeAllRows();
 
 signals:
     void rowDoubleClicked(int row);

@@ -23,42 +23,56 @@
 
 namespace {
 
-std::unique_ptr<ComponentSet> createComponents(const MainWindowServices& services) {
-    auto components =
-        createComponentsWithRepair(services.components, services.registration, services.locations.programFolder);
+std::unique_ptr<ComponentSet> createComponents(IComponentSetFactory& factory, IRegistrationTool& registration,
+                                               Prompts& prompts, const ProgramLocations& locations) {
+    auto components = createComponentsWithRepair(factory, registration, locations.programFolder);
     if (!components) {
-        services.prompts.message(QString(), QStringLiteral("Initialize Error! Please reinstall Tonalith!"),
-                                 Prompts::Icon::None);
+        prompts.message(QString(), QStringLiteral("Initialize Error! Please reinstall Tonalith!"), Prompts::Icon::None);
         throw StartupAborted();
     }
     return components;
 }
 
-} // namespace
-
-ApplicationWindows::ApplicationWindows(const MainWindowServices& services)
-    : components_(createComponents(services)),
-      settings_(services.locations.settingsPath), context_{*components_, settings_, services.prompts, services.shell,
-                                                           services.locations},
-      main(std::make_unique<MainWindow>(context_)) {
-    MainWindow* owner = main.get();
-    id3editor = new TagEditorWindow(context_, owner);
-    convert = new ProgressWindow(context_.components, services.components, context_.prompts, context_.shell, owner);
-    frmWAVAdv = new WavOptionsDialog(*components_, services.prompts, owner);
-    frmMP3Adv = new Mp3OptionsDialog(*components_, services.prompts, owner);
-    frmOGGAdv = new OggVorbisOptionsDialog(*components_, services.prompts, owner);
-    main->formatOptions().attachDialogs(*frmWAVAdv, *frmMP3Adv, *frmOGGAdv);
-    id3editorHelp = new TagEditorHelpWindow(owner);
-    id3editor->setHelpWindow(id3editorHelp);
-    options = new OptionsDialog(settings_, services.prompts, owner);
-    about = new AboutBox(services.shell, owner);
-    main->setDialogs({options, about, convert, id3editor});
-    for (QWidget* window : std::initializer_list<QWidget*>{id3editor, convert, frmWAVAdv, frmMP3Adv, frmOGGAdv,
-                                                           id3editorHelp, options, about})
-        nameControlsForAccessibility(*window);
+// A window made before its owner: held here until the main window exists, then handed to it.
+template <typename Window> Window* handOver(std::unique_ptr<Window>& window, QWidget& owner) {
+    window->setParent(&owner, window->windowFlags());
+    nameControlsForAccessibility(*window);
+    return window.release();
 }
 
-int runTonalith(QApplication& application, const MainWindowServices& services, const QStringList& startFiles) {
+} // namespace
+
+ApplicationWindows::ApplicationWindows(IComponentSetFactory& componentFactory, IRegistrationTool& registration,
+                                       IShell& shell, Prompts& prompts, const ProgramLocations& locations)
+    : components_(createComponents(componentFactory, registration, prompts, locations)),
+      settings_(locations.settingsPath), context_{*components_, settings_,        prompts,     shell,
+                                                  locations,    componentFactory, registration} {
+    auto help = std::make_unique<TagEditorHelpWindow>();
+    auto editor = std::make_unique<TagEditorWindow>(context_, help.get());
+    auto batchProgress = std::make_unique<ProgressWindow>(context_.components, context_.componentFactory,
+                                                          context_.prompts, context_.shell);
+    auto wav = std::make_unique<WavOptionsDialog>(*components_, prompts);
+    auto mp3 = std::make_unique<Mp3OptionsDialog>(*components_, prompts);
+    auto oggVorbis = std::make_unique<OggVorbisOptionsDialog>(*components_, prompts);
+    auto preferences = std::make_unique<OptionsDialog>(settings_, prompts);
+    auto aboutBox = std::make_unique<AboutBox>(shell);
+
+    main = std::make_unique<MainWindow>(
+        context_, MainWindowDialogs{*preferences, *aboutBox, *batchProgress, *editor, *wav, *mp3, *oggVorbis});
+
+    // From here on the main window owns every dialog: they close and go with it.
+    tagEditorHelp = handOver(help, *main);
+    tagEditor = handOver(editor, *main);
+    progress = handOver(batchProgress, *main);
+    wavOptions = handOver(wav, *main);
+    mp3Options = handOver(mp3, *main);
+    oggVorbisOptions = handOver(oggVorbis, *main);
+    options = handOver(preferences, *main);
+    about = handOver(aboutBox, *main);
+}
+
+int runTonalith(QApplication& application, IComponentSetFactory& componentFactory, IRegistrationTool& registration,
+                IShell& shell, Prompts& prompts, const ProgramLocations& locations, const QStringList& startFiles) {
     SplashWindow splash;
     splash.show();
     splash.repaint();
@@ -70,15 +84,15 @@ int runTonalith(QApplication& application, const MainWindowServices& services, c
 
     std::unique_ptr<ApplicationWindows> windows;
     try {
-        windows = std::make_unique<ApplicationWindows>(services);
+        windows = std::make_unique<ApplicationWindows>(componentFactory, registration, shell, prompts, locations);
     } catch (const StartupAborted&) {
         return 1;
     }
     splash.close();
     windows->main->show();
     MainWindow& main = *windows->main;
-    QTimer::singleShot(0, &main, [&main, &services, startFiles] {
-        guarded(services.prompts, [&] { main.conversionList().addFiles(startFiles); });
+    QTimer::singleShot(0, &main, [&main, &prompts, startFiles] {
+        guarded(prompts, [&] { main.conversionList().addFiles(startFiles); });
     });
     return QApplication::exec();
 }

@@ -20,15 +20,6 @@ class TagEditorWindow;
 class TagEditorHelpWindow;
 class OptionsDialog;
 
-// What the program needs from outside: the component factory, the system services and where its files are.
-struct MainWindowServices {
-    IComponentSetFactory& components;
-    IRegistrationTool& registration;
-    IShell& shell;
-    Prompts& prompts;
-    ProgramLocations locations;
-};
-
 // Raised at start-up when the components cannot be made even after the repair; the user has been told, and the
 // program ends.
 class StartupAborted : public std::runtime_error {
@@ -36,12 +27,15 @@ public:
     StartupAborted() : std::runtime_error("components could not be created") {}
 };
 
-// The components, the settings and every window of the program, made once in this order and kept for the whole
-// run. The main window owns the other windows; closing it ends the program.
+// The components, the settings, the one context every window works with and every window of the program, made once
+// and kept for the whole run. The dialogs are made first and handed to the main window, which then owns them;
+// closing it ends the program.
 class ApplicationWindows {
 public:
-    // Throws StartupAborted when the components cannot be made.
-    explicit ApplicationWindows(const MainWindowServices& services);
+    // The component factory, the registration tool used to repair a failed start, the system services and where the
+    // program's files are. Throws StartupAborted when the components cannot be made.
+    ApplicationWindows(IComponentSetFactory& componentFactory, IRegistrationTool& registration, IShell& shell,
+                       Prompts& prompts, const ProgramLocations& locations);
 
     [[nodiscard]] AppContext& context() { return context_; }
 
@@ -51,18 +45,19 @@ private:
     AppContext context_;
 
 public:
-    std::unique_ptr<MainWindow> main;
-    TagEditorWindow* id3editor = nullptr;
-    ProgressWindow* convert = nullptr;
-    WavOptionsDialog* frmWAVAdv = nullptr;
-    Mp3OptionsDialog* frmMP3Adv = nullptr;
-    OggVorbisOptionsDialog* frmOGGAdv = nullptr;
-    TagEditorHelpWindow* id3editorHelp = nullptr;
+    TagEditorHelpWindow* tagEditorHelp = nullptr;
+    TagEditorWindow* tagEditor = nullptr;
+    ProgressWindow* progress = nullptr;
+    WavOptionsDialog* wavOptions = nullptr;
+    Mp3OptionsDialog* mp3Options = nullptr;
+    OggVorbisOptionsDialog* oggVorbisOptions = nullptr;
     OptionsDialog* options = nullptr;
     AboutBox* about = nullptr;
+    std::unique_ptr<MainWindow> main;
 };
 
 // The whole run: splash, skin, windows, message loop; the files named at start go into the conversion list once the
 // main window shows. Returns the process's exit code; non-zero when start-up was given up (the main window is then
 // never shown).
-int runTonalith(QApplication& application, const MainWindowServices& services, const QStringList& startFiles = {});
+int runTonalith(QApplication& application, IComponentSetFactory& componentFactory, IRegistrationTool& registration,
+                IShell& shell, Prompts& prompts, const ProgramLocations& locations, const QStringList& startFiles = {});

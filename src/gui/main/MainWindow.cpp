@@ -26,22 +26,23 @@
 
 const QString MainWindow::SupportAddress = QStringLiteral("support@tonalith.example");
 
-MainWindow::MainWindow(AppContext& context, QWidget* parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), context_(context) {
+MainWindow::MainWindow(AppContext& context, const MainWindowDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), context_(context), dialogs_(dialogs) {
     ui->setupUi(this);
     assemblePanels();
     setUpMenus();
-    ui->PTSplitter2->setSizes({170, height() - 170});
+    wireBatch();
+    ui->browserListSplitter->setSizes({170, height() - 170});
     showOptionsPane(false);
     nameControlsForAccessibility(*this);
 
-    Position1 = new PlacementKeeper(*this, context_.locations.placementPath, context_.prompts);
-    Position1->restore();
-    FormCreate();
+    placement_ = new PlacementKeeper(*this, context_.locations.placementPath, context_.prompts);
+    placement_->restore();
+    startUp();
 }
 
 MainWindow::~MainWindow() {
-    Position1->save();
+    placement_->save();
 }
 
 template <typename Action> void MainWindow::run(Action&& action) {
@@ -51,7 +52,7 @@ template <typename Action> void MainWindow::run(Action&& action) {
 void MainWindow::assemblePanels() {
     Prompts& prompts = context_.prompts;
     browser_ = new ShellBrowser(prompts);
-    ui->PTSplitter2->insertWidget(0, browser_);
+    ui->browserListSplitter->insertWidget(0, browser_);
     list_ = new ConversionListPanel(context_);
     ui->ListRowLayout->addWidget(list_);
     formatBoxes_ = new FormatBoxes;
@@ -63,53 +64,57 @@ void MainWindow::assemblePanels() {
     convert_ = new ConvertGroup(prompts);
     ui->ControlStripLayout->insertWidget(1, convert_);
     formatOptions_ = new FormatOptionsPane(context_.components, prompts);
-    ui->PTSplitter1->addWidget(formatOptions_);
-    connect(list_, &ConversionListPanel::rowDoubleClicked, this, &MainWindow::ListView1DblClick);
-    connectGuarded(prompts, ui->button_id3editor, &QPushButton::clicked, this,
-                   [this](bool) { button_id3editorClick(); });
-    connectGuarded(prompts, ui->ch_formatpanel, &QCheckBox::clicked, this, [this](bool) { ch_formatpanelClick(); });
+    formatOptions_->attachDialogs(dialogs_.wavOptions, dialogs_.mp3Options, dialogs_.oggVorbisOptions);
+    ui->optionsPaneSplitter->addWidget(formatOptions_);
+    // A double click on a row plays it.
+    connect(list_, &ConversionListPanel::rowDoubleClicked, this, [this](int) { run([this] { player_->play(); }); });
+    connectGuarded(prompts, ui->tagEditorButton, &QPushButton::clicked, this,
+                   [this](bool) { showTagEditorForSelection(); });
+    connectGuarded(prompts, ui->formatOptionsPaneCheck, &QCheckBox::clicked, this,
+                   [this](bool) { formatOptionsPaneToggled(); });
 }
 
 void MainWindow::setUpMenus() {
-    const std::pair<QAction*, void (MainWindow::*)()> commands[] = {
-        {ui->Add2, &MainWindow::Add2Click},
-        {ui->Remove2, &MainWindow::Remove2Click},
-        {ui->RemoveAll1, &MainWindow::RemoveAll1Click},
-        {ui->Exit2, &MainWindow::Exit2Click},
-        {ui->Exit1, &MainWindow::Exit1Click},
-        {ui->FormatOptionsPanel1, &MainWindow::FormatOptionsPanel1Click},
-        {ui->AudioFileInfoEditor1, &MainWindow::button_id3editorClick},
-        {ui->Convert1, &MainWindow::cmd_begin_writeClick},
-        {ui->HelpContents1, &MainWindow::HelpContents1Click},
-        {ui->EmailSupport1, &MainWindow::EmailSupport1Click},
-        {ui->About1, &MainWindow::About1Click}};
-    for (const auto& [action, slot] : commands)
-        connectGuarded(context_.prompts, action, &QAction::triggered, this, [this, slot](bool) { (this->*slot)(); });
+    const std::pair<QAction*, std::function<void()>> commands[] = {
+        {ui->addFilesAction, [this] { list_->chooseAndAddFiles(); }},
+        {ui->removeFileAction, [this] { list_->removeSelectedRow(); }},
+        {ui->clearListAction, [this] { list_->removeAllRows(); }},
+        {ui->optionsAction, [this] { showOptions(); }},
+        {ui->exitAction, [this] { close(); }},
+        {ui->formatOptionsPaneAction, [this] { toggleFormatOptionsPane(); }},
+        {ui->tagEditorAction, [this] { showTagEditorForSelection(); }},
+        {ui->convertAction, [this] { startConversion(); }},
+        {ui->helpContentsAction, [this] { openHelp(); }},
+        {ui->emailSupportAction, [this] { emailSupport(); }},
+        {ui->aboutAction, [this] { showAbout(); }}};
+    for (const auto& [action, command] : commands)
+        connectGuarded(context_.prompts, action, &QAction::triggered, this, [command](bool) { command(); });
 
     // The list's pop-up shares Add, Remove and Clear with the main menu, shortcuts included.
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    PopupMenu1->addAction(ui->Add2);
-    PopupMenu1->addAction(ui->Remove2);
-    PopupMenu1->addAction(ui->RemoveAll1);
-    PopupMenu1->addSeparator();
-    addPopupCommand(QStringLiteral("Play1"), QStringLiteral("Play"), &MainWindow::button_playClick);
-    addPopupCommand(QStringLiteral("Stop1"), QStringLiteral("Stop"), &MainWindow::button_stopClick);
-    PopupMenu1->addSeparator();
-    addPopupCommand(QStringLiteral("MP3ID3Tag1"), QStringLiteral("Audio File Info"), &MainWindow::MP3ID3Tag1Click);
-    list_->setPopupMenu(PopupMenu1);
+    listPopupMenu_ = new QMenu(this);
+    listPopupMenu_->setObjectName(QStringLiteral("listPopupMenu"));
+    listPopupMenu_->addAction(ui->addFilesAction);
+    listPopupMenu_->addAction(ui->removeFileAction);
+    listPopupMenu_->addAction(ui->clearListAction);
+    listPopupMenu_->addSeparator();
+    addPopupCommand(QStringLiteral("playRowAction"), QStringLiteral("Play"), [this] { player_->play(); });
+    addPopupCommand(QStringLiteral("stopPlayingAction"), QStringLiteral("Stop"), [this] { player_->stop(); });
+    listPopupMenu_->addSeparator();
+    addPopupCommand(QStringLiteral("rowTagEditorAction"), QStringLiteral("Audio File Info"),
+                    [this] { showTagEditorForSelectedRow(); });
+    list_->setPopupMenu(listPopupMenu_);
 }
 
-void MainWindow::addPopupCommand(const QString& name, const QString& text, void (MainWindow::*slot)()) {
-    QAction* action = PopupMenu1->addAction(text);
+void MainWindow::addPopupCommand(const QString& name, const QString& text, const std::function<void()>& command) {
+    QAction* action = listPopupMenu_->addAction(text);
     action->setObjectName(name);
-    connectGuarded(context_.prompts, action, &QAction::triggered, this, [this, slot](bool) { (this->*slot)(); });
+    connectGuarded(context_.prompts, action, &QAction::triggered, this, [command](bool) { command(); });
 }
 
 // --- start-up ---------------------------------------------------------------------------------------------------
 
 // Each step runs on its own: one the components refuse is reported, and the window is still useful without it.
-void MainWindow::FormCreate() {
+void MainWindow::startUp() {
     player_->bindPlayerEvents();
     formatOptions_->fillFromWriter();
     player_->setUpPlayer();
@@ -140,10 +145,8 @@ void MainWindow::restoreLastState() {
 // --- shutdown ---------------------------------------------------------------------------------------------------
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (FormCloseQuery())
-        event->accept();
-    else
-        event->ignore();
+    saveClosingState();
+    event->accept();
 }
 
 ClosingState MainWindow::closingState() const {
@@ -155,63 +158,52 @@ ClosingState MainWindow::closingState() const {
     return state;
 }
 
-bool MainWindow::FormCloseQuery() {
+// The user hears why the state is lost, but is never kept from closing the program.
+void MainWindow::saveClosingState() {
     try {
         context_.settings.storeClosingState(closingState());
     } catch (const IniWriteError& error) {
-        // The user hears why the state is lost, but is never kept from closing the program.
         context_.prompts.reportError(error.message());
     }
-    return true;
 }
 
 // --- commands ---------------------------------------------------------------------------------------------------
 
-void MainWindow::Exit2Click() {
-    if (dialogs_.options)
-        dialogs_.options->exec();
+void MainWindow::showOptions() {
+    dialogs_.options.exec();
 }
 
-void MainWindow::Exit1Click() {
-    close();
-}
-
-void MainWindow::HelpContents1Click() {
+void MainWindow::openHelp() {
     context_.shell.open(context_.locations.programFolder + QStringLiteral("Tonalith.html"));
 }
 
-void MainWindow::EmailSupport1Click() {
+void MainWindow::emailSupport() {
     context_.shell.open(QStringLiteral("mailto:") + SupportAddress);
 }
 
-void MainWindow::About1Click() {
-    if (dialogs_.about)
-        dialogs_.about->exec();
+void MainWindow::showAbout() {
+    dialogs_.about.exec();
 }
 
 void MainWindow::showOptionsPane(bool show) {
     const int outerWidth = frameGeometry().width();
-    const int total = ui->PTSplitter1->width();
-    ui->PTSplitter1->setSizes(show ? QList<int>{outerWidth - 360, total - (outerWidth - 360)} : QList<int>{total, 0});
+    const int total = ui->optionsPaneSplitter->width();
+    ui->optionsPaneSplitter->setSizes(show ? QList<int>{outerWidth - 360, total - (outerWidth - 360)}
+                                           : QList<int>{total, 0});
 }
 
-void MainWindow::ch_formatpanelClick() {
-    showOptionsPane(ui->ch_formatpanel->isChecked());
+void MainWindow::formatOptionsPaneToggled() {
+    showOptionsPane(ui->formatOptionsPaneCheck->isChecked());
     // The pane sets formats on the writer instance the preview reads through: the preview stops, selected row or not.
-    if (ui->ch_formatpanel->isChecked())
+    if (ui->formatOptionsPaneCheck->isChecked())
         run([this] { player_->stopPreview(); });
 }
 
-void MainWindow::FormatOptionsPanel1Click() {
-    const bool show = !ui->ch_formatpanel->isChecked();
-    ui->FormatOptionsPanel1->setChecked(show);
-    ui->ch_formatpanel->setChecked(show);
-    ch_formatpanelClick();
-}
-
-void MainWindow::setDialogs(const MainWindowDialogs& dialogs) {
-    dialogs_ = dialogs;
-    wireBatch();
+void MainWindow::toggleFormatOptionsPane() {
+    const bool show = !ui->formatOptionsPaneCheck->isChecked();
+    ui->formatOptionsPaneAction->setChecked(show);
+    ui->formatOptionsPaneCheck->setChecked(show);
+    formatOptionsPaneToggled();
 }
 
 // A batch takes the checked rows, the chosen formats, the panel's values and the batch preferences as they are when
@@ -235,95 +227,24 @@ void MainWindow::wireBatch() {
         return request;
     };
     wiring.stopPreview = [this] { player_->stopPreview(); };
-    wiring.window = dialogs_.convert;
+    wiring.window = &dialogs_.progress;
     wiring.dialogs = &formatOptions_->formatDialogs();
     convert_->setBatchWiring(std::move(wiring));
 }
 
-// --- slots handed on to the panels --------------------------------------------------------------------------------
+// --- commands that reach across panels -----------------------------------------------------------------------
 
-void MainWindow::Add2Click() {
-    run([this] { list_->Add2Click(); });
-}
-void MainWindow::Remove2Click() {
-    run([this] { list_->Remove2Click(); });
-}
-void MainWindow::RemoveAll1Click() {
-    run([this] { list_->RemoveAll1Click(); });
-}
-void MainWindow::cmd_begin_writeClick() {
+void MainWindow::startConversion() {
     run([this] { convert_->startBatch(); });
 }
-void MainWindow::combo_filterChange() {
-    run([this] { browser_->combo_filterChange(); });
-}
-void MainWindow::UpOneLevelBtnClick() {
-    run([this] { browser_->UpOneLevelBtnClick(); });
-}
-void MainWindow::DeleteBtnClick() {
-    run([this] { browser_->DeleteBtnClick(); });
-}
-void MainWindow::ViewBtnClick(int viewCode) {
-    run([this, viewCode] { browser_->ViewBtnClick(viewCode); });
-}
-void MainWindow::Paste1Click() {
-    run([this] { browser_->Paste1Click(); });
-}
-void MainWindow::NewFolder2MitmClick() {
-    run([this] { browser_->NewFolder2MitmClick(); });
-}
-void MainWindow::Properties1MitmClick() {
-    run([this] { browser_->Properties1MitmClick(); });
-}
-void MainWindow::spSkinButton8Click() {
-    run([this] { convert_->chooseOutputFolder(); });
-}
-void MainWindow::SetOthersFormats() {
-    run([this] { formatOptions_->SetOthersFormats(); });
-}
-void MainWindow::button_playClick() {
-    run([this] { player_->button_playClick(); });
-}
-void MainWindow::button_stopClick() {
-    run([this] { player_->button_stopClick(); });
-}
-void MainWindow::spSkinButton1Click() {
-    run([this] { player_->spSkinButton1Click(); });
-}
-void MainWindow::spSkinButton5Click() {
-    run([this] { player_->spSkinButton5Click(); });
-}
-void MainWindow::track_playMouseDown() {
-    run([this] { player_->track_playMouseDown(); });
-}
-void MainWindow::track_playMouseUp() {
-    run([this] { player_->track_playMouseUp(); });
-}
-void MainWindow::track_volumeChange() {
-    run([this] { player_->track_volumeChange(); });
-}
-void MainWindow::AudioPlayer1EndBlockPlay() {
-    run([this] { player_->AudioPlayer1EndBlockPlay(); });
-}
-void MainWindow::AudioPlayer1EndPlay() {
-    run([this] { player_->AudioPlayer1EndPlay(); });
-}
-void MainWindow::AudioPlayer1Timer(qint64 samples, int left, int right) {
-    run([&] { player_->AudioPlayer1Timer(samples, left, right); });
-}
-void MainWindow::AudioPlayer1RequestOnLoadArray() {
-    run([this] { player_->AudioPlayer1RequestOnLoadArray(); });
+
+void MainWindow::showTagEditorForSelection() {
+    run([this] { dialogs_.tagEditor.showFor(list_->selectedFullName()); });
 }
 
-void MainWindow::button_id3editorClick() {
-    run([this] { dialogs_.id3editor->showFor(list_->selectedFullName()); });
-}
-void MainWindow::MP3ID3Tag1Click() {
+void MainWindow::showTagEditorForSelectedRow() {
     run([this] {
         if (const std::optional<QString> file = list_->selectedFullName())
-            dialogs_.id3editor->showFor(file);
+            dialogs_.tagEditor.showFor(file);
     });
-}
-void MainWindow::ListView1DblClick() {
-    run([this] { player_->button_playClick(); });
 }

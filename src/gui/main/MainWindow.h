@@ -3,6 +3,7 @@
 #include "core/settings/AppContext.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class ConversionListPanel;
@@ -19,31 +20,36 @@ class AboutBox;
 class ProgressWindow;
 class TagEditorWindow;
 class OptionsDialog;
+class WavOptionsDialog;
+class Mp3OptionsDialog;
+class OggVorbisOptionsDialog;
 struct ClosingState;
 
 namespace Ui {
 class MainWindow;
 }
 
-// The dialogs made after the main window that its commands show.
+// The dialogs the main window's commands show, made before it; the main window owns them once it exists.
 struct MainWindowDialogs {
-    OptionsDialog* options = nullptr;
-    AboutBox* about = nullptr;
-    ProgressWindow* convert = nullptr;
-    TagEditorWindow* id3editor = nullptr;
+    OptionsDialog& options;
+    AboutBox& about;
+    ProgressWindow& progress;
+    TagEditorWindow& tagEditor;
+    WavOptionsDialog& wavOptions;
+    Mp3OptionsDialog& mp3Options;
+    OggVorbisOptionsDialog& oggVorbisOptions;
 };
 
 // The main window: assembles the source browser, the conversion list, the output formats, the player and the
-// convert group, and runs the start-up and the close of the program's state.
+// convert group, and runs the start-up and the close of the program's state. Each panel connects its own controls;
+// the main window carries the menus and the commands that reach across panels.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static const QString SupportAddress;
 
-    explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
+    MainWindow(AppContext& context, const MainWindowDialogs& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
-
-    void setDialogs(const MainWindowDialogs& dialogs);
 
     [[nodiscard]] ShellBrowser& browser() { return *browser_; }
     [[nodiscard]] ConversionListPanel& conversionList() { return *list_; }
@@ -53,45 +59,15 @@ public:
     [[nodiscard]] ConvertGroup& convertGroup() { return *convert_; }
 
 public slots:
-    // Main menu
-    void Add2Click();
-    void Remove2Click();
-    void RemoveAll1Click();
-    void Exit2Click();
-    void Exit1Click();
-    void FormatOptionsPanel1Click();
-    void button_id3editorClick();
-    void cmd_begin_writeClick();
-    void HelpContents1Click();
-    void EmailSupport1Click();
-    void About1Click();
-    // Conversion list pop-up
-    void MP3ID3Tag1Click();
-    void ListView1DblClick();
-    // Source browser
-    void combo_filterChange();
-    void UpOneLevelBtnClick();
-    void DeleteBtnClick();
-    void ViewBtnClick(int viewCode);
-    void Paste1Click();
-    void NewFolder2MitmClick();
-    void Properties1MitmClick();
-    void spSkinButton8Click();
-    // Output format panel
-    void SetOthersFormats();
-    void ch_formatpanelClick();
-    // Player
-    void button_playClick();
-    void button_stopClick();
-    void spSkinButton1Click();
-    void spSkinButton5Click();
-    void track_playMouseDown();
-    void track_playMouseUp();
-    void track_volumeChange();
-    void AudioPlayer1EndBlockPlay();
-    void AudioPlayer1EndPlay();
-    void AudioPlayer1Timer(qint64 currentSamples, int levelLeft, int levelRight);
-    void AudioPlayer1RequestOnLoadArray();
+    void showOptions();
+    void toggleFormatOptionsPane();
+    void showTagEditorForSelection();
+    void startConversion();
+    void openHelp();
+    void emailSupport();
+    void showAbout();
+    // The list pop-up's "Audio File Info": opens the editor only when a row is selected.
+    void showTagEditorForSelectedRow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,12 +75,12 @@ protected:
 private:
     void assemblePanels();
     void setUpMenus();
-    void addPopupCommand(const QString& name, const QString& text, void (MainWindow::*slot)());
-    void FormCreate();
+    void addPopupCommand(const QString& name, const QString& text, const std::function<void()>& command);
+    void startUp();
     void loadSettings();
     void restoreLastState();
-    // Saves the last state; always lets the window close.
-    bool FormCloseQuery();
+    void saveClosingState();
+    void formatOptionsPaneToggled();
     void showOptionsPane(bool show);
     [[nodiscard]] ClosingState closingState() const;
     template <typename Action> void run(Action&& action);
@@ -119,7 +95,7 @@ private:
     FormatOptionsPane* formatOptions_ = nullptr;
     PlayerBar* player_ = nullptr;
     ConvertGroup* convert_ = nullptr;
-    QMenu* PopupMenu1 = nullptr;
-    PlacementKeeper* Position1 = nullptr;
+    QMenu* listPopupMenu_ = nullptr;
+    PlacementKeeper* placement_ = nullptr;
     std::unique_ptr<ListPreviewRows> previewRows_;
 };

@@ -19,6 +19,6 @@ int main(int argc, char* argv[]) {
     QtShell shell;
     QtPrompts prompts;
     // Files named on the command line (what a desktop entry's %F passes) are added as if dropped on the list.
-    return runTonalith(application, {components, registration, shell, prompts, ProgramLocations::ofExecutable()},
+    return runTonalith(application, components, registration, shell, prompts, ProgramLocations::ofExecutable(),
                        commandLineNames(QApplication::arguments()));
 }

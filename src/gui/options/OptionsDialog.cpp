@@ -45,13 +45,13 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     auto* folderGroup = new QGroupBox(QStringLiteral("Default Output Folder"), this);
     Edit_folder = new QLineEdit(folderGroup);
     Edit_folder->setObjectName(QStringLiteral("Edit_folder"));
-    spSkinButton8 = new QToolButton(folderGroup);
-    spSkinButton8->setObjectName(QStringLiteral("spSkinButton8"));
-    spSkinButton8->setText(QStringLiteral("..."));
-    spSkinButton8->setToolTip(QStringLiteral("Select an output folder"));
+    chooseFolderButton = new QToolButton(folderGroup);
+    chooseFolderButton->setObjectName(QStringLiteral("chooseFolderButton"));
+    chooseFolderButton->setText(QStringLiteral("..."));
+    chooseFolderButton->setToolTip(QStringLiteral("Select an output folder"));
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(Edit_folder);
-    folderRow->addWidget(spSkinButton8);
+    folderRow->addWidget(chooseFolderButton);
     auto* folderLayout = new QVBoxLayout(folderGroup);
     folderLayout->setSpacing(2);
     folderLayout->addLayout(folderRow);
@@ -107,10 +107,10 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
                                   generalGroup));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("Button2"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -125,20 +125,20 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     layout->addWidget(generalGroup);
     layout->addLayout(buttons);
 
-    connect(spSkinButton8, &QToolButton::clicked, this, &OptionsDialog::spSkinButton8Click);
-    connect(ok, &QPushButton::clicked, this, &OptionsDialog::Button1Click);
-    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::Button2Click);
+    connect(chooseFolderButton, &QToolButton::clicked, this, &OptionsDialog::chooseDefaultFolder);
+    connect(ok, &QPushButton::clicked, this, &OptionsDialog::storeAndClose);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     setFixedSize(QSize(358, 275).expandedTo(sizeHint()));
     centreOnScreen(*this);
 }
 
 void OptionsDialog::showEvent(QShowEvent* event) {
-    FormShow();
+    showStoredSettings();
     QDialog::showEvent(event);
 }
 
-void OptionsDialog::FormShow() {
+void OptionsDialog::showStoredSettings() {
     const Settings& values = settings_.values();
     Edit_folder->setText(values.defaultFolder);
     ch_checkitem->setChecked(values.checkItem);
@@ -150,12 +150,12 @@ void OptionsDialog::FormShow() {
     combo_exists->setCurrentIndex(combo_exists->findData(static_cast<int>(values.batch.existing)));
 }
 
-void OptionsDialog::spSkinButton8Click() {
+void OptionsDialog::chooseDefaultFolder() {
     if (const auto folder = prompts_.pickFolder(QStringLiteral("Select an default output folder"), desktopFolder()))
         Edit_folder->setText(*folder);
 }
 
-void OptionsDialog::Button1Click() {
+void OptionsDialog::storeAndClose() {
     BatchPreferences batch;
     batch.jobs = spin_jobs->value();
     batch.evenLoudness = ch_evenloudness->isChecked();
@@ -177,8 +177,4 @@ void OptionsDialog::Button1Click() {
     if (failure)
         prompts_.reportError(*failure);
     accept();
-}
-
-void OptionsDialog::Button2Click() {
-    reject();
 }

@@ -18,10 +18,11 @@ public:
     OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget* parent = nullptr);
 
 public slots:
-    void FormShow();
-    void spSkinButton8Click();
-    void Button1Click();
-    void Button2Click();
+    // Puts the stored settings into the controls; every showing starts from them.
+    void showStoredSettings();
+    void chooseDefaultFolder();
+    // Stores the choices and closes; a store that cannot be written is reported, and the choices hold for this run.
+    void storeAndClose();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -30,7 +31,7 @@ private:
     SettingsStore& settings_;
     Prompts& prompts_;
     QLineEdit* Edit_folder;
-    QToolButton* spSkinButton8;
+    QToolButton* chooseFolderButton;
     QCheckBox* ch_checkitem;
     QCheckBox* ch_isopenfolder;
     QCheckBox* ch_copytag;

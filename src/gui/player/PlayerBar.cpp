@@ -13,11 +13,11 @@ PlayerBar::PlayerBar(ComponentSet& components, Prompts& prompts, QWidget* parent
       player_(std::make_unique<PreviewPlayer>(components, rows_, static_cast<PreviewPosition&>(*this), prompts)) {
     ui->setupUi(this);
     const QStyle* look = style();
-    ui->BitBtn1->setIcon(look->standardIcon(QStyle::SP_MediaPlay));
-    ui->BitBtn2->setIcon(look->standardIcon(QStyle::SP_MediaStop));
-    ui->spSkinButton1->setIcon(look->standardIcon(QStyle::SP_MediaSkipBackward));
-    ui->spSkinButton5->setIcon(look->standardIcon(QStyle::SP_MediaSkipForward));
-    Skin::standard().colourSlider(*ui->track_play);
+    ui->playButton->setIcon(look->standardIcon(QStyle::SP_MediaPlay));
+    ui->stopButton->setIcon(look->standardIcon(QStyle::SP_MediaStop));
+    ui->previousButton->setIcon(look->standardIcon(QStyle::SP_MediaSkipBackward));
+    ui->nextButton->setIcon(look->standardIcon(QStyle::SP_MediaSkipForward));
+    Skin::standard().colourSlider(*ui->positionSlider);
     connectControls();
 }
 
@@ -28,22 +28,22 @@ void PlayerBar::attachRows(PreviewRows& rows) {
 }
 
 void PlayerBar::connectControls() {
-    connectGuarded(prompts_, ui->BitBtn1, &QToolButton::clicked, this, [this](bool) { button_playClick(); });
-    connectGuarded(prompts_, ui->BitBtn2, &QToolButton::clicked, this, [this](bool) { button_stopClick(); });
-    connectGuarded(prompts_, ui->spSkinButton1, &QToolButton::clicked, this, [this](bool) { spSkinButton1Click(); });
-    connectGuarded(prompts_, ui->spSkinButton5, &QToolButton::clicked, this, [this](bool) { spSkinButton5Click(); });
-    connectGuarded(prompts_, ui->track_volume, &QSlider::valueChanged, this, [this](int) { track_volumeChange(); });
+    connectGuarded(prompts_, ui->playButton, &QToolButton::clicked, this, [this](bool) { play(); });
+    connectGuarded(prompts_, ui->stopButton, &QToolButton::clicked, this, [this](bool) { stop(); });
+    connectGuarded(prompts_, ui->previousButton, &QToolButton::clicked, this, [this](bool) { playPrevious(); });
+    connectGuarded(prompts_, ui->nextButton, &QToolButton::clicked, this, [this](bool) { playNext(); });
+    connectGuarded(prompts_, ui->volumeSlider, &QSlider::valueChanged, this, [this](int) { applyVolume(); });
     // Any mouse button on the position slider starts and ends a drag, not only the left one on the handle.
-    ui->track_play->installEventFilter(this);
+    ui->positionSlider->installEventFilter(this);
 }
 
 bool PlayerBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui->track_play && event->type() == QEvent::MouseButtonPress)
-        guarded(prompts_, [this] { track_playMouseDown(); });
+    if (watched == ui->positionSlider && event->type() == QEvent::MouseButtonPress)
+        guarded(prompts_, [this] { beginSeek(); });
     // The slider takes its value from the release first; the seek then goes where the user let go.
-    if (watched == ui->track_play && event->type() == QEvent::MouseButtonRelease)
+    if (watched == ui->positionSlider && event->type() == QEvent::MouseButtonRelease)
         QMetaObject::invokeMethod(
-            this, [this] { guarded(prompts_, [this] { track_playMouseUp(); }); }, Qt::QueuedConnection);
+            this, [this] { guarded(prompts_, [this] { endSeek(); }); }, Qt::QueuedConnection);
     return QGroupBox::eventFilter(watched, event);
 }
 
@@ -54,62 +54,50 @@ void PlayerBar::bindPlayerEvents() {
 }
 
 void PlayerBar::setUpPlayer() {
-    guarded(prompts_, [&] { ui->track_volume->setValue(player_->volume()); });
+    guarded(prompts_, [&] { ui->volumeSlider->setValue(player_->volume()); });
     guarded(prompts_, [&] { components_.reader->setDecoderThreads(2); });
 }
 
 int PlayerBar::position() const {
-    return ui->track_play->value();
+    return ui->positionSlider->value();
 }
 
 void PlayerBar::setPosition(int percent) {
-    ui->track_play->setValue(percent);
+    ui->positionSlider->setValue(percent);
 }
 
 void PlayerBar::stopPreview() {
     player_->stopPreview();
 }
 
-void PlayerBar::button_playClick() {
+void PlayerBar::play() {
     player_->play();
 }
 
-void PlayerBar::button_stopClick() {
+void PlayerBar::stop() {
     player_->stop();
 }
 
-void PlayerBar::spSkinButton1Click() {
+void PlayerBar::playPrevious() {
     player_->previous();
 }
 
-void PlayerBar::spSkinButton5Click() {
+void PlayerBar::playNext() {
     player_->next();
 }
 
-void PlayerBar::track_playMouseDown() {
+void PlayerBar::beginSeek() {
     player_->sliderPressed();
 }
 
-void PlayerBar::track_playMouseUp() {
+void PlayerBar::endSeek() {
     player_->sliderReleased();
 }
 
-void PlayerBar::track_volumeChange() {
-    player_->setVolume(ui->track_volume->value());
+void PlayerBar::applyVolume() {
+    player_->setVolume(ui->volumeSlider->value());
 }
 
-void PlayerBar::AudioPlayer1EndBlockPlay() {
-    player_->onBlockPlayed();
-}
-
-void PlayerBar::AudioPlayer1EndPlay() {
-    player_->onPlayEnded();
-}
-
-void PlayerBar::AudioPlayer1Timer(qint64 currentSamples, int, int) {
+void PlayerBar::showPlayedSamples(qint64 currentSamples) {
     player_->onTimer(currentSamples);
-}
-
-void PlayerBar::AudioPlayer1RequestOnLoadArray() {
-    player_->onMoreDataWanted();
 }

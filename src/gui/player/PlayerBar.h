@@ -33,17 +33,17 @@ public:
     [[nodiscard]] const PreviewPlayer& player() const { return *player_; }
 
 public slots:
-    void button_playClick();
-    void button_stopClick();
-    void spSkinButton1Click();
-    void spSkinButton5Click();
-    void track_playMouseDown();
-    void track_playMouseUp();
-    void track_volumeChange();
-    void AudioPlayer1EndBlockPlay();
-    void AudioPlayer1EndPlay();
-    void AudioPlayer1Timer(qint64 currentSamples, int levelLeft, int levelRight);
-    void AudioPlayer1RequestOnLoadArray();
+    void play();
+    void stop();
+    // Plays the row before or after the selected one, wrapping around at the ends.
+    void playPrevious();
+    void playNext();
+    // A drag of the position slider: the position stops following the sound until it ends in a seek.
+    void beginSeek();
+    void endSeek();
+    void applyVolume();
+    // The player's clock: the samples played so far move the position slider.
+    void showPlayedSamples(qint64 currentSamples);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -8,11 +8,7 @@ TagEditorHelpWindow::TagEditorHelpWindow(QWidget* parent)
     ui->setupUi(this);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     centreOnScreen(*this);
-    connect(ui->Button1, &QPushButton::clicked, this, &TagEditorHelpWindow::Button1Click);
+    connect(ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 TagEditorHelpWindow::~TagEditorHelpWindow() = default;
-
-void TagEditorHelpWindow::Button1Click() {
-    accept();
-}

@@ -14,9 +14,6 @@ public:
     explicit TagEditorHelpWindow(QWidget* parent = nullptr);
     ~TagEditorHelpWindow() override;
 
-public slots:
-    void Button1Click();
-
 private:
     std::unique_ptr<Ui::TagEditorHelpWindow> ui;
 };

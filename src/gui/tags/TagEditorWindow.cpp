@@ -20,9 +20,9 @@ using tageditor::kTagVersionId3v2;
 
 const QString TagEditorWindow::FileMask = SourceTypes::tagEditorMask();
 
-TagEditorWindow::TagEditorWindow(AppContext& context, QWidget* parent)
+TagEditorWindow::TagEditorWindow(AppContext& context, TagEditorHelpWindow* help, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TagEditorWindow>()), prompts_(context.prompts),
-      settings_(context.settings), session_(context.components.information, context.prompts) {
+      settings_(context.settings), session_(context.components.information, context.prompts), help_(help) {
     ui->setupUi(this);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     browser_ = new ShellBrowser(context.prompts, ui->browserHost);
@@ -30,7 +30,7 @@ TagEditorWindow::TagEditorWindow(AppContext& context, QWidget* parent)
     ui->browserHostLayout->addWidget(browser_);
     centreOnScreen(*this);
     connectControls();
-    guarded(prompts_, [this] { FormCreate(); });
+    guarded(prompts_, [this] { prepareFields(); });
 }
 
 TagEditorWindow::~TagEditorWindow() = default;
@@ -40,21 +40,21 @@ void TagEditorWindow::connectControls() {
         connectGuarded(prompts_, button, &QAbstractButton::clicked, this,
                        [this, handler](bool) { (this->*handler)(); });
     };
-    click(ui->ResetButton, &TagEditorWindow::ResetButtonClick);
-    click(ui->ApplyButton, &TagEditorWindow::ApplyButtonClick);
-    click(ui->CloseButton, &TagEditorWindow::CloseButtonClick);
-    click(ui->infoMTVId3v1, &TagEditorWindow::infoMTVClick);
-    click(ui->infoMTVId3v2, &TagEditorWindow::infoMTVClick);
-    connectGuarded(prompts_, ui->Label1, &QLabel::linkActivated, this, [this](const QString&) { Label1Click(); });
-    connectGuarded(prompts_, browser_, &ShellBrowser::selectionChanged, this, [this] { PTShellList1SelectItem(); });
+    click(ui->ResetButton, &TagEditorWindow::reloadSelectedFile);
+    click(ui->ApplyButton, &TagEditorWindow::applyFields);
+    click(ui->CloseButton, &TagEditorWindow::reject);
+    click(ui->id3v1Choice, &TagEditorWindow::chooseTagVersion);
+    click(ui->id3v2Choice, &TagEditorWindow::chooseTagVersion);
+    connectGuarded(prompts_, ui->helpLink, &QLabel::linkActivated, this, [this](const QString&) { showHelp(); });
+    connectGuarded(prompts_, browser_, &ShellBrowser::selectionChanged, this, [this] { reloadSelectedFile(); });
 }
 
-void TagEditorWindow::FormCreate() {
+void TagEditorWindow::prepareFields() {
     ui->GenreComboBox->addItems(session_.genreEntries());
-    ClearFields();
+    clearFields();
 }
 
-void TagEditorWindow::ClearFields() {
+void TagEditorWindow::clearFields() {
     ui->TitleEdit->clear();
     ui->ArtistEdit->clear();
     ui->AlbumEdit->clear();
@@ -65,7 +65,7 @@ void TagEditorWindow::ClearFields() {
     ui->TrackEdit->clear();
     ui->YearEdit->clear();
     ui->CommentEdit->clear();
-    ui->infoMTV->setEnabled(false);
+    ui->tagVersionGroup->setEnabled(false);
 }
 
 void TagEditorWindow::showFor(const std::optional<QString>& listFile) {
@@ -75,10 +75,10 @@ void TagEditorWindow::showFor(const std::optional<QString>& listFile) {
 
 void TagEditorWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    guarded(prompts_, [this] { FormShow(); });
+    guarded(prompts_, [this] { openAtStartFolder(); });
 }
 
-void TagEditorWindow::FormShow() {
+void TagEditorWindow::openAtStartFolder() {
     if (listFile_ && QFileInfo::exists(*listFile_)) {
         const QFileInfo file(*listFile_);
         browser_->setFolder(file.absolutePath());
@@ -87,10 +87,6 @@ void TagEditorWindow::FormShow() {
     }
     const QString stored = settings_.values().currentFolder;
     browser_->setFolder(stored.isEmpty() || stored == DesktopFolderMarker ? desktopFolder() : stored);
-}
-
-void TagEditorWindow::PTShellList1SelectItem() {
-    ResetButtonClick();
 }
 
 std::optional<QString> TagEditorWindow::selectedFile() const {
@@ -103,10 +99,10 @@ std::optional<QString> TagEditorWindow::selectedFile() const {
 
 void TagEditorWindow::showVersion(int version) {
     const bool id3v1 = version == kTagVersionId3v1;
-    (id3v1 ? ui->infoMTVId3v1 : ui->infoMTVId3v2)->setChecked(true);
+    (id3v1 ? ui->id3v1Choice : ui->id3v2Choice)->setChecked(true);
     ui->GenreComboBox->setVisible(id3v1);
     ui->genreEdit->setVisible(!id3v1);
-    ui->infoMTV->setEnabled(true);
+    ui->tagVersionGroup->setEnabled(true);
 }
 
 void TagEditorWindow::limitTexts(bool storedAsId3v1) {
@@ -118,7 +114,7 @@ void TagEditorWindow::limitTexts(bool storedAsId3v1) {
 
 void TagEditorWindow::showLoaded(const tageditor::LoadedTags& loaded) {
     const tageditor::TagFields& values = loaded.fields;
-    ui->Label_format->setText(loaded.formatText);
+    ui->formatLabel->setText(loaded.formatText);
     // Limits are lifted before the texts arrive, so that nothing loaded is cut on the way into an edit.
     limitTexts(false);
     ui->TitleEdit->setText(values.title);
@@ -135,8 +131,8 @@ void TagEditorWindow::showLoaded(const tageditor::LoadedTags& loaded) {
     ui->CommentEdit->setText(values.comment);
 }
 
-void TagEditorWindow::ResetButtonClick() {
-    ClearFields();
+void TagEditorWindow::reloadSelectedFile() {
+    clearFields();
     const std::optional<QString> file = selectedFile();
     if (!file)
         return;
@@ -159,7 +155,7 @@ tageditor::TagFields TagEditorWindow::fields() const {
     return values;
 }
 
-void TagEditorWindow::ApplyButtonClick() {
+void TagEditorWindow::applyFields() {
     const std::optional<QString> file = selectedFile();
     if (!file)
         return;
@@ -176,17 +172,13 @@ void TagEditorWindow::ApplyButtonClick() {
     }
 }
 
-void TagEditorWindow::infoMTVClick() {
-    session_.chooseVersion(ui->infoMTVId3v1->isChecked() ? kTagVersionId3v1 : kTagVersionId3v2);
+void TagEditorWindow::chooseTagVersion() {
+    session_.chooseVersion(ui->id3v1Choice->isChecked() ? kTagVersionId3v1 : kTagVersionId3v2);
     if (const std::optional<QString> file = selectedFile())
         limitTexts(session_.storesAsId3v1(*file));
 }
 
-void TagEditorWindow::CloseButtonClick() {
-    reject();
-}
-
-void TagEditorWindow::Label1Click() {
+void TagEditorWindow::showHelp() {
     if (help_ != nullptr)
         help_->exec();
 }

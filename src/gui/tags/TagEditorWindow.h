@@ -22,10 +22,9 @@ class TagEditorWindow;
 class TagEditorWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TagEditorWindow(AppContext& context, QWidget* parent = nullptr);
+    // help: what "What is audio file info?" opens; without one the link does nothing.
+    explicit TagEditorWindow(AppContext& context, TagEditorHelpWindow* help = nullptr, QWidget* parent = nullptr);
     ~TagEditorWindow() override;
-
-    void setHelpWindow(TagEditorHelpWindow* help) { help_ = help; }
 
     // Shows the editor modally. With the file of the conversion list's selected row, it opens at that file.
     void showFor(const std::optional<QString>& listFile);
@@ -39,20 +38,18 @@ public:
     [[nodiscard]] ShellBrowser& browser() { return *browser_; }
 
 public slots:
-    void FormShow();
-    void PTShellList1SelectItem();
-    void ResetButtonClick();
-    void ApplyButtonClick();
-    void infoMTVClick();
-    void CloseButtonClick();
-    void Label1Click();
+    void openAtStartFolder();
+    void reloadSelectedFile();
+    void applyFields();
+    void chooseTagVersion();
+    void showHelp();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormCreate();
-    void ClearFields();
+    void prepareFields();
+    void clearFields();
     void connectControls();
     void showVersion(int version);
     void showLoaded(const tageditor::LoadedTags& loaded);
@@ -66,6 +63,6 @@ private:
     const SettingsStore& settings_;
     tageditor::TagEditorSession session_;
     ShellBrowser* browser_ = nullptr;
-    TagEditorHelpWindow* help_ = nullptr;
+    TagEditorHelpWindow* help_;
     std::optional<QString> listFile_;
 };

@@ -58,7 +58,7 @@ private slots:
 
         app->addRow(app->tone(QStringLiteral("unchecked.wav"), 0.2), false, false);
         app->prompts.shown.clear();
-        app->main().findChild<QAction*>(QStringLiteral("Convert1"))->trigger();
+        app->main().findChild<QAction*>(QStringLiteral("convertAction"))->trigger();
         QCOMPARE(app->prompts.shown, QStringList{QStringLiteral("Error|Please add audio files and check them!")});
 
         app->addRow(app->tone(QStringLiteral("checked.wav"), 0.2));
@@ -146,17 +146,17 @@ private slots:
         const QString source = app->tone(QStringLiteral("playing.wav"), 5);
         app->addRow(source);
         app->list().selectRow(0);
-        app->main().button_playClick();
+        app->main().playerBar().play();
         const PreviewPlayer& player = app->main().playerBar().player();
         QVERIFY(player.isPlaying());
         app->list().selectRow(-1);
-        QTest::mouseClick(app->main().findChild<QAbstractButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+        QTest::mouseClick(app->main().findChild<QAbstractButton*>(QStringLiteral("stopButton")), Qt::LeftButton);
         QVERIFY(player.isPlaying());
 
         chooseFormats({OutputFormat::Pcm});
         folderEdit().setText(app->dir.filePath(QStringLiteral("while playing")));
         bool playingWhenConverting = true;
-        connect(app->windows->convert, &ProgressWindow::conversionBegun, this,
+        connect(app->windows->progress, &ProgressWindow::conversionBegun, this,
                 [&] { playingWhenConverting = player.isPlaying(); });
         pressWrite();
         QVERIFY(!playingWhenConverting);

@@ -13,8 +13,8 @@ using CommandsTest = ShellTest;
 
 TEST_F(CommandsTest, HelpAndSupportGoThroughTheShell) {
     auto windows = start();
-    MainControls(*windows->main).HelpContents1->trigger();
-    MainControls(*windows->main).EmailSupport1->trigger();
+    MainControls(*windows->main).helpContentsAction->trigger();
+    MainControls(*windows->main).emailSupportAction->trigger();
     EXPECT_EQ(shell.opened, (QStringList{locations.programFolder + QStringLiteral("Tonalith.html"),
                                          QStringLiteral("mailto:support@tonalith.example")}));
 }
@@ -28,10 +28,10 @@ TEST_F(CommandsTest, AboutBoxShowsNameVersionAndOpensTheProductPage) {
         texts.append(label->text());
     EXPECT_TRUE(texts.contains(QStringLiteral("Tonalith  V2.23")));
     about.open();
-    auto* ok = about.findChild<QPushButton*>(QStringLiteral("Button1"));
+    auto* ok = about.findChild<QPushButton*>(QStringLiteral("okButton"));
     ASSERT_NE(ok, nullptr);
     EXPECT_TRUE(ok->isDefault());
-    about.LinkClick();
+    about.openProductPage();
     EXPECT_EQ(shell.opened, QStringList{AboutBox::ProductPage});
     ok->click();
     EXPECT_FALSE(about.isVisible());
@@ -42,16 +42,16 @@ TEST_F(CommandsTest, ExitClosesTheMainWindowAndTheOptionsPaneFollowsItsSwitches)
     MainWindow& main = *windows->main;
     MainControls form(main);
     main.show();
-    EXPECT_EQ(form.PTSplitter1->sizes().at(1), 0) << "the options pane is hidden at start";
-    form.FormatOptionsPanel1->trigger();
-    EXPECT_TRUE(form.ch_formatpanel->isChecked());
-    EXPECT_TRUE(form.FormatOptionsPanel1->isChecked());
-    EXPECT_GT(form.PTSplitter1->sizes().at(1), 0);
-    form.ch_formatpanel->click();
-    EXPECT_EQ(form.PTSplitter1->sizes().at(1), 0);
-    EXPECT_TRUE(form.FormatOptionsPanel1->isChecked()) << "the box alone leaves the menu mark";
+    EXPECT_EQ(form.optionsPaneSplitter->sizes().at(1), 0) << "the options pane is hidden at start";
+    form.formatOptionsPaneAction->trigger();
+    EXPECT_TRUE(form.formatOptionsPaneCheck->isChecked());
+    EXPECT_TRUE(form.formatOptionsPaneAction->isChecked());
+    EXPECT_GT(form.optionsPaneSplitter->sizes().at(1), 0);
+    form.formatOptionsPaneCheck->click();
+    EXPECT_EQ(form.optionsPaneSplitter->sizes().at(1), 0);
+    EXPECT_TRUE(form.formatOptionsPaneAction->isChecked()) << "the box alone leaves the menu mark";
 
-    form.Exit1->trigger();
+    form.exitAction->trigger();
     EXPECT_FALSE(main.isVisible());
     EXPECT_TRUE(QFileInfo::exists(locations.settingsPath));
 }
@@ -59,12 +59,12 @@ TEST_F(CommandsTest, ExitClosesTheMainWindowAndTheOptionsPaneFollowsItsSwitches)
 TEST_F(CommandsTest, OutputFolderButtonUsesTheFolderPicker) {
     auto windows = start();
     MainControls form(*windows->main);
-    form.Edit_folder->setText(QStringLiteral("/kept"));
-    form.spSkinButton8->click();
-    EXPECT_EQ(form.Edit_folder->text(), QStringLiteral("/kept")) << "cancelling changes nothing";
+    form.outputFolderEdit->setText(QStringLiteral("/kept"));
+    form.chooseFolderButton->click();
+    EXPECT_EQ(form.outputFolderEdit->text(), QStringLiteral("/kept")) << "cancelling changes nothing";
     prompts.folderAnswers.push_back(QStringLiteral("/chosen"));
-    form.spSkinButton8->click();
-    EXPECT_EQ(form.Edit_folder->text(), QStringLiteral("/chosen"));
+    form.chooseFolderButton->click();
+    EXPECT_EQ(form.outputFolderEdit->text(), QStringLiteral("/chosen"));
     EXPECT_EQ(prompts.count(QStringLiteral("folder|Select an output folder")), 2);
 }
 
@@ -90,16 +90,16 @@ struct ModalCounter {
 TEST_F(CommandsTest, TagEditorOpensFromItsButtonAndMenuItemAndFromThePopupOnlyWithARow) {
     auto windows = start();
     MainWindow& main = *windows->main;
-    ModalCounter editor(*windows->id3editor);
-    main.findChild<QPushButton*>(QStringLiteral("button_id3editor"))->click();
+    ModalCounter editor(*windows->tagEditor);
+    main.findChild<QPushButton*>(QStringLiteral("tagEditorButton"))->click();
     EXPECT_EQ(editor.shown, 1);
-    auto* menuItem = main.findChild<QAction*>(QStringLiteral("AudioFileInfoEditor1"));
+    auto* menuItem = main.findChild<QAction*>(QStringLiteral("tagEditorAction"));
     ASSERT_NE(menuItem, nullptr);
     EXPECT_EQ(menuItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
     menuItem->trigger();
     EXPECT_EQ(editor.shown, 2);
     ASSERT_EQ(main.conversionList().selectedRow(), -1);
-    main.findChild<QAction*>(QStringLiteral("MP3ID3Tag1"))->trigger();
+    main.findChild<QAction*>(QStringLiteral("rowTagEditorAction"))->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(editor.shown, 2);
     EXPECT_TRUE(prompts.shown.isEmpty());

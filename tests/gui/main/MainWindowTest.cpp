@@ -41,7 +41,7 @@ private:
     MainWindow& main() { return *windows->main; }
     ConversionListPanel& list() { return main().conversionList(); }
     ShellBrowser& browser() { return main().browser(); }
-    QTreeView& listView() { return *main().findChild<QTreeView*>(QStringLiteral("ListView1")); }
+    QTreeView& listView() { return *main().findChild<QTreeView*>(QStringLiteral("conversionListView")); }
     template <typename T> T& control(const char* name) {
         T* found = main().findChild<T*>(QLatin1String(name));
         if (!found)
@@ -58,7 +58,7 @@ private:
     }
     void addThroughTheDialog(const QStringList& names) {
         prompts->fileAnswers.push_back(names);
-        control<QAction>("Add2").trigger();
+        control<QAction>("addFilesAction").trigger();
     }
     void drop(const QStringList& names) {
         QMimeData data;
@@ -89,8 +89,7 @@ private slots:
         QImage picture(16, 16, QImage::Format_RGB32);
         picture.fill(Qt::red);
         QVERIFY(picture.save(locations.programFolder + QStringLiteral("drag.bmp"), "BMP"));
-        windows = std::make_unique<ApplicationWindows>(
-            MainWindowServices{*factory, registration, shell, *prompts, locations});
+        windows = std::make_unique<ApplicationWindows>(*factory, registration, shell, *prompts, locations);
         factory->audioFile1->setResult(QStringLiteral("durationMs"), 61999);
         factory->audioFile1->setResult(QStringLiteral("formatString"), QStringLiteral("PCM 44100 Hz"));
         factory->videoFile1->setResult(QStringLiteral("durationMs"), 5000);
@@ -131,7 +130,7 @@ private slots:
         QCOMPARE(cell(8, 0), QStringLiteral("09"));
         QCOMPARE(cell(9, 0), QStringLiteral("10"));
         list().selectRow(4);
-        control<QAction>("Remove2").trigger();
+        control<QAction>("removeFileAction").trigger();
         addThroughTheDialog({path(QStringLiteral("late.wav"))});
         // numbers are the count at the add, never renumbered
         QCOMPARE(cell(9, 0), QStringLiteral("10"));
@@ -158,20 +157,20 @@ private slots:
     void removeSelectsTheRowBeforeAndClearEmptiesTheList() {
         addThroughTheDialog({path("a.wav"), path("b.wav"), path("c.wav")});
         list().selectRow(-1);
-        control<QAction>("Remove2").trigger();
+        control<QAction>("removeFileAction").trigger();
         // nothing selected, nothing removed
         QCOMPARE(list().rowCount(), 3);
         list().selectRow(2);
-        control<QAction>("Remove2").trigger();
+        control<QAction>("removeFileAction").trigger();
         QCOMPARE(list().rowCount(), 2);
         QCOMPARE(list().selectedRow(), 1);
         QCOMPARE(list().selectedFullName().value(), path("b.wav"));
         list().selectRow(0);
-        control<QAction>("Remove2").trigger();
+        control<QAction>("removeFileAction").trigger();
         QCOMPARE(list().rowCount(), 1);
         QCOMPARE(list().selectedRow(), -1);
         QCOMPARE(list().row(0).fullName, path("b.wav"));
-        control<QAction>("RemoveAll1").trigger();
+        control<QAction>("clearListAction").trigger();
         QCOMPARE(list().rowCount(), 0);
         QVERIFY(prompts->count(QStringLiteral("Error")) == 0);
     }
@@ -228,14 +227,14 @@ private slots:
         // no file listed twice
         QCOMPARE(shown(0), (QStringList{"a.ogg", "b.mp3", "c.avi", "d.wma", "sub"}));
 
-        browser().listPopup().findChild<QAction*>(QStringLiteral("Details1"))->trigger();
+        browser().listPopup().findChild<QAction*>(QStringLiteral("detailsAction"))->trigger();
         QCOMPARE(browser().viewCode(), int(ShellBrowser::Details));
         for (const char* name : {"LargeIconsBtn", "SmallIconsBtn", "ListBtn", "DetailsBtn"})
             QCOMPARE(control<QAbstractButton>(name).isChecked(), QByteArray(name) == "DetailsBtn");
-        for (const char* name : {"LargeIcons1", "SmallIcons1", "List1", "Details1"})
+        for (const char* name : {"largeIconsAction", "smallIconsAction", "listAction", "detailsAction"})
             QCOMPARE(browser().listPopup().findChild<QAction*>(QLatin1String(name))->isChecked(),
-                     QByteArray(name) == "Details1");
-        QVERIFY(control<QTreeView>("PTShellDetails").isVisible());
+                     QByteArray(name) == "detailsAction");
+        QVERIFY(control<QTreeView>("fileDetails").isVisible());
 
         browser().setFolder(desktopFolder());
         control<QAbstractButton>("UpOneLevelBtn").click();
@@ -255,12 +254,12 @@ private slots:
         auto* clipboard = new QMimeData;
         clipboard->setUrls({QUrl::fromLocalFile(path("elsewhere/keep.wav"))});
         QApplication::clipboard()->setMimeData(clipboard);
-        browser().listPopup().findChild<QAction*>(QStringLiteral("Paste1"))->trigger();
+        browser().listPopup().findChild<QAction*>(QStringLiteral("pasteAction"))->trigger();
         QCOMPARE(prompts->count(QStringLiteral("Confirm File Replace|")), 1);
         // not replaced without a yes
         QCOMPARE(QFileInfo(path("here/keep.wav")).size(), 10);
 
-        auto& files = control<QAbstractItemView>("PTShellList1");
+        auto& files = control<QAbstractItemView>("fileList");
         const QModelIndex index = files.model()->index(0, 0, files.rootIndex());
         files.selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
         control<QAbstractButton>("DeleteBtn").click();
@@ -268,7 +267,7 @@ private slots:
         // no is no
         QVERIFY(QFileInfo::exists(path("here/keep.wav")));
 
-        browser().listPopup().findChild<QAction*>(QStringLiteral("NewFolder2"))->trigger();
+        browser().listPopup().findChild<QAction*>(QStringLiteral("newFolderAction"))->trigger();
         QVERIFY(QFileInfo(path("here/New Folder")).isDir());
     }
 

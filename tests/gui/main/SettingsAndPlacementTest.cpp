@@ -44,7 +44,7 @@ TEST_F(SettingsTest, FirstStartUsesTheDefaultsAndTheCloseCreatesTheFile) {
         EXPECT_FALSE(box->isChecked()) << box->objectName().toStdString();
     EXPECT_TRUE(windows->context().settings.values().checkItem);
     EXPECT_TRUE(windows->context().settings.values().saveState);
-    EXPECT_TRUE(form.Edit_folder->text().isEmpty());
+    EXPECT_TRUE(form.outputFolderEdit->text().isEmpty());
     EXPECT_TRUE(windows->main->browser().showsDesktop());
     EXPECT_EQ(form.combo_filter->currentIndex(), 0);
     EXPECT_EQ(windows->main->browser().filter().count(QStringLiteral("*.avi")), 1) << "every source type once";
@@ -80,7 +80,7 @@ TEST_F(SettingsTest, StoredStateIsRestoredAtTheNextStart) {
     EXPECT_EQ(form.combo_filter->currentText(), QStringLiteral("*.ogg"));
     EXPECT_EQ(windows->main->browser().filter(), QStringLiteral("*.ogg"));
     EXPECT_FALSE(windows->context().settings.values().checkItem);
-    EXPECT_EQ(form.Edit_folder->text(), QStringLiteral("/out"));
+    EXPECT_EQ(form.outputFolderEdit->text(), QStringLiteral("/out"));
 
     windows->main->close();
     EXPECT_EQ(settingsFile().readString(QStringLiteral("general"), QStringLiteral("currentfolder"), QString()),
@@ -102,7 +102,7 @@ TEST_F(SettingsTest, SaveStateOffStopsSavingAndRestoringButKeepsTheFilter) {
         auto windows = start();
         OptionsDialog& options = openOptions(*windows);
         child<QCheckBox>(options, "ch_savestate")->setChecked(false);
-        child<QPushButton>(options, "Button1")->click();
+        child<QPushButton>(options, "okButton")->click();
         EXPECT_FALSE(options.isVisible());
         EXPECT_EQ(settingsFile().readString(QStringLiteral("general"), QStringLiteral("savestate"), QString()),
                   QStringLiteral("0"));
@@ -137,7 +137,7 @@ TEST_F(SettingsTest, OptionsCancelStoresNothingAndTheNextShowRefills) {
     child<QLineEdit>(options, "Edit_folder")->setText(QStringLiteral("/elsewhere"));
     child<QCheckBox>(options, "ch_checkitem")->setChecked(false);
     child<QCheckBox>(options, "ch_savestate")->setChecked(false);
-    child<QPushButton>(options, "Button2")->click();
+    child<QPushButton>(options, "cancelButton")->click();
     EXPECT_FALSE(settingsFileExists());
     EXPECT_TRUE(windows->context().settings.values().checkItem);
     EXPECT_TRUE(windows->context().settings.values().saveState);
@@ -151,21 +151,21 @@ TEST_F(SettingsTest, OptionsCancelStoresNothingAndTheNextShowRefills) {
 TEST_F(SettingsTest, NewDefaultFolderShowsFromTheNextStart) {
     {
         auto windows = start();
-        MainControls(*windows->main).Edit_folder->setText(QStringLiteral("/typed"));
+        MainControls(*windows->main).outputFolderEdit->setText(QStringLiteral("/typed"));
         OptionsDialog& options = openOptions(*windows);
         prompts.folderAnswers.push_back(QStringLiteral("/picked/folder"));
-        child<QToolButton>(options, "spSkinButton8")->click();
+        child<QToolButton>(options, "chooseFolderButton")->click();
         EXPECT_EQ(prompts.shown.last(), QStringLiteral("folder|Select an default output folder"));
         EXPECT_EQ(child<QLineEdit>(options, "Edit_folder")->text(), QStringLiteral("/picked/folder"));
-        child<QPushButton>(options, "Button1")->click();
-        EXPECT_EQ(MainControls(*windows->main).Edit_folder->text(), QStringLiteral("/typed"));
+        child<QPushButton>(options, "okButton")->click();
+        EXPECT_EQ(MainControls(*windows->main).outputFolderEdit->text(), QStringLiteral("/typed"));
         EXPECT_EQ(settingsFile().readString(QStringLiteral("defaultfolder"), QStringLiteral("defaultfolder"), {}),
                   QStringLiteral("/picked/folder"));
         EXPECT_EQ(settingsFile().readString(QStringLiteral("conversion"), QStringLiteral("copytag"), {}),
                   QStringLiteral("1"));
     }
     auto windows = start();
-    EXPECT_EQ(MainControls(*windows->main).Edit_folder->text(), QStringLiteral("/picked/folder"));
+    EXPECT_EQ(MainControls(*windows->main).outputFolderEdit->text(), QStringLiteral("/picked/folder"));
 }
 
 TEST_F(SettingsTest, BatchPreferencesAreStoredAndRestoredBesideTheOtherOptions) {
@@ -183,7 +183,7 @@ TEST_F(SettingsTest, BatchPreferencesAreStoredAndRestoredBesideTheOtherOptions) 
         jobs->setValue(3);
         loudness->setChecked(true);
         exists->setCurrentIndex(exists->findData(static_cast<int>(ExistingOutputPolicy::Skip)));
-        child<QPushButton>(options, "Button1")->click();
+        child<QPushButton>(options, "okButton")->click();
         const BatchPreferences& stored = windows->context().settings.values().batch;
         EXPECT_EQ(stored, (BatchPreferences{3, true, ExistingOutputPolicy::Skip}));
         EXPECT_FALSE(stored.plain());
@@ -229,7 +229,7 @@ TEST_F(SettingsTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {
 
     OptionsDialog& options = openOptions(*windows);
     child<QCheckBox>(options, "ch_isopenfolder")->setChecked(true);
-    child<QPushButton>(options, "Button1")->click();
+    child<QPushButton>(options, "okButton")->click();
     EXPECT_FALSE(options.isVisible());
     EXPECT_TRUE(windows->context().settings.values().isOpenFolder) << "the choice holds for this run";
     EXPECT_EQ(prompts.count(QStringLiteral("Unable to write to")), 2);

@@ -55,9 +55,8 @@ protected:
         ASSERT_TRUE(picture.save(locations.programFolder + QStringLiteral("drag.bmp"), "BMP"));
     }
 
-    [[nodiscard]] MainWindowServices services() { return {factory, registration, shell, prompts, locations}; }
     [[nodiscard]] std::unique_ptr<ApplicationWindows> start() {
-        return std::make_unique<ApplicationWindows>(services());
+        return std::make_unique<ApplicationWindows>(factory, registration, shell, prompts, locations);
     }
     [[nodiscard]] IniFile settingsFile() const { return IniFile(locations.settingsPath); }
     [[nodiscard]] IniFile placementFile() const { return IniFile(locations.placementPath); }
@@ -75,17 +74,17 @@ struct MainControls {
     }
 
     QWidget& window;
-    QAction* Add2 = find<QAction>("Add2");
-    QAction* Remove2 = find<QAction>("Remove2");
-    QAction* Exit1 = find<QAction>("Exit1");
-    QAction* Exit2 = find<QAction>("Exit2");
-    QAction* FormatOptionsPanel1 = find<QAction>("FormatOptionsPanel1");
-    QAction* HelpContents1 = find<QAction>("HelpContents1");
-    QAction* EmailSupport1 = find<QAction>("EmailSupport1");
-    QSplitter* PTSplitter1 = find<QSplitter>("PTSplitter1");
-    QCheckBox* ch_formatpanel = find<QCheckBox>("ch_formatpanel");
-    QLineEdit* Edit_folder = find<QLineEdit>("edit_output_folder");
-    QToolButton* spSkinButton8 = find<QToolButton>("button_choose_folder");
+    QAction* addFilesAction = find<QAction>("addFilesAction");
+    QAction* removeFileAction = find<QAction>("removeFileAction");
+    QAction* exitAction = find<QAction>("exitAction");
+    QAction* optionsAction = find<QAction>("optionsAction");
+    QAction* formatOptionsPaneAction = find<QAction>("formatOptionsPaneAction");
+    QAction* helpContentsAction = find<QAction>("helpContentsAction");
+    QAction* emailSupportAction = find<QAction>("emailSupportAction");
+    QSplitter* optionsPaneSplitter = find<QSplitter>("optionsPaneSplitter");
+    QCheckBox* formatOptionsPaneCheck = find<QCheckBox>("formatOptionsPaneCheck");
+    QLineEdit* outputFolderEdit = find<QLineEdit>("edit_output_folder");
+    QToolButton* chooseFolderButton = find<QToolButton>("button_choose_folder");
     QComboBox* combo_filter = find<QComboBox>("combo_filter");
     QComboBox* cmbWMAProfile = find<QComboBox>("cmbWMAProfile");
     QComboBox* cmbG723Bits = find<QComboBox>("cmbG723Bits");
@@ -93,7 +92,7 @@ struct MainControls {
     QLineEdit* txtWAVFormatString = find<QLineEdit>("txtWAVFormatString");
     QLineEdit* txtOGGFormatString = find<QLineEdit>("txtOGGFormatString");
     QLineEdit* txtG726FormatString = find<QLineEdit>("txtG726FormatString");
-    QSlider* track_volume = find<QSlider>("track_volume");
+    QSlider* volumeSlider = find<QSlider>("volumeSlider");
     QCheckBox* chpcm = find<QCheckBox>("chpcm");
     QCheckBox* chMP3 = find<QCheckBox>("chMP3");
     QCheckBox* chOGG = find<QCheckBox>("chOGG");

@@ -36,7 +36,7 @@ TEST_F(StartupTest, FailedCreationRegistersThirteenLibrariesSilentlyAndRetriesOn
 
 TEST_F(StartupTest, SecondFailureTellsTheUserOnceAndEndsWithoutShowingTheMainWindow) {
     factory.failuresLeft = 2;
-    const int status = runTonalith(*qApp, services());
+    const int status = runTonalith(*qApp, factory, registration, shell, prompts, locations);
     EXPECT_NE(status, 0);
     EXPECT_EQ(factory.creations, 2);
     EXPECT_EQ(registration.parameters.size(), 13);
@@ -66,8 +66,7 @@ TEST_F(StartupTest, FormatPanelIsFilledFromTheWriterInOrder) {
         }
     } scripted;
     RecordingRegistration unused(scripted.log);
-    auto windows =
-        std::make_unique<ApplicationWindows>(MainWindowServices{scripted, unused, shell, prompts, locations});
+    auto windows = std::make_unique<ApplicationWindows>(scripted, unused, shell, prompts, locations);
     MainControls form(*windows->main);
 
     QStringList writerCalls;
@@ -95,7 +94,7 @@ TEST_F(StartupTest, FormatPanelIsFilledFromTheWriterInOrder) {
     EXPECT_EQ(form.cmbG726Bits->currentText(), QStringLiteral("4 bit"));
     EXPECT_EQ(form.txtWAVFormatString->text(), QStringLiteral("described"));
     EXPECT_EQ(form.txtG726FormatString->text(), QStringLiteral("described"));
-    EXPECT_EQ(form.track_volume->value(), 40000);
+    EXPECT_EQ(form.volumeSlider->value(), 40000);
 }
 
 TEST_F(StartupTest, UnfinishedComponentsDoNotStopTheStart) {
@@ -109,8 +108,7 @@ TEST_F(StartupTest, UnfinishedComponentsDoNotStopTheStart) {
         }
     } unfinished;
     RecordingRegistration unused(unfinished.log);
-    auto windows =
-        std::make_unique<ApplicationWindows>(MainWindowServices{unfinished, unused, shell, prompts, locations});
+    auto windows = std::make_unique<ApplicationWindows>(unfinished, unused, shell, prompts, locations);
     EXPECT_TRUE(MainControls(*windows->main).txtWAVFormatString->text().isEmpty());
     EXPECT_EQ(MainControls(*windows->main).txtOGGFormatString->text(), QStringLiteral("ogg text"));
     EXPECT_TRUE(MainControls(*windows->main).chMP3->isChecked()) << "settings were read after the failing steps";
@@ -130,8 +128,8 @@ TEST_F(StartupTest, WindowsExistWithTheirCaptions) {
     EXPECT_EQ(windows->main->windowTitle(), QStringLiteral("Tonalith"));
     EXPECT_EQ(windows->options->windowTitle(), QStringLiteral("Options"));
     EXPECT_EQ(windows->about->windowTitle(), QStringLiteral("About"));
-    EXPECT_EQ(windows->id3editor->windowTitle(), QStringLiteral("Audio File Info Editor"));
-    EXPECT_EQ(windows->frmMP3Adv->windowTitle(), QStringLiteral("Set MP3 Format"));
+    EXPECT_EQ(windows->tagEditor->windowTitle(), QStringLiteral("Audio File Info Editor"));
+    EXPECT_EQ(windows->mp3Options->windowTitle(), QStringLiteral("Set MP3 Format"));
     MainControls form(*windows->main);
     const QStringList captions{form.chpcm->text(),   form.chMP3->text(), form.chOGG->text(),  form.chWMA->text(),
                                form.chADPCM->text(), form.chGSM->text(), form.chDSP->text(),  form.chVOX->text(),
@@ -139,9 +137,9 @@ TEST_F(StartupTest, WindowsExistWithTheirCaptions) {
                                form.chG726->text()};
     EXPECT_EQ(captions, (QStringList{"PCM (Standard WAV)", "MP3", "OGG ", "WMA", "ADPCM (Compressed WAV )",
                                      "GSM (WAV) ", "DSP (WAV) ", "VOX ", "RAW ", "MP2 ", "G.721", "G.723 ", "G.726 "}));
-    EXPECT_EQ(form.Add2->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
-    EXPECT_EQ(form.Remove2->shortcut(), QKeySequence(QKeySequence::Delete));
-    EXPECT_EQ(form.Exit2->text(), QStringLiteral("Options"));
+    EXPECT_EQ(form.addFilesAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+    EXPECT_EQ(form.removeFileAction->shortcut(), QKeySequence(QKeySequence::Delete));
+    EXPECT_EQ(form.optionsAction->text(), QStringLiteral("Options"));
     EXPECT_EQ(form.combo_filter->count(), 19);
 }
 

@@ -13,7 +13,7 @@ class PlayerBarTest : public QObject {
 private:
     std::unique_ptr<RealMainWindow> app;
 
-    QSlider& positionSlider() { return *app->main().findChild<QSlider*>(QStringLiteral("track_play")); }
+    QSlider& positionSlider() { return *app->main().findChild<QSlider*>(QStringLiteral("positionSlider")); }
     const PreviewPlayer& player() { return app->main().playerBar().player(); }
 
 private slots:
@@ -24,10 +24,10 @@ private slots:
     void doubleClickPlaysFromTheStartEveryTime() {
         app->addRow(app->tone(QStringLiteral("ten.wav"), 10));
         app->list().selectRow(0);
-        app->main().ListView1DblClick();
+        emit app->list().rowDoubleClicked(0);
         QVERIFY(player().isPlaying());
         QTRY_VERIFY_WITH_TIMEOUT(positionSlider().value() >= 5, 5000);
-        app->main().ListView1DblClick();
+        emit app->list().rowDoubleClicked(0);
         QCOMPARE(positionSlider().value(), 0);
         QVERIFY(player().isPlaying());
         QCOMPARE(player().seekOffset(), 0);
@@ -40,9 +40,9 @@ private slots:
         app->addRow(tone);
         app->addRow(video, true);
         app->list().selectRow(0);
-        app->main().button_playClick();
+        app->main().playerBar().play();
         app->list().selectRow(1);
-        app->main().button_playClick();
+        app->main().playerBar().play();
         QCOMPARE(app->prompts.shown, QStringList{QStringLiteral("|Con not play video files!")});
         QVERIFY(player().isPlaying());
     }
@@ -51,11 +51,11 @@ private slots:
     void seekingWithThePositionSlider() {
         app->addRow(app->tone(QStringLiteral("long.wav"), 125));
         app->list().selectRow(0);
-        app->main().button_playClick();
+        app->main().playerBar().play();
         QTest::mousePress(&positionSlider(), Qt::RightButton);
         QVERIFY(player().isDragging());
         positionSlider().setValue(50);
-        app->main().AudioPlayer1Timer(8000, 0, 0);
+        app->main().playerBar().showPlayedSamples(8000);
         QCOMPARE(positionSlider().value(), 50);
         QTest::mouseRelease(&positionSlider(), Qt::RightButton);
         QTRY_COMPARE(player().seekOffset(), qint64{500000});
@@ -64,15 +64,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(positionSlider().value() > 50, 5000);
 
         // A timer value past the end shows 100.
-        app->main().AudioPlayer1Timer(std::numeric_limits<qint64>::max() / 2, 0, 0);
+        app->main().playerBar().showPlayedSamples(std::numeric_limits<qint64>::max() / 2);
         QCOMPARE(positionSlider().value(), 100);
 
         // Released while stopped, the slider stays where the user left it.
-        app->main().button_stopClick();
+        app->main().playerBar().stop();
         QVERIFY(!player().isPlaying());
-        app->main().track_playMouseDown();
+        app->main().playerBar().beginSeek();
         positionSlider().setValue(70);
-        app->main().track_playMouseUp();
+        app->main().playerBar().endSeek();
         QCOMPARE(positionSlider().value(), 70);
         QCOMPARE(player().seekOffset(), 0);
     }
@@ -81,10 +81,10 @@ private slots:
         for (const char* name : {"a.wav", "b.wav", "c.wav"})
             app->addRow(app->tone(QLatin1String(name), 3));
         app->list().selectRow(2);
-        app->main().spSkinButton5Click();
+        app->main().playerBar().playNext();
         QCOMPARE(app->list().selectedRow(), 0);
         QVERIFY(player().isPlaying());
-        app->main().spSkinButton1Click();
+        app->main().playerBar().playPrevious();
         QCOMPARE(app->list().selectedRow(), 2);
         QVERIFY(player().isPlaying());
     }
@@ -93,7 +93,7 @@ private slots:
     void theEndOfTheSoundStopsThePreview() {
         app->addRow(app->tone(QStringLiteral("short.wav"), 0.5));
         app->list().selectRow(0);
-        app->main().button_playClick();
+        app->main().playerBar().play();
         QVERIFY(player().isPlaying());
         app->list().selectRow(-1);
         QTRY_VERIFY_WITH_TIMEOUT(!player().isPlaying(), 5000);

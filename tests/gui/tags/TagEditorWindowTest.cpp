@@ -1,6 +1,7 @@
 #include "gui/tags/TagEditorWindow.h"
 #include "core/components/ComponentSet.h"
 #include "core/components/information/AudioInformationComponent.h"
+#include "core/platform/Registration.h"
 #include "core/settings/AppContext.h"
 #include "core/settings/Settings.h"
 #include "core/tags/TagTestFiles.h"
@@ -74,7 +75,9 @@ struct EditorRig {
     SettingsStore settings{scratch.filePath("settings.ini")};
     FakePrompts prompts;
     FakeShell shell;
-    AppContext context{components, settings, prompts, shell, ProgramLocations{}};
+    ComponentSetFactory unusedFactory;
+    NoRegistrationTool unusedRegistration;
+    AppContext context{components, settings, prompts, shell, ProgramLocations{}, unusedFactory, unusedRegistration};
     std::unique_ptr<TagEditorWindow> editor;
 
     EditorRig() {
@@ -118,12 +121,12 @@ private slots:
         QCOMPARE(rig.editor->browser().folder(), rig.scratch.path());
         QCOMPARE(rig.editor->browser().selectedPath(), file);
         QCOMPARE(rig.ui().TitleEdit->text(), QString("Track Title"));
-        QVERIFY(rig.ui().infoMTV->isEnabled());
-        QVERIFY(rig.ui().infoMTVId3v1->isChecked());
+        QVERIFY(rig.ui().tagVersionGroup->isEnabled());
+        QVERIFY(rig.ui().id3v1Choice->isChecked());
         QVERIFY(!rig.ui().GenreComboBox->isHidden());
         QCOMPARE(rig.ui().GenreComboBox->currentText(), QString("Ambient"));
         QCOMPARE(rig.ui().TrackEdit->text(), QString("16"));
-        QVERIFY(!rig.ui().Label_format->text().isEmpty());
+        QVERIFY(!rig.ui().formatLabel->text().isEmpty());
 
         // No row selected, or a row whose file has vanished: the stored folder, nothing selected, fields kept.
         QFile::remove(file);
@@ -145,14 +148,14 @@ private slots:
         const QString v2 = rig.copy("dhowden-tag/sample.id3v22.mp3", "v2.mp3");
         rig.open(v2);
         QCOMPARE(rig.version(), 2);
-        QVERIFY(rig.ui().infoMTVId3v2->isChecked());
+        QVERIFY(rig.ui().id3v2Choice->isChecked());
         QVERIFY(rig.ui().GenreComboBox->isHidden());
         QCOMPARE(rig.ui().genreEdit->text(), QString("Jazz"));
 
         // No tags: the version stays as the last file left it and the choice is locked.
         const QString none = rig.copy("dhowden-tag/sample.notags.mp3", "none.mp3");
         rig.open(none);
-        QVERIFY(!rig.ui().infoMTV->isEnabled());
+        QVERIFY(!rig.ui().tagVersionGroup->isEnabled());
         QCOMPARE(rig.version(), 2);
         QCOMPARE(rig.ui().TitleEdit->text(), QString());
         QCOMPARE(rig.ui().TrackEdit->text(), QString("0"));
@@ -165,7 +168,7 @@ private slots:
         const QString upper = rig.copy("audio-scan/v1.1.mp3", "UPPER.MP3");
         rig.components.information->setTagVersion(1);
         rig.open(upper);
-        QVERIFY(!rig.ui().infoMTV->isEnabled());
+        QVERIFY(!rig.ui().tagVersionGroup->isEnabled());
         rig.ui().GenreComboBox->setCurrentIndex(18);
         rig.apply();
         QCOMPARE(probedTags(upper).value("genre"), QString("Ambient"));
@@ -179,7 +182,7 @@ private slots:
         const QString simple = rig.write("simple.mp3", simpleV2 + sound + id3v1Record("Same", 17));
         const QByteArray audioBefore = decodedAudio(simple);
         rig.open(simple);
-        QVERIFY(rig.ui().infoMTVId3v1->isChecked());
+        QVERIFY(rig.ui().id3v1Choice->isChecked());
         QCOMPARE(rig.ui().GenreComboBox->currentIndex(), 18);
         rig.ui().TitleEdit->setText("Newer");
         rig.apply();
@@ -224,7 +227,7 @@ private slots:
             append.close();
             rig.components.information->setTagVersion(2);
             rig.open(file);
-            QVERIFY(!rig.ui().infoMTV->isEnabled());
+            QVERIFY(!rig.ui().tagVersionGroup->isEnabled());
             rig.ui().genreEdit->setText("Chiptune");
             rig.apply();
             QVERIFY2(rig.prompts.shown.isEmpty(), qPrintable(rig.prompts.shown.join('\n')));
@@ -369,7 +372,7 @@ private slots:
         for (QWidget* control : controls) {
             const bool isControl = qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
                                    qobject_cast<QComboBox*>(control) || qobject_cast<QGroupBox*>(control) ||
-                                   control->objectName() == "Label1";
+                                   control->objectName() == "helpLink";
             if (!isControl)
                 continue;
             ++named;
