@@ -147,17 +147,22 @@ std::optional<int> FormatOptionsPane::volumeChange() const {
     return ui->spin_volume->value();
 }
 
-QLineEdit& FormatOptionsPane::otherFormatEdit(int format) const {
-    QLineEdit* const edits[] = {ui->txtADPCMFormatString, ui->txtGSMFormatString,  ui->txtDSPFormatString,
-                                ui->txtVOXFormatString,   ui->txtULAWFormatString, ui->txtMP2FormatString,
-                                ui->txtG723FormatString,  ui->txtG726FormatString};
-    return *edits[format];
+QLineEdit& FormatOptionsPane::otherFormatEdit(OutputFormat format) const {
+    const std::pair<OutputFormat, QLineEdit*> edits[] = {
+        {OutputFormat::Adpcm, ui->txtADPCMFormatString}, {OutputFormat::Gsm, ui->txtGSMFormatString},
+        {OutputFormat::Dsp, ui->txtDSPFormatString},     {OutputFormat::Vox, ui->txtVOXFormatString},
+        {OutputFormat::Raw, ui->txtULAWFormatString},    {OutputFormat::Mp2, ui->txtMP2FormatString},
+        {OutputFormat::G723, ui->txtG723FormatString},   {OutputFormat::G726, ui->txtG726FormatString}};
+    for (const auto& [shown, edit] : edits) {
+        if (shown == format)
+            return *edit;
+    }
+    throw ComponentError(QStringLiteral("The pane shows no string of the format %1.").arg(outputFormatName(format)));
 }
 
 void FormatOptionsPane::SetOthersFormats() {
-    describeOtherFormats(*components_.writer, values_, [this](OtherFormat format, const QString& text) {
-        otherFormatEdit(static_cast<int>(format)).setText(text);
-    });
+    describeOtherFormats(*components_.writer, values_,
+                         [this](OutputFormat format, const QString& text) { otherFormatEdit(format).setText(text); });
 }
 
 void FormatOptionsPane::rgFrequencyClick(int item) {

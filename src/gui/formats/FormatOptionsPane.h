@@ -59,7 +59,7 @@ public slots:
 private:
     void connectControls();
     void nameControls();
-    [[nodiscard]] QLineEdit& otherFormatEdit(int format) const;
+    [[nodiscard]] QLineEdit& otherFormatEdit(OutputFormat format) const;
 
     std::unique_ptr<Ui::FormatOptionsPane> ui;
     ComponentSet& components_;
