@@ -279,7 +279,7 @@ void MainWindow::spSkinButton8Click() {
     run([this] { convert_->spSkinButton8Click(); });
 }
 void MainWindow::SetOthersFormats() {
-    run([this] { formatOptions_->SetOthersFormats(); });
+    run([this] { formatOptions_->showOtherFormatStrings(); });
 }
 void MainWindow::button_playClick() {
     run([this] { player_->button_playClick(); });

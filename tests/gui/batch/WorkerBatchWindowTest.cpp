@@ -75,13 +75,13 @@ private slots:
     void theWorkersCopyOfTheDialogsSetsWhatTheDialogsSet() {
         start({});
         ApplicationWindows& windows = *app->windows;
-        control<QComboBox>(*windows.frmWAVAdv, "cmbFrequency").setCurrentText(QStringLiteral("22050"));
-        control<QComboBox>(*windows.frmWAVAdv, "cmbChMode").setCurrentText(QStringLiteral("Mono"));
-        control<QComboBox>(*windows.frmWAVAdv, "cmb_bitrate").setCurrentText(QStringLiteral("8"));
+        control<QComboBox>(*windows.frmWAVAdv, "frequencyCombo").setCurrentText(QStringLiteral("22050"));
+        control<QComboBox>(*windows.frmWAVAdv, "channelsCombo").setCurrentText(QStringLiteral("Mono"));
+        control<QComboBox>(*windows.frmWAVAdv, "bitsCombo").setCurrentText(QStringLiteral("8"));
         windows.context().components.mp3Encoder->setSetting(Mp3Setting::OutputSampleRate, 22050);
-        control<QTabWidget>(*windows.frmMP3Adv, "PageControl1").setCurrentIndex(static_cast<int>(Mp3Page::CommandLine));
-        control<QPlainTextEdit>(*windows.frmMP3Adv, "txtCommLine").setPlainText(QStringLiteral("-b 96 -m m"));
-        control<QComboBox>(*windows.frmOGGAdv, "cmbChMode").setCurrentIndex(0);
+        control<QTabWidget>(*windows.frmMP3Adv, "pages").setCurrentIndex(static_cast<int>(Mp3Page::CommandLine));
+        control<QPlainTextEdit>(*windows.frmMP3Adv, "commandLineEdit").setPlainText(QStringLiteral("-b 96 -m m"));
+        control<QComboBox>(*windows.frmOGGAdv, "channelsCombo").setCurrentIndex(0);
 
         OptionDialogs& dialogs = app->main().formatOptions().formatDialogs();
         const FormatDialogsMaker copy = dialogs.forOtherComponents();
@@ -112,7 +112,7 @@ private slots:
         app->addRow(second);
         app->main().formatBoxes().setChecked(OutputFormat::Pcm, true);
         app->main().formatBoxes().setChecked(OutputFormat::Mp3, true);
-        control<QComboBox>(*app->windows->frmWAVAdv, "cmbFrequency").setCurrentText(QStringLiteral("22050"));
+        control<QComboBox>(*app->windows->frmWAVAdv, "frequencyCombo").setCurrentText(QStringLiteral("22050"));
         const QString out = app->dir.filePath(QStringLiteral("out"));
         control<QLineEdit>(app->main(), "Edit_folder").setText(out);
         int mostRunning = 0;
