@@ -15,43 +15,25 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <array>
 #include <map>
 #include <optional>
 #include <set>
 
 namespace {
 
-const char* const kHelpBeforeVideo =
+const char* const kHelpUsage =
     "usage: tonalith-cli convert --format NAME [--format NAME...] [OPTIONS] FILE...\n"
     "Converts every FILE into every format NAME, one output per file and format, named like the program names them\n"
-    "(song.wav -> song_ADPCM.wav, song.mp3, ...; an output that would replace its source gets \"_NEW\").\n"
-    "NAME: pcm adpcm mp3 mp2 ogg wma dsp gsm vox raw g721 g723 g726\n"
+    "(song.wav -> song_ADPCM.wav, song.mp3, ...; an output that would replace its source gets \"_NEW\").\n";
+
+const char* const kHelpOrder =
     "Outputs are made per file in the order given, per file in the order of the list above.\n"
-    "format options (refused unless one of the chosen formats takes them):\n"
-    "  --rate R           sample rate: 8000 11025 16000 22050 24000 32000 44100 48000 (default 44100;\n"
-    "                     mp3: default from the encoder settings)   [pcm adpcm mp3 mp2 ogg gsm vox raw g72x]\n"
-    "  --channels C       1 or 2 (default 2)                          [pcm adpcm mp3 mp2 ogg raw]\n"
-    "  --bits B           8, 16 or 24 (default 16)                    [pcm]\n"
-    "  --profile N        WMA profile, 1 to the number of profiles (default 28)   [wma]\n"
-    "  --code-size N      bits per sample: g723 3 or 5 (default 5), g726 2 to 5 (default 4)   [g723 g726]\n"
-    "  --preset N         MP3 preset 1-11: Phone SW AM FM Voice Radio Tape HiFi CD Studio R3Mix   [mp3]\n"
-    "  --alt-preset N     MP3 alternative preset 1-5: Fast Standard, Standard, Fast Extreme, Extreme, Insane [mp3]\n"
-    "  --lame TEXT        LAME switches applied after the preset, e.g. \"-V 2 --vbr-new -q 0\"   [mp3]\n"
-    "options for every format:\n"
-    "  --volume PCT       change the volume to PCT percent, 0-200 (100 = unchanged)\n"
-    "  --normalize[=LUFS] even out loudness (EBU R128): measure each source, then scale it to LUFS, -70 to -5\n"
-    "                     (default -23), never above -1 dBTP true peak; not together with --volume\n"
-    "  --out DIR          output folder, made when missing (default: beside each source)\n"
-    "  --keep-tree ROOT   with --out: outputs mirror the folders of the sources below ROOT\n"
-    "  --name TEMPLATE    output base name from fields of the source: {name} {title} {artist} {album} {track}\n"
-    "                     {year} {genre} {format}, e.g. \"{artist} - {title}\"; the format's suffix follows.\n"
-    "                     Field values lose / \\ : * ? \" < > | (each becomes _), control characters and\n"
-    "                     leading or trailing dots and blanks; an empty result falls back to {name}\n"
-    "  --exists POLICY    an output file that exists already: replace (default), new (take a free \"_NEW\"\n"
-    "                     name), skip (keep the file, make nothing)\n"
-    "  -j N, --jobs N     convert up to N outputs at once, 1-64 (default: the number of processor cores)\n"
-    "  --summary KIND     print a summary of every output at the end: text or json\n"
-    "  --no-tags          do not copy the tags of audio sources\n"
+    "format options (refused unless one of the chosen formats takes them):\n";
+
+const char* const kHelpCommonOptions = "options for every format:\n";
+
+const char* const kHelpRest =
     "  --                 the options end here: every argument after it is a FILE\n"
     "No two outputs of one call share a name, and no output replaces a source of the same call: a taken name\n"
     "gets \"_NEW\", then \"_NEW2\", \"_NEW3\", ... before its extension.\n"
@@ -93,26 +75,67 @@ enum class Option {
     Summary
 };
 
+// One row per option, in the order the help lists them. A format option makes one of the format choices; the
+// formats that take it come from the format table and close its help line.
+struct OptionFacts {
+    const char* name;
+    Option option;
+    std::optional<FormatChoice> choice; // none for the options that go with every format
+    const char* help;
+};
+
+const std::array<OptionFacts, 17>& optionTable() {
+    using enum Option;
+    static const std::array<OptionFacts, 17> table{{
+        {"--rate", Rate, FormatChoice::SampleRate,
+         "  --rate R           sample rate: 8000 11025 16000 22050 24000 32000 44100 48000 (default 44100;\n"
+         "                     mp3: default from the encoder settings)   "},
+        {"--channels", Channels, FormatChoice::Channels,
+         "  --channels C       1 or 2 (default 2)                          "},
+        {"--bits", Bits, FormatChoice::PcmBits, "  --bits B           8, 16 or 24 (default 16)                    "},
+        {"--profile", Profile, FormatChoice::WmaProfile,
+         "  --profile N        WMA profile, 1 to the number of profiles (default 28)   "},
+        {"--code-size", CodeSize, FormatChoice::CodeSize,
+         "  --code-size N      bits per sample: g723 3 or 5 (default 5), g726 2 to 5 (default 4)   "},
+        {"--preset", Preset, FormatChoice::Mp3Preset,
+         "  --preset N         MP3 preset 1-11: Phone SW AM FM Voice Radio Tape HiFi CD Studio R3Mix   "},
+        {"--alt-preset", AltPreset, FormatChoice::Mp3AltPreset,
+         "  --alt-preset N     MP3 alternative preset 1-5: Fast Standard, Standard, Fast Extreme, Extreme, Insane "},
+        {"--lame", Lame, FormatChoice::LameSwitches,
+         "  --lame TEXT        LAME switches applied after the preset, e.g. \"-V 2 --vbr-new -q 0\"   "},
+        {"--volume", Volume, std::nullopt,
+         "  --volume PCT       change the volume to PCT percent, 0-200 (100 = unchanged)\n"},
+        {"--normalize", Normalize, std::nullopt,
+         "  --normalize[=LUFS] even out loudness (EBU R128): measure each source, then scale it to LUFS, -70 to -5\n"
+         "                     (default -23), never above -1 dBTP true peak; not together with --volume\n"},
+        {"--out", Out, std::nullopt,
+         "  --out DIR          output folder, made when missing (default: beside each source)\n"},
+        {"--keep-tree", KeepTree, std::nullopt,
+         "  --keep-tree ROOT   with --out: outputs mirror the folders of the sources below ROOT\n"},
+        {"--name", Name, std::nullopt,
+         "  --name TEMPLATE    output base name from fields of the source: {name} {title} {artist} {album} {track}\n"
+         "                     {year} {genre} {format}, e.g. \"{artist} - {title}\"; the format's suffix follows.\n"
+         "                     Field values lose / \\ : * ? \" < > | (each becomes _), control characters and\n"
+         "                     leading or trailing dots and blanks; an empty result falls back to {name}\n"},
+        {"--exists", Exists, std::nullopt,
+         "  --exists POLICY    an output file that exists already: replace (default), new (take a free \"_NEW\"\n"
+         "                     name), skip (keep the file, make nothing)\n"},
+        {"--jobs", Jobs, std::nullopt,
+         "  -j N, --jobs N     convert up to N outputs at once, 1-64 (default: the number of processor cores)\n"},
+        {"--summary", Summary, std::nullopt,
+         "  --summary KIND     print a summary of every output at the end: text or json\n"},
+        {"--no-tags", NoTags, std::nullopt, "  --no-tags          do not copy the tags of audio sources\n"},
+    }};
+    return table;
+}
+
 const std::map<QString, Option>& optionNames() {
-    static const std::map<QString, Option> names{
-        {QStringLiteral("--rate"), Option::Rate},
-        {QStringLiteral("--channels"), Option::Channels},
-        {QStringLiteral("--bits"), Option::Bits},
-        {QStringLiteral("--profile"), Option::Profile},
-        {QStringLiteral("--code-size"), Option::CodeSize},
-        {QStringLiteral("--preset"), Option::Preset},
-        {QStringLiteral("--alt-preset"), Option::AltPreset},
-        {QStringLiteral("--lame"), Option::Lame},
-        {QStringLiteral("--volume"), Option::Volume},
-        {QStringLiteral("--out"), Option::Out},
-        {QStringLiteral("--no-tags"), Option::NoTags},
-        {QStringLiteral("--jobs"), Option::Jobs},
-        {QStringLiteral("--name"), Option::Name},
-        {QStringLiteral("--keep-tree"), Option::KeepTree},
-        {QStringLiteral("--exists"), Option::Exists},
-        {QStringLiteral("--normalize"), Option::Normalize},
-        {QStringLiteral("--summary"), Option::Summary},
-    };
+    static const std::map<QString, Option> names = [] {
+        std::map<QString, Option> result;
+        for (const OptionFacts& facts : optionTable())
+            result.emplace(QLatin1String(facts.name), facts.option);
+        return result;
+    }();
     return names;
 }
 
@@ -123,23 +146,48 @@ bool isFlag(Option option) {
 
 // The format options each format takes; every other option goes with every format.
 const std::set<Option>& optionsOf(OutputFormat format) {
-    using enum Option;
-    static const std::map<OutputFormat, std::set<Option>> table{
-        {OutputFormat::Pcm, {Rate, Channels, Bits}},
-        {OutputFormat::Adpcm, {Rate, Channels}},
-        {OutputFormat::Mp3, {Rate, Channels, Preset, AltPreset, Lame}},
-        {OutputFormat::Mp2, {Rate, Channels}},
-        {OutputFormat::Ogg, {Rate, Channels}},
-        {OutputFormat::Wma, {Profile}},
-        {OutputFormat::Dsp, {}},
-        {OutputFormat::Gsm, {Rate}},
-        {OutputFormat::Vox, {Rate}},
-        {OutputFormat::Raw, {Rate, Channels}},
-        {OutputFormat::G721, {Rate}},
-        {OutputFormat::G723, {Rate, CodeSize}},
-        {OutputFormat::G726, {Rate, CodeSize}},
-    };
+    static const std::map<OutputFormat, std::set<Option>> table = [] {
+        std::map<OutputFormat, std::set<Option>> result;
+        for (const OutputFormatFacts& facts : outputFormatTable()) {
+            std::set<Option>& taken = result[facts.format];
+            for (const OptionFacts& option : optionTable()) {
+                if (option.choice && facts.choices.contains(*option.choice))
+                    taken.insert(option.option);
+            }
+        }
+        return result;
+    }();
     return table.at(format);
+}
+
+// The names of the formats that make a choice, in conversion order. The three G.72x codecs are one word when they
+// all make it, which keeps the help lines short.
+QString formatsMaking(FormatChoice choice) {
+    QStringList names;
+    for (const OutputFormatFacts& format : outputFormatTable()) {
+        if (format.choices.contains(choice))
+            names.append(QLatin1String(format.name));
+    }
+    return names.join(QLatin1Char(' ')).replace(QLatin1String("g721 g723 g726"), QLatin1String("g72x"));
+}
+
+QString helpText() {
+    QStringList formatNames;
+    for (const OutputFormatFacts& format : outputFormatTable())
+        formatNames.append(QLatin1String(format.name));
+    QString help = QLatin1String(kHelpUsage);
+    help += QStringLiteral("NAME: %1\n").arg(formatNames.join(QLatin1Char(' ')));
+    help += QLatin1String(kHelpOrder);
+    for (const OptionFacts& option : optionTable()) {
+        if (option.choice)
+            help += QLatin1String(option.help) + QStringLiteral("[%1]\n").arg(formatsMaking(*option.choice));
+    }
+    help += QLatin1String(kHelpCommonOptions);
+    for (const OptionFacts& option : optionTable()) {
+        if (!option.choice)
+            help += QLatin1String(option.help);
+    }
+    return help + QLatin1String(kHelpRest) + SourceTypes::videoExtensionsText() + QLatin1String(kHelpAfterVideo);
 }
 
 bool isFormatOption(Option option) {
@@ -447,7 +495,7 @@ int convertAll(const ConvertRequest& request, QTextStream& out) {
 int runConvertCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QStringList options = arguments.mid(0, arguments.indexOf(QLatin1String("--")));
     if (options.contains(QLatin1String("--help")) || options.contains(QLatin1String("-h"))) {
-        out << kHelpBeforeVideo << SourceTypes::videoExtensionsText() << kHelpAfterVideo;
+        out << helpText();
         return 0;
     }
     try {

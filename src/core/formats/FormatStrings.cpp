@@ -2,32 +2,35 @@
 
 #include "core/components/IAudioFile2.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kLowestG726Bits = 2;
 
 } // namespace
 
+std::vector<OutputFormat> otherFormatsInPaneOrder() {
+    std::vector<const OutputFormatFacts*> shown;
+    for (const OutputFormatFacts& facts : outputFormatTable()) {
+        if (facts.paneStringOrder >= 0)
+            shown.push_back(&facts);
+    }
+    std::sort(shown.begin(), shown.end(), [](const OutputFormatFacts* left, const OutputFormatFacts* right) {
+        return left->paneStringOrder < right->paneStringOrder;
+    });
+    std::vector<OutputFormat> formats;
+    for (const OutputFormatFacts* facts : shown)
+        formats.push_back(facts->format);
+    return formats;
+}
+
 void describeOtherFormats(IAudioFile2& writer, const PanelValues& panel,
-                          const std::function<void(OtherFormat, const QString&)>& show) {
-    const auto describe = [&](OtherFormat format) { show(format, writer.formatString()); };
-    writer.setAdpcmWav(panel.sampleRate, panel.channels);
-    describe(OtherFormat::Adpcm);
-    writer.setGsmWav(panel.sampleRate);
-    describe(OtherFormat::Gsm);
-    writer.setDspWav();
-    describe(OtherFormat::Dsp);
-    writer.setVox(panel.sampleRate);
-    describe(OtherFormat::Vox);
-    writer.setRaw(kRawSampleType, panel.sampleRate, panel.channels, kRawBits);
-    describe(OtherFormat::Raw);
-    // Described with the bit rate the MP2 output is really made with, so the string tells what the file will be.
-    writer.setMp2(panel.sampleRate, kMp2Kbps, panel.channels);
-    describe(OtherFormat::Mp2);
-    writer.setG723(panel.sampleRate, panel.g723Bits);
-    describe(OtherFormat::G723);
-    writer.setG726(panel.sampleRate, panel.g726Bits);
-    describe(OtherFormat::G726);
+                          const std::function<void(OutputFormat, const QString&)>& show) {
+    for (const OutputFormat format : otherFormatsInPaneOrder()) {
+        factsOf(format).setOnWriter(writer, panel);
+        show(format, writer.formatString());
+    }
 }
 
 QString describeWmaProfile(IAudioFile2& writer, int profile) {

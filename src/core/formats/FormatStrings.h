@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <vector>
 
 class IAudioFile2;
 
@@ -13,13 +14,14 @@ class IAudioFile2;
 // the writer and its description read back. The program never composes or parses these texts; every description
 // replaces the writer's current format, which the conversion sets again before each output.
 
-// The eight "Other Format" strings, in the order they are described.
-enum class OtherFormat { Adpcm, Gsm, Dsp, Vox, Raw, Mp2, G723, G726 };
+// The formats whose strings the pane shows under "Other Format", in the order they are described.
+[[nodiscard]] std::vector<OutputFormat> otherFormatsInPaneOrder();
 
-// Describes the eight formats with the panel values, handing each description to show as soon as it is read; the
-// writer is left at G.726. An error of the writer is raised unchanged; the descriptions shown before it stay.
+// Describes those formats with the panel values, handing each description to show as soon as it is read; the
+// writer is left at the last of them. An error of the writer is raised unchanged; the descriptions shown before it
+// stay.
 void describeOtherFormats(IAudioFile2& writer, const PanelValues& panel,
-                          const std::function<void(OtherFormat, const QString&)>& show);
+                          const std::function<void(OutputFormat, const QString&)>& show);
 
 // The description of one WMA profile (counted from 1), and of all of them in ascending order.
 [[nodiscard]] QString describeWmaProfile(IAudioFile2& writer, int profile);

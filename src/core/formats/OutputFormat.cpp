@@ -1,28 +1,233 @@
 #include "OutputFormat.h"
 
+#include "PanelValues.h"
+#include "core/components/IAudioFile2.h"
+
 #include <algorithm>
 
 namespace {
 
+using enum FormatChoice;
+constexpr WriterCall kSetByDialog = nullptr;
+constexpr int kNoPaneString = -1;
+
+// The writer operations of the formats the panel values set.
+void setAdpcm(IAudioFile2& writer, const PanelValues& panel) {
+    writer.setAdpcmWav(panel.sampleRate, panel.channels);
+}
+
+// Always made, and described, with the bit rate the MP2 output really has, so its string tells what the file will be.
+void setMp2(IAudioFile2& writer, const PanelValues& panel) {
+    writer.setMp2(panel.sampleRate, kMp2Kbps, panel.channels);
+}
+
+void setWma(IAudioFile2& writer, const PanelValues& panel) {
+    writer.setWmaProfile(panel.wmaProfile);
+}
+
+void setDsp(IAudioFile2& writer, const PanelValues&) {
+    writer.setDspWav();
+}
+
+void setGsm(IAudioFile2& writer, const PanelValues& panel) {
+    writer.setGsmWav(panel.sampleRate);
+}
+
+void setVox(IAudioFile2& writer, const PanelValues& panel) {
+    writer.setVox(panel.sampleRate);
+}
+
+void setRaw(IAudioFile2& writer, const PanelValues& panel) {
+    writer.setRaw(kRawSampleType, panel.sampleRate, panel.channels, kRawBits);
+}
+
+void setG721(IAudioFile2& writer, const PanelValues& panel) {
+    writer.setG721(panel.sampleRate);
+}
+
+void setG723(IAudioFile2& writer, const PanelValues& panel) {
+    writer.setG723(panel.sampleRate, panel.g723Bits);
+}
+
+void setG726(IAudioFile2& writer, const PanelValues& panel) {
+    writer.setG726(panel.sampleRate, panel.g726Bits);
+}
+
 constexpr std::array<OutputFormatFacts, kOutputFormatCount> kTable{{
-    {OutputFormat::Pcm, "pcm", ".wav", "ch_pcm", "chpcm", "PCM (Standard WAV)", 0},
-    {OutputFormat::Adpcm, "adpcm", "_ADPCM.wav", "ch_adpcm", "chADPCM", "ADPCM (Compressed WAV )", 4},
-    {OutputFormat::Mp3, "mp3", ".mp3", "ch_mp3", "chMP3", "MP3", 1},
-    {OutputFormat::Mp2, "mp2", ".mp2", "ch_mp2", "chMP2", "MP2 ", 9},
-    {OutputFormat::Ogg, "ogg", ".ogg", "ch_ogg", "chOGG", "OGG ", 2},
-    {OutputFormat::Wma, "wma", ".wma", "ch_wma", "chWMA", "WMA", 3},
-    {OutputFormat::Dsp, "dsp", "_DSP.wav", "ch_dsp", "chDSP", "DSP (WAV) ", 6},
-    {OutputFormat::Gsm, "gsm", "_GSM.wav", "ch_gsm", "chGSM", "GSM (WAV) ", 5},
-    {OutputFormat::Vox, "vox", ".vox", "ch_vox", "chVOX", "VOX ", 7},
-    {OutputFormat::Raw, "raw", ".raw", "ch_raw", "chraw", "RAW ", 8},
-    {OutputFormat::G721, "g721", ".g721", "ch_g721", "chG721", "G.721", 10},
-    {OutputFormat::G723, "g723", ".g723", "ch_g723", "chG723", "G.723 ", 11},
-    {OutputFormat::G726, "g726", ".g726", "ch_g726", "chG726", "G.726 ", 12},
+    {.format = OutputFormat::Pcm,
+     .name = "pcm",
+     .suffix = ".wav",
+     .iniKey = "ch_pcm",
+     .checkBox = "chpcm",
+     .caption = "PCM (Standard WAV)",
+     .saveIndex = 0,
+     .dialog = SettingDialog::PcmWav,
+     .setOnWriter = kSetByDialog,
+     .choices = {SampleRate, Channels, PcmBits},
+     .paneStringOrder = kNoPaneString,
+     .writerNeedsSourceShape = false},
+    {.format = OutputFormat::Adpcm,
+     .name = "adpcm",
+     .suffix = "_ADPCM.wav",
+     .iniKey = "ch_adpcm",
+     .checkBox = "chADPCM",
+     .caption = "ADPCM (Compressed WAV )",
+     .saveIndex = 4,
+     .dialog = SettingDialog::None,
+     .setOnWriter = setAdpcm,
+     .choices = {SampleRate, Channels},
+     .paneStringOrder = 0,
+     .writerNeedsSourceShape = false},
+    {.format = OutputFormat::Mp3,
+     .name = "mp3",
+     .suffix = ".mp3",
+     .iniKey = "ch_mp3",
+     .checkBox = "chMP3",
+     .caption = "MP3",
+     .saveIndex = 1,
+     .dialog = SettingDialog::Mp3,
+     .setOnWriter = kSetByDialog,
+     .choices = {SampleRate, Channels, Mp3Preset, Mp3AltPreset, LameSwitches},
+     .paneStringOrder = kNoPaneString,
+     .writerNeedsSourceShape = false},
+    {.format = OutputFormat::Mp2,
+     .name = "mp2",
+     .suffix = ".mp2",
+     .iniKey = "ch_mp2",
+     .checkBox = "chMP2",
+     .caption = "MP2 ",
+     .saveIndex = 9,
+     .dialog = SettingDialog::None,
+     .setOnWriter = setMp2,
+     .choices = {SampleRate, Channels},
+     .paneStringOrder = 5,
+     .writerNeedsSourceShape = false},
+    {.format = OutputFormat::Ogg,
+     .name = "ogg",
+     .suffix = ".ogg",
+     .iniKey = "ch_ogg",
+     .checkBox = "chOGG",
+     .caption = "OGG ",
+     .saveIndex = 2,
+     .dialog = SettingDialog::OggVorbis,
+     .setOnWriter = kSetByDialog,
+     .choices = {SampleRate, Channels},
+     .paneStringOrder = kNoPaneString,
+     .writerNeedsSourceShape = false},
+    // The WMA writer chooses its stream layout when the file is created, so it must know its input before that.
+    {.format = OutputFormat::Wma,
+     .name = "wma",
+     .suffix = ".wma",
+     .iniKey = "ch_wma",
+     .checkBox = "chWMA",
+     .caption = "WMA",
+     .saveIndex = 3,
+     .dialog = SettingDialog::None,
+     .setOnWriter = setWma,
+     .choices = {WmaProfile},
+     .paneStringOrder = kNoPaneString,
+     .writerNeedsSourceShape = true},
+    {.format = OutputFormat::Dsp,
+     .name = "dsp",
+     .suffix = "_DSP.wav",
+     .iniKey = "ch_dsp",
+     .checkBox = "chDSP",
+     .caption = "DSP (WAV) ",
+     .saveIndex = 6,
+     .dialog = SettingDialog::None,
+     .setOnWriter = setDsp,
+     .choices = {},
+     .paneStringOrder = 2,
+     .writerNeedsSourceShape = false},
+    {.format = OutputFormat::Gsm,
+     .name = "gsm",
+     .suffix = "_GSM.wav",
+     .iniKey = "ch_gsm",
+     .checkBox = "chGSM",
+     .caption = "GSM (WAV) ",
+     .saveIndex = 5,
+     .dialog = SettingDialog::None,
+     .setOnWriter = setGsm,
+     .choices = {SampleRate},
+     .paneStringOrder = 1,
+     .writerNeedsSourceShape = false},
+    {.format = OutputFormat::Vox,
+     .name = "vox",
+     .suffix = ".vox",
+     .iniKey = "ch_vox",
+     .checkBox = "chVOX",
+     .caption = "VOX ",
+     .saveIndex = 7,
+     .dialog = SettingDialog::None,
+     .setOnWriter = setVox,
+     .choices = {SampleRate},
+     .paneStringOrder = 3,
+     .writerNeedsSourceShape = false},
+    {.format = OutputFormat::Raw,
+     .name = "raw",
+     .suffix = ".raw",
+     .iniKey = "ch_raw",
+     .checkBox = "chraw",
+     .caption = "RAW ",
+     .saveIndex = 8,
+     .dialog = SettingDialog::None,
+     .setOnWriter = setRaw,
+     .choices = {SampleRate, Channels},
+     .paneStringOrder = 4,
+     .writerNeedsSourceShape = false},
+    {.format = OutputFormat::G721,
+     .name = "g721",
+     .suffix = ".g721",
+     .iniKey = "ch_g721",
+     .checkBox = "chG721",
+     .caption = "G.721",
+     .saveIndex = 10,
+     .dialog = SettingDialog::None,
+     .setOnWriter = setG721,
+     .choices = {SampleRate},
+     .paneStringOrder = kNoPaneString,
+     .writerNeedsSourceShape = false},
+    {.format = OutputFormat::G723,
+     .name = "g723",
+     .suffix = ".g723",
+     .iniKey = "ch_g723",
+     .checkBox = "chG723",
+     .caption = "G.723 ",
+     .saveIndex = 11,
+     .dialog = SettingDialog::None,
+     .setOnWriter = setG723,
+     .choices = {SampleRate, CodeSize},
+     .paneStringOrder = 6,
+     .writerNeedsSourceShape = false},
+    {.format = OutputFormat::G726,
+     .name = "g726",
+     .suffix = ".g726",
+     .iniKey = "ch_g726",
+     .checkBox = "chG726",
+     .caption = "G.726 ",
+     .saveIndex = 12,
+     .dialog = SettingDialog::None,
+     .setOnWriter = setG726,
+     .choices = {SampleRate, CodeSize},
+     .paneStringOrder = 7,
+     .writerNeedsSourceShape = false},
 }};
 
 static_assert([] {
     for (std::size_t i = 0; i < kTable.size(); ++i) {
         if (kTable[i].format != kOutputFormatsInOrder[i])
+            return false;
+    }
+    return true;
+}());
+
+// Every format is set either by its dialog or from the panel values, never both and never neither; the pane
+// describes only formats the panel values set.
+static_assert([] {
+    for (const OutputFormatFacts& facts : kTable) {
+        if ((facts.dialog == SettingDialog::None) == (facts.setOnWriter == nullptr))
+            return false;
+        if (facts.paneStringOrder >= 0 && facts.setOnWriter == nullptr)
             return false;
     }
     return true;

@@ -8,54 +8,28 @@ WriterPreparation::WriterPreparation(ComponentSet& components, FormatDialogs& di
 
 void WriterPreparation::prepare(OutputFormat format, const PanelValues& panel, SourceKind kind,
                                 const QString& sourceName) {
-    auto& writer = components_.writer;
-    switch (format) {
-    case OutputFormat::Pcm:
+    const OutputFormatFacts& facts = factsOf(format);
+    switch (facts.dialog) {
+    case SettingDialog::PcmWav:
         dialogs_.applyPcmWav();
         break;
-    case OutputFormat::Adpcm:
-        writer->setAdpcmWav(panel.sampleRate, panel.channels);
-        break;
-    case OutputFormat::Mp3:
+    case SettingDialog::Mp3:
         dialogs_.applyMp3();
         break;
-    case OutputFormat::Mp2:
-        writer->setMp2(panel.sampleRate, kMp2Kbps, panel.channels);
-        break;
-    case OutputFormat::Ogg:
+    case SettingDialog::OggVorbis:
         dialogs_.applyOggVorbis();
         break;
-    case OutputFormat::Wma:
-        writer->setWmaProfile(panel.wmaProfile);
-        if (kind == SourceKind::Audio)
-            describeSourceToWmaWriter(sourceName);
-        break;
-    case OutputFormat::Dsp:
-        writer->setDspWav();
-        break;
-    case OutputFormat::Gsm:
-        writer->setGsmWav(panel.sampleRate);
-        break;
-    case OutputFormat::Vox:
-        writer->setVox(panel.sampleRate);
-        break;
-    case OutputFormat::Raw:
-        writer->setRaw(kRawSampleType, panel.sampleRate, panel.channels, kRawBits);
-        break;
-    case OutputFormat::G721:
-        writer->setG721(panel.sampleRate);
-        break;
-    case OutputFormat::G723:
-        writer->setG723(panel.sampleRate, panel.g723Bits);
-        break;
-    case OutputFormat::G726:
-        writer->setG726(panel.sampleRate, panel.g726Bits);
+    case SettingDialog::None:
+        facts.setOnWriter(*components_.writer, panel);
         break;
     }
+    if (facts.writerNeedsSourceShape && kind == SourceKind::Audio)
+        describeSourceToWriter(sourceName);
 }
 
-// The WMA writer chooses its stream layout when the file is created, so it must know its input before that.
-void WriterPreparation::describeSourceToWmaWriter(const QString& sourceName) {
+// Opens the source only to read its rate and channels; when the reader cannot open it the output fails before any
+// file is created.
+void WriterPreparation::describeSourceToWriter(const QString& sourceName) {
     auto& reader = components_.reader;
     reader->openForReading(sourceName, 0, 1);
     const int error = reader->lastError();

@@ -32,8 +32,8 @@ QButtonGroup* radioGroup(QWidget& owner, const QString& prefix, int count) {
 FormatOptionsPane::FormatOptionsPane(ComponentSet& components, Prompts& prompts, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::FormatOptionsPane>()), components_(components), prompts_(prompts) {
     ui->setupUi(this);
-    frequencies_ = radioGroup(*this, QStringLiteral("rgFrequency"), static_cast<int>(kSampleRates.size()));
-    channels_ = radioGroup(*this, QStringLiteral("rgChannels"), 2);
+    frequencies_ = radioGroup(*this, QStringLiteral("frequencyGroup"), static_cast<int>(kSampleRates.size()));
+    channels_ = radioGroup(*this, QStringLiteral("channelsGroup"), 2);
     ui->cmbG723Bits->addItems(g723BitsItems());
     ui->cmbG726Bits->addItems(g726BitsItems());
     ui->cmbG723Bits->setCurrentIndex(g723ItemOf(values_.g723Bits));
@@ -50,7 +50,7 @@ void FormatOptionsPane::nameControls() {
         {ui->txtOGGFormatString, ui->lblOGG},     {ui->cmbWMAProfile, ui->lblWMA},
         {ui->txtADPCMFormatString, ui->lblADPCM}, {ui->txtGSMFormatString, ui->lblGSM},
         {ui->txtDSPFormatString, ui->lblDSP},     {ui->txtVOXFormatString, ui->lblVOX},
-        {ui->txtULAWFormatString, ui->lblULAW},   {ui->txtMP2FormatString, ui->lblMP2},
+        {ui->txtRAWFormatString, ui->lblRAW},     {ui->txtMP2FormatString, ui->lblMP2},
         {ui->txtG723FormatString, ui->lblG723},   {ui->txtG726FormatString, ui->lblG726},
     };
     for (const auto& [control, label] : labelled) {
@@ -60,33 +60,34 @@ void FormatOptionsPane::nameControls() {
     ui->cmbG723Bits->setAccessibleName(QStringLiteral("G.723 bits"));
     ui->cmbG726Bits->setAccessibleName(QStringLiteral("G.726 bits"));
     for (const auto& [button, format] :
-         {std::pair{ui->Button3, "PCM"}, std::pair{ui->cmdMP3, "MP3"}, std::pair{ui->cmdOGG, "OGG"}}) {
+         {std::pair{ui->pcmSetButton, "PCM"}, std::pair{ui->mp3SetButton, "MP3"}, std::pair{ui->oggSetButton, "OGG"}}) {
         button->setAccessibleName(button->text());
         button->setAccessibleDescription(QStringLiteral("Set the %1 format").arg(QLatin1String(format)));
     }
-    ui->Radio_nochange->setAccessibleName(ui->Radio_nochange->text());
-    ui->Radio_change->setAccessibleName(ui->Radio_change->text());
-    ui->spin_volume->setAccessibleName(QStringLiteral("Change As %"));
+    ui->noVolumeChangeRadio->setAccessibleName(ui->noVolumeChangeRadio->text());
+    ui->volumeChangeRadio->setAccessibleName(ui->volumeChangeRadio->text());
+    ui->volumePercentSpin->setAccessibleName(QStringLiteral("Change As %"));
 }
 
 void FormatOptionsPane::connectControls() {
     connectGuarded(prompts_, frequencies_, &QButtonGroup::idToggled, this, [this](int item, bool checked) {
         if (checked)
-            rgFrequencyClick(item);
+            sampleRateChosen(item);
     });
     connectGuarded(prompts_, channels_, &QButtonGroup::idToggled, this, [this](int item, bool checked) {
         if (checked)
-            rgChannelsClick(item);
+            channelsChosen(item);
     });
-    connectGuarded(prompts_, ui->cmbG723Bits, &QComboBox::activated, this, [this](int) { cmbG723BitsClick(); });
-    connectGuarded(prompts_, ui->cmbG726Bits, &QComboBox::currentIndexChanged, this,
-                   [this](int) { cmbG726BitsChange(); });
-    connectGuarded(prompts_, ui->cmbWMAProfile, &QComboBox::activated, this, [this](int) { cmbWMAProfileClick(); });
-    connectGuarded(prompts_, ui->Button3, &QPushButton::clicked, this, [this](bool) { Button3Click(); });
-    connectGuarded(prompts_, ui->cmdMP3, &QPushButton::clicked, this, [this](bool) { cmdMP3Click(); });
-    connectGuarded(prompts_, ui->cmdOGG, &QPushButton::clicked, this, [this](bool) { cmdOGGClick(); });
-    connectGuarded(prompts_, ui->Radio_nochange, &QRadioButton::toggled, this, [this](bool) { Radio_nochangeClick(); });
-    connectGuarded(prompts_, ui->Radio_change, &QRadioButton::toggled, this, [this](bool) { Radio_changeClick(); });
+    connectGuarded(prompts_, ui->cmbG723Bits, &QComboBox::activated, this, [this](int) { g723BitsChosen(); });
+    connectGuarded(prompts_, ui->cmbG726Bits, &QComboBox::currentIndexChanged, this, [this](int) { g726BitsChosen(); });
+    connectGuarded(prompts_, ui->cmbWMAProfile, &QComboBox::activated, this, [this](int) { wmaProfileChosen(); });
+    connectGuarded(prompts_, ui->pcmSetButton, &QPushButton::clicked, this, [this](bool) { openWavDialog(); });
+    connectGuarded(prompts_, ui->mp3SetButton, &QPushButton::clicked, this, [this](bool) { openMp3Dialog(); });
+    connectGuarded(prompts_, ui->oggSetButton, &QPushButton::clicked, this, [this](bool) { openOggDialog(); });
+    connectGuarded(prompts_, ui->noVolumeChangeRadio, &QRadioButton::toggled, this,
+                   [this](bool) { noVolumeChangeToggled(); });
+    connectGuarded(prompts_, ui->volumeChangeRadio, &QRadioButton::toggled, this,
+                   [this](bool) { volumeChangeToggled(); });
 }
 
 void FormatOptionsPane::fillFromWriter() {
@@ -116,7 +117,7 @@ void FormatOptionsPane::fillFromWriter() {
         ui->txtMP3FormatString->setText(writer->formatString());
     });
     guarded(prompts_, [&] { writer->setWmaProfile(PanelValues{}.wmaProfile); });
-    guarded(prompts_, [&] { SetOthersFormats(); });
+    guarded(prompts_, [&] { showOtherFormatStrings(); });
 }
 
 void FormatOptionsPane::attachDialogs(WavOptionsDialog& wav, Mp3OptionsDialog& mp3, OggVorbisOptionsDialog& ogg) {
@@ -142,69 +143,74 @@ PanelValues FormatOptionsPane::panelValues() const {
 }
 
 std::optional<int> FormatOptionsPane::volumeChange() const {
-    if (!ui->Radio_change->isChecked())
+    if (!ui->volumeChangeRadio->isChecked())
         return std::nullopt;
-    return ui->spin_volume->value();
+    return ui->volumePercentSpin->value();
 }
 
-QLineEdit& FormatOptionsPane::otherFormatEdit(int format) const {
-    QLineEdit* const edits[] = {ui->txtADPCMFormatString, ui->txtGSMFormatString,  ui->txtDSPFormatString,
-                                ui->txtVOXFormatString,   ui->txtULAWFormatString, ui->txtMP2FormatString,
-                                ui->txtG723FormatString,  ui->txtG726FormatString};
-    return *edits[format];
+QLineEdit& FormatOptionsPane::otherFormatEdit(OutputFormat format) const {
+    const std::pair<OutputFormat, QLineEdit*> edits[] = {
+        {OutputFormat::Adpcm, ui->txtADPCMFormatString}, {OutputFormat::Gsm, ui->txtGSMFormatString},
+        {OutputFormat::Dsp, ui->txtDSPFormatString},     {OutputFormat::Vox, ui->txtVOXFormatString},
+        {OutputFormat::Raw, ui->txtRAWFormatString},     {OutputFormat::Mp2, ui->txtMP2FormatString},
+        {OutputFormat::G723, ui->txtG723FormatString},   {OutputFormat::G726, ui->txtG726FormatString}};
+    for (const auto& [shown, edit] : edits) {
+        if (shown == format)
+            return *edit;
+    }
+    throw ComponentError(QStringLiteral("The pane shows no string of the format %1.").arg(outputFormatName(format)));
 }
 
-void FormatOptionsPane::SetOthersFormats() {
-    describeOtherFormats(*components_.writer, values_, [this](OtherFormat format, const QString& text) {
-        otherFormatEdit(static_cast<int>(format)).setText(text);
-    });
+void FormatOptionsPane::showOtherFormatStrings() {
+    describeOtherFormats(*components_.writer, values_,
+                         [this](OutputFormat format, const QString& text) { otherFormatEdit(format).setText(text); });
 }
 
-void FormatOptionsPane::rgFrequencyClick(int item) {
+void FormatOptionsPane::sampleRateChosen(int item) {
     values_.sampleRate = sampleRateAt(item);
-    SetOthersFormats();
+    showOtherFormatStrings();
 }
 
-void FormatOptionsPane::rgChannelsClick(int item) {
+void FormatOptionsPane::channelsChosen(int item) {
     values_.channels = item + 1;
-    SetOthersFormats();
+    showOtherFormatStrings();
 }
 
-void FormatOptionsPane::cmbG723BitsClick() {
+void FormatOptionsPane::g723BitsChosen() {
     values_.g723Bits = g723BitsAt(ui->cmbG723Bits->currentIndex(), values_.g723Bits);
-    SetOthersFormats();
+    showOtherFormatStrings();
 }
 
-void FormatOptionsPane::cmbG726BitsChange() {
+void FormatOptionsPane::g726BitsChosen() {
     values_.g726Bits = g726BitsAt(ui->cmbG726Bits->currentIndex());
-    SetOthersFormats();
+    showOtherFormatStrings();
 }
 
-void FormatOptionsPane::cmbWMAProfileClick() {
+void FormatOptionsPane::wmaProfileChosen() {
     components_.writer->setWmaProfile(ui->cmbWMAProfile->currentIndex() + 1);
 }
 
-void FormatOptionsPane::Button3Click() {
+void FormatOptionsPane::openWavDialog() {
     if (wav_)
         wav_->exec();
 }
 
-void FormatOptionsPane::cmdMP3Click() {
+void FormatOptionsPane::openMp3Dialog() {
     if (mp3_)
         mp3_->exec();
 }
 
-void FormatOptionsPane::cmdOGGClick() {
+void FormatOptionsPane::openOggDialog() {
     if (ogg_)
         ogg_->exec();
 }
 
-void FormatOptionsPane::Radio_nochangeClick() {
-    if (ui->Radio_nochange->isChecked())
-        ui->spin_volume->setEnabled(false);
+void FormatOptionsPane::noVolumeChangeToggled() {
+    if (ui->noVolumeChangeRadio->isChecked())
+        ui->volumePercentSpin->setEnabled(false);
 }
 
-void FormatOptionsPane::Radio_changeClick() {
-    if (ui->Radio_change->isChecked())
-        ui->spin_volume->setEnabled(true);
+void FormatOptionsPane::volumeChangeToggled() {
+    if (ui->volumeChangeRadio->isChecked())
+        ui->volumePercentSpin->setEnabled(true);
 }

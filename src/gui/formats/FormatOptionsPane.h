@@ -44,22 +44,22 @@ public:
     [[nodiscard]] std::optional<int> volumeChange() const;
 
 public slots:
-    void SetOthersFormats();
-    void rgFrequencyClick(int item);
-    void rgChannelsClick(int item);
-    void cmbG723BitsClick();
-    void cmbG726BitsChange();
-    void cmbWMAProfileClick();
-    void Button3Click();
-    void cmdMP3Click();
-    void cmdOGGClick();
-    void Radio_nochangeClick();
-    void Radio_changeClick();
+    void showOtherFormatStrings();
+    void sampleRateChosen(int item);
+    void channelsChosen(int item);
+    void g723BitsChosen();
+    void g726BitsChosen();
+    void wmaProfileChosen();
+    void openWavDialog();
+    void openMp3Dialog();
+    void openOggDialog();
+    void noVolumeChangeToggled();
+    void volumeChangeToggled();
 
 private:
     void connectControls();
     void nameControls();
-    [[nodiscard]] QLineEdit& otherFormatEdit(int format) const;
+    [[nodiscard]] QLineEdit& otherFormatEdit(OutputFormat format) const;
 
     std::unique_ptr<Ui::FormatOptionsPane> ui;
     ComponentSet& components_;

@@ -34,174 +34,175 @@ Mp3OptionsDialog::Mp3OptionsDialog(ComponentSet& components, Prompts& prompts, Q
     ui->setupUi(this);
     fillLists();
     nameControlsAfterTheirLabels(*this);
-    ui->udHFiltF->setAccessibleName(ui->chHFilt->text());
-    ui->udLFiltF->setAccessibleName(ui->chLFilt->text());
+    ui->highpassFrequencySpin->setAccessibleName(ui->highpassBox->text());
+    ui->lowpassFrequencySpin->setAccessibleName(ui->lowpassBox->text());
     frameOptionsDialog(*this, kClientSize);
-    FormCreate();
+    showStartingValues();
 
-    connect(ui->Slider3, &QSlider::valueChanged, this, &Mp3OptionsDialog::Slider3Change);
-    connect(ui->chHFilt, &QCheckBox::clicked, this, &Mp3OptionsDialog::chHFiltClick);
-    connect(ui->chLFilt, &QCheckBox::clicked, this, &Mp3OptionsDialog::chLFiltClick);
-    connect(ui->Combo1, &QComboBox::activated, this, &Mp3OptionsDialog::Combo1Click);
-    connect(ui->CheckBox1, &QCheckBox::clicked, this, &Mp3OptionsDialog::CheckBox1Click);
-    connect(ui->CheckBox2, &QCheckBox::clicked, this, &Mp3OptionsDialog::CheckBox2Click);
-    connectDialogAction(prompts_, ui->Button1, &QPushButton::clicked, this, &Mp3OptionsDialog::Button1Click);
-    connectDialogAction(prompts_, ui->Button3, &QPushButton::clicked, this, &Mp3OptionsDialog::Button3Click);
-    connect(ui->Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui->maxVbrSlider, &QSlider::valueChanged, this, &Mp3OptionsDialog::showMaxVbrBitrate);
+    connect(ui->highpassBox, &QCheckBox::clicked, this, &Mp3OptionsDialog::highpassClicked);
+    connect(ui->lowpassBox, &QCheckBox::clicked, this, &Mp3OptionsDialog::lowpassClicked);
+    connect(ui->vbrModeCombo, &QComboBox::activated, this, &Mp3OptionsDialog::vbrModeChosen);
+    connect(ui->presetBox, &QCheckBox::clicked, this, &Mp3OptionsDialog::presetClicked);
+    connect(ui->altPresetBox, &QCheckBox::clicked, this, &Mp3OptionsDialog::altPresetClicked);
+    connectDialogAction(prompts_, ui->applyButton, &QPushButton::clicked, this, &Mp3OptionsDialog::applyClicked);
+    connectDialogAction(prompts_, ui->okButton, &QPushButton::clicked, this, &Mp3OptionsDialog::okClicked);
+    connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 Mp3OptionsDialog::~Mp3OptionsDialog() = default;
 
 void Mp3OptionsDialog::fillLists() {
-    ui->Combo3->addItems(mp3ChannelItems());
-    ui->ComboBox1->addItems(sampleRateItems());
-    ui->Combo1->addItems(mp3VbrModeItems());
-    ui->Combo2->addItems(mp3AthItems());
-    ui->Combo4->addItems(mp3DeEmphasisItems());
-    presets_ = makeRadioGroup(*ui->RadioGroup1, *ui->presetGrid, mp3PresetItems(), kPresetColumns);
-    altPresets_ = makeRadioGroup(*ui->RadioGroup2, *ui->altPresetGrid, mp3AltPresetItems(), kAltPresetColumns);
+    ui->channelModeCombo->addItems(mp3ChannelItems());
+    ui->sampleRateCombo->addItems(sampleRateItems());
+    ui->vbrModeCombo->addItems(mp3VbrModeItems());
+    ui->athModeCombo->addItems(mp3AthItems());
+    ui->deEmphasisCombo->addItems(mp3DeEmphasisItems());
+    presets_ = makeRadioGroup(*ui->presetGroup, *ui->presetGrid, mp3PresetItems(), kPresetColumns);
+    altPresets_ = makeRadioGroup(*ui->altPresetGroup, *ui->altPresetGrid, mp3AltPresetItems(), kAltPresetColumns);
 }
 
 // The form's starting values, then whatever the encoder holds.
-void Mp3OptionsDialog::FormCreate() {
+void Mp3OptionsDialog::showStartingValues() {
     showControls(Mp3Controls{});
-    LoadSettings();
+    loadSettings();
 }
 
 Mp3Controls Mp3OptionsDialog::controls() const {
     Mp3Controls controls;
-    controls.page = static_cast<Mp3Page>(ui->PageControl1->currentIndex());
-    controls.channelItem = ui->Combo3->currentIndex();
-    controls.quality = ui->Slider2->value();
-    controls.sampleRateIndex = sampleRateIndexOf(ui->ComboBox1->currentText().toInt());
-    controls.bitratePosition = ui->Slider1->value();
-    controls.highpassOn = ui->chHFilt->isChecked();
-    controls.highpassFrequency = ui->udHFiltF->value();
-    controls.highpassWidth = ui->udHFiltW->value();
-    controls.lowpassOn = ui->chLFilt->isChecked();
-    controls.lowpassFrequency = ui->udLFiltF->value();
-    controls.lowpassWidth = ui->udLFiltW->value();
-    controls.vbrModeItem = ui->Combo1->currentIndex();
-    controls.maxVbrPosition = ui->Slider3->value();
-    controls.vbrHeader = ui->Check1->isChecked();
-    controls.enforceMinBitrate = ui->Check2->isChecked();
-    controls.vbrQuality = ui->udVbrQ->value();
-    controls.abrBitrate = ui->udABR->value();
-    controls.crc = ui->Check3->isChecked();
-    controls.strictIso = ui->Check7->isChecked();
-    controls.differentBlockTypes = ui->Check4->isChecked();
-    controls.shortBlocks = ui->Check6->isChecked();
-    controls.bitReservoir = ui->Check5->isChecked();
-    controls.athItem = ui->Combo2->currentIndex();
-    controls.deEmphasisItem = ui->Combo4->currentIndex();
-    controls.presetOn = ui->CheckBox1->isChecked();
+    controls.page = static_cast<Mp3Page>(ui->pages->currentIndex());
+    controls.channelItem = ui->channelModeCombo->currentIndex();
+    controls.quality = ui->qualitySlider->value();
+    controls.sampleRateIndex = sampleRateIndexOf(ui->sampleRateCombo->currentText().toInt());
+    controls.bitratePosition = ui->bitrateSlider->value();
+    controls.highpassOn = ui->highpassBox->isChecked();
+    controls.highpassFrequency = ui->highpassFrequencySpin->value();
+    controls.highpassWidth = ui->highpassWidthSpin->value();
+    controls.lowpassOn = ui->lowpassBox->isChecked();
+    controls.lowpassFrequency = ui->lowpassFrequencySpin->value();
+    controls.lowpassWidth = ui->lowpassWidthSpin->value();
+    controls.vbrModeItem = ui->vbrModeCombo->currentIndex();
+    controls.maxVbrPosition = ui->maxVbrSlider->value();
+    controls.vbrHeader = ui->vbrHeaderBox->isChecked();
+    controls.enforceMinBitrate = ui->enforceMinBitrateBox->isChecked();
+    controls.vbrQuality = ui->vbrQualitySpin->value();
+    controls.abrBitrate = ui->abrBitrateSpin->value();
+    controls.crc = ui->crcBox->isChecked();
+    controls.strictIso = ui->strictIsoBox->isChecked();
+    controls.differentBlockTypes = ui->differentBlockTypesBox->isChecked();
+    controls.shortBlocks = ui->shortBlocksBox->isChecked();
+    controls.bitReservoir = ui->bitReservoirBox->isChecked();
+    controls.athItem = ui->athModeCombo->currentIndex();
+    controls.deEmphasisItem = ui->deEmphasisCombo->currentIndex();
+    controls.presetOn = ui->presetBox->isChecked();
     controls.presetItem = presets_->checkedId();
-    controls.altPresetOn = ui->CheckBox2->isChecked();
+    controls.altPresetOn = ui->altPresetBox->isChecked();
     controls.altPresetItem = altPresets_->checkedId();
-    controls.commandLine = ui->txtCommLine->toPlainText();
+    controls.commandLine = ui->commandLineEdit->toPlainText();
     return controls;
 }
 
 void Mp3OptionsDialog::showControls(const Mp3Controls& controls) {
-    ui->Combo3->setCurrentIndex(controls.channelItem);
-    ui->Slider2->setValue(controls.quality);
-    ui->ComboBox1->setCurrentIndex(controls.sampleRateIndex);
-    ui->Slider1->setValue(controls.bitratePosition);
-    ui->chHFilt->setChecked(controls.highpassOn);
-    ui->udHFiltF->setValue(controls.highpassFrequency);
-    ui->udHFiltW->setValue(controls.highpassWidth);
-    ui->chLFilt->setChecked(controls.lowpassOn);
-    ui->udLFiltF->setValue(controls.lowpassFrequency);
-    ui->udLFiltW->setValue(controls.lowpassWidth);
-    ui->Combo1->setCurrentIndex(controls.vbrModeItem);
-    ui->Slider3->setValue(controls.maxVbrPosition);
-    ui->Check1->setChecked(controls.vbrHeader);
-    ui->Check2->setChecked(controls.enforceMinBitrate);
-    ui->udVbrQ->setValue(controls.vbrQuality);
-    ui->udABR->setValue(controls.abrBitrate);
-    ui->Check3->setChecked(controls.crc);
-    ui->Check7->setChecked(controls.strictIso);
-    ui->Check4->setChecked(controls.differentBlockTypes);
-    ui->Check6->setChecked(controls.shortBlocks);
-    ui->Check5->setChecked(controls.bitReservoir);
-    ui->Combo2->setCurrentIndex(controls.athItem);
-    ui->Combo4->setCurrentIndex(controls.deEmphasisItem);
-    ui->CheckBox1->setChecked(controls.presetOn);
+    ui->channelModeCombo->setCurrentIndex(controls.channelItem);
+    ui->qualitySlider->setValue(controls.quality);
+    ui->sampleRateCombo->setCurrentIndex(controls.sampleRateIndex);
+    ui->bitrateSlider->setValue(controls.bitratePosition);
+    ui->highpassBox->setChecked(controls.highpassOn);
+    ui->highpassFrequencySpin->setValue(controls.highpassFrequency);
+    ui->highpassWidthSpin->setValue(controls.highpassWidth);
+    ui->lowpassBox->setChecked(controls.lowpassOn);
+    ui->lowpassFrequencySpin->setValue(controls.lowpassFrequency);
+    ui->lowpassWidthSpin->setValue(controls.lowpassWidth);
+    ui->vbrModeCombo->setCurrentIndex(controls.vbrModeItem);
+    ui->maxVbrSlider->setValue(controls.maxVbrPosition);
+    ui->vbrHeaderBox->setChecked(controls.vbrHeader);
+    ui->enforceMinBitrateBox->setChecked(controls.enforceMinBitrate);
+    ui->vbrQualitySpin->setValue(controls.vbrQuality);
+    ui->abrBitrateSpin->setValue(controls.abrBitrate);
+    ui->crcBox->setChecked(controls.crc);
+    ui->strictIsoBox->setChecked(controls.strictIso);
+    ui->differentBlockTypesBox->setChecked(controls.differentBlockTypes);
+    ui->shortBlocksBox->setChecked(controls.shortBlocks);
+    ui->bitReservoirBox->setChecked(controls.bitReservoir);
+    ui->athModeCombo->setCurrentIndex(controls.athItem);
+    ui->deEmphasisCombo->setCurrentIndex(controls.deEmphasisItem);
+    ui->presetBox->setChecked(controls.presetOn);
     presets_->button(controls.presetItem)->setChecked(true);
-    ui->CheckBox2->setChecked(controls.altPresetOn);
+    ui->altPresetBox->setChecked(controls.altPresetOn);
     altPresets_->button(controls.altPresetItem)->setChecked(true);
-    ui->txtCommLine->setPlainText(controls.commandLine);
+    ui->commandLineEdit->setPlainText(controls.commandLine);
     // The label follows the encoder's own maximum, which may lie between two track bar positions.
-    Slider3Change();
+    showMaxVbrBitrate();
     showEnabling();
 }
 
-void Mp3OptionsDialog::LoadSettings() {
+void Mp3OptionsDialog::loadSettings() {
     Mp3Controls controls = this->controls();
     loadMp3Controls(*components_.mp3Encoder, controls);
     showControls(controls);
-    ui->Label8->setText(mp3MaxBitrateLabel(components_.mp3Encoder->setting(Mp3Setting::MaxVbrBitrate)));
+    ui->maxVbrBitrateLabel->setText(mp3MaxBitrateLabel(components_.mp3Encoder->setting(Mp3Setting::MaxVbrBitrate)));
 }
 
-void Mp3OptionsDialog::ApplySettings() {
+void Mp3OptionsDialog::applySettings() {
     Mp3Controls controls = this->controls();
     if (writeMp3Controls(*components_.mp3Encoder, controls))
-        LoadSettings();
+        loadSettings();
     handMp3SettingsToWriter(*components_.mp3Encoder, *components_.writer);
 }
 
-void Mp3OptionsDialog::Button1Click() {
-    ApplySettings();
+void Mp3OptionsDialog::applyClicked() {
+    applySettings();
     emit formatStringChanged(components_.writer->formatString());
 }
 
-void Mp3OptionsDialog::Button3Click() {
-    Button1Click();
+void Mp3OptionsDialog::okClicked() {
+    applyClicked();
     accept();
 }
 
-void Mp3OptionsDialog::Slider3Change() {
-    ui->Label8->setText(mp3MaxBitrateLabel(mp3BitrateAt(ui->Slider3->value())));
+void Mp3OptionsDialog::showMaxVbrBitrate() {
+    ui->maxVbrBitrateLabel->setText(mp3MaxBitrateLabel(mp3BitrateAt(ui->maxVbrSlider->value())));
 }
 
-void Mp3OptionsDialog::chHFiltClick() {
+void Mp3OptionsDialog::highpassClicked() {
     showEnabling();
 }
 
-void Mp3OptionsDialog::chLFiltClick() {
+void Mp3OptionsDialog::lowpassClicked() {
     showEnabling();
 }
 
-void Mp3OptionsDialog::Combo1Click() {
+void Mp3OptionsDialog::vbrModeChosen() {
     showEnabling();
 }
 
-void Mp3OptionsDialog::CheckBox1Click() {
+void Mp3OptionsDialog::presetClicked() {
     showEnabling();
 }
 
-void Mp3OptionsDialog::CheckBox2Click() {
+void Mp3OptionsDialog::altPresetClicked() {
     showEnabling();
 }
 
 void Mp3OptionsDialog::showEnabling() {
     const Mp3Enabling enabling = mp3EnablingOf(controls());
     for (QWidget* control :
-         {static_cast<QWidget*>(ui->udHFiltF), static_cast<QWidget*>(ui->udHFiltW), static_cast<QWidget*>(ui->Label5)})
+         {static_cast<QWidget*>(ui->highpassFrequencySpin), static_cast<QWidget*>(ui->highpassWidthSpin),
+          static_cast<QWidget*>(ui->highpassWidthLabel)})
         control->setEnabled(enabling.highpass);
-    for (QWidget* control :
-         {static_cast<QWidget*>(ui->udLFiltF), static_cast<QWidget*>(ui->udLFiltW), static_cast<QWidget*>(ui->Label6)})
+    for (QWidget* control : {static_cast<QWidget*>(ui->lowpassFrequencySpin),
+                             static_cast<QWidget*>(ui->lowpassWidthSpin), static_cast<QWidget*>(ui->lowpassWidthLabel)})
         control->setEnabled(enabling.lowpass);
-    ui->udVbrQ->setEnabled(enabling.vbrQuality);
-    ui->Label9->setEnabled(enabling.vbrQuality);
-    ui->udABR->setEnabled(enabling.abrBitrate);
-    ui->Label10->setEnabled(enabling.abrBitrate);
-    for (QWidget* control :
-         {static_cast<QWidget*>(ui->Frame6), static_cast<QWidget*>(ui->Frame3), static_cast<QWidget*>(ui->Label8),
-          static_cast<QWidget*>(ui->Slider3), static_cast<QWidget*>(ui->Check1), static_cast<QWidget*>(ui->Check2)})
+    ui->vbrQualitySpin->setEnabled(enabling.vbrQuality);
+    ui->vbrQualityLabel->setEnabled(enabling.vbrQuality);
+    ui->abrBitrateSpin->setEnabled(enabling.abrBitrate);
+    ui->abrBitrateLabel->setEnabled(enabling.abrBitrate);
+    for (QWidget* control : {static_cast<QWidget*>(ui->maxVbrGroup), static_cast<QWidget*>(ui->advancedVbrGroup),
+                             static_cast<QWidget*>(ui->maxVbrBitrateLabel), static_cast<QWidget*>(ui->maxVbrSlider),
+                             static_cast<QWidget*>(ui->vbrHeaderBox), static_cast<QWidget*>(ui->enforceMinBitrateBox)})
         control->setEnabled(enabling.vbrGroups);
-    ui->CheckBox1->setEnabled(enabling.presetBox);
-    ui->RadioGroup1->setEnabled(enabling.presetList);
-    ui->CheckBox2->setEnabled(enabling.altPresetBox);
-    ui->RadioGroup2->setEnabled(enabling.altPresetList);
+    ui->presetBox->setEnabled(enabling.presetBox);
+    ui->presetGroup->setEnabled(enabling.presetList);
+    ui->altPresetBox->setEnabled(enabling.altPresetBox);
+    ui->altPresetGroup->setEnabled(enabling.altPresetList);
 }

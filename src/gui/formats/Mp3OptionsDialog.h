@@ -27,26 +27,26 @@ public:
     [[nodiscard]] QButtonGroup& altPresetButtons() { return *altPresets_; }
 
     // Writes the controls into the encoder settings and hands them to the writer; called before every MP3 output.
-    void ApplySettings();
+    void applySettings();
     // Reads the encoder settings into the controls.
-    void LoadSettings();
+    void loadSettings();
 
 signals:
     // The writer's description of the format just set, for the MP3 string of the options pane.
     void formatStringChanged(const QString& text);
 
 public slots:
-    void Slider3Change();
-    void chHFiltClick();
-    void chLFiltClick();
-    void Combo1Click();
-    void CheckBox1Click();
-    void CheckBox2Click();
-    void Button1Click(); // "Apply"
-    void Button3Click(); // "Ok"
+    void showMaxVbrBitrate();
+    void highpassClicked();
+    void lowpassClicked();
+    void vbrModeChosen();
+    void presetClicked();
+    void altPresetClicked();
+    void applyClicked(); // "Apply"
+    void okClicked();    // "Ok"
 
 private:
-    void FormCreate();
+    void showStartingValues();
     void fillLists();
     void showControls(const Mp3Controls& controls);
     void showEnabling();

@@ -15,59 +15,58 @@ OggVorbisOptionsDialog::OggVorbisOptionsDialog(ComponentSet& components, Prompts
     ui->setupUi(this);
     nameControlsAfterTheirLabels(*this);
     frameOptionsDialog(*this, kClientSize);
-    FormCreate();
-    for (QSlider* slider : {ui->sldrBitrate, ui->sldrMinBitrate, ui->sldrMaxBitrate})
-        connect(slider, &QSlider::valueChanged, this, [this, slider] { sldrBitrateChange(slider); });
-    connectDialogAction(prompts_, ui->VbrEnabled, &QCheckBox::clicked, this, &OggVorbisOptionsDialog::VbrEnabledClick);
-    connectDialogAction(prompts_, ui->QualityEnabled, &QCheckBox::clicked, this,
-                        &OggVorbisOptionsDialog::QualityEnabledClick);
-    connectDialogAction(prompts_, ui->Button1, &QPushButton::clicked, this, &OggVorbisOptionsDialog::Button1Click);
-    connectDialogAction(prompts_, ui->Button3, &QPushButton::clicked, this, &OggVorbisOptionsDialog::Button3Click);
-    connect(ui->Button2, &QPushButton::clicked, this, &QDialog::reject);
+    showStartingValues();
+    for (QSlider* slider : {ui->nominalBitrateSlider, ui->minBitrateSlider, ui->maxBitrateSlider})
+        connect(slider, &QSlider::valueChanged, this, [this, slider] { showBitrateOf(slider); });
+    connectDialogAction(prompts_, ui->vbrBox, &QCheckBox::clicked, this, &OggVorbisOptionsDialog::vbrClicked);
+    connectDialogAction(prompts_, ui->qualityBox, &QCheckBox::clicked, this, &OggVorbisOptionsDialog::qualityClicked);
+    connectDialogAction(prompts_, ui->applyButton, &QPushButton::clicked, this, &OggVorbisOptionsDialog::applyClicked);
+    connectDialogAction(prompts_, ui->okButton, &QPushButton::clicked, this, &OggVorbisOptionsDialog::okClicked);
+    connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 OggVorbisOptionsDialog::~OggVorbisOptionsDialog() = default;
 
-void OggVorbisOptionsDialog::FormCreate() {
-    ui->cmbFrequency->addItems(sampleRateItems());
-    ui->cmbChMode->addItems({QStringLiteral("Mono"), QStringLiteral("Stereo")});
+void OggVorbisOptionsDialog::showStartingValues() {
+    ui->frequencyCombo->addItems(sampleRateItems());
+    ui->channelsCombo->addItems({QStringLiteral("Mono"), QStringLiteral("Stereo")});
     const OggVorbisControls start;
-    ui->cmbFrequency->setCurrentIndex(start.sampleRateIndex);
-    ui->cmbChMode->setCurrentIndex(start.channelIndex);
-    sldrBitrateChange(ui->sldrBitrate);
-    sldrBitrateChange(ui->sldrMinBitrate);
-    sldrBitrateChange(ui->sldrMaxBitrate);
+    ui->frequencyCombo->setCurrentIndex(start.sampleRateIndex);
+    ui->channelsCombo->setCurrentIndex(start.channelIndex);
+    showBitrateOf(ui->nominalBitrateSlider);
+    showBitrateOf(ui->minBitrateSlider);
+    showBitrateOf(ui->maxBitrateSlider);
     showEnabling();
 }
 
-int OggVorbisOptionsDialog::BitrateOfSlider(const QSlider& slider) {
+int OggVorbisOptionsDialog::bitrateOfSlider(const QSlider& slider) {
     return oggBitrateAt(slider.value());
 }
 
-void OggVorbisOptionsDialog::sldrBitrateChange(QSlider* slider) {
-    const int kbps = BitrateOfSlider(*slider);
-    if (slider == ui->sldrBitrate)
-        ui->lblBitrate->setText(oggNominalLabel(kbps));
-    else if (slider == ui->sldrMinBitrate)
-        ui->lblMinBitrate->setText(oggMinimumLabel(kbps));
-    else if (slider == ui->sldrMaxBitrate)
-        ui->lblMaxBitrate->setText(oggMaximumLabel(kbps));
+void OggVorbisOptionsDialog::showBitrateOf(QSlider* slider) {
+    const int kbps = bitrateOfSlider(*slider);
+    if (slider == ui->nominalBitrateSlider)
+        ui->nominalBitrateLabel->setText(oggNominalLabel(kbps));
+    else if (slider == ui->minBitrateSlider)
+        ui->minBitrateLabel->setText(oggMinimumLabel(kbps));
+    else if (slider == ui->maxBitrateSlider)
+        ui->maxBitrateLabel->setText(oggMaximumLabel(kbps));
 }
 
 OggVorbisControls OggVorbisOptionsDialog::controls() const {
     OggVorbisControls controls;
-    controls.sampleRateIndex = sampleRateIndexOf(ui->cmbFrequency->currentText().toInt());
-    controls.channelIndex = ui->cmbChMode->currentIndex();
-    controls.nominalPosition = ui->sldrBitrate->value();
-    controls.minimumPosition = ui->sldrMinBitrate->value();
-    controls.maximumPosition = ui->sldrMaxBitrate->value();
-    controls.vbrEnabled = ui->VbrEnabled->isChecked();
-    controls.qualityEnabled = ui->QualityEnabled->isChecked();
-    controls.quality = ui->tbQuality->value();
+    controls.sampleRateIndex = sampleRateIndexOf(ui->frequencyCombo->currentText().toInt());
+    controls.channelIndex = ui->channelsCombo->currentIndex();
+    controls.nominalPosition = ui->nominalBitrateSlider->value();
+    controls.minimumPosition = ui->minBitrateSlider->value();
+    controls.maximumPosition = ui->maxBitrateSlider->value();
+    controls.vbrEnabled = ui->vbrBox->isChecked();
+    controls.qualityEnabled = ui->qualityBox->isChecked();
+    controls.quality = ui->qualitySlider->value();
     return controls;
 }
 
-void OggVorbisOptionsDialog::ApplySettings() {
+void OggVorbisOptionsDialog::applySettings() {
     applyOggVorbisSetting(*components_.writer, oggVorbisSettingOf(controls()));
 }
 
@@ -75,7 +74,7 @@ void OggVorbisOptionsDialog::ApplySettings() {
 // the writer's format did not change to an Ogg Vorbis one.
 void OggVorbisOptionsDialog::applyFromButton() {
     try {
-        ApplySettings();
+        applySettings();
     } catch (const ComponentError& error) {
         if (error.message() != kIncorrectOggFormat)
             throw;
@@ -85,35 +84,35 @@ void OggVorbisOptionsDialog::applyFromButton() {
     emit formatStringChanged(components_.writer->formatString());
 }
 
-void OggVorbisOptionsDialog::Button1Click() {
+void OggVorbisOptionsDialog::applyClicked() {
     applyFromButton();
 }
 
-void OggVorbisOptionsDialog::Button3Click() {
+void OggVorbisOptionsDialog::okClicked() {
     applyFromButton();
     accept();
 }
 
-void OggVorbisOptionsDialog::VbrEnabledClick() {
-    enabling_ = afterVbrClick(enabling_, ui->VbrEnabled->isChecked(), ui->QualityEnabled->isChecked());
+void OggVorbisOptionsDialog::vbrClicked() {
+    enabling_ = afterVbrClick(enabling_, ui->vbrBox->isChecked(), ui->qualityBox->isChecked());
     showEnabling();
 }
 
-void OggVorbisOptionsDialog::QualityEnabledClick() {
-    enabling_ = afterQualityClick(enabling_, ui->VbrEnabled->isChecked(), ui->QualityEnabled->isChecked());
+void OggVorbisOptionsDialog::qualityClicked() {
+    enabling_ = afterQualityClick(enabling_, ui->vbrBox->isChecked(), ui->qualityBox->isChecked());
     showEnabling();
 }
 
 void OggVorbisOptionsDialog::showEnabling() {
-    ui->gbVbr->setEnabled(enabling_.vbrGroup);
-    ui->gbQuality->setEnabled(enabling_.qualityGroup);
-    ui->Label1->setEnabled(enabling_.qualityEndLabels);
-    ui->Label2->setEnabled(enabling_.qualityEndLabels);
-    ui->QualityEnabled->setEnabled(enabling_.qualityBox);
-    ui->VbrEnabled->setEnabled(enabling_.vbrBox);
-    for (QWidget* control : {static_cast<QWidget*>(ui->sldrMinBitrate), static_cast<QWidget*>(ui->sldrMaxBitrate),
-                             static_cast<QWidget*>(ui->lblMinBitrate), static_cast<QWidget*>(ui->lblMaxBitrate)})
+    ui->vbrGroup->setEnabled(enabling_.vbrGroup);
+    ui->qualityGroup->setEnabled(enabling_.qualityGroup);
+    ui->qualityBetterLabel->setEnabled(enabling_.qualityEndLabels);
+    ui->qualityFasterLabel->setEnabled(enabling_.qualityEndLabels);
+    ui->qualityBox->setEnabled(enabling_.qualityBox);
+    ui->vbrBox->setEnabled(enabling_.vbrBox);
+    for (QWidget* control : {static_cast<QWidget*>(ui->minBitrateSlider), static_cast<QWidget*>(ui->maxBitrateSlider),
+                             static_cast<QWidget*>(ui->minBitrateLabel), static_cast<QWidget*>(ui->maxBitrateLabel)})
         control->setEnabled(enabling_.minMaxBitrates);
-    ui->sldrBitrate->setEnabled(enabling_.nominalBitrate);
-    ui->lblBitrate->setEnabled(enabling_.nominalBitrate);
+    ui->nominalBitrateSlider->setEnabled(enabling_.nominalBitrate);
+    ui->nominalBitrateLabel->setEnabled(enabling_.nominalBitrate);
 }

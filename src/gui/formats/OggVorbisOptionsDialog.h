@@ -26,23 +26,23 @@ public:
 
     // Sets Ogg Vorbis output on the writer; called before every Ogg Vorbis output. A setting the component refuses
     // raises ComponentError("Incorrect format") and leaves the writer as it was.
-    void ApplySettings();
+    void applySettings();
     // The bit rate a track bar stands for.
-    [[nodiscard]] static int BitrateOfSlider(const QSlider& slider);
+    [[nodiscard]] static int bitrateOfSlider(const QSlider& slider);
 
 signals:
     // The writer's description of the format just set, for the Ogg Vorbis string of the options pane.
     void formatStringChanged(const QString& text);
 
 public slots:
-    void sldrBitrateChange(QSlider* slider);
-    void VbrEnabledClick();
-    void QualityEnabledClick();
-    void Button1Click(); // "Apply"
-    void Button3Click(); // "Ok"
+    void showBitrateOf(QSlider* slider);
+    void vbrClicked();
+    void qualityClicked();
+    void applyClicked(); // "Apply"
+    void okClicked();    // "Ok"
 
 private:
-    void FormCreate();
+    void showStartingValues();
     void applyFromButton();
     void showEnabling();
 

@@ -9,15 +9,15 @@
 #include "core/formats/Mp3Controls.h"
 
 void OptionDialogs::applyPcmWav() {
-    wav_.ApplyFormat();
+    wav_.applyFormat();
 }
 
 void OptionDialogs::applyMp3() {
-    mp3_.ApplySettings();
+    mp3_.applySettings();
 }
 
 void OptionDialogs::applyOggVorbis() {
-    ogg_.ApplySettings();
+    ogg_.applySettings();
 }
 
 FormatDialogsMaker OptionDialogs::forOtherComponents() const {

@@ -14,56 +14,57 @@ WavOptionsDialog::WavOptionsDialog(ComponentSet& components, Prompts& prompts, Q
     : QDialog(parent), ui(std::make_unique<Ui::WavOptionsDialog>()), components_(components), prompts_(prompts) {
     ui->setupUi(this);
     frameOptionsDialog(*this, kClientSize);
-    FormCreate();
-    connectDialogAction(prompts_, ui->Button1, &QPushButton::clicked, this, &WavOptionsDialog::Button1Click);
-    connectDialogAction(prompts_, ui->Button3, &QPushButton::clicked, this, &WavOptionsDialog::Button3Click);
-    connectDialogAction(prompts_, ui->Button2, &QPushButton::clicked, this, &WavOptionsDialog::Button2Click);
-    connectDialogAction(prompts_, ui->Button4, &QPushButton::clicked, this, &WavOptionsDialog::Button4Click);
+    showStartingValues();
+    connectDialogAction(prompts_, ui->applyButton, &QPushButton::clicked, this, &WavOptionsDialog::applyClicked);
+    connectDialogAction(prompts_, ui->okButton, &QPushButton::clicked, this, &WavOptionsDialog::okClicked);
+    connectDialogAction(prompts_, ui->cancelButton, &QPushButton::clicked, this, &WavOptionsDialog::cancelClicked);
+    connectDialogAction(prompts_, ui->sampleFileButton, &QPushButton::clicked, this,
+                        &WavOptionsDialog::chooseSampleFile);
 }
 
 WavOptionsDialog::~WavOptionsDialog() = default;
 
-void WavOptionsDialog::FormCreate() {
-    ui->cmbFrequency->addItems(sampleRateItems());
-    ui->cmbChMode->addItems({QStringLiteral("Mono"), QStringLiteral("Stereo")});
+void WavOptionsDialog::showStartingValues() {
+    ui->frequencyCombo->addItems(sampleRateItems());
+    ui->channelsCombo->addItems({QStringLiteral("Mono"), QStringLiteral("Stereo")});
     for (const int bits : kPcmBitsChoices)
-        ui->cmb_bitrate->addItem(QString::number(bits));
+        ui->bitsCombo->addItem(QString::number(bits));
     const PcmWavChoice start;
-    ui->cmbFrequency->setCurrentIndex(sampleRateIndexOf(start.sampleRate));
-    ui->cmbChMode->setCurrentIndex(start.channels - 1);
-    ui->cmb_bitrate->setCurrentText(QString::number(start.bits));
+    ui->frequencyCombo->setCurrentIndex(sampleRateIndexOf(start.sampleRate));
+    ui->channelsCombo->setCurrentIndex(start.channels - 1);
+    ui->bitsCombo->setCurrentText(QString::number(start.bits));
 }
 
 PcmWavChoice WavOptionsDialog::choice() const {
-    return {ui->cmbFrequency->currentText().toInt(), ui->cmbChMode->currentIndex() + 1,
-            ui->cmb_bitrate->currentText().toInt()};
+    return {ui->frequencyCombo->currentText().toInt(), ui->channelsCombo->currentIndex() + 1,
+            ui->bitsCombo->currentText().toInt()};
 }
 
-void WavOptionsDialog::ApplyFormat() {
+void WavOptionsDialog::applyFormat() {
     applyPcmWavChoice(*components_.writer, choice());
 }
 
 void WavOptionsDialog::applyAndDescribe() {
-    ApplyFormat();
+    applyFormat();
     emit formatStringChanged(components_.writer->formatString());
 }
 
-void WavOptionsDialog::Button1Click() {
+void WavOptionsDialog::applyClicked() {
     applyAndDescribe();
 }
 
-void WavOptionsDialog::Button3Click() {
+void WavOptionsDialog::okClicked() {
     applyAndDescribe();
     accept();
 }
 
-void WavOptionsDialog::Button2Click() {
+void WavOptionsDialog::cancelClicked() {
     reject();
 }
 
 // The sample's format goes to the writer and shows as the PCM string, but the lists stay as they are: every PCM
 // output is made with the lists' format.
-void WavOptionsDialog::Button4Click() {
+void WavOptionsDialog::chooseSampleFile() {
     const QStringList chosen = prompts_.pickFilesToOpen(QStringLiteral("Set Format Like Sample"),
                                                         {QStringLiteral("*.wav;*.wave (*.wav *.wave)")});
     if (chosen.isEmpty() || chosen.first().isEmpty())

@@ -23,20 +23,20 @@ public:
     [[nodiscard]] PcmWavChoice choice() const;
 
     // Sets PCM WAV output on the writer from the three lists; called before every PCM output.
-    void ApplyFormat();
+    void applyFormat();
 
 signals:
     // The writer's description of the format just set, for the PCM string of the options pane.
     void formatStringChanged(const QString& text);
 
 public slots:
-    void Button1Click(); // "Apply"
-    void Button3Click(); // "Ok"
-    void Button2Click(); // "Cancel"
-    void Button4Click(); // "Set Format As Sample File"
+    void applyClicked();     // "Apply"
+    void okClicked();        // "Ok"
+    void cancelClicked();    // "Cancel"
+    void chooseSampleFile(); // "Set Format As Sample File"
 
 private:
-    void FormCreate();
+    void showStartingValues();
     void applyAndDescribe();
 
     std::unique_ptr<Ui::WavOptionsDialog> ui;

@@ -75,14 +75,13 @@ private slots:
     void theWorkersCopyOfTheDialogsSetsWhatTheDialogsSet() {
         start({});
         ApplicationWindows& windows = *app->windows;
-        control<QComboBox>(*windows.wavOptions, "cmbFrequency").setCurrentText(QStringLiteral("22050"));
-        control<QComboBox>(*windows.wavOptions, "cmbChMode").setCurrentText(QStringLiteral("Mono"));
-        control<QComboBox>(*windows.wavOptions, "cmb_bitrate").setCurrentText(QStringLiteral("8"));
+        control<QComboBox>(*windows.wavOptions, "frequencyCombo").setCurrentText(QStringLiteral("22050"));
+        control<QComboBox>(*windows.wavOptions, "channelsCombo").setCurrentText(QStringLiteral("Mono"));
+        control<QComboBox>(*windows.wavOptions, "bitsCombo").setCurrentText(QStringLiteral("8"));
         windows.context().components.mp3Encoder->setSetting(Mp3Setting::OutputSampleRate, 22050);
-        control<QTabWidget>(*windows.mp3Options, "PageControl1")
-            .setCurrentIndex(static_cast<int>(Mp3Page::CommandLine));
-        control<QPlainTextEdit>(*windows.mp3Options, "txtCommLine").setPlainText(QStringLiteral("-b 96 -m m"));
-        control<QComboBox>(*windows.oggVorbisOptions, "cmbChMode").setCurrentIndex(0);
+        control<QTabWidget>(*windows.mp3Options, "pages").setCurrentIndex(static_cast<int>(Mp3Page::CommandLine));
+        control<QPlainTextEdit>(*windows.mp3Options, "commandLineEdit").setPlainText(QStringLiteral("-b 96 -m m"));
+        control<QComboBox>(*windows.oggVorbisOptions, "channelsCombo").setCurrentIndex(0);
 
         OptionDialogs& dialogs = app->main().formatOptions().formatDialogs();
         const FormatDialogsMaker copy = dialogs.forOtherComponents();
@@ -113,7 +112,7 @@ private slots:
         app->addRow(second);
         app->main().formatBoxes().setChecked(OutputFormat::Pcm, true);
         app->main().formatBoxes().setChecked(OutputFormat::Mp3, true);
-        control<QComboBox>(*app->windows->wavOptions, "cmbFrequency").setCurrentText(QStringLiteral("22050"));
+        control<QComboBox>(*app->windows->wavOptions, "frequencyCombo").setCurrentText(QStringLiteral("22050"));
         const QString out = app->dir.filePath(QStringLiteral("out"));
         control<QLineEdit>(app->main(), "edit_output_folder").setText(out);
         int mostRunning = 0;

@@ -119,45 +119,45 @@ private slots:
         const std::vector<Case> cases{
             {"pcm 8-bit mono 11025", OutputFormat::Pcm,
              [&](PanelValues&) {
-                 wav->form().cmbFrequency->setCurrentText(QStringLiteral("11025"));
-                 wav->form().cmbChMode->setCurrentText(QStringLiteral("Mono"));
-                 wav->form().cmb_bitrate->setCurrentText(QStringLiteral("8"));
+                 wav->form().frequencyCombo->setCurrentText(QStringLiteral("11025"));
+                 wav->form().channelsCombo->setCurrentText(QStringLiteral("Mono"));
+                 wav->form().bitsCombo->setCurrentText(QStringLiteral("8"));
              },
              "pcm_u8", 11025, 1, 88200},
             {"mp3 cbr 192", OutputFormat::Mp3,
              [&](PanelValues&) {
-                 mp3->form().Combo1->setCurrentIndex(0);
-                 mp3->form().Slider1->setValue(11);
+                 mp3->form().vbrModeCombo->setCurrentIndex(0);
+                 mp3->form().bitrateSlider->setValue(11);
              },
              "mp3", 44100, 2, 192000},
             {"mp3 vbr V2", OutputFormat::Mp3,
              [&](PanelValues&) {
-                 mp3->form().Combo1->setCurrentText(QStringLiteral("New"));
-                 mp3->form().udVbrQ->setValue(2);
-                 mp3->form().Check1->setChecked(true);
+                 mp3->form().vbrModeCombo->setCurrentText(QStringLiteral("New"));
+                 mp3->form().vbrQualitySpin->setValue(2);
+                 mp3->form().vbrHeaderBox->setChecked(true);
              },
              "mp3", 44100, 2, 0},
             {"mp3 mono", OutputFormat::Mp3,
              [&](PanelValues&) {
-                 mp3->form().Combo1->setCurrentIndex(0);
-                 mp3->form().Slider1->setValue(9);
-                 mp3->form().Combo3->setCurrentText(QStringLiteral("Mono"));
+                 mp3->form().vbrModeCombo->setCurrentIndex(0);
+                 mp3->form().bitrateSlider->setValue(9);
+                 mp3->form().channelModeCombo->setCurrentText(QStringLiteral("Mono"));
              },
              "mp3", 44100, 1, 128000},
             {"ogg quality", OutputFormat::Ogg,
              [&](PanelValues&) {
-                 ogg->form().QualityEnabled->setChecked(true);
-                 ogg->form().tbQuality->setValue(1000);
+                 ogg->form().qualityBox->setChecked(true);
+                 ogg->form().qualitySlider->setValue(1000);
              },
              "vorbis", 44100, 2, 0},
             {"ogg vbr min max", OutputFormat::Ogg,
              [&](PanelValues&) {
-                 ogg->form().cmbFrequency->setCurrentText(QStringLiteral("22050"));
-                 ogg->form().QualityEnabled->setChecked(false);
-                 ogg->form().VbrEnabled->setChecked(true);
-                 ogg->form().sldrBitrate->setValue(4);    // 96
-                 ogg->form().sldrMinBitrate->setValue(2); // 56
-                 ogg->form().sldrMaxBitrate->setValue(7); // 160
+                 ogg->form().frequencyCombo->setCurrentText(QStringLiteral("22050"));
+                 ogg->form().qualityBox->setChecked(false);
+                 ogg->form().vbrBox->setChecked(true);
+                 ogg->form().nominalBitrateSlider->setValue(4); // 96
+                 ogg->form().minBitrateSlider->setValue(2);     // 56
+                 ogg->form().maxBitrateSlider->setValue(7);     // 160
              },
              "vorbis", 22050, 2, 96000},
             {"wma profile 1", OutputFormat::Wma, [](PanelValues& panel) { panel.wmaProfile = 1; }, "wmav2", 8000, 1, 0},
@@ -197,14 +197,14 @@ private slots:
 
     void pcmOutputFollowsTheListsNotTheSample() {
         PanelValues panel;
-        wav->form().cmbChMode->setCurrentText(QStringLiteral("Mono"));
-        wav->form().cmb_bitrate->setCurrentText(QStringLiteral("8"));
+        wav->form().channelsCombo->setCurrentText(QStringLiteral("Mono"));
+        wav->form().bitsCombo->setCurrentText(QStringLiteral("8"));
         const ConversionResult sample = convert(OutputFormat::Pcm, panel, source, QStringLiteral("sample"));
         QVERIFY(sample.succeeded());
-        wav->form().cmbChMode->setCurrentText(QStringLiteral("Stereo"));
-        wav->form().cmb_bitrate->setCurrentText(QStringLiteral("16"));
+        wav->form().channelsCombo->setCurrentText(QStringLiteral("Stereo"));
+        wav->form().bitsCombo->setCurrentText(QStringLiteral("16"));
         prompts.fileAnswers.push_back({sample.destination});
-        QTest::mouseClick(wav->form().Button4, Qt::LeftButton);
+        QTest::mouseClick(wav->form().sampleFileButton, Qt::LeftButton);
         QVERIFY(prompts.count(QStringLiteral("Set Format Like Sample")) == 1);
         const ConversionResult output = convert(OutputFormat::Pcm, panel, source, QStringLiteral("after sample"));
         QVERIFY(output.succeeded());
@@ -218,8 +218,8 @@ private slots:
     void refusedOggSettingSkipsTheOutputOfEverySource() {
         const QString second = folder.filePath(QStringLiteral("second.wav"));
         QVERIFY(QFile::copy(source, second));
-        ogg->form().VbrEnabled->setChecked(true);
-        ogg->form().sldrMinBitrate->setValue(11); // a minimum above the nominal 128 kbit/s
+        ogg->form().vbrBox->setChecked(true);
+        ogg->form().minBitrateSlider->setValue(11); // a minimum above the nominal 128 kbit/s
         PanelValues panel;
         // The writer's current format is some other one; a mislabelled file would be made in it.
         components->writer->setPcmWav(44100, 2, 16);

@@ -38,7 +38,7 @@ struct PanelWorld : FakeDialogWorld {
     QStringList otherStrings() {
         return {form().txtADPCMFormatString->text(), form().txtGSMFormatString->text(),
                 form().txtDSPFormatString->text(),   form().txtVOXFormatString->text(),
-                form().txtULAWFormatString->text(),  form().txtMP2FormatString->text(),
+                form().txtRAWFormatString->text(),   form().txtMP2FormatString->text(),
                 form().txtG723FormatString->text(),  form().txtG726FormatString->text()};
     }
     QStringList commonStrings() {
@@ -62,7 +62,7 @@ private slots:
                               "setRaw(3,44100,2,16)", "setMp2(44100,128,2)", "setG723(44100,5)", "setG726(44100,4)"}));
         QCOMPARE(world.pane.panelValues(), PanelValues{});
         QCOMPARE(world.pane.volumeChange(), std::optional<int>());
-        QVERIFY(!world.form().spin_volume->isEnabled());
+        QVERIFY(!world.form().volumePercentSpin->isEnabled());
         QCOMPARE(controlsWithoutAccessibleName(world.pane), QStringList());
     }
 
@@ -85,7 +85,7 @@ private slots:
     void rateRewritesTheEightOtherStringsOnly() {
         PanelWorld world;
         const QStringList common = world.commonStrings();
-        world.form().rgFrequency_1->click();
+        world.form().frequencyGroup_1->click();
         QCOMPARE(world.pane.panelValues().sampleRate, 11025);
         QCOMPARE(world.otherStrings(),
                  QStringList({"setAdpcmWav(11025,2)", "setGsmWav(11025)", "setDspWav()", "setVox(11025)",
@@ -97,7 +97,7 @@ private slots:
         PanelWorld world;
         const QStringList before = world.otherStrings();
         world.form().txtGSMFormatString->setText(QStringLiteral("typed by the user"));
-        world.form().rgChannels_0->click();
+        world.form().channelsGroup_0->click();
         QCOMPARE(world.pane.panelValues().channels, 1);
         const QStringList after = world.otherStrings();
         QCOMPARE(after[0], QStringLiteral("setAdpcmWav(44100,1)"));
@@ -121,12 +121,12 @@ private slots:
 
     void volumeGroupEnablesTheSpinEditWithChangeAs() {
         PanelWorld world;
-        world.form().Radio_change->click();
-        QVERIFY(world.form().spin_volume->isEnabled());
-        world.form().spin_volume->setValue(50);
+        world.form().volumeChangeRadio->click();
+        QVERIFY(world.form().volumePercentSpin->isEnabled());
+        world.form().volumePercentSpin->setValue(50);
         QCOMPARE(world.pane.volumeChange(), std::optional<int>(50));
-        world.form().Radio_nochange->click();
-        QVERIFY(!world.form().spin_volume->isEnabled());
+        world.form().noVolumeChangeRadio->click();
+        QVERIFY(!world.form().volumePercentSpin->isEnabled());
         QCOMPARE(world.pane.volumeChange(), std::optional<int>());
     }
 
@@ -136,7 +136,7 @@ private slots:
         Mp3OptionsDialog mp3(*world.components, world.prompts);
         OggVorbisOptionsDialog ogg(*world.components, world.prompts);
         world.pane.attachDialogs(wav, mp3, ogg);
-        for (QPushButton* button : {world.form().Button3, world.form().cmdMP3, world.form().cmdOGG}) {
+        for (QPushButton* button : {world.form().pcmSetButton, world.form().mp3SetButton, world.form().oggSetButton}) {
             QDialog* opened = nullptr;
             QTimer::singleShot(0, [&] {
                 opened = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -146,8 +146,8 @@ private slots:
             button->click();
             QVERIFY2(opened != nullptr, qPrintable(button->objectName()));
         }
-        wav.form().cmbChMode->setCurrentIndex(0);
-        wav.form().Button1->click();
+        wav.form().channelsCombo->setCurrentIndex(0);
+        wav.form().applyButton->click();
         QCOMPARE(world.form().txtWAVFormatString->text(), QStringLiteral("setPcmWav(44100,1,16)"));
         world.factory.log->clear();
         world.pane.formatDialogs().applyPcmWav();

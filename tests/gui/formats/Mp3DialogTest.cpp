@@ -36,18 +36,18 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Set MP3 Format"));
         QCOMPARE(dialog.size(), QSize(369, 249));
         QStringList pages;
-        for (int page = 0; page < form.PageControl1->count(); ++page)
-            pages.append(form.PageControl1->tabText(page));
+        for (int page = 0; page < form.pages->count(); ++page)
+            pages.append(form.pages->tabText(page));
         QCOMPARE(pages, QStringList({"General", "Filtering", "VBR", "Expert", "Presets", "Command Line"}));
         QCOMPARE(dialog.presetButtons().buttons().size(), 11);
         QCOMPARE(dialog.altPresetButtons().button(3)->text(), QStringLiteral("Extrene"));
-        QVERIFY(!form.RadioGroup1->isEnabled());
-        QVERIFY(!form.RadioGroup2->isEnabled());
-        QVERIFY(form.txtCommLine->toPlainText().isEmpty());
+        QVERIFY(!form.presetGroup->isEnabled());
+        QVERIFY(!form.altPresetGroup->isEnabled());
+        QVERIFY(form.commandLineEdit->toPlainText().isEmpty());
         // The encoder starts at 128 kbit/s, 44100 Hz.
-        QCOMPARE(form.Slider1->value(), 9);
-        QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("44100"));
-        QVERIFY(form.Label8->text().startsWith(QStringLiteral("Current bitrate: ")));
+        QCOMPARE(form.bitrateSlider->value(), 9);
+        QCOMPARE(form.sampleRateCombo->currentText(), QStringLiteral("44100"));
+        QVERIFY(form.maxVbrBitrateLabel->text().startsWith(QStringLiteral("Current bitrate: ")));
         QCOMPARE(controlsWithoutAccessibleName(dialog), QStringList());
         QVERIFY(world.callsOf("writer.").isEmpty());
     }
@@ -55,9 +55,9 @@ private slots:
     void commandLinePageWithEmptyMemoWritesAnEmptyCommandLineAndNoSingleSetting() {
         FakeDialogWorld world;
         Mp3OptionsDialog dialog(*world.components, world.prompts);
-        dialog.form().PageControl1->setCurrentIndex(5);
+        dialog.form().pages->setCurrentIndex(5);
         world.factory.log->clear();
-        dialog.ApplySettings();
+        dialog.applySettings();
         QCOMPARE(world.callsOf("mp3Encoder.applyCommandLine"), QStringList({"mp3Encoder.applyCommandLine()"}));
         QVERIFY(settingWrites(world).isEmpty());
         QCOMPARE(world.callsOf("writer."), QStringList({"writer.useMp3EncoderSettings(LameEnc)"}));
@@ -66,10 +66,10 @@ private slots:
     void presetCdWritesPresetNineAndShowsWhatTheEncoderReports() {
         FakeDialogWorld recorded;
         Mp3OptionsDialog fakeDialog(*recorded.components, recorded.prompts);
-        QTest::mouseClick(fakeDialog.form().CheckBox1, Qt::LeftButton);
+        QTest::mouseClick(fakeDialog.form().presetBox, Qt::LeftButton);
         fakeDialog.presetButtons().button(8)->setChecked(true);
         recorded.factory.log->clear();
-        fakeDialog.ApplySettings();
+        fakeDialog.applySettings();
         QCOMPARE(recorded.callsOf("mp3Encoder.apply"), QStringList({"mp3Encoder.applyPreset(9)"}));
         QVERIFY(settingWrites(recorded).isEmpty());
 
@@ -77,21 +77,21 @@ private slots:
         world.components->mp3Encoder.connect(std::make_unique<LameEncComponent>());
         Mp3OptionsDialog dialog(*world.components, world.prompts);
         dialog.show();
-        QTest::mouseClick(dialog.form().CheckBox1, Qt::LeftButton);
-        QVERIFY(dialog.form().RadioGroup1->isEnabled());
-        QVERIFY(!dialog.form().CheckBox2->isEnabled());
+        QTest::mouseClick(dialog.form().presetBox, Qt::LeftButton);
+        QVERIFY(dialog.form().presetGroup->isEnabled());
+        QVERIFY(!dialog.form().altPresetBox->isEnabled());
         QCOMPARE(dialog.presetButtons().button(8)->text(), QStringLiteral("CD"));
         dialog.presetButtons().button(8)->setChecked(true);
-        dialog.form().Slider1->setValue(0);
-        dialog.ApplySettings();
+        dialog.form().bitrateSlider->setValue(0);
+        dialog.applySettings();
         const auto& encoder = *world.components->mp3Encoder;
-        QCOMPARE(dialog.form().Slider1->value(), mp3PositionOf(encoder.setting(Mp3Setting::Bitrate)));
-        QCOMPARE(dialog.form().Combo1->currentIndex(), encoder.setting(Mp3Setting::VbrMode) + 1);
-        QCOMPARE(dialog.form().Slider2->value(), encoder.setting(Mp3Setting::Quality));
-        QCOMPARE(dialog.form().Label8->text(),
+        QCOMPARE(dialog.form().bitrateSlider->value(), mp3PositionOf(encoder.setting(Mp3Setting::Bitrate)));
+        QCOMPARE(dialog.form().vbrModeCombo->currentIndex(), encoder.setting(Mp3Setting::VbrMode) + 1);
+        QCOMPARE(dialog.form().qualitySlider->value(), encoder.setting(Mp3Setting::Quality));
+        QCOMPARE(dialog.form().maxVbrBitrateLabel->text(),
                  QStringLiteral("Current bitrate: %1 kbit").arg(encoder.setting(Mp3Setting::MaxVbrBitrate)));
         // The preset stays chosen: loading does not touch the preset controls.
-        QVERIFY(dialog.form().CheckBox1->isChecked());
+        QVERIFY(dialog.form().presetBox->isChecked());
         QCOMPARE(dialog.presetButtons().checkedId(), 8);
     }
 
@@ -100,16 +100,16 @@ private slots:
         Mp3OptionsDialog dialog(*world.components, world.prompts);
         dialog.show();
         auto& form = dialog.form();
-        QTest::mouseClick(form.CheckBox2, Qt::LeftButton);
-        QVERIFY(form.RadioGroup2->isEnabled());
-        QVERIFY(!form.CheckBox1->isEnabled());
+        QTest::mouseClick(form.altPresetBox, Qt::LeftButton);
+        QVERIFY(form.altPresetGroup->isEnabled());
+        QVERIFY(!form.presetBox->isEnabled());
         dialog.altPresetButtons().button(1)->setChecked(true);
         world.factory.log->clear();
-        dialog.ApplySettings();
+        dialog.applySettings();
         QCOMPARE(world.callsOf("mp3Encoder.apply"), QStringList({"mp3Encoder.applyAlternativePreset(2)"}));
-        QTest::mouseClick(form.CheckBox2, Qt::LeftButton);
-        QVERIFY(form.CheckBox1->isEnabled());
-        QVERIFY(!form.RadioGroup2->isEnabled());
+        QTest::mouseClick(form.altPresetBox, Qt::LeftButton);
+        QVERIFY(form.presetBox->isEnabled());
+        QVERIFY(!form.altPresetGroup->isEnabled());
     }
 
     void codingMethodNoneWritesModeMinusOneAndStillWritesTheDisabledVbrControls() {
@@ -117,24 +117,25 @@ private slots:
         Mp3OptionsDialog dialog(*world.components, world.prompts);
         dialog.show();
         auto& form = dialog.form();
-        form.Combo1->setCurrentIndex(3);
-        dialog.Combo1Click();
-        QVERIFY(form.udVbrQ->isEnabled());
-        QVERIFY(!form.udABR->isEnabled());
-        form.udVbrQ->setValue(4);
-        form.Combo1->setCurrentIndex(5);
-        dialog.Combo1Click();
-        QVERIFY(!form.udVbrQ->isEnabled());
-        QVERIFY(form.udABR->isEnabled());
-        form.Combo1->setCurrentIndex(0);
-        dialog.Combo1Click();
-        for (QWidget* control : {static_cast<QWidget*>(form.udVbrQ), static_cast<QWidget*>(form.Label9),
-                                 static_cast<QWidget*>(form.udABR), static_cast<QWidget*>(form.Frame6),
-                                 static_cast<QWidget*>(form.Frame3), static_cast<QWidget*>(form.Slider3),
-                                 static_cast<QWidget*>(form.Check1), static_cast<QWidget*>(form.Label8)})
+        form.vbrModeCombo->setCurrentIndex(3);
+        dialog.vbrModeChosen();
+        QVERIFY(form.vbrQualitySpin->isEnabled());
+        QVERIFY(!form.abrBitrateSpin->isEnabled());
+        form.vbrQualitySpin->setValue(4);
+        form.vbrModeCombo->setCurrentIndex(5);
+        dialog.vbrModeChosen();
+        QVERIFY(!form.vbrQualitySpin->isEnabled());
+        QVERIFY(form.abrBitrateSpin->isEnabled());
+        form.vbrModeCombo->setCurrentIndex(0);
+        dialog.vbrModeChosen();
+        for (QWidget* control :
+             {static_cast<QWidget*>(form.vbrQualitySpin), static_cast<QWidget*>(form.vbrQualityLabel),
+              static_cast<QWidget*>(form.abrBitrateSpin), static_cast<QWidget*>(form.maxVbrGroup),
+              static_cast<QWidget*>(form.advancedVbrGroup), static_cast<QWidget*>(form.maxVbrSlider),
+              static_cast<QWidget*>(form.vbrHeaderBox), static_cast<QWidget*>(form.maxVbrBitrateLabel)})
             QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
         world.factory.log->clear();
-        dialog.ApplySettings();
+        dialog.applySettings();
         const QStringList writes = settingWrites(world);
         QVERIFY(writes.contains(setCall(Mp3Setting::VbrMode, -1)));
         QVERIFY(writes.contains(setCall(Mp3Setting::VbrQuality, 4)));
@@ -146,15 +147,15 @@ private slots:
     void monoWritesOneChannelAndLeavesTheModeJointStereoWritesBoth() {
         FakeDialogWorld world;
         Mp3OptionsDialog dialog(*world.components, world.prompts);
-        dialog.form().Combo3->setCurrentText(QStringLiteral("Mono"));
+        dialog.form().channelModeCombo->setCurrentText(QStringLiteral("Mono"));
         world.factory.log->clear();
-        dialog.ApplySettings();
+        dialog.applySettings();
         QVERIFY(settingWrites(world).contains(setCall(Mp3Setting::Channels, 1)));
         QVERIFY(!wrote(world, Mp3Setting::ChannelMode));
 
-        dialog.form().Combo3->setCurrentText(QStringLiteral("Joint Stereo"));
+        dialog.form().channelModeCombo->setCurrentText(QStringLiteral("Joint Stereo"));
         world.factory.log->clear();
-        dialog.ApplySettings();
+        dialog.applySettings();
         QVERIFY(settingWrites(world).contains(setCall(Mp3Setting::Channels, 2)));
         QVERIFY(settingWrites(world).contains(setCall(Mp3Setting::ChannelMode, 2)));
     }
@@ -166,21 +167,22 @@ private slots:
         Mp3OptionsDialog dialog(*world.components, world.prompts);
         dialog.show();
         auto& form = dialog.form();
-        QVERIFY(!form.chHFilt->isChecked());
-        QVERIFY(!form.udHFiltF->isEnabled());
-        form.udHFiltW->setValue(77);
+        QVERIFY(!form.highpassBox->isChecked());
+        QVERIFY(!form.highpassFrequencySpin->isEnabled());
+        form.highpassWidthSpin->setValue(77);
         world.factory.log->clear();
-        dialog.ApplySettings();
+        dialog.applySettings();
         QCOMPARE(settingWrites(world).count(setCall(Mp3Setting::HighpassFrequency, -1)), 2);
         QVERIFY(settingWrites(world).contains(setCall(Mp3Setting::HighpassWidth, 77)));
 
-        QTest::mouseClick(form.chLFilt, Qt::LeftButton);
-        QVERIFY(form.udLFiltF->isEnabled());
-        QVERIFY(form.udLFiltW->isEnabled());
-        QVERIFY(form.Label6->isEnabled());
+        QTest::mouseClick(form.lowpassBox, Qt::LeftButton);
+        QVERIFY(form.lowpassFrequencySpin->isEnabled());
+        QVERIFY(form.lowpassWidthSpin->isEnabled());
+        QVERIFY(form.lowpassWidthLabel->isEnabled());
         world.factory.log->clear();
-        dialog.ApplySettings();
-        QCOMPARE(settingWrites(world).count(setCall(Mp3Setting::LowpassFrequency, form.udLFiltF->value())), 2);
+        dialog.applySettings();
+        QCOMPARE(settingWrites(world).count(setCall(Mp3Setting::LowpassFrequency, form.lowpassFrequencySpin->value())),
+                 2);
     }
 
     void bitRateOffTheScaleReadsBackAtPositionNineAndIsWrittenAs128() {
@@ -188,21 +190,21 @@ private slots:
         world.encoder().setSetting(Mp3Setting::Bitrate, 40);
         world.encoder().setSetting(Mp3Setting::MaxVbrBitrate, 80);
         Mp3OptionsDialog dialog(*world.components, world.prompts);
-        QCOMPARE(dialog.form().Slider1->value(), 9);
-        QCOMPARE(dialog.form().Slider3->value(), 9);
-        QCOMPARE(dialog.form().Label8->text(), QStringLiteral("Current bitrate: 80 kbit"));
+        QCOMPARE(dialog.form().bitrateSlider->value(), 9);
+        QCOMPARE(dialog.form().maxVbrSlider->value(), 9);
+        QCOMPARE(dialog.form().maxVbrBitrateLabel->text(), QStringLiteral("Current bitrate: 80 kbit"));
         world.factory.log->clear();
-        dialog.ApplySettings();
+        dialog.applySettings();
         QVERIFY(settingWrites(world).contains(setCall(Mp3Setting::Bitrate, 128)));
-        dialog.form().Slider3->setValue(11);
-        QCOMPARE(dialog.form().Label8->text(), QStringLiteral("Current bitrate: 192 kbit"));
+        dialog.form().maxVbrSlider->setValue(11);
+        QCOMPARE(dialog.form().maxVbrBitrateLabel->text(), QStringLiteral("Current bitrate: 192 kbit"));
     }
 
     void singleSettingsGoInTheirFixedOrderThenToTheWriter() {
         FakeDialogWorld world;
         Mp3OptionsDialog dialog(*world.components, world.prompts);
         world.factory.log->clear();
-        dialog.ApplySettings();
+        dialog.applySettings();
         QStringList order;
         for (const QString& call : settingWrites(world))
             order.append(call.section(QLatin1Char('('), 1).section(QLatin1Char(','), 0, 0));
@@ -245,13 +247,13 @@ private slots:
         Mp3OptionsDialog dialog(*world.components, world.prompts);
         QSignalSpy shown(&dialog, &Mp3OptionsDialog::formatStringChanged);
         dialog.show();
-        dialog.form().Slider1->setValue(11);
+        dialog.form().bitrateSlider->setValue(11);
         world.factory.log->clear();
-        QTest::mouseClick(dialog.form().Button2, Qt::LeftButton);
+        QTest::mouseClick(dialog.form().cancelButton, Qt::LeftButton);
         QVERIFY(world.factory.log->isEmpty());
         QCOMPARE(shown.count(), 0);
         dialog.show();
-        QTest::mouseClick(dialog.form().Button3, Qt::LeftButton);
+        QTest::mouseClick(dialog.form().okButton, Qt::LeftButton);
         QVERIFY(settingWrites(world).contains(setCall(Mp3Setting::Bitrate, 192)));
         QCOMPARE(shown.at(0).at(0).toString(), QStringLiteral("MP3 192 kbit/s"));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -262,9 +264,9 @@ private slots:
         world.encoder().setFailure("applyCommandLine", QStringLiteral("unknown switch --bogus"));
         Mp3OptionsDialog dialog(*world.components, world.prompts);
         dialog.show();
-        dialog.form().PageControl1->setCurrentIndex(5);
-        dialog.form().txtCommLine->setPlainText(QStringLiteral("--bogus"));
-        QTest::mouseClick(dialog.form().Button3, Qt::LeftButton);
+        dialog.form().pages->setCurrentIndex(5);
+        dialog.form().commandLineEdit->setPlainText(QStringLiteral("--bogus"));
+        QTest::mouseClick(dialog.form().okButton, Qt::LeftButton);
         QCOMPARE(world.prompts.count(QStringLiteral("unknown switch --bogus")), 1);
         QVERIFY(dialog.isVisible());
     }

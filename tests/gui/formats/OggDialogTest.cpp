@@ -14,20 +14,20 @@ private slots:
         const auto& form = dialog.form();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Set OGG Format"));
         QCOMPARE(dialog.size(), QSize(375, 243));
-        QCOMPARE(form.cmbFrequency->currentText(), QStringLiteral("44100"));
-        QCOMPARE(form.cmbChMode->currentText(), QStringLiteral("Stereo"));
-        QCOMPARE(form.lblBitrate->text(), QStringLiteral("Current nominal bitrate: 128 kbit"));
-        QCOMPARE(form.lblMinBitrate->text(), QStringLiteral("Current min bitrate: 128 kbit"));
-        QCOMPARE(form.lblMaxBitrate->text(), QStringLiteral("Current max bitrate: 128 kbit"));
-        QVERIFY(!form.gbVbr->isEnabled());
-        QVERIFY(!form.gbQuality->isEnabled());
+        QCOMPARE(form.frequencyCombo->currentText(), QStringLiteral("44100"));
+        QCOMPARE(form.channelsCombo->currentText(), QStringLiteral("Stereo"));
+        QCOMPARE(form.nominalBitrateLabel->text(), QStringLiteral("Current nominal bitrate: 128 kbit"));
+        QCOMPARE(form.minBitrateLabel->text(), QStringLiteral("Current min bitrate: 128 kbit"));
+        QCOMPARE(form.maxBitrateLabel->text(), QStringLiteral("Current max bitrate: 128 kbit"));
+        QVERIFY(!form.vbrGroup->isEnabled());
+        QVERIFY(!form.qualityGroup->isEnabled());
         QVERIFY(world.callsOf("writer.").isEmpty());
         QCOMPARE(controlsWithoutAccessibleName(dialog), QStringList());
 
-        form.sldrMaxBitrate->setValue(11);
-        QCOMPARE(form.lblMaxBitrate->text(), QStringLiteral("Current max bitrate: 320 kbit"));
-        form.sldrBitrate->setValue(1);
-        QCOMPARE(form.lblBitrate->text(), QStringLiteral("Current nominal bitrate: 48 kbit"));
+        form.maxBitrateSlider->setValue(11);
+        QCOMPARE(form.maxBitrateLabel->text(), QStringLiteral("Current max bitrate: 320 kbit"));
+        form.nominalBitrateSlider->setValue(1);
+        QCOMPARE(form.nominalBitrateLabel->text(), QStringLiteral("Current nominal bitrate: 48 kbit"));
     }
 
     void defaultsApplyTestsThenSetsTheNominalFormat() {
@@ -37,7 +37,7 @@ private slots:
         OggVorbisOptionsDialog dialog(*world.components, world.prompts);
         QSignalSpy shown(&dialog, &OggVorbisOptionsDialog::formatStringChanged);
         dialog.show();
-        QTest::mouseClick(dialog.form().Button1, Qt::LeftButton);
+        QTest::mouseClick(dialog.form().applyButton, Qt::LeftButton);
         QCOMPARE(world.callsOf("writer."),
                  QStringList({"writer.testOggSetting(44100,2,128,0,0)", "writer.setOggVorbis(44100,2,128,0,0,-1)",
                               "writer.formatString()"}));
@@ -51,12 +51,12 @@ private slots:
         OggVorbisOptionsDialog dialog(*world.components, world.prompts);
         dialog.show();
         auto& form = dialog.form();
-        form.cmbFrequency->setCurrentText(QStringLiteral("22050"));
-        form.cmbChMode->setCurrentText(QStringLiteral("Mono"));
-        QTest::mouseClick(form.VbrEnabled, Qt::LeftButton);
-        form.sldrMinBitrate->setValue(1);
-        form.sldrMaxBitrate->setValue(11);
-        QTest::mouseClick(form.Button3, Qt::LeftButton);
+        form.frequencyCombo->setCurrentText(QStringLiteral("22050"));
+        form.channelsCombo->setCurrentText(QStringLiteral("Mono"));
+        QTest::mouseClick(form.vbrBox, Qt::LeftButton);
+        form.minBitrateSlider->setValue(1);
+        form.maxBitrateSlider->setValue(11);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(world.callsOf("writer.").mid(0, 2), QStringList({"writer.testOggSetting(22050,1,128,48,320)",
                                                                   "writer.setOggVorbis(22050,1,128,48,320,-1)"}));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -67,9 +67,9 @@ private slots:
         OggVorbisOptionsDialog dialog(*world.components, world.prompts);
         dialog.show();
         auto& form = dialog.form();
-        QTest::mouseClick(form.QualityEnabled, Qt::LeftButton);
-        form.tbQuality->setValue(0);
-        dialog.ApplySettings();
+        QTest::mouseClick(form.qualityBox, Qt::LeftButton);
+        form.qualitySlider->setValue(0);
+        dialog.applySettings();
         QCOMPARE(world.callsOf("writer."), QStringList({"writer.setOggVorbis(44100,2,0,0,0,0)"}));
     }
 
@@ -78,25 +78,25 @@ private slots:
         OggVorbisOptionsDialog dialog(*world.components, world.prompts);
         dialog.show();
         auto& form = dialog.form();
-        QTest::mouseClick(form.VbrEnabled, Qt::LeftButton);
-        QVERIFY(!form.QualityEnabled->isEnabled());
-        QVERIFY(form.gbVbr->isEnabled());
-        QVERIFY(form.sldrMinBitrate->isEnabled());
-        QVERIFY(form.sldrBitrate->isEnabled()); // the nominal bit rate stays in use
-        QTest::mouseClick(form.VbrEnabled, Qt::LeftButton);
-        QVERIFY(form.QualityEnabled->isEnabled());
-        QVERIFY(!form.gbVbr->isEnabled());
+        QTest::mouseClick(form.vbrBox, Qt::LeftButton);
+        QVERIFY(!form.qualityBox->isEnabled());
+        QVERIFY(form.vbrGroup->isEnabled());
+        QVERIFY(form.minBitrateSlider->isEnabled());
+        QVERIFY(form.nominalBitrateSlider->isEnabled()); // the nominal bit rate stays in use
+        QTest::mouseClick(form.vbrBox, Qt::LeftButton);
+        QVERIFY(form.qualityBox->isEnabled());
+        QVERIFY(!form.vbrGroup->isEnabled());
 
-        QTest::mouseClick(form.QualityEnabled, Qt::LeftButton);
-        QVERIFY(!form.VbrEnabled->isEnabled());
-        QVERIFY(form.gbQuality->isEnabled());
-        QVERIFY(form.Label1->isEnabled());
-        QVERIFY(!form.sldrBitrate->isEnabled());
-        QVERIFY(!form.lblBitrate->isEnabled());
-        QTest::mouseClick(form.QualityEnabled, Qt::LeftButton);
-        QVERIFY(form.VbrEnabled->isEnabled());
-        QVERIFY(form.sldrBitrate->isEnabled());
-        QVERIFY(!form.gbQuality->isEnabled());
+        QTest::mouseClick(form.qualityBox, Qt::LeftButton);
+        QVERIFY(!form.vbrBox->isEnabled());
+        QVERIFY(form.qualityGroup->isEnabled());
+        QVERIFY(form.qualityBetterLabel->isEnabled());
+        QVERIFY(!form.nominalBitrateSlider->isEnabled());
+        QVERIFY(!form.nominalBitrateLabel->isEnabled());
+        QTest::mouseClick(form.qualityBox, Qt::LeftButton);
+        QVERIFY(form.vbrBox->isEnabled());
+        QVERIFY(form.nominalBitrateSlider->isEnabled());
+        QVERIFY(!form.qualityGroup->isEnabled());
     }
 
     // A refused setting is told once and changes neither the writer nor the string the options pane shows.
@@ -106,14 +106,14 @@ private slots:
         OggVorbisOptionsDialog dialog(*world.components, world.prompts);
         QSignalSpy shown(&dialog, &OggVorbisOptionsDialog::formatStringChanged);
         dialog.show();
-        QTest::mouseClick(dialog.form().Button1, Qt::LeftButton);
+        QTest::mouseClick(dialog.form().applyButton, Qt::LeftButton);
         QCOMPARE(world.prompts.shown, QStringList({"|Incorrect format"}));
         QCOMPARE(world.callsOf("writer."), QStringList({"writer.testOggSetting(44100,2,128,0,0)"}));
         QCOMPARE(shown.count(), 0);
 
         // The conversion's apply raises the same refusal, so the output can be skipped.
         try {
-            dialog.ApplySettings();
+            dialog.applySettings();
             QFAIL("a refused setting was applied");
         } catch (const ComponentError& error) {
             QCOMPARE(error.message(), QStringLiteral("Incorrect format"));
@@ -126,10 +126,10 @@ private slots:
         world.writer().setResult("testOggSetting", 1);
         OggVorbisOptionsDialog dialog(*world.components, world.prompts);
         dialog.show();
-        dialog.form().sldrBitrate->setValue(8);
-        QTest::mouseClick(dialog.form().Button2, Qt::LeftButton);
+        dialog.form().nominalBitrateSlider->setValue(8);
+        QTest::mouseClick(dialog.form().cancelButton, Qt::LeftButton);
         QVERIFY(world.callsOf("writer.").isEmpty());
-        dialog.ApplySettings();
+        dialog.applySettings();
         QCOMPARE(world.callsOf("writer.").last(), QStringLiteral("writer.setOggVorbis(44100,2,192,0,0,-1)"));
     }
 };

@@ -13,10 +13,10 @@ private slots:
         WavOptionsDialog dialog(*world.components, world.prompts);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Set WAV Format"));
         QCOMPARE(dialog.size(), QSize(391, 135));
-        QCOMPARE(dialog.form().cmbFrequency->count(), 8);
-        QCOMPARE(dialog.form().cmbFrequency->currentText(), QStringLiteral("44100"));
-        QCOMPARE(dialog.form().cmbChMode->currentText(), QStringLiteral("Stereo"));
-        QCOMPARE(dialog.form().cmb_bitrate->currentText(), QStringLiteral("16"));
+        QCOMPARE(dialog.form().frequencyCombo->count(), 8);
+        QCOMPARE(dialog.form().frequencyCombo->currentText(), QStringLiteral("44100"));
+        QCOMPARE(dialog.form().channelsCombo->currentText(), QStringLiteral("Stereo"));
+        QCOMPARE(dialog.form().bitsCombo->currentText(), QStringLiteral("16"));
         QVERIFY(world.callsOf("writer.").isEmpty());
         QCOMPARE(controlsWithoutAccessibleName(dialog), QStringList());
     }
@@ -26,17 +26,17 @@ private slots:
         world.writer().setResult("formatString", QStringLiteral("PCM 44100 Hz mono 8 bit"));
         WavOptionsDialog dialog(*world.components, world.prompts);
         QSignalSpy shown(&dialog, &WavOptionsDialog::formatStringChanged);
-        dialog.form().cmbChMode->setCurrentText(QStringLiteral("Mono"));
-        dialog.form().cmb_bitrate->setCurrentText(QStringLiteral("8"));
+        dialog.form().channelsCombo->setCurrentText(QStringLiteral("Mono"));
+        dialog.form().bitsCombo->setCurrentText(QStringLiteral("8"));
         dialog.show();
-        QTest::mouseClick(dialog.form().Button1, Qt::LeftButton);
+        QTest::mouseClick(dialog.form().applyButton, Qt::LeftButton);
         QCOMPARE(world.callsOf("writer."), QStringList({"writer.setPcmWav(44100,1,8)", "writer.formatString()"}));
         QCOMPARE(shown.count(), 1);
         QCOMPARE(shown.at(0).at(0).toString(), QStringLiteral("PCM 44100 Hz mono 8 bit"));
         QVERIFY(dialog.isVisible());
 
         world.factory.log->clear();
-        QTest::mouseClick(dialog.form().Button3, Qt::LeftButton);
+        QTest::mouseClick(dialog.form().okButton, Qt::LeftButton);
         QCOMPARE(world.callsOf("writer.").first(), QStringLiteral("writer.setPcmWav(44100,1,8)"));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
@@ -47,12 +47,12 @@ private slots:
         WavOptionsDialog dialog(*world.components, world.prompts);
         QSignalSpy shown(&dialog, &WavOptionsDialog::formatStringChanged);
         dialog.show();
-        dialog.form().cmbFrequency->setCurrentText(QStringLiteral("8000"));
-        QTest::mouseClick(dialog.form().Button2, Qt::LeftButton);
+        dialog.form().frequencyCombo->setCurrentText(QStringLiteral("8000"));
+        QTest::mouseClick(dialog.form().cancelButton, Qt::LeftButton);
         QVERIFY(world.callsOf("writer.").isEmpty());
         QCOMPARE(shown.count(), 0);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        dialog.ApplyFormat(); // the next conversion
+        dialog.applyFormat(); // the next conversion
         QCOMPARE(world.callsOf("writer."), QStringList({"writer.setPcmWav(8000,2,16)"}));
     }
 
@@ -63,7 +63,7 @@ private slots:
         WavOptionsDialog dialog(*world.components, world.prompts);
         QSignalSpy shown(&dialog, &WavOptionsDialog::formatStringChanged);
         dialog.show();
-        QTest::mouseClick(dialog.form().Button4, Qt::LeftButton);
+        QTest::mouseClick(dialog.form().sampleFileButton, Qt::LeftButton);
         QCOMPARE(world.prompts.shown, QStringList({"files|Set Format Like Sample"}));
         QCOMPARE(world.callsOf("writer."),
                  QStringList({"writer.setFormatFromSampleWav(/music/a sample.wav)", "writer.formatString()"}));
@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!dialog.isVisible());
         world.factory.log->clear();
-        dialog.ApplyFormat();
+        dialog.applyFormat();
         QCOMPARE(world.callsOf("writer."), QStringList({"writer.setPcmWav(44100,2,16)"}));
     }
 
@@ -80,7 +80,7 @@ private slots:
         WavOptionsDialog dialog(*world.components, world.prompts);
         QSignalSpy shown(&dialog, &WavOptionsDialog::formatStringChanged);
         dialog.show();
-        QTest::mouseClick(dialog.form().Button4, Qt::LeftButton);
+        QTest::mouseClick(dialog.form().sampleFileButton, Qt::LeftButton);
         QVERIFY(world.callsOf("writer.").isEmpty());
         QCOMPARE(shown.count(), 0);
         QVERIFY(dialog.isVisible());
@@ -93,7 +93,7 @@ private slots:
         WavOptionsDialog dialog(*world.components, world.prompts);
         QSignalSpy shown(&dialog, &WavOptionsDialog::formatStringChanged);
         dialog.show();
-        QTest::mouseClick(dialog.form().Button4, Qt::LeftButton);
+        QTest::mouseClick(dialog.form().sampleFileButton, Qt::LeftButton);
         QCOMPARE(world.prompts.count(QStringLiteral("The sample is not a WAV file.")), 1);
         QCOMPARE(shown.count(), 0);
         QVERIFY(dialog.isVisible());
