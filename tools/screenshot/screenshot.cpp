@@ -4,10 +4,10 @@
 //                                          -- <files to list...>]
 #include "core/components/ComponentSet.h"
 #include "core/formats/DefaultFormatDialogs.h"
-#include "core/platform/ProgramFolder.h"
 #include "core/platform/Registration.h"
 #include "core/platform/Shell.h"
 #include "core/ports/Prompts.h"
+#include "core/settings/ProgramFolder.h"
 #include "core/settings/ProgramName.h"
 #include "core/settings/SettingsKeys.h"
 #include "gui/about/AboutBox.h"

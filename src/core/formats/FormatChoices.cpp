@@ -58,7 +58,7 @@ QString oggMaximumLabel(int kbps) {
     return QStringLiteral("Current max bitrate: %1 kbit").arg(kbps);
 }
 
-OggVorbisEnabling afterVbrClick(OggVorbisEnabling state, bool vbr, bool quality) {
+OggVorbisEnabling enablingAfterVbrToggled(OggVorbisEnabling state, bool vbr, bool quality) {
     state.vbrGroup = vbr;
     state.qualityGroup = !vbr;
     state.qualityEndLabels = quality && !vbr;
@@ -67,7 +67,7 @@ OggVorbisEnabling afterVbrClick(OggVorbisEnabling state, bool vbr, bool quality)
     return state;
 }
 
-OggVorbisEnabling afterQualityClick(OggVorbisEnabling state, bool vbr, bool quality) {
+OggVorbisEnabling enablingAfterQualityToggled(OggVorbisEnabling state, bool vbr, bool quality) {
     state.vbrGroup = vbr && !quality;
     state.qualityGroup = quality;
     state.qualityEndLabels = quality;

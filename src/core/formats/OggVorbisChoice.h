@@ -70,5 +70,5 @@ struct OggVorbisEnabling {
     bool operator==(const OggVorbisEnabling&) const = default;
 };
 
-[[nodiscard]] OggVorbisEnabling afterVbrClick(OggVorbisEnabling state, bool vbr, bool quality);
-[[nodiscard]] OggVorbisEnabling afterQualityClick(OggVorbisEnabling state, bool vbr, bool quality);
+[[nodiscard]] OggVorbisEnabling enablingAfterVbrToggled(OggVorbisEnabling state, bool vbr, bool quality);
+[[nodiscard]] OggVorbisEnabling enablingAfterQualityToggled(OggVorbisEnabling state, bool vbr, bool quality);

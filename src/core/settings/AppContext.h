@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/ProgramFolder.h"
+#include "core/settings/ProgramFolder.h"
 
 struct ComponentSet;
 class IComponentSetFactory;

@@ -94,12 +94,12 @@ void OggVorbisOptionsDialog::okClicked() {
 }
 
 void OggVorbisOptionsDialog::vbrClicked() {
-    enabling_ = afterVbrClick(enabling_, ui->vbrBox->isChecked(), ui->qualityBox->isChecked());
+    enabling_ = enablingAfterVbrToggled(enabling_, ui->vbrBox->isChecked(), ui->qualityBox->isChecked());
     showEnabling();
 }
 
 void OggVorbisOptionsDialog::qualityClicked() {
-    enabling_ = afterQualityClick(enabling_, ui->vbrBox->isChecked(), ui->qualityBox->isChecked());
+    enabling_ = enablingAfterQualityToggled(enabling_, ui->vbrBox->isChecked(), ui->qualityBox->isChecked());
     showEnabling();
 }
 

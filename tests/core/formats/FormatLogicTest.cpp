@@ -55,22 +55,22 @@ TEST(OggVorbisSettings, EachModeGivesItsArgumentsAndOnlyBitRatesAreTested) {
 // enabled while its end labels follow the quality box.
 TEST(OggVorbisSettings, EnablingFollowsTheLastClickedBox) {
     OggVorbisEnabling state;
-    state = afterVbrClick(state, true, false);
+    state = enablingAfterVbrToggled(state, true, false);
     EXPECT_TRUE(state.vbrGroup);
     EXPECT_FALSE(state.qualityBox);
     EXPECT_FALSE(state.qualityGroup);
     EXPECT_TRUE(state.nominalBitrate);
-    state = afterVbrClick(state, false, false);
+    state = enablingAfterVbrToggled(state, false, false);
     EXPECT_FALSE(state.vbrGroup);
     EXPECT_TRUE(state.qualityBox);
     EXPECT_TRUE(state.qualityGroup);
     EXPECT_FALSE(state.qualityEndLabels);
-    state = afterQualityClick(state, false, true);
+    state = enablingAfterQualityToggled(state, false, true);
     EXPECT_FALSE(state.vbrBox);
     EXPECT_TRUE(state.qualityEndLabels);
     EXPECT_FALSE(state.nominalBitrate);
     EXPECT_FALSE(state.minMaxBitrates);
-    state = afterQualityClick(state, false, false);
+    state = enablingAfterQualityToggled(state, false, false);
     EXPECT_EQ(state, (OggVorbisEnabling{false, false, false, true, true, false, true}));
 }
 

@@ -1,5 +1,5 @@
 #include "core/platform/IniFile.h"
-#include "core/platform/ProgramFolder.h"
+#include "core/settings/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

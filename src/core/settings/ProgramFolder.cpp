@@ -1,6 +1,6 @@
 #include "ProgramFolder.h"
 
-#include "core/settings/SettingsKeys.h"
+#include "SettingsKeys.h"
 
 #include <QCoreApplication>
 #include <QDir>
