@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 extern "C" {
@@ -43,6 +44,13 @@ constexpr qint64 kLowestPlausibleBitRate = 2000;
 // Sources up to this size are decoded once at open when their length must be measured; larger ones are counted
 // from their packets so that opening stays quick.
 constexpr qint64 kDecodeToCountLimit = 16 * 1024 * 1024;
+// Compressed sources up to this size are always decoded once at open: small files are where headers are most often
+// wrong (a length worked out from the first frame's bit rate, an ASF duration that still counts the preroll) and
+// where a wrong length is off by the largest share. Decoding them costs little.
+constexpr qint64 kAlwaysDecodeToCountLimit = 256 * 1024;
+// How far the packets of a larger compressed source may disagree with its header before the header is doubted:
+// a few MP3 frames of encoder delay and padding.
+constexpr qint64 kPacketCountSlack = 4 * 1152;
 
 [[noreturn]] void raiseOpenError(const QString& fileName, int error) {
     const QString name = QFileInfo(fileName).fileName();
@@ -549,6 +557,18 @@ qint64 FfmpegDecoder::measuredOrEstimatedLength() {
         const double nominalSeconds = nominal > 0 ? static_cast<double>(fileSize) * 8.0 / nominal : 0.0;
         if (impliedBitRate < kLowestPlausibleBitRate || (nominal > 0 && seconds > 2.0 * nominalSeconds + 1.0))
             believable = false;
+    }
+    if (believable && !pcmLike && fileSize <= kDecodeToCountLimit) {
+        if (fileSize <= kAlwaysDecodeToCountLimit) {
+            believable = false;
+        } else {
+            // A cut file keeps the header of the whole one (an MP3's Xing frame counts every frame it had); its
+            // packets tell how much is really there.
+            Pass counter(input_, Pass::Start::DemuxOnly);
+            const qint64 counted = counter.countPacketFrames();
+            if (counted > 0 && std::llabs(counted - stated) > std::max(kPacketCountSlack, stated / 50))
+                believable = false;
+        }
     }
     if (believable && parameters.codec_id == AV_CODEC_ID_MP3) {
         // The container counts whole frames; the decoder drops the encoder's delay and padding, so the exact

@@ -42,6 +42,22 @@ std::optional<quint16> waveFormatTag(const QByteArray& bytes) {
     return std::nullopt;
 }
 
+// Where a RIFF/WAVE file's fmt chunk starts and the size it claims, when its header lies within the sniffed bytes.
+struct WaveFormatChunk {
+    qint64 offset = 0;
+    quint32 size = 0;
+};
+std::optional<WaveFormatChunk> waveFormatChunk(const QByteArray& bytes) {
+    qint64 offset = 12;
+    while (offset + 8 <= bytes.size()) {
+        const quint32 size = qFromLittleEndian<quint32>(bytes.constData() + offset + 4);
+        if (bytes.mid(static_cast<int>(offset), 4) == "fmt ")
+            return WaveFormatChunk{offset, size};
+        offset += 8 + static_cast<qint64>(size) + (size & 1);
+    }
+    return std::nullopt;
+}
+
 bool isMpegAudioSync(const QByteArray& bytes) {
     if (bytes.size() < 4)
         return false;
@@ -123,7 +139,16 @@ std::unique_ptr<SourceDecoder> openAu(const QString& fileName, const QByteArray&
     return std::make_unique<G726Decoder>(fileName, G726Layout{offset, size, bits, static_cast<int>(rate), name});
 }
 
-std::unique_ptr<SourceDecoder> openWave(const QString& fileName, const QByteArray& bytes, int threads) {
+std::unique_ptr<SourceDecoder> openWave(const QString& fileName, const QByteArray& bytes, qint64 fileSize,
+                                        int threads) {
+    // FFmpeg would try to hold a format chunk of any claimed size in memory and report only that it could not.
+    if (const auto format = waveFormatChunk(bytes); format && format->offset + 8 + format->size > fileSize)
+        throw ComponentError(QStringLiteral("The file \"%1\" is damaged: its format chunk (\"fmt \") claims %2 "
+                                            "bytes, more than the file holds (%3 bytes).")
+                                 .arg(shortName(fileName))
+                                 .arg(format->size)
+                                 .arg(fileSize),
+                             LastError::CorruptData);
     if (waveFormatTag(bytes) == kWaveG721Tag)
         return std::make_unique<SndfileDecoder>(fileName, std::nullopt, QStringLiteral("G.721 ADPCM"), 4);
     return openFfmpeg(fileName, "wav", threads);
@@ -256,7 +281,7 @@ std::unique_ptr<SourceDecoder> openSourceDecoder(const QString& fileName, int de
     if (const std::optional<QByteArray> demuxer = containersniffer::containerDemuxer(head.content)) {
         // Our own readers of WAV and AU take the header at the start of the file; FFmpeg skips a tag before it.
         if (*demuxer == "wav" && head.contentOffset == 0)
-            return openWave(fileName, head.content, decoderThreads);
+            return openWave(fileName, head.content, head.fileSize, decoderThreads);
         if (*demuxer == "au" && head.contentOffset == 0)
             return openAu(fileName, head.content, head.fileSize, decoderThreads);
         if (const auto vorbis = vorbisIdentification(head.content); vorbis && head.contentOffset == 0)

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstdio>
 #include <vorbis/vorbisfile.h>
 
 void VorbisfileDecoder::Closer::operator()(OggVorbis_File* file) const {
@@ -14,7 +15,7 @@ void VorbisfileDecoder::Closer::operator()(OggVorbis_File* file) const {
 }
 
 VorbisfileDecoder::VorbisfileDecoder(const QString& fileName, qint64 nominalBitsPerSecond)
-    : nominalBitsPerSecond_(nominalBitsPerSecond) {
+    : fileName_(fileName), nominalBitsPerSecond_(nominalBitsPerSecond) {
     const auto refuse = [&fileName](const char* why) {
         return ComponentError(QStringLiteral("The file \"%1\" cannot be read as one Ogg Vorbis stream: %2.")
                                   .arg(QFileInfo(fileName).fileName(), QLatin1String(why)),
@@ -42,13 +43,13 @@ QString VorbisfileDecoder::description() const {
     return sounddescription::describe(QStringLiteral("Ogg Vorbis"), nominalBitsPerSecond_, rate_, channels_);
 }
 
-qint64 VorbisfileDecoder::readFrames(float* out, qint64 maxFrames) {
+qint64 VorbisfileDecoder::readFrom(OggVorbis_File& file, float* out, qint64 maxFrames) {
     qint64 read = 0;
     while (read < maxFrames) {
         float** planes = nullptr;
         int section = 0;
         const long got =
-            ov_read_float(file_.get(), &planes, static_cast<int>(std::min<qint64>(maxFrames - read, 4096)), &section);
+            ov_read_float(&file, &planes, static_cast<int>(std::min<qint64>(maxFrames - read, 4096)), &section);
         if (got == OV_HOLE)
             continue; // a damaged page: libvorbisfile goes on with the next one
         if (got <= 0)
@@ -63,9 +64,47 @@ qint64 VorbisfileDecoder::readFrames(float* out, qint64 maxFrames) {
     return read;
 }
 
+// libvorbisfile's seekable reading ends for good at some damage, such as a first sound page whose checksum fails,
+// while the same file read as a stream skips the damaged page and decodes the rest, as FFmpeg does. The stream is
+// read from the start up to the frames already handed out.
+void VorbisfileDecoder::readOnAsStream() {
+    std::FILE* handle = std::fopen(QFile::encodeName(fileName_).constData(), "rb");
+    if (handle == nullptr)
+        return;
+    auto opening = std::make_unique<OggVorbis_File>();
+    // On success the stream owns the handle and closes it with ov_clear; on failure it stays ours.
+    if (ov_open_callbacks(handle, opening.get(), nullptr, 0, OV_CALLBACKS_STREAMONLY) < 0) {
+        std::fclose(handle);
+        return;
+    }
+    stream_.reset(opening.release());
+    const vorbis_info* info = ov_info(stream_.get(), -1);
+    if (info == nullptr || info->channels != channels_ || info->rate != rate_ ||
+        readFrom(*stream_, nullptr, position_) < position_)
+        stream_.reset();
+}
+
+qint64 VorbisfileDecoder::readFrames(float* out, qint64 maxFrames) {
+    qint64 read = readFrom(stream_ ? *stream_ : *file_, out, maxFrames);
+    if (read < maxFrames && !stream_ && !streamTried_ && position_ + read < frames_) {
+        streamTried_ = true;
+        position_ += read;
+        readOnAsStream();
+        if (stream_) {
+            const qint64 more = readFrom(*stream_, out ? out + read * channels_ : nullptr, maxFrames - read);
+            position_ += more;
+            return read + more;
+        }
+        return read;
+    }
+    position_ += read;
+    return read;
+}
+
 qint64 VorbisfileDecoder::seekFrame(qint64 frame) {
+    stream_.reset();
+    streamTried_ = false;
     const qint64 target = std::clamp<qint64>(frame, 0, frames_);
-    if (ov_pcm_seek(file_.get(), target) != 0)
-        return ov_pcm_tell(file_.get());
-    return target;
+    position_ = ov_pcm_seek(file_.get(), target) != 0 ? ov_pcm_tell(file_.get()) : target;
+    return position_;
 }

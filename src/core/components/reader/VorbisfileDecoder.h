@@ -28,7 +28,17 @@ private:
     struct Closer {
         void operator()(OggVorbis_File* file) const;
     };
-    std::unique_ptr<OggVorbis_File, Closer> file_;
+    using VorbisHandle = std::unique_ptr<OggVorbis_File, Closer>;
+
+    qint64 readFrom(OggVorbis_File& file, float* out, qint64 maxFrames);
+    void readOnAsStream();
+
+    QString fileName_;
+    VorbisHandle file_;
+    // The same file read as a stream from its start, once the seekable reading stopped short of the stated length.
+    VorbisHandle stream_;
+    bool streamTried_ = false;
+    qint64 position_ = 0; // frames handed out since the start or the last seek
     qint64 nominalBitsPerSecond_ = 0;
     int rate_ = 0;
     int channels_ = 0;
