@@ -218,8 +218,10 @@ private:
         report.sizeBytes = sizeOnDisk(result.destination);
         if (result.outcome == ConversionOutcome::Completed) {
             report.status = OutputStatus::Made;
+            report.reason = result.detail; // what a kept output lacks, such as its tags
         } else if (result.outcome == ConversionOutcome::Cancelled) {
             report.status = OutputStatus::Cancelled;
+            report.reason = result.detail;
         } else {
             report.status = OutputStatus::Failed;
             report.reason =

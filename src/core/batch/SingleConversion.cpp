@@ -135,17 +135,16 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
             if (!observer_.mayContinue()) {
                 writer->close();
                 reader->close();
-                if (settings.copyTags)
-                    tags->storeTags(output.temporaryName());
+                const QString tagsNote = settings.copyTags ? copyTagsInto(output) : QString();
                 observer_.conversionCancelled();
-                return written(ConversionOutcome::Cancelled, destination, sampleRate);
+                return written(ConversionOutcome::Cancelled, destination, sampleRate, tagsNote);
             }
         }
+        refuseSoundless(sourceName);
         writer->close();
         reader->close();
-        if (settings.copyTags)
-            tags->storeTags(output.temporaryName());
-        return written(ConversionOutcome::Completed, destination, sampleRate);
+        const QString tagsNote = settings.copyTags ? copyTagsInto(output) : QString();
+        return written(ConversionOutcome::Completed, destination, sampleRate, tagsNote);
     } catch (const ComponentError& error) {
         observer_.conversionFailed(kAudioRejected, kAudioCaption);
         closeQuietly(writer);
@@ -178,6 +177,7 @@ ConversionResult SingleConversion::convertVideo(const QString& sourceName, const
                 return written(ConversionOutcome::Cancelled, destination, sampleRate);
             }
         }
+        refuseSoundless(sourceName);
         video->close();
         writer->close();
         return written(ConversionOutcome::Completed, destination, sampleRate);
@@ -210,9 +210,31 @@ void SingleConversion::write(SampleBlock block, int channels, const ConversionSe
     components_.writer->writeBlock(block);
 }
 
-ConversionResult SingleConversion::written(ConversionOutcome outcome, const QString& destination,
-                                           int sampleRate) const {
-    ConversionResult made = result(outcome, destination);
+// A source that stated a length but gave not one frame would leave an output that holds nothing (a bare header,
+// an empty file), which must not be reported as made.
+void SingleConversion::refuseSoundless(const QString& sourceName) const {
+    if (framesWritten_ == 0)
+        throw ComponentError(QStringLiteral("No sound could be decoded from \"%1\".").arg(sourceName),
+                             LastError::CorruptData);
+}
+
+// The sound is complete by now: tags that cannot be stored do not make it worthless, so the output is kept and its
+// report says what it lacks. The component names the file it wrote to, which is the output under its final name by
+// the time the user reads the report.
+QString SingleConversion::copyTagsInto(const PendingOutput& output) {
+    try {
+        components_.information->storeTags(output.temporaryName());
+        return {};
+    } catch (const ComponentError& error) {
+        QString reason = error.message();
+        reason.replace(output.temporaryName(), output.destination());
+        return QStringLiteral("its tags could not be copied: %1").arg(reason);
+    }
+}
+
+ConversionResult SingleConversion::written(ConversionOutcome outcome, const QString& destination, int sampleRate,
+                                           const QString& note) const {
+    ConversionResult made = result(outcome, destination, note);
     made.durationMs = static_cast<qint64>(static_cast<WideCount>(framesWritten_) * 1000 / sampleRate);
     return made;
 }

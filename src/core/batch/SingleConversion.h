@@ -31,7 +31,7 @@ enum class ConversionOutcome {
 struct ConversionResult {
     ConversionOutcome outcome = ConversionOutcome::Completed;
     QString destination;   // the name really written (may carry "_NEW")
-    QString detail;        // the component's own words when it failed
+    QString detail;        // the component's own words when it failed; for a made output, what it lacks
     qint64 durationMs = 0; // the length of the sound handed to the writer
 
     [[nodiscard]] bool succeeded() const { return outcome == ConversionOutcome::Completed; }
@@ -57,7 +57,10 @@ private:
     int describeToWriter(int sampleRate, int channels, const ConversionSettings& settings);
     void write(SampleBlock block, int channels, const ConversionSettings& settings);
     [[nodiscard]] SampleBlock changeVolume(SampleBlock block, int channels, float percent);
-    [[nodiscard]] ConversionResult written(ConversionOutcome outcome, const QString& destination, int sampleRate) const;
+    void refuseSoundless(const QString& sourceName) const;
+    [[nodiscard]] QString copyTagsInto(const PendingOutput& output);
+    [[nodiscard]] ConversionResult written(ConversionOutcome outcome, const QString& destination, int sampleRate,
+                                           const QString& note = {}) const;
 
     ComponentSet& components_;
     ConversionObserver& observer_;

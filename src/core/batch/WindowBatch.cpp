@@ -87,11 +87,25 @@ QString FinishedBatch::lastOutputFolder() const {
     return folder;
 }
 
+namespace {
+
+// Outputs that were made but lack something, such as their tags, each with what it lacks.
+QString notesOnMadeOutputs(const FinishedBatch& batch) {
+    QString text;
+    for (const OutputReport& report : batch.reports) {
+        if (report.status == OutputStatus::Made && !report.reason.isEmpty())
+            text += QStringLiteral("\n%1: %2").arg(report.destination, report.reason);
+    }
+    return text.isEmpty() ? text : QStringLiteral("\n\nMade, but incomplete:") + text;
+}
+
+} // namespace
+
 QString completionMessage(const FinishedBatch& batch) {
     QString text = QStringLiteral("Conversion is finished!");
     const int unmade = batch.unmade();
     if (unmade == 0)
-        return text;
+        return text + notesOnMadeOutputs(batch);
     const int made = batch.made();
     text += QStringLiteral("\n\n%1 of %2 outputs were made. Not made:").arg(made).arg(made + unmade);
     int listed = 0;
@@ -107,7 +121,7 @@ QString completionMessage(const FinishedBatch& batch) {
     }
     if (unmade > listed)
         text += QStringLiteral("\n... and %1 more.").arg(unmade - listed);
-    return text;
+    return text + notesOnMadeOutputs(batch);
 }
 
 OneAtATimeTally::OneAtATimeTally(std::size_t formatCount, int planned)

@@ -271,6 +271,24 @@ TEST_F(SingleConversionTest, SourcesThatAreNoRegularFilesAreRefusedBeforeAnyFile
     }
 }
 
+// A source that states a length but gives not one frame leaves no output, and the report names the source.
+TEST_F(SingleConversionTest, ASourceThatGivesNoSoundMakesNoOutput) {
+    const ConversionResult result = conversion.convert(kSource, kDestination, {SourceKind::Audio, {}, false});
+    EXPECT_EQ(result.outcome, ConversionOutcome::SourceRejected);
+    EXPECT_EQ(result.detail, QStringLiteral("No sound could be decoded from \"%1\".").arg(kSource));
+    EXPECT_TRUE(filesIn(folder.path()).isEmpty());
+}
+
+// Only copying the tags failed: the output is kept and its result says what it lacks.
+TEST_F(SingleConversionTest, AnOutputWhoseTagsCannotBeStoredIsKept) {
+    factory.audioFile1->queueReadBlock(block(8));
+    factory.audioInformation1->setFailure(QStringLiteral("storeTags"), QStringLiteral("no room for tags"));
+    const ConversionResult result = conversion.convert(kSource, kDestination, {SourceKind::Audio, {}, true});
+    EXPECT_EQ(result.outcome, ConversionOutcome::Completed);
+    EXPECT_EQ(result.detail, QStringLiteral("its tags could not be copied: no room for tags"));
+    EXPECT_EQ(filesIn(folder.path()), (QMap<QString, QByteArray>{{"song.mp3", ""}}));
+}
+
 TEST(PercentDone, IsExactAndBoundedForAnyLength) {
     constexpr qint64 kMax = std::numeric_limits<qint64>::max();
     EXPECT_EQ(percentDone(1, 3), 33);
