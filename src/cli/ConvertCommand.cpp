@@ -11,6 +11,7 @@
 #include "core/formats/ChosenFormatDialogs.h"
 #include "core/formats/Mp3Controls.h"
 #include "core/list/SourceTypes.h"
+#include "core/platform/HomeFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -371,7 +372,9 @@ PlanRequest batchRequestOf(const ConvertRequest& request) {
     for (const QString& file : request.files)
         batch.sourceNames.append(QFileInfo(file).absoluteFilePath());
     batch.formats = request.formats;
-    batch.folderText = request.options.count(Option::Out) != 0 ? request.options.at(Option::Out) : QString();
+    // "--out=~/x" reaches us with the "~" untouched, since the shell expands it only at the start of a word.
+    batch.folderText =
+        request.options.count(Option::Out) != 0 ? withHomeFolder(request.options.at(Option::Out)) : QString();
     if (request.has(Option::KeepTree))
         batch.treeRoot = request.options.at(Option::KeepTree);
     if (request.has(Option::Name)) {

@@ -1,4 +1,5 @@
 #include "ConvertGroup.h"
+#include "core/platform/HomeFolder.h"
 #include "core/ports/Messages.h"
 
 #include "ProgressWindow.h"
@@ -39,7 +40,8 @@ void ConvertGroup::startBatch() {
     if (!wiring_.request || wiring_.window == nullptr || wiring_.dialogs == nullptr)
         return;
     BatchRequest request = wiring_.request();
-    request.folderText = ui->edit_output_folder->text();
+    // The folder is resolved here and the edit keeps the text as typed, so "~" stays "~" for the next batch.
+    request.folderText = withHomeFolder(ui->edit_output_folder->text());
     if (const auto refusal = refusalToStart(request)) {
         prompts_.message(Messages::ErrorCaption, *refusal, Prompts::Icon::Warning);
         return;
