@@ -4,6 +4,7 @@
 #include "TagEditorRules.h"
 #include "core/components/common/GenreTable.h"
 #include "core/components/information/TagFileKind.h"
+#include "core/components/information/TagValues.h"
 #include "core/ports/Messages.h"
 #include "core/ports/Prompts.h"
 
@@ -59,7 +60,30 @@ LoadedTags TagEditorSession::load(const QString& fileName) {
     fields.track = QString::number(information_->track());
     fields.year = QString::number(information_->year());
     fields.comment = information_->comments();
+    loaded_ = fields;
     return loaded;
+}
+
+LoadedTags TagEditorSession::reloadKeepingEdits(const QString& fileName, const TagFields& shown) {
+    const TagFields before = loaded_;
+    LoadedTags reloaded = load(fileName);
+    TagFields& fields = reloaded.fields;
+    for (auto field : {&TagFields::title, &TagFields::artist, &TagFields::album, &TagFields::track, &TagFields::year,
+                       &TagFields::comment}) {
+        if (shown.*field != before.*field)
+            fields.*field = shown.*field;
+    }
+    // The genre changes its control with the version: a list entry for ID3v1, free text for ID3v2. A genre the
+    // user chose goes along by name.
+    if (shown.genreEntry != before.genreEntry) {
+        const std::optional<int> genre = genreForEntry(shown.genreEntry);
+        fields.genreText = genre ? information_->genreName(*genre) : QString();
+        fields.genreEntry = shown.genreEntry;
+    } else if (shown.genreText != before.genreText) {
+        fields.genreText = shown.genreText;
+        fields.genreEntry = entryForGenre(genreNumberForText(shown.genreText));
+    }
+    return reloaded;
 }
 
 bool TagEditorSession::storesAsId3v1(const QString& fileName) {
@@ -79,6 +103,34 @@ bool TagEditorSession::userKeepsId3v2(const QString& fileName) {
         QStringLiteral("The ID3v2 tag of this file holds more than an ID3v1 tag can keep (such as pictures, long "
                        "texts or further fields). Storing the information as ID3v1 removes the ID3v2 tag and all of "
                        "that with it.\n\nRemove the ID3v2 tag and store the information as ID3v1?"));
+}
+
+bool TagEditorSession::id3v1HoldsMoreThan(const TagFields& fields) const {
+    // ID3v1 texts are cut at 30 bytes, so a longer text that begins with one holds it.
+    const auto holds = [](const QString& field, const QByteArray& id3v1Text) {
+        const QString text = QString::fromLatin1(id3v1Text).trimmed();
+        return text.isEmpty() || field.trimmed().startsWith(text);
+    };
+    if (!holds(fields.title, id3v1_.Title()) || !holds(fields.artist, id3v1_.Artist()) ||
+        !holds(fields.album, id3v1_.Album()) || !holds(fields.comment, id3v1_.Comment()))
+        return true;
+    const QString year = QString::fromLatin1(id3v1_.Year()).trimmed();
+    if (!year.isEmpty() && fields.year.trimmed() != year)
+        return true;
+    const NumberField track = readNumberField(fields.track.trimmed());
+    if (id3v1_.Track() != 0 && (track.state != NumberField::State::Number || track.value != id3v1_.Track()))
+        return true;
+    return id3v1_.GenreNumber() < kGenreCount &&
+           fields.genreText.trimmed().compare(information_->genreName(id3v1_.GenreNumber()), Qt::CaseInsensitive) != 0;
+}
+
+bool TagEditorSession::userKeepsId3v1(const QString& fileName, const TagFields& fields) {
+    if (!id3v1_.Load(fileName) || !id3v1_.TagFound() || !id3v1HoldsMoreThan(fields))
+        return false;
+    return !prompts_.confirm(
+        QStringLiteral("Audio File Info Editor"),
+        QStringLiteral("This file also ends with an ID3v1 tag, which holds information that the ID3v2 tag will not "
+                       "hold.\n\nRemove the ID3v1 tag? Choose No to keep it beside the ID3v2 tag."));
 }
 
 ApplyResult TagEditorSession::apply(const QString& fileName, const TagFields& fields) {
@@ -108,7 +160,7 @@ ApplyResult TagEditorSession::apply(const QString& fileName, const TagFields& fi
             information_->setGenreNumber(*genre);
     }
     if (information_->tagVersion() == kTagVersionId3v2) {
-        if (id3v1_.Load(fileName) && id3v1_.TagFound())
+        if (id3v1_.Load(fileName) && id3v1_.TagFound() && !(mpeg && userKeepsId3v1(fileName, fields)))
             (void)id3v1_.Strip(fileName);
         information_->setTextProperty(QStringLiteral("infoGenreS"), fields.genreText);
     }
@@ -118,6 +170,7 @@ ApplyResult TagEditorSession::apply(const QString& fileName, const TagFields& fi
         information_->setYear(year.value);
     information_->setTextProperty(QStringLiteral("infoComments"), fields.comment);
     information_->storeTags(fileName);
+    loaded_ = fields;
     return ApplyResult::Stored;
 }
 

@@ -66,17 +66,26 @@ public:
 
     void chooseVersion(int version);
 
-    // Stores the fields into the file as a tag of the component's version, first removing the other version's tag.
-    // Refused Track or Year texts are reported through Prompts. Raises ComponentError when storing fails.
+    // After the user chose another tag version: the file's tags of that version, except that a field the user has
+    // changed since the last load keeps what the user typed (shown). Raises ComponentError as load does.
+    [[nodiscard]] LoadedTags reloadKeepingEdits(const QString& fileName, const TagFields& shown);
+
+    // Stores the fields into the file as a tag of the component's version, first removing the other version's tag
+    // (after asking when that tag holds what the stored one will not). A value the user left as loaded is written
+    // back as the file holds it. Refused Track or Year texts are reported through Prompts. Raises ComponentError
+    // when storing fails.
     ApplyResult apply(const QString& fileName, const TagFields& fields);
 
 private:
     [[nodiscard]] bool userKeepsId3v2(const QString& fileName);
+    [[nodiscard]] bool userKeepsId3v1(const QString& fileName, const TagFields& fields);
+    [[nodiscard]] bool id3v1HoldsMoreThan(const TagFields& fields) const;
 
     TAudioInformation2& information_;
     Prompts& prompts_;
     TID3v1 id3v1_;
     TID3v2 id3v2_;
+    TagFields loaded_; // the fields as last loaded or stored, to tell what the user changed
 };
 
 } // namespace tageditor

@@ -173,9 +173,17 @@ void TagEditorWindow::applyFields() {
 }
 
 void TagEditorWindow::chooseTagVersion() {
-    session_.chooseVersion(ui->id3v1Choice->isChecked() ? kTagVersionId3v1 : kTagVersionId3v2);
-    if (const std::optional<QString> file = selectedFile())
-        limitTexts(session_.storesAsId3v1(*file));
+    const int version = ui->id3v1Choice->isChecked() ? kTagVersionId3v1 : kTagVersionId3v2;
+    session_.chooseVersion(version);
+    const std::optional<QString> file = selectedFile();
+    if (!file)
+        return;
+    // The fields show the chosen tag, so that a file with both tags is never stored with the other tag's values
+    // (an ID3v2 title cut to ID3v1's 30 characters); what the user has typed stays.
+    const tageditor::LoadedTags reloaded = session_.reloadKeepingEdits(*file, fields());
+    showVersion(version);
+    showLoaded(reloaded);
+    limitTexts(session_.storesAsId3v1(*file));
 }
 
 void TagEditorWindow::showHelp() {

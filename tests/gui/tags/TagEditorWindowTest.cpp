@@ -362,6 +362,102 @@ private slots:
         QCOMPARE(rig.prompts.shown.size(), 2);
     }
 
+    // A file with both tags opens as ID3v1; choosing ID3v2 shows the ID3v2 values, and Apply without edits keeps
+    // them whole. The ID3v1 tag, which holds an artist the ID3v2 tag does not, goes only when the user agrees.
+    void choosingId3v2ForAFileWithBothTagsShowsAndKeepsTheId3v2Values() {
+        EditorRig rig;
+        const QByteArray sound = tagtest::readFile(fixture("fixtures/dhowden-tag/sample.notags.mp3"));
+        const QByteArray title = "An ID3v2 title of forty-five characters, long";
+        QCOMPARE(title.size(), 45);
+        const QByteArray v2 =
+            tagtest::id3v2Tag(tagtest::textFrame("TIT2", title) + tagtest::textFrame("TPE1", "New Artist") +
+                              tagtest::textFrame("TRCK", "3/12") + tagtest::textFrame("TYER", "2021"));
+        const QByteArray v1 = id3v1Record(title.left(30), 17);
+        const QString file = rig.write("both.mp3", v2 + sound + v1);
+        const QByteArray audioBefore = decodedAudio(file);
+        rig.open(file);
+        QVERIFY(rig.ui().id3v1Choice->isChecked());
+        QCOMPARE(rig.ui().TitleEdit->text(), QString(title.left(30)));
+        QCOMPARE(rig.ui().ArtistEdit->text(), QString("Old Artist"));
+
+        rig.ui().id3v2Choice->click();
+        QCOMPARE(rig.version(), 2);
+        QCOMPARE(rig.ui().TitleEdit->text(), QString(title));
+        QCOMPARE(rig.ui().ArtistEdit->text(), QString("New Artist"));
+        QCOMPARE(rig.ui().TrackEdit->text(), QString("3"));
+        QVERIFY(!rig.ui().genreEdit->isHidden() && rig.ui().GenreComboBox->isHidden());
+
+        // "No": the ID3v1 tag stays byte for byte, the ID3v2 values are stored as they were.
+        rig.prompts.confirmAnswers = {false};
+        rig.apply();
+        QCOMPARE(rig.prompts.shown.size(), 1);
+        QVERIFY(rig.prompts.shown.front().contains("ID3v1"));
+        QByteArray stored = tagtest::readFile(file);
+        QVERIFY(stored.startsWith("ID3"));
+        QVERIFY(stored.endsWith(v1));
+        auto tags = probedTags(file);
+        QCOMPARE(tags.value("title"), QString(title));
+        QCOMPARE(tags.value("artist"), QString("New Artist"));
+        QCOMPARE(tags.value("track"), QString("3/12"));
+        QCOMPARE(decodedAudio(file), audioBefore);
+
+        // An edit made before switching stays in its field; "Yes" removes the ID3v1 tag.
+        rig.open(file);
+        rig.ui().AlbumEdit->setText("Typed Album");
+        rig.ui().id3v2Choice->click();
+        QCOMPARE(rig.ui().AlbumEdit->text(), QString("Typed Album"));
+        QCOMPARE(rig.ui().TitleEdit->text(), QString(title));
+        rig.prompts.confirmAnswers = {true};
+        rig.apply();
+        QCOMPARE(rig.prompts.shown.size(), 2);
+        stored = tagtest::readFile(file);
+        QVERIFY(!stored.endsWith(v1));
+        QVERIFY(!stored.right(128).startsWith("TAG"));
+        tags = probedTags(file);
+        QCOMPARE(tags.value("title"), QString(title));
+        QCOMPARE(tags.value("album"), QString("Typed Album"));
+        QCOMPARE(tags.value("track"), QString("3/12"));
+        QCOMPARE(decodedAudio(file), audioBefore);
+    }
+
+    // Apply without any edit writes every value back as the file holds it: track totals, full dates, the ID3v2.4
+    // version; an edit of one field leaves the others so too.
+    void applyWithoutEditsChangesNoValue() {
+        EditorRig rig;
+        const QByteArray sound = tagtest::readFile(fixture("fixtures/dhowden-tag/sample.notags.mp3"));
+        const QByteArray body = tagtest::textFrame("TIT2", "Kept Title") + tagtest::textFrame("TRCK", "3/12") +
+                                tagtest::textFrame("TDRC", "2021-05-04") + tagtest::textFrame("TCON", "Jazz");
+        const QString file = rig.write("v24.mp3", tagtest::id3v2Tag(body, 4) + sound);
+        const QByteArray audioBefore = decodedAudio(file);
+        const auto before = probedTags(file);
+        QCOMPARE(before.value("date"), QString("2021-05-04"));
+        rig.open(file);
+        QCOMPARE(rig.version(), 2);
+        QCOMPARE(rig.ui().TrackEdit->text(), QString("3"));
+        QCOMPARE(rig.ui().YearEdit->text(), QString("2021"));
+        rig.apply();
+        QVERIFY(rig.prompts.shown.isEmpty());
+        QCOMPARE(probedTags(file), before);
+        QCOMPARE(tagtest::readFile(file).at(3), '\4');
+
+        rig.ui().TitleEdit->setText("Changed Title");
+        rig.apply();
+        auto after = probedTags(file);
+        QCOMPARE(after.value("title"), QString("Changed Title"));
+        after.insert("title", "Kept Title");
+        QCOMPARE(after, before);
+        QCOMPARE(tagtest::readFile(file).at(3), '\4');
+        QCOMPARE(decodedAudio(file), audioBefore);
+
+        // A real ID3v2.4 file from elsewhere: nothing changes that an outside reader sees.
+        const QString fixtureFile = rig.copy("dhowden-tag/sample.id3v24.mp3", "fixture v24.mp3");
+        const auto fixtureBefore = probedTags(fixtureFile);
+        rig.open(fixtureFile);
+        rig.apply();
+        QCOMPARE(probedTags(fixtureFile), fixtureBefore);
+        QCOMPARE(tagtest::readFile(fixtureFile).at(3), '\4');
+    }
+
     void everyControlHasAnAccessibleName() {
         EditorRig rig;
         TagEditorHelpWindow help;

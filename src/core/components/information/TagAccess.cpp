@@ -140,14 +140,22 @@ TagValues readMpeg(TagLib::MPEG::File& file, int tagVersion) {
     return useV1 ? readId3v1(*file.ID3v1Tag()) : readId3v2(*file.ID3v2Tag());
 }
 
-// Everything but the comment, which ID3v2 keeps in frames of its own kind.
-void writeAllButComment(TagLib::Tag& tag, const TagValues& values) {
-    tag.setTitle(toTagString(values.title));
-    tag.setArtist(toTagString(values.artist));
-    tag.setAlbum(toTagString(values.album));
-    tag.setGenre(toTagString(values.genreText));
-    tag.setYear(static_cast<unsigned int>(values.year));
-    tag.setTrack(static_cast<unsigned int>(values.track));
+// Everything but the comment, which ID3v2 keeps in frames of its own kind. A value the tag already holds, as read
+// back by us (stored), is left alone: setting it again would rewrite it in TagLib's plain form, turning a track
+// "3/12" into "3" and a date "2021-05-04" into "2021".
+void writeAllButComment(TagLib::Tag& tag, const TagValues& values, const TagValues& stored) {
+    if (values.title != stored.title)
+        tag.setTitle(toTagString(values.title));
+    if (values.artist != stored.artist)
+        tag.setArtist(toTagString(values.artist));
+    if (values.album != stored.album)
+        tag.setAlbum(toTagString(values.album));
+    if (values.genreText != stored.genreText)
+        tag.setGenre(toTagString(values.genreText));
+    if (values.year != stored.year)
+        tag.setYear(static_cast<unsigned int>(values.year));
+    if (values.track != stored.track)
+        tag.setTrack(static_cast<unsigned int>(values.track));
 }
 
 // Values missing from the first tag are taken from the second, as a player showing both would.
@@ -175,21 +183,31 @@ TagValues readWav(TagLib::RIFF::WAV::File& file) {
     return file.hasID3v2Tag() ? merged(info, readId3v2(*file.ID3v2Tag())) : info;
 }
 
+void writeGeneric(TagLib::Tag& tag, const TagValues& values, const TagValues& stored) {
+    writeAllButComment(tag, values, stored);
+    if (values.comments != stored.comments) {
+        tag.setComment(toTagString(values.comments));
+    }
+}
+
 void writeGeneric(TagLib::Tag& tag, const TagValues& values) {
-    writeAllButComment(tag, values);
-    tag.setComment(toTagString(values.comments));
+    writeGeneric(tag, values, readGeneric(tag));
 }
 
 void writeId3v1(TagLib::ID3v1::Tag& tag, TagValues values) {
     for (auto field : {&TagValues::title, &TagValues::artist, &TagValues::album, &TagValues::comments}) {
         values.*field = latin1Only(values.*field);
     }
-    writeGeneric(tag, values);
+    writeGeneric(tag, values, readId3v1(tag));
     tag.setGenreNumber(static_cast<unsigned int>(values.genreNumber)); // our number, not TagLib's reading of the text
 }
 
 void writeId3v2(TagLib::ID3v2::Tag& tag, const TagValues& values) {
-    writeAllButComment(tag, values);
+    const TagValues stored = readId3v2(tag);
+    writeAllButComment(tag, values, stored);
+    if (values.comments == stored.comments) {
+        return;
+    }
     // Only the plain comment is replaced; described ones (players' own data) stay.
     if (auto* comment = plainComment(tag)) {
         tag.removeFrame(comment);
@@ -202,18 +220,24 @@ void writeId3v2(TagLib::ID3v2::Tag& tag, const TagValues& values) {
     }
 }
 
+// An ID3v2.4 tag stays 2.4: its dates and frames have no 2.3 form. A new or older tag is written as 2.3, which
+// every player reads.
+TagLib::ID3v2::Version id3v2VersionToKeep(const TagLib::ID3v2::Tag* existing) {
+    return existing != nullptr && existing->header()->majorVersion() == 4 ? TagLib::ID3v2::v4 : TagLib::ID3v2::v3;
+}
+
 bool writeMpeg(TagLib::MPEG::File& file, const TagValues& values, int tagVersion) {
+    const TagLib::ID3v2::Version version = id3v2VersionToKeep(file.hasID3v2Tag() ? file.ID3v2Tag() : nullptr);
     if (tagVersion == kId3v1) {
         writeId3v1(*file.ID3v1Tag(true), values);
-        return file.save(TagLib::MPEG::File::ID3v1, TagLib::File::StripNone, TagLib::ID3v2::v3,
-                         TagLib::File::DoNotDuplicate);
+        return file.save(TagLib::MPEG::File::ID3v1, TagLib::File::StripNone, version, TagLib::File::DoNotDuplicate);
     }
     writeId3v2(*file.ID3v2Tag(true), values);
-    return file.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone, TagLib::ID3v2::v3,
-                     TagLib::File::DoNotDuplicate);
+    return file.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone, version, TagLib::File::DoNotDuplicate);
 }
 
 bool writeWav(TagLib::RIFF::WAV::File& file, const TagValues& values) {
+    const TagLib::ID3v2::Version version = id3v2VersionToKeep(file.hasID3v2Tag() ? file.ID3v2Tag() : nullptr);
     writeGeneric(*file.InfoTag(), values);
     // An ID3v2 chunk that some tools add would otherwise go on showing the old values beside the new INFO list;
     // a picture can only travel in such a chunk, so it gets one.
@@ -222,7 +246,7 @@ bool writeWav(TagLib::RIFF::WAV::File& file, const TagValues& values) {
         writeId3v2(*file.ID3v2Tag(), values);
     }
     return file.save(keepsId3v2 ? TagLib::RIFF::WAV::File::AllTags : TagLib::RIFF::WAV::File::Info,
-                     TagLib::File::StripNone, TagLib::ID3v2::v3);
+                     TagLib::File::StripNone, version);
 }
 
 } // namespace
