@@ -1,8 +1,10 @@
 #include "gui/batch/ProgressWindow.h"
 #include "gui/formats/FormatBoxes.h"
+#include "gui/options/OptionsDialog.h"
 #include "support/RealMainWindow.h"
 #include "ui_ProgressWindow.h"
 
+#include <QCheckBox>
 #include <QCryptographicHash>
 #include <QLineEdit>
 #include <QPushButton>
