@@ -215,8 +215,11 @@ private:
     }
 
     // Why the file the policy would keep is not a whole output of the source: it must decode to its end, and its
-    // length match the source's within the codec's frame. Nothing when it is whole.
+    // length match the source's within the codec's frame. Nothing when it is whole. What is no plain file (a folder,
+    // a pipe, a device) is never read, and kept as the policy says.
     std::optional<QString> existingIsIncomplete(ConversionKit& kit, const BatchOutput& output) {
+        if (!QFileInfo(output.destinationName).isFile())
+            return std::nullopt;
         const qint64 sourceMs = readSourceFacts(kit.components(), output.sourceName, output.kind, false).durationMs;
         return incompleteOutput(*kit.components().reader, output.destinationName, output.format, sourceMs);
     }
