@@ -1,3 +1,4 @@
+#include "cli/StopSignals.h"
 #include "support/TestSupport.h"
 
 #include <QCryptographicHash>
@@ -15,6 +16,7 @@
 #include <fcntl.h>
 #include <map>
 #include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 // tonalith-cli convert as a separate process that is stopped by signals, killed outright, and run again: what it
@@ -291,6 +293,28 @@ TEST_F(StopAndResume, VerifyPassesEveryGoodOutput) {
     const auto refused = runTool(testsupport::cliPath(), {"convert", "--verify=yes", "--format", "pcm", sources[0]});
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_TRUE(refused.err.contains("--verify takes no value")) << refused.err.toStdString();
+}
+
+// The first stop signal is only recorded; the second, of any of the three, ends the process at once with the
+// signal's default action.
+TEST(StopSignals, TheFirstSignalAsksToStopAndTheSecondEndsAtOnce) {
+    EXPECT_EQ(StopSignals::exitStatusAfter(SIGTERM), 143);
+    EXPECT_EQ(StopSignals::exitStatusAfter(SIGINT), 130);
+    EXPECT_EQ(StopSignals::exitStatusAfter(SIGHUP), 130);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const StopSignals stopSignals;
+        ::raise(SIGINT);
+        if (StopSignals::receivedSignal() != SIGINT)
+            ::_exit(3);
+        ::raise(SIGTERM);
+        ::_exit(4);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "exited with " << WEXITSTATUS(status);
+    EXPECT_EQ(WTERMSIG(status), SIGTERM);
 }
 
 } // namespace
