@@ -2,6 +2,7 @@
 
 #include "ConvertLines.h"
 #include "ConvertSummary.h"
+#include "StopSignals.h"
 #include "core/batch/BatchEngine.h"
 #include "core/batch/ConversionObserver.h"
 #include "core/batch/LoudnessNormalization.h"
@@ -48,13 +49,18 @@ const char* const kHelpAfterVideo =
     "  output=PATH        the output was written\n"
     "  error=TEXT         the output failed; TEXT starts with the source name\n"
     "  skipped=PATH       --exists skip kept the existing file PATH\n"
+    "  cancelled=PATH     a stop signal ended the output PATH early\n"
     "when outputs are made side by side, as they happen:\n"
     "  progress=NN PATH   percentage of the output PATH, printed whenever it changes\n"
     "  total=NN           percentage of the whole batch, weighted by the length of the sources\n"
     "  time_left=S        after a total line, once it can be estimated: seconds still to go\n"
-    "  output=PATH, error=TEXT, skipped=PATH as above, in the order the outputs finish\n"
+    "  output=PATH, error=TEXT, skipped=PATH, cancelled=PATH as above, in the order the outputs finish\n"
     "--summary follows the last line: text (one line per output) or one JSON object.\n"
-    "exit status: 0 all outputs written or skipped, 1 any output failed, 2 bad usage\n";
+    "SIGTERM, SIGINT (Ctrl+C) or SIGHUP stop the batch after the current block of each running output; the lines\n"
+    "and the summary still come out. A stopped output keeps its partial sound under its name, unless a file had\n"
+    "that name: the earlier file then stays. A second signal ends the program at once.\n"
+    "exit status: 0 all outputs written or skipped, 1 any output failed, 2 bad usage, 130 stopped by SIGINT or\n"
+    "SIGHUP, 143 stopped by SIGTERM\n";
 
 enum class Option {
     Rate,
@@ -73,7 +79,8 @@ enum class Option {
     KeepTree,
     Exists,
     Normalize,
-    Summary
+    Summary,
+    Verify
 };
 
 // One row per option, in the order the help lists them. A format option makes one of the format choices; the
@@ -85,9 +92,9 @@ struct OptionFacts {
     const char* help;
 };
 
-const std::array<OptionFacts, 17>& optionTable() {
+const std::array<OptionFacts, 18>& optionTable() {
     using enum Option;
-    static const std::array<OptionFacts, 17> table{{
+    static const std::array<OptionFacts, 18> table{{
         {"--rate", Rate, FormatChoice::SampleRate,
          "  --rate R           sample rate: 8000 11025 16000 22050 24000 32000 44100 48000 (default 44100;\n"
          "                     mp3: default from the encoder settings)   "},
@@ -120,7 +127,11 @@ const std::array<OptionFacts, 17>& optionTable() {
          "                     leading or trailing dots and blanks; an empty result falls back to {name}\n"},
         {"--exists", Exists, std::nullopt,
          "  --exists POLICY    an output file that exists already: replace (default), new (take a free \"_NEW\"\n"
-         "                     name), skip (keep the file, make nothing)\n"},
+         "                     name), skip (keep the file, make nothing, when it decodes to its end and its length\n"
+         "                     matches the source's; otherwise it is made again)\n"},
+        {"--verify", Verify, std::nullopt,
+         "  --verify           read every output back in full before it takes its name; one that does not decode or\n"
+         "                     whose length is off by more than a codec frame fails and is dropped\n"},
         {"--jobs", Jobs, std::nullopt,
          "  -j N, --jobs N     convert up to N outputs at once, 1-64 (default: the number of processor cores)\n"},
         {"--summary", Summary, std::nullopt,
@@ -142,7 +153,7 @@ const std::map<QString, Option>& optionNames() {
 
 // Options that stand alone; --normalize may also carry a value after "=".
 bool isFlag(Option option) {
-    return option == Option::NoTags || option == Option::Normalize;
+    return option == Option::NoTags || option == Option::Normalize || option == Option::Verify;
 }
 
 // The format options each format takes; every other option goes with every format.
@@ -315,8 +326,8 @@ ConvertRequest parseArguments(const QStringList& arguments) {
                 throw UsageError(QStringLiteral("%1 needs a value").arg(argument));
             value = arguments.at(++index);
         }
-        if (option->second == Option::NoTags && attached)
-            throw UsageError(QStringLiteral("--no-tags takes no value"));
+        if ((option->second == Option::NoTags || option->second == Option::Verify) && attached)
+            throw UsageError(QStringLiteral("%1 takes no value").arg(argument));
         request.options[option->second] = value;
     }
     if (request.formats.empty())
@@ -364,6 +375,7 @@ BatchSettings batchSettingsOf(const ConvertRequest& request) {
     if (request.has(Option::Volume))
         settings.volumePercent = integerOption(request, Option::Volume, rangeOf(0, 200));
     settings.loudnessTarget = loudnessTargetOf(request);
+    settings.verifyOutputs = request.has(Option::Verify);
     return settings;
 }
 
@@ -456,7 +468,16 @@ FormatDialogChoices dialogChoicesOf(const ConvertRequest& request, const PanelVa
     return choices;
 }
 
+// The reports of a batch a stop signal ended before it began: no output started.
+std::vector<OutputReport> notStarted(const std::vector<BatchOutput>& plan) {
+    std::vector<OutputReport> reports(plan.size());
+    for (std::size_t index = 0; index < plan.size(); ++index)
+        reports[index].destination = plan[index].destinationName;
+    return reports;
+}
+
 int convertAll(const ConvertRequest& request, QTextStream& out) {
+    const StopSignals stopSignals;
     const BatchSettings settings = batchSettingsOf(request);
     const PlanRequest batch = batchRequestOf(request);
     const std::optional<SummaryKind> summary = summaryKindOf(request);
@@ -482,11 +503,19 @@ int convertAll(const ConvertRequest& request, QTextStream& out) {
                                                ComponentSet& components) -> std::unique_ptr<FormatDialogs> {
         return std::make_unique<ChosenFormatDialogs>(components, choices);
     };
-    ConvertLines lines(out, BatchEngine::workersFor(plan, jobs) > 1);
+    BatchEngine* running = nullptr;
+    ConvertLines lines(out, BatchEngine::workersFor(plan, jobs) > 1, [&running] {
+        if (running != nullptr && StopSignals::stopRequested())
+            running->cancel();
+    });
     BatchEngine engine(kitsFrom(factory, makeDialogs), lines);
-    const std::vector<OutputReport> reports = engine.run(plan, settings, jobs);
+    running = &engine;
+    const std::vector<OutputReport> reports =
+        StopSignals::stopRequested() ? notStarted(plan) : engine.run(plan, settings, jobs);
     if (summary)
         printSummary(out, *summary, plan, reports);
+    if (StopSignals::stopRequested())
+        return StopSignals::exitStatusAfter(StopSignals::receivedSignal());
     const bool anyFailed = std::any_of(reports.begin(), reports.end(), [](const OutputReport& report) {
         return report.status == OutputStatus::Failed;
     });

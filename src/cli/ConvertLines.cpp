@@ -30,6 +30,8 @@ void ConvertLines::outputFinished(std::size_t output, const OutputReport& report
         out_ << "error=" << report.reason << '\n';
         break;
     case OutputStatus::Cancelled:
+        out_ << "cancelled=" << report.destination << '\n';
+        break;
     case OutputStatus::NotStarted:
         break;
     }
@@ -43,4 +45,9 @@ void ConvertLines::totalProgress(int percent, std::optional<qint64> secondsLeft)
     if (secondsLeft)
         out_ << "time_left=" << *secondsLeft << '\n';
     out_.flush();
+}
+
+void ConvertLines::idle() {
+    if (onIdle_)
+        onIdle_();
 }

@@ -3,7 +3,10 @@
 #include "BatchProgress.h"
 #include "ConversionObserver.h"
 #include "LoudnessNormalization.h"
+#include "OutputReadBack.h"
 #include "OutputReasons.h"
+#include "PendingOutput.h"
+#include "SourceFactsReader.h"
 #include "core/components/ComponentError.h"
 
 #include <QDir>
@@ -15,6 +18,7 @@
 #include <deque>
 #include <map>
 #include <mutex>
+#include <set>
 #include <thread>
 
 namespace {
@@ -43,6 +47,18 @@ OutputReport failed(const QString& destination, const QString& reason) {
 qint64 sizeOnDisk(const QString& fileName) {
     const QFileInfo info(fileName);
     return info.isFile() ? info.size() : 0;
+}
+
+// The files a killed run left half-written are removed by the next run that writes into their folder; files a
+// live run is writing stay.
+void removeAbandonedPendingFilesOf(const std::vector<BatchOutput>& plan) {
+    std::set<QString> folders;
+    for (const BatchOutput& output : plan) {
+        if (output.action == PlannedAction::Convert || output.action == PlannedAction::SkipExisting)
+            folders.insert(QFileInfo(output.destinationName).absolutePath());
+    }
+    for (const QString& folder : folders)
+        removeAbandonedPendingFiles(folder);
 }
 
 OutputReport missingSource(const BatchOutput& output) {
@@ -172,12 +188,19 @@ private:
         const BatchOutput& output = plan_[index];
         switch (output.action) {
         case PlannedAction::SkipExisting: {
-            OutputReport report;
-            report.status = OutputStatus::Skipped;
-            report.destination = output.destinationName;
-            report.reason = outputReasons::keptExisting(output.destinationName);
-            report.sizeBytes = sizeOnDisk(output.destinationName);
-            return report;
+            const std::optional<QString> incomplete = existingIsIncomplete(kit, output);
+            if (!incomplete) {
+                OutputReport report;
+                report.status = OutputStatus::Skipped;
+                report.destination = output.destinationName;
+                report.reason = outputReasons::keptExisting(output.destinationName);
+                report.sizeBytes = sizeOnDisk(output.destinationName);
+                return report;
+            }
+            OutputReport remade = convertOutput(kit, preparation, index);
+            if (remade.status == OutputStatus::Made)
+                remade.reason = outputReasons::remadeIncomplete(output.sourceName, output.destinationName, *incomplete);
+            return remade;
         }
         case PlannedAction::SourceMissing:
             return missingSource(output);
@@ -188,6 +211,21 @@ private:
         case PlannedAction::Convert:
             break;
         }
+        return convertOutput(kit, preparation, index);
+    }
+
+    // Why the file the policy would keep is not a whole output of the source: it must decode to its end, and its
+    // length match the source's within the codec's frame. Nothing when it is whole. What is no plain file (a folder,
+    // a pipe, a device) is never read, and kept as the policy says.
+    std::optional<QString> existingIsIncomplete(ConversionKit& kit, const BatchOutput& output) {
+        if (!QFileInfo(output.destinationName).isFile())
+            return std::nullopt;
+        const qint64 sourceMs = readSourceFacts(kit.components(), output.sourceName, output.kind, false).durationMs;
+        return incompleteOutput(*kit.components().reader, output.destinationName, output.format, sourceMs);
+    }
+
+    OutputReport convertOutput(ConversionKit& kit, WriterPreparation& preparation, std::size_t index) {
+        const BatchOutput& output = plan_[index];
         if (!QFileInfo::exists(output.sourceName))
             return missingSource(output);
         const QString folder = QFileInfo(output.destinationName).path();
@@ -195,6 +233,8 @@ private:
             return failed(output.destinationName, outputReasons::folderNotMade(output.sourceName, folder));
 
         ConversionSettings conversionSettings{output.kind, settings_.volumePercent, settings_.copyTags, {}};
+        if (settings_.verifyOutputs)
+            conversionSettings.verifiedAs = output.format;
         if (settings_.loudnessTarget) {
             try {
                 const auto measured = loudnessOf(kit, output);
@@ -222,6 +262,10 @@ private:
         } else if (result.outcome == ConversionOutcome::Cancelled) {
             report.status = OutputStatus::Cancelled;
             report.reason = result.detail;
+            if (result.keptEarlier) {
+                report.durationMs = 0;
+                report.reason = outputReasons::cancelledKeptEarlier(output.sourceName, result.destination);
+            }
         } else {
             report.status = OutputStatus::Failed;
             report.reason =
@@ -354,6 +398,7 @@ BatchEngine::BatchEngine(ConversionKitMaker makeKit, EngineObserver& observer)
 std::vector<OutputReport> BatchEngine::run(const std::vector<BatchOutput>& plan, const BatchSettings& settings,
                                            int jobs) {
     cancelled_ = false;
+    removeAbandonedPendingFilesOf(plan);
     const int workers = workersFor(plan, jobs);
     std::vector<std::unique_ptr<ConversionKit>> kits;
     for (int worker = 0; worker < workers; ++worker)
@@ -368,8 +413,10 @@ std::vector<OutputReport> BatchEngine::run(const std::vector<BatchOutput>& plan,
 }
 
 int BatchEngine::workersFor(const std::vector<BatchOutput>& plan, int jobs) {
-    const auto convertible = static_cast<int>(std::count_if(
-        plan.begin(), plan.end(), [](const BatchOutput& output) { return output.action == PlannedAction::Convert; }));
+    const auto convertible = static_cast<int>(std::count_if(plan.begin(), plan.end(), [](const BatchOutput& output) {
+        // An existing file the policy would keep is read back in full, and made again when incomplete.
+        return output.action == PlannedAction::Convert || output.action == PlannedAction::SkipExisting;
+    }));
     return std::max(1, std::min(jobs, convertible));
 }
 

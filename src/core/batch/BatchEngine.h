@@ -17,13 +17,14 @@ struct BatchSettings {
     std::optional<int> volumePercent;
     bool copyTags = true;
     std::optional<double> loudnessTarget; // LUFS: measure each source, then scale it to this loudness
+    bool verifyOutputs = false;           // read every output back in full before it takes its name
 };
 
 enum class OutputStatus {
     Made,
     Skipped,    // the policy kept an existing file
     Failed,     // see the reason
-    Cancelled,  // stopped after a block; the partial output stays on disk
+    Cancelled,  // stopped after a block; the partial output stays on disk unless a complete file had its name
     NotStarted, // the batch was cancelled before this output's turn
 };
 

@@ -9,6 +9,7 @@ struct BatchPreferences {
     int jobs = 1; // outputs converted at once, 1..MaxJobs
     bool evenLoudness = false;
     ExistingOutputPolicy existing = ExistingOutputPolicy::Replace;
+    bool verifyOutputs = false; // read every output back in full before it takes its name
 
     // True for the plain run: the engine's one worker on the UI thread with the main components, the total counted
     // in outputs. Anything else gets workers of their own, loudness measurement or another rule for existing files.

@@ -28,6 +28,17 @@ QString keptExisting(const QString& destination) {
     return QStringLiteral("%1 exists").arg(destination);
 }
 
+QString remadeIncomplete(const QString& sourceName, const QString& destination, const QString& problem) {
+    return fromSource(sourceName,
+                      QStringLiteral("%1 was incomplete (%2) and was made again").arg(destination, problem));
+}
+
+QString cancelledKeptEarlier(const QString& sourceName, const QString& destination) {
+    return fromSource(
+        sourceName,
+        QStringLiteral("cancelled; the earlier %1 was kept and the partial output dropped").arg(destination));
+}
+
 QString folderNotMade(const QString& sourceName, const QString& folder) {
     return fromSource(sourceName, QStringLiteral("cannot create the folder %1").arg(folder));
 }
@@ -52,6 +63,9 @@ QString conversionFailed(const QString& sourceName, OutputFormat format, const C
         break;
     case ConversionOutcome::SourceNotOpened:
         text = QStringLiteral("cannot open the source");
+        break;
+    case ConversionOutcome::Unverified:
+        text = QStringLiteral("the output failed its check and was dropped");
         break;
     default:
         text = userMessage.isEmpty() ? QStringLiteral("conversion failed") : userMessage;

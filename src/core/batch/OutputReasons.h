@@ -17,6 +17,10 @@ namespace outputReasons {
 [[nodiscard]] QString noFreeName(const QString& sourceName, const QString& destination);
 // The policy for existing outputs kept the file of the output's name.
 [[nodiscard]] QString keptExisting(const QString& destination);
+// The policy would have kept the file of the output's name, but that file was not a whole output.
+[[nodiscard]] QString remadeIncomplete(const QString& sourceName, const QString& destination, const QString& problem);
+// A cancel stopped the output while a file had its name: that file stays, the partial output is gone.
+[[nodiscard]] QString cancelledKeptEarlier(const QString& sourceName, const QString& destination);
 [[nodiscard]] QString folderNotMade(const QString& sourceName, const QString& folder);
 [[nodiscard]] QString loudnessNotMeasured(const QString& sourceName, const QString& componentMessage);
 // A component or the program raised an error that is not one of the conversion's own outcomes.

@@ -2,6 +2,7 @@
 
 #include "ConversionObserver.h"
 #include "OutputNaming.h"
+#include "OutputReadBack.h"
 #include "PendingOutput.h"
 #include "core/components/ComponentSet.h"
 #include "core/ports/Messages.h"
@@ -39,6 +40,11 @@ __extension__ typedef __int128 WideCount;
 
 ConversionResult result(ConversionOutcome outcome, const QString& destination, const QString& detail = {}) {
     return ConversionResult{outcome, destination, detail};
+}
+
+bool occupied(const QString& fileName) {
+    const QFileInfo info(fileName);
+    return info.exists() || info.isSymLink();
 }
 
 } // namespace
@@ -90,8 +96,14 @@ ConversionResult SingleConversion::convert(const QString& sourceName, const QStr
     observer_.conversionStarted(sourceName, destination);
     ConversionResult outcome = settings.kind == SourceKind::Audio ? convertAudio(sourceName, *output, settings)
                                                                   : convertVideo(sourceName, *output, settings);
-    // A finished output, and a cancelled one with what it holds so far, take their own name; a failed one is
-    // dropped, leaving any earlier file of that name as it was.
+    if (outcome.outcome == ConversionOutcome::Completed && settings.verifiedAs)
+        outcome = verified(std::move(outcome), *output, *settings.verifiedAs);
+    // A finished output takes its own name, and a cancelled one with what it holds so far when no file has that
+    // name; a failed one is dropped, leaving any earlier file of that name as it was.
+    if (outcome.outcome == ConversionOutcome::Cancelled && occupied(destination)) {
+        outcome.keptEarlier = true;
+        return outcome;
+    }
     if (outcome.outcome == ConversionOutcome::Completed || outcome.outcome == ConversionOutcome::Cancelled) {
         try {
             output->moveIntoPlace();
@@ -100,6 +112,17 @@ ConversionResult SingleConversion::convert(const QString& sourceName, const QStr
         }
     }
     return outcome;
+}
+
+ConversionResult SingleConversion::verified(ConversionResult finished, const PendingOutput& output,
+                                            OutputFormat format) {
+    const std::optional<QString> problem =
+        incompleteOutput(*components_.reader, output.temporaryName(), format, finished.durationMs);
+    if (!problem)
+        return finished;
+    finished.outcome = ConversionOutcome::Unverified;
+    finished.detail = *problem;
+    return finished;
 }
 
 ConversionResult SingleConversion::convertAudio(const QString& sourceName, const PendingOutput& output,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/components/SampleBlock.h"
+#include "core/formats/OutputFormat.h"
 #include "core/list/SourceKind.h"
 
 #include <QString>
@@ -17,22 +18,27 @@ struct ConversionSettings {
     std::optional<int> volumePercent; // "Change As": scale every block to this percentage (100 = unchanged)
     bool copyTags = true;             // carry the tags of an audio source over to the output
     std::optional<float> gainPercent; // scale every value, channels unchanged (evening out loudness)
+    // Read the finished output back in full before it takes its name, and refuse it when it does not decode or
+    // its length is off by more than this format's frame.
+    std::optional<OutputFormat> verifiedAs;
 };
 
 enum class ConversionOutcome {
     Completed,
-    Cancelled,        // stopped after a block; the partial output stays on disk
+    Cancelled,        // stopped after a block; the partial output stays on disk unless a file had its name
     NotPrepared,      // the writer could not be prepared for the format; nothing was created
     OutputNotCreated, // the writer could not create the output, or the finished output could not take its name
     SourceNotOpened,  // the source is no regular file, or the reader could not open it; no output is left
     SourceRejected,   // a component raised an error while the source was read, changed or written
+    Unverified,       // written to its end, but reading it back found a fault; it was dropped
 };
 
 struct ConversionResult {
     ConversionOutcome outcome = ConversionOutcome::Completed;
-    QString destination;   // the name really written (may carry "_NEW")
-    QString detail;        // the component's own words when it failed; for a made output, what it lacks
-    qint64 durationMs = 0; // the length of the sound handed to the writer
+    QString destination;      // the name really written (may carry "_NEW")
+    QString detail;           // the component's own words when it failed; for a made output, what it lacks
+    qint64 durationMs = 0;    // the length of the sound handed to the writer
+    bool keptEarlier = false; // cancelled while a complete file had the name: that file stays, the partial is dropped
 
     [[nodiscard]] bool succeeded() const { return outcome == ConversionOutcome::Completed; }
 };
@@ -40,8 +46,9 @@ struct ConversionResult {
 // Streams one source through the components into one output whose format the writer has been prepared for:
 // create the output, open the source, describe it to the writer, one-second blocks with the optional volume
 // change, progress after every block, tags, close. The output never deletes or replaces its own source. It is
-// written under a temporary name beside the destination and takes its own name when it is finished or cancelled,
-// replacing an earlier file of that name only then.
+// written under a temporary name beside the destination and takes its own name when it is finished, replacing an
+// earlier file of that name only then. A cancelled output takes its name only when no file has it: a part of a
+// sound never replaces a whole one.
 class SingleConversion {
 public:
     SingleConversion(ComponentSet& components, ConversionObserver& observer);
@@ -54,6 +61,8 @@ private:
                                   const ConversionSettings& settings);
     ConversionResult convertVideo(const QString& sourceName, const PendingOutput& output,
                                   const ConversionSettings& settings);
+    [[nodiscard]] ConversionResult verified(ConversionResult finished, const PendingOutput& output,
+                                            OutputFormat format);
     int describeToWriter(int sampleRate, int channels, const ConversionSettings& settings);
     void write(SampleBlock block, int channels, const ConversionSettings& settings);
     [[nodiscard]] SampleBlock changeVolume(SampleBlock block, int channels, float percent);

@@ -53,6 +53,7 @@ BatchSettings engineSettingsOf(const BatchRequest& request) {
     settings.copyTags = request.copyTags;
     if (request.preferences.evenLoudness)
         settings.loudnessTarget = kDefaultLoudnessTarget;
+    settings.verifyOutputs = request.preferences.verifyOutputs;
     return settings;
 }
 
@@ -122,6 +123,19 @@ QString completionMessage(const FinishedBatch& batch) {
     if (unmade > listed)
         text += QStringLiteral("\n... and %1 more.").arg(unmade - listed);
     return text + notesOnMadeOutputs(batch);
+}
+
+std::optional<QString> cancelMessage(const FinishedBatch& batch) {
+    QStringList kept;
+    for (const OutputReport& report : batch.reports) {
+        if (report.status == OutputStatus::Cancelled && report.conversion.keptEarlier)
+            kept.append(report.destination);
+    }
+    if (kept.isEmpty())
+        return std::nullopt;
+    return QStringLiteral("Conversion was cancelled. These files were kept as they were, and their partial "
+                          "outputs dropped:\n%1")
+        .arg(kept.join(QLatin1Char('\n')));
 }
 
 OneAtATimeTally::OneAtATimeTally(std::size_t formatCount, int planned)

@@ -37,6 +37,9 @@ struct FinishedBatch {
 // The completion message: "Conversion is finished!", and when outputs were not made, how many were and which were
 // not, each with the reason tonalith-cli gives for it.
 [[nodiscard]] QString completionMessage(const FinishedBatch& batch);
+// After Cancel the window says nothing, unless the cancel stopped outputs whose name an earlier file had: the user
+// learns that those files were kept as they were and the partial outputs dropped.
+[[nodiscard]] std::optional<QString> cancelMessage(const FinishedBatch& batch);
 
 // What the plain run counts while its one worker makes the outputs in plan order: the outputs started, for the
 // total (P + 100 (k − 1)) div N over the planned outputs; the entries whose file was missing, told once each at

@@ -14,6 +14,7 @@ BatchPreferences readBatchPreferences(const IniFile& file) {
     batch.evenLoudness = file.readBool(BatchSection, EvenLoudness, batch.evenLoudness);
     batch.existing = existingOutputPolicyNamed(file.readString(BatchSection, Exists, QString()).trimmed().toLower())
                          .value_or(batch.existing);
+    batch.verifyOutputs = file.readBool(BatchSection, Verify, batch.verifyOutputs);
     return batch;
 }
 } // namespace
@@ -55,6 +56,7 @@ void SettingsStore::storeBatchPreferences(const BatchPreferences& batch) {
     file_.writeInteger(BatchSection, Jobs, batch.jobs);
     file_.writeBool(BatchSection, EvenLoudness, batch.evenLoudness);
     file_.writeString(BatchSection, Exists, existingOutputPolicyName(batch.existing));
+    file_.writeBool(BatchSection, Verify, batch.verifyOutputs);
 }
 
 void SettingsStore::storeClosingState(const ClosingState& state) {

@@ -26,6 +26,7 @@ inline const QString BatchSection = QStringLiteral("batch");
 inline const QString Jobs = QStringLiteral("jobs");
 inline const QString EvenLoudness = QStringLiteral("evenloudness");
 inline const QString Exists = QStringLiteral("exists");
+inline const QString Verify = QStringLiteral("verify");
 
 } // namespace SettingsKeys
 

@@ -246,12 +246,15 @@ ConversionKitMaker ProgressWindow::kitMaker(bool plain) {
     return kitsFrom(workerComponents_, std::move(makeDialogs));
 }
 
-// After Cancel there is no completion message and the output folder stays shut.
+// After Cancel there is no completion message, unless earlier files were kept in place of partial outputs, and the
+// output folder stays shut.
 void ProgressWindow::finish(FinishedBatch batch) {
     finished_ = std::move(batch);
     if (!finished_.cancelled) {
         showProgress(100, 100);
         prompts_.message(QString(), completionMessage(finished_), Prompts::Icon::Warning);
+    } else if (const auto kept = cancelMessage(finished_)) {
+        prompts_.message(QString(), *kept, Prompts::Icon::Warning);
     }
     done(QDialog::Accepted);
     const QString folder = finished_.lastOutputFolder();

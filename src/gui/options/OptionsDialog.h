@@ -38,5 +38,6 @@ private:
     QCheckBox* ch_savestate;
     QSpinBox* spin_jobs;
     QCheckBox* ch_evenloudness;
+    QCheckBox* ch_verify;
     QComboBox* combo_exists;
 };

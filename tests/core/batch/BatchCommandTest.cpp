@@ -159,11 +159,18 @@ TEST_F(BatchCommand, ExistingOutputsAreReplacedRenamedOrKeptAsAsked) {
     EXPECT_EQ(linesStarting(result, "output="), QStringList{folder.filePath("out/song_NEW.wav")});
     EXPECT_EQ(bytesOf(existing), "an older file");
 
+    // Skip keeps only a complete output: the older file holds no sound and is made again, after which the next
+    // run keeps it.
     reset();
     result = cli(base + QStringList{"--exists", "skip", source});
     EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(linesStarting(result, "output="), QStringList{existing});
+    EXPECT_EQ(pcmOf(existing), pcmOf(source));
+    const QByteArray complete = bytesOf(existing);
+    result = cli(base + QStringList{"--exists", "skip", source});
+    EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(linesStarting(result, "skipped="), QStringList{existing});
-    EXPECT_EQ(bytesOf(existing), "an older file");
+    EXPECT_EQ(bytesOf(existing), complete);
     const QByteArray json = result.out.mid(result.out.indexOf("\n{") + 1);
     const QJsonObject summary = QJsonDocument::fromJson(json).object();
     EXPECT_EQ(summary.value("skipped").toInt(), 1);

@@ -45,8 +45,8 @@ TEST(ConvertCommandUsage, OptionsAFormatDoesNotTakeAreRefused) {
 TEST(ConvertCommandUsage, HelpListsTheFormatsAndTheOutputLines) {
     const testsupport::ToolResult result = convert({"--help"});
     EXPECT_EQ(result.exitCode, 0);
-    for (const char* text :
-         {"pcm adpcm mp3 mp2 ogg wma dsp gsm vox raw g721 g723 g726", "progress=", "output=", "error="})
+    for (const char* text : {"pcm adpcm mp3 mp2 ogg wma dsp gsm vox raw g721 g723 g726",
+                             "progress=", "output=", "error=", "cancelled=", "--verify", "SIGTERM", "143"})
         EXPECT_TRUE(result.out.contains(text)) << text;
 }
 

@@ -223,7 +223,7 @@ void writeFile(const QString& fileName, const QByteArray& content) {
     file.write(content);
 }
 
-TEST_F(SingleConversionTest, OnlyAFinishedOrCancelledOutputReplacesAnEarlierFile) {
+TEST_F(SingleConversionTest, OnlyAFinishedOutputReplacesAnEarlierFile) {
     const QMap<QString, QByteArray> earlier{{"song.mp3", "precious"}};
     writeFile(kDestination, "precious");
 
@@ -241,13 +241,49 @@ TEST_F(SingleConversionTest, OnlyAFinishedOrCancelledOutputReplacesAnEarlierFile
     factory.audioFile1->queueReadBlock(block(8));
     factory.audioFile1->queueReadBlock(block(8));
     observer.blocksBeforeCancel = 1;
-    EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::Cancelled);
+    const ConversionResult cancelled = conversion.convert(kSource, kDestination, {});
+    EXPECT_EQ(cancelled.outcome, ConversionOutcome::Cancelled);
+    EXPECT_TRUE(cancelled.keptEarlier);
+    EXPECT_EQ(filesIn(folder.path()), earlier) << "a part of a sound never replaces a whole one";
+
+    // Without an earlier file the partial output takes the name.
+    QFile::remove(kDestination);
+    factory.audioFile1->queueReadBlock(block(8));
+    factory.audioFile1->queueReadBlock(block(8));
+    observer.blocksBeforeCancel = 1;
+    const ConversionResult partial = conversion.convert(kSource, kDestination, {});
+    EXPECT_EQ(partial.outcome, ConversionOutcome::Cancelled);
+    EXPECT_FALSE(partial.keptEarlier);
     EXPECT_EQ(filesIn(folder.path()), (QMap<QString, QByteArray>{{"song.mp3", ""}})) << "the partial output stays";
 
     writeFile(kDestination, "precious");
     observer.blocksBeforeCancel = -1;
     factory.audioFile1->queueReadBlock(block(8));
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::Completed);
+    EXPECT_EQ(filesIn(folder.path()), (QMap<QString, QByteArray>{{"song.mp3", ""}}));
+}
+
+// The finished output is read back from its temporary name before it takes its own; one that reads back short
+// fails and is dropped, and the earlier file of its name stays.
+TEST_F(SingleConversionTest, AVerifiedOutputTakesItsNameOnlyWhenItReadsBackWhole) {
+    writeFile(kDestination, "precious");
+    ConversionSettings settings;
+    settings.verifiedAs = OutputFormat::Pcm;
+    // Two seconds are written (a block of four frames at 4 Hz each); the read back finds one.
+    factory.audioFile1->queueReadBlock(block(8));
+    factory.audioFile1->queueReadBlock(block(8));
+    factory.audioFile1->queueReadBlock(SampleBlock());
+    factory.audioFile1->queueReadBlock(block(8));
+    const ConversionResult damaged = conversion.convert(kSource, kDestination, settings);
+    EXPECT_EQ(damaged.outcome, ConversionOutcome::Unverified);
+    EXPECT_EQ(damaged.detail, QStringLiteral("it reads back 1.00 s of 2.00 s"));
+    EXPECT_TRUE(log().contains("reader.openForReading(/out/.song.part.mp3,0,1)"));
+    EXPECT_EQ(filesIn(folder.path()), (QMap<QString, QByteArray>{{"song.mp3", "precious"}}));
+
+    factory.audioFile1->queueReadBlock(block(8));
+    factory.audioFile1->queueReadBlock(SampleBlock());
+    factory.audioFile1->queueReadBlock(block(8));
+    EXPECT_EQ(conversion.convert(kSource, kDestination, settings).outcome, ConversionOutcome::Completed);
     EXPECT_EQ(filesIn(folder.path()), (QMap<QString, QByteArray>{{"song.mp3", ""}}));
 }
 

@@ -19,7 +19,7 @@ TEST(SettingsStore, WritesUnderTheNamesEarlierFilesUseAndReadsThemBack) {
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     SettingsStore store(path);
     store.storeOptions(QStringLiteral("/out"), false, true, false, true);
-    store.storeBatchPreferences({3, true, ExistingOutputPolicy::New});
+    store.storeBatchPreferences({3, true, ExistingOutputPolicy::New, true});
     ClosingState closing;
     closing.formats[static_cast<size_t>(OutputFormat::Ogg)] = true;
     closing.currentFolder = QStringLiteral("/music");
@@ -29,7 +29,7 @@ TEST(SettingsStore, WritesUnderTheNamesEarlierFilesUseAndReadsThemBack) {
     const QByteArray text = contents(path);
     for (const char* line : {"[defaultfolder]", "defaultfolder=/out", "[conversion]", "checkitem=0", "isopenfolder=1",
                              "copytag=0", "[general]", "savestate=1", "ch_ogg=1", "ch_mp3=0", "currentfolder=/music",
-                             "currentfilter=4", "[batch]", "jobs=3", "evenloudness=1", "exists=new"})
+                             "currentfilter=4", "[batch]", "jobs=3", "evenloudness=1", "exists=new", "verify=1"})
         EXPECT_TRUE(text.contains(line)) << line << " missing from\n" << text.toStdString();
 
     SettingsStore reread(path);
@@ -44,6 +44,16 @@ TEST(SettingsStore, WritesUnderTheNamesEarlierFilesUseAndReadsThemBack) {
     EXPECT_EQ(reread.values().currentFilter, 4);
     EXPECT_EQ(reread.values().batch.jobs, 3);
     EXPECT_EQ(reread.values().batch.existing, ExistingOutputPolicy::New);
+    EXPECT_TRUE(reread.values().batch.verifyOutputs);
+
+    // A file of an earlier version has no verify key: outputs are not checked.
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("[batch]\njobs=2\n");
+    earlier.close();
+    SettingsStore older(path);
+    older.load();
+    EXPECT_FALSE(older.values().batch.verifyOutputs);
 }
 
 TEST(SettingsStore, EveryExistingOutputPolicyKeepsItsNameAndUnknownNamesAreRefused) {

@@ -1,0 +1,116 @@
+#include "gui/batch/ProgressWindow.h"
+#include "gui/formats/FormatBoxes.h"
+#include "gui/options/OptionsDialog.h"
+#include "support/RealMainWindow.h"
+#include "ui_ProgressWindow.h"
+
+#include <QCheckBox>
+#include <QCryptographicHash>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+QByteArray md5Of(const QString& file) {
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    hash.addData(&input);
+    return hash.result().toHex();
+}
+
+} // namespace
+
+// Cancel from the main window's progress window when a complete file has the output's name: the file stays, the
+// partial output is dropped, and the user is told which files were kept.
+class CancelKeepsEarlierTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<RealMainWindow> app;
+
+    ProgressWindow& window() { return *app->windows->progress; }
+    void chooseOnly(OutputFormat format) {
+        for (const OutputFormatFacts& facts : outputFormatTable())
+            app->main().formatBoxes().setChecked(facts.format, facts.format == format);
+    }
+    void cancelAtFirstOutput() {
+        connect(
+            &window(), &ProgressWindow::conversionBegun, this,
+            [this] { QTest::mouseClick(window().form().button_cancel, Qt::LeftButton); }, Qt::SingleShotConnection);
+    }
+    void convertInto(const QString& folder) {
+        app->main().findChild<QLineEdit*>(QStringLiteral("edit_output_folder"))->setText(folder);
+        QTest::mouseClick(app->main().findChild<QPushButton*>(QStringLiteral("button_convert")), Qt::LeftButton);
+    }
+
+private slots:
+    void cleanup() { app.reset(); }
+
+    // One output at a time, the default "replace" policy: the earlier file of the output's name stays byte for
+    // byte, no temporary file is left, and the message names the file kept. A source whose output has no earlier
+    // file keeps its partial output as before, and the window says nothing.
+    void theEarlierFileStaysAndTheUserIsTold() {
+        app = std::make_unique<RealMainWindow>();
+        const QString source = app->tone(QStringLiteral("in/long.wav"), 30, 44100, 2);
+        const QByteArray sourceMd5 = md5Of(source);
+        const QString out = app->dir.filePath(QStringLiteral("out"));
+        const QString earlier = app->tone(QStringLiteral("out/long.wav"), 1, 44100, 2);
+        const QByteArray earlierMd5 = md5Of(earlier);
+        app->addRow(source);
+        chooseOnly(OutputFormat::Pcm);
+        cancelAtFirstOutput();
+        convertInto(out);
+
+        QVERIFY(window().lastBatch().cancelled);
+        QCOMPARE(md5Of(earlier), earlierMd5);
+        QCOMPARE(md5Of(source), sourceMd5);
+        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("long.wav")});
+        QCOMPARE(app->prompts.shown.size(), 1);
+        QVERIFY2(app->prompts.shown.first().contains(QStringLiteral("kept")) &&
+                     app->prompts.shown.first().contains(earlier),
+                 qPrintable(app->prompts.shown.first()));
+
+        app->prompts.shown.clear();
+        const QString fresh = app->dir.filePath(QStringLiteral("fresh"));
+        cancelAtFirstOutput();
+        convertInto(fresh);
+        QVERIFY(window().lastBatch().cancelled);
+        QVERIFY2(app->prompts.shown.isEmpty(), qPrintable(app->prompts.shown.join('\n')));
+        QCOMPARE(QDir(fresh).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("long.wav")});
+        QVERIFY(QFileInfo(fresh + QStringLiteral("/long.wav")).size() < QFileInfo(source).size());
+    }
+
+    // The Options check box "Check every output after it is written" is stored under [batch] verify, a file
+    // without the key reads as unchecked, and a batch run with it checked makes good outputs as usual.
+    void theCheckBoxIsStoredAndGoodOutputsPass() {
+        app = std::make_unique<RealMainWindow>("[batch]\njobs=2\n");
+        QVERIFY(!app->windows->context().settings.values().batch.verifyOutputs);
+        QDialog& options = *app->windows->options;
+        options.show();
+        auto* verify = options.findChild<QCheckBox*>(QStringLiteral("ch_verify"));
+        QVERIFY(verify != nullptr);
+        QVERIFY(!verify->isChecked());
+        QCOMPARE(verify->text(), QStringLiteral("Check every output after it is written"));
+        verify->setChecked(true);
+        QTest::mouseClick(options.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+        QVERIFY(app->windows->context().settings.values().batch.verifyOutputs);
+        QFile stored(app->locations.settingsPath);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QVERIFY(stored.readAll().contains("verify=1"));
+
+        app->addRow(app->tone(QStringLiteral("in/a.wav"), 1.5, 44100, 2));
+        app->addRow(app->tone(QStringLiteral("in/b.wav"), 1, 22050, 1));
+        for (const OutputFormatFacts& facts : outputFormatTable())
+            app->main().formatBoxes().setChecked(facts.format, facts.format == OutputFormat::Mp3 ||
+                                                                   facts.format == OutputFormat::Ogg);
+        convertInto(app->dir.filePath(QStringLiteral("checked")));
+        QCOMPARE(app->prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
+        QCOMPARE(window().lastBatch().made(), 4);
+    }
+};
+
+QTEST_MAIN(CancelKeepsEarlierTest)
+#include "CancelKeepsEarlierTest.moc"
