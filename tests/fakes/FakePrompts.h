@@ -13,6 +13,8 @@ public:
     std::deque<bool> confirmAnswers;
     std::deque<std::optional<QString>> folderAnswers;
     std::deque<QStringList> fileAnswers;
+    // The file types the last file dialog offered.
+    QStringList lastFileTypes;
 
     void message(const QString& caption, const QString& text, Icon) override {
         shown.append(caption + QLatin1Char('|') + text);
@@ -25,8 +27,9 @@ public:
         shown.append(QStringLiteral("folder|") + title);
         return take(folderAnswers, std::optional<QString>());
     }
-    QStringList pickFilesToOpen(const QString& title, const QStringList&) override {
+    QStringList pickFilesToOpen(const QString& title, const QStringList& types) override {
         shown.append(QStringLiteral("files|") + title);
+        lastFileTypes = types;
         return take(fileAnswers, QStringList());
     }
 

@@ -54,7 +54,9 @@ const std::vector<std::pair<QString, QString>>& addDialogFileTypes() {
         {"Unix Audio Files (*.au;*.snd)", "*.au;*.snd"},
         {"MPEG Files (*.mpg;*.mpeg)", "*.mpg;*.mpeg"},
         {"WMV Files (*.wmv; *.asf)", "*.wmv; *.asf"},
-        {"Quick Time Files (*.mov; *.qt)", "*.mov; *.qt"}};
+        {"Quick Time Files (*.mov; *.qt)", "*.mov; *.qt"},
+        // Last, for a file whose name does not tell its type: the program reads it if its content is sound.
+        {"All files (*)", "*"}};
     return types;
 }
 
@@ -64,7 +66,10 @@ QStringList addDialogFilters() {
         // The dialog reads the patterns from the last pair of brackets, blank-separated; the name keeps its own.
         const qsizetype bracket = text.indexOf(QStringLiteral(" ("));
         const QString name = bracket < 0 ? text : text.left(bracket);
-        filters.append(QStringLiteral("%1 (%2)").arg(name, BrowserFilter::patterns(patterns).join(QLatin1Char(' '))));
+        // No patterns means every file.
+        const QStringList names = BrowserFilter::patterns(patterns);
+        filters.append(
+            QStringLiteral("%1 (%2)").arg(name, names.isEmpty() ? QStringLiteral("*") : names.join(QLatin1Char(' '))));
     }
     return filters;
 }

@@ -52,7 +52,8 @@ SystemPlaces systemPlaces() {
     places.desktop = desktopFolder();
     places.home = QDir::homePath();
     for (const auto location : {QStandardPaths::DocumentsLocation, QStandardPaths::MusicLocation,
-                                QStandardPaths::MoviesLocation, QStandardPaths::DownloadLocation}) {
+                                QStandardPaths::MoviesLocation, QStandardPaths::PicturesLocation,
+                                QStandardPaths::DownloadLocation}) {
         if (const QString folder = existingFolder(location); !folder.isEmpty())
             places.userFolders.append(folder);
     }

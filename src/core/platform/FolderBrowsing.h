@@ -17,7 +17,7 @@ namespace FolderBrowsing {
 struct SystemPlaces {
     QString desktop;
     QString home;
-    // The user's documents, music, videos and downloads folders, as far as they exist.
+    // The user's documents, music, videos, pictures and downloads folders, as far as they exist.
     QStringList userFolders;
     QString root;
     // Mounted volumes a user keeps files on (removable drives, other disks); system mounts are left out.

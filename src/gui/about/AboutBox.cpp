@@ -12,13 +12,13 @@ const QString AboutBox::ProductPage = QStringLiteral("https://tonalith.example/"
 AboutBox::AboutBox(IShell& shell, QWidget* parent) : QDialog(parent), shell_(shell) {
     setObjectName(QStringLiteral("about"));
     setWindowTitle(QStringLiteral("About"));
-    setFixedSize(343, 177);
     setModal(true);
 
     auto* banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("bannerPicture"));
     banner->setPixmap(QPixmap(QStringLiteral(":/pictures/about.jpg")));
-    banner->setFixedSize(343, 64);
+    banner->setMinimumWidth(343);
+    banner->setFixedHeight(64);
     banner->setScaledContents(true);
 
     auto* version = new QLabel(QStringLiteral("Tonalith  V2.23"), this);
@@ -67,6 +67,7 @@ AboutBox::AboutBox(IShell& shell, QWidget* parent) : QDialog(parent), shell_(she
     layout->setSpacing(0);
     layout->addWidget(banner);
     layout->addLayout(text);
+    fixAtContentSize(*this, QSize(343, 177));
     centreOnScreen(*this);
 }
 

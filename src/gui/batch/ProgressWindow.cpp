@@ -135,7 +135,7 @@ ProgressWindow::ProgressWindow(ComponentSet& components, IComponentSetFactory& w
       ui(std::make_unique<Ui::ProgressWindow>()), components_(components), workerComponents_(workerComponents),
       prompts_(prompts), shell_(shell) {
     ui->setupUi(this);
-    setFixedSize(404, 141);
+    fixAtContentSize(*this, QSize(404, 141));
     centreOnScreen(*this);
     startTimer_ = new QTimer(this);
     startTimer_->setObjectName(QStringLiteral("startTimer"));

@@ -249,9 +249,8 @@ bool ShellBrowser::selectFileNamed(const QString& fileName) {
     return true;
 }
 
+// Up climbs from any folder, the desktop included, to its parent and on to the top of the file system.
 void ShellBrowser::goUpOneLevel() {
-    if (showsDesktop())
-        return;
     if (const std::optional<QString> above = FolderBrowsing::folderAbove(folder()))
         setFolder(*above);
 }

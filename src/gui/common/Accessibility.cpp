@@ -4,6 +4,8 @@
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QAccessibleWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -66,7 +68,57 @@ QString nameFor(const QWidget& widget) {
     return {};
 }
 
+// A check box as assistive tools see it: its name, its checked state, and the press and toggle actions, both of which
+// click it as the mouse would.
+class ClickableCheckBoxAccessible : public QAccessibleWidget {
+public:
+    explicit ClickableCheckBoxAccessible(QCheckBox* box) : QAccessibleWidget(box, QAccessible::CheckBox) {}
+
+    [[nodiscard]] QString text(QAccessible::Text kind) const override {
+        QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && text.isEmpty())
+            text = plain(box()->text());
+        return text;
+    }
+    [[nodiscard]] QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = box()->checkState() == Qt::Checked;
+        state.checkStateMixed = box()->checkState() == Qt::PartiallyChecked;
+        return state;
+    }
+    [[nodiscard]] QStringList actionNames() const override {
+        return {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()};
+    }
+    void doAction(const QString& action) override {
+        if (!box()->isEnabled())
+            return;
+        if (action == QAccessibleActionInterface::toggleAction() || action == QAccessibleActionInterface::pressAction())
+            box()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    [[nodiscard]] QCheckBox* box() const { return static_cast<QCheckBox*>(widget()); }
+};
+
+QAccessibleInterface* clickableCheckBoxes(const QString& className, QObject* object) {
+    auto* box = qobject_cast<QCheckBox*>(object);
+    if (!box || className != QLatin1String(box->metaObject()->className()))
+        return nullptr;
+    return new ClickableCheckBoxAccessible(box);
+}
+
 } // namespace
+
+void letAssistiveToolsClickCheckBoxes() {
+    static const bool installed = [] {
+        QAccessible::installFactory(clickableCheckBoxes);
+        return true;
+    }();
+    static_cast<void>(installed);
+}
 
 void nameControlsForAccessibility(QWidget& root) {
     QList<QWidget*> widgets = root.findChildren<QWidget*>();

@@ -6,3 +6,8 @@ class QWidget;
 // picture button), the text of the label just before it in its layout,
 // or the title of the group that holds it. Names set already are kept.
 void nameControlsForAccessibility(QWidget& root);
+
+// Lets a screen reader's toggle of a check box act as a click does, so a check box does the same whether it is
+// clicked, changed from the keyboard or toggled by an assistive tool (Qt's own toggle skips the clicked signal the
+// windows act on). Registered once for the whole program; later calls do nothing.
+void letAssistiveToolsClickCheckBoxes();

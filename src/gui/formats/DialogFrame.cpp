@@ -7,7 +7,7 @@
 void frameOptionsDialog(QDialog& dialog, QSize clientSize) {
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint);
-    dialog.setFixedSize(clientSize);
+    fixAtContentSize(dialog, clientSize);
     dialog.setModal(true);
     centreOnScreen(dialog);
 }

@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-// The frame every option dialog shares: a fixed client size, only the system menu in the title bar, modal, centred
-// on the screen.
+// The frame every option dialog shares: not resizable, only the system menu in the title bar, modal, centred on the
+// screen. The client size is the smallest the dialog takes; a larger font or scale makes it as large as its content.
 void frameOptionsDialog(QDialog& dialog, QSize clientSize);
 
 // Gives every control under the window that has a buddy label, and no accessible name yet, its label's text as

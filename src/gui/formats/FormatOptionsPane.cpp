@@ -40,6 +40,20 @@ FormatOptionsPane::FormatOptionsPane(ComponentSet& components, Prompts& prompts,
     ui->cmbG726Bits->setCurrentIndex(g726ItemOf(values_.g726Bits));
     nameControls();
     connectControls();
+    showFormatStringsFromTheirStart();
+}
+
+// A format string starts with the codec's name, which is what tells the formats apart: the field shows the start of
+// every new string rather than its end, and the whole string is the field's tool tip.
+void FormatOptionsPane::showFormatStringsFromTheirStart() {
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        if (!edit->isReadOnly())
+            continue;
+        connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
+            edit->setCursorPosition(0);
+            edit->setToolTip(text);
+        });
+    }
 }
 
 FormatOptionsPane::~FormatOptionsPane() = default;

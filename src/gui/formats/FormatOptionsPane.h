@@ -58,6 +58,7 @@ public slots:
 
 private:
     void connectControls();
+    void showFormatStringsFromTheirStart();
     void nameControls();
     [[nodiscard]] QLineEdit& otherFormatEdit(OutputFormat format) const;
 

@@ -36,8 +36,9 @@ Mp3OptionsDialog::Mp3OptionsDialog(ComponentSet& components, Prompts& prompts, Q
     nameControlsAfterTheirLabels(*this);
     ui->highpassFrequencySpin->setAccessibleName(ui->highpassBox->text());
     ui->lowpassFrequencySpin->setAccessibleName(ui->lowpassBox->text());
-    frameOptionsDialog(*this, kClientSize);
     showStartingValues();
+    // Sized once the starting texts are in.
+    frameOptionsDialog(*this, kClientSize);
 
     connect(ui->maxVbrSlider, &QSlider::valueChanged, this, &Mp3OptionsDialog::showMaxVbrBitrate);
     connect(ui->highpassBox, &QCheckBox::clicked, this, &Mp3OptionsDialog::highpassClicked);

@@ -4,6 +4,9 @@
 #include "core/components/ComponentSet.h"
 #include "ui_OggVorbisOptionsDialog.h"
 
+#include <algorithm>
+#include <tuple>
+
 namespace {
 
 const QSize kClientSize(375, 243);
@@ -14,8 +17,10 @@ OggVorbisOptionsDialog::OggVorbisOptionsDialog(ComponentSet& components, Prompts
     : QDialog(parent), ui(std::make_unique<Ui::OggVorbisOptionsDialog>()), components_(components), prompts_(prompts) {
     ui->setupUi(this);
     nameControlsAfterTheirLabels(*this);
-    frameOptionsDialog(*this, kClientSize);
+    reserveRoomForBitrateTexts();
     showStartingValues();
+    // Sized once the starting texts are in.
+    frameOptionsDialog(*this, kClientSize);
     for (QSlider* slider : {ui->nominalBitrateSlider, ui->minBitrateSlider, ui->maxBitrateSlider})
         connect(slider, &QSlider::valueChanged, this, [this, slider] { showBitrateOf(slider); });
     connectDialogAction(prompts_, ui->vbrBox, &QCheckBox::clicked, this, &OggVorbisOptionsDialog::vbrClicked);
@@ -26,6 +31,21 @@ OggVorbisOptionsDialog::OggVorbisOptionsDialog(ComponentSet& components, Prompts
 }
 
 OggVorbisOptionsDialog::~OggVorbisOptionsDialog() = default;
+
+// A bit-rate label's text follows its slider and the dialog does not resize: each label keeps room for the longest
+// text its slider can give it.
+void OggVorbisOptionsDialog::reserveRoomForBitrateTexts() {
+    const std::tuple<QSlider*, QLabel*, QString (*)(int)> labels[] = {
+        {ui->nominalBitrateSlider, ui->nominalBitrateLabel, oggNominalLabel},
+        {ui->minBitrateSlider, ui->minBitrateLabel, oggMinimumLabel},
+        {ui->maxBitrateSlider, ui->maxBitrateLabel, oggMaximumLabel}};
+    for (const auto& [slider, label, text] : labels) {
+        int widest = 0;
+        for (int position = slider->minimum(); position <= slider->maximum(); ++position)
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(text(oggBitrateAt(position))));
+        label->setMinimumWidth(widest);
+    }
+}
 
 void OggVorbisOptionsDialog::showStartingValues() {
     ui->frequencyCombo->addItems(sampleRateItems());

@@ -43,6 +43,7 @@ public slots:
 
 private:
     void showStartingValues();
+    void reserveRoomForBitrateTexts();
     void applyFromButton();
     void showEnabling();
 

@@ -13,8 +13,9 @@ const QSize kClientSize(391, 135);
 WavOptionsDialog::WavOptionsDialog(ComponentSet& components, Prompts& prompts, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::WavOptionsDialog>()), components_(components), prompts_(prompts) {
     ui->setupUi(this);
-    frameOptionsDialog(*this, kClientSize);
     showStartingValues();
+    // Sized once the starting texts are in.
+    frameOptionsDialog(*this, kClientSize);
     connectDialogAction(prompts_, ui->applyButton, &QPushButton::clicked, this, &WavOptionsDialog::applyClicked);
     connectDialogAction(prompts_, ui->okButton, &QPushButton::clicked, this, &WavOptionsDialog::okClicked);
     connectDialogAction(prompts_, ui->cancelButton, &QPushButton::clicked, this, &WavOptionsDialog::cancelClicked);

@@ -12,6 +12,9 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScopedValueRollback>
+
+#include <algorithm>
 
 namespace {
 // Below this many files an add is over before anyone would look for a progress bar.
@@ -35,6 +38,12 @@ ConversionListPanel::ConversionListPanel(AppContext& context, QWidget* parent)
     const int widths[] = {40, 150, 60, 40, 255, 800};
     for (int column = 0; column < ConversionListModel::ColumnCount; ++column)
         ui->conversionListView->header()->resizeSection(column, widths[column]);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, [this] { fitShortColumnsToTheirContent(); });
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this] { fitShortColumnsToTheirContent(); });
+    connect(ui->conversionListView->header(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (!fittingColumns_)
+            userSizedColumns_.insert(column);
+    });
     connectGuarded(context_.prompts, ui->conversionListView, &QAbstractItemView::doubleClicked, this,
                    [this](const QModelIndex& index) { emit rowDoubleClicked(index.row()); });
     // Queued, so the program that dragged the files is free again before they are probed.
@@ -49,6 +58,21 @@ ConversionListPanel::ConversionListPanel(AppContext& context, QWidget* parent)
 }
 
 ConversionListPanel::~ConversionListPanel() = default;
+
+// The number, size and time columns start narrow and would show "..." at the desktop's font: as rows come in each
+// widens to what its texts and heading need. Only wider, and never a column the user has sized, so their widths stay.
+void ConversionListPanel::fitShortColumnsToTheirContent() {
+    ConversionListView& view = *ui->conversionListView;
+    QHeaderView& header = *view.header();
+    const QScopedValueRollback fitting(fittingColumns_, true);
+    for (const int column : {ConversionListModel::Number, ConversionListModel::Size, ConversionListModel::Time}) {
+        if (userSizedColumns_.contains(column))
+            continue;
+        const int need = std::max(view.contentWidthOfColumn(column), header.sectionSizeHint(column));
+        if (need > header.sectionSize(column))
+            header.resizeSection(column, need);
+    }
+}
 
 int ConversionListPanel::rowCount() const {
     return model_->rowCount();

@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QSet>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -57,6 +58,7 @@ signals:
     void rowDoubleClicked(int row);
 
 private:
+    void fitShortColumnsToTheirContent();
     void showProgress(int done, int total);
     // Lets the window repaint and show the progress; input waits, so no command runs in the middle of an add.
     void keepWindowAlive(int done, int total);
@@ -70,4 +72,6 @@ private:
     ConversionListModel* model_ = nullptr;
     FileIntake intake_;
     QMenu* popupMenu_ = nullptr;
+    bool fittingColumns_ = false;
+    QSet<int> userSizedColumns_;
 };

@@ -13,6 +13,8 @@ public:
 
     void setDragPicture(const QPixmap& picture);
     [[nodiscard]] const QPixmap& dragPicture() const { return dragPicture_; }
+    // The width the texts of a column's shown rows need, check box and indentation included.
+    [[nodiscard]] int contentWidthOfColumn(int column) const { return sizeHintForColumn(column); }
 
 signals:
     // The local names of a drop, whole and in the drop's order.

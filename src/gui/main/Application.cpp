@@ -6,6 +6,7 @@
 #include "gui/about/SplashWindow.h"
 #include "gui/batch/ProgressWindow.h"
 #include "gui/common/Skin.h"
+#include "gui/common/WindowPlacementHelpers.h"
 #include "gui/formats/FormatOptionsPane.h"
 #include "gui/formats/Mp3OptionsDialog.h"
 #include "gui/formats/OggVorbisOptionsDialog.h"
@@ -37,6 +38,9 @@ std::unique_ptr<ComponentSet> createComponents(IComponentSetFactory& factory, IR
 template <typename Window> Window* handOver(std::unique_ptr<Window>& window, QWidget& owner) {
     window->setParent(&owner, window->windowFlags());
     nameControlsForAccessibility(*window);
+    raiseSizeLimitsToContent(*window);
+    // A window's own smallest size from the design stays the smallest, never below what its content needs.
+    window->setMinimumSize(window->minimumSize().expandedTo(window->minimumSizeHint()));
     return window.release();
 }
 
@@ -47,6 +51,7 @@ ApplicationWindows::ApplicationWindows(IComponentSetFactory& componentFactory, I
     : components_(createComponents(componentFactory, registration, prompts, locations)),
       settings_(locations.settingsPath), context_{*components_, settings_,        prompts,     shell,
                                                   locations,    componentFactory, registration} {
+    letAssistiveToolsClickCheckBoxes();
     auto help = std::make_unique<TagEditorHelpWindow>();
     auto editor = std::make_unique<TagEditorWindow>(context_, help.get());
     auto batchProgress = std::make_unique<ProgressWindow>(context_.components, context_.componentFactory,

@@ -11,6 +11,7 @@
 #include "gui/common/Accessibility.h"
 #include "gui/common/ErrorReport.h"
 #include "gui/common/PlacementKeeper.h"
+#include "gui/common/WindowPlacementHelpers.h"
 #include "gui/formats/FormatBoxes.h"
 #include "gui/formats/FormatOptionsPane.h"
 #include "gui/list/ConversionListPanel.h"
@@ -23,6 +24,10 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QMenu>
+#include <QScreen>
+#include <QSplitter>
+
+#include <algorithm>
 
 const QString MainWindow::SupportAddress = QStringLiteral("support@tonalith.example");
 
@@ -70,7 +75,8 @@ void MainWindow::assemblePanels() {
     connect(list_, &ConversionListPanel::rowDoubleClicked, this, [this](int) { run([this] { player_->play(); }); });
     connectGuarded(prompts, ui->tagEditorButton, &QPushButton::clicked, this,
                    [this](bool) { showTagEditorForSelection(); });
-    connectGuarded(prompts, ui->formatOptionsPaneCheck, &QCheckBox::clicked, this,
+    // Toggled rather than clicked: a click, the keyboard, the menu and a screen reader's toggle all open the pane.
+    connectGuarded(prompts, ui->formatOptionsPaneCheck, &QCheckBox::toggled, this,
                    [this](bool) { formatOptionsPaneToggled(); });
 }
 
@@ -144,6 +150,17 @@ void MainWindow::restoreLastState() {
 
 // --- shutdown ---------------------------------------------------------------------------------------------------
 
+// Measured again when first shown, when every panel is polished and filled: the sizes the designs give are the
+// smallest, never less than what the desktop's font needs.
+void MainWindow::showEvent(QShowEvent* event) {
+    if (!std::exchange(shownOnce_, true)) {
+        raiseSizeLimitsToContent(*this);
+        layout()->invalidate();
+        resize(size().expandedTo(minimumSizeHint()));
+    }
+    QMainWindow::showEvent(event);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     saveClosingState();
     event->accept();
@@ -185,14 +202,43 @@ void MainWindow::showAbout() {
     dialogs_.about.exec();
 }
 
+// The pane opens beside the main pane rather than over it: the window grows by the pane's width as far as the screen
+// allows, and never so little that the main pane falls below its smallest width. Closing it gives back what opening
+// took. A closed pane is hidden, so neither the keyboard nor a screen reader reaches its controls.
 void MainWindow::showOptionsPane(bool show) {
-    const int outerWidth = frameGeometry().width();
-    const int total = ui->optionsPaneSplitter->width();
-    ui->optionsPaneSplitter->setSizes(show ? QList<int>{outerWidth - 360, total - (outerWidth - 360)}
-                                           : QList<int>{total, 0});
+    if (show == formatOptions_->isVisibleTo(this) && (show || widthAddedForPane_ == 0))
+        return;
+    QSplitter& splitter = *ui->optionsPaneSplitter;
+    const int mainPaneWidth = ui->MainPane->width();
+    formatOptions_->setVisible(show);
+    if (show)
+        raiseSizeLimitsToContent(*formatOptions_);
+    if (isMaximized() || isFullScreen()) {
+        widthAddedForPane_ = 0;
+        return;
+    }
+    if (!show) {
+        const int restored = std::max(width() - widthAddedForPane_, minimumSizeHint().width());
+        widthAddedForPane_ = 0;
+        resize(restored, height());
+        return;
+    }
+    const int paneWidth = formatOptions_->sizeHint().expandedTo(formatOptions_->minimumSizeHint()).width();
+    const int added = paneWidth + splitter.handleWidth();
+    const int smallest = ui->MainPane->minimumSizeHint().expandedTo(ui->MainPane->minimumSize()).width();
+    const int wanted = width() + added;
+    const int screenAllows =
+        screen() ? screen()->availableGeometry().width() - (frameGeometry().width() - width()) : wanted;
+    const int newWidth = std::max(std::min(wanted, screenAllows), width() - mainPaneWidth + smallest + added);
+    widthAddedForPane_ = std::max(0, newWidth - width());
+    // A pane taller than the window would lay its groups over each other.
+    const int paneHeight = formatOptions_->minimumSizeHint().height() + height() - splitter.height();
+    resize(newWidth, std::max(height(), paneHeight));
+    splitter.setSizes({splitter.width() - splitter.handleWidth() - paneWidth, paneWidth});
 }
 
 void MainWindow::formatOptionsPaneToggled() {
+    ui->formatOptionsPaneAction->setChecked(ui->formatOptionsPaneCheck->isChecked());
     showOptionsPane(ui->formatOptionsPaneCheck->isChecked());
     // The pane sets formats on the writer instance the preview reads through: the preview stops, selected row or not.
     if (ui->formatOptionsPaneCheck->isChecked())
@@ -200,10 +246,7 @@ void MainWindow::formatOptionsPaneToggled() {
 }
 
 void MainWindow::toggleFormatOptionsPane() {
-    const bool show = !ui->formatOptionsPaneCheck->isChecked();
-    ui->formatOptionsPaneAction->setChecked(show);
-    ui->formatOptionsPaneCheck->setChecked(show);
-    formatOptionsPaneToggled();
+    ui->formatOptionsPaneCheck->toggle();
 }
 
 // A batch takes the checked rows, the chosen formats, the panel's values and the batch preferences as they are when

@@ -71,6 +71,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void assemblePanels();
@@ -98,4 +99,7 @@ private:
     QMenu* listPopupMenu_ = nullptr;
     PlacementKeeper* placement_ = nullptr;
     std::unique_ptr<ListPreviewRows> previewRows_;
+    // What opening the options pane added to the window's width, given back when it closes.
+    int widthAddedForPane_ = 0;
+    bool shownOnce_ = false;
 };

@@ -55,7 +55,7 @@ TEST(RowText, TimesAndNumbers) {
 
 TEST(ConversionListRules, AddDialogTypesAreInOrder) {
     const QStringList filters = addDialogFilters();
-    ASSERT_EQ(filters.size(), 16);
+    ASSERT_EQ(filters.size(), 17);
     EXPECT_TRUE(filters[0].startsWith(QLatin1String("Audio and Video Formats (*.wav *.wave *.mp3 ")));
     EXPECT_EQ(filters[0].count(QStringLiteral("*.wma")), 1) << "patterns listed twice are given once";
     EXPECT_TRUE(filters[0].contains(QLatin1String(" *.asf ")));
@@ -64,6 +64,7 @@ TEST(ConversionListRules, AddDialogTypesAreInOrder) {
     EXPECT_EQ(filters[1], QStringLiteral("Wav Files (*.wav *.wave)"));
     EXPECT_EQ(filters[14], QStringLiteral("WMV Files (*.wmv *.asf)"));
     EXPECT_EQ(filters[15], QStringLiteral("Quick Time Files (*.mov *.qt)"));
+    EXPECT_EQ(filters[16], QStringLiteral("All files (*)"));
 }
 
 class FileIntakeTest : public ::testing::Test {
