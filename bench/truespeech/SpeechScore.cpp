@@ -90,8 +90,8 @@ void fft(std::vector<std::complex<double>>& data) {
 std::vector<double> spectrumDb(const std::vector<double>& frame) {
     std::vector<std::complex<double>> data(kFftSize);
     for (std::size_t i = 0; i < frame.size(); ++i) {
-        const double hann = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(i) /
-                                                 static_cast<double>(frame.size() - 1));
+        const double hann =
+            0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(frame.size() - 1));
         data[i] = frame[i] * hann;
     }
     fft(data);
@@ -133,8 +133,8 @@ int main(int argc, char* argv[]) {
     std::vector<double> aligned(reference.size());
     for (std::size_t i = 0; i < aligned.size(); ++i) {
         const auto j = static_cast<std::ptrdiff_t>(i) + lag;
-        aligned[i] = j >= 0 && j < static_cast<std::ptrdiff_t>(decoded.size()) ? decoded[static_cast<std::size_t>(j)]
-                                                                               : 0.0;
+        aligned[i] =
+            j >= 0 && j < static_cast<std::ptrdiff_t>(decoded.size()) ? decoded[static_cast<std::size_t>(j)] : 0.0;
     }
 
     const std::size_t frameCount = reference.size() / kFrame;
@@ -161,9 +161,9 @@ int main(int argc, char* argv[]) {
         }
         const double snr = noise == 0 ? kMaxSnr : 10 * std::log10(frameEnergy[f] / noise);
         snrSum += std::clamp(snr, kMinSnr, kMaxSnr);
-        lsdSum += logSpectralDistance(
-            std::vector<double>(reference.begin() + begin, reference.begin() + begin + kFrame),
-            std::vector<double>(aligned.begin() + begin, aligned.begin() + begin + kFrame));
+        lsdSum +=
+            logSpectralDistance(std::vector<double>(reference.begin() + begin, reference.begin() + begin + kFrame),
+                                std::vector<double>(aligned.begin() + begin, aligned.begin() + begin + kFrame));
         ++speechFrames;
     }
     std::printf("lag %d frames %d segsnr %.2f lsd %.2f\n", lag, speechFrames, snrSum / speechFrames,
