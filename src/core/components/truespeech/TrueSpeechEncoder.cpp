@@ -214,7 +214,7 @@ struct TrueSpeechEncoder::Impl {
         std::copy(samples.begin(), samples.end(), input.end() - kFrameSamples);
 
         FrameParameters frame;
-        frame.reflectionIndices = quantizeReflections(analysis.reflections(input));
+        frame.reflectionIndices = quantizeReflections(analysis.autocorrelation(input));
 
         // Whether the first two subframes glide from the previous predictor or keep it is settled by trying both;
         // the last two use the new predictor either way.
