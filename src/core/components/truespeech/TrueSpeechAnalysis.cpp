@@ -48,12 +48,12 @@ SpectralAnalysis::SpectralAnalysis() {
     }
 }
 
-std::array<double, kOrder> SpectralAnalysis::reflections(std::span<const float, kWindowLength> samples) const {
+Autocorrelation SpectralAnalysis::autocorrelation(std::span<const float, kWindowLength> samples) const {
     std::array<float, kWindowLength> windowed{};
     for (std::size_t i = 0; i < windowed.size(); ++i) {
         windowed[i] = samples[i] * window_[i];
     }
-    std::array<double, kOrder + 1> r{};
+    Autocorrelation r{};
     for (std::size_t k = 0; k <= kOrder; ++k) {
         double sum = 0;
         for (std::size_t i = k; i < windowed.size(); ++i) {
@@ -62,36 +62,40 @@ std::array<double, kOrder> SpectralAnalysis::reflections(std::span<const float, 
         r[k] = sum * lagWindow_[k];
     }
     r[0] = r[0] * kNoiseFloor + 1e-3;
-
-    std::array<double, kOrder> k{};
-    std::array<double, kOrder + 1> a{};
-    double error = r[0];
-    for (std::size_t i = 1; i <= kOrder; ++i) {
-        double acc = r[i];
-        for (std::size_t j = 1; j < i; ++j) {
-            acc -= a[j] * r[i - j];
-        }
-        const double ki = std::clamp(acc / error, -0.9999, 0.9999);
-        const auto previous = a;
-        a[i] = ki;
-        for (std::size_t j = 1; j < i; ++j) {
-            a[j] = previous[j] - ki * previous[i - j];
-        }
-        error *= 1 - ki * ki;
-        k[i - 1] = ki;
-    }
-    return k;
+    return r;
 }
 
-std::array<int, kOrder> quantizeReflections(const std::array<double, kOrder>& reflections) {
+std::array<int, kOrder> quantizeReflections(const Autocorrelation& r) {
     std::array<int, kOrder> indices{};
     double shrink = 1.0;
     for (int attempt = 0; attempt < 40; ++attempt, shrink *= 0.9) {
+        // The prediction-error filter so far, 1 - sum a_j z^-j, with the quantised coefficients.
+        std::array<double, kOrder + 1> filter{1.0};
         std::array<std::int16_t, kOrder> values{};
-        for (int order = 0; order < kOrder; ++order) {
-            const auto o = static_cast<std::size_t>(order);
-            indices[o] = nearestIndex(order, -reflections[o] * shrink * 32768.0);
-            values[o] = reflectionValue(order, indices[o]);
+        for (std::size_t order = 0; order < kOrder; ++order) {
+            // Adding order i turns the error e into e(n) - k b(n - 1), b being the backward error of the same
+            // filter; its energy is E - 2 k C + k^2 E, least at k = C / E, and among codebook values the nearest
+            // to that is the best.
+            const std::size_t i = order + 1;
+            double forward = 0;
+            double cross = 0;
+            for (std::size_t p = 0; p < i; ++p) {
+                for (std::size_t q = 0; q < i; ++q) {
+                    forward += filter[p] * filter[q] * r[p > q ? p - q : q - p];
+                }
+                for (std::size_t m = 1; m <= i; ++m) {
+                    cross += filter[p] * filter[i - m] * r[m > p ? m - p : p - m];
+                }
+            }
+            const double k = std::clamp(cross / forward, -0.9999, 0.9999) * shrink;
+            indices[order] = nearestIndex(static_cast<int>(order), -k * 32768.0);
+            values[order] = reflectionValue(static_cast<int>(order), indices[order]);
+            const double quantized = -values[order] / 32768.0;
+            const auto lower = filter;
+            for (std::size_t j = 1; j < i; ++j) {
+                filter[j] = lower[j] - quantized * lower[i - j];
+            }
+            filter[i] = -quantized;
         }
         bool overflowed = false;
         predictorFromReflections(values, &overflowed);

@@ -13,10 +13,11 @@ using namespace truespeech;
 namespace {
 
 // Lag candidates (per pair of subframes) tried in full, and pitch predictors per subframe carried through the
-// pulse search. More of either buys little quality for a lot of time.
+// pulse search. A third pitch finalist buys about 0.1 dB of segmental SNR for a quarter more time; further
+// candidates of either kind buy less for more.
 constexpr int kLagCandidates = 2;
 constexpr int kPitchCandidates = 3;
-constexpr int kPitchFinalists = 2;
+constexpr int kPitchFinalists = 3;
 // The base lag leaves the first subframe of a pair two steps of room below and the second three above.
 constexpr int kLagHeadroom = 2;
 constexpr int kMaxBaseLag = kMaxLag - kMinLag;
@@ -214,7 +215,7 @@ struct TrueSpeechEncoder::Impl {
         std::copy(samples.begin(), samples.end(), input.end() - kFrameSamples);
 
         FrameParameters frame;
-        frame.reflectionIndices = quantizeReflections(analysis.reflections(input));
+        frame.reflectionIndices = quantizeReflections(analysis.autocorrelation(input));
 
         // Whether the first two subframes glide from the previous predictor or keep it is settled by trying both;
         // the last two use the new predictor either way.

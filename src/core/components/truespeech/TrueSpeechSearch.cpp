@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace truespeech {
 namespace {
 
 constexpr int N = kSubframeSamples;
 constexpr double kTapScale = 1.0 / 16384.0;
+constexpr std::size_t kRefinedGains = 1;
 
 // One period of the past excitation seen from lag `lag`: the samples a lag back, up to the lag or the subframe's
 // end, whichever comes first.
@@ -199,8 +201,9 @@ int nearestCode(int gainIndex, double amplitude) {
     return best;
 }
 
-QuantizedPulses quantize(const std::array<double, kPulses>& amplitudes, const std::array<double, kPulses>& d,
-                         const SmallMatrix& phi) {
+// The quantised amplitudes at the gains nearest the best one, each with its error.
+std::vector<QuantizedPulses> quantize(const std::array<double, kPulses>& amplitudes,
+                                      const std::array<double, kPulses>& d, const SmallMatrix& phi) {
     std::array<std::array<int, kPulses>, kPulseGains> rounded{};
     std::array<double, kPulseGains> errors{};
     int bestGain = 0;
@@ -216,7 +219,7 @@ QuantizedPulses quantize(const std::array<double, kPulses>& amplitudes, const st
     }
     // The rounded amplitudes ignore how the pulses' responses overlap; a few passes of per-pulse refinement
     // around the best gains recover most of that.
-    QuantizedPulses best;
+    std::vector<QuantizedPulses> candidates;
     for (int g = std::max(0, bestGain - 1); g <= std::min(kPulseGains - 1, bestGain + 1); ++g) {
         QuantizedError candidate(rounded[static_cast<std::size_t>(g)], g, d, phi);
         for (int pass = 0; pass < 2; ++pass) {
@@ -233,13 +236,104 @@ QuantizedPulses quantize(const std::array<double, kPulses>& amplitudes, const st
                 candidate.set(m, bestCode);
             }
         }
-        if (candidate.error() < best.error) {
-            best.gainIndex = g;
-            best.codes = candidate.codes();
-            best.error = candidate.error();
+        candidates.push_back({g, candidate.codes(), candidate.error()});
+    }
+    return candidates;
+}
+
+// The greedy search places the pulses for unquantised amplitudes, but every pulse must then take one of four
+// levels (one or three gain steps, either sign), so a pulse the least-squares fit gave a small amplitude costs
+// more than it earns where it stands. Moving each pulse, with any of the four levels, to the free position of its
+// half that lowers the quantised error most recovers much of that. `positions` stay within their halves.
+// Returns the change of the error.
+double refinePositions(std::array<int, kPulses>& positions, std::array<int, kPulses>& codes, int gainIndex,
+                       const std::array<double, N>& d, const Matrix& phi) {
+    double total = 0;
+    std::array<double, kPulses> amplitude{};
+    for (std::size_t m = 0; m < kPulses; ++m) {
+        amplitude[m] = pulseAmplitude(gainIndex, codes[m]);
+    }
+    // correlation[i] = sum over pulses of amplitude * phi(i, position).
+    std::array<double, N> correlation{};
+    for (std::size_t m = 0; m < kPulses; ++m) {
+        const auto& row = phi[static_cast<std::size_t>(positions[m])];
+        for (std::size_t i = 0; i < N; ++i) {
+            correlation[i] += amplitude[m] * row[i];
         }
     }
-    return best;
+    const double step = kPulseSteps[static_cast<std::size_t>(gainIndex)];
+    std::array<bool, N> occupied{};
+    for (const int position : positions) {
+        occupied[static_cast<std::size_t>(position)] = true;
+    }
+    for (int pass = 0; pass < 2; ++pass) {
+        bool moved = false;
+        for (std::size_t m = 0; m < kPulses; ++m) {
+            const auto from = static_cast<std::size_t>(positions[m]);
+            const auto& fromRow = phi[from];
+            // The error change of taking this pulse out, and the correlations without it.
+            std::array<double, N> others{};
+            for (std::size_t i = 0; i < N; ++i) {
+                others[i] = correlation[i] - amplitude[m] * fromRow[i];
+            }
+            const auto added = [&](std::size_t at, double a) {
+                return a * (2 * (others[at] - d[at]) + a * phi[at][at]);
+            };
+            const double current = added(from, amplitude[m]);
+            const int begin = m < kFirstHalfPulses ? 0 : kHalfSamples;
+            std::size_t bestAt = from;
+            int bestCode = codes[m];
+            double bestChange = 0;
+            for (int at = begin; at < begin + kHalfSamples; ++at) {
+                const auto uat = static_cast<std::size_t>(at);
+                if (occupied[uat] && uat != from) {
+                    continue;
+                }
+                // The error is a parabola in the amplitude, so the best of the four levels is the one nearest
+                // its vertex: the sign of the vertex, and three steps where the vertex lies beyond two.
+                const double vertex = (d[uat] - others[uat]) / phi[uat][uat];
+                const int code = (vertex < 0 ? 2 : 0) | (std::abs(vertex) > 2.0 * step ? 1 : 0);
+                const double change = added(uat, pulseAmplitude(gainIndex, code)) - current;
+                if (change < bestChange - 1e-9 * std::abs(current)) {
+                    bestChange = change;
+                    bestAt = uat;
+                    bestCode = code;
+                }
+            }
+            if (bestAt == from && bestCode == codes[m]) {
+                continue;
+            }
+            moved = true;
+            total += bestChange;
+            occupied[from] = false;
+            occupied[bestAt] = true;
+            positions[m] = static_cast<int>(bestAt);
+            codes[m] = bestCode;
+            amplitude[m] = pulseAmplitude(gainIndex, bestCode);
+            const auto& toRow = phi[bestAt];
+            for (std::size_t i = 0; i < N; ++i) {
+                correlation[i] = others[i] + amplitude[m] * toRow[i];
+            }
+        }
+        if (!moved) {
+            break;
+        }
+    }
+    // The bitstream lists each half's pulses in position order.
+    const auto sortHalf = [&](std::size_t first, std::size_t count) {
+        std::array<std::pair<int, int>, kPulses> pairs{};
+        for (std::size_t m = 0; m < count; ++m) {
+            pairs[m] = {positions[first + m], codes[first + m]};
+        }
+        std::sort(pairs.begin(), pairs.begin() + static_cast<std::ptrdiff_t>(count));
+        for (std::size_t m = 0; m < count; ++m) {
+            positions[first + m] = pairs[m].first;
+            codes[first + m] = pairs[m].second;
+        }
+    };
+    sortHalf(0, kFirstHalfPulses);
+    sortHalf(kFirstHalfPulses, kSecondHalfPulses);
+    return total;
 }
 
 } // namespace
@@ -368,10 +462,24 @@ PulseChoice PulseSearch::search(const Signal& target) const {
         }
     }
 
-    const QuantizedPulses quantized = quantize(sortedAmplitudes, sortedD, sortedPhi);
+    // Which gain serves best is only known once the pulses have moved to suit it.
     PulseChoice choice;
-    choice.gainIndex = quantized.gainIndex;
-    choice.codes = quantized.codes;
+    double bestError = std::numeric_limits<double>::max();
+    std::array<int, kPulses> bestPositions{};
+    auto candidates = quantize(sortedAmplitudes, sortedD, sortedPhi);
+    std::sort(candidates.begin(), candidates.end(), [](const auto& a, const auto& b) { return a.error < b.error; });
+    candidates.resize(std::min(candidates.size(), kRefinedGains));
+    for (QuantizedPulses candidate : candidates) {
+        std::array<int, kPulses> moved = positions;
+        const double error = candidate.error + refinePositions(moved, candidate.codes, candidate.gainIndex, d, phi);
+        if (error < bestError) {
+            bestError = error;
+            bestPositions = moved;
+            choice.gainIndex = candidate.gainIndex;
+            choice.codes = candidate.codes;
+        }
+    }
+    positions = bestPositions;
     choice.firstHalfRank = rankPositions(positions.data(), kFirstHalfPulses);
     std::array<int, kSecondHalfPulses> second{};
     for (std::size_t m = 0; m < kSecondHalfPulses; ++m) {

@@ -2,6 +2,7 @@
 #include "core/components/ComponentError.h"
 #include "core/components/truespeech/TrueSpeechEncoder.h"
 #include "core/components/truespeech/TrueSpeechFrame.h"
+#include "core/components/truespeech/TrueSpeechSearch.h"
 #include "core/components/truespeech/TrueSpeechSynthesizer.h"
 #include "core/components/truespeech/TrueSpeechWavFile.h"
 #include "support/TestSupport.h"
@@ -15,6 +16,7 @@
 #include <cstring>
 #include <memory>
 #include <numbers>
+#include <numeric>
 #include <random>
 #include <set>
 
@@ -231,6 +233,75 @@ TEST(TrueSpeechWavFile, FileLeftOpenOrReplacedIsStillFinished) {
         EXPECT_EQ(le32(bytes, 78), static_cast<quint32>(count));
         EXPECT_EQ(le32(bytes, 86), static_cast<quint32>(blocks * 32));
     }
+}
+
+// An excitation the codec can carry exactly (seven pulses on the grid of one gain), heard through a real filter:
+// the search must find it, or something as good, and hand back positions the bitstream can express.
+TEST(TrueSpeechPulseSearch, RecoversAnExcitationTheCodecCanCarry) {
+    std::mt19937 random(5);
+    int exact = 0;
+    constexpr int kCases = 40;
+    for (int c = 0; c < kCases; ++c) {
+        std::array<std::int16_t, kOrder> reflections{};
+        for (int order = 0; order < kOrder; ++order) {
+            const int size = 1 << kReflectionBits[static_cast<std::size_t>(order)];
+            reflections[static_cast<std::size_t>(order)] =
+                reflectionValue(order, std::uniform_int_distribution<int>(0, size - 1)(random));
+        }
+        bool overflowed = false;
+        const Predictor predictor = predictorFromReflections(reflections, &overflowed);
+        if (overflowed) {
+            --c;
+            continue;
+        }
+        const Signal h = impulseResponse(predictor, reflections[0]);
+
+        std::vector<int> first(kHalfSamples);
+        std::vector<int> second(kHalfSamples);
+        std::iota(first.begin(), first.end(), 0);
+        std::iota(second.begin(), second.end(), 0);
+        std::shuffle(first.begin(), first.end(), random);
+        std::shuffle(second.begin(), second.end(), random);
+        std::sort(first.begin(), first.begin() + kFirstHalfPulses);
+        std::sort(second.begin(), second.begin() + kSecondHalfPulses);
+        SubframeParameters truth;
+        truth.gainIndex = std::uniform_int_distribution<int>(6, 13)(random);
+        for (int& code : truth.pulseCodes) {
+            code = std::uniform_int_distribution<int>(0, 3)(random);
+        }
+        truth.firstHalfPositions = rankPositions(first.data(), kFirstHalfPulses);
+        truth.secondHalfPositions = rankPositions(second.data(), kSecondHalfPulses);
+        const auto toSignal = [](const Subframe& pulses) {
+            Signal out{};
+            std::copy(pulses.begin(), pulses.end(), out.begin());
+            return out;
+        };
+        const Signal target = filtered(h, toSignal(placePulses(truth)));
+
+        PulseSearch search;
+        search.prepare(h);
+        const PulseChoice choice = search.search(target);
+        SubframeParameters found;
+        found.gainIndex = choice.gainIndex;
+        found.pulseCodes = choice.codes;
+        found.firstHalfPositions = choice.firstHalfRank;
+        found.secondHalfPositions = choice.secondHalfRank;
+        const Subframe pulses = placePulses(found);
+        EXPECT_EQ(std::count_if(pulses.begin(), pulses.end(), [](std::int16_t v) { return v != 0; }), kPulses)
+            << "case " << c << ": every pulse must land on a position of its own";
+
+        const Signal heard = filtered(h, toSignal(pulses));
+        double signal = 0;
+        double noise = 0;
+        for (std::size_t i = 0; i < target.size(); ++i) {
+            signal += static_cast<double>(target[i]) * target[i];
+            noise += static_cast<double>(target[i] - heard[i]) * (target[i] - heard[i]);
+        }
+        const double snr = 10 * std::log10(signal / std::max(noise, 1e-9));
+        EXPECT_GT(snr, 6.0) << "case " << c;
+        exact += snr > 40.0 ? 1 : 0;
+    }
+    EXPECT_GE(exact, kCases / 2) << "exactly representable excitations recovered";
 }
 
 // Round trips through FFmpeg's decoder; each test makes its own few seconds of signal.
