@@ -71,6 +71,9 @@ enum class Option {
     Preset,
     AltPreset,
     Lame,
+    Compression,
+    Bitrate,
+    Speech,
     Volume,
     Out,
     NoTags,
@@ -92,9 +95,9 @@ struct OptionFacts {
     const char* help;
 };
 
-const std::array<OptionFacts, 18>& optionTable() {
+const std::array<OptionFacts, 21>& optionTable() {
     using enum Option;
-    static const std::array<OptionFacts, 18> table{{
+    static const std::array<OptionFacts, 21> table{{
         {"--rate", Rate, FormatChoice::SampleRate,
          "  --rate R           sample rate: 8000 11025 16000 22050 24000 32000 44100 48000 (default 44100;\n"
          "                     mp3: default from the encoder settings)   "},
@@ -111,6 +114,12 @@ const std::array<OptionFacts, 18>& optionTable() {
          "  --alt-preset N     MP3 alternative preset 1-5: Fast Standard, Standard, Fast Extreme, Extreme, Insane "},
         {"--lame", Lame, FormatChoice::LameSwitches,
          "  --lame TEXT        LAME switches applied after the preset, e.g. \"-V 2 --vbr-new -q 0\"   "},
+        {"--compression", Compression, FormatChoice::CompressionLevel,
+         "  --compression N    FLAC compression level 0 (fastest) to 8 (smallest), default 5   "},
+        {"--bitrate", Bitrate, FormatChoice::Bitrate,
+         "  --bitrate N        kbit/s: aac 96-320 (default 160), opus 32-256 VBR (default 128)   "},
+        {"--speech", Speech, FormatChoice::SpeechOrMusic,
+         "  --speech           tune Opus for speech rather than music   "},
         {"--volume", Volume, std::nullopt,
          "  --volume PCT       change the volume to PCT percent, 0-200 (100 = unchanged)\n"},
         {"--normalize", Normalize, std::nullopt,
@@ -153,7 +162,8 @@ const std::map<QString, Option>& optionNames() {
 
 // Options that stand alone; --normalize may also carry a value after "=".
 bool isFlag(Option option) {
-    return option == Option::NoTags || option == Option::Normalize || option == Option::Verify;
+    return option == Option::NoTags || option == Option::Normalize || option == Option::Verify ||
+           option == Option::Speech;
 }
 
 // The format options each format takes; every other option goes with every format.
@@ -326,7 +336,9 @@ ConvertRequest parseArguments(const QStringList& arguments) {
                 throw UsageError(QStringLiteral("%1 needs a value").arg(argument));
             value = arguments.at(++index);
         }
-        if ((option->second == Option::NoTags || option->second == Option::Verify) && attached)
+        if ((option->second == Option::NoTags || option->second == Option::Verify ||
+             option->second == Option::Speech) &&
+            attached)
             throw UsageError(QStringLiteral("%1 takes no value").arg(argument));
         request.options[option->second] = value;
     }
@@ -352,6 +364,15 @@ PanelValues panelValuesOf(const ConvertRequest& request) {
     }
     if (request.has(Option::Profile))
         panel.wmaProfile = integerOption(request, Option::Profile, rangeOf(1, 999));
+    if (request.has(Option::Compression))
+        panel.flacLevel = integerOption(request, Option::Compression, rangeOf(0, 8));
+    if (request.has(Option::Bitrate)) {
+        if (request.converts(OutputFormat::Aac))
+            panel.aacKbps = integerOption(request, Option::Bitrate, rangeOf(96, 320));
+        if (request.converts(OutputFormat::Opus))
+            panel.opusKbps = integerOption(request, Option::Bitrate, rangeOf(32, 256));
+    }
+    panel.opusSpeech = request.has(Option::Speech);
     return panel;
 }
 

@@ -8,24 +8,41 @@
 
 namespace {
 
-using Command = std::function<int(const QStringList&, QTextStream&, QTextStream&)>;
+using Run = std::function<int(const QStringList&, QTextStream&, QTextStream&)>;
+
+// A command, and its usage when it has no --help of its own (convert prints a longer one itself).
+struct Command {
+    Run run;
+    const char* usage;
+};
 
 const std::map<QString, Command>& commands() {
     static const std::map<QString, Command> table{
-        {QStringLiteral("info"), runInfoCommand},
-        {QStringLiteral("convert"), runConvertCommand},
-        {QStringLiteral("id3"), runId3Command},
+        {QStringLiteral("info"),
+         {runInfoCommand, "usage: tonalith-cli info FILE...\n"
+                          "Describes audio and video sources: format, rate, channels, length.\n"}},
+        {QStringLiteral("convert"), {runConvertCommand, nullptr}},
+        {QStringLiteral("id3"),
+         {runId3Command, "usage: tonalith-cli id3 FILE...\n"
+                         "Shows the ID3v1 and ID3v2 tags of files.\n"}},
     };
     return table;
 }
 
-void printUsage(QTextStream& err) {
-    err << "usage: tonalith-cli COMMAND [OPTIONS] FILE...\n"
-           "commands:\n"
-           "  info FILE...      describe audio and video sources\n"
-           "  convert --format NAME [OPTIONS] FILE...\n"
-           "                    convert sources (tonalith-cli convert --help)\n"
-           "  id3 FILE...       show the ID3v1 and ID3v2 tags of files\n";
+// "--help" or "-h" among the options, that is before a "--" that ends them.
+bool asksForHelp(const QStringList& arguments) {
+    const QStringList options = arguments.mid(0, arguments.indexOf(QLatin1String("--")));
+    return options.contains(QLatin1String("--help")) || options.contains(QLatin1String("-h"));
+}
+
+void printUsage(QTextStream& stream) {
+    stream << "usage: tonalith-cli COMMAND [OPTIONS] FILE...\n"
+              "commands:\n"
+              "  info FILE...      describe audio and video sources\n"
+              "  convert --format NAME [OPTIONS] FILE...\n"
+              "                    convert sources (tonalith-cli convert --help)\n"
+              "  id3 FILE...       show the ID3v1 and ID3v2 tags of files\n"
+              "  --help            show this usage;  --version  show the version\n";
 }
 
 } // namespace
@@ -39,12 +56,25 @@ int main(int argc, char* argv[]) {
         printUsage(err);
         return 2;
     }
-    const auto command = commands().find(arguments.takeFirst());
+    const QString first = arguments.takeFirst();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        printUsage(out);
+        return 0;
+    }
+    if (first == QLatin1String("--version")) {
+        out << "tonalith-cli " << TONALITH_VERSION << '\n';
+        return 0;
+    }
+    const auto command = commands().find(first);
     if (command == commands().end()) {
         printUsage(err);
         return 2;
     }
-    const int status = command->second(arguments, out, err);
+    if (command->second.usage && asksForHelp(arguments)) {
+        out << command->second.usage;
+        return 0;
+    }
+    const int status = command->second.run(arguments, out, err);
     out.flush();
     err.flush();
     return status;

@@ -2,7 +2,9 @@
 #include "fakes/FakeComponentSet.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -69,6 +71,85 @@ TEST(CliCommands, InfoReportsComponentsThatCannotBeMade) {
     out.flush();
     EXPECT_EQ(status, 1);
     EXPECT_EQ(printed, "error=Class not registered\n");
+}
+
+} // namespace
+
+namespace {
+
+// What scripts expect of any command-line tool: help and version on standard output with status 0.
+TEST(CliCommands, HelpAndVersionAnswerWithStatusZero) {
+    for (const QStringList& arguments : {QStringList{"--help"}, QStringList{"-h"}}) {
+        const auto help = cli(arguments);
+        EXPECT_EQ(help.exitCode, 0);
+        EXPECT_TRUE(help.out.startsWith("usage: tonalith-cli COMMAND")) << help.out.toStdString();
+    }
+    const auto version = cli({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(QString::fromUtf8(version.out).contains(QRegularExpression("^tonalith-cli \\d+\\.\\d+")))
+        << version.out.toStdString();
+    for (const char* command : {"info", "id3"}) {
+        const auto usage = cli({command, "--help"});
+        EXPECT_EQ(usage.exitCode, 0) << command;
+        EXPECT_TRUE(usage.out.startsWith(QByteArray("usage: tonalith-cli ") + command)) << usage.out.toStdString();
+    }
+    const auto unknown = cli({"--no-such-option"});
+    EXPECT_EQ(unknown.exitCode, 2);
+}
+
+TEST(CliCommands, ConvertHelpListsTheLosslessAndModernFormatsAndTheirOptions) {
+    const auto help = cli({"convert", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    const QString text = QString::fromUtf8(help.out);
+    EXPECT_TRUE(text.contains(QRegularExpression("NAME: pcm .* g726 flac alac aac opus\n"))) << help.out.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("--compression N .*\\[flac\\]\n")));
+    EXPECT_TRUE(text.contains(QRegularExpression("--bitrate N .*\\[aac opus\\]\n")));
+    EXPECT_TRUE(text.contains(QRegularExpression("--speech .*\\[opus\\]\n")));
+    EXPECT_TRUE(text.contains(QRegularExpression("--channels C .*\\[.*aac opus\\]\n")));
+}
+
+TEST(CliCommands, ModernFormatOptionsAreRefusedWhereTheyDoNotApplyOrOutOfRange) {
+    QTemporaryDir folder;
+    const QString source = makeTone(folder, "song.wav");
+    const std::pair<QStringList, const char*> refusals[] = {
+        {{"--format", "mp3", "--compression", "3"}, "does not take --compression"},
+        {{"--format", "flac", "--bitrate", "128"}, "does not take --bitrate"},
+        {{"--format", "aac", "--speech"}, "does not take --speech"},
+        {{"--format", "flac", "--compression", "9"}, "--compression cannot be \"9\""},
+        {{"--format", "aac", "--bitrate", "64"}, "--bitrate cannot be \"64\""},
+        {{"--format", "opus", "--bitrate", "300"}, "--bitrate cannot be \"300\""},
+        {{"--format", "opus", "--speech=yes"}, "--speech takes no value"},
+    };
+    for (const auto& [options, reason] : refusals) {
+        SCOPED_TRACE(options.join(' ').toStdString());
+        const auto result = cli(QStringList{"convert"} + options + QStringList{"--out", folder.filePath("o"), source});
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_TRUE(result.err.contains(reason)) << result.err.toStdString();
+    }
+    EXPECT_FALSE(QDir(folder.filePath("o")).exists());
+}
+
+TEST(CliCommands, ModernOutputsAreNamedLikeTheOthersAndNeverReplaceTheirSource) {
+    QTemporaryDir folder;
+    const QString source = makeTone(folder, "song.wav");
+    const auto made = cli({"convert", "--format", "flac", "--format", "alac", "--format", "aac", "--format", "opus",
+                           "--compression", "8", "--bitrate", "128", "--speech", "-j", "1", source});
+    ASSERT_EQ(made.exitCode, 0) << made.out.toStdString() << made.err.toStdString();
+    for (const char* name : {"song.flac", "song_ALAC.m4a", "song.m4a", "song.opus"})
+        EXPECT_TRUE(made.out.contains("output=" + QFile::encodeName(folder.filePath(name)) + "\n")) << name;
+
+    // A FLAC source converted to FLAC keeps its own name; the output takes "_NEW".
+    const QByteArray flacBytes = [&] {
+        QFile file(folder.filePath("song.flac"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    const auto again = cli({"convert", "--format", "flac", folder.filePath("song.flac")});
+    ASSERT_EQ(again.exitCode, 0) << again.out.toStdString();
+    EXPECT_TRUE(again.out.contains("output=" + QFile::encodeName(folder.filePath("song_NEW.flac"))))
+        << again.out.toStdString();
+    QFile source2(folder.filePath("song.flac"));
+    ASSERT_TRUE(source2.open(QIODevice::ReadOnly));
+    EXPECT_EQ(source2.readAll(), flacBytes);
 }
 
 } // namespace

@@ -41,6 +41,10 @@ public:
         record(QStringLiteral("formatString"), {});
         return resultText(QStringLiteral("formatString"));
     }
+    int bitsPerSample() override {
+        record(QStringLiteral("bitsPerSample"), {});
+        return static_cast<int>(resultNumber(QStringLiteral("bitsPerSample")));
+    }
     int lastError() override {
         record(QStringLiteral("lastError"), {});
         return static_cast<int>(resultNumber(QStringLiteral("lastError")));
@@ -53,6 +57,9 @@ public:
     }
     void describeInput(int sampleRate, int channels) override {
         record(QStringLiteral("describeInput"), {QString::number(sampleRate), QString::number(channels)});
+    }
+    void describeSource(int bits, qint64 frames) override {
+        record(QStringLiteral("describeSource"), {QString::number(bits), QString::number(frames)});
     }
     void setFormatFromSampleWav(const QString& fileName) override {
         record(QStringLiteral("setFormatFromSampleWav"), {fileName});
@@ -94,6 +101,16 @@ public:
     }
     void setG726(int sampleRate, int bits) override {
         record(QStringLiteral("setG726"), {QString::number(sampleRate), QString::number(bits)});
+    }
+    void setFlac(int level) override { record(QStringLiteral("setFlac"), {QString::number(level)}); }
+    void setAlac() override { record(QStringLiteral("setAlac"), {}); }
+    void setAac(int sampleRate, int channels, int kbps) override {
+        record(QStringLiteral("setAac"),
+               {QString::number(sampleRate), QString::number(channels), QString::number(kbps)});
+    }
+    void setOpus(int channels, int kbps, bool speech) override {
+        record(QStringLiteral("setOpus"), {QString::number(channels), QString::number(kbps),
+                                           speech ? QStringLiteral("speech") : QStringLiteral("music")});
     }
     int testOggSetting(int sampleRate, int channels, int nominal, int minimum, int maximum) override {
         record(QStringLiteral("testOggSetting"),

@@ -45,6 +45,10 @@ QString AudioFile2Component::formatString() {
     return reader_.isOpen() ? reader_.description() : writer_.formatString();
 }
 
+int AudioFile2Component::bitsPerSample() {
+    return reader_.bitsPerSample();
+}
+
 int AudioFile2Component::lastError() {
     return lastError_;
 }
@@ -59,6 +63,21 @@ void AudioFile2Component::writeBlock(const SampleBlock& block) {
 }
 void AudioFile2Component::describeInput(int sampleRate, int channels) {
     writer_.describeInput(sampleRate, channels);
+}
+void AudioFile2Component::describeSource(int bits, qint64 frames) {
+    writer_.describeSource(bits, frames);
+}
+void AudioFile2Component::setFlac(int level) {
+    writer_.setFlac(level);
+}
+void AudioFile2Component::setAlac() {
+    writer_.setAlac();
+}
+void AudioFile2Component::setAac(int sampleRate, int channels, int kbps) {
+    writer_.setAac(sampleRate, channels, kbps);
+}
+void AudioFile2Component::setOpus(int channels, int kbps, bool speech) {
+    writer_.setOpus(channels, kbps, speech);
 }
 void AudioFile2Component::setFormatFromSampleWav(const QString& fileName) {
     writer_.setFormatFromSampleWav(fileName);

@@ -20,11 +20,13 @@ public:
     int channelCount() override;
     qint64 durationMs() override;
     QString formatString() override;
+    int bitsPerSample() override;
     int lastError() override;
 
     void createOutput(const QString& fileName, int mode) override;
     void writeBlock(const SampleBlock& block) override;
     void describeInput(int sampleRate, int channels) override;
+    void describeSource(int bits, qint64 frames) override;
     void setFormatFromSampleWav(const QString& fileName) override;
     void setPcmWav(int sampleRate, int channels, int bits) override;
     void setRaw(int sampleType, int sampleRate, int channels, int bits) override;
@@ -40,6 +42,10 @@ public:
     void setG721(int sampleRate) override;
     void setG723(int sampleRate, int bits) override;
     void setG726(int sampleRate, int bits) override;
+    void setFlac(int level) override;
+    void setAlac() override;
+    void setAac(int sampleRate, int channels, int kbps) override;
+    void setOpus(int channels, int kbps, bool speech) override;
     int testOggSetting(int sampleRate, int channels, int nominal, int minimum, int maximum) override;
     int wmaProfileCount() override;
     void setDescriptionDetail(int value) override;

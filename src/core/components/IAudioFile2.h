@@ -30,6 +30,8 @@ public:
     [[nodiscard]] virtual qint64 durationMs() = 0; // > 0 when the file is usable
     // The description of the open file, or when none is open, of the current output format.
     [[nodiscard]] virtual QString formatString() = 0;
+    // The stored sample size of the open source: 8, 16, 24, 32 (also floating point); 0 for lossy codecs.
+    [[nodiscard]] virtual int bitsPerSample() = 0;
     [[nodiscard]] virtual int lastError() = 0;
 
     // --- writing ---------------------------------------------------------------------------------------------
@@ -38,6 +40,9 @@ public:
     virtual void writeBlock(const SampleBlock& block) = 0;
     // The rate and channel count of the blocks the writer will receive next.
     virtual void describeInput(int sampleRate, int channels) = 0;
+    // What lossless outputs keep of the source besides its rate and channels: its stored sample size (as
+    // bitsPerSample reports it) and its length in frames (0 when unknown). Set after the output format.
+    virtual void describeSource(int bits, qint64 frames) = 0;
 
     // Output formats; each replaces the current output format.
     virtual void setFormatFromSampleWav(const QString& fileName) = 0;
@@ -56,6 +61,12 @@ public:
     virtual void setG721(int sampleRate) = 0;
     virtual void setG723(int sampleRate, int bits) = 0;
     virtual void setG726(int sampleRate, int bits) = 0;
+    // Lossless outputs at the source's rate, channels (at most two) and sample size (16 or 24); level 0..8.
+    virtual void setFlac(int level) = 0;
+    virtual void setAlac() = 0;
+    // AAC in MP4 (.m4a), 96..320 kbit/s; Opus at 48 kHz, VBR 32..256 kbit/s, tuned for speech or music.
+    virtual void setAac(int sampleRate, int channels, int kbps) = 0;
+    virtual void setOpus(int channels, int kbps, bool speech) = 0;
 
     // Non-zero when libvorbis accepts this managed bit-rate setting and minimum <= nominal <= maximum.
     [[nodiscard]] virtual int testOggSetting(int sampleRate, int channels, int nominal, int minimum, int maximum) = 0;

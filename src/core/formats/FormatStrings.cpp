@@ -3,10 +3,14 @@
 #include "core/components/IAudioFile2.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 
 namespace {
 
 constexpr int kLowestG726Bits = 2;
+constexpr std::array kAacKbps{96, 112, 128, 160, 192, 224, 256, 320};
+constexpr std::array kOpusKbps{32, 48, 64, 80, 96, 112, 128, 160, 192, 224, 256};
 
 } // namespace
 
@@ -74,4 +78,29 @@ int g726BitsAt(int item) {
 
 int g726ItemOf(int bits) {
     return bits - kLowestG726Bits;
+}
+
+std::span<const int> aacKbpsChoices() {
+    return kAacKbps;
+}
+
+std::span<const int> opusKbpsChoices() {
+    return kOpusKbps;
+}
+
+QStringList kbpsItems(std::span<const int> choices) {
+    QStringList items;
+    for (const int kbps : choices)
+        items.append(QStringLiteral("%1 kbit/s").arg(kbps));
+    return items;
+}
+
+int kbpsItemOf(std::span<const int> choices, int kbps) {
+    const auto nearest = std::min_element(choices.begin(), choices.end(),
+                                          [kbps](int a, int b) { return std::abs(a - kbps) < std::abs(b - kbps); });
+    return static_cast<int>(nearest - choices.begin());
+}
+
+QStringList opusContentItems() {
+    return {QStringLiteral("Music"), QStringLiteral("Speech")};
 }

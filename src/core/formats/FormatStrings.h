@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <span>
 #include <vector>
 
 class IAudioFile2;
@@ -34,3 +35,12 @@ void describeOtherFormats(IAudioFile2& writer, const PanelValues& panel,
 [[nodiscard]] int g723ItemOf(int bits);
 [[nodiscard]] int g726BitsAt(int item);
 [[nodiscard]] int g726ItemOf(int bits);
+
+// The bit rates the pane offers for AAC and Opus (kbit/s, ascending), their items ("160 kbit/s"), and the item of a
+// rate (the nearest offered one).
+[[nodiscard]] std::span<const int> aacKbpsChoices();
+[[nodiscard]] std::span<const int> opusKbpsChoices();
+[[nodiscard]] QStringList kbpsItems(std::span<const int> choices);
+[[nodiscard]] int kbpsItemOf(std::span<const int> choices, int kbps);
+// Opus is tuned for music (item 0) or speech (item 1).
+[[nodiscard]] QStringList opusContentItems();

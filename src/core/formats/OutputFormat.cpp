@@ -53,6 +53,22 @@ void setG726(IAudioFile2& writer, const PanelValues& panel) {
     writer.setG726(panel.sampleRate, panel.g726Bits);
 }
 
+void setFlac(IAudioFile2& writer, const PanelValues& panel) {
+    writer.setFlac(panel.flacLevel);
+}
+
+void setAlac(IAudioFile2& writer, const PanelValues&) {
+    writer.setAlac();
+}
+
+void setAac(IAudioFile2& writer, const PanelValues& panel) {
+    writer.setAac(panel.sampleRate, panel.channels, panel.aacKbps);
+}
+
+void setOpus(IAudioFile2& writer, const PanelValues& panel) {
+    writer.setOpus(panel.channels, panel.opusKbps, panel.opusSpeech);
+}
+
 constexpr std::array<OutputFormatFacts, kOutputFormatCount> kTable{{
     {.format = OutputFormat::Pcm,
      .name = "pcm",
@@ -210,6 +226,58 @@ constexpr std::array<OutputFormatFacts, kOutputFormatCount> kTable{{
      .setOnWriter = setG726,
      .choices = {SampleRate, CodeSize},
      .paneStringOrder = 7,
+     .writerNeedsSourceShape = false},
+    // The lossless outputs keep their source's rate, channels (up to two) and sample size, so the writer learns
+    // them from the source before it starts.
+    {.format = OutputFormat::Flac,
+     .name = "flac",
+     .suffix = ".flac",
+     .iniKey = "ch_flac",
+     .checkBox = "chFLAC",
+     .caption = "FLAC",
+     .saveIndex = 13,
+     .dialog = SettingDialog::None,
+     .setOnWriter = setFlac,
+     .choices = {CompressionLevel},
+     .paneStringOrder = 8,
+     .writerNeedsSourceShape = true,
+     .keepsSourceSamples = true},
+    {.format = OutputFormat::Alac,
+     .name = "alac",
+     .suffix = "_ALAC.m4a",
+     .iniKey = "ch_alac",
+     .checkBox = "chALAC",
+     .caption = "ALAC",
+     .saveIndex = 14,
+     .dialog = SettingDialog::None,
+     .setOnWriter = setAlac,
+     .choices = {},
+     .paneStringOrder = 9,
+     .writerNeedsSourceShape = true,
+     .keepsSourceSamples = true},
+    {.format = OutputFormat::Aac,
+     .name = "aac",
+     .suffix = ".m4a",
+     .iniKey = "ch_aac",
+     .checkBox = "chAAC",
+     .caption = "AAC (M4A)",
+     .saveIndex = 15,
+     .dialog = SettingDialog::None,
+     .setOnWriter = setAac,
+     .choices = {SampleRate, Channels, Bitrate},
+     .paneStringOrder = 10,
+     .writerNeedsSourceShape = false},
+    {.format = OutputFormat::Opus,
+     .name = "opus",
+     .suffix = ".opus",
+     .iniKey = "ch_opus",
+     .checkBox = "chOpus",
+     .caption = "Opus",
+     .saveIndex = 16,
+     .dialog = SettingDialog::None,
+     .setOnWriter = setOpus,
+     .choices = {Channels, Bitrate, SpeechOrMusic},
+     .paneStringOrder = 11,
      .writerNeedsSourceShape = false},
 }};
 

@@ -8,10 +8,10 @@
 class IAudioFile2;
 struct PanelValues;
 
-// The thirteen output formats, in the fixed order in which a batch makes the outputs of one source.
-enum class OutputFormat { Pcm, Adpcm, Mp3, Mp2, Ogg, Wma, Dsp, Gsm, Vox, Raw, G721, G723, G726 };
+// The output formats, in the fixed order in which a batch makes the outputs of one source.
+enum class OutputFormat { Pcm, Adpcm, Mp3, Mp2, Ogg, Wma, Dsp, Gsm, Vox, Raw, G721, G723, G726, Flac, Alac, Aac, Opus };
 
-inline constexpr std::size_t kOutputFormatCount = 13;
+inline constexpr std::size_t kOutputFormatCount = 17;
 
 // The option dialog that sets a format on the writer; formats without one are set from the panel values alone.
 enum class SettingDialog { None, PcmWav, Mp3, OggVorbis };
@@ -27,6 +27,9 @@ enum class FormatChoice : unsigned {
     Mp3Preset = 1U << 5U,
     Mp3AltPreset = 1U << 6U,
     LameSwitches = 1U << 7U,
+    CompressionLevel = 1U << 8U,
+    Bitrate = 1U << 9U,
+    SpeechOrMusic = 1U << 10U,
 };
 
 // A set of FormatChoice values.
@@ -53,17 +56,18 @@ using WriterCall = void (*)(IAudioFile2& writer, const PanelValues& panel);
 // table, so a new format is one row here plus its writer operation.
 struct OutputFormatFacts {
     OutputFormat format;
-    const char* name;            // the short name scripts use: "pcm", "adpcm", "mp3", ...
-    const char* suffix;          // what follows the base name in an output's file name: ".wav", "_ADPCM.wav", ...
-    const char* iniKey;          // the key of its check box in settings.ini: "ch_pcm", ...
-    const char* checkBox;        // the object name of its check box on the format panel: "chpcm", ...
-    const char* caption;         // the check box's text
-    int saveIndex;               // position among the check boxes when the last state is written
-    SettingDialog dialog;        // the dialog that sets the format, or None when setOnWriter does
-    WriterCall setOnWriter;      // sets the format from the panel values; null when a dialog sets it
-    FormatChoiceSet choices;     // what the user can choose for it
-    int paneStringOrder;         // position among the panel's "Other Format" strings; -1 when it shows none
-    bool writerNeedsSourceShape; // the writer must learn the source's rate and channels before it creates the file
+    const char* name;                // the short name scripts use: "pcm", "adpcm", "mp3", ...
+    const char* suffix;              // what follows the base name in an output's file name: ".wav", "_ADPCM.wav", ...
+    const char* iniKey;              // the key of its check box in settings.ini: "ch_pcm", ...
+    const char* checkBox;            // the object name of its check box on the format panel: "chpcm", ...
+    const char* caption;             // the check box's text
+    int saveIndex;                   // position among the check boxes when the last state is written
+    SettingDialog dialog;            // the dialog that sets the format, or None when setOnWriter does
+    WriterCall setOnWriter;          // sets the format from the panel values; null when a dialog sets it
+    FormatChoiceSet choices;         // what the user can choose for it
+    int paneStringOrder;             // position among the panel's "Other Format" strings; -1 when it shows none
+    bool writerNeedsSourceShape;     // the writer must learn the source's rate and channels before it creates the file
+    bool keepsSourceSamples = false; // lossless: the writer also learns the source's sample size and length
 };
 
 // The table in conversion order.
@@ -72,9 +76,10 @@ struct OutputFormatFacts {
 
 // The formats in conversion order, and in the order settings.ini stores their check boxes.
 inline constexpr std::array<OutputFormat, kOutputFormatCount> kOutputFormatsInOrder{
-    OutputFormat::Pcm,  OutputFormat::Adpcm, OutputFormat::Mp3, OutputFormat::Mp2, OutputFormat::Ogg,
-    OutputFormat::Wma,  OutputFormat::Dsp,   OutputFormat::Gsm, OutputFormat::Vox, OutputFormat::Raw,
-    OutputFormat::G721, OutputFormat::G723,  OutputFormat::G726};
+    OutputFormat::Pcm,  OutputFormat::Adpcm, OutputFormat::Mp3,  OutputFormat::Mp2,  OutputFormat::Ogg,
+    OutputFormat::Wma,  OutputFormat::Dsp,   OutputFormat::Gsm,  OutputFormat::Vox,  OutputFormat::Raw,
+    OutputFormat::G721, OutputFormat::G723,  OutputFormat::G726, OutputFormat::Flac, OutputFormat::Alac,
+    OutputFormat::Aac,  OutputFormat::Opus};
 [[nodiscard]] const std::array<OutputFormat, kOutputFormatCount>& outputFormatsInSaveOrder();
 
 [[nodiscard]] QString outputSuffix(OutputFormat format);

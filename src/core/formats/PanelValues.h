@@ -13,6 +13,10 @@ struct PanelValues {
     int g723Bits = 5;
     int g726Bits = 4;
     int wmaProfile = 28; // counted from 1
+    int flacLevel = 5;   // 0..8
+    int aacKbps = 160;   // 96..320
+    int opusKbps = 128;  // 32..256
+    bool opusSpeech = false;
 
     bool operator==(const PanelValues&) const = default;
 };

@@ -24,12 +24,12 @@ void WriterPreparation::prepare(OutputFormat format, const PanelValues& panel, S
         break;
     }
     if (facts.writerNeedsSourceShape && kind == SourceKind::Audio)
-        describeSourceToWriter(sourceName);
+        describeSourceToWriter(sourceName, facts.keepsSourceSamples);
 }
 
 // Opens the source only to read its rate and channels; when the reader cannot open it the output fails before any
 // file is created.
-void WriterPreparation::describeSourceToWriter(const QString& sourceName) {
+void WriterPreparation::describeSourceToWriter(const QString& sourceName, bool withSamples) {
     auto& reader = components_.reader;
     reader->openForReading(sourceName, 0, 1);
     const int error = reader->lastError();
@@ -37,6 +37,11 @@ void WriterPreparation::describeSourceToWriter(const QString& sourceName) {
         const int sampleRate = reader->sampleRate();
         const int channels = reader->channelCount();
         components_.writer->describeInput(sampleRate, channels);
+        if (withSamples) {
+            const int bits = reader->bitsPerSample();
+            const qint64 frames = reader->lengthInSamples();
+            components_.writer->describeSource(bits, frames);
+        }
     }
     reader->close();
     if (error != LastError::Success)

@@ -31,11 +31,12 @@ public:
     WriterPreparation(ComponentSet& components, FormatDialogs& dialogs);
 
     // Raises ComponentError when a component refuses the format, or when a writer that must learn an audio source's
-    // rate and channels first (WMA) cannot, because the reader cannot open it; the output is then to be skipped.
+    // rate and channels first (WMA; FLAC and ALAC, which also learn its sample size and length) cannot, because the
+    // reader cannot open it; the output is then to be skipped.
     void prepare(OutputFormat format, const PanelValues& panel, SourceKind kind, const QString& sourceName);
 
 private:
-    void describeSourceToWriter(const QString& sourceName);
+    void describeSourceToWriter(const QString& sourceName, bool withSamples);
 
     ComponentSet& components_;
     FormatDialogs& dialogs_;

@@ -11,6 +11,7 @@
 #include "ui_FormatOptionsPane.h"
 
 #include <QButtonGroup>
+#include <algorithm>
 
 namespace {
 
@@ -38,6 +39,10 @@ FormatOptionsPane::FormatOptionsPane(ComponentSet& components, Prompts& prompts,
     ui->cmbG726Bits->addItems(g726BitsItems());
     ui->cmbG723Bits->setCurrentIndex(g723ItemOf(values_.g723Bits));
     ui->cmbG726Bits->setCurrentIndex(g726ItemOf(values_.g726Bits));
+    ui->cmbAACBitrate->addItems(kbpsItems(aacKbpsChoices()));
+    ui->cmbOpusBitrate->addItems(kbpsItems(opusKbpsChoices()));
+    ui->cmbOpusContent->addItems(opusContentItems());
+    showModernFormatValues();
     nameControls();
     connectControls();
     showFormatStringsFromTheirStart();
@@ -66,6 +71,8 @@ void FormatOptionsPane::nameControls() {
         {ui->txtDSPFormatString, ui->lblDSP},     {ui->txtVOXFormatString, ui->lblVOX},
         {ui->txtRAWFormatString, ui->lblRAW},     {ui->txtMP2FormatString, ui->lblMP2},
         {ui->txtG723FormatString, ui->lblG723},   {ui->txtG726FormatString, ui->lblG726},
+        {ui->txtFLACFormatString, ui->lblFLAC},   {ui->txtALACFormatString, ui->lblALAC},
+        {ui->txtAACFormatString, ui->lblAAC},     {ui->txtOpusFormatString, ui->lblOpus},
     };
     for (const auto& [control, label] : labelled) {
         label->setBuddy(control);
@@ -73,6 +80,10 @@ void FormatOptionsPane::nameControls() {
     }
     ui->cmbG723Bits->setAccessibleName(QStringLiteral("G.723 bits"));
     ui->cmbG726Bits->setAccessibleName(QStringLiteral("G.726 bits"));
+    ui->flacLevelSpin->setAccessibleName(QStringLiteral("FLAC level"));
+    ui->cmbAACBitrate->setAccessibleName(QStringLiteral("AAC bit rate"));
+    ui->cmbOpusBitrate->setAccessibleName(QStringLiteral("Opus bit rate"));
+    ui->cmbOpusContent->setAccessibleName(QStringLiteral("Opus content"));
     for (const auto& [button, format] :
          {std::pair{ui->pcmSetButton, "PCM"}, std::pair{ui->mp3SetButton, "MP3"}, std::pair{ui->oggSetButton, "OGG"}}) {
         button->setAccessibleName(button->text());
@@ -95,6 +106,9 @@ void FormatOptionsPane::connectControls() {
     connectGuarded(prompts_, ui->cmbG723Bits, &QComboBox::activated, this, [this](int) { g723BitsChosen(); });
     connectGuarded(prompts_, ui->cmbG726Bits, &QComboBox::currentIndexChanged, this, [this](int) { g726BitsChosen(); });
     connectGuarded(prompts_, ui->cmbWMAProfile, &QComboBox::activated, this, [this](int) { wmaProfileChosen(); });
+    connectGuarded(prompts_, ui->flacLevelSpin, &QSpinBox::valueChanged, this, [this](int) { modernFormatChosen(); });
+    for (QComboBox* choice : {ui->cmbAACBitrate, ui->cmbOpusBitrate, ui->cmbOpusContent})
+        connectGuarded(prompts_, choice, &QComboBox::activated, this, [this](int) { modernFormatChosen(); });
     connectGuarded(prompts_, ui->pcmSetButton, &QPushButton::clicked, this, [this](bool) { openWavDialog(); });
     connectGuarded(prompts_, ui->mp3SetButton, &QPushButton::clicked, this, [this](bool) { openMp3Dialog(); });
     connectGuarded(prompts_, ui->oggSetButton, &QPushButton::clicked, this, [this](bool) { openOggDialog(); });
@@ -114,6 +128,7 @@ void FormatOptionsPane::fillFromWriter() {
     ui->cmbG723Bits->setCurrentIndex(g723ItemOf(PanelValues{}.g723Bits));
     ui->cmbG726Bits->setCurrentIndex(g726ItemOf(PanelValues{}.g726Bits));
     values_ = PanelValues{};
+    showModernFormatValues();
     guarded(prompts_, [&] { components_.reader->setDescriptionDetail(-1); });
     // The dialogs start with the same formats; nothing of theirs is applied before "Apply", "Ok" or a conversion.
     guarded(prompts_, [&] {
@@ -167,7 +182,9 @@ QLineEdit& FormatOptionsPane::otherFormatEdit(OutputFormat format) const {
         {OutputFormat::Adpcm, ui->txtADPCMFormatString}, {OutputFormat::Gsm, ui->txtGSMFormatString},
         {OutputFormat::Dsp, ui->txtDSPFormatString},     {OutputFormat::Vox, ui->txtVOXFormatString},
         {OutputFormat::Raw, ui->txtRAWFormatString},     {OutputFormat::Mp2, ui->txtMP2FormatString},
-        {OutputFormat::G723, ui->txtG723FormatString},   {OutputFormat::G726, ui->txtG726FormatString}};
+        {OutputFormat::G723, ui->txtG723FormatString},   {OutputFormat::G726, ui->txtG726FormatString},
+        {OutputFormat::Flac, ui->txtFLACFormatString},   {OutputFormat::Alac, ui->txtALACFormatString},
+        {OutputFormat::Aac, ui->txtAACFormatString},     {OutputFormat::Opus, ui->txtOpusFormatString}};
     for (const auto& [shown, edit] : edits) {
         if (shown == format)
             return *edit;
@@ -197,6 +214,22 @@ void FormatOptionsPane::g723BitsChosen() {
 
 void FormatOptionsPane::g726BitsChosen() {
     values_.g726Bits = g726BitsAt(ui->cmbG726Bits->currentIndex());
+    showOtherFormatStrings();
+}
+
+// The controls of FLAC, AAC and Opus show the values the conversion will use.
+void FormatOptionsPane::showModernFormatValues() {
+    ui->flacLevelSpin->setValue(values_.flacLevel);
+    ui->cmbAACBitrate->setCurrentIndex(kbpsItemOf(aacKbpsChoices(), values_.aacKbps));
+    ui->cmbOpusBitrate->setCurrentIndex(kbpsItemOf(opusKbpsChoices(), values_.opusKbps));
+    ui->cmbOpusContent->setCurrentIndex(values_.opusSpeech ? 1 : 0);
+}
+
+void FormatOptionsPane::modernFormatChosen() {
+    values_.flacLevel = ui->flacLevelSpin->value();
+    values_.aacKbps = aacKbpsChoices()[static_cast<std::size_t>(std::max(0, ui->cmbAACBitrate->currentIndex()))];
+    values_.opusKbps = opusKbpsChoices()[static_cast<std::size_t>(std::max(0, ui->cmbOpusBitrate->currentIndex()))];
+    values_.opusSpeech = ui->cmbOpusContent->currentIndex() == 1;
     showOtherFormatStrings();
 }
 

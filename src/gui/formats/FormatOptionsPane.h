@@ -20,7 +20,8 @@ class FormatOptionsPane;
 }
 
 // The options pane beside the list: the common formats' strings and dialogs, the other formats' rate, channels and
-// code sizes with their strings, the WMA profile, and the volume change. Every string is the writer's own
+// code sizes with their strings, the WMA profile, the FLAC level, AAC and Opus bit rates and Opus's tuning, and
+// the volume change. Every string is the writer's own
 // description of a format; nothing here reads what an edit holds.
 class FormatOptionsPane : public QWidget {
     Q_OBJECT
@@ -50,6 +51,7 @@ public slots:
     void g723BitsChosen();
     void g726BitsChosen();
     void wmaProfileChosen();
+    void modernFormatChosen();
     void openWavDialog();
     void openMp3Dialog();
     void openOggDialog();
@@ -60,6 +62,7 @@ private:
     void connectControls();
     void showFormatStringsFromTheirStart();
     void nameControls();
+    void showModernFormatValues();
     [[nodiscard]] QLineEdit& otherFormatEdit(OutputFormat format) const;
 
     std::unique_ptr<Ui::FormatOptionsPane> ui;

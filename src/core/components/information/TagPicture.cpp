@@ -148,15 +148,44 @@ void addToId3v2(TagLib::ID3v2::Tag& tag, const TagPicture& picture) {
     tag.addFrame(frame.release()); // the tag owns its frames
 }
 
-void addToXiphComment(TagLib::Ogg::XiphComment& comment, const TagPicture& picture) {
-    if (!comment.pictureList().isEmpty())
-        return;
+std::unique_ptr<TagLib::FLAC::Picture> pictureBlockOf(const TagPicture& picture) {
     auto block = std::make_unique<TagLib::FLAC::Picture>();
     block->setMimeType(tagTextOf(picture.mimeType));
     block->setDescription(tagTextOf(picture.description));
     block->setType(static_cast<TagLib::FLAC::Picture::Type>(picture.type));
     block->setData(byteVectorOf(picture.data));
-    comment.addPicture(block.release()); // the comment owns its pictures
+    return block;
+}
+
+void addToXiphComment(TagLib::Ogg::XiphComment& comment, const TagPicture& picture) {
+    if (!comment.pictureList().isEmpty())
+        return;
+    comment.addPicture(pictureBlockOf(picture).release()); // the comment owns its pictures
+}
+
+// FLAC keeps its picture in a metadata block of its own, which every FLAC reader looks at first.
+void addToFlac(TagLib::FLAC::File& file, const TagPicture& picture) {
+    if (!file.pictureList().isEmpty())
+        return;
+    file.addPicture(pictureBlockOf(picture).release()); // the file owns its pictures
+}
+
+TagLib::MP4::CoverArt::Format coverFormatOf(const QString& mimeType) {
+    if (mimeType == QLatin1String("image/png"))
+        return TagLib::MP4::CoverArt::PNG;
+    if (mimeType == QLatin1String("image/bmp"))
+        return TagLib::MP4::CoverArt::BMP;
+    if (mimeType == QLatin1String("image/gif"))
+        return TagLib::MP4::CoverArt::GIF;
+    return TagLib::MP4::CoverArt::JPEG;
+}
+
+void addToMp4(TagLib::MP4::Tag& tag, const TagPicture& picture) {
+    if (tag.contains(kMp4CoverItem))
+        return;
+    TagLib::MP4::CoverArtList covers;
+    covers.append(TagLib::MP4::CoverArt(coverFormatOf(picture.mimeType), byteVectorOf(picture.data)));
+    tag.setItem(kMp4CoverItem, TagLib::MP4::Item(covers));
 }
 
 void addToAsf(TagLib::ASF::Tag& tag, const TagPicture& picture) {
@@ -183,6 +212,10 @@ void addIfNone(TagLib::File& file, const TagPicture& picture) {
         addToId3v2(*wav->ID3v2Tag(), picture);
     else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(&file))
         addToAsf(*asf->tag(), picture);
+    else if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(&file))
+        addToFlac(*flac, picture);
+    else if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(&file))
+        addToMp4(*mp4->tag(), picture);
     else if (auto* xiph = dynamic_cast<TagLib::Ogg::XiphComment*>(file.tag()))
         addToXiphComment(*xiph, picture);
 }

@@ -28,7 +28,8 @@ inline constexpr qsizetype kLargestPicture = 16 * 1024 * 1024;
 [[nodiscard]] std::optional<TagPicture> read(TagLib::File& file);
 
 // Puts the picture into the file's tag, to be saved with it, unless the tag already holds a picture of its own
-// (which is never replaced) or the format's tag holds none. Works on MPEG files only in their ID3v2 tag.
+// (which is never replaced) or the format's tag holds none. Works on MPEG files only in their ID3v2 tag; FLAC gets
+// a picture block, MP4 a "covr" item, Ogg (Vorbis, Opus) a METADATA_BLOCK_PICTURE comment.
 void addIfNone(TagLib::File& file, const TagPicture& picture);
 
 } // namespace tagpicture

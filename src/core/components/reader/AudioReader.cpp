@@ -67,6 +67,9 @@ qint64 AudioReader::durationMs() const {
 QString AudioReader::description() const {
     return impl_->decoder ? impl_->decoder->description() : QString();
 }
+int AudioReader::bitsPerSample() const {
+    return impl_->decoder ? impl_->decoder->bitsPerSample() : 0;
+}
 void AudioReader::setDecoderThreads(int threads) {
     impl_->decoderThreads = std::max(0, threads);
 }

@@ -27,6 +27,8 @@ public:
     [[nodiscard]] int channelCount() const;
     [[nodiscard]] qint64 durationMs() const;
     [[nodiscard]] QString description() const;
+    // See SourceDecoder::bitsPerSample; 0 with nothing open.
+    [[nodiscard]] int bitsPerSample() const;
 
     void setDecoderThreads(int threads);
 

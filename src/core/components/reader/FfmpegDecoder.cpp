@@ -463,6 +463,14 @@ qint64 FfmpegDecoder::position() const {
     return pass_->position();
 }
 
+int FfmpegDecoder::bitsPerSample() const {
+    const AVCodecParameters& parameters = pass_->parameters();
+    if (parameters.bits_per_raw_sample > 0)
+        return parameters.bits_per_raw_sample;
+    // Lossy codecs have no size of their own; PCM codecs state theirs through the codec.
+    return av_get_bits_per_sample(parameters.codec_id);
+}
+
 QString FfmpegDecoder::description() const {
     const AVCodecParameters& parameters = pass_->parameters();
     // Headers may state nonsense (a negative rate read as unsigned); a compressed rate above that of plain float

@@ -31,6 +31,7 @@ public:
     [[nodiscard]] int channelCount() const override;
     [[nodiscard]] qint64 lengthInFrames() const override;
     [[nodiscard]] QString description() const override;
+    [[nodiscard]] int bitsPerSample() const override;
     qint64 readFrames(float* out, qint64 maxFrames) override;
     qint64 seekFrame(qint64 frame) override;
 

@@ -14,6 +14,9 @@ public:
     // Frames per channel. An estimate for some compressed sources until the end has been read; exact afterwards.
     [[nodiscard]] virtual qint64 lengthInFrames() const = 0;
     [[nodiscard]] virtual QString description() const = 0;
+    // The size of one stored sample when the source keeps whole samples (PCM, lossless codecs; 32 for floating
+    // point), 0 when it does not (lossy codecs) or cannot tell.
+    [[nodiscard]] virtual int bitsPerSample() const { return 0; }
 
     // Writes up to maxFrames frames to out and returns how many it wrote; 0 only at the end of the data.
     virtual qint64 readFrames(float* out, qint64 maxFrames) = 0;

@@ -67,8 +67,10 @@ struct AudioWriter::Impl {
     WriterFormat format = formatrules::pcmWav(44100, 2, 16);
     int detail = -1;
     InputShape input;
+    int sourceBits = 0;
 
     QString fileName;
+    bool awaitingShape = false; // created, but the backend waits for the input's shape
     std::unique_ptr<WriterBackend> backend;
     std::unique_ptr<SampleConverter> converter;
     std::vector<float> clippedSamples;
@@ -89,6 +91,21 @@ struct AudioWriter::Impl {
                                                           format.sampleRate, format.channels);
         }
         return *converter;
+    }
+
+    void setFormat(const WriterFormat& chosen) {
+        format = chosen;
+        sourceBits = 0;
+    }
+
+    // A lossless output learns its shape from the input only now, when no more description can come first.
+    void openAwaitedBackend() {
+        if (!awaitingShape)
+            return;
+        if (input.sampleRate > 0)
+            format = formatrules::shapedLikeSource(format, input.sampleRate, input.channels, sourceBits);
+        backend = openWriterBackend(format, fileName);
+        awaitingShape = false;
     }
 
     void drainConverter() {
@@ -112,6 +129,12 @@ void AudioWriter::create(const QString& fileName) {
     close();
     const bool existed = QFile::exists(fileName);
     checkWritable(fileName);
+    impl_->fileName = fileName;
+    impl_->converter.reset();
+    if (impl_->format.followsSource) {
+        impl_->awaitingShape = true;
+        return;
+    }
     try {
         impl_->backend = openWriterBackend(impl_->format, fileName);
     } catch (const ComponentError&) {
@@ -119,20 +142,19 @@ void AudioWriter::create(const QString& fileName) {
             QFile::remove(fileName);
         throw;
     }
-    impl_->fileName = fileName;
-    impl_->converter.reset();
 }
 
 void AudioWriter::write(const SampleBlock& block) {
-    if (!impl_->backend)
+    if (!isOpen())
         throw ComponentError(QStringLiteral("No output file is open for writing"));
     if (block.empty())
         return;
+    impl_->openAwaitedBackend();
     impl_->deliver(impl_->ensureConverter().convert(block.values()));
 }
 
 void AudioWriter::close() {
-    if (!impl_->backend)
+    if (!isOpen())
         return;
     // The output is released even when finishing fails, so a failed file never stays open.
     struct Release {
@@ -140,14 +162,16 @@ void AudioWriter::close() {
         ~Release() {
             impl.converter.reset();
             impl.backend.reset();
+            impl.awaitingShape = false;
         }
     } release{*impl_};
+    impl_->openAwaitedBackend();
     impl_->drainConverter();
     impl_->backend->finish();
 }
 
 bool AudioWriter::isOpen() const {
-    return impl_->backend != nullptr;
+    return impl_->backend != nullptr || impl_->awaitingShape;
 }
 
 void AudioWriter::describeInput(int sampleRate, int channels) {
@@ -157,6 +181,11 @@ void AudioWriter::describeInput(int sampleRate, int channels) {
     if (impl_->backend)
         impl_->drainConverter();
     impl_->input = {sampleRate, channels};
+}
+
+void AudioWriter::describeSource(int bits, qint64 frames) {
+    impl_->sourceBits = bits;
+    impl_->format.sourceFrames = std::max<qint64>(frames, 0);
 }
 
 QString AudioWriter::formatString() const {
@@ -181,7 +210,7 @@ void AudioWriter::setFormatFromSampleWav(const QString& fileName) {
 }
 
 void AudioWriter::setPcmWav(int sampleRate, int channels, int bits) {
-    impl_->format = formatrules::pcmWav(sampleRate, channels, bits);
+    impl_->setFormat(formatrules::pcmWav(sampleRate, channels, bits));
 }
 
 void AudioWriter::setRaw(int sampleType, int sampleRate, int channels, int bits) {
@@ -191,55 +220,71 @@ void AudioWriter::setRaw(int sampleType, int sampleRate, int channels, int bits)
                                  .arg(sampleType)
                                  .arg(bits),
                              LastError::UnsupportedFormat);
-    impl_->format = formatrules::raw(sampleRate, channels);
+    impl_->setFormat(formatrules::raw(sampleRate, channels));
 }
 
 void AudioWriter::setAdpcmWav(int sampleRate, int channels) {
-    impl_->format = formatrules::adpcmWav(sampleRate, channels);
+    impl_->setFormat(formatrules::adpcmWav(sampleRate, channels));
 }
 
 void AudioWriter::setGsmWav(int sampleRate) {
-    impl_->format = formatrules::gsmWav(sampleRate);
+    impl_->setFormat(formatrules::gsmWav(sampleRate));
 }
 
 void AudioWriter::setVox(int sampleRate) {
-    impl_->format = formatrules::vox(sampleRate);
+    impl_->setFormat(formatrules::vox(sampleRate));
 }
 
 void AudioWriter::setDspWav() {
-    impl_->format = formatrules::dspWav();
+    impl_->setFormat(formatrules::dspWav());
 }
 
 void AudioWriter::setMp2(int sampleRate, int kbps, int channels) {
-    impl_->format = formatrules::mp2(sampleRate, kbps, channels);
+    impl_->setFormat(formatrules::mp2(sampleRate, kbps, channels));
 }
 
 void AudioWriter::setMp3(int sampleRate, int kbps, int channels) {
-    impl_->format = planMp3(sampleRate, kbps, channels);
+    impl_->setFormat(planMp3(sampleRate, kbps, channels));
 }
 
 void AudioWriter::useMp3EncoderSettings(const IAudioFile2LameEnc& settings) {
-    impl_->format = planMp3(snapshotMp3Settings(settings));
+    impl_->setFormat(planMp3(snapshotMp3Settings(settings)));
 }
 
 void AudioWriter::setOggVorbis(int sampleRate, int channels, int nominal, int minimum, int maximum, int quality) {
-    impl_->format = planOggVorbis(sampleRate, channels, nominal, minimum, maximum, quality);
+    impl_->setFormat(planOggVorbis(sampleRate, channels, nominal, minimum, maximum, quality));
 }
 
 void AudioWriter::setWmaProfile(int profile) {
-    impl_->format = formatrules::wma(profile);
+    impl_->setFormat(formatrules::wma(profile));
 }
 
 void AudioWriter::setG721(int sampleRate) {
-    impl_->format = formatrules::g721(sampleRate);
+    impl_->setFormat(formatrules::g721(sampleRate));
 }
 
 void AudioWriter::setG723(int sampleRate, int bits) {
-    impl_->format = formatrules::g723(sampleRate, bits);
+    impl_->setFormat(formatrules::g723(sampleRate, bits));
 }
 
 void AudioWriter::setG726(int sampleRate, int bits) {
-    impl_->format = formatrules::g726(sampleRate, bits);
+    impl_->setFormat(formatrules::g726(sampleRate, bits));
+}
+
+void AudioWriter::setFlac(int level) {
+    impl_->setFormat(formatrules::flac(level));
+}
+
+void AudioWriter::setAlac() {
+    impl_->setFormat(formatrules::alac());
+}
+
+void AudioWriter::setAac(int sampleRate, int channels, int kbps) {
+    impl_->setFormat(formatrules::aac(sampleRate, channels, kbps));
+}
+
+void AudioWriter::setOpus(int channels, int kbps, bool speech) {
+    impl_->setFormat(formatrules::opus(channels, kbps, speech));
 }
 
 int AudioWriter::testOggSetting(int sampleRate, int channels, int nominal, int minimum, int maximum) const {

@@ -34,6 +34,9 @@ public:
     // The rate and channel count of the blocks that follow, before or after create(); kept until changed.
     // Until the first description the blocks are taken to be in the output format.
     void describeInput(int sampleRate, int channels);
+    // The source's stored sample size and length (0 = unknown), kept by lossless outputs; forgotten when the
+    // output format changes.
+    void describeSource(int bits, qint64 frames);
 
     [[nodiscard]] QString formatString() const;
 
@@ -56,6 +59,12 @@ public:
     void setG721(int sampleRate);
     void setG723(int sampleRate, int bits);
     void setG726(int sampleRate, int bits);
+    // Lossless formats take the shape of their input: the encoder starts with the first block (or at close), from
+    // the latest describeInput and describeSource.
+    void setFlac(int level);
+    void setAlac();
+    void setAac(int sampleRate, int channels, int kbps);
+    void setOpus(int channels, int kbps, bool speech);
 
     [[nodiscard]] int testOggSetting(int sampleRate, int channels, int nominal, int minimum, int maximum) const;
     [[nodiscard]] int wmaProfileCount() const;

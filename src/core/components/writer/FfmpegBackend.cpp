@@ -1,6 +1,8 @@
 #include "FfmpegBackend.h"
 
+#include "Mp4GaplessTag.h"
 #include "OutputFileError.h"
+#include "SampleQuantizer.h"
 #include "core/components/common/FfmpegHandles.h"
 
 #include <QFile>
@@ -32,12 +34,14 @@ struct FfmpegRecipe {
     int codeSize;      // bits per G.726 code, 0 when not G.726
     bool leadingFrame; // one frame of silence first: FFmpeg's WMA round trip loses the first frame
     int leastFrames;   // a bare stream needs a few frames before readers recognise it: silence makes them up
+    bool mp4 = false;  // MP4 audio: the index goes first so players start at once, and gapless facts are tagged
 };
 
 class FfmpegBackend final : public WriterBackend {
 public:
     FfmpegBackend(const WriterFormat& format, const QString& fileName, const FfmpegRecipe& recipe)
-        : fileName_(fileName), channels_(format.channels), leastFrames_(recipe.leastFrames) {
+        : fileName_(fileName), channels_(format.channels), bits_(format.bits), leastFrames_(recipe.leastFrames),
+          mp4_(recipe.mp4) {
         const AVCodec* codec = nullptr;
         for (const char* name : recipe.encoders)
             if (!codec)
@@ -50,7 +54,9 @@ public:
             outputerror::encoderFailure(QStringLiteral("FFmpeg"), QStringLiteral("out of memory"));
         codec_->sample_rate = format.sampleRate;
         av_channel_layout_default(&codec_->ch_layout, format.channels);
-        codec_->sample_fmt = chooseSampleFormat(codec);
+        codec_->sample_fmt = chooseSampleFormat(codec, format.bits);
+        if (codec_->sample_fmt == AV_SAMPLE_FMT_S32P)
+            codec_->bits_per_raw_sample = format.bits;
         codec_->bit_rate = recipe.bitRate;
         codec_->time_base = AVRational{1, format.sampleRate};
         if (recipe.codeSize > 0)
@@ -77,6 +83,8 @@ public:
         AVDictionary* options = nullptr;
         if (std::string_view(recipe.muxer) == "asf")
             av_dict_set_int(&options, "packet_size", asfPacketSizeFor(codec_->block_align), 0);
+        if (mp4_)
+            av_dict_set(&options, "movflags", "+faststart", 0);
         const int written = avformat_write_header(container_.get(), &options);
         av_dict_free(&options);
         check(written, "container header");
@@ -123,12 +131,17 @@ public:
         check(av_write_trailer(container_.get()), "container trailer");
         if (const int result = avio_closep(&container_->pb); result < 0)
             outputerror::writeFailure(fileName_, ffmpegErrorText(result));
+        if (mp4_ && codec_->initial_padding > 0)
+            recordGaplessFacts(fileName_, {codec_->initial_padding, samplesGiven_, packetsWritten_ * frameSize_});
     }
 
 private:
-    static AVSampleFormat chooseSampleFormat(const AVCodec* codec) {
+    // Float when the encoder takes it; lossless encoders get integers of the output's size.
+    static AVSampleFormat chooseSampleFormat(const AVCodec* codec, int bits) {
         constexpr std::array preferred{AV_SAMPLE_FMT_FLT, AV_SAMPLE_FMT_FLTP, AV_SAMPLE_FMT_S16, AV_SAMPLE_FMT_S16P};
-        for (const AVSampleFormat wanted : preferred)
+        constexpr std::array preferredWide{AV_SAMPLE_FMT_FLT, AV_SAMPLE_FMT_FLTP, AV_SAMPLE_FMT_S32P};
+        for (const AVSampleFormat wanted :
+             bits > 16 ? std::span<const AVSampleFormat>(preferredWide) : std::span<const AVSampleFormat>(preferred))
             for (const AVSampleFormat* offered = codec->sample_fmts; offered && *offered != AV_SAMPLE_FMT_NONE;
                  ++offered)
                 if (*offered == wanted)
@@ -148,6 +161,7 @@ private:
         fillFrame(samples);
         frame_->pts = nextPts_;
         nextPts_ += frame_->nb_samples;
+        samplesGiven_ += frame_->nb_samples;
         ++framesEncoded_;
         sendAndDrain(frame_.get());
     }
@@ -171,6 +185,16 @@ private:
         case AV_SAMPLE_FMT_S16:
             std::transform(samples.begin(), samples.end(), reinterpret_cast<int16_t*>(frame_->data[0]), toS16);
             break;
+        case AV_SAMPLE_FMT_S32P: {
+            // Left-aligned: the encoder takes the top bits_per_raw_sample bits.
+            const int shift = 32 - bits_;
+            for (std::size_t channel = 0; channel < channels; ++channel)
+                for (std::size_t index = 0; index < frames; ++index)
+                    reinterpret_cast<int32_t*>(frame_->extended_data[channel])[index] = static_cast<int32_t>(
+                        static_cast<uint32_t>(samplequant::toInteger(samples[index * channels + channel], bits_))
+                        << shift);
+            break;
+        }
         default:
             for (std::size_t channel = 0; channel < channels; ++channel)
                 for (std::size_t index = 0; index < frames; ++index)
@@ -187,6 +211,7 @@ private:
             if (result == AVERROR(EAGAIN) || result == AVERROR_EOF)
                 return;
             check(result, "encoding");
+            ++packetsWritten_;
             av_packet_rescale_ts(packet_.get(), codec_->time_base, stream_->time_base);
             packet_->stream_index = stream_->index;
             const int written = av_interleaved_write_frame(container_.get(), packet_.get());
@@ -197,7 +222,11 @@ private:
 
     QString fileName_;
     int channels_;
+    int bits_;
     int leastFrames_;
+    bool mp4_;
+    int64_t samplesGiven_ = 0;
+    int64_t packetsWritten_ = 0;
     CodecContextPtr codec_;
     std::unique_ptr<AVFormatContext, FormatContextDeleter> container_;
     AVStream* stream_ = nullptr; // owned by container_
@@ -228,6 +257,15 @@ std::unique_ptr<WriterBackend> openMp2Backend(const WriterFormat& format, const 
 std::unique_ptr<WriterBackend> openWmaBackend(const WriterFormat& format, const QString& fileName) {
     return std::make_unique<FfmpegBackend>(format, fileName,
                                            FfmpegRecipe{{"wmav2"}, "asf", format.kbps * 1000, 0, true, 0});
+}
+
+std::unique_ptr<WriterBackend> openAlacBackend(const WriterFormat& format, const QString& fileName) {
+    return std::make_unique<FfmpegBackend>(format, fileName, FfmpegRecipe{{"alac"}, "ipod", 0, 0, false, 0, true});
+}
+
+std::unique_ptr<WriterBackend> openAacBackend(const WriterFormat& format, const QString& fileName) {
+    return std::make_unique<FfmpegBackend>(format, fileName,
+                                           FfmpegRecipe{{"aac"}, "ipod", format.kbps * 1000, 0, false, 0, true});
 }
 
 std::unique_ptr<WriterBackend> openG726WavBackend(const WriterFormat& format, const QString& fileName) {

@@ -86,6 +86,14 @@ QString codecName(const WriterFormat& format) {
             .arg(format.bits * 8);
     case OutputCodec::G726Wav:
         return QStringLiteral("G.726 2-bit (16 kbit/s) in WAV");
+    case OutputCodec::Flac:
+        return QStringLiteral("FLAC level %1").arg(format.flacLevel);
+    case OutputCodec::Alac:
+        return QStringLiteral("Apple Lossless (ALAC)");
+    case OutputCodec::Aac:
+        return QStringLiteral("AAC LC in MP4");
+    case OutputCodec::Opus:
+        return QStringLiteral("Opus");
     }
     return {};
 }
@@ -103,6 +111,12 @@ QString sizing(const WriterFormat& format) {
         return QStringLiteral("8.5 kbit/s");
     case OutputCodec::GsmWav:
         return QStringLiteral("%1 kbit/s").arg(format.sampleRate * 13 / 8000.0, 0, 'f', 1);
+    case OutputCodec::Aac:
+        return QStringLiteral("%1 kbit/s").arg(format.kbps);
+    case OutputCodec::Opus:
+        return QStringLiteral("%1 kbit/s VBR (%2)")
+            .arg(format.kbps)
+            .arg(format.speech ? QStringLiteral("speech") : QStringLiteral("music"));
     default:
         return {};
     }
@@ -118,6 +132,9 @@ QString describeFormat(const WriterFormat& format, bool codecOnly) {
     if (format.codec == OutputCodec::Wma)
         return codec + QLatin1Char(' ') +
                formatrules::wmaProfileDescription({format.kbps, format.sampleRate, format.channels});
+    // A lossless output is whatever its source is, up to two channels; the panel's rate and channels do not apply.
+    if (format.followsSource)
+        return codec + QStringLiteral(", source rate, channels and bits (more than two channels mixed to stereo)");
     QStringList parts{codec};
     if (const QString size = sizing(format); !size.isEmpty())
         parts << size;

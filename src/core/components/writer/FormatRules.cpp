@@ -21,6 +21,8 @@ constexpr std::array kGsmRates{8000, 11025, 22050, 44100};
 constexpr int kTelephoneRate = 8000;
 
 constexpr std::array kPcmBits{8, 16, 24};
+// The sampling frequencies an MPEG-4 AAC stream can signal by index, which every player understands.
+constexpr std::array kAacRates{8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000, 64000, 88200, 96000};
 constexpr std::array kG723Bits{3, 5};
 
 constexpr std::array<WmaProfile, 28> kWmaProfiles{{
@@ -123,6 +125,38 @@ WriterFormat g726(int sampleRate, int bits) {
     if (bits == 2)
         return make(OutputCodec::G726Wav, kTelephoneRate, 1, 2);
     return g72xAu(726, sampleRate, bits);
+}
+
+WriterFormat flac(int level) {
+    WriterFormat format = make(OutputCodec::Flac, 44100, 2);
+    format.flacLevel = std::clamp(level, 0, 8);
+    format.followsSource = true;
+    return format;
+}
+
+WriterFormat alac() {
+    WriterFormat format = make(OutputCodec::Alac, 44100, 2);
+    format.followsSource = true;
+    return format;
+}
+
+WriterFormat aac(int sampleRate, int channels, int kbps) {
+    return make(OutputCodec::Aac, nearestOf(sampleRate, kAacRates), clampChannels(channels, 2), 16,
+                std::clamp(kbps, 96, 320));
+}
+
+WriterFormat opus(int channels, int kbps, bool speech) {
+    WriterFormat format = make(OutputCodec::Opus, kOpusRate, clampChannels(channels, 2), 16, std::clamp(kbps, 32, 256));
+    format.speech = speech;
+    return format;
+}
+
+WriterFormat shapedLikeSource(WriterFormat format, int sampleRate, int channels, int bits) {
+    constexpr int kHighestFlacRate = 655350;
+    format.sampleRate = std::clamp(sampleRate, 1, kHighestFlacRate);
+    format.channels = clampChannels(channels, 2);
+    format.bits = bits > 16 ? 24 : 16;
+    return format;
 }
 
 std::span<const WmaProfile> wmaProfiles() {

@@ -23,6 +23,15 @@ namespace formatrules {
 [[nodiscard]] WriterFormat g721(int sampleRate);
 [[nodiscard]] WriterFormat g723(int sampleRate, int bits);
 [[nodiscard]] WriterFormat g726(int sampleRate, int bits);
+[[nodiscard]] WriterFormat flac(int level);
+[[nodiscard]] WriterFormat alac();
+[[nodiscard]] WriterFormat aac(int sampleRate, int channels, int kbps);
+[[nodiscard]] WriterFormat opus(int channels, int kbps, bool speech);
+// Gives a lossless format the source's shape: its rate, at most two channels (more are mixed down) and a sample
+// size of 16 bits (8-bit and lossy sources) or 24 bits (larger and floating-point sources).
+[[nodiscard]] WriterFormat shapedLikeSource(WriterFormat format, int sampleRate, int channels, int bits);
+
+inline constexpr int kOpusRate = 48000;
 
 // The WMA profiles, ordered by quality; the last is 128 kbit/s, 44.1 kHz, stereo.
 struct WmaProfile {

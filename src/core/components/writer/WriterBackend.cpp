@@ -2,8 +2,10 @@
 
 #include "DspWavBackend.h"
 #include "FfmpegBackend.h"
+#include "FlacBackend.h"
 #include "G72xAuBackend.h"
 #include "LameBackend.h"
+#include "OpusBackend.h"
 #include "RawBackend.h"
 #include "SndfileBackend.h"
 #include "VorbisBackend.h"
@@ -17,7 +19,7 @@ namespace {
 
 using BackendOpener = std::unique_ptr<WriterBackend> (*)(const WriterFormat&, const QString&);
 
-constexpr std::array<std::pair<OutputCodec, BackendOpener>, 12> kBackends{{
+constexpr std::array<std::pair<OutputCodec, BackendOpener>, 16> kBackends{{
     {OutputCodec::PcmWav, openPcmWavBackend},
     {OutputCodec::Raw, openRawBackend},
     {OutputCodec::AdpcmWav, openAdpcmWavBackend},
@@ -30,6 +32,10 @@ constexpr std::array<std::pair<OutputCodec, BackendOpener>, 12> kBackends{{
     {OutputCodec::Wma, openWmaBackend},
     {OutputCodec::G72xAu, openG72xAuBackend},
     {OutputCodec::G726Wav, openG726WavBackend},
+    {OutputCodec::Flac, openFlacBackend},
+    {OutputCodec::Alac, openAlacBackend},
+    {OutputCodec::Aac, openAacBackend},
+    {OutputCodec::Opus, openOpusBackend},
 }};
 
 } // namespace

@@ -6,7 +6,24 @@
 #include <optional>
 
 // The kinds of file the writer makes; each has one backend (see WriterBackend.h).
-enum class OutputCodec { PcmWav, Raw, AdpcmWav, GsmWav, Vox, DspWav, Mp2, Mp3, OggVorbis, Wma, G72xAu, G726Wav };
+enum class OutputCodec {
+    PcmWav,
+    Raw,
+    AdpcmWav,
+    GsmWav,
+    Vox,
+    DspWav,
+    Mp2,
+    Mp3,
+    OggVorbis,
+    Wma,
+    G72xAu,
+    G726Wav,
+    Flac,
+    Alac,
+    Aac,
+    Opus
+};
 
 // How an Ogg Vorbis output is sized. Bit rates in kbit/s, 0 = not set. quality -1 means the bit rates rule
 // (libvorbis managed mode); otherwise quality 0..1000 is the VBR quality q = quality / 1000.
@@ -35,9 +52,13 @@ struct WriterFormat {
     int sampleRate = 44100;
     int channels = 2;
     int bits = 16; // PCM sample size, or G.72x code size
-    int kbps = 0;  // MP2 and WMA bit rate
+    int kbps = 0;  // MP2, WMA, AAC and Opus bit rate
     int wmaProfile = 0;
-    int g72xStandard = 726; // 721, 723 or 726: the name the user chose for the same ADPCM family
+    int g72xStandard = 726;     // 721, 723 or 726: the name the user chose for the same ADPCM family
+    int flacLevel = 5;          // FLAC compression level 0..8
+    bool speech = false;        // Opus tuned for speech rather than music
+    bool followsSource = false; // lossless: rate, channels and sample size are the source's, fixed when writing starts
+    qint64 sourceFrames = 0;    // the source's length when known, for the FLAC seek table
     VorbisSizing vorbis;
     Mp3Plan mp3;
 };

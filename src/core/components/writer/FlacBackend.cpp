@@ -1,0 +1,147 @@
+#include "FlacBackend.h"
+
+#include "OutputFileError.h"
+#include "SampleQuantizer.h"
+
+#include <FLAC/metadata.h>
+#include <FLAC/stream_encoder.h>
+#include <QFile>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+
+constexpr unsigned kSecondsBetweenSeekPoints = 10;
+// A length unknown beforehand gets seek points for this long; those past the real end are dropped at the close.
+constexpr FLAC__uint64 kAssumedSecondsWhenUnknown = 4 * 3600;
+// Room for tags and a cover, so tagging the file later rewrites a block instead of the whole file.
+constexpr unsigned kPaddingBytes = 8192;
+
+struct EncoderDeleter {
+    void operator()(FLAC__StreamEncoder* encoder) const { FLAC__stream_encoder_delete(encoder); }
+};
+struct MetadataDeleter {
+    void operator()(FLAC__StreamMetadata* block) const { FLAC__metadata_object_delete(block); }
+};
+struct ChainDeleter {
+    void operator()(FLAC__Metadata_Chain* chain) const { FLAC__metadata_chain_delete(chain); }
+};
+struct IteratorDeleter {
+    void operator()(FLAC__Metadata_Iterator* iterator) const { FLAC__metadata_iterator_delete(iterator); }
+};
+using MetadataPtr = std::unique_ptr<FLAC__StreamMetadata, MetadataDeleter>;
+
+QString flacText(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+// libFLAC fills the seek points the stream reached; any it did not reach would point at the stream's start, so
+// they are removed (their room becomes padding).
+void dropUnreachedSeekPoints(const QString& fileName) {
+    const std::unique_ptr<FLAC__Metadata_Chain, ChainDeleter> chain(FLAC__metadata_chain_new());
+    const std::unique_ptr<FLAC__Metadata_Iterator, IteratorDeleter> iterator(FLAC__metadata_iterator_new());
+    const QByteArray path = QFile::encodeName(fileName);
+    if (!chain || !iterator || !FLAC__metadata_chain_read(chain.get(), path.constData()))
+        outputerror::writeFailure(fileName, QStringLiteral("cannot read back the FLAC metadata"));
+    FLAC__metadata_iterator_init(iterator.get(), chain.get());
+    do {
+        FLAC__StreamMetadata* block = FLAC__metadata_iterator_get_block(iterator.get());
+        if (block->type != FLAC__METADATA_TYPE_SEEKTABLE)
+            continue;
+        FLAC__StreamMetadata_SeekTable& table = block->data.seek_table;
+        FLAC__StreamMetadata_SeekPoint* const end =
+            std::remove_if(table.points, table.points + table.num_points,
+                           [](const FLAC__StreamMetadata_SeekPoint& point) { return point.frame_samples == 0; });
+        const auto kept = static_cast<unsigned>(end - table.points);
+        if (kept == table.num_points)
+            return;
+        if (!FLAC__metadata_object_seektable_resize_points(block, kept))
+            outputerror::writeFailure(fileName, QStringLiteral("out of memory"));
+        if (!FLAC__metadata_chain_write(chain.get(), true, false))
+            outputerror::writeFailure(
+                fileName, flacText(FLAC__Metadata_ChainStatusString[FLAC__metadata_chain_status(chain.get())]));
+        return;
+    } while (FLAC__metadata_iterator_next(iterator.get()));
+}
+
+class FlacBackend final : public WriterBackend {
+public:
+    FlacBackend(const WriterFormat& format, const QString& fileName)
+        : fileName_(fileName), bits_(format.bits), channels_(format.channels) {
+        encoder_.reset(FLAC__stream_encoder_new());
+        seekTable_.reset(FLAC__metadata_object_new(FLAC__METADATA_TYPE_SEEKTABLE));
+        padding_.reset(FLAC__metadata_object_new(FLAC__METADATA_TYPE_PADDING));
+        if (!encoder_ || !seekTable_ || !padding_)
+            outputerror::encoderFailure(QStringLiteral("libFLAC"), QStringLiteral("out of memory"));
+        FLAC__StreamEncoder* encoder = encoder_.get();
+        const auto rate = static_cast<FLAC__uint64>(format.sampleRate);
+        FLAC__stream_encoder_set_channels(encoder, static_cast<unsigned>(format.channels));
+        FLAC__stream_encoder_set_bits_per_sample(encoder, static_cast<unsigned>(format.bits));
+        FLAC__stream_encoder_set_sample_rate(encoder, static_cast<unsigned>(format.sampleRate));
+        FLAC__stream_encoder_set_compression_level(encoder, static_cast<unsigned>(format.flacLevel));
+        // A length from a compressed source's header is an estimate: the points get some room beyond it.
+        const FLAC__uint64 expected = format.sourceFrames > 0
+                                          ? static_cast<FLAC__uint64>(format.sourceFrames + format.sourceFrames / 8)
+                                          : rate * kAssumedSecondsWhenUnknown;
+        if (!FLAC__metadata_object_seektable_template_append_spaced_points_by_samples(
+                seekTable_.get(), static_cast<unsigned>(rate * kSecondsBetweenSeekPoints), expected))
+            outputerror::encoderFailure(QStringLiteral("libFLAC"), QStringLiteral("out of memory"));
+        padding_->length = kPaddingBytes;
+        std::array<FLAC__StreamMetadata*, 2> blocks{seekTable_.get(), padding_.get()};
+        FLAC__stream_encoder_set_metadata(encoder, blocks.data(), static_cast<unsigned>(blocks.size()));
+
+        const QByteArray path = QFile::encodeName(fileName);
+        const FLAC__StreamEncoderInitStatus status =
+            FLAC__stream_encoder_init_file(encoder, path.constData(), nullptr, nullptr);
+        if (status != FLAC__STREAM_ENCODER_INIT_STATUS_OK) {
+            const QString reason = status == FLAC__STREAM_ENCODER_INIT_STATUS_ENCODER_ERROR
+                                       ? flacText(FLAC__stream_encoder_get_resolved_state_string(encoder))
+                                       : flacText(FLAC__StreamEncoderInitStatusString[status]);
+            outputerror::cannotCreate(fileName, reason);
+        }
+    }
+
+    ~FlacBackend() override {
+        // An unfinished encoder still owns its file; finishing releases it (its content is dropped by the caller).
+        if (!finished_)
+            FLAC__stream_encoder_finish(encoder_.get());
+    }
+
+    FlacBackend(const FlacBackend&) = delete;
+    FlacBackend& operator=(const FlacBackend&) = delete;
+
+    void write(std::span<const float> samples) override {
+        integers_.resize(samples.size());
+        std::transform(samples.begin(), samples.end(), integers_.begin(),
+                       [this](float sample) { return samplequant::toInteger(sample, bits_); });
+        const auto frames = static_cast<unsigned>(samples.size() / static_cast<std::size_t>(channels_));
+        if (!FLAC__stream_encoder_process_interleaved(encoder_.get(), integers_.data(), frames))
+            outputerror::writeFailure(fileName_,
+                                      flacText(FLAC__stream_encoder_get_resolved_state_string(encoder_.get())));
+    }
+
+    void finish() override {
+        finished_ = true;
+        if (!FLAC__stream_encoder_finish(encoder_.get()))
+            outputerror::writeFailure(fileName_,
+                                      flacText(FLAC__stream_encoder_get_resolved_state_string(encoder_.get())));
+        dropUnreachedSeekPoints(fileName_);
+    }
+
+private:
+    QString fileName_;
+    int bits_;
+    int channels_;
+    bool finished_ = false;
+    std::unique_ptr<FLAC__StreamEncoder, EncoderDeleter> encoder_;
+    MetadataPtr seekTable_;
+    MetadataPtr padding_;
+    std::vector<FLAC__int32> integers_;
+};
+
+} // namespace
+
+std::unique_ptr<WriterBackend> openFlacBackend(const WriterFormat& format, const QString& fileName) {
+    return std::make_unique<FlacBackend>(format, fileName);
+}
