@@ -72,6 +72,7 @@ enum class Option {
     KeepTree,
     Exists,
     Normalize,
+    ReplayGain,
     Summary
 };
 
@@ -84,9 +85,9 @@ struct OptionFacts {
     const char* help;
 };
 
-const std::array<OptionFacts, 17>& optionTable() {
+const std::array<OptionFacts, 18>& optionTable() {
     using enum Option;
-    static const std::array<OptionFacts, 17> table{{
+    static const std::array<OptionFacts, 18> table{{
         {"--rate", Rate, FormatChoice::SampleRate,
          "  --rate R           sample rate: 8000 11025 16000 22050 24000 32000 44100 48000 (default 44100;\n"
          "                     mp3: default from the encoder settings)   "},
@@ -108,6 +109,11 @@ const std::array<OptionFacts, 17>& optionTable() {
         {"--normalize", Normalize, std::nullopt,
          "  --normalize[=LUFS] even out loudness (EBU R128): measure each source, then scale it to LUFS, -70 to -5\n"
          "                     (default -23), never above -1 dBTP true peak; not together with --volume\n"},
+        {"--replaygain", ReplayGain, std::nullopt,
+         "  --replaygain       measure each source (EBU R128) and tag its outputs with ReplayGain 2.0 track and\n"
+         "                     album gains and peaks (Opus: R128 gains), leaving the samples as they are; an album\n"
+         "                     is the sources of the batch sharing album artist and album; not together with\n"
+         "                     --volume or --normalize\n"},
         {"--out", Out, std::nullopt,
          "  --out DIR          output folder, made when missing (default: beside each source)\n"},
         {"--keep-tree", KeepTree, std::nullopt,
@@ -141,7 +147,7 @@ const std::map<QString, Option>& optionNames() {
 
 // Options that stand alone; --normalize may also carry a value after "=".
 bool isFlag(Option option) {
-    return option == Option::NoTags || option == Option::Normalize;
+    return option == Option::NoTags || option == Option::Normalize || option == Option::ReplayGain;
 }
 
 // The format options each format takes; every other option goes with every format.
@@ -270,6 +276,10 @@ void checkCombinations(const ConvertRequest& request) {
         throw UsageError(QStringLiteral("--preset and --alt-preset exclude each other"));
     if (request.has(Option::Normalize) && request.has(Option::Volume))
         throw UsageError(QStringLiteral("--normalize and --volume exclude each other"));
+    if (request.has(Option::ReplayGain) && request.has(Option::Volume))
+        throw UsageError(QStringLiteral("--replaygain and --volume exclude each other"));
+    if (request.has(Option::ReplayGain) && request.has(Option::Normalize))
+        throw UsageError(QStringLiteral("--replaygain and --normalize exclude each other"));
     if (request.has(Option::KeepTree) && !request.has(Option::Out))
         throw UsageError(QStringLiteral("--keep-tree needs --out, the folder the tree is mirrored in"));
 }
@@ -316,6 +326,8 @@ ConvertRequest parseArguments(const QStringList& arguments) {
         }
         if (option->second == Option::NoTags && attached)
             throw UsageError(QStringLiteral("--no-tags takes no value"));
+        if (option->second == Option::ReplayGain && attached)
+            throw UsageError(QStringLiteral("--replaygain takes no value"));
         request.options[option->second] = value;
     }
     if (request.formats.empty())
@@ -363,6 +375,7 @@ BatchSettings batchSettingsOf(const ConvertRequest& request) {
     if (request.has(Option::Volume))
         settings.volumePercent = integerOption(request, Option::Volume, rangeOf(0, 200));
     settings.loudnessTarget = loudnessTargetOf(request);
+    settings.replayGain = request.has(Option::ReplayGain);
     return settings;
 }
 

@@ -4,7 +4,9 @@
 #include "ConversionObserver.h"
 #include "LoudnessNormalization.h"
 #include "OutputReasons.h"
+#include "ReplayGain.h"
 #include "core/components/ComponentError.h"
+#include "core/components/information/TagAccess.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -77,6 +79,8 @@ public:
           reports_(plan.size()) {
         for (std::size_t index = 0; index < plan.size(); ++index)
             reports_[index].destination = plan[index].destinationName;
+        if (settings.replayGain)
+            albums_.emplace(albumKeysOf(plan));
         clock_.start();
     }
 
@@ -164,7 +168,34 @@ private:
                     plan_[index].destinationName,
                     outputReasons::unexpectedError(plan_[index].sourceName, QString::fromLocal8Bit(error.what())));
             }
+            if (albums_)
+                finishAlbum(index, report);
             post({BatchEvent::Kind::Finished, index, 100, {}, {}, std::move(report)});
+        }
+    }
+
+    static std::vector<QString> albumKeysOf(const std::vector<BatchOutput>& plan) {
+        std::vector<QString> keys;
+        keys.reserve(plan.size());
+        for (const BatchOutput& output : plan)
+            keys.push_back(output.kind == SourceKind::Audio ? albumKeyOf(output.sourceName) : QString());
+        return keys;
+    }
+
+    // Once the last output of an album is over, its made outputs get the album values, rewritten in place.
+    void finishAlbum(std::size_t index, OutputReport& report) {
+        const BatchOutput& output = plan_[index];
+        const QString made = report.status == OutputStatus::Made ? report.destination : QString();
+        for (const AlbumRewrite& rewrite : albums_->outputDone(index, output.sourceName, made, knownLoudness(output))) {
+            try {
+                tagaccess::replaceLoudness(rewrite.fileName, rewrite.loudness);
+            } catch (const ComponentError& error) {
+                report = failed(report.destination,
+                                outputReasons::unexpectedError(output.sourceName,
+                                                               QStringLiteral("the album gain cannot be written to "
+                                                                              "\"%1\" (%2)")
+                                                                   .arg(rewrite.fileName, error.message())));
+            }
         }
     }
 
@@ -194,13 +225,16 @@ private:
         if (!QDir().mkpath(folder))
             return failed(output.destinationName, outputReasons::folderNotMade(output.sourceName, folder));
 
-        ConversionSettings conversionSettings{output.kind, settings_.volumePercent, settings_.copyTags, {}};
-        if (settings_.loudnessTarget) {
+        ConversionSettings conversionSettings{output.kind, settings_.volumePercent, settings_.copyTags, {}, {}};
+        if (settings_.loudnessTarget || settings_.replayGain) {
             try {
                 const auto measured = loudnessOf(kit, output);
                 if (!measured)
                     return OutputReport{OutputStatus::NotStarted, {}, output.destinationName, {}, 0, 0};
-                conversionSettings.gainPercent = normalizingPercent(*measured, *settings_.loudnessTarget);
+                if (settings_.loudnessTarget)
+                    conversionSettings.gainPercent = normalizingPercent(*measured, *settings_.loudnessTarget);
+                if (settings_.replayGain)
+                    conversionSettings.loudnessTags = trackLoudnessTags(*measured);
             } catch (const ComponentError& error) {
                 return failed(output.destinationName,
                               outputReasons::loudnessNotMeasured(output.sourceName, error.message()));
@@ -244,6 +278,12 @@ private:
             loudness_.emplace(output.sourceName, *measured);
         }
         return measured;
+    }
+
+    std::optional<LoudnessMeasurement> knownLoudness(const BatchOutput& output) {
+        const std::lock_guard lock(loudnessMutex_);
+        const auto known = loudness_.find(output.sourceName);
+        return known == loudness_.end() ? std::nullopt : std::optional(known->second);
     }
 
     void post(BatchEvent event) {
@@ -327,6 +367,7 @@ private:
 
     std::mutex loudnessMutex_;
     std::map<QString, LoudnessMeasurement> loudness_;
+    std::optional<AlbumGainBook> albums_; // with ReplayGain only
 
     // Touched by the calling thread only.
     BatchProgress progress_;

@@ -17,6 +17,7 @@ struct BatchSettings {
     std::optional<int> volumePercent;
     bool copyTags = true;
     std::optional<double> loudnessTarget; // LUFS: measure each source, then scale it to this loudness
+    bool replayGain = false;              // measure each source and tag its outputs with track and album gains
 };
 
 enum class OutputStatus {

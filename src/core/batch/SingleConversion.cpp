@@ -4,6 +4,7 @@
 #include "OutputNaming.h"
 #include "PendingOutput.h"
 #include "core/components/ComponentSet.h"
+#include "core/components/information/TagAccess.h"
 #include "core/ports/Messages.h"
 
 #include <QFile>
@@ -135,16 +136,14 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
             if (!observer_.mayContinue()) {
                 writer->close();
                 reader->close();
-                if (settings.copyTags)
-                    tags->storeTags(output.temporaryName());
+                storeTags(output, settings);
                 observer_.conversionCancelled();
                 return written(ConversionOutcome::Cancelled, destination, sampleRate);
             }
         }
         writer->close();
         reader->close();
-        if (settings.copyTags)
-            tags->storeTags(output.temporaryName());
+        storeTags(output, settings);
         return written(ConversionOutcome::Completed, destination, sampleRate);
     } catch (const ComponentError& error) {
         observer_.conversionFailed(kAudioRejected, kAudioCaption);
@@ -199,6 +198,19 @@ int SingleConversion::describeToWriter(int sampleRate, int channels, const Conve
         components_.writer->describeInput(sampleRate, 2);
     }
     return blockSize;
+}
+
+// A gain measured on the source's samples would play the output wrong once those samples are scaled, so copied
+// loudness tags go with any change of level, and measured ones replace them.
+void SingleConversion::storeTags(const PendingOutput& output, const ConversionSettings& settings) {
+    if (settings.copyTags)
+        components_.information->storeTags(output.temporaryName());
+    const bool samplesScaled =
+        (settings.volumePercent && *settings.volumePercent != 100) || settings.gainPercent.has_value();
+    if (settings.loudnessTags)
+        tagaccess::replaceLoudness(output.temporaryName(), *settings.loudnessTags);
+    else if (settings.copyTags && samplesScaled)
+        tagaccess::replaceLoudness(output.temporaryName(), {});
 }
 
 void SingleConversion::write(SampleBlock block, int channels, const ConversionSettings& settings) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/components/SampleBlock.h"
+#include "core/components/information/TagValues.h"
 #include "core/list/SourceKind.h"
 
 #include <QString>
@@ -17,6 +18,9 @@ struct ConversionSettings {
     std::optional<int> volumePercent; // "Change As": scale every block to this percentage (100 = unchanged)
     bool copyTags = true;             // carry the tags of an audio source over to the output
     std::optional<float> gainPercent; // scale every value, channels unchanged (evening out loudness)
+    // The loudness tags the output gets in place of its source's (ReplayGain); copied tags otherwise keep the
+    // source's only while the samples stay as they were.
+    std::optional<LoudnessTags> loudnessTags;
 };
 
 enum class ConversionOutcome {
@@ -55,6 +59,7 @@ private:
     ConversionResult convertVideo(const QString& sourceName, const PendingOutput& output,
                                   const ConversionSettings& settings);
     int describeToWriter(int sampleRate, int channels, const ConversionSettings& settings);
+    void storeTags(const PendingOutput& output, const ConversionSettings& settings);
     void write(SampleBlock block, int channels, const ConversionSettings& settings);
     [[nodiscard]] SampleBlock changeVolume(SampleBlock block, int channels, float percent);
     [[nodiscard]] ConversionResult written(ConversionOutcome outcome, const QString& destination, int sampleRate) const;
