@@ -120,7 +120,8 @@ const std::array<OptionFacts, 18>& optionTable() {
          "  --keep-tree ROOT   with --out: outputs mirror the folders of the sources below ROOT\n"},
         {"--name", Name, std::nullopt,
          "  --name TEMPLATE    output base name from fields of the source: {name} {title} {artist} {album} {track}\n"
-         "                     {year} {genre} {format}, e.g. \"{artist} - {title}\"; the format's suffix follows.\n"
+         "                     {year} {genre} {format} {albumartist} {disc} {tracktotal} {composer},\n"
+         "                     e.g. \"{artist} - {title}\"; the format's suffix follows.\n"
          "                     Field values lose / \\ : * ? \" < > | (each becomes _), control characters and\n"
          "                     leading or trailing dots and blanks; an empty result falls back to {name}\n"},
         {"--exists", Exists, std::nullopt,

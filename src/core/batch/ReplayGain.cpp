@@ -1,9 +1,6 @@
 #include "ReplayGain.h"
 
 #include "core/components/information/TagAccess.h"
-#include "core/components/information/TagFileKind.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <cmath>
@@ -41,15 +38,7 @@ LoudnessTags withAlbumLoudness(LoudnessTags track, double albumLufs, double albu
 }
 
 QString albumKeyOf(const QString& sourceName) {
-    QFile head(sourceName);
-    if (!head.open(QIODevice::ReadOnly))
-        return {};
-    const TagFileKind kind = tagFileKind(sourceName, head.read(16));
-    head.close();
-    const TagLib::FileRef file = tagaccess::open(sourceName, kind);
-    if (file.isNull())
-        return {};
-    const TagValues values = tagaccess::read(*file.file(), tagaccess::kId3v2);
+    const TagValues values = tagaccess::readFile(sourceName);
     if (values.album.isEmpty())
         return {};
     // The separator cannot occur inside a tag value read back from any format we know.

@@ -53,6 +53,7 @@ BatchSettings engineSettingsOf(const BatchRequest& request) {
     settings.copyTags = request.copyTags;
     if (request.preferences.evenLoudness)
         settings.loudnessTarget = kDefaultLoudnessTarget;
+    settings.replayGain = request.preferences.replayGain;
     return settings;
 }
 

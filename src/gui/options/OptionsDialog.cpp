@@ -80,6 +80,7 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     spin_jobs->setAccessibleName(jobsLabel->text());
     jobsLabel->setBuddy(spin_jobs);
     ch_evenloudness = checkBox(QStringLiteral("ch_evenloudness"), QStringLiteral("Even out loudness"), batchGroup);
+    ch_replaygain = checkBox(QStringLiteral("ch_replaygain"), QStringLiteral("Write ReplayGain tags"), batchGroup);
     auto* existsLabel = new QLabel(QStringLiteral("When an output file exists"), batchGroup);
     combo_exists = new QComboBox(batchGroup);
     combo_exists->setObjectName(QStringLiteral("combo_exists"));
@@ -95,6 +96,7 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     batchLayout->addWidget(existsLabel, 1, 0);
     batchLayout->addWidget(combo_exists, 1, 1);
     batchLayout->addWidget(ch_evenloudness, 2, 0, 1, 2);
+    batchLayout->addWidget(ch_replaygain, 3, 0, 1, 2);
 
     auto* generalGroup = new QGroupBox(QStringLiteral("General"), this);
     ch_savestate = checkBox(QStringLiteral("ch_savestate"), QStringLiteral("Save the state of the lastest operation"),
@@ -147,6 +149,7 @@ void OptionsDialog::showStoredSettings() {
     ch_savestate->setChecked(values.saveState);
     spin_jobs->setValue(values.batch.jobs);
     ch_evenloudness->setChecked(values.batch.evenLoudness);
+    ch_replaygain->setChecked(values.batch.replayGain);
     combo_exists->setCurrentIndex(combo_exists->findData(static_cast<int>(values.batch.existing)));
 }
 
@@ -159,6 +162,7 @@ void OptionsDialog::storeAndClose() {
     BatchPreferences batch;
     batch.jobs = spin_jobs->value();
     batch.evenLoudness = ch_evenloudness->isChecked();
+    batch.replayGain = ch_replaygain->isChecked();
     batch.existing = static_cast<ExistingOutputPolicy>(combo_exists->currentData().toInt());
     // Both stores take their values into memory before writing, so the choices hold for this run all the same; the
     // user learns once that they will not survive it.

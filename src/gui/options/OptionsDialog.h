@@ -38,5 +38,6 @@ private:
     QCheckBox* ch_savestate;
     QSpinBox* spin_jobs;
     QCheckBox* ch_evenloudness;
+    QCheckBox* ch_replaygain;
     QComboBox* combo_exists;
 };

@@ -674,6 +674,16 @@ bool saveLoudness(TagLib::File& file, const LoudnessTags& loudness) {
 
 } // namespace
 
+TagValues readFile(const QString& fileName) {
+    QFile head(fileName);
+    if (!QFileInfo(fileName).isFile() || !head.open(QIODevice::ReadOnly))
+        return {};
+    const TagFileKind kind = tagFileKind(fileName, head.read(16));
+    head.close();
+    const TagLib::FileRef file = open(fileName, kind);
+    return file.isNull() ? TagValues{} : read(*file.file(), kId3v2);
+}
+
 void replaceLoudness(const QString& fileName, const LoudnessTags& loudness) {
     if (!QFileInfo(fileName).isFile())
         return;
