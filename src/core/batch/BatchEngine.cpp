@@ -15,6 +15,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <future>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -175,10 +176,15 @@ private:
     }
 
     static std::vector<QString> albumKeysOf(const std::vector<BatchOutput>& plan) {
+        std::map<QString, QString> keyOfSource; // a source going to several formats is read once
         std::vector<QString> keys;
         keys.reserve(plan.size());
-        for (const BatchOutput& output : plan)
-            keys.push_back(output.kind == SourceKind::Audio ? albumKeyOf(output.sourceName) : QString());
+        for (const BatchOutput& output : plan) {
+            auto [known, isNew] = keyOfSource.try_emplace(output.sourceName);
+            if (isNew && output.kind == SourceKind::Audio)
+                known->second = albumKeyOf(output.sourceName);
+            keys.push_back(known->second);
+        }
         return keys;
     }
 
@@ -262,28 +268,50 @@ private:
         return report;
     }
 
-    // Each source is measured once, however many formats it goes to; nothing when the batch stopped meanwhile.
+    // Each source is measured once, however many formats it goes to: a worker that needs a source another worker is
+    // measuring waits for that measurement instead of decoding the source again. Nothing when the batch stopped
+    // meanwhile.
     std::optional<LoudnessMeasurement> loudnessOf(ConversionKit& kit, const BatchOutput& output) {
+        std::promise<std::optional<LoudnessMeasurement>> measuring;
+        SharedLoudness known;
         {
             const std::lock_guard lock(loudnessMutex_);
-            if (const auto known = loudness_.find(output.sourceName); known != loudness_.end())
-                return known->second;
+            const auto [entry, isNew] = loudness_.try_emplace(output.sourceName);
+            if (isNew)
+                entry->second = measuring.get_future().share();
+            else
+                known = entry->second;
         }
-        const auto measured = measureLoudness(kit.components(), output.sourceName, output.kind, [this] {
-            idleWhenHere();
-            return !stopping();
-        });
-        if (measured) {
-            const std::lock_guard lock(loudnessMutex_);
-            loudness_.emplace(output.sourceName, *measured);
+        if (known.valid())
+            return known.get();
+        try {
+            const auto measured = measureLoudness(kit.components(), output.sourceName, output.kind, [this] {
+                idleWhenHere();
+                return !stopping();
+            });
+            measuring.set_value(measured);
+            return measured;
+        } catch (...) {
+            measuring.set_exception(std::current_exception());
+            throw;
         }
-        return measured;
     }
 
+    // The measurement of the output's source when one was made; none when it was not, or failed.
     std::optional<LoudnessMeasurement> knownLoudness(const BatchOutput& output) {
-        const std::lock_guard lock(loudnessMutex_);
-        const auto known = loudness_.find(output.sourceName);
-        return known == loudness_.end() ? std::nullopt : std::optional(known->second);
+        SharedLoudness known;
+        {
+            const std::lock_guard lock(loudnessMutex_);
+            if (const auto entry = loudness_.find(output.sourceName); entry != loudness_.end())
+                known = entry->second;
+        }
+        if (!known.valid() || known.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            return std::nullopt;
+        try {
+            return known.get();
+        } catch (const ComponentError&) {
+            return std::nullopt; // the output that asked for it has reported the failure already
+        }
     }
 
     void post(BatchEvent event) {
@@ -366,7 +394,8 @@ private:
     int workersRunning_ = 0;
 
     std::mutex loudnessMutex_;
-    std::map<QString, LoudnessMeasurement> loudness_;
+    using SharedLoudness = std::shared_future<std::optional<LoudnessMeasurement>>;
+    std::map<QString, SharedLoudness> loudness_;
     std::optional<AlbumGainBook> albums_; // with ReplayGain only
 
     // Touched by the calling thread only.

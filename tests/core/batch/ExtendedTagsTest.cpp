@@ -61,6 +61,14 @@ QString anyOf(const QMap<QString, QString>& tags, const QStringList& names) {
     return {};
 }
 
+// ffprobe names ID3v2 lyrics after their language ("lyrics-eng"); the language is not what is checked here.
+QString lyricsOf(const QMap<QString, QString>& tags) {
+    for (auto tag = tags.begin(); tag != tags.end(); ++tag)
+        if (tag.key().startsWith("lyrics") || tag.key() == "wm/lyrics")
+            return tag.value();
+    return {};
+}
+
 // "3/12" in one field, or the number and the total in two, as Vorbis comments keep them.
 QString numberWithTotal(const QMap<QString, QString>& tags, const QString& number, const QString& total) {
     const QString value = tags.value(number);
@@ -75,7 +83,7 @@ void expectEveryField(const QString& file) {
     EXPECT_EQ(tags.value("album"), "Collected");
     EXPECT_EQ(anyOf(tags, {"composer"}), "Some Composer");
     EXPECT_EQ(anyOf(tags, {"date", "wm/year"}), "2021-05-04");
-    EXPECT_EQ(anyOf(tags, {"lyrics", "lyrics-eng", "lyrics-xxx", "wm/lyrics"}), kLyrics);
+    EXPECT_EQ(lyricsOf(tags), kLyrics);
     EXPECT_EQ(anyOf(tags, {"isrc", "tsrc", "wm/isrc"}), "USRC17607839");
     EXPECT_EQ(numberWithTotal(tags, "track", "tracktotal"), "3/12");
     EXPECT_EQ(numberWithTotal(tags, "disc", "disctotal"), "1/2");
