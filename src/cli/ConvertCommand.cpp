@@ -82,6 +82,7 @@ enum class Option {
     KeepTree,
     Exists,
     Normalize,
+    ReplayGain,
     Summary,
     Verify
 };
@@ -95,9 +96,9 @@ struct OptionFacts {
     const char* help;
 };
 
-const std::array<OptionFacts, 21>& optionTable() {
+const std::array<OptionFacts, 22>& optionTable() {
     using enum Option;
-    static const std::array<OptionFacts, 21> table{{
+    static const std::array<OptionFacts, 22> table{{
         {"--rate", Rate, FormatChoice::SampleRate,
          "  --rate R           sample rate: 8000 11025 16000 22050 24000 32000 44100 48000 (default 44100;\n"
          "                     mp3: default from the encoder settings)   "},
@@ -125,13 +126,19 @@ const std::array<OptionFacts, 21>& optionTable() {
         {"--normalize", Normalize, std::nullopt,
          "  --normalize[=LUFS] even out loudness (EBU R128): measure each source, then scale it to LUFS, -70 to -5\n"
          "                     (default -23), never above -1 dBTP true peak; not together with --volume\n"},
+        {"--replaygain", ReplayGain, std::nullopt,
+         "  --replaygain       measure each source (EBU R128) and tag its outputs with ReplayGain 2.0 track and\n"
+         "                     album gains and peaks (Opus: R128 gains), leaving the samples as they are; an album\n"
+         "                     is the sources of the batch sharing album artist and album; not together with\n"
+         "                     --volume or --normalize\n"},
         {"--out", Out, std::nullopt,
          "  --out DIR          output folder, made when missing (default: beside each source)\n"},
         {"--keep-tree", KeepTree, std::nullopt,
          "  --keep-tree ROOT   with --out: outputs mirror the folders of the sources below ROOT\n"},
         {"--name", Name, std::nullopt,
          "  --name TEMPLATE    output base name from fields of the source: {name} {title} {artist} {album} {track}\n"
-         "                     {year} {genre} {format}, e.g. \"{artist} - {title}\"; the format's suffix follows.\n"
+         "                     {year} {genre} {format} {albumartist} {disc} {tracktotal} {composer},\n"
+         "                     e.g. \"{artist} - {title}\"; the format's suffix follows.\n"
          "                     Field values lose / \\ : * ? \" < > | (each becomes _), control characters and\n"
          "                     leading or trailing dots and blanks; an empty result falls back to {name}\n"},
         {"--exists", Exists, std::nullopt,
@@ -163,7 +170,7 @@ const std::map<QString, Option>& optionNames() {
 // Options that stand alone; --normalize may also carry a value after "=".
 bool isFlag(Option option) {
     return option == Option::NoTags || option == Option::Normalize || option == Option::Verify ||
-           option == Option::Speech;
+           option == Option::Speech || option == Option::ReplayGain;
 }
 
 // The format options each format takes; every other option goes with every format.
@@ -292,6 +299,10 @@ void checkCombinations(const ConvertRequest& request) {
         throw UsageError(QStringLiteral("--preset and --alt-preset exclude each other"));
     if (request.has(Option::Normalize) && request.has(Option::Volume))
         throw UsageError(QStringLiteral("--normalize and --volume exclude each other"));
+    if (request.has(Option::ReplayGain) && request.has(Option::Volume))
+        throw UsageError(QStringLiteral("--replaygain and --volume exclude each other"));
+    if (request.has(Option::ReplayGain) && request.has(Option::Normalize))
+        throw UsageError(QStringLiteral("--replaygain and --normalize exclude each other"));
     if (request.has(Option::KeepTree) && !request.has(Option::Out))
         throw UsageError(QStringLiteral("--keep-tree needs --out, the folder the tree is mirrored in"));
 }
@@ -336,8 +347,8 @@ ConvertRequest parseArguments(const QStringList& arguments) {
                 throw UsageError(QStringLiteral("%1 needs a value").arg(argument));
             value = arguments.at(++index);
         }
-        if ((option->second == Option::NoTags || option->second == Option::Verify ||
-             option->second == Option::Speech) &&
+        if ((option->second == Option::NoTags || option->second == Option::Verify || option->second == Option::Speech ||
+             option->second == Option::ReplayGain) &&
             attached)
             throw UsageError(QStringLiteral("%1 takes no value").arg(argument));
         request.options[option->second] = value;
@@ -397,6 +408,7 @@ BatchSettings batchSettingsOf(const ConvertRequest& request) {
         settings.volumePercent = integerOption(request, Option::Volume, rangeOf(0, 200));
     settings.loudnessTarget = loudnessTargetOf(request);
     settings.verifyOutputs = request.has(Option::Verify);
+    settings.replayGain = request.has(Option::ReplayGain);
     return settings;
 }
 

@@ -6,8 +6,10 @@
 #include "OutputReadBack.h"
 #include "OutputReasons.h"
 #include "PendingOutput.h"
+#include "ReplayGain.h"
 #include "SourceFactsReader.h"
 #include "core/components/ComponentError.h"
+#include "core/components/information/TagAccess.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,6 +18,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <future>
 #include <map>
 #include <mutex>
 #include <set>
@@ -93,6 +96,8 @@ public:
           reports_(plan.size()) {
         for (std::size_t index = 0; index < plan.size(); ++index)
             reports_[index].destination = plan[index].destinationName;
+        if (settings.replayGain)
+            albums_.emplace(albumKeysOf(plan));
         clock_.start();
     }
 
@@ -180,7 +185,39 @@ private:
                     plan_[index].destinationName,
                     outputReasons::unexpectedError(plan_[index].sourceName, QString::fromLocal8Bit(error.what())));
             }
+            if (albums_)
+                finishAlbum(index, report);
             post({BatchEvent::Kind::Finished, index, 100, {}, {}, std::move(report)});
+        }
+    }
+
+    static std::vector<QString> albumKeysOf(const std::vector<BatchOutput>& plan) {
+        std::map<QString, QString> keyOfSource; // a source going to several formats is read once
+        std::vector<QString> keys;
+        keys.reserve(plan.size());
+        for (const BatchOutput& output : plan) {
+            auto [known, isNew] = keyOfSource.try_emplace(output.sourceName);
+            if (isNew && output.kind == SourceKind::Audio)
+                known->second = albumKeyOf(output.sourceName);
+            keys.push_back(known->second);
+        }
+        return keys;
+    }
+
+    // Once the last output of an album is over, its made outputs get the album values, rewritten in place.
+    void finishAlbum(std::size_t index, OutputReport& report) {
+        const BatchOutput& output = plan_[index];
+        const QString made = report.status == OutputStatus::Made ? report.destination : QString();
+        for (const AlbumRewrite& rewrite : albums_->outputDone(index, output.sourceName, made, knownLoudness(output))) {
+            try {
+                tagaccess::replaceLoudness(rewrite.fileName, rewrite.loudness);
+            } catch (const ComponentError& error) {
+                report = failed(report.destination,
+                                outputReasons::unexpectedError(output.sourceName,
+                                                               QStringLiteral("the album gain cannot be written to "
+                                                                              "\"%1\" (%2)")
+                                                                   .arg(rewrite.fileName, error.message())));
+            }
         }
     }
 
@@ -232,15 +269,18 @@ private:
         if (!QDir().mkpath(folder))
             return failed(output.destinationName, outputReasons::folderNotMade(output.sourceName, folder));
 
-        ConversionSettings conversionSettings{output.kind, settings_.volumePercent, settings_.copyTags, {}};
+        ConversionSettings conversionSettings{output.kind, settings_.volumePercent, settings_.copyTags, {}, {}, {}};
         if (settings_.verifyOutputs)
             conversionSettings.verifiedAs = output.format;
-        if (settings_.loudnessTarget) {
+        if (settings_.loudnessTarget || settings_.replayGain) {
             try {
                 const auto measured = loudnessOf(kit, output);
                 if (!measured)
                     return OutputReport{OutputStatus::NotStarted, {}, output.destinationName, {}, 0, 0};
-                conversionSettings.gainPercent = normalizingPercent(*measured, *settings_.loudnessTarget);
+                if (settings_.loudnessTarget)
+                    conversionSettings.gainPercent = normalizingPercent(*measured, *settings_.loudnessTarget);
+                if (settings_.replayGain)
+                    conversionSettings.loudnessTags = trackLoudnessTags(*measured);
             } catch (const ComponentError& error) {
                 return failed(output.destinationName,
                               outputReasons::loudnessNotMeasured(output.sourceName, error.message()));
@@ -274,22 +314,50 @@ private:
         return report;
     }
 
-    // Each source is measured once, however many formats it goes to; nothing when the batch stopped meanwhile.
+    // Each source is measured once, however many formats it goes to: a worker that needs a source another worker is
+    // measuring waits for that measurement instead of decoding the source again. Nothing when the batch stopped
+    // meanwhile.
     std::optional<LoudnessMeasurement> loudnessOf(ConversionKit& kit, const BatchOutput& output) {
+        std::promise<std::optional<LoudnessMeasurement>> measuring;
+        SharedLoudness known;
         {
             const std::lock_guard lock(loudnessMutex_);
-            if (const auto known = loudness_.find(output.sourceName); known != loudness_.end())
-                return known->second;
+            const auto [entry, isNew] = loudness_.try_emplace(output.sourceName);
+            if (isNew)
+                entry->second = measuring.get_future().share();
+            else
+                known = entry->second;
         }
-        const auto measured = measureLoudness(kit.components(), output.sourceName, output.kind, [this] {
-            idleWhenHere();
-            return !stopping();
-        });
-        if (measured) {
+        if (known.valid())
+            return known.get();
+        try {
+            const auto measured = measureLoudness(kit.components(), output.sourceName, output.kind, [this] {
+                idleWhenHere();
+                return !stopping();
+            });
+            measuring.set_value(measured);
+            return measured;
+        } catch (...) {
+            measuring.set_exception(std::current_exception());
+            throw;
+        }
+    }
+
+    // The measurement of the output's source when one was made; none when it was not, or failed.
+    std::optional<LoudnessMeasurement> knownLoudness(const BatchOutput& output) {
+        SharedLoudness known;
+        {
             const std::lock_guard lock(loudnessMutex_);
-            loudness_.emplace(output.sourceName, *measured);
+            if (const auto entry = loudness_.find(output.sourceName); entry != loudness_.end())
+                known = entry->second;
         }
-        return measured;
+        if (!known.valid() || known.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            return std::nullopt;
+        try {
+            return known.get();
+        } catch (const ComponentError&) {
+            return std::nullopt; // the output that asked for it has reported the failure already
+        }
     }
 
     void post(BatchEvent event) {
@@ -372,7 +440,9 @@ private:
     int workersRunning_ = 0;
 
     std::mutex loudnessMutex_;
-    std::map<QString, LoudnessMeasurement> loudness_;
+    using SharedLoudness = std::shared_future<std::optional<LoudnessMeasurement>>;
+    std::map<QString, SharedLoudness> loudness_;
+    std::optional<AlbumGainBook> albums_; // with ReplayGain only
 
     // Touched by the calling thread only.
     BatchProgress progress_;

@@ -18,6 +18,7 @@ struct BatchSettings {
     bool copyTags = true;
     std::optional<double> loudnessTarget; // LUFS: measure each source, then scale it to this loudness
     bool verifyOutputs = false;           // read every output back in full before it takes its name
+    bool replayGain = false;              // measure each source and tag its outputs with track and album gains
 };
 
 enum class OutputStatus {

@@ -20,6 +20,13 @@ std::optional<QString> refusalToStart(const BatchRequest& request) {
     if (request.preferences.evenLoudness && request.volumePercent)
         return QStringLiteral("\"Even out loudness\" (Options) and a volume change cannot be used together. Set the "
                               "volume to \"No Change\" or turn \"Even out loudness\" off.");
+    // Gains are measured on the source's samples: a level change of any kind would make them wrong.
+    if (request.preferences.replayGain && request.volumePercent)
+        return QStringLiteral("\"Write ReplayGain tags\" (Options) and a volume change cannot be used together. Set "
+                              "the volume to \"No Change\" or turn \"Write ReplayGain tags\" off.");
+    if (request.preferences.replayGain && request.preferences.evenLoudness)
+        return QStringLiteral("\"Write ReplayGain tags\" and \"Even out loudness\" (Options) cannot be used together: "
+                              "the one keeps the samples and tags them, the other changes them. Turn one of them off.");
     if (!request.folderText.isEmpty() && (!QDir().mkpath(request.folderText) || !QFileInfo(request.folderText).isDir()))
         return QStringLiteral("Invalid Output Folder Name!");
     return std::nullopt;

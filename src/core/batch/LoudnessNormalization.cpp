@@ -21,11 +21,19 @@ struct MeterDeleter {
 };
 using Meter = std::unique_ptr<ebur128_state, MeterDeleter>;
 
+} // namespace
+
+struct LoudnessBlocks {
+    Meter meter;
+};
+
+namespace {
+
 Meter makeMeter(int sampleRate, int channels) {
     if (sampleRate <= 0 || channels <= 0)
         throw ComponentError(Messages::SourceSoundUnusable.arg(sampleRate).arg(channels));
     Meter meter(ebur128_init(static_cast<unsigned>(channels), static_cast<unsigned long>(sampleRate),
-                             EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK));
+                             EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK | EBUR128_MODE_SAMPLE_PEAK));
     if (!meter)
         throw ComponentError(
             QStringLiteral("The loudness meter cannot measure %1 Hz with %2 channels.").arg(sampleRate).arg(channels));
@@ -40,7 +48,7 @@ double toDecibels(double linear) {
 template <typename ReadBlock>
 std::optional<LoudnessMeasurement> measureBlocks(int sampleRate, int channels, ReadBlock read,
                                                  const std::function<bool()>& mayContinue) {
-    const Meter meter = makeMeter(sampleRate, channels);
+    Meter meter = makeMeter(sampleRate, channels);
     for (;;) {
         const SampleBlock block = read(sampleRate * channels);
         if (block.empty())
@@ -57,11 +65,15 @@ std::optional<LoudnessMeasurement> measureBlocks(int sampleRate, int channels, R
     double highest = 0;
     for (int channel = 0; channel < channels; ++channel) {
         double peak = 0;
-        if (ebur128_true_peak(meter.get(), static_cast<unsigned>(channel), &peak) != EBUR128_SUCCESS)
+        double samplePeak = 0;
+        if (ebur128_true_peak(meter.get(), static_cast<unsigned>(channel), &peak) != EBUR128_SUCCESS ||
+            ebur128_sample_peak(meter.get(), static_cast<unsigned>(channel), &samplePeak) != EBUR128_SUCCESS)
             throw ComponentError(QStringLiteral("The true peak of the source cannot be measured."));
         highest = std::max(highest, peak);
+        measured.samplePeak = std::max(measured.samplePeak, samplePeak);
     }
     measured.truePeakDbtp = toDecibels(highest);
+    measured.blocks = std::make_shared<const LoudnessBlocks>(LoudnessBlocks{std::move(meter)});
     return measured;
 }
 
@@ -100,6 +112,18 @@ std::optional<LoudnessMeasurement> measureLoudness(ComponentSet& components, con
             reader->sampleRate(), reader->channelCount(), [&](int values) { return reader->readBlock(values); },
             mayContinue);
     });
+}
+
+double combinedLoudness(const std::vector<LoudnessMeasurement>& parts) {
+    // The meters are only read here; the library's signature merely lacks the const.
+    std::vector<ebur128_state*> meters;
+    for (const LoudnessMeasurement& part : parts)
+        if (part.blocks)
+            meters.push_back(part.blocks->meter.get());
+    double loudness = -HUGE_VAL;
+    if (!meters.empty() && ebur128_loudness_global_multiple(meters.data(), meters.size(), &loudness) != EBUR128_SUCCESS)
+        throw ComponentError(QStringLiteral("The loudness of the album cannot be measured."));
+    return loudness;
 }
 
 std::optional<float> normalizingPercent(const LoudnessMeasurement& measured, double targetLufs) {

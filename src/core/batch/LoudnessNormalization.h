@@ -2,16 +2,27 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 struct ComponentSet;
 enum class SourceKind;
+
+// What the meter kept of a measured source, so that sources can later be measured together as one album.
+struct LoudnessBlocks;
 
 // The loudness of a whole source after the EBU R128 rules.
 struct LoudnessMeasurement {
     double integratedLufs = 0; // minus infinity for silence
     double truePeakDbtp = 0;   // minus infinity for silence
+    double samplePeak = 0;     // the largest sample value, 1.0 = full scale
+    std::shared_ptr<const LoudnessBlocks> blocks;
 };
+
+// The integrated loudness of the measured sources played one after another (minus infinity when all are silent or
+// none is given), as one measurement of them all would find it.
+[[nodiscard]] double combinedLoudness(const std::vector<LoudnessMeasurement>& parts);
 
 // The default target of evening out loudness, and the ceiling no sample may pass after scaling.
 inline constexpr double kDefaultLoudnessTarget = -23.0;

@@ -51,10 +51,18 @@ QString safeFileName(const QString& text) {
 
 std::optional<NameTemplate> NameTemplate::parse(const QString& text, QString& whyNot) {
     static const std::map<QString, QString NameFields::*> kFields{
-        {QStringLiteral("name"), &NameFields::name},     {QStringLiteral("title"), &NameFields::title},
-        {QStringLiteral("artist"), &NameFields::artist}, {QStringLiteral("album"), &NameFields::album},
-        {QStringLiteral("track"), &NameFields::track},   {QStringLiteral("year"), &NameFields::year},
-        {QStringLiteral("genre"), &NameFields::genre},   {QStringLiteral("format"), &NameFields::format},
+        {QStringLiteral("name"), &NameFields::name},
+        {QStringLiteral("title"), &NameFields::title},
+        {QStringLiteral("artist"), &NameFields::artist},
+        {QStringLiteral("album"), &NameFields::album},
+        {QStringLiteral("track"), &NameFields::track},
+        {QStringLiteral("year"), &NameFields::year},
+        {QStringLiteral("genre"), &NameFields::genre},
+        {QStringLiteral("format"), &NameFields::format},
+        {QStringLiteral("albumartist"), &NameFields::albumArtist},
+        {QStringLiteral("disc"), &NameFields::disc},
+        {QStringLiteral("tracktotal"), &NameFields::trackTotal},
+        {QStringLiteral("composer"), &NameFields::composer},
     };
     if (text.contains(QLatin1Char('/'))) {
         whyNot = QStringLiteral("the name template makes a file name, not a folder: it cannot contain \"/\"");
@@ -84,7 +92,7 @@ std::optional<NameTemplate> NameTemplate::parse(const QString& text, QString& wh
         const auto field = kFields.find(fieldName);
         if (field == kFields.end()) {
             whyNot = QStringLiteral("the name template has no field {%1} (fields: {name} {title} {artist} {album} "
-                                    "{track} {year} {genre} {format})")
+                                    "{track} {year} {genre} {format} {albumartist} {disc} {tracktotal} {composer})")
                          .arg(fieldName);
             return std::nullopt;
         }

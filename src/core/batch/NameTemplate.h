@@ -15,6 +15,10 @@ struct NameFields {
     QString year;  // empty when the source has no year
     QString genre;
     QString format; // the short format name: "mp3", "adpcm", ...
+    QString albumArtist;
+    QString disc;       // the disc number alone, empty when the source has none
+    QString trackTotal; // empty when the source gives no total
+    QString composer;
 };
 
 // A pattern for output base names such as "{artist} - {title}". The expanded text is one file name: whatever the

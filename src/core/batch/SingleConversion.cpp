@@ -5,6 +5,7 @@
 #include "OutputReadBack.h"
 #include "PendingOutput.h"
 #include "core/components/ComponentSet.h"
+#include "core/components/information/TagAccess.h"
 #include "core/ports/Messages.h"
 
 #include <QFile>
@@ -158,7 +159,7 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
             if (!observer_.mayContinue()) {
                 writer->close();
                 reader->close();
-                const QString tagsNote = settings.copyTags ? copyTagsInto(output) : QString();
+                const QString tagsNote = storeTags(output, settings);
                 observer_.conversionCancelled();
                 return written(ConversionOutcome::Cancelled, destination, sampleRate, tagsNote);
             }
@@ -166,7 +167,7 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
         refuseSoundless(sourceName);
         writer->close();
         reader->close();
-        const QString tagsNote = settings.copyTags ? copyTagsInto(output) : QString();
+        const QString tagsNote = storeTags(output, settings);
         return written(ConversionOutcome::Completed, destination, sampleRate, tagsNote);
     } catch (const ComponentError& error) {
         observer_.conversionFailed(kAudioRejected, kAudioCaption);
@@ -244,9 +245,18 @@ void SingleConversion::refuseSoundless(const QString& sourceName) const {
 // The sound is complete by now: tags that cannot be stored do not make it worthless, so the output is kept and its
 // report says what it lacks. The component names the file it wrote to, which is the output under its final name by
 // the time the user reads the report.
-QString SingleConversion::copyTagsInto(const PendingOutput& output) {
+// A gain measured on the source's samples would play the output wrong once those samples are scaled, so copied
+// loudness tags go with any change of level, and measured ones replace them.
+QString SingleConversion::storeTags(const PendingOutput& output, const ConversionSettings& settings) {
     try {
-        components_.information->storeTags(output.temporaryName());
+        if (settings.copyTags)
+            components_.information->storeTags(output.temporaryName());
+        const bool samplesScaled =
+            (settings.volumePercent && *settings.volumePercent != 100) || settings.gainPercent.has_value();
+        if (settings.loudnessTags)
+            tagaccess::replaceLoudness(output.temporaryName(), *settings.loudnessTags);
+        else if (settings.copyTags && samplesScaled)
+            tagaccess::replaceLoudness(output.temporaryName(), {});
         return {};
     } catch (const ComponentError& error) {
         QString reason = error.message();

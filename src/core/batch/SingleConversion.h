@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/components/SampleBlock.h"
+#include "core/components/information/TagValues.h"
 #include "core/formats/OutputFormat.h"
 #include "core/list/SourceKind.h"
 
@@ -21,6 +22,9 @@ struct ConversionSettings {
     // Read the finished output back in full before it takes its name, and refuse it when it does not decode or
     // its length is off by more than this format's frame.
     std::optional<OutputFormat> verifiedAs;
+    // The loudness tags the output gets in place of its source's (ReplayGain); copied tags otherwise keep the
+    // source's only while the samples stay as they were.
+    std::optional<LoudnessTags> loudnessTags;
 };
 
 enum class ConversionOutcome {
@@ -67,7 +71,7 @@ private:
     void write(SampleBlock block, int channels, const ConversionSettings& settings);
     [[nodiscard]] SampleBlock changeVolume(SampleBlock block, int channels, float percent);
     void refuseSoundless(const QString& sourceName) const;
-    [[nodiscard]] QString copyTagsInto(const PendingOutput& output);
+    [[nodiscard]] QString storeTags(const PendingOutput& output, const ConversionSettings& settings);
     [[nodiscard]] ConversionResult written(ConversionOutcome outcome, const QString& destination, int sampleRate,
                                            const QString& note = {}) const;
 

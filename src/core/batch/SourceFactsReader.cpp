@@ -2,6 +2,7 @@
 
 #include "core/components/ComponentError.h"
 #include "core/components/ComponentSet.h"
+#include "core/components/information/TagAccess.h"
 
 namespace {
 
@@ -34,6 +35,12 @@ NameFields tagsOf(ComponentSet& components, const QString& sourceName) {
     fields.track = numberOrEmpty(information->track());
     fields.year = numberOrEmpty(information->year());
     fields.genre = information->genreText();
+    // The component speaks only the seven fields of its interface; the further ones come from the file itself.
+    const TagValues further = tagaccess::readFile(sourceName);
+    fields.albumArtist = further.albumArtist;
+    fields.disc = numberOrEmpty(further.discNumber);
+    fields.trackTotal = numberOrEmpty(further.trackTotal);
+    fields.composer = further.composer;
     return fields;
 }
 

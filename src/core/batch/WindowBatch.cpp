@@ -54,6 +54,7 @@ BatchSettings engineSettingsOf(const BatchRequest& request) {
     if (request.preferences.evenLoudness)
         settings.loudnessTarget = kDefaultLoudnessTarget;
     settings.verifyOutputs = request.preferences.verifyOutputs;
+    settings.replayGain = request.preferences.replayGain;
     return settings;
 }
 

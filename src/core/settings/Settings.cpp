@@ -12,6 +12,7 @@ BatchPreferences readBatchPreferences(const IniFile& file) {
     if (jobs >= 1 && jobs <= BatchPreferences::MaxJobs)
         batch.jobs = jobs;
     batch.evenLoudness = file.readBool(BatchSection, EvenLoudness, batch.evenLoudness);
+    batch.replayGain = file.readBool(BatchSection, ReplayGain, batch.replayGain);
     batch.existing = existingOutputPolicyNamed(file.readString(BatchSection, Exists, QString()).trimmed().toLower())
                          .value_or(batch.existing);
     batch.verifyOutputs = file.readBool(BatchSection, Verify, batch.verifyOutputs);
@@ -55,6 +56,7 @@ void SettingsStore::storeBatchPreferences(const BatchPreferences& batch) {
     values_.batch = batch;
     file_.writeInteger(BatchSection, Jobs, batch.jobs);
     file_.writeBool(BatchSection, EvenLoudness, batch.evenLoudness);
+    file_.writeBool(BatchSection, ReplayGain, batch.replayGain);
     file_.writeString(BatchSection, Exists, existingOutputPolicyName(batch.existing));
     file_.writeBool(BatchSection, Verify, batch.verifyOutputs);
 }

@@ -25,6 +25,7 @@ inline const QString CurrentFilter = QStringLiteral("currentfilter");
 inline const QString BatchSection = QStringLiteral("batch");
 inline const QString Jobs = QStringLiteral("jobs");
 inline const QString EvenLoudness = QStringLiteral("evenloudness");
+inline const QString ReplayGain = QStringLiteral("replaygain");
 inline const QString Exists = QStringLiteral("exists");
 inline const QString Verify = QStringLiteral("verify");
 

@@ -82,6 +82,7 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     ch_evenloudness = checkBox(QStringLiteral("ch_evenloudness"), QStringLiteral("Even out loudness"), batchGroup);
     ch_verify =
         checkBox(QStringLiteral("ch_verify"), QStringLiteral("Check every output after it is written"), batchGroup);
+    ch_replaygain = checkBox(QStringLiteral("ch_replaygain"), QStringLiteral("Write ReplayGain tags"), batchGroup);
     auto* existsLabel = new QLabel(QStringLiteral("When an output file exists"), batchGroup);
     combo_exists = new QComboBox(batchGroup);
     combo_exists->setObjectName(QStringLiteral("combo_exists"));
@@ -98,6 +99,7 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     batchLayout->addWidget(combo_exists, 1, 1);
     batchLayout->addWidget(ch_evenloudness, 2, 0, 1, 2);
     batchLayout->addWidget(ch_verify, 3, 0, 1, 2);
+    batchLayout->addWidget(ch_replaygain, 4, 0, 1, 2);
 
     auto* generalGroup = new QGroupBox(QStringLiteral("General"), this);
     ch_savestate = checkBox(QStringLiteral("ch_savestate"), QStringLiteral("Save the state of the lastest operation"),
@@ -151,6 +153,7 @@ void OptionsDialog::showStoredSettings() {
     spin_jobs->setValue(values.batch.jobs);
     ch_evenloudness->setChecked(values.batch.evenLoudness);
     ch_verify->setChecked(values.batch.verifyOutputs);
+    ch_replaygain->setChecked(values.batch.replayGain);
     combo_exists->setCurrentIndex(combo_exists->findData(static_cast<int>(values.batch.existing)));
 }
 
@@ -164,6 +167,7 @@ void OptionsDialog::storeAndClose() {
     batch.jobs = spin_jobs->value();
     batch.evenLoudness = ch_evenloudness->isChecked();
     batch.verifyOutputs = ch_verify->isChecked();
+    batch.replayGain = ch_replaygain->isChecked();
     batch.existing = static_cast<ExistingOutputPolicy>(combo_exists->currentData().toInt());
     // Both stores take their values into memory before writing, so the choices hold for this run all the same; the
     // user learns once that they will not survive it.

@@ -39,5 +39,6 @@ private:
     QSpinBox* spin_jobs;
     QCheckBox* ch_evenloudness;
     QCheckBox* ch_verify;
+    QCheckBox* ch_replaygain;
     QComboBox* combo_exists;
 };

@@ -355,7 +355,15 @@ TEST(BatchStartTest, RefusalsInTheirOrderAndTheOutputFolder) {
     EXPECT_FALSE(QFileInfo::exists(request.folderText)) << "a refused batch makes no folder";
     request.volumePercent.reset();
     EXPECT_EQ(refusalToStart(request), std::nullopt);
+    request.preferences.replayGain = true;
+    EXPECT_TRUE(refusalToStart(request).value_or(QString()).contains("cannot be used together"))
+        << "gains measured on the source would not fit evened-out samples";
     request.preferences.evenLoudness = false;
+    request.volumePercent = 150;
+    EXPECT_TRUE(refusalToStart(request).value_or(QString()).contains("Write ReplayGain tags"));
+    request.volumePercent.reset();
+    EXPECT_EQ(refusalToStart(request), std::nullopt);
+    request.preferences.replayGain = false;
 
     request.folderText = dir.filePath("new/nested folder");
     EXPECT_EQ(refusalToStart(request), std::nullopt);

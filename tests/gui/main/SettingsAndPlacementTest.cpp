@@ -204,6 +204,26 @@ TEST_F(SettingsTest, BatchPreferencesAreStoredAndRestoredBesideTheOtherOptions) 
     options.reject();
 }
 
+TEST_F(SettingsTest, ReplayGainChoiceIsOffWhenMissingAndSurvivesARestart) {
+    {
+        auto windows = start();
+        OptionsDialog& options = openOptions(*windows);
+        auto* replayGain = child<QCheckBox>(options, "ch_replaygain");
+        EXPECT_FALSE(replayGain->isChecked());
+        EXPECT_EQ(replayGain->text(), QStringLiteral("Write ReplayGain tags"));
+        replayGain->setChecked(true);
+        child<QPushButton>(options, "okButton")->click();
+        EXPECT_TRUE(windows->context().settings.values().batch.replayGain);
+        EXPECT_FALSE(windows->context().settings.values().batch.plain()) << "gains are measured before converting";
+    }
+    EXPECT_EQ(settingsFile().readString(QStringLiteral("batch"), QStringLiteral("replaygain"), {}),
+              QStringLiteral("1"));
+    auto windows = start();
+    OptionsDialog& options = openOptions(*windows);
+    EXPECT_TRUE(child<QCheckBox>(options, "ch_replaygain")->isChecked());
+    options.reject();
+}
+
 TEST_F(SettingsTest, UnusableBatchValuesKeepTheDefaultsAndLeaveTheOtherKeysAlone) {
     const BatchPreferences defaults;
     for (const QByteArray& batch : {QByteArray("jobs=0\nevenloudness=maybe\nexists=overwrite\n"),

@@ -1,25 +1,34 @@
 #include "TagAccess.h"
 
 #include "TagPicture.h"
+#include "core/components/ComponentError.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include <taglib/asffile.h>
 #include <taglib/commentsframe.h>
 #include <taglib/fileref.h>
+#include <taglib/flacfile.h>
 #include <taglib/id3v1tag.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/infotag.h>
+#include <taglib/mp4file.h>
 #include <taglib/mpcfile.h>
 #include <taglib/mpegfile.h>
 #include <taglib/oggflacfile.h>
 #include <taglib/opusfile.h>
 #include <taglib/speexfile.h>
 #include <taglib/textidentificationframe.h>
+#include <taglib/tpropertymap.h>
+#include <taglib/unsynchronizedlyricsframe.h>
 #include <taglib/vorbisfile.h>
 #include <taglib/wavfile.h>
+#include <taglib/xiphcomment.h>
 
 namespace tagaccess {
 namespace {
@@ -84,6 +93,324 @@ TagLib::FileRef openOgg(const QByteArray& name) {
     return {};
 }
 
+// ---- Fields beyond the seven: each format keeps them under its own names. ----
+
+// The loudness fields under their ReplayGain/R128 names, in the order they are written.
+struct LoudnessField {
+    const char* name;
+    QString LoudnessTags::*value;
+};
+constexpr LoudnessField kReplayGainFields[] = {{"REPLAYGAIN_TRACK_GAIN", &LoudnessTags::trackGain},
+                                               {"REPLAYGAIN_TRACK_PEAK", &LoudnessTags::trackPeak},
+                                               {"REPLAYGAIN_ALBUM_GAIN", &LoudnessTags::albumGain},
+                                               {"REPLAYGAIN_ALBUM_PEAK", &LoudnessTags::albumPeak}};
+constexpr LoudnessField kR128Fields[] = {{"R128_TRACK_GAIN", &LoudnessTags::r128TrackGain},
+                                         {"R128_ALBUM_GAIN", &LoudnessTags::r128AlbumGain}};
+
+// "3/12" as number and total; a missing part is 0.
+std::pair<int, int> numberAndTotal(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char('/'));
+    const int number = parts.value(0).trimmed().toInt();
+    const int total = parts.size() > 1 ? parts.value(1).trimmed().toInt() : 0;
+    return {std::max(number, 0), std::max(total, 0)};
+}
+
+QString numberWithTotal(int number, int total) {
+    if (total > 0)
+        return QStringLiteral("%1/%2").arg(number).arg(total);
+    return number > 0 ? QString::number(number) : QString();
+}
+
+// The full date is written only while it still agrees with the plain year, which the tag editor may have changed
+// since the file was read; a changed year wins.
+QString dateToWrite(const TagValues& values) {
+    if (values.date.isEmpty() || values.date.left(4).toInt() != values.year)
+        return values.year > 0 ? QString::number(values.year) : QString();
+    return values.date;
+}
+
+// Opus players apply only R128 gains, and every other format's players only ReplayGain ones. A gain known in one
+// reference is carried into the other (R128 is relative to -23 LUFS, ReplayGain 2.0 to -18 LUFS), so copying
+// between the two loses nothing; a peak has no R128 counterpart.
+constexpr double kR128BelowReplayGainDb = 5.0;
+
+QString replayGainFromR128(const QString& r128) {
+    bool valid = false;
+    const int q78 = r128.toInt(&valid);
+    return valid ? QStringLiteral("%1 dB").arg(q78 / 256.0 + kR128BelowReplayGainDb, 0, 'f', 2) : QString();
+}
+
+QString r128FromReplayGain(const QString& gain) {
+    QString number = gain.trimmed();
+    if (number.endsWith(QLatin1String("dB"), Qt::CaseInsensitive))
+        number.chop(2);
+    bool valid = false;
+    const double decibels = number.trimmed().toDouble(&valid);
+    if (!valid)
+        return {};
+    const double q78 = std::round((decibels - kR128BelowReplayGainDb) * 256.0);
+    return QString::number(static_cast<int>(std::clamp(q78, -32768.0, 32767.0)));
+}
+
+LoudnessTags loudnessForOutput(LoudnessTags tags, bool opusOutput) {
+    if (opusOutput) {
+        if (tags.r128TrackGain.isEmpty())
+            tags.r128TrackGain = r128FromReplayGain(tags.trackGain);
+        if (tags.r128AlbumGain.isEmpty())
+            tags.r128AlbumGain = r128FromReplayGain(tags.albumGain);
+        tags.trackGain.clear();
+        tags.trackPeak.clear();
+        tags.albumGain.clear();
+        tags.albumPeak.clear();
+    } else {
+        if (tags.trackGain.isEmpty())
+            tags.trackGain = replayGainFromR128(tags.r128TrackGain);
+        if (tags.albumGain.isEmpty())
+            tags.albumGain = replayGainFromR128(tags.r128AlbumGain);
+        tags.r128TrackGain.clear();
+        tags.r128AlbumGain.clear();
+    }
+    return tags;
+}
+
+QString firstValue(const TagLib::PropertyMap& properties, const char* key) {
+    const auto found = properties.find(key);
+    return found == properties.end() || found->second.isEmpty() ? QString() : toQString(found->second.front());
+}
+
+// The fields as TagLib names them for every format (ID3v2, Vorbis comments, MP4, ASF all map onto these keys).
+void readExtras(const TagLib::PropertyMap& properties, TagValues& values) {
+    values.albumArtist = firstValue(properties, "ALBUMARTIST");
+    values.composer = firstValue(properties, "COMPOSER");
+    values.date = firstValue(properties, "DATE");
+    values.lyrics = firstValue(properties, "LYRICS");
+    values.isrc = firstValue(properties, "ISRC");
+    const auto [track, trackTotal] = numberAndTotal(firstValue(properties, "TRACKNUMBER"));
+    const auto [disc, discTotal] = numberAndTotal(firstValue(properties, "DISCNUMBER"));
+    values.trackTotal = trackTotal;
+    values.discNumber = disc;
+    values.discTotal = discTotal;
+    // Vorbis comments keep the totals apart, under either of two names.
+    for (const char* key : {"TRACKTOTAL", "TOTALTRACKS"})
+        if (const int total = firstValue(properties, key).toInt(); values.trackTotal == 0 && total > 0)
+            values.trackTotal = total;
+    for (const char* key : {"DISCTOTAL", "TOTALDISCS"})
+        if (const int total = firstValue(properties, key).toInt(); values.discTotal == 0 && total > 0)
+            values.discTotal = total;
+    if (values.track == 0)
+        values.track = track;
+    for (const auto& field : kReplayGainFields)
+        values.loudness.*field.value = firstValue(properties, field.name);
+    for (const auto& field : kR128Fields)
+        values.loudness.*field.value = firstValue(properties, field.name);
+}
+
+// ID3v2 (MP3 and the id3 chunk of WAV): TPE2 TCOM TDRC TSRC TPOS TRCK n/N, USLT, TXXX for the loudness values.
+void replaceId3v2Text(TagLib::ID3v2::Tag& tag, const char* frameId, const QString& text) {
+    tag.removeFrames(frameId);
+    if (text.isEmpty())
+        return;
+    auto frame = std::make_unique<TagLib::ID3v2::TextIdentificationFrame>(frameId, TagLib::String::UTF8);
+    frame->setText(toTagString(text));
+    tag.addFrame(frame.release());
+}
+
+void replaceId3v2UserText(TagLib::ID3v2::Tag& tag, const char* description, const QString& text) {
+    // Tools differ in the letter case of the description; any spelling of the same name is the same value.
+    const TagLib::ID3v2::FrameList frames = tag.frameList("TXXX");
+    for (TagLib::ID3v2::Frame* frame : frames) {
+        const auto* userText = dynamic_cast<TagLib::ID3v2::UserTextIdentificationFrame*>(frame);
+        if (userText != nullptr && userText->description().upper() == TagLib::String(description))
+            tag.removeFrame(frame);
+    }
+    if (!text.isEmpty())
+        tag.addFrame(
+            new TagLib::ID3v2::UserTextIdentificationFrame(description, toTagString(text), TagLib::String::UTF8));
+}
+
+void writeId3v2Loudness(TagLib::ID3v2::Tag& tag, const LoudnessTags& loudness) {
+    for (const auto& field : kReplayGainFields)
+        replaceId3v2UserText(tag, field.name, loudness.*field.value);
+    for (const auto& field : kR128Fields)
+        replaceId3v2UserText(tag, field.name, loudness.*field.value);
+}
+
+void writeId3v2Extras(TagLib::ID3v2::Tag& tag, const TagValues& values) {
+    replaceId3v2Text(tag, "TPE2", values.albumArtist);
+    replaceId3v2Text(tag, "TCOM", values.composer);
+    replaceId3v2Text(tag, "TDRC", dateToWrite(values));
+    replaceId3v2Text(tag, "TSRC", values.isrc);
+    replaceId3v2Text(tag, "TPOS", numberWithTotal(values.discNumber, values.discTotal));
+    replaceId3v2Text(tag, "TRCK", numberWithTotal(values.track, values.trackTotal));
+    if (auto* lyrics = TagLib::ID3v2::UnsynchronizedLyricsFrame::findByDescription(&tag, TagLib::String()))
+        tag.removeFrame(lyrics);
+    if (!values.lyrics.isEmpty()) {
+        auto frame = std::make_unique<TagLib::ID3v2::UnsynchronizedLyricsFrame>(TagLib::String::UTF8);
+        frame->setLanguage("eng");
+        frame->setText(toTagString(values.lyrics));
+        tag.addFrame(frame.release());
+    }
+    writeId3v2Loudness(tag, loudnessForOutput(values.loudness, false));
+}
+
+// Vorbis comments (Ogg Vorbis, Opus, FLAC): every field under its own name, the totals apart.
+void replaceXiphField(TagLib::Ogg::XiphComment& comment, const char* key, const QString& text) {
+    comment.removeFields(key);
+    if (!text.isEmpty())
+        comment.addField(key, toTagString(text));
+}
+
+void writeXiphLoudness(TagLib::Ogg::XiphComment& comment, const LoudnessTags& loudness) {
+    for (const auto& field : kReplayGainFields)
+        replaceXiphField(comment, field.name, loudness.*field.value);
+    for (const auto& field : kR128Fields)
+        replaceXiphField(comment, field.name, loudness.*field.value);
+}
+
+QString positive(int number) {
+    return number > 0 ? QString::number(number) : QString();
+}
+
+void writeXiphExtras(TagLib::Ogg::XiphComment& comment, const TagValues& values, bool opusOutput) {
+    replaceXiphField(comment, "ALBUMARTIST", values.albumArtist);
+    replaceXiphField(comment, "COMPOSER", values.composer);
+    replaceXiphField(comment, "DATE", dateToWrite(values));
+    replaceXiphField(comment, "LYRICS", values.lyrics);
+    replaceXiphField(comment, "ISRC", values.isrc);
+    replaceXiphField(comment, "TRACKTOTAL", positive(values.trackTotal));
+    comment.removeFields("TOTALTRACKS");
+    replaceXiphField(comment, "DISCNUMBER", positive(values.discNumber));
+    replaceXiphField(comment, "DISCTOTAL", positive(values.discTotal));
+    comment.removeFields("TOTALDISCS");
+    writeXiphLoudness(comment, loudnessForOutput(values.loudness, opusOutput));
+}
+
+// MP4 atoms: aART ©wrt ©day ©lyr, trkn and disk as number pairs, iTunes freeform items for ISRC and loudness.
+const TagLib::String kItunesFreeform = "----:com.apple.iTunes:";
+
+void replaceMp4Text(TagLib::MP4::Tag& tag, const TagLib::String& key, const QString& text) {
+    if (text.isEmpty())
+        tag.removeItem(key);
+    else
+        tag.setItem(key, TagLib::StringList(toTagString(text)));
+}
+
+void replaceMp4Pair(TagLib::MP4::Tag& tag, const char* key, int number, int total) {
+    if (number <= 0 && total <= 0)
+        tag.removeItem(key);
+    else
+        tag.setItem(key, TagLib::MP4::Item(number, total));
+}
+
+void writeMp4Loudness(TagLib::MP4::Tag& tag, const LoudnessTags& loudness) {
+    for (const auto& field : kReplayGainFields)
+        replaceMp4Text(tag, kItunesFreeform + field.name, loudness.*field.value);
+}
+
+QString mp4Text(const TagLib::MP4::Tag& tag, const TagLib::String& key) {
+    const TagLib::StringList texts = tag.item(key).toStringList();
+    return texts.isEmpty() ? QString() : toQString(texts.front());
+}
+
+void readMp4Loudness(const TagLib::MP4::Tag& tag, LoudnessTags& loudness) {
+    for (const auto& field : kReplayGainFields)
+        if (const QString text = mp4Text(tag, kItunesFreeform + field.name); !text.isEmpty())
+            loudness.*field.value = text;
+}
+
+void writeMp4Extras(TagLib::MP4::Tag& tag, const TagValues& values) {
+    replaceMp4Text(tag, "aART", values.albumArtist);
+    replaceMp4Text(tag, "\251wrt", values.composer);
+    replaceMp4Text(tag, "\251day", dateToWrite(values));
+    replaceMp4Text(tag, "\251lyr", values.lyrics);
+    replaceMp4Text(tag, kItunesFreeform + "ISRC", values.isrc);
+    replaceMp4Pair(tag, "trkn", values.track, values.trackTotal);
+    replaceMp4Pair(tag, "disk", values.discNumber, values.discTotal);
+    writeMp4Loudness(tag, loudnessForOutput(values.loudness, false));
+}
+
+// ASF attributes: WM/AlbumArtist WM/Composer WM/Year WM/Lyrics WM/ISRC WM/PartOfSet, loudness under its own names.
+void replaceAsfText(TagLib::ASF::Tag& tag, const TagLib::String& name, const QString& text) {
+    if (text.isEmpty())
+        tag.removeItem(name);
+    else
+        tag.setAttribute(name, TagLib::ASF::Attribute(toTagString(text)));
+}
+
+void writeAsfLoudness(TagLib::ASF::Tag& tag, const LoudnessTags& loudness) {
+    for (const auto& field : kReplayGainFields) {
+        tag.removeItem(toTagString(QString::fromLatin1(field.name).toLower()));
+        replaceAsfText(tag, field.name, loudness.*field.value);
+    }
+}
+
+void readAsfLoudness(const TagLib::ASF::Tag& tag, LoudnessTags& loudness) {
+    for (const auto& field : kReplayGainFields) {
+        for (const TagLib::String& name :
+             {TagLib::String(field.name), toTagString(QString::fromLatin1(field.name).toLower())}) {
+            const TagLib::ASF::AttributeList attributes = tag.attribute(name);
+            if (!attributes.isEmpty() && loudness.*field.value == QString())
+                loudness.*field.value = toQString(attributes.front().toString());
+        }
+    }
+}
+
+void writeAsfExtras(TagLib::ASF::Tag& tag, const TagValues& values) {
+    replaceAsfText(tag, "WM/AlbumArtist", values.albumArtist);
+    replaceAsfText(tag, "WM/Composer", values.composer);
+    replaceAsfText(tag, "WM/Year", dateToWrite(values));
+    replaceAsfText(tag, "WM/Lyrics", values.lyrics);
+    replaceAsfText(tag, "WM/ISRC", values.isrc);
+    replaceAsfText(tag, "WM/PartOfSet", numberWithTotal(values.discNumber, values.discTotal));
+    // The total rides in the track number as "3/12", as TagLib's own mapping of ASF writes it; the plain number
+    // stays when there is no total.
+    if (values.trackTotal > 0)
+        replaceAsfText(tag, "WM/TrackNumber", numberWithTotal(values.track, values.trackTotal));
+    writeAsfLoudness(tag, loudnessForOutput(values.loudness, false));
+}
+
+// The Vorbis comment block of an Ogg or FLAC file; null for other formats.
+TagLib::Ogg::XiphComment* xiphCommentOf(TagLib::File& file) {
+    if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(&file))
+        return flac->xiphComment(true);
+    if (dynamic_cast<TagLib::Ogg::File*>(&file) != nullptr)
+        return dynamic_cast<TagLib::Ogg::XiphComment*>(file.tag());
+    return nullptr;
+}
+
+bool isOpus(const TagLib::File& file) {
+    return dynamic_cast<const TagLib::Ogg::Opus::File*>(&file) != nullptr;
+}
+
+// The extra fields of formats whose generic tag TagLib maps onto canonical property names.
+void readOtherExtras(TagLib::File& file, TagValues& values) {
+    if (auto* comment = xiphCommentOf(file)) {
+        readExtras(comment->properties(), values);
+    } else if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(&file); mp4 != nullptr && mp4->tag() != nullptr) {
+        readExtras(mp4->tag()->properties(), values);
+        readMp4Loudness(*mp4->tag(), values.loudness);
+    } else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(&file); asf != nullptr && asf->tag() != nullptr) {
+        readExtras(asf->tag()->properties(), values);
+        readAsfLoudness(*asf->tag(), values.loudness);
+    } else if (const TagLib::Tag* tag = file.tag(); tag != nullptr) {
+        readExtras(tag->properties(), values);
+    }
+}
+
+// Writes the extra fields into formats other than MPEG and WAV; false when the format has no place for them.
+bool writeOtherExtras(TagLib::File& file, const TagValues& values) {
+    if (auto* comment = xiphCommentOf(file)) {
+        writeXiphExtras(*comment, values, isOpus(file));
+    } else if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(&file); mp4 != nullptr && mp4->tag() != nullptr) {
+        writeMp4Extras(*mp4->tag(), values);
+    } else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(&file); asf != nullptr && asf->tag() != nullptr) {
+        writeAsfExtras(*asf->tag(), values);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 TagValues readGeneric(const TagLib::Tag& tag) {
     TagValues values;
     values.title = toQString(tag.title());
@@ -127,6 +454,7 @@ TagValues readId3v2(const TagLib::ID3v2::Tag& tag) {
             }
         }
     }
+    readExtras(tag.properties(), values);
     return values;
 }
 
@@ -169,10 +497,20 @@ TagValues merged(TagValues values, const TagValues& fallback) {
         values.genreText = fallback.genreText;
         values.genreNumber = fallback.genreNumber;
     }
-    for (auto field : {&TagValues::year, &TagValues::track}) {
+    for (auto field :
+         {&TagValues::albumArtist, &TagValues::composer, &TagValues::date, &TagValues::lyrics, &TagValues::isrc}) {
+        if ((values.*field).isEmpty()) {
+            values.*field = fallback.*field;
+        }
+    }
+    for (auto field :
+         {&TagValues::year, &TagValues::track, &TagValues::trackTotal, &TagValues::discNumber, &TagValues::discTotal}) {
         if (values.*field == 0) {
             values.*field = fallback.*field;
         }
+    }
+    if (values.loudness.empty()) {
+        values.loudness = fallback.loudness;
     }
     return values;
 }
@@ -218,6 +556,7 @@ void writeId3v2(TagLib::ID3v2::Tag& tag, const TagValues& values) {
         frame->setText(toTagString(values.comments));
         tag.addFrame(frame.release());
     }
+    writeId3v2Extras(tag, values);
 }
 
 // An ID3v2.4 tag stays 2.4: its dates and frames have no 2.3 form. A new or older tag is written as 2.3, which
@@ -236,12 +575,25 @@ bool writeMpeg(TagLib::MPEG::File& file, const TagValues& values, int tagVersion
     return file.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone, version, TagLib::File::DoNotDuplicate);
 }
 
+// Whether the values hold anything beyond the seven fields and the picture.
+bool hasExtras(const TagValues& values) {
+    TagValues plain = values;
+    plain.albumArtist.clear();
+    plain.composer.clear();
+    plain.date.clear();
+    plain.lyrics.clear();
+    plain.isrc.clear();
+    plain.trackTotal = plain.discNumber = plain.discTotal = 0;
+    plain.loudness = {};
+    return !(plain == values);
+}
+
 bool writeWav(TagLib::RIFF::WAV::File& file, const TagValues& values) {
     const TagLib::ID3v2::Version version = id3v2VersionToKeep(file.hasID3v2Tag() ? file.ID3v2Tag() : nullptr);
     writeGeneric(*file.InfoTag(), values);
     // An ID3v2 chunk that some tools add would otherwise go on showing the old values beside the new INFO list;
     // a picture can only travel in such a chunk, so it gets one.
-    const bool keepsId3v2 = file.hasID3v2Tag() || values.picture.has_value();
+    const bool keepsId3v2 = file.hasID3v2Tag() || values.picture.has_value() || hasExtras(values);
     if (keepsId3v2) {
         writeId3v2(*file.ID3v2Tag(), values);
     }
@@ -288,6 +640,7 @@ TagValues read(TagLib::File& file, int tagVersion) {
         values = readWav(*wav);
     } else if (const TagLib::Tag* tag = file.tag(); tag != nullptr) {
         values = readGeneric(*tag);
+        readOtherExtras(file, values);
     }
     values.picture = tagpicture::read(file);
     return values;
@@ -310,7 +663,69 @@ bool write(TagLib::File& file, const TagValues& values, int tagVersion) {
         return false;
     }
     writeGeneric(*tag, values);
+    writeOtherExtras(file, values);
     return file.save();
+}
+
+namespace {
+
+// Rewrites the loudness fields of an open file; false when its format keeps none or TagLib could not save.
+bool saveLoudness(TagLib::File& file, const LoudnessTags& loudness) {
+    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(&file)) {
+        if (!mpeg->hasID3v2Tag() && loudness.empty())
+            return true;
+        writeId3v2Loudness(*mpeg->ID3v2Tag(true), loudnessForOutput(loudness, false));
+        return mpeg->save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone, TagLib::ID3v2::v3,
+                          TagLib::File::DoNotDuplicate);
+    }
+    if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(&file)) {
+        if (!wav->hasID3v2Tag() && loudness.empty())
+            return true;
+        writeId3v2Loudness(*wav->ID3v2Tag(), loudnessForOutput(loudness, false));
+        return wav->save(TagLib::RIFF::WAV::File::AllTags, TagLib::File::StripNone, TagLib::ID3v2::v3);
+    }
+    if (auto* comment = xiphCommentOf(file)) {
+        writeXiphLoudness(*comment, loudnessForOutput(loudness, isOpus(file)));
+    } else if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(&file); mp4 != nullptr && mp4->tag() != nullptr) {
+        writeMp4Loudness(*mp4->tag(), loudnessForOutput(loudness, false));
+    } else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(&file); asf != nullptr && asf->tag() != nullptr) {
+        writeAsfLoudness(*asf->tag(), loudnessForOutput(loudness, false));
+    } else {
+        return true;
+    }
+    return file.save();
+}
+
+} // namespace
+
+TagValues readFile(const QString& fileName) {
+    QFile head(fileName);
+    if (!QFileInfo(fileName).isFile() || !head.open(QIODevice::ReadOnly))
+        return {};
+    const TagFileKind kind = tagFileKind(fileName, head.read(16));
+    head.close();
+    const TagLib::FileRef file = open(fileName, kind);
+    return file.isNull() ? TagValues{} : read(*file.file(), kId3v2);
+}
+
+void replaceLoudness(const QString& fileName, const LoudnessTags& loudness) {
+    if (!QFileInfo(fileName).isFile())
+        return;
+    QFile head(fileName);
+    if (!head.open(QIODevice::ReadOnly))
+        throw ComponentError(QStringLiteral("The file \"%1\" cannot be read.").arg(fileName), LastError::AccessDenied);
+    const TagFileKind kind = tagFileKind(fileName, head.read(16));
+    head.close();
+    const TagLib::FileRef file = open(fileName, kind);
+    if (file.isNull()) {
+        if (kind == TagFileKind::None || kind == TagFileKind::Other)
+            return; // no tag format we know, so no loudness fields to rewrite
+        throw ComponentError(QStringLiteral("The file \"%1\" is damaged; its tags cannot be written.").arg(fileName),
+                             LastError::CorruptData);
+    }
+    if (file.file()->readOnly() || !saveLoudness(*file.file(), loudness))
+        throw ComponentError(QStringLiteral("The loudness tags cannot be written to \"%1\".").arg(fileName),
+                             LastError::AccessDenied);
 }
 
 } // namespace tagaccess

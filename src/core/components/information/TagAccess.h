@@ -25,4 +25,14 @@ inline constexpr int kId3v2 = 2;
 // version 2.3); a tag of the other version is left as it is. Returns false when TagLib could not save.
 [[nodiscard]] bool write(TagLib::File& file, const TagValues& values, int tagVersion);
 
+// The values of the file of that name (ID3v2 first for MPEG files); empty values when its format holds no tags,
+// when it cannot be read, or when TagLib cannot make sense of it.
+[[nodiscard]] TagValues readFile(const QString& fileName);
+
+// Replaces every ReplayGain and R128 field of the file with the given values (an empty value removes its field) and
+// saves in place, leaving every other field and the sound as they are. An Opus file takes the gains as R128 fields,
+// every other format as ReplayGain ones. Files that do not exist and formats without tags are left alone. Raises
+// ComponentError when the file's tags cannot be rewritten.
+void replaceLoudness(const QString& fileName, const LoudnessTags& loudness);
+
 } // namespace tagaccess
