@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/components/ProbedSource.h"
 #include "core/components/SampleBlock.h"
 #include "core/list/SourceKind.h"
 
@@ -14,9 +15,10 @@ class PendingOutput;
 // How one source is converted, taken from the main window at the time of each conversion.
 struct ConversionSettings {
     SourceKind kind = SourceKind::Audio;
-    std::optional<int> volumePercent; // "Change As": scale every block to this percentage (100 = unchanged)
-    bool copyTags = true;             // carry the tags of an audio source over to the output
-    std::optional<float> gainPercent; // scale every value, channels unchanged (evening out loudness)
+    std::optional<int> volumePercent;   // "Change As": scale every block to this percentage (100 = unchanged)
+    bool copyTags = true;               // carry the tags of an audio source over to the output
+    std::optional<float> gainPercent;   // scale every value, channels unchanged (evening out loudness)
+    std::optional<ProbedSource> probed; // what planning found out about the source: it is not probed again
 };
 
 enum class ConversionOutcome {
