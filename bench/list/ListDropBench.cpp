@@ -1,5 +1,6 @@
 // Drops many files on the real main window's list and measures the time per file and the longest time the list
-// went without a repaint. Usage: list_bench WAV MP3 [COUNT]; the files are copied COUNT/2 times each.
+// went without a repaint. Usage: list_bench WAV MP3 [COUNT]; the files are copied COUNT/2 times each. Or
+// list_bench --folder DIR [COUNT]: the files of DIR, copied in turn until there are COUNT.
 #include "core/components/ComponentSet.h"
 #include "core/platform/Registration.h"
 #include "core/platform/Shell.h"
@@ -9,6 +10,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -54,14 +56,25 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: list_bench WAV MP3 [COUNT]\n");
+        std::fprintf(stderr, "usage: list_bench WAV MP3 [COUNT] | list_bench --folder DIR [COUNT]\n");
         return 2;
     }
     const int count = argc > 3 ? std::atoi(argv[3]) : 1000;
+    QStringList originals{QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])};
+    if (originals.front() == QLatin1String("--folder")) {
+        const QDir folder(originals.back());
+        originals.clear();
+        for (const QFileInfo& file : folder.entryInfoList(QDir::Files, QDir::Name))
+            originals.append(file.absoluteFilePath());
+        if (originals.isEmpty()) {
+            std::fprintf(stderr, "no files in %s\n", argv[2]);
+            return 2;
+        }
+    }
     QTemporaryDir scratch;
     QStringList names;
     for (int i = 0; i < count; ++i) {
-        const QString source = QString::fromLocal8Bit(argv[1 + i % 2]);
+        const QString source = originals.at(i % originals.size());
         const QString copy = scratch.filePath(
             QStringLiteral("file %1.%2").arg(i, 4, 10, QLatin1Char('0')).arg(QFileInfo(source).suffix()));
         if (!QFile::copy(source, copy)) {

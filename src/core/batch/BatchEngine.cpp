@@ -269,7 +269,8 @@ private:
         if (!QDir().mkpath(folder))
             return failed(output.destinationName, outputReasons::folderNotMade(output.sourceName, folder));
 
-        ConversionSettings conversionSettings{output.kind, settings_.volumePercent, settings_.copyTags, {}, {}, {}};
+        ConversionSettings conversionSettings{output.kind,  settings_.volumePercent, settings_.copyTags, {}, {}, {},
+                                              output.probed};
         if (settings_.verifyOutputs)
             conversionSettings.verifiedAs = output.format;
         if (settings_.loudnessTarget || settings_.replayGain) {

@@ -69,7 +69,8 @@ std::vector<BatchOutput> planBatch(const PlanRequest& request, const SourceProbe
                                {},
                                plan.kind,
                                plan.facts.durationMs > 0 ? plan.facts.durationMs : fallbackWeight,
-                               PlannedAction::Convert};
+                               PlannedAction::Convert,
+                               plan.facts.probed};
             fields.format = outputFormatName(format);
             const QString baseName = request.baseNames ? request.baseNames->expand(fields) : fields.name;
             if (!plan.folder) {

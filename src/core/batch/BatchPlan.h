@@ -2,6 +2,7 @@
 
 #include "ExistingOutputPolicy.h"
 #include "NameTemplate.h"
+#include "core/components/ProbedSource.h"
 #include "core/formats/OutputFormat.h"
 #include "core/list/SourceKind.h"
 
@@ -26,6 +27,7 @@ struct PlanRequest {
 struct SourceFacts {
     qint64 durationMs = 0; // 0 when unknown: the source then weighs as much as the average known source
     NameFields tags;       // title, artist, album, track, year and genre; only read when the names need them
+    std::optional<ProbedSource> probed; // what opening the source found out, so that its conversion need not probe
 };
 using SourceProbe = std::function<SourceFacts(const QString& sourceName, SourceKind kind, bool readTags)>;
 
@@ -44,6 +46,7 @@ struct BatchOutput {
     SourceKind kind;
     qint64 weight; // the source's duration in milliseconds, or the average for sources of unknown length
     PlannedAction action;
+    std::optional<ProbedSource> probed; // see SourceFacts
 };
 
 // Every output of the batch in the order a single worker makes them (sources as given, formats in their fixed

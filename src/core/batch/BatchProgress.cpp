@@ -15,29 +15,32 @@ BatchProgress::BatchProgress(std::vector<qint64> weights)
     : weights_(std::move(weights)), percents_(weights_.size(), 0), finished_(weights_.size(), false) {
     for (qint64& weight : weights_)
         weight = std::max<qint64>(weight, 1);
-    totalWeight_ = std::accumulate(weights_.begin(), weights_.end(), 0.0);
+    totalWeight_ = std::accumulate(weights_.begin(), weights_.end(), qint64{0});
 }
 
 void BatchProgress::setOutputPercent(std::size_t output, int percent) {
-    percents_.at(output) = std::clamp(percent, 0, 100);
+    int& current = percents_.at(output);
+    const int clamped = std::clamp(percent, 0, 100);
+    donePercentWeight_ += weights_[output] * (clamped - current);
+    current = clamped;
 }
 
 void BatchProgress::finishOutput(std::size_t output) {
-    percents_.at(output) = 100;
-    finished_.at(output) = true;
+    setOutputPercent(output, 100);
+    if (!finished_.at(output)) {
+        finished_[output] = true;
+        ++finishedCount_;
+    }
 }
 
 double BatchProgress::doneFraction() const {
     if (totalWeight_ <= 0)
         return 1.0;
-    double done = 0;
-    for (std::size_t output = 0; output < weights_.size(); ++output)
-        done += static_cast<double>(weights_[output]) * percents_[output] / 100.0;
-    return std::clamp(done / totalWeight_, 0.0, 1.0);
+    return std::clamp(static_cast<double>(donePercentWeight_) / (100.0 * static_cast<double>(totalWeight_)), 0.0, 1.0);
 }
 
 int BatchProgress::totalPercent() const {
-    if (std::all_of(finished_.begin(), finished_.end(), [](bool finished) { return finished; }))
+    if (finishedCount_ == finished_.size())
         return 100;
     return std::min(static_cast<int>(std::floor(doneFraction() * 100.0)), 99);
 }

@@ -5,7 +5,8 @@
 #include <vector>
 
 // The progress of a whole batch with outputs running side by side: each output counts with its weight (the length
-// of its source), so a ten-minute source moves the total ten times as far as a one-minute source.
+// of its source), so a ten-minute source moves the total ten times as far as a one-minute source. Each change costs
+// the same however many outputs the batch has: the sums are kept as they change.
 class BatchProgress {
 public:
     explicit BatchProgress(std::vector<qint64> weights);
@@ -25,5 +26,7 @@ private:
     std::vector<qint64> weights_;
     std::vector<int> percents_;
     std::vector<bool> finished_;
-    double totalWeight_ = 0;
+    qint64 totalWeight_ = 0;
+    qint64 donePercentWeight_ = 0; // the sum of weight × percent over every output
+    std::size_t finishedCount_ = 0;
 };

@@ -133,7 +133,10 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
     auto& writer = components_.writer;
     auto& tags = components_.information;
     try {
-        reader->openForReading(sourceName, 0, 1);
+        if (settings.probed && settings.probed->fileName == sourceName)
+            reader->openProbedForReading(*settings.probed);
+        else
+            reader->openForReading(sourceName, 0, 1);
         if (const int error = reader->lastError(); error != LastError::Success) {
             closeQuietly(reader);
             closeQuietly(writer);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/components/ProbedSource.h"
 #include "core/components/SampleBlock.h"
 #include "core/components/information/TagValues.h"
 #include "core/formats/OutputFormat.h"
@@ -25,6 +26,7 @@ struct ConversionSettings {
     // The loudness tags the output gets in place of its source's (ReplayGain); copied tags otherwise keep the
     // source's only while the samples stay as they were.
     std::optional<LoudnessTags> loudnessTags;
+    std::optional<ProbedSource> probed; // what planning found out about the source: it is not probed again
 };
 
 enum class ConversionOutcome {

@@ -10,19 +10,22 @@ QString numberOrEmpty(int value) {
     return value > 0 ? QString::number(value) : QString();
 }
 
-qint64 lengthOf(ComponentSet& components, const QString& sourceName, SourceKind kind) {
+void learnLength(ComponentSet& components, const QString& sourceName, SourceKind kind, SourceFacts& facts) {
     if (kind == SourceKind::Video) {
         auto& video = components.video;
         video->open(sourceName);
-        const qint64 duration = video->durationMs();
+        facts.durationMs = std::max<qint64>(video->durationMs(), 0);
         video->close();
-        return duration;
+        return;
     }
     auto& reader = components.reader;
     reader->openForReading(sourceName, 0, 1);
-    const qint64 duration = reader->lastError() == LastError::Success ? reader->durationMs() : 0;
+    if (reader->lastError() == LastError::Success) {
+        facts.durationMs = std::max<qint64>(reader->durationMs(), 0);
+        if (ProbedSource probed = reader->probedSource(); !probed.fileName.isEmpty())
+            facts.probed = std::move(probed);
+    }
     reader->close();
-    return duration;
 }
 
 NameFields tagsOf(ComponentSet& components, const QString& sourceName) {
@@ -49,8 +52,10 @@ NameFields tagsOf(ComponentSet& components, const QString& sourceName) {
 SourceFacts readSourceFacts(ComponentSet& components, const QString& sourceName, SourceKind kind, bool readTags) {
     SourceFacts facts;
     try {
-        facts.durationMs = std::max<qint64>(lengthOf(components, sourceName, kind), 0);
+        learnLength(components, sourceName, kind, facts);
     } catch (const ComponentError&) {
+        facts.durationMs = 0;
+        facts.probed.reset();
         components.reader->close();
         components.video->close();
     }

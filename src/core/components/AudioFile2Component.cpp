@@ -17,6 +17,15 @@ void AudioFile2Component::openForReading(const QString& fileName, int, int) {
     tracked([&] { reader_.open(fileName); });
 }
 
+void AudioFile2Component::openProbedForReading(const ProbedSource& probed) {
+    close();
+    tracked([&] { reader_.open(probed); });
+}
+
+ProbedSource AudioFile2Component::probedSource() {
+    return reader_.probedSource();
+}
+
 void AudioFile2Component::close() {
     reader_.close();
     writer_.close();

@@ -12,6 +12,8 @@
 class AudioFile2Component : public IAudioFile2 {
 public:
     void openForReading(const QString& fileName, int mode, int flags) override;
+    void openProbedForReading(const ProbedSource& probed) override;
+    ProbedSource probedSource() override;
     void close() override;
     SampleBlock readBlock(int valueCount) override;
     qint64 seek(qint64 samplePosition, int mode) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProbedSource.h"
 #include "SampleBlock.h"
 
 #include <QString>
@@ -16,6 +17,11 @@ public:
     // --- reading ---------------------------------------------------------------------------------------------
     // The program passes mode 0 and flags 1; other values are reserved. Raises ComponentError on failure.
     virtual void openForReading(const QString& fileName, int mode, int flags) = 0;
+    // Opens a source with what an earlier probe of it found (see probedSource()), so that an unchanged file is
+    // not probed again. Components that keep no such facts open it as openForReading does.
+    virtual void openProbedForReading(const ProbedSource& probed) { openForReading(probed.fileName, 0, 1); }
+    // What opening the open source found out; nothing (an empty file name) from components that keep no such facts.
+    [[nodiscard]] virtual ProbedSource probedSource() { return {}; }
     // Closes whatever is open, reading or writing; always allowed, also with nothing open.
     virtual void close() = 0;
     // Up to valueCount interleaved values; an empty block at the end of the data.

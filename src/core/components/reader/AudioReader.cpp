@@ -12,25 +12,46 @@ struct AudioReader::Impl {
     std::unique_ptr<SourceDecoder> decoder;
     BlockAssembler blocks;
     int decoderThreads = 0;
+    ProbedSource probed;
+
+    void open(const QString& fileName, const ProbedSource* earlier);
 };
 
 AudioReader::AudioReader() : impl_(std::make_unique<Impl>()) {}
 AudioReader::~AudioReader() = default;
 
-void AudioReader::open(const QString& fileName) {
-    close();
+void AudioReader::Impl::open(const QString& fileName, const ProbedSource* earlier) {
     checkReadableFile(fileName);
-    std::unique_ptr<SourceDecoder> decoder = openSourceDecoder(fileName, impl_->decoderThreads);
+    ProbedSource found = ProbedSource::stampOf(fileName);
+    std::unique_ptr<SourceDecoder> opened = openSourceDecoder(fileName, decoderThreads, earlier);
     // Converting a file without a single sample would make an output that holds nothing any reader accepts.
-    if (decoder->lengthInFrames() == 0)
+    if (opened->lengthInFrames() == 0)
         throw ComponentError(QStringLiteral("The file \"%1\" holds no sound.").arg(QFileInfo(fileName).fileName()),
                              LastError::CorruptData);
-    impl_->decoder = std::move(decoder);
+    found.lengthFrames = opened->lengthInFrames();
+    opened->recordProbe(found);
+    decoder = std::move(opened);
+    probed = std::move(found);
+}
+
+void AudioReader::open(const QString& fileName) {
+    close();
+    impl_->open(fileName, nullptr);
+}
+
+void AudioReader::open(const ProbedSource& probed) {
+    close();
+    impl_->open(probed.fileName, &probed);
 }
 
 void AudioReader::close() {
     impl_->decoder.reset();
     impl_->blocks.reset();
+    impl_->probed = ProbedSource();
+}
+
+const ProbedSource& AudioReader::probedSource() const {
+    return impl_->probed;
 }
 
 bool AudioReader::isOpen() const {

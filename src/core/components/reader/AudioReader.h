@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/components/ProbedSource.h"
 #include "core/components/SampleBlock.h"
 
 #include <QString>
@@ -16,6 +17,8 @@ public:
 
     // Raises ComponentError whose code() is a LastError value.
     void open(const QString& fileName);
+    // Opens a source with what an earlier probe of it found, when the file is unchanged since; else as open().
+    void open(const ProbedSource& probed);
     void close();
     [[nodiscard]] bool isOpen() const;
 
@@ -29,6 +32,8 @@ public:
     [[nodiscard]] QString description() const;
     // See SourceDecoder::bitsPerSample; 0 with nothing open.
     [[nodiscard]] int bitsPerSample() const;
+    // What opening the open source found out (an empty file name when none is open).
+    [[nodiscard]] const ProbedSource& probedSource() const;
 
     void setDecoderThreads(int threads);
 

@@ -3,6 +3,7 @@
 #include "FfmpegNames.h"
 #include "Mp3GaplessLength.h"
 #include "core/components/ComponentError.h"
+#include "core/components/ProbedSource.h"
 #include "core/components/common/FfmpegHandles.h"
 
 #include <QFileInfo>
@@ -51,6 +52,13 @@ constexpr qint64 kAlwaysDecodeToCountLimit = 256 * 1024;
 // How far the packets of a larger compressed source may disagree with its header before the header is doubted:
 // a few MP3 frames of encoder delay and padding.
 constexpr qint64 kPacketCountSlack = 4 * 1152;
+// FFmpeg's WAV reader does not trust a PCM format tag: it runs every demuxer's probe over the first packets, up to
+// 32 of them, to catch MP3 or DTS stored under a PCM header. Those probes cost more than converting a short file.
+// This many bytes still hold a few dozen frames of any MP3 or DTS stream, enough for that probe to recognise them.
+constexpr int kWaveCodecProbeBytes = 32 * 1024;
+// FFmpeg's smallest probe size: one packet is probed. For a second pass over a file whose codec the first pass
+// has settled.
+constexpr int kSettledCodecProbeBytes = 32;
 
 [[noreturn]] void raiseOpenError(const QString& fileName, int error) {
     const QString name = QFileInfo(fileName).fileName();
@@ -74,9 +82,14 @@ bool isMusepack(AVCodecID id) {
 class FfmpegDecoder::Pass {
 public:
     enum class Start { DecodeFirstFrame, DemuxOnly };
+    // Settled: an earlier pass over the same file found plain samples, so FFmpeg need not look for another codec
+    // behind the container's format tag again.
+    enum class CodecProbe { Full, Settled };
 
-    explicit Pass(const FfmpegInput& input, Start start = Start::DecodeFirstFrame) : input_(input) {
-        openContainer();
+    explicit Pass(const FfmpegInput& input, Start start = Start::DecodeFirstFrame,
+                  CodecProbe codecProbe = CodecProbe::Full)
+        : input_(input) {
+        openContainer(codecProbe);
         openDecoder();
         frame_.reset(av_frame_alloc());
         packet_.reset(av_packet_alloc());
@@ -186,7 +199,7 @@ public:
     }
 
 private:
-    void openContainer() {
+    void openContainer(CodecProbe codecProbe) {
         const QByteArray path = input_.fileName.toUtf8();
         const AVInputFormat* demuxer = nullptr;
         if (!input_.demuxer.isEmpty()) {
@@ -199,6 +212,10 @@ private:
         AVDictionary* rawOptions = nullptr;
         for (const auto& [key, value] : input_.options)
             av_dict_set(&rawOptions, key.constData(), value.constData(), 0);
+        if (codecProbe == CodecProbe::Settled)
+            av_dict_set_int(&rawOptions, "probesize", kSettledCodecProbeBytes, AV_DICT_DONT_OVERWRITE);
+        else if (input_.demuxer == "wav")
+            av_dict_set_int(&rawOptions, "probesize", kWaveCodecProbeBytes, AV_DICT_DONT_OVERWRITE);
         std::unique_ptr<AVDictionary, DictionaryFreer> options(rawOptions);
         AVFormatContext* raw = nullptr;
         AVDictionary* optionsInOut = options.release();
@@ -444,8 +461,15 @@ FfmpegDecoder::FfmpegDecoder(FfmpegInput input) : input_(std::move(input)) {
         return true;
     }();
     (void)quiet;
-    pass_ = std::make_unique<Pass>(input_);
-    length_ = measuredOrEstimatedLength();
+    const bool plain = input_.probed && input_.probed->plainSamples;
+    pass_ = std::make_unique<Pass>(input_, Pass::Start::DecodeFirstFrame,
+                                   plain ? Pass::CodecProbe::Settled : Pass::CodecProbe::Full);
+    if (input_.probed && input_.probed->lengthFrames > 0 && !pass_->atEnd()) {
+        length_ = input_.probed->lengthFrames;
+        lengthExact_ = input_.probed->lengthExact;
+    } else {
+        length_ = measuredOrEstimatedLength();
+    }
 }
 
 FfmpegDecoder::~FfmpegDecoder() = default;
@@ -484,6 +508,16 @@ QString FfmpegDecoder::description() const {
     if (!plausible(bitRate) || !ffmpegnames::hasUsefulBitRate(parameters.codec_id))
         bitRate = 0;
     return sounddescription::describe(ffmpegnames::codecName(parameters), bitRate, sampleRate(), sourceChannels);
+}
+
+void FfmpegDecoder::recordProbe(ProbedSource& probed) const {
+    // Headerless sound needs its demuxer options, which a later opening would not have.
+    if (!input_.options.empty())
+        return;
+    probed.ffmpegDemuxer = input_.demuxer;
+    probed.plainSamples = pass_->hasPlainFrames();
+    probed.lengthFrames = length_;
+    probed.lengthExact = lengthExact_;
 }
 
 qint64 FfmpegDecoder::readFrames(float* out, qint64 maxFrames) {
@@ -546,7 +580,7 @@ qint64 FfmpegDecoder::measuredOrEstimatedLength() {
     const qint64 fileSize = QFileInfo(input_.fileName).size();
     if (pass_->hasPlainFrames() && fileSize <= kDecodeToCountLimit) {
         // Headers of plain sample files may disagree with their data; counting the packets is cheap and exact.
-        Pass counter(input_, Pass::Start::DemuxOnly);
+        Pass counter(input_, Pass::Start::DemuxOnly, Pass::CodecProbe::Settled);
         const qint64 counted = counter.countPacketFrames();
         if (counted >= 0) {
             lengthExact_ = true;

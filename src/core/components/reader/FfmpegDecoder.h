@@ -4,8 +4,16 @@
 
 #include <QByteArray>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
+
+// What an earlier opening of the same, unchanged file found out.
+struct FfmpegProbe {
+    bool plainSamples = false; // behind the format tag are plain samples, not another codec
+    qint64 lengthFrames = 0;
+    bool lengthExact = false;
+};
 
 // How to open a file with FFmpeg.
 struct FfmpegInput {
@@ -15,6 +23,7 @@ struct FfmpegInput {
     // Demuxer options, needed for headerless data (sample_rate, ch_layout, ...).
     std::vector<std::pair<QByteArray, QByteArray>> options;
     int decoderThreads = 0; // 0 = FFmpeg's choice
+    std::optional<FfmpegProbe> probed;
 };
 
 // The first audio stream of a file, decoded by FFmpeg and converted to interleaved float at its own rate and
@@ -34,6 +43,7 @@ public:
     [[nodiscard]] int bitsPerSample() const override;
     qint64 readFrames(float* out, qint64 maxFrames) override;
     qint64 seekFrame(qint64 frame) override;
+    void recordProbe(ProbedSource& probed) const override;
 
     // Frames handed out so far (the read position).
     [[nodiscard]] qint64 position() const;

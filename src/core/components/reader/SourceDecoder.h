@@ -5,9 +5,15 @@
 
 // One open source, decoded to interleaved float frames. A frame holds one value per channel.
 // Every decoder reports failures as ComponentError with a LastError code.
+struct ProbedSource;
+
 class SourceDecoder {
 public:
     virtual ~SourceDecoder() = default;
+
+    // Adds what opening found out beyond the length, for opening the same file again without probing it; only
+    // FFmpeg's probes are costly enough to record.
+    virtual void recordProbe(ProbedSource& /*probed*/) const {}
 
     [[nodiscard]] virtual int sampleRate() const = 0;
     [[nodiscard]] virtual int channelCount() const = 0;

@@ -7,6 +7,7 @@
 #include "SndfileDecoder.h"
 #include "VorbisfileDecoder.h"
 #include "core/components/ComponentError.h"
+#include "core/components/ProbedSource.h"
 #include "core/components/common/HeaderlessInfo.h"
 
 #include <QFile>
@@ -276,7 +277,15 @@ QByteArray demuxerByContent(const QString& fileName) {
         LastError::UnknownFormat);
 }
 
-std::unique_ptr<SourceDecoder> openSourceDecoder(const QString& fileName, int decoderThreads) {
+std::unique_ptr<SourceDecoder> openSourceDecoder(const QString& fileName, int decoderThreads,
+                                                 const ProbedSource* probed) {
+    if (probed && !probed->ffmpegDemuxer.isEmpty() && probed->stillDescribes(fileName))
+        return std::make_unique<FfmpegDecoder>(
+            FfmpegInput{fileName,
+                        probed->ffmpegDemuxer,
+                        {},
+                        decoderThreads,
+                        FfmpegProbe{probed->plainSamples, probed->lengthFrames, probed->lengthExact}});
     const SourceHead head = readHead(fileName);
     if (const std::optional<QByteArray> demuxer = containersniffer::containerDemuxer(head.content)) {
         // Our own readers of WAV and AU take the header at the start of the file; FFmpeg skips a tag before it.

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <memory>
 
+struct ProbedSource;
+
 // Raises ComponentError (FileNotFound, AccessDenied, UnknownFormat for a folder) unless the name is a readable file.
 void checkReadableFile(const QString& fileName);
 
@@ -17,4 +19,6 @@ void checkReadableFile(const QString& fileName);
 // own writer, else the usual defaults. Headerless files are never left to FFmpeg's guessing, which mistakes
 // them for other formats.
 // Raises ComponentError with a LastError code when the file cannot be opened.
-std::unique_ptr<SourceDecoder> openSourceDecoder(const QString& fileName, int decoderThreads);
+// A source probed before (and unchanged since) that FFmpeg reads is opened with what that probe found.
+std::unique_ptr<SourceDecoder> openSourceDecoder(const QString& fileName, int decoderThreads,
+                                                 const ProbedSource* probed = nullptr);
