@@ -1,4 +1,5 @@
 #include "core/components/ComponentSet.h"
+#include "core/components/information/AudioInformationComponent.h"
 #include "core/formats/DefaultFormatDialogs.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeShell.h"
@@ -6,12 +7,35 @@
 #include "support/TestSupport.h"
 #include "ui_ProgressWindow.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+
+// The real component, except that storing tags fails as it does for a file that cannot be written to.
+class TagsCannotBeStored : public AudioInformationComponent {
+public:
+    void storeTags(const QString& fileName) override {
+        throw ComponentError(QStringLiteral("The tags cannot be written to \"%1\".").arg(fileName),
+                             LastError::AccessDenied);
+    }
+};
+
+QByteArray md5Of(const QString& file) {
+    QFile content(file);
+    if (!content.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    hash.addData(&content);
+    return hash.result().toHex();
+}
+
+} // namespace
 
 // The progress window on the real components: tones made with sox, converted through the window's batch.
 class ConvertWindowTest : public QObject {
@@ -133,6 +157,34 @@ private slots:
                                   dir.filePath(QStringLiteral("out2/blocked.raw: "))),
                  qPrintable(message));
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("out2/blocked.wav"))).size() > 44);
+    }
+
+    // The sound is written when copying the tags fails: the output is kept, counted as made, and the message says
+    // that its tags are missing, without blaming the source.
+    void anOutputWhoseTagsCannotBeCopiedIsKept() {
+        components->information.connect(std::make_unique<TagsCannotBeStored>());
+        const QString source = tone(QStringLiteral("tagged.wav"), 1);
+        const QByteArray before = md5Of(source);
+        BatchRequest request = requestFor({source}, {OutputFormat::Pcm, OutputFormat::Raw}, dir.filePath("tagless"));
+        request.copyTags = true;
+        run(request);
+        const QString wav = dir.filePath(QStringLiteral("tagless/tagged.wav"));
+        const QString raw = dir.filePath(QStringLiteral("tagless/tagged.raw"));
+        // One second of sound in each, whatever the formats' own settings make of it.
+        QVERIFY(QFileInfo(wav).size() > 44 + 2 * 8000);
+        QVERIFY(QFileInfo(raw).size() >= 2 * 8000);
+        QCOMPARE(md5Of(source), before);
+        QCOMPARE(window->lastBatch().made(), 2);
+        QCOMPARE(prompts.shown.size(), 1);
+        const QString expected = QStringLiteral("|Conversion is finished!\n\nMade, but incomplete:\n"
+                                                "%1: its tags could not be copied: The tags cannot be written to "
+                                                "\"%1\".\n%2: its tags could not be copied: The tags cannot be "
+                                                "written to \"%2\".")
+                                     .arg(wav, raw);
+        QCOMPARE(prompts.shown.first(), expected);
+        // Nothing hidden is left beside the outputs.
+        QCOMPARE(QDir(dir.filePath("tagless")).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"tagged.raw", "tagged.wav"}));
     }
 
     // Cancel during the first of several: the window closes at once, no completion message, the partial output

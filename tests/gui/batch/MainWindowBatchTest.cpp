@@ -4,8 +4,10 @@
 #include "support/RealMainWindow.h"
 
 #include <QAction>
+#include <QCryptographicHash>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QtTest>
 
 // Batches started from the main window, on the real components, read back with ffprobe.
@@ -46,6 +48,26 @@ private:
         }
         return found;
     }
+
+    static QByteArray md5Of(const QString& file) {
+        QFile content(file);
+        if (!content.open(QIODevice::ReadOnly))
+            return {};
+        QCryptographicHash hash(QCryptographicHash::Md5);
+        hash.addData(&content);
+        return hash.result().toHex();
+    }
+    // An MP3 made by ffmpeg from a tone, so that it differs from every output the program writes.
+    QString mp3Source(const QString& relativeName, double seconds) {
+        const QString wav = app->tone(relativeName + QStringLiteral(".tmp.wav"), seconds);
+        const QString mp3 = app->dir.filePath(relativeName);
+        const auto made = testsupport::runTool(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-i", wav, mp3});
+        if (made.exitCode != 0)
+            qFatal("ffmpeg could not make an MP3: %s", made.err.constData());
+        QFile::remove(wav);
+        return mp3;
+    }
+    static QStringList filesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files, QDir::Name); }
 
 private slots:
     void init() { app = std::make_unique<RealMainWindow>(); }
@@ -162,6 +184,107 @@ private slots:
         QVERIFY(!playingWhenConverting);
         QCOMPARE(app->prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
         QVERIFY(QFileInfo(app->dir.filePath(QStringLiteral("while playing/playing.wav"))).size() > 5 * 8000);
+    }
+    // With the defaults (MP3, no Output Folder), a source that is itself an MP3 of the batch's name is neither
+    // replaced nor converted over: both sources stay as they were and each gets an output of its own.
+    void sourcesOfOneNameInOneFolderAreKept() {
+        QVERIFY(app->main().formatBoxes().checkedFormats() == std::set<OutputFormat>{OutputFormat::Mp3});
+        QVERIFY(folderEdit().text().isEmpty());
+        const QString wav = app->tone(QStringLiteral("music/song.wav"), 1.0);
+        const QString mp3 = mp3Source(QStringLiteral("music/song.mp3"), 2.0);
+        const QByteArray wavBefore = md5Of(wav);
+        const QByteArray mp3Before = md5Of(mp3);
+        app->list().addFiles({wav, mp3});
+        QCOMPARE(app->list().rowCount(), 2);
+        pressWrite();
+
+        QCOMPARE(app->prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
+        QCOMPARE(md5Of(wav), wavBefore);
+        QCOMPARE(md5Of(mp3), mp3Before);
+        const QString music = app->dir.filePath(QStringLiteral("music"));
+        QStringList outputs = filesIn(music);
+        outputs.removeAll(QStringLiteral("song.wav"));
+        outputs.removeAll(QStringLiteral("song.mp3"));
+        QCOMPARE(outputs.size(), 2);
+        // Each output holds the sound of its own source: one second from the WAV, two from the MP3.
+        QList<double> lengths;
+        for (const QString& name : outputs) {
+            QVERIFY2(name.startsWith(QStringLiteral("song_NEW")) && name.endsWith(QStringLiteral(".mp3")),
+                     qPrintable(name));
+            const Probe found = probe(music + QLatin1Char('/') + name);
+            QCOMPARE(found.codec, QStringLiteral("mp3"));
+            lengths.append(found.seconds);
+        }
+        std::sort(lengths.begin(), lengths.end());
+        QVERIFY2(qAbs(lengths[0] - 1.0) < 0.1 && qAbs(lengths[1] - 2.0) < 0.1,
+                 qPrintable(QStringLiteral("%1 s and %2 s").arg(lengths[0]).arg(lengths[1])));
+    }
+
+    // Three sources of one name from three folders into one Output Folder: three outputs, none replacing another.
+    void sourcesOfOneNameFromManyFoldersGetAnOutputEach() {
+        const QStringList sources{app->tone(QStringLiteral("a/song.wav"), 0.5),
+                                  app->tone(QStringLiteral("b/song.flac"), 1.0),
+                                  mp3Source(QStringLiteral("c/song.mp3"), 1.5)};
+        QList<QByteArray> before;
+        for (const QString& source : sources)
+            before.append(md5Of(source));
+        app->list().addFiles(sources);
+        QCOMPARE(app->list().rowCount(), 3);
+        const QString out = app->dir.filePath(QStringLiteral("out"));
+        folderEdit().setText(out);
+        pressWrite();
+
+        QCOMPARE(app->prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
+        for (int index = 0; index < sources.size(); ++index)
+            QCOMPARE(md5Of(sources[index]), before[index]);
+        const QStringList outputs = filesIn(out);
+        QCOMPARE(outputs, (QStringList{"song.mp3", "song_NEW.mp3", "song_NEW2.mp3"}));
+        QList<double> lengths;
+        for (const QString& name : outputs)
+            lengths.append(probe(out + QLatin1Char('/') + name).seconds);
+        std::sort(lengths.begin(), lengths.end());
+        for (int index = 0; index < 3; ++index)
+            QVERIFY2(qAbs(lengths[index] - 0.5 * (index + 1)) < 0.1, qPrintable(QString::number(lengths[index])));
+    }
+    // "~" and "~/..." in the Output Folder, typed or set as the default folder in the options, are the home folder;
+    // no folder named "~" appears, and the edit keeps what the user typed.
+    void aTildeMeansTheHomeFolder() {
+        // The home folder and the source outlive the first window, which takes its own folder with it.
+        QTemporaryDir kept;
+        const QByteArray oldHome = qgetenv("HOME");
+        const QString home = kept.filePath(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(home));
+        qputenv("HOME", home.toLocal8Bit());
+        const auto restoreHome = qScopeGuard([&] { qputenv("HOME", oldHome); });
+        const QString source = kept.filePath(QStringLiteral("tilde.wav"));
+        QVERIFY(QFile::copy(app->tone(QStringLiteral("in/tilde.wav"), 0.3), source));
+        const QByteArray before = md5Of(source);
+        app->addRow(source);
+        chooseFormats({OutputFormat::Raw});
+
+        for (const QString& typed : {QStringLiteral("~"), QStringLiteral("~/typed here")}) {
+            folderEdit().setText(typed);
+            app->prompts.shown.clear();
+            pressWrite();
+            QCOMPARE(app->prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
+            QCOMPARE(folderEdit().text(), typed);
+        }
+        QVERIFY(QFileInfo(home + QStringLiteral("/tilde.raw")).size() > 0);
+        QVERIFY(QFileInfo(home + QStringLiteral("/typed here/tilde.raw")).size() > 0);
+
+        // The options' default folder reaches the Output Folder at the next start and means the same.
+        app.reset();
+        app = std::make_unique<RealMainWindow>("[defaultfolder]\ndefaultfolder=~/from options\n");
+        QCOMPARE(folderEdit().text(), QStringLiteral("~/from options"));
+        app->addRow(source);
+        chooseFormats({OutputFormat::Raw});
+        pressWrite();
+        QCOMPARE(app->prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
+        QVERIFY(QFileInfo(home + QStringLiteral("/from options/tilde.raw")).size() > 0);
+
+        QCOMPARE(md5Of(source), before);
+        QVERIFY(!QFileInfo::exists(QStringLiteral("~")));
+        QVERIFY(!QFileInfo::exists(kept.filePath(QStringLiteral("~"))));
     }
 };
 
