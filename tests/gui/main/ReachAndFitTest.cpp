@@ -69,6 +69,8 @@ private slots:
         const ProgramLocations locations =
             ProgramLocations::forExecutable(dir->filePath(QStringLiteral("program/tonalith")), dir->path());
         windows = std::make_unique<ApplicationWindows>(*factory, registration, shell, *prompts, locations);
+        factory->audioFile1->setResult(QStringLiteral("durationMs"), 61999);
+        factory->audioFile1->setResult(QStringLiteral("formatString"), QStringLiteral("PCM 44100 Hz"));
         main().show();
         QVERIFY(QTest::qWaitForWindowExposed(&main()));
     }
@@ -148,7 +150,7 @@ private slots:
         QApplication::processEvents();
         QVERIFY(!check.isChecked());
         QVERIFY(!pane.isVisible());
-        QCOMPARE(main().width(), closedWidth);
+        QTRY_COMPARE(main().width(), closedWidth);
         for (QWidget* child : pane.findChildren<QWidget*>())
             QVERIFY(!child->isVisible());
 
@@ -158,7 +160,7 @@ private slots:
         QVERIFY(pane.isVisible());
         check.click();
         QApplication::processEvents();
-        QCOMPARE(main().width(), closedWidth);
+        QTRY_COMPARE(main().width(), closedWidth);
     }
 
     void formatStringsShowTheirStart() {
