@@ -248,15 +248,17 @@ void MainWindow::showOptionsPane(bool show) {
 }
 
 void MainWindow::formatOptionsPaneToggled() {
-    ui->formatOptionsPaneAction->setChecked(ui->formatOptionsPaneCheck->isChecked());
     showOptionsPane(ui->formatOptionsPaneCheck->isChecked());
     // The pane sets formats on the writer instance the preview reads through: the preview stops, selected row or not.
     if (ui->formatOptionsPaneCheck->isChecked())
         run([this] { player_->stopPreview(); });
 }
 
+// The menu sets its own mark and the box; the box alone leaves the menu's mark as it is.
 void MainWindow::toggleFormatOptionsPane() {
-    ui->formatOptionsPaneCheck->toggle();
+    const bool show = !ui->formatOptionsPaneCheck->isChecked();
+    ui->formatOptionsPaneAction->setChecked(show);
+    ui->formatOptionsPaneCheck->setChecked(show);
 }
 
 // A batch takes the checked rows, the chosen formats, the panel's values and the batch preferences as they are when

@@ -137,7 +137,6 @@ private slots:
         QApplication::processEvents();
         QVERIFY(check.isChecked());
         QVERIFY(pane.isVisible());
-        QVERIFY(control<QAction>("formatOptionsPaneAction").isChecked());
         QVERIFY(reader->state().checked);
         QVERIFY(main().width() > closedWidth);
         QVERIFY2(mainPane.width() >= std::min(mainPaneWidth, mainPane.minimumSizeHint().width()),
