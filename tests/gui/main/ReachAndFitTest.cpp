@@ -164,7 +164,7 @@ private slots:
 
     void formatStringsShowTheirStart() {
         for (QLineEdit* edit : main().formatOptions().findChildren<QLineEdit*>()) {
-            if (!edit->isReadOnly())
+            if (!edit->objectName().endsWith(QLatin1String("FormatString")))
                 continue;
             const QString text = QStringLiteral("MPEG Layer-3, 320 kbit/s CBR, 44100 Hz, Joint Stereo, ") +
                                  edit->objectName() + QStringLiteral(", and more to make it long");
