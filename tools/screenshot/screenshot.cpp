@@ -1,7 +1,7 @@
 // Renders the main window as it looks right after start-up into a PNG, for the documentation.
 // Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about | --wav-dialog | --mp3-dialog |
 //                                          --ogg-dialog | --convert | --convert-jobs | --tag-editor <audio file> |
-//                                          -- <files to list...>]
+//                                          --mp3-dialog <page number> | -- <files to list...>]
 #include "core/components/ComponentSet.h"
 #include "core/formats/DefaultFormatDialogs.h"
 #include "core/platform/Registration.h"
@@ -24,6 +24,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -131,8 +132,13 @@ int main(int argc, char* argv[]) {
         shown = windows.about;
     if (view == "--wav-dialog")
         shown = windows.wavOptions;
-    if (view == "--mp3-dialog")
+    if (view == "--mp3-dialog") {
         shown = windows.mp3Options;
+        // One picture per page: the page is the third argument, counted from 1.
+        auto* pages = shown->findChild<QTabWidget*>();
+        if (pages && argc > 3)
+            pages->setCurrentIndex(QByteArray(argv[3]).toInt() - 1);
+    }
     if (view == "--ogg-dialog")
         shown = windows.oggVorbisOptions;
     if (view == "--tag-editor" && argc > 3) {

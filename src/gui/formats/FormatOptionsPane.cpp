@@ -52,7 +52,7 @@ FormatOptionsPane::FormatOptionsPane(ComponentSet& components, Prompts& prompts,
 // every new string rather than its end, and the whole string is the field's tool tip.
 void FormatOptionsPane::showFormatStringsFromTheirStart() {
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-        if (!edit->isReadOnly())
+        if (!edit->isReadOnly() && !edit->objectName().endsWith(QLatin1String("FormatString")))
             continue;
         connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
             edit->setCursorPosition(0);

@@ -18,9 +18,9 @@ OggVorbisOptionsDialog::OggVorbisOptionsDialog(ComponentSet& components, Prompts
     ui->setupUi(this);
     nameControlsAfterTheirLabels(*this);
     reserveRoomForBitrateTexts();
-    showStartingValues();
-    // Sized once the starting texts are in.
+    // Sized before the starting values: the bit-rate labels keep room for every text they can show.
     frameOptionsDialog(*this, kClientSize);
+    showStartingValues();
     for (QSlider* slider : {ui->nominalBitrateSlider, ui->minBitrateSlider, ui->maxBitrateSlider})
         connect(slider, &QSlider::valueChanged, this, [this, slider] { showBitrateOf(slider); });
     connectDialogAction(prompts_, ui->vbrBox, &QCheckBox::clicked, this, &OggVorbisOptionsDialog::vbrClicked);

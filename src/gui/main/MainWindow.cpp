@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QSplitter>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -209,6 +210,7 @@ void MainWindow::showOptionsPane(bool show) {
     if (show == formatOptions_->isVisibleTo(this) && (show || widthAddedForPane_ == 0))
         return;
     QSplitter& splitter = *ui->optionsPaneSplitter;
+    const int startWidth = width();
     const int mainPaneWidth = ui->MainPane->width();
     formatOptions_->setVisible(show);
     if (show)
@@ -218,19 +220,27 @@ void MainWindow::showOptionsPane(bool show) {
         return;
     }
     if (!show) {
-        const int restored = std::max(width() - widthAddedForPane_, minimumSizeHint().width());
+        // The window's smallest size counts the pane until its layouts have seen it go, which happens in posted
+        // events: the width is given back after them.
+        const int restored = startWidth - widthAddedForPane_;
         widthAddedForPane_ = 0;
-        resize(restored, height());
+        QTimer::singleShot(0, this, [this, restored] {
+            if (formatOptions_->isVisibleTo(this))
+                return;
+            layout()->invalidate();
+            layout()->activate();
+            resize(std::max(restored, minimumSizeHint().width()), height());
+        });
         return;
     }
     const int paneWidth = formatOptions_->sizeHint().expandedTo(formatOptions_->minimumSizeHint()).width();
     const int added = paneWidth + splitter.handleWidth();
     const int smallest = ui->MainPane->minimumSizeHint().expandedTo(ui->MainPane->minimumSize()).width();
-    const int wanted = width() + added;
+    const int wanted = startWidth + added;
     const int screenAllows =
         screen() ? screen()->availableGeometry().width() - (frameGeometry().width() - width()) : wanted;
-    const int newWidth = std::max(std::min(wanted, screenAllows), width() - mainPaneWidth + smallest + added);
-    widthAddedForPane_ = std::max(0, newWidth - width());
+    const int newWidth = std::max(std::min(wanted, screenAllows), startWidth - mainPaneWidth + smallest + added);
+    widthAddedForPane_ = std::max(0, newWidth - startWidth);
     // A pane taller than the window would lay its groups over each other.
     const int paneHeight = formatOptions_->minimumSizeHint().height() + height() - splitter.height();
     resize(newWidth, std::max(height(), paneHeight));
@@ -238,15 +248,17 @@ void MainWindow::showOptionsPane(bool show) {
 }
 
 void MainWindow::formatOptionsPaneToggled() {
-    ui->formatOptionsPaneAction->setChecked(ui->formatOptionsPaneCheck->isChecked());
     showOptionsPane(ui->formatOptionsPaneCheck->isChecked());
     // The pane sets formats on the writer instance the preview reads through: the preview stops, selected row or not.
     if (ui->formatOptionsPaneCheck->isChecked())
         run([this] { player_->stopPreview(); });
 }
 
+// The menu sets its own mark and the box; the box alone leaves the menu's mark as it is.
 void MainWindow::toggleFormatOptionsPane() {
-    ui->formatOptionsPaneCheck->toggle();
+    const bool show = !ui->formatOptionsPaneCheck->isChecked();
+    ui->formatOptionsPaneAction->setChecked(show);
+    ui->formatOptionsPaneCheck->setChecked(show);
 }
 
 // A batch takes the checked rows, the chosen formats, the panel's values and the batch preferences as they are when

@@ -26,7 +26,7 @@ private:
         window.show();
         const bool exposed = QTest::qWaitForWindowExposed(&window);
         // Layouts settle in posted events after the first show.
-        QTest::qWait(50);
+        QTest::qWait(200);
         return exposed;
     }
 

@@ -1,5 +1,6 @@
 #include "ShellTestFixture.h"
 #include "gui/about/AboutBox.h"
+#include "gui/formats/FormatOptionsPane.h"
 #include "gui/tags/TagEditorWindow.h"
 
 #include <QCoreApplication>
@@ -42,13 +43,15 @@ TEST_F(CommandsTest, ExitClosesTheMainWindowAndTheOptionsPaneFollowsItsSwitches)
     MainWindow& main = *windows->main;
     MainControls form(main);
     main.show();
-    EXPECT_EQ(form.optionsPaneSplitter->sizes().at(1), 0) << "the options pane is hidden at start";
+    QWidget& pane = main.formatOptions();
+    EXPECT_FALSE(pane.isVisible()) << "the options pane is hidden at start";
     form.formatOptionsPaneAction->trigger();
     EXPECT_TRUE(form.formatOptionsPaneCheck->isChecked());
     EXPECT_TRUE(form.formatOptionsPaneAction->isChecked());
+    EXPECT_TRUE(pane.isVisible());
     EXPECT_GT(form.optionsPaneSplitter->sizes().at(1), 0);
     form.formatOptionsPaneCheck->click();
-    EXPECT_EQ(form.optionsPaneSplitter->sizes().at(1), 0);
+    EXPECT_FALSE(pane.isVisible());
     EXPECT_TRUE(form.formatOptionsPaneAction->isChecked()) << "the box alone leaves the menu mark";
 
     form.exitAction->trigger();

@@ -69,6 +69,8 @@ private slots:
         const ProgramLocations locations =
             ProgramLocations::forExecutable(dir->filePath(QStringLiteral("program/tonalith")), dir->path());
         windows = std::make_unique<ApplicationWindows>(*factory, registration, shell, *prompts, locations);
+        factory->audioFile1->setResult(QStringLiteral("durationMs"), 61999);
+        factory->audioFile1->setResult(QStringLiteral("formatString"), QStringLiteral("PCM 44100 Hz"));
         main().show();
         QVERIFY(QTest::qWaitForWindowExposed(&main()));
     }
@@ -135,7 +137,6 @@ private slots:
         QApplication::processEvents();
         QVERIFY(check.isChecked());
         QVERIFY(pane.isVisible());
-        QVERIFY(control<QAction>("formatOptionsPaneAction").isChecked());
         QVERIFY(reader->state().checked);
         QVERIFY(main().width() > closedWidth);
         QVERIFY2(mainPane.width() >= std::min(mainPaneWidth, mainPane.minimumSizeHint().width()),
@@ -148,7 +149,7 @@ private slots:
         QApplication::processEvents();
         QVERIFY(!check.isChecked());
         QVERIFY(!pane.isVisible());
-        QCOMPARE(main().width(), closedWidth);
+        QTRY_COMPARE(main().width(), closedWidth);
         for (QWidget* child : pane.findChildren<QWidget*>())
             QVERIFY(!child->isVisible());
 
@@ -158,12 +159,12 @@ private slots:
         QVERIFY(pane.isVisible());
         check.click();
         QApplication::processEvents();
-        QCOMPARE(main().width(), closedWidth);
+        QTRY_COMPARE(main().width(), closedWidth);
     }
 
     void formatStringsShowTheirStart() {
         for (QLineEdit* edit : main().formatOptions().findChildren<QLineEdit*>()) {
-            if (!edit->isReadOnly())
+            if (!edit->objectName().endsWith(QLatin1String("FormatString")))
                 continue;
             const QString text = QStringLiteral("MPEG Layer-3, 320 kbit/s CBR, 44100 Hz, Joint Stereo, ") +
                                  edit->objectName() + QStringLiteral(", and more to make it long");
