@@ -19,7 +19,7 @@ TEST(ConvertCommandUsage, OptionsAFormatDoesNotTakeAreRefused) {
         {{"--format", "wma", "--channels", "1", "a.wav"}, "--channels"},
         {{"--format", "mp2", "--bits", "8", "a.wav"}, "--bits"},
         {{"--format", "ogg", "--preset", "9", "a.wav"}, "--preset"},
-        {{"--format", "flac", "a.wav"}, "flac"},
+        {{"--format", "ape", "a.wav"}, "ape"},
         {{"--format", "pcm", "--loud", "a.wav"}, "--loud"},
         {{"--format", "pcm"}, "FILE"},
         {{"a.wav"}, "--format"},

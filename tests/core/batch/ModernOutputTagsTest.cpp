@@ -15,14 +15,14 @@ QByteArray md5Hex(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
 }
 
-// Format and stream tags together, as "KEY=value" lines with lower-case keys.
+// Format and stream tags together, as "key=value" lines with lower-case keys.
 QStringList probedTags(const QString& file) {
     const auto result = runTool("ffprobe", {"-v", "error", "-select_streams", "a:0", "-show_entries",
                                             "format_tags:stream_tags", "-of", "default=nw=1", file});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     QStringList tags;
     for (const QString& line : QString::fromUtf8(result.out).split('\n', Qt::SkipEmptyParts))
-        tags.append(line.section('=', 0, 0).toLower() + '=' + line.section('=', 1));
+        tags.append(line.section('=', 0, 0).toLower().remove(QStringLiteral("tag:")) + '=' + line.section('=', 1));
     return tags;
 }
 

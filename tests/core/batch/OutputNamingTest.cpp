@@ -39,7 +39,8 @@ TEST(OutputNaming, OutputsFollowTheFixedFormatOrderWithTheirSuffixes) {
     std::set<OutputFormat> all(kOutputFormatsInOrder.begin(), kOutputFormatsInOrder.end());
     EXPECT_EQ(destinationsOf({"/m/s.wav"}, all, "/o"),
               QStringList({"/o/s.wav", "/o/s_ADPCM.wav", "/o/s.mp3", "/o/s.mp2", "/o/s.ogg", "/o/s.wma", "/o/s_DSP.wav",
-                           "/o/s_GSM.wav", "/o/s.vox", "/o/s.raw", "/o/s.g721", "/o/s.g723", "/o/s.g726"}));
+                           "/o/s_GSM.wav", "/o/s.vox", "/o/s.raw", "/o/s.g721", "/o/s.g723", "/o/s.g726", "/o/s.flac",
+                           "/o/s_ALAC.m4a", "/o/s.m4a", "/o/s.opus"}));
 }
 
 TEST(OutputNaming, NewMarkerGoesBeforeTheExtensionOfTheFileName) {

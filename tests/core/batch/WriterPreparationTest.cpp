@@ -37,13 +37,23 @@ protected:
 
 TEST_F(WriterPreparationTest, EachFormatIsSetFromThePanelOrItsDialog) {
     const std::pair<OutputFormat, const char*> expected[] = {
-        {OutputFormat::Pcm, "Dialogs.applyPcmWav()"},    {OutputFormat::Adpcm, "writer.setAdpcmWav(22050,1)"},
-        {OutputFormat::Mp3, "Dialogs.applyMp3()"},       {OutputFormat::Mp2, "writer.setMp2(22050,128,1)"},
-        {OutputFormat::Ogg, "Dialogs.applyOggVorbis()"}, {OutputFormat::Wma, "writer.setWmaProfile(5)"},
-        {OutputFormat::Dsp, "writer.setDspWav()"},       {OutputFormat::Gsm, "writer.setGsmWav(22050)"},
-        {OutputFormat::Vox, "writer.setVox(22050)"},     {OutputFormat::Raw, "writer.setRaw(3,22050,1,16)"},
-        {OutputFormat::G721, "writer.setG721(22050)"},   {OutputFormat::G723, "writer.setG723(22050,3)"},
+        {OutputFormat::Pcm, "Dialogs.applyPcmWav()"},
+        {OutputFormat::Adpcm, "writer.setAdpcmWav(22050,1)"},
+        {OutputFormat::Mp3, "Dialogs.applyMp3()"},
+        {OutputFormat::Mp2, "writer.setMp2(22050,128,1)"},
+        {OutputFormat::Ogg, "Dialogs.applyOggVorbis()"},
+        {OutputFormat::Wma, "writer.setWmaProfile(5)"},
+        {OutputFormat::Dsp, "writer.setDspWav()"},
+        {OutputFormat::Gsm, "writer.setGsmWav(22050)"},
+        {OutputFormat::Vox, "writer.setVox(22050)"},
+        {OutputFormat::Raw, "writer.setRaw(3,22050,1,16)"},
+        {OutputFormat::G721, "writer.setG721(22050)"},
+        {OutputFormat::G723, "writer.setG723(22050,3)"},
         {OutputFormat::G726, "writer.setG726(22050,2)"},
+        {OutputFormat::Flac, "writer.setFlac(5)"},
+        {OutputFormat::Alac, "writer.setAlac()"},
+        {OutputFormat::Aac, "writer.setAac(22050,1,160)"},
+        {OutputFormat::Opus, "writer.setOpus(1,128,music)"},
     };
     // A video source: the WMA output then asks the source nothing.
     for (const auto& [format, call] : expected)
@@ -57,6 +67,21 @@ TEST_F(WriterPreparationTest, WmaForAnAudioSourceTellsTheWriterTheSourcesRateAnd
               QStringList({"writer.setWmaProfile(5)", "reader.openForReading(/in/song.wav,0,1)", "reader.lastError()",
                            "reader.sampleRate()", "reader.channelCount()", "writer.describeInput(48000,2)",
                            "reader.close()"}));
+}
+
+// A lossless output keeps the source's shape: the writer learns its rate, channels, sample size and length.
+TEST_F(WriterPreparationTest, LosslessOutputsLearnTheSourcesShapeSampleSizeAndLength) {
+    factory.audioFile1->setResult("sampleRate", 96000);
+    factory.audioFile1->setResult("channelCount", 2);
+    factory.audioFile1->setResult("bitsPerSample", 24);
+    factory.audioFile1->setResult("lengthInSamples", 960000);
+    for (const auto& [format, call] :
+         {std::pair{OutputFormat::Flac, "writer.setFlac(5)"}, std::pair{OutputFormat::Alac, "writer.setAlac()"}})
+        EXPECT_EQ(
+            prepared(format, SourceKind::Audio),
+            QStringList({call, "reader.openForReading(/in/song.wav,0,1)", "reader.lastError()", "reader.sampleRate()",
+                         "reader.channelCount()", "writer.describeInput(96000,2)", "reader.bitsPerSample()",
+                         "reader.lengthInSamples()", "writer.describeSource(24,960000)", "reader.close()"}));
 }
 
 TEST_F(WriterPreparationTest, OutputIsSkippedWhenTheWmaQueryCannotOpenTheSource) {

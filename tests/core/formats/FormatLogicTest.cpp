@@ -89,15 +89,17 @@ TEST(FormatStrings, OtherFormatsAreDescribedInOrderWithThePanelValues) {
     });
     EXPECT_EQ(shown, (std::vector<OutputFormat>{OutputFormat::Adpcm, OutputFormat::Gsm, OutputFormat::Dsp,
                                                 OutputFormat::Vox, OutputFormat::Raw, OutputFormat::Mp2,
-                                                OutputFormat::G723, OutputFormat::G726}));
+                                                OutputFormat::G723, OutputFormat::G726, OutputFormat::Flac,
+                                                OutputFormat::Alac, OutputFormat::Aac, OutputFormat::Opus}));
     QStringList formats;
     for (const QString& call : writer.calls())
         if (!call.endsWith(QLatin1String("formatString()")))
             formats.append(call);
     EXPECT_EQ(formats, QStringList({"writer.setAdpcmWav(11025,1)", "writer.setGsmWav(11025)", "writer.setDspWav()",
                                     "writer.setVox(11025)", "writer.setRaw(3,11025,1,16)", "writer.setMp2(11025,128,1)",
-                                    "writer.setG723(11025,3)", "writer.setG726(11025,2)"}));
-    EXPECT_EQ(writer.calls().count(QStringLiteral("writer.formatString()")), 8);
+                                    "writer.setG723(11025,3)", "writer.setG726(11025,2)", "writer.setFlac(5)",
+                                    "writer.setAlac()", "writer.setAac(11025,1,160)", "writer.setOpus(1,128,music)"}));
+    EXPECT_EQ(writer.calls().count(QStringLiteral("writer.formatString()")), 12);
 }
 
 TEST(FormatStrings, WmaProfilesAreDescribedOneByOneFromOne) {

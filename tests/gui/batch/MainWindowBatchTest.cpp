@@ -163,6 +163,37 @@ private slots:
         }
     }
 
+    // The four lossless and modern outputs chosen by their boxes and made by one batch; the list reads them back.
+    void aRealBatchIntoFlacAlacAacAndOpus() {
+        const QString tone = app->tone(QStringLiteral("in/tone.wav"), 2, 44100, 2);
+        app->list().addFiles({tone});
+        chooseFormats({OutputFormat::Flac, OutputFormat::Alac, OutputFormat::Aac, OutputFormat::Opus});
+        const QString out = app->dir.filePath(QStringLiteral("modern"));
+        folderEdit().setText(out);
+        pressWrite();
+        QCOMPARE(app->prompts.shown.size(), 1);
+        QVERIFY2(app->prompts.shown.first().startsWith(QStringLiteral("|Conversion is finished!")),
+                 qPrintable(app->prompts.shown.first()));
+
+        const std::pair<const char*, const char*> made[] = {
+            {"tone.flac", "flac"}, {"tone_ALAC.m4a", "alac"}, {"tone.m4a", "aac"}, {"tone.opus", "opus"}};
+        QStringList outputs;
+        for (const auto& [name, codec] : made) {
+            const QString output = out + QLatin1Char('/') + QLatin1String(name);
+            const Probe found = probe(output);
+            QCOMPARE(found.codec, QLatin1String(codec));
+            QVERIFY2(qAbs(found.seconds - 2) < 0.05,
+                     qPrintable(QStringLiteral("%1 lasts %2 s").arg(output).arg(found.seconds)));
+            outputs.append(output);
+        }
+        app->list().addFiles(outputs);
+        QCOMPARE(app->list().rowCount(), 5);
+        for (int row = 1; row < 5; ++row) {
+            QVERIFY(app->list().row(row).isAudio());
+            QCOMPARE(app->list().row(row).time, QStringLiteral("0:02"));
+        }
+    }
+
     // The Stop button needs a selected row; the batch stops the preview without one.
     void theBatchStopsThePreviewWithoutASelectedRow() {
         const QString source = app->tone(QStringLiteral("playing.wav"), 5);

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -105,7 +106,7 @@ private slots:
         QCOMPARE(after[5], QStringLiteral("setMp2(44100,128,1)"));
         for (const int unchanged : {1, 2, 3, 6, 7})
             QCOMPARE(after[unchanged], before[unchanged]); // the typed text is gone
-        QCOMPARE(world.callsOf("writer.set").size(), 8);
+        QCOMPARE(world.callsOf("writer.set").size(), 12);
     }
 
     void codeSizeListsSetTheirValues() {
@@ -158,9 +159,53 @@ private slots:
         FormatBoxes boxes;
         QCOMPARE(controlsWithoutAccessibleName(boxes), QStringList());
         QCOMPARE(boxes.findChild<QCheckBox*>(QStringLiteral("chOGG"))->accessibleName(), QStringLiteral("OGG"));
+        for (const char* caption : {"FLAC", "ALAC", "AAC (M4A)", "Opus"}) {
+            const auto named = boxes.findChildren<QCheckBox*>();
+            QVERIFY2(std::any_of(named.begin(), named.end(),
+                                 [caption](const QCheckBox* box) {
+                                     return box->text() == QLatin1String(caption) &&
+                                            box->accessibleName() == QLatin1String(caption);
+                                 }),
+                     caption);
+        }
         boxes.setChecked(OutputFormat::G726, true);
         boxes.setChecked(OutputFormat::Pcm, true);
-        QCOMPARE(boxes.checkedFormats(), (std::set<OutputFormat>{OutputFormat::Pcm, OutputFormat::G726}));
+        boxes.setChecked(OutputFormat::Opus, true);
+        QCOMPARE(boxes.checkedFormats(),
+                 (std::set<OutputFormat>{OutputFormat::Pcm, OutputFormat::G726, OutputFormat::Opus}));
+    }
+
+    // FLAC level, AAC and Opus bit rates and Opus's tuning are panel values; each choice rewrites the strings,
+    // and the pane's channels reach AAC and Opus.
+    void losslessAndModernGroupSetsItsValuesAndStrings() {
+        PanelWorld world;
+        auto& form = world.form();
+        QCOMPARE(form.txtFLACFormatString->text(), QStringLiteral("setFlac(5)"));
+        QCOMPARE(form.txtALACFormatString->text(), QStringLiteral("setAlac()"));
+        QCOMPARE(form.txtAACFormatString->text(), QStringLiteral("setAac(44100,2,160)"));
+        QCOMPARE(form.txtOpusFormatString->text(), QStringLiteral("setOpus(2,128,music)"));
+        QCOMPARE(form.cmbAACBitrate->currentText(), QStringLiteral("160 kbit/s"));
+        QCOMPARE(form.cmbOpusBitrate->currentText(), QStringLiteral("128 kbit/s"));
+
+        form.flacLevelSpin->setValue(8);
+        for (auto [choice, item] : {std::pair{form.cmbAACBitrate, form.cmbAACBitrate->count() - 1},
+                                    std::pair{form.cmbOpusBitrate, 0}, std::pair{form.cmbOpusContent, 1}}) {
+            choice->setCurrentIndex(item);
+            emit choice->activated(item);
+        }
+        const PanelValues values = world.pane.panelValues();
+        QCOMPARE(values.flacLevel, 8);
+        QCOMPARE(values.aacKbps, 320);
+        QCOMPARE(values.opusKbps, 32);
+        QVERIFY(values.opusSpeech);
+        QCOMPARE(form.txtFLACFormatString->text(), QStringLiteral("setFlac(8)"));
+        QCOMPARE(form.txtAACFormatString->text(), QStringLiteral("setAac(44100,2,320)"));
+        QCOMPARE(form.txtOpusFormatString->text(), QStringLiteral("setOpus(2,32,speech)"));
+
+        form.channelsGroup_0->click();
+        QCOMPARE(form.txtAACFormatString->text(), QStringLiteral("setAac(44100,1,320)"));
+        QCOMPARE(form.txtOpusFormatString->text(), QStringLiteral("setOpus(1,32,speech)"));
+        QCOMPARE(controlsWithoutAccessibleName(world.pane), QStringList());
     }
 };
 

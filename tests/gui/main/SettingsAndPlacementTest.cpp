@@ -53,7 +53,7 @@ TEST_F(SettingsTest, FirstStartUsesTheDefaultsAndTheCloseCreatesTheFile) {
     EXPECT_TRUE(windows->main->close());
     const IniFile ini = settingsFile();
     for (const char* key : {"ch_pcm", "ch_ogg", "ch_wma", "ch_adpcm", "ch_gsm", "ch_dsp", "ch_vox", "ch_raw", "ch_mp2",
-                            "ch_g721", "ch_g723", "ch_g726"})
+                            "ch_g721", "ch_g723", "ch_g726", "ch_flac", "ch_alac", "ch_aac", "ch_opus"})
         EXPECT_EQ(ini.readString(QStringLiteral("general"), QString::fromLatin1(key), QStringLiteral("missing")),
                   QStringLiteral("0"))
             << key;
@@ -75,6 +75,9 @@ TEST_F(SettingsTest, StoredStateIsRestoredAtTheNextStart) {
     EXPECT_TRUE(form.chpcm->isChecked());
     EXPECT_FALSE(form.chMP3->isChecked());
     EXPECT_TRUE(form.chG726->isChecked());
+    // A file from before the lossless and modern formats lacks their keys: their boxes start unchecked.
+    for (const char* box : {"chFLAC", "chALAC", "chAAC", "chOpus"})
+        EXPECT_FALSE(windows->main->findChild<QCheckBox*>(QLatin1String(box))->isChecked()) << box;
     EXPECT_EQ(windows->main->browser().folder(), dir.filePath(QStringLiteral("music")));
     EXPECT_FALSE(windows->main->browser().showsDesktop());
     EXPECT_EQ(form.combo_filter->currentText(), QStringLiteral("*.ogg"));

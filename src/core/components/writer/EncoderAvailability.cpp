@@ -54,6 +54,8 @@ QStringList missingEncoders() {
     require(hasEncoder("libtwolame") || hasEncoder("mp2"), "MP2 encoder (FFmpeg libtwolame or mp2)");
     require(hasMuxer("mp2"), "MP2 container (FFmpeg mp2 muxer)");
     require(hasEncoder("g726") && hasMuxer("wav"), "G.726 encoder in WAV (FFmpeg g726, wav muxer)");
+    require(hasEncoder("alac") && hasEncoder("aac") && hasMuxer("ipod"),
+            "ALAC and AAC encoders in MP4 (FFmpeg alac, aac, ipod muxer)");
     require(lameWorks(), "MP3 encoder (LAME)");
     require(vorbisWorks(), "Ogg Vorbis encoder (libvorbisenc)");
     require(sndfileWrites(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2), "PCM WAV writer (libsndfile)");

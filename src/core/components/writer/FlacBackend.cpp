@@ -18,19 +18,19 @@ constexpr FLAC__uint64 kAssumedSecondsWhenUnknown = 4 * 3600;
 // Room for tags and a cover, so tagging the file later rewrites a block instead of the whole file.
 constexpr unsigned kPaddingBytes = 8192;
 
-struct EncoderDeleter {
+struct FlacEncoderDeleter {
     void operator()(FLAC__StreamEncoder* encoder) const { FLAC__stream_encoder_delete(encoder); }
 };
-struct MetadataDeleter {
+struct FlacMetadataDeleter {
     void operator()(FLAC__StreamMetadata* block) const { FLAC__metadata_object_delete(block); }
 };
-struct ChainDeleter {
+struct FlacChainDeleter {
     void operator()(FLAC__Metadata_Chain* chain) const { FLAC__metadata_chain_delete(chain); }
 };
-struct IteratorDeleter {
+struct FlacIteratorDeleter {
     void operator()(FLAC__Metadata_Iterator* iterator) const { FLAC__metadata_iterator_delete(iterator); }
 };
-using MetadataPtr = std::unique_ptr<FLAC__StreamMetadata, MetadataDeleter>;
+using MetadataPtr = std::unique_ptr<FLAC__StreamMetadata, FlacMetadataDeleter>;
 
 QString flacText(const char* text) {
     return QString::fromLatin1(text);
@@ -39,8 +39,8 @@ QString flacText(const char* text) {
 // libFLAC fills the seek points the stream reached; any it did not reach would point at the stream's start, so
 // they are removed (their room becomes padding).
 void dropUnreachedSeekPoints(const QString& fileName) {
-    const std::unique_ptr<FLAC__Metadata_Chain, ChainDeleter> chain(FLAC__metadata_chain_new());
-    const std::unique_ptr<FLAC__Metadata_Iterator, IteratorDeleter> iterator(FLAC__metadata_iterator_new());
+    const std::unique_ptr<FLAC__Metadata_Chain, FlacChainDeleter> chain(FLAC__metadata_chain_new());
+    const std::unique_ptr<FLAC__Metadata_Iterator, FlacIteratorDeleter> iterator(FLAC__metadata_iterator_new());
     const QByteArray path = QFile::encodeName(fileName);
     if (!chain || !iterator || !FLAC__metadata_chain_read(chain.get(), path.constData()))
         outputerror::writeFailure(fileName, QStringLiteral("cannot read back the FLAC metadata"));
@@ -134,7 +134,7 @@ private:
     int bits_;
     int channels_;
     bool finished_ = false;
-    std::unique_ptr<FLAC__StreamEncoder, EncoderDeleter> encoder_;
+    std::unique_ptr<FLAC__StreamEncoder, FlacEncoderDeleter> encoder_;
     MetadataPtr seekTable_;
     MetadataPtr padding_;
     std::vector<FLAC__int32> integers_;

@@ -7,10 +7,10 @@
 
 namespace {
 
-struct CommentsDeleter {
+struct OpusCommentsDeleter {
     void operator()(OggOpusComments* comments) const { ope_comments_destroy(comments); }
 };
-struct EncoderDeleter {
+struct OpusEncoderDeleter {
     void operator()(OggOpusEnc* encoder) const { ope_encoder_destroy(encoder); }
 };
 
@@ -59,8 +59,8 @@ private:
 
     QString fileName_;
     int channels_;
-    std::unique_ptr<OggOpusComments, CommentsDeleter> comments_;
-    std::unique_ptr<OggOpusEnc, EncoderDeleter> encoder_;
+    std::unique_ptr<OggOpusComments, OpusCommentsDeleter> comments_;
+    std::unique_ptr<OggOpusEnc, OpusEncoderDeleter> encoder_;
 };
 
 } // namespace
