@@ -8,7 +8,7 @@
 
 namespace {
 
-struct SourceFacts {
+struct DescribedSource {
     QString format;
     int rate = 0;
     int channels = 0;
@@ -16,18 +16,18 @@ struct SourceFacts {
     qint64 durationMs = 0;
 };
 
-SourceFacts describeVideo(TVideoFile& video, const QString& fileName) {
+DescribedSource describeVideo(TVideoFile& video, const QString& fileName) {
     video->open(fileName);
-    SourceFacts facts{video->formatDescription(), video->sampleRate(), video->channelCount(), video->totalLength(),
-                      video->durationMs()};
+    DescribedSource facts{video->formatDescription(), video->sampleRate(), video->channelCount(), video->totalLength(),
+                          video->durationMs()};
     video->close();
     return facts;
 }
 
-SourceFacts describeAudio(TAudioFile2& audio, const QString& fileName) {
+DescribedSource describeAudio(TAudioFile2& audio, const QString& fileName) {
     audio->openForReading(fileName, 0, 1);
-    SourceFacts facts{audio->formatString(), audio->sampleRate(), audio->channelCount(), audio->lengthInSamples(),
-                      audio->durationMs()};
+    DescribedSource facts{audio->formatString(), audio->sampleRate(), audio->channelCount(), audio->lengthInSamples(),
+                          audio->durationMs()};
     audio->close();
     return facts;
 }
@@ -57,9 +57,9 @@ int runInfoCommandWith(const QStringList& arguments, QTextStream& out, QTextStre
     for (const QString& fileName : files) {
         out << "file=" << fileName << '\n';
         try {
-            const SourceFacts facts = sourceKindOfFile(fileName) == SourceKind::Video
-                                          ? describeVideo(components->video, fileName)
-                                          : describeAudio(components->reader, fileName);
+            const DescribedSource facts = sourceKindOfFile(fileName) == SourceKind::Video
+                                              ? describeVideo(components->video, fileName)
+                                              : describeAudio(components->reader, fileName);
             out << "format=" << facts.format << '\n'
                 << "rate=" << facts.rate << '\n'
                 << "channels=" << facts.channels << '\n'

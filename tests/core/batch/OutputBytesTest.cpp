@@ -71,7 +71,7 @@ TEST(OutputBytes, SampleOfConversionsKeepsTheRecordedBytes) {
     QStringList sources;
     int place = 0;
     for (const char* source : kSources) {
-        const QString original = testsupport::fixture(QString::fromLatin1(source));
+        const QString original = testsupport::fixture(QStringLiteral("fixtures/") + QString::fromLatin1(source));
         const QString copy = folder.filePath(QStringLiteral("%1/%2").arg(++place).arg(QFileInfo(original).fileName()));
         ASSERT_TRUE(QDir().mkpath(QFileInfo(copy).path()));
         ASSERT_TRUE(QFile::copy(original, copy)) << source;

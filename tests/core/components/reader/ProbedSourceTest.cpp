@@ -85,8 +85,8 @@ TEST_F(ProbedSourceTest, ReopeningWithTheFactsReadsLikeOpeningAfresh) {
     cut.close();
     sources << cut.fileName();
     if (testsupport::fixturesPresent()) {
-        for (const char* fixture : {"tinytag/mp3_audio.wav", "file-type/fixture.wma.asf", "file-type/fixture.oga",
-                                    "audio-scan/bug14462-wav-fmt.wav"})
+        for (const char* fixture : {"fixtures/tinytag/mp3_audio.wav", "fixtures/file-type/fixture.wma.asf",
+                                    "fixtures/file-type/fixture.oga", "fixtures/audio-scan/bug14462-wav-fmt.wav"})
             sources << testsupport::fixture(QString::fromLatin1(fixture));
     }
 
