@@ -150,8 +150,8 @@ TEST_F(BatchPlanTest, TemplateNamesAreSingleSafeFileNames) {
 
     QString whyNot;
     EXPECT_FALSE(NameTemplate::parse("{artist}/{title}", whyNot));
-    EXPECT_FALSE(NameTemplate::parse("{composer}", whyNot));
-    EXPECT_TRUE(whyNot.contains("composer"));
+    EXPECT_FALSE(NameTemplate::parse("{conductor}", whyNot));
+    EXPECT_TRUE(whyNot.contains("conductor"));
     EXPECT_FALSE(NameTemplate::parse("{title", whyNot));
     EXPECT_FALSE(NameTemplate::parse("title}", whyNot));
     EXPECT_FALSE(NameTemplate::parse("{name}", whyNot)->readsTags());

@@ -300,7 +300,8 @@ private slots:
             QCOMPARE(tags.value("artist"), c.version == 1 ? QString("Artist") : QString("Артист"));
             QCOMPARE(tags.value("album"), QString("Album"));
             QCOMPARE(tags.value("genre"), QString("Jazz"));
-            QCOMPARE(tags.value("track"), QString("7"));
+            // A total the file held stays beside the number the user typed.
+            QCOMPARE(tags.value("track").section('/', 0, 0), QString("7"));
             // ffprobe names the ASF year by its attribute.
             QCOMPARE(tags.value("date", tags.value("wm/year")), QString("2024"));
             QCOMPARE(tags.value("comment"), QString("Comment"));

@@ -235,22 +235,33 @@ void writeId3v2Loudness(TagLib::ID3v2::Tag& tag, const LoudnessTags& loudness) {
         replaceId3v2UserText(tag, field.name, loudness.*field.value);
 }
 
-void writeId3v2Extras(TagLib::ID3v2::Tag& tag, const TagValues& values) {
-    replaceId3v2Text(tag, "TPE2", values.albumArtist);
-    replaceId3v2Text(tag, "TCOM", values.composer);
-    replaceId3v2Text(tag, "TDRC", dateToWrite(values));
-    replaceId3v2Text(tag, "TSRC", values.isrc);
-    replaceId3v2Text(tag, "TPOS", numberWithTotal(values.discNumber, values.discTotal));
-    replaceId3v2Text(tag, "TRCK", numberWithTotal(values.track, values.trackTotal));
-    if (auto* lyrics = TagLib::ID3v2::UnsynchronizedLyricsFrame::findByDescription(&tag, TagLib::String()))
-        tag.removeFrame(lyrics);
-    if (!values.lyrics.isEmpty()) {
-        auto frame = std::make_unique<TagLib::ID3v2::UnsynchronizedLyricsFrame>(TagLib::String::UTF8);
-        frame->setLanguage("eng");
-        frame->setText(toTagString(values.lyrics));
-        tag.addFrame(frame.release());
+// Like the seven fields, a value the tag already holds is left as it is written ("03/06" stays "03/06").
+void writeId3v2Extras(TagLib::ID3v2::Tag& tag, const TagValues& values, const TagValues& stored) {
+    if (values.albumArtist != stored.albumArtist)
+        replaceId3v2Text(tag, "TPE2", values.albumArtist);
+    if (values.composer != stored.composer)
+        replaceId3v2Text(tag, "TCOM", values.composer);
+    if (dateToWrite(values) != dateToWrite(stored) || values.year != stored.year)
+        replaceId3v2Text(tag, "TDRC", dateToWrite(values));
+    if (values.isrc != stored.isrc)
+        replaceId3v2Text(tag, "TSRC", values.isrc);
+    if (values.discNumber != stored.discNumber || values.discTotal != stored.discTotal)
+        replaceId3v2Text(tag, "TPOS", numberWithTotal(values.discNumber, values.discTotal));
+    if (values.track != stored.track || values.trackTotal != stored.trackTotal)
+        replaceId3v2Text(tag, "TRCK", numberWithTotal(values.track, values.trackTotal));
+    if (values.lyrics != stored.lyrics) {
+        if (auto* lyrics = TagLib::ID3v2::UnsynchronizedLyricsFrame::findByDescription(&tag, TagLib::String()))
+            tag.removeFrame(lyrics);
+        if (!values.lyrics.isEmpty()) {
+            auto frame = std::make_unique<TagLib::ID3v2::UnsynchronizedLyricsFrame>(TagLib::String::UTF8);
+            frame->setLanguage("eng");
+            frame->setText(toTagString(values.lyrics));
+            tag.addFrame(frame.release());
+        }
     }
-    writeId3v2Loudness(tag, loudnessForOutput(values.loudness, false));
+    const LoudnessTags loudness = loudnessForOutput(values.loudness, false);
+    if (!(loudness == stored.loudness))
+        writeId3v2Loudness(tag, loudness);
 }
 
 // Vorbis comments (Ogg Vorbis, Opus, FLAC): every field under its own name, the totals apart.
@@ -543,6 +554,7 @@ void writeId3v1(TagLib::ID3v1::Tag& tag, TagValues values) {
 void writeId3v2(TagLib::ID3v2::Tag& tag, const TagValues& values) {
     const TagValues stored = readId3v2(tag);
     writeAllButComment(tag, values, stored);
+    writeId3v2Extras(tag, values, stored);
     if (values.comments == stored.comments) {
         return;
     }
@@ -556,7 +568,6 @@ void writeId3v2(TagLib::ID3v2::Tag& tag, const TagValues& values) {
         frame->setText(toTagString(values.comments));
         tag.addFrame(frame.release());
     }
-    writeId3v2Extras(tag, values);
 }
 
 // An ID3v2.4 tag stays 2.4: its dates and frames have no 2.3 form. A new or older tag is written as 2.3, which
