@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <QMap>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -62,6 +63,22 @@ inline CliRun runCli(const QStringList& arguments, int timeoutMs = 120000) {
             run.errors.append(QString::fromUtf8(line.mid(6)));
     }
     return run;
+}
+
+// Every tag ffprobe finds in the container and its streams, keys in lower case. An ffprobe that does not run ends the
+// test: a missing oracle must not read as a file without tags.
+inline QMap<QString, QString> probedTags(const QString& file) {
+    const auto probe = runTool("ffprobe", {"-v", "error", "-show_entries", "format_tags:stream_tags", "-of",
+                                           "default=noprint_wrappers=1", file});
+    if (probe.exitCode != 0)
+        qFatal("ffprobe failed on %s: %s", qPrintable(file), probe.err.constData());
+    QMap<QString, QString> tags;
+    for (const QString& line : QString::fromUtf8(probe.out).split('\n')) {
+        const auto equals = line.indexOf('=');
+        if (line.startsWith("TAG:") && equals > 4)
+            tags.insert(line.mid(4, equals - 4).toLower(), line.mid(equals + 1));
+    }
+    return tags;
 }
 
 } // namespace testsupport

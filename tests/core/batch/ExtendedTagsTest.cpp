@@ -16,6 +16,7 @@
 
 namespace {
 
+using testsupport::probedTags;
 using testsupport::runTool;
 
 const QString kLyrics = QStringLiteral("First line of the song");
@@ -37,20 +38,6 @@ QString makeAudio(const QTemporaryDir& folder, const QString& name, const QStrin
                                             encodingAndTags + QStringList{path});
     EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
     return path;
-}
-
-// Every tag ffprobe finds in the container and its streams, keys in lower case.
-QMap<QString, QString> probedTags(const QString& file) {
-    const auto probe = runTool("ffprobe", {"-v", "error", "-show_entries", "format_tags:stream_tags", "-of",
-                                           "default=noprint_wrappers=1", file});
-    EXPECT_EQ(probe.exitCode, 0) << probe.err.toStdString();
-    QMap<QString, QString> tags;
-    for (const QString& line : QString::fromUtf8(probe.out).split('\n')) {
-        const auto equals = line.indexOf('=');
-        if (line.startsWith("TAG:") && equals > 4)
-            tags.insert(line.mid(4, equals - 4).toLower(), line.mid(equals + 1));
-    }
-    return tags;
 }
 
 // The value under the first of the names that is present (formats spell the same field differently).

@@ -13,6 +13,7 @@
 
 namespace {
 
+using testsupport::probedTags;
 using testsupport::runTool;
 
 TEST(ReplayGainTexts, GainsPeaksAndR128ValuesAreWrittenAsPlayersReadThem) {
@@ -79,19 +80,6 @@ Ebur128 ffmpegLoudness(const QStringList& files) {
     const auto peak = QRegularExpression(R"(Peak:\s+(-?[\d.]+) dBFS)").match(summary);
     EXPECT_TRUE(integrated.hasMatch() && peak.hasMatch()) << summary.toStdString();
     return {integrated.captured(1).toDouble(), peak.captured(1).toDouble()};
-}
-
-QMap<QString, QString> probedTags(const QString& file) {
-    const auto probe = runTool("ffprobe", {"-v", "error", "-show_entries", "format_tags:stream_tags", "-of",
-                                           "default=noprint_wrappers=1", file});
-    EXPECT_EQ(probe.exitCode, 0) << probe.err.toStdString();
-    QMap<QString, QString> tags;
-    for (const QString& line : QString::fromUtf8(probe.out).split('\n')) {
-        const auto equals = line.indexOf('=');
-        if (line.startsWith("TAG:") && equals > 4)
-            tags.insert(line.mid(4, equals - 4).toLower(), line.mid(equals + 1));
-    }
-    return tags;
 }
 
 double decibelsOf(const QString& gain) {
