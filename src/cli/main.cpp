@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "core/platform/FreedMemoryReuse.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -48,6 +49,7 @@ void printUsage(QTextStream& stream) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    keepFreedMemoryForReuse();
     QCoreApplication application(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

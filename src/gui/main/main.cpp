@@ -1,6 +1,7 @@
 #include "Application.h"
 #include "core/components/ComponentSet.h"
 #include "core/list/FileIntake.h"
+#include "core/platform/FreedMemoryReuse.h"
 #include "core/platform/Registration.h"
 #include "core/settings/ProgramFolder.h"
 #include "core/settings/ProgramName.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    keepFreedMemoryForReuse();
     QApplication application(argc, argv);
     QApplication::setApplicationName(ProgramName);
     // Lets the desktop match the windows to the installed menu entry and its icon.
