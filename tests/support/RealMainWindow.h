@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "core/components/ComponentSet.h"
+#include "core/components/playback/AudioPlayerComponent.h"
 #include "core/list/ConversionListModel.h"
 #include "core/platform/Registration.h"
 #include "fakes/FakePrompts.h"
@@ -23,7 +24,7 @@ public:
     QTemporaryDir dir;
     FakePrompts prompts;
     FakeShell shell;
-    ComponentSetFactory factory;
+    ComponentSetFactory factory{[] { return std::make_unique<AudioPlayerComponent>(); }};
     NoRegistrationTool registration;
     ProgramLocations locations;
     std::unique_ptr<ApplicationWindows> windows;

@@ -2,6 +2,7 @@
 
 #include "Components.h"
 
+#include <functional>
 #include <memory>
 
 // The seven component instances the main window makes at start-up and owns for the whole run.
@@ -23,8 +24,18 @@ public:
     [[nodiscard]] virtual std::unique_ptr<ComponentSet> create() = 0;
 };
 
-// The factory of the real components.
+// The factory of the real components. The sound-device player lives in a library of its own, so that a program
+// that never plays (tonalith-cli) does not load the multimedia and desktop libraries at every start: the program
+// that plays hands in how to make its player; without it the player stays unconnected.
 class ComponentSetFactory : public IComponentSetFactory {
 public:
+    using PlayerMaker = std::function<std::unique_ptr<IAudioPlayer2>()>;
+
+    ComponentSetFactory() = default;
+    explicit ComponentSetFactory(PlayerMaker makePlayer) : makePlayer_(std::move(makePlayer)) {}
+
     [[nodiscard]] std::unique_ptr<ComponentSet> create() override;
+
+private:
+    PlayerMaker makePlayer_;
 };

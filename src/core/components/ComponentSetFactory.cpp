@@ -3,7 +3,6 @@
 #include "AudioFile2Component.h"
 #include "core/components/information/AudioInformationComponent.h"
 #include "core/components/lame/LameEncComponent.h"
-#include "core/components/playback/AudioPlayerComponent.h"
 #include "core/components/transform/AudioTransformComponent.h"
 #include "core/components/video/VideoFileComponent.h"
 #include "core/components/writer/EncoderAvailability.h"
@@ -19,7 +18,8 @@ std::unique_ptr<ComponentSet> ComponentSetFactory::create() {
     set->reader.connect(std::make_unique<AudioFile2Component>());
     set->writer.connect(std::make_unique<AudioFile2Component>());
     set->mp3Encoder.connectOnFirstUse([] { return std::make_unique<LameEncComponent>(); });
-    set->player.connect(std::make_unique<AudioPlayerComponent>());
+    if (makePlayer_)
+        set->player.connect(makePlayer_());
     set->transform.connect(std::make_unique<AudioTransformComponent>());
     set->information.connect(std::make_unique<AudioInformationComponent>());
     set->video.connect(std::make_unique<VideoFileComponent>());

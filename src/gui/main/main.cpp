@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "core/components/ComponentSet.h"
+#include "core/components/playback/AudioPlayerComponent.h"
 #include "core/list/FileIntake.h"
 #include "core/platform/FreedMemoryReuse.h"
 #include "core/platform/Registration.h"
@@ -16,7 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(ProgramName);
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tonalith.Tonalith"));
-    ComponentSetFactory components;
+    ComponentSetFactory components([] { return std::make_unique<AudioPlayerComponent>(); });
     NoRegistrationTool registration;
     QtShell shell;
     QtPrompts prompts;
