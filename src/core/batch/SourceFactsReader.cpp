@@ -1,5 +1,6 @@
 #include "SourceFactsReader.h"
 
+#include "core/components/AudioSourceOpening.h"
 #include "core/components/ComponentError.h"
 #include "core/components/ComponentSet.h"
 #include "core/components/information/TagAccess.h"
@@ -18,14 +19,10 @@ void learnLength(ComponentSet& components, const QString& sourceName, SourceKind
         video->close();
         return;
     }
-    auto& reader = components.reader;
-    reader->openForReading(sourceName, 0, 1);
-    if (reader->lastError() == LastError::Success) {
-        facts.durationMs = std::max<qint64>(reader->durationMs(), 0);
-        if (ProbedSource probed = reader->probedSource(); !probed.fileName.isEmpty())
-            facts.probed = std::move(probed);
-    }
-    reader->close();
+    OpenedAudioSource opened = openAudioSourceOnce(components.reader, sourceName);
+    facts.durationMs = opened.durationMs;
+    facts.probed = std::move(opened.probed);
+    components.reader->close();
 }
 
 NameFields tagsOf(ComponentSet& components, const QString& sourceName) {

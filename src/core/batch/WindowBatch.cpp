@@ -27,22 +27,35 @@ QString twoDigits(qint64 value) {
 
 } // namespace
 
+BatchSource batchSourceOf(const ConversionRow& row) {
+    BatchSource source{row.fullName, row.kind, std::nullopt};
+    if (row.probed)
+        source.listed = SourceFacts{row.lengthMs, {}, row.probed};
+    return source;
+}
+
 std::vector<BatchOutput> planWindowBatch(const BatchRequest& request, const SourceProbe& probe) {
     PlanRequest planned;
-    std::map<QString, SourceKind> kinds;
+    std::map<QString, const BatchSource*> sources;
     for (const BatchSource& source : request.sources) {
         planned.sourceNames.append(source.fullName);
-        kinds.emplace(source.fullName, source.kind);
+        sources.emplace(source.fullName, &source);
     }
     planned.formats = request.formats;
     planned.folderText = request.folderText;
     planned.existing = request.preferences.existing;
-    std::vector<BatchOutput> plan = planBatch(planned, [&](const QString& source, SourceKind guessed, bool readTags) {
-        const auto listed = kinds.find(source);
-        return probe(source, listed != kinds.end() ? listed->second : guessed, readTags);
+    std::vector<BatchOutput> plan = planBatch(planned, [&](const QString& name, SourceKind guessed, bool readTags) {
+        const auto found = sources.find(name);
+        if (found == sources.end())
+            return probe(name, guessed, readTags);
+        const BatchSource& source = *found->second;
+        const std::optional<SourceFacts>& listed = source.listed;
+        if (!readTags && listed && listed->probed && listed->probed->stillDescribes(name))
+            return *listed;
+        return probe(name, source.kind, readTags);
     });
     for (BatchOutput& output : plan)
-        output.kind = kinds.at(output.sourceName);
+        output.kind = sources.at(output.sourceName)->kind;
     return plan;
 }
 

@@ -2,6 +2,7 @@
 
 #include "BatchEngine.h"
 #include "BatchRequest.h"
+#include "core/list/ConversionList.h"
 
 #include <QStringList>
 #include <optional>
@@ -10,9 +11,12 @@
 // The window's batch: the engine plans it and makes the outputs, one after the other on the UI thread or on workers
 // side by side, and the window shows what it reports.
 
+// A checked row as its batch takes it, with what probing it for the list found out.
+[[nodiscard]] BatchSource batchSourceOf(const ConversionRow& row);
 // The plan of a window batch: the checked rows in list order, the chosen formats, the output folder and what to do
 // with an existing output; every name claimed. The list knows each source's kind from probing it, while the plan
-// would only guess it from the name, so the probe and the outputs get the list's kind.
+// would only guess it from the name, so the probe and the outputs get the list's kind. A source the list probed
+// and that has not changed since is not probed again unless its tags are needed.
 [[nodiscard]] std::vector<BatchOutput> planWindowBatch(const BatchRequest& request, const SourceProbe& probe);
 // How each output is made: the panel values, the volume change, tag copying and, when asked, the loudness evened
 // out to the default target.

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "SourceKind.h"
+#include "core/components/ProbedSource.h"
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -17,6 +19,8 @@ struct ConversionRow {
     QString fullName;                    // the name exactly as it was given: the row's identity
     SourceKind kind = SourceKind::Audio; // how the file was probed, and so how the batch and the player read it
     bool checked = true;
+    qint64 lengthMs = 0;                // as probed when the row came in; 0 when unknown
+    std::optional<ProbedSource> probed; // what probing an audio row found out, for its batch to reuse
 
     [[nodiscard]] bool isAudio() const { return kind == SourceKind::Audio; }
 };

@@ -1,6 +1,7 @@
 #include "FileIntake.h"
 
 #include "BrowserFilter.h"
+#include "core/components/AudioSourceOpening.h"
 #include "core/components/ComponentSet.h"
 #include "core/ports/Messages.h"
 #include "core/ports/Prompts.h"
@@ -26,6 +27,7 @@ std::optional<FileIntake::Probed> FileIntake::probe(const ProbeSteps& steps) {
             return std::nullopt;
         }
         probed.description = steps.describe();
+        probed.facts = steps.facts();
         steps.close();
         return probed;
     } catch (const ComponentError&) {
@@ -34,17 +36,20 @@ std::optional<FileIntake::Probed> FileIntake::probe(const ProbeSteps& steps) {
     }
 }
 
+// The list opens an audio file exactly as a batch's plan does, and keeps what it found for the batch.
 std::optional<FileIntake::Probed> FileIntake::probeAudio(const QString& fullName) {
     TAudioFile2& reader = components_.reader;
-    return probe({[&] { reader->close(); }, [&] { reader->openForReading(fullName, 0, 1); },
-                  [&] { return reader->durationMs(); }, [&] { return reader->formatString(); },
-                  Messages::InvalidAudioFormat});
+    OpenedAudioSource opened;
+    return probe({[&] { reader->close(); }, [&] { opened = openAudioSourceOnce(reader, fullName); },
+                  [&] { return opened.durationMs; }, [&] { return reader->formatString(); },
+                  [&] { return opened.probed; }, Messages::InvalidAudioFormat});
 }
 
 std::optional<FileIntake::Probed> FileIntake::probeVideo(const QString& fullName) {
     TVideoFile& video = components_.video;
     return probe({[&] { video->close(); }, [&] { video->open(fullName); }, [&] { return video->durationMs(); },
-                  [&] { return video->formatDescription(); }, Messages::InvalidVideoFormat});
+                  [&] { return video->formatDescription(); }, [] { return std::optional<ProbedSource>(); },
+                  Messages::InvalidVideoFormat});
 }
 
 std::optional<ConversionRow> FileIntake::addfile(const ConversionList& list, const QString& fullName, bool checked) {
@@ -65,6 +70,8 @@ std::optional<ConversionRow> FileIntake::addfile(const ConversionList& list, con
     row.fullName = fullName;
     row.kind = kind;
     row.checked = checked;
+    row.lengthMs = probed->lengthMs;
+    row.probed = probed->facts;
     return row;
 }
 

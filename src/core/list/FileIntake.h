@@ -24,6 +24,7 @@ private:
     struct Probed {
         qint64 lengthMs = 0;
         QString description;
+        std::optional<ProbedSource> facts;
     };
     // The reader and the video component are driven alike; these are the calls that differ.
     struct ProbeSteps {
@@ -31,6 +32,7 @@ private:
         std::function<void()> open;
         std::function<qint64()> length;
         std::function<QString()> describe;
+        std::function<std::optional<ProbedSource>()> facts;
         QString invalidText;
     };
     [[nodiscard]] std::optional<Probed> probe(const ProbeSteps& steps);

@@ -267,10 +267,8 @@ void MainWindow::wireBatch() {
     BatchWiring wiring;
     wiring.request = [this] {
         BatchRequest request;
-        for (const int row : list_->checkedRows()) {
-            const ConversionRow& entry = list_->row(row);
-            request.sources.push_back({entry.fullName, entry.kind});
-        }
+        for (const int row : list_->checkedRows())
+            request.sources.push_back(batchSourceOf(list_->row(row)));
         request.formats = formatBoxes_->checkedFormats();
         request.panel = formatOptions_->panelValues();
         request.volumePercent = formatOptions_->volumeChange();

@@ -71,6 +71,49 @@ TEST_F(WindowBatchTest, PlanTakesTheListsKindsTheExistsRuleAndTellsMissingSource
     EXPECT_EQ(renamed[4].action, PlannedAction::Convert);
 }
 
+// What the list found when a row came in serves the plan, and through it the conversion, for as long as the file is
+// the one the list probed; a file changed since, or a row the list could not describe so, is probed afresh.
+TEST_F(WindowBatchTest, ListedFactsServeThePlanUntilTheSourceChanges) {
+    const QString song = path(QStringLiteral("song.wav"));
+    const QString clip = path(QStringLiteral("clip.mp4"));
+    touch(song);
+    touch(clip);
+    ConversionRow songRow;
+    songRow.fullName = song;
+    songRow.lengthMs = 3000;
+    songRow.probed = ProbedSource::stampOf(song);
+    songRow.probed->ffmpegDemuxer = "wav";
+    ConversionRow clipRow;
+    clipRow.fullName = clip;
+    clipRow.kind = SourceKind::Video;
+    clipRow.lengthMs = 5000;
+
+    BatchRequest request = requestFor({}, {OutputFormat::Vox});
+    request.sources = {batchSourceOf(songRow), batchSourceOf(clipRow)};
+    QStringList probedNames;
+    const SourceProbe probe = [&](const QString& source, SourceKind, bool) {
+        probedNames.append(source);
+        return SourceFacts{1000, {}, std::nullopt};
+    };
+    const auto plan = planWindowBatch(request, probe);
+    ASSERT_EQ(plan.size(), 2U);
+    EXPECT_EQ(probedNames, QStringList{clip});
+    EXPECT_EQ(plan[0].weight, 3000);
+    ASSERT_TRUE(plan[0].probed.has_value());
+    EXPECT_EQ(plan[0].probed->ffmpegDemuxer, QByteArray("wav"));
+    EXPECT_EQ(plan[1].kind, SourceKind::Video);
+
+    QFile changed(song);
+    ASSERT_TRUE(changed.open(QIODevice::Append));
+    changed.write("more");
+    changed.close();
+    probedNames.clear();
+    const auto replanned = planWindowBatch(request, probe);
+    EXPECT_EQ(probedNames, (QStringList{song, clip}));
+    EXPECT_EQ(replanned[0].weight, 1000);
+    EXPECT_FALSE(replanned[0].probed.has_value());
+}
+
 // Every output not made is listed with the reason the engine gave, skipped ones as well; the folder is that of the
 // last source that existed, also when it vanished before its turn.
 TEST_F(WindowBatchTest, CompletionListsWhatWasNotMadeWithItsReason) {

@@ -98,8 +98,8 @@ TEST_F(FileIntakeTest, AudioAndVideoRowsAreProbedFilledAndTheComponentsLeftClose
     writeFile(song, QByteArray(1572864, 'x'));
     auto row = intake.addfile(list, song, true);
     ASSERT_TRUE(row);
-    EXPECT_EQ(calls(), (QStringList{"reader.close()", "reader.openForReading(" + song + ",0,1)", "reader.durationMs()",
-                                    "reader.formatString()", "reader.close()"}));
+    EXPECT_EQ(calls(), (QStringList{"reader.close()", "reader.openForReading(" + song + ",0,1)", "reader.lastError()",
+                                    "reader.durationMs()", "reader.formatString()", "reader.close()"}));
     EXPECT_EQ(row->number, QStringLiteral("01"));
     EXPECT_EQ(row->fileName, QStringLiteral("my song.wav"));
     EXPECT_EQ(row->size.section(QLatin1Char(' '), 1), QStringLiteral("MB"));

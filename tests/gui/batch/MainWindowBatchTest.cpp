@@ -194,6 +194,29 @@ private slots:
         }
     }
 
+    // The list keeps what it found when a file came in, for the batch; a file replaced after it was listed is
+    // converted as it is now, not as it was.
+    void aSourceChangedAfterItWasListedIsConvertedAsItIsNow() {
+        const QString source = app->tone(QStringLiteral("in/changing.wav"), 1);
+        app->list().addFiles({source});
+        QCOMPARE(app->list().rowCount(), 1);
+        QVERIFY(app->list().row(0).probed.has_value());
+        QCOMPARE(app->list().row(0).time, QStringLiteral("0:01"));
+        QVERIFY(QFile::remove(source));
+        QCOMPARE(app->tone(QStringLiteral("in/changing.wav"), 3, 44100, 2), source);
+
+        chooseFormats({OutputFormat::Pcm});
+        const QString out = app->dir.filePath(QStringLiteral("changed"));
+        folderEdit().setText(out);
+        pressWrite();
+        QCOMPARE(app->prompts.shown.size(), 1);
+        QVERIFY2(app->prompts.shown.first().startsWith(QStringLiteral("|Conversion is finished!")),
+                 qPrintable(app->prompts.shown.first()));
+        const Probe found = probe(out + QStringLiteral("/changing.wav"));
+        QVERIFY2(qAbs(found.seconds - 3) < 0.05,
+                 qPrintable(QStringLiteral("the output lasts %1 s").arg(found.seconds)));
+    }
+
     // The Stop button needs a selected row; the batch stops the preview without one.
     void theBatchStopsThePreviewWithoutASelectedRow() {
         const QString source = app->tone(QStringLiteral("playing.wav"), 5);
