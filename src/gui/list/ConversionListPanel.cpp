@@ -38,8 +38,12 @@ ConversionListPanel::ConversionListPanel(AppContext& context, QWidget* parent)
     const int widths[] = {40, 150, 60, 40, 255, 800};
     for (int column = 0; column < ConversionListModel::ColumnCount; ++column)
         ui->conversionListView->header()->resizeSection(column, widths[column]);
-    connect(model_, &QAbstractItemModel::rowsInserted, this, [this] { fitShortColumnsToTheirContent(); });
-    connect(model_, &QAbstractItemModel::dataChanged, this, [this] { fitShortColumnsToTheirContent(); });
+    connect(model_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { fitShortColumnsToRows(first, last); });
+    connect(model_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                fitShortColumnsToRows(topLeft.row(), bottomRight.row());
+            });
     connect(ui->conversionListView->header(), &QHeaderView::sectionResized, this, [this](int column) {
         if (!fittingColumns_)
             userSizedColumns_.insert(column);
@@ -61,14 +65,16 @@ ConversionListPanel::~ConversionListPanel() = default;
 
 // The number, size and time columns start narrow and would show "..." at the desktop's font: as rows come in each
 // widens to what its texts and heading need. Only wider, and never a column the user has sized, so their widths stay.
-void ConversionListPanel::fitShortColumnsToTheirContent() {
+// Only the rows that came in or changed are measured: measuring every row for each one added made a drop of a
+// thousand files slow down as the list grew.
+void ConversionListPanel::fitShortColumnsToRows(int first, int last) {
     ConversionListView& view = *ui->conversionListView;
     QHeaderView& header = *view.header();
     const QScopedValueRollback fitting(fittingColumns_, true);
     for (const int column : {ConversionListModel::Number, ConversionListModel::Size, ConversionListModel::Time}) {
         if (userSizedColumns_.contains(column))
             continue;
-        const int need = std::max(view.contentWidthOfColumn(column), header.sectionSizeHint(column));
+        const int need = std::max(view.contentWidthOfRows(column, first, last), header.sectionSizeHint(column));
         if (need > header.sectionSize(column))
             header.resizeSection(column, need);
     }

@@ -58,7 +58,7 @@ signals:
     void rowDoubleClicked(int row);
 
 private:
-    void fitShortColumnsToTheirContent();
+    void fitShortColumnsToRows(int first, int last);
     void showProgress(int done, int total);
     // Lets the window repaint and show the progress; input waits, so no command runs in the middle of an add.
     void keepWindowAlive(int done, int total);

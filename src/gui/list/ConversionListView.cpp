@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +25,15 @@ QStringList localNames(const QMimeData* data) {
 ConversionListView::ConversionListView(QWidget* parent) : QTreeView(parent) {
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);
+}
+
+int ConversionListView::contentWidthOfRows(int column, int first, int last) const {
+    int width = 0;
+    for (int row = std::max(first, 0); row <= last; ++row)
+        width = std::max(width, sizeHintForIndex(model()->index(row, column)).width());
+    if (column == treePosition() && rootIsDecorated())
+        width += indentation();
+    return width;
 }
 
 void ConversionListView::setDragPicture(const QPixmap& picture) {

@@ -13,8 +13,8 @@ public:
 
     void setDragPicture(const QPixmap& picture);
     [[nodiscard]] const QPixmap& dragPicture() const { return dragPicture_; }
-    // The width the texts of a column's shown rows need, check box and indentation included.
-    [[nodiscard]] int contentWidthOfColumn(int column) const { return sizeHintForColumn(column); }
+    // The width the texts of a column's rows first to last need, check box and indentation included.
+    [[nodiscard]] int contentWidthOfRows(int column, int first, int last) const;
 
 signals:
     // The local names of a drop, whole and in the drop's order.

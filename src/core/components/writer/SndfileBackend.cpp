@@ -2,10 +2,12 @@
 
 #include "OutputFileError.h"
 #include "SampleQuantizer.h"
+#include "StdioFile.h"
 #include "core/components/common/HeaderlessInfo.h"
 
 #include <QFile>
 #include <sndfile.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -13,6 +15,47 @@ struct SndfileCloser {
     void operator()(SNDFILE* file) const { sf_close(file); }
 };
 using SndfilePtr = std::unique_ptr<SNDFILE, SndfileCloser>;
+
+// libsndfile hands its own files every block its codec fills, one system call each: 256 bytes at a time for VOX,
+// about ninety calls for a one-second prompt. Through stdio's buffer a short output is written in one or two.
+namespace bufferedio {
+
+std::FILE* fileOf(void* user) {
+    return static_cast<StdioFile*>(user)->handle();
+}
+
+sf_count_t length(void* user) {
+    std::FILE* file = fileOf(user);
+    struct stat status {};
+    if (std::fflush(file) != 0 || fstat(fileno(file), &status) != 0)
+        return -1;
+    return status.st_size;
+}
+
+sf_count_t seek(sf_count_t offset, int whence, void* user) {
+    std::FILE* file = fileOf(user);
+    if (fseeko(file, offset, whence) != 0)
+        return -1;
+    return ftello(file);
+}
+
+sf_count_t read(void* destination, sf_count_t count, void* user) {
+    return static_cast<sf_count_t>(std::fread(destination, 1, static_cast<std::size_t>(count), fileOf(user)));
+}
+
+sf_count_t write(const void* source, sf_count_t count, void* user) {
+    return static_cast<sf_count_t>(std::fwrite(source, 1, static_cast<std::size_t>(count), fileOf(user)));
+}
+
+sf_count_t tell(void* user) {
+    return ftello(fileOf(user));
+}
+
+SF_VIRTUAL_IO calls() {
+    return {length, seek, read, write, tell};
+}
+
+} // namespace bufferedio
 
 // What sets one libsndfile output apart from the others.
 struct SndfileRecipe {
@@ -30,7 +73,7 @@ class SndfileBackend final : public WriterBackend {
 public:
     SndfileBackend(const WriterFormat& format, const QString& fileName, SndfileRecipe recipe)
         : fileName_(fileName), bits_(recipe.bits), samplesPerWrite_(recipe.samplesPerWrite),
-          headerless_(std::move(recipe.headerless)) {
+          headerless_(std::move(recipe.headerless)), output_(fileName) {
         const int sndfileFormat = recipe.sndfileFormat;
         SF_INFO info{};
         info.samplerate = format.sampleRate;
@@ -41,7 +84,7 @@ public:
                                         QStringLiteral("format not accepted at %1 Hz, %2 channels")
                                             .arg(format.sampleRate)
                                             .arg(format.channels));
-        file_.reset(sf_open(QFile::encodeName(fileName).constData(), SFM_WRITE, &info));
+        file_.reset(sf_open_virtual(&io_, SFM_WRITE, &info, &output_));
         if (!file_)
             outputerror::cannotCreate(fileName, QString::fromUtf8(sf_strerror(nullptr)));
     }
@@ -64,6 +107,8 @@ public:
         const int result = sf_close(file_.release());
         if (result != 0)
             outputerror::writeFailure(fileName_, QString::fromUtf8(sf_error_number(result)));
+        // A full disk may only show when the buffer's last bytes go out.
+        output_.close();
         // Headerless files carry their parameters as file attributes; a file system without them keeps defaults.
         if (headerless_)
             writeHeaderlessInfo(fileName_, *headerless_);
@@ -89,6 +134,8 @@ private:
     int bits_;
     std::size_t samplesPerWrite_;
     std::optional<HeaderlessInfo> headerless_;
+    StdioFile output_; // declared before file_, so that libsndfile is done with it before it closes
+    SF_VIRTUAL_IO io_ = bufferedio::calls();
     SndfilePtr file_;
     std::vector<std::int32_t> converted_;
     std::vector<std::int32_t> held_;
