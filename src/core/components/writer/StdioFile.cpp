@@ -39,8 +39,16 @@ long StdioFile::position() {
     return std::ftell(file_.get());
 }
 
+// A write that failed inside stdio (a flush on a seek, say) leaves only the error mark behind: fclose may then
+// succeed with the bytes lost, so the mark is checked as well.
 void StdioFile::close() {
     std::FILE* file = file_.release();
-    if (file && std::fclose(file) != 0)
+    if (!file)
+        return;
+    const bool failedBefore = std::ferror(file) != 0;
+    const QString reasonBefore = systemReason();
+    if (std::fclose(file) != 0)
         outputerror::writeFailure(fileName_, systemReason());
+    if (failedBefore)
+        outputerror::writeFailure(fileName_, reasonBefore);
 }

@@ -272,6 +272,21 @@ TEST_F(WriterFiles, CreateInAFolderThatCannotTakeTheFileFails) {
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+// Outputs go out through a buffer; a disk that fills up must still fail the output, also when only the last bytes
+// (written as the file closes) find no room.
+TEST_F(WriterFiles, AFullDiskFailsTheOutput) {
+    const QString full = QStringLiteral("/dev/full");
+    ASSERT_TRUE(QFileInfo(full).isWritable()) << "the test needs /dev/full";
+    const std::vector<float> prompt = tone(8000, 1, 0.25);
+    writer.setVox(8000);
+    EXPECT_THROW(writeFile(writer, full, prompt, 8000, 1), ComponentError);
+    EXPECT_FALSE(writer.isOpen());
+    writer.setPcmWav(8000, 1, 16);
+    EXPECT_THROW(writeFile(writer, full, prompt, 8000, 1), ComponentError);
+    writer.setPcmWav(44100, 2, 16);
+    EXPECT_THROW(writeFile(writer, full, tone(44100, 2, 1.0), 44100, 2), ComponentError);
+}
+
 TEST_F(WriterFiles, WritingWithoutAnOpenFileOrWithPartialFramesRaises) {
     EXPECT_THROW(writer.write(SampleBlock(std::vector<float>{0.1f, 0.2f})), ComponentError);
     writer.setPcmWav(8000, 2, 16);
