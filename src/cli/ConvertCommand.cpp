@@ -528,9 +528,7 @@ int convertAll(const ConvertRequest& request, QTextStream& out) {
         if (request.converts(OutputFormat::Wma) && settings.panel.wmaProfile > profiles)
             throw UsageError(
                 QStringLiteral("--profile %1 does not exist (1 to %2)").arg(settings.panel.wmaProfile).arg(profiles));
-        plan = planBatch(batch, [&](const QString& source, SourceKind kind, bool readTags) {
-            return readSourceFacts(*planning, source, kind, readTags);
-        });
+        plan = planBatch(batch, readSourceFactsAhead(*planning, factory, batch, jobs));
     }
     const FormatDialogsMaker makeDialogs = [choices = dialogChoicesOf(request, settings.panel)](
                                                ComponentSet& components) -> std::unique_ptr<FormatDialogs> {

@@ -19,7 +19,7 @@ struct SourcePlan {
 };
 
 std::map<QString, SourcePlan> learnSources(const PlanRequest& request, const SourceProbe& probe) {
-    const bool readTags = request.baseNames && request.baseNames->readsTags();
+    const bool readTags = planReadsTags(request);
     std::optional<TreeMapping> tree;
     if (request.treeRoot && !request.folderText.isEmpty())
         tree.emplace(*request.treeRoot, request.folderText);
@@ -51,6 +51,10 @@ qint64 averageKnownDuration(const std::map<QString, SourcePlan>& sources) {
 }
 
 } // namespace
+
+bool planReadsTags(const PlanRequest& request) {
+    return request.baseNames && request.baseNames->readsTags();
+}
 
 std::vector<BatchOutput> planBatch(const PlanRequest& request, const SourceProbe& probe) {
     const std::map<QString, SourcePlan> sources = learnSources(request, probe);

@@ -49,6 +49,9 @@ struct BatchOutput {
     std::optional<ProbedSource> probed; // see SourceFacts
 };
 
+// Whether the plan asks its probe for the sources' tags: only when the output names are made from them.
+[[nodiscard]] bool planReadsTags(const PlanRequest& request);
+
 // Every output of the batch in the order a single worker makes them (sources as given, formats in their fixed
 // order), each with its name claimed: no two outputs share a name, and no output replaces a source of the batch.
 [[nodiscard]] std::vector<BatchOutput> planBatch(const PlanRequest& request, const SourceProbe& probe);

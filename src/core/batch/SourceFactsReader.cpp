@@ -5,6 +5,15 @@
 #include "core/components/ComponentSet.h"
 #include "core/components/information/TagAccess.h"
 
+#include <QFileInfo>
+#include <QSet>
+#include <atomic>
+#include <exception>
+#include <map>
+#include <memory>
+#include <thread>
+#include <vector>
+
 namespace {
 
 QString numberOrEmpty(int value) {
@@ -64,4 +73,60 @@ SourceFacts readSourceFacts(ComponentSet& components, const QString& sourceName,
         }
     }
     return facts;
+}
+
+SourceProbe readSourceFactsAhead(ComponentSet& components, IComponentSetFactory& factory, const PlanRequest& request,
+                                 int jobs) {
+    const SourceProbe readNow = [&components](const QString& source, SourceKind kind, bool readTags) {
+        return readSourceFacts(components, source, kind, readTags);
+    };
+    QStringList sources;
+    QSet<QString> seen;
+    for (const QString& source : request.sourceNames) {
+        if (!seen.contains(source) && QFileInfo(source).isFile())
+            sources.append(source);
+        seen.insert(source);
+    }
+    const int readers = std::min<int>(jobs, static_cast<int>(sources.size()));
+    if (readers <= 1)
+        return readNow;
+
+    const bool readTags = planReadsTags(request);
+    auto facts = std::make_shared<std::vector<SourceFacts>>(static_cast<std::size_t>(sources.size()));
+    std::vector<std::unique_ptr<ComponentSet>> ownSets;
+    std::vector<ComponentSet*> sets{&components};
+    for (int reader = 1; reader < readers; ++reader) {
+        ownSets.push_back(factory.create());
+        sets.push_back(ownSets.back().get());
+    }
+    std::atomic<qsizetype> next = 0;
+    std::vector<std::exception_ptr> failures(sets.size());
+    {
+        std::vector<std::jthread> threads;
+        for (std::size_t reader = 0; reader < sets.size(); ++reader) {
+            threads.emplace_back([&, reader] {
+                try {
+                    for (qsizetype index = next++; index < sources.size(); index = next++)
+                        (*facts)[static_cast<std::size_t>(index)] =
+                            readSourceFacts(*sets[reader], sources[index], sourceKindOfFile(sources[index]), readTags);
+                } catch (...) {
+                    failures[reader] = std::current_exception();
+                    next = sources.size();
+                }
+            });
+        }
+    }
+    for (const std::exception_ptr& failure : failures) {
+        if (failure)
+            std::rethrow_exception(failure);
+    }
+    std::map<QString, std::size_t> indexOf;
+    for (qsizetype index = 0; index < sources.size(); ++index)
+        indexOf.emplace(sources[index], static_cast<std::size_t>(index));
+    return [readNow, facts, indexOf = std::move(indexOf), readTags](const QString& source, SourceKind kind, bool tags) {
+        const auto found = indexOf.find(source);
+        if (found == indexOf.end() || kind != sourceKindOfFile(source) || tags != readTags)
+            return readNow(source, kind, tags);
+        return (*facts)[found->second];
+    };
 }

@@ -120,6 +120,32 @@ TEST_F(BatchCommand, TemplateFieldsFromTagsMakeOneSafeFileName) {
     EXPECT_TRUE(refused.err.contains("/")) << refused.err.toStdString();
 }
 
+// With several jobs the sources are read ahead side by side; the names made from their tags are the same.
+TEST_F(BatchCommand, NamesFromTagsAreTheSameWhenSourcesAreReadSideBySide) {
+    QDir().mkpath(folder.filePath("tagged"));
+    QStringList sources;
+    for (const char* title : {"One", "Two", "Three", "Four", "Five"}) {
+        const QString source = folder.filePath(QStringLiteral("tagged/%1.mp3").arg(sources.size()));
+        const auto made =
+            runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=frequency=440:d=0.3", "-c:a", "libmp3lame",
+                               "-metadata", QStringLiteral("title=%1").arg(title), "-metadata", "artist=Band", source});
+        ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+        sources << source;
+    }
+    QStringList madeNames[2];
+    for (int jobs = 1; jobs <= 2; ++jobs) {
+        const QString out = folder.filePath(QStringLiteral("out%1").arg(jobs));
+        const auto result = cli(
+            QStringList{"-j", QString::number(jobs), "--format", "vox", "--name", "{artist} - {title}", "--out", out} +
+            sources);
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+        madeNames[jobs - 1] = QDir(out).entryList(QDir::Files, QDir::Name);
+    }
+    EXPECT_EQ(madeNames[0], (QStringList{"Band - Five.vox", "Band - Four.vox", "Band - One.vox", "Band - Three.vox",
+                                         "Band - Two.vox"}));
+    EXPECT_EQ(madeNames[1], madeNames[0]);
+}
+
 TEST_F(BatchCommand, KeepTreeMirrorsTheSourceFolders) {
     const QString rock = tone("music/rock/a.wav", 400);
     const QString jazz = tone("music/jazz/live/b.wav", 500);

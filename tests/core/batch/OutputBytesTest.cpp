@@ -9,7 +9,8 @@
 
 // Outputs keep their bytes when the way sources are opened changes: a fixed sample of sources (plain and cut PCM
 // WAV, MP3 in WAV, MP3, Ogg Vorbis, FLAC in Ogg, AIFF with four channels, WMA), each converted to PCM WAV, MP3 and
-// VOX in one batch, must give exactly the outputs recorded before opening sources was made quicker.
+// VOX in one batch, must give exactly the outputs recorded before opening sources was made quicker; with one worker,
+// and with two that read the sources ahead side by side and make the outputs side by side.
 namespace {
 
 const char* const kSources[] = {
@@ -64,7 +65,9 @@ QByteArray md5Of(const QString& fileName) {
     return hash.result().toHex();
 }
 
-TEST(OutputBytes, SampleOfConversionsKeepsTheRecordedBytes) {
+class OutputBytes : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(OutputBytes, SampleOfConversionsKeepsTheRecordedBytes) {
     if (!testsupport::fixturesPresent())
         GTEST_SKIP() << "the shared fixtures are not there";
     QTemporaryDir folder;
@@ -78,12 +81,17 @@ TEST(OutputBytes, SampleOfConversionsKeepsTheRecordedBytes) {
         sources << copy;
     }
     const testsupport::CliRun run = testsupport::runCli(
-        QStringList{"convert", "--no-tags", "--format", "pcm", "--format", "mp3", "--format", "vox", "-j", "1"} +
+        QStringList{"convert", "--no-tags", "--format", "pcm", "--format", "mp3", "--format", "vox", "-j", GetParam()} +
         sources);
     EXPECT_EQ(run.exitCode, 0) << run.errors.join('\n').toStdString();
     EXPECT_EQ(run.outputs.size(), static_cast<qsizetype>(kRecordedDigests.size()));
     for (const auto& [output, digest] : kRecordedDigests)
         EXPECT_EQ(md5Of(folder.filePath(output)), digest) << output.toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(Jobs, OutputBytes, ::testing::Values("1", "2"),
+                         [](const ::testing::TestParamInfo<const char*>& jobs) {
+                             return std::string("j") + jobs.param;
+                         });
 
 } // namespace
