@@ -2,6 +2,7 @@
 // went without a repaint. Usage: list_bench WAV MP3 [COUNT]; the files are copied COUNT/2 times each. Or
 // list_bench --folder DIR [COUNT]: the files of DIR, copied in turn until there are COUNT.
 #include "core/components/ComponentSet.h"
+#include "core/components/playback/AudioPlayerComponent.h"
 #include "core/platform/Registration.h"
 #include "core/platform/Shell.h"
 #include "core/ports/Prompts.h"
@@ -87,7 +88,7 @@ int main(int argc, char* argv[]) {
 
     ProgramLocations locations =
         ProgramLocations::forExecutable(scratch.filePath(QStringLiteral("tonalith")), scratch.path());
-    ComponentSetFactory components;
+    ComponentSetFactory components([] { return std::make_unique<AudioPlayerComponent>(); });
     NoRegistrationTool registration;
     SilentShell shell;
     CountingPrompts prompts;

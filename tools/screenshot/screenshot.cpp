@@ -3,6 +3,7 @@
 //                                          --ogg-dialog | --convert | --convert-jobs | --tag-editor <audio file> |
 //                                          --mp3-dialog <page number> | -- <files to list...>]
 #include "core/components/ComponentSet.h"
+#include "core/components/playback/AudioPlayerComponent.h"
 #include "core/formats/DefaultFormatDialogs.h"
 #include "core/platform/Registration.h"
 #include "core/platform/Shell.h"
@@ -115,7 +116,7 @@ int main(int argc, char* argv[]) {
     ProgramLocations locations = ProgramLocations::forExecutable(QApplication::applicationFilePath(), scratch.path());
     locations.settingsPath = scratch.filePath(SettingsKeys::FileName);
     locations.placementPath = scratch.filePath(QStringLiteral("placement.ini"));
-    ComponentSetFactory components;
+    ComponentSetFactory components([] { return std::make_unique<AudioPlayerComponent>(); });
     NoRegistrationTool registration;
     SilentShell shell;
     SilentPrompts prompts;
