@@ -5,7 +5,6 @@
 #include "StdioFile.h"
 #include "core/components/common/HeaderlessInfo.h"
 
-#include <QFile>
 #include <sndfile.h>
 #include <sys/stat.h>
 
@@ -71,20 +70,13 @@ struct SndfileRecipe {
 
 class SndfileBackend final : public WriterBackend {
 public:
+    // The format is checked before the file is created, so that a refused format leaves any file of that name as
+    // it was.
     SndfileBackend(const WriterFormat& format, const QString& fileName, SndfileRecipe recipe)
         : fileName_(fileName), bits_(recipe.bits), samplesPerWrite_(recipe.samplesPerWrite),
-          headerless_(std::move(recipe.headerless)), output_(fileName) {
-        const int sndfileFormat = recipe.sndfileFormat;
-        SF_INFO info{};
-        info.samplerate = format.sampleRate;
-        info.channels = format.channels;
-        info.format = sndfileFormat;
-        if (!sf_format_check(&info))
-            outputerror::encoderFailure(QStringLiteral("libsndfile"),
-                                        QStringLiteral("format not accepted at %1 Hz, %2 channels")
-                                            .arg(format.sampleRate)
-                                            .arg(format.channels));
-        file_.reset(sf_open_virtual(&io_, SFM_WRITE, &info, &output_));
+          headerless_(std::move(recipe.headerless)), info_(acceptedInfo(format, recipe.sndfileFormat)),
+          output_(fileName) {
+        file_.reset(sf_open_virtual(&io_, SFM_WRITE, &info_, &output_));
         if (!file_)
             outputerror::cannotCreate(fileName, QString::fromUtf8(sf_strerror(nullptr)));
     }
@@ -115,6 +107,19 @@ public:
     }
 
 private:
+    static SF_INFO acceptedInfo(const WriterFormat& format, int sndfileFormat) {
+        SF_INFO info{};
+        info.samplerate = format.sampleRate;
+        info.channels = format.channels;
+        info.format = sndfileFormat;
+        if (!sf_format_check(&info))
+            outputerror::encoderFailure(QStringLiteral("libsndfile"),
+                                        QStringLiteral("format not accepted at %1 Hz, %2 channels")
+                                            .arg(format.sampleRate)
+                                            .arg(format.channels));
+        return info;
+    }
+
     void writeSamples(std::span<const std::int32_t> samples) {
         if (samples.empty())
             return;
@@ -134,6 +139,7 @@ private:
     int bits_;
     std::size_t samplesPerWrite_;
     std::optional<HeaderlessInfo> headerless_;
+    SF_INFO info_;
     StdioFile output_; // declared before file_, so that libsndfile is done with it before it closes
     SF_VIRTUAL_IO io_ = bufferedio::calls();
     SndfilePtr file_;
