@@ -6,6 +6,7 @@
 #include "PendingOutput.h"
 #include "core/components/ComponentSet.h"
 #include "core/components/information/TagAccess.h"
+#include "core/components/writer/OutputFileError.h"
 #include "core/ports/Messages.h"
 
 #include <QFile>
@@ -48,6 +49,27 @@ bool occupied(const QString& fileName) {
     return info.exists() || info.isSymLink();
 }
 
+// The user knows an output by its own name, not by the hidden one it is written under.
+QString inUserTerms(QString message, const PendingOutput& output) {
+    message.replace(output.temporaryName(), output.destination());
+    return message;
+}
+
+// What the user is told of a conversion that failed half-way, and the component's words kept beside it.
+struct Refusal {
+    QString message;
+    QString detail;
+};
+
+// A source the components cannot handle is reported in the program's own words; an output the disk would not take
+// (full, failing) is not the source's fault, and its own reason is what the user must read. Lossless outputs make
+// their file only with the first block, so a file that cannot be made shows up here too.
+Refusal refusalOf(const ComponentError& error, const PendingOutput& output, const QString& sourceRejected) {
+    if (error.code() == LastError::WriteFailed || error.code() == LastError::CannotCreate)
+        return {inUserTerms(error.message(), output), {}};
+    return {sourceRejected, error.message()};
+}
+
 } // namespace
 
 int percentDone(qint64 done, qint64 total) {
@@ -86,7 +108,7 @@ ConversionResult SingleConversion::convert(const QString& sourceName, const QStr
         if (const int error = writer->lastError(); error != LastError::Success)
             createFailure = QStringLiteral("The output file cannot be created (error %1).").arg(error);
     } catch (const ComponentError& error) {
-        createFailure = error.message();
+        createFailure = output ? inUserTerms(error.message(), *output) : error.message();
     }
     if (!createFailure.isEmpty()) {
         closeQuietly(writer);
@@ -173,10 +195,11 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
         const QString tagsNote = storeTags(output, settings);
         return written(ConversionOutcome::Completed, destination, sampleRate, tagsNote);
     } catch (const ComponentError& error) {
-        observer_.conversionFailed(kAudioRejected, kAudioCaption);
+        const Refusal refusal = refusalOf(error, output, kAudioRejected);
+        observer_.conversionFailed(refusal.message, kAudioCaption);
         closeQuietly(writer);
         closeQuietly(reader);
-        return result(ConversionOutcome::SourceRejected, destination, error.message());
+        return result(ConversionOutcome::SourceRejected, destination, refusal.detail);
     }
 }
 
@@ -209,10 +232,11 @@ ConversionResult SingleConversion::convertVideo(const QString& sourceName, const
         writer->close();
         return written(ConversionOutcome::Completed, destination, sampleRate);
     } catch (const ComponentError& error) {
-        observer_.conversionFailed(kVideoRejected, kVideoCaption);
+        const Refusal refusal = refusalOf(error, output, kVideoRejected);
+        observer_.conversionFailed(refusal.message, kVideoCaption);
         closeQuietly(video);
         closeQuietly(writer);
-        return result(ConversionOutcome::SourceRejected, destination, error.message());
+        return result(ConversionOutcome::SourceRejected, destination, refusal.detail);
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include "TrueSpeechEncoder.h"
 #include "core/components/ComponentError.h"
+#include "core/components/writer/StdioFile.h"
 
-#include <QFile>
 #include <array>
 #include <limits>
 
@@ -72,31 +72,30 @@ QByteArray littleEndian32(quint32 value) {
 
 } // namespace
 
+// Written through stdio, which keeps on writing after a short write and so names the real reason of a failure
+// (a full disk).
 struct TrueSpeechWavFile::Impl {
-    QFile file;
+    explicit Impl(const QString& fileName) : file(fileName) {}
+
+    StdioFile file;
     TrueSpeechEncoder encoder;
     std::array<std::int16_t, TrueSpeechEncoder::kFrameSamples> pending{};
     int pendingCount = 0;
     quint64 sampleCount = 0;
     quint64 blockCount = 0;
 
-    [[noreturn]] void fail(const QString& what) const {
-        throw ComponentError(QStringLiteral("%1 \"%2\": %3").arg(what, file.fileName(), file.errorString()),
-                             LastError::CannotCreate);
+    void write(const QByteArray& bytes) {
+        file.write({reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
     }
 
     void writeAt(qint64 offset, const QByteArray& bytes) {
-        if (!file.seek(offset) || file.write(bytes) != bytes.size()) {
-            fail(QStringLiteral("Cannot write the DSP WAV file"));
-        }
+        file.writeAt(static_cast<long>(offset), {reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                                 static_cast<std::size_t>(bytes.size())});
     }
 
     void encodePending() {
         const auto block = encoder.encode(pending);
-        if (file.write(reinterpret_cast<const char*>(block.data()), static_cast<qint64>(block.size())) !=
-            static_cast<qint64>(block.size())) {
-            fail(QStringLiteral("Cannot write the DSP WAV file"));
-        }
+        file.write({reinterpret_cast<const unsigned char*>(block.data()), block.size()});
         pending.fill(0);
         pendingCount = 0;
         ++blockCount;
@@ -111,9 +110,6 @@ struct TrueSpeechWavFile::Impl {
         writeAt(kRiffSizeOffset, littleEndian32(static_cast<quint32>(kHeaderSize - 8) + dataSize));
         writeAt(kFactOffset, littleEndian32(static_cast<quint32>(sampleCount)));
         writeAt(kDataSizeOffset, littleEndian32(dataSize));
-        if (!file.flush()) {
-            fail(QStringLiteral("Cannot write the DSP WAV file"));
-        }
         file.close();
     }
 };
@@ -131,15 +127,8 @@ TrueSpeechWavFile::~TrueSpeechWavFile() {
 
 void TrueSpeechWavFile::create(const QString& fileName) {
     close();
-    auto impl = std::make_unique<Impl>();
-    impl->file.setFileName(fileName);
-    if (!impl->file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        impl->fail(QStringLiteral("Cannot create the DSP WAV file"));
-    }
-    const QByteArray bytes = header(0, 0);
-    if (impl->file.write(bytes) != bytes.size()) {
-        impl->fail(QStringLiteral("Cannot create the DSP WAV file"));
-    }
+    auto impl = std::make_unique<Impl>(fileName);
+    impl->write(header(0, 0));
     impl_ = std::move(impl);
 }
 
@@ -149,9 +138,9 @@ void TrueSpeechWavFile::write(std::span<const std::int16_t> samples) {
     }
     // The fact chunk counts samples in 32 bits: about 149 hours at 8000 Hz.
     if (impl_->sampleCount + samples.size() > std::numeric_limits<quint32>::max()) {
-        throw ComponentError(QStringLiteral("The DSP WAV file \"%1\" would exceed the format's length limit.")
-                                 .arg(impl_->file.fileName()),
-                             LastError::EncoderFailure);
+        throw ComponentError(
+            QStringLiteral("The DSP WAV file \"%1\" would exceed the format's length limit.").arg(impl_->file.name()),
+            LastError::EncoderFailure);
     }
     for (const std::int16_t sample : samples) {
         impl_->pending[static_cast<std::size_t>(impl_->pendingCount++)] = sample;

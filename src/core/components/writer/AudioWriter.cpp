@@ -108,6 +108,12 @@ struct AudioWriter::Impl {
         awaitingShape = false;
     }
 
+    void release() {
+        converter.reset();
+        backend.reset();
+        awaitingShape = false;
+    }
+
     void drainConverter() {
         if (converter)
             deliver(converter->drain());
@@ -149,8 +155,15 @@ void AudioWriter::write(const SampleBlock& block) {
         throw ComponentError(QStringLiteral("No output file is open for writing"));
     if (block.empty())
         return;
-    impl_->openAwaitedBackend();
-    impl_->deliver(impl_->ensureConverter().convert(block.values()));
+    try {
+        impl_->openAwaitedBackend();
+        impl_->deliver(impl_->ensureConverter().convert(block.values()));
+    } catch (const ComponentError&) {
+        // An encoder or muxer that failed half-way is in no state to be finished: finishing it would feed it the
+        // samples it was still holding. The output is released as it is; the caller drops it.
+        impl_->release();
+        throw;
+    }
 }
 
 void AudioWriter::close() {
@@ -159,11 +172,7 @@ void AudioWriter::close() {
     // The output is released even when finishing fails, so a failed file never stays open.
     struct Release {
         Impl& impl;
-        ~Release() {
-            impl.converter.reset();
-            impl.backend.reset();
-            impl.awaitingShape = false;
-        }
+        ~Release() { impl.release(); }
     } release{*impl_};
     impl_->openAwaitedBackend();
     impl_->drainConverter();

@@ -26,7 +26,8 @@ public:
     // Creates the file (replacing one of that name). Raises ComponentError whose code() is a LastError value;
     // nothing is left behind on failure unless the file existed before.
     void create(const QString& fileName);
-    // Converts the block to the output format and encodes it; an empty block writes nothing.
+    // Converts the block to the output format and encodes it; an empty block writes nothing. A failure (a full
+    // disk, say) raises ComponentError and releases the output unfinished: it is no longer open.
     void write(const SampleBlock& block);
     // Finishes the open output (flushes encoders, writes trailers and final sizes); nothing when none is open.
     void close();

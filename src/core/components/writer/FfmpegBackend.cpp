@@ -8,6 +8,7 @@
 #include <QFile>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -83,11 +84,15 @@ public:
         AVDictionary* options = nullptr;
         if (std::string_view(recipe.muxer) == "asf")
             av_dict_set_int(&options, "packet_size", asfPacketSizeFor(codec_->block_align), 0);
-        if (mp4_)
+        if (mp4_) {
             av_dict_set(&options, "movflags", "+faststart", 0);
+            // The edit list that trims the encoder's delay states the length in the movie's time scale, by default
+            // milliseconds: a source of a few samples would be cut to nothing, any other to the millisecond.
+            av_dict_set_int(&options, "movie_timescale", format.sampleRate, 0);
+        }
         const int written = avformat_write_header(container_.get(), &options);
         av_dict_free(&options);
-        check(written, "container header");
+        checkOutput(written, "container header");
 
         frameSize_ = codec_->frame_size > 0 ? codec_->frame_size : 1024;
         smallLastFrame_ = (codec->capabilities & AV_CODEC_CAP_SMALL_LAST_FRAME) != 0;
@@ -128,7 +133,12 @@ public:
         while (framesEncoded_ < leastFrames_)
             encodeFrame(silence);
         sendAndDrain(nullptr);
-        check(av_write_trailer(container_.get()), "container trailer");
+        checkOutput(av_write_trailer(container_.get()), "container trailer");
+        // A muxer may end without a word after a write its file refused (the MP4 muxer moving its index to the
+        // front), and closing forgets the error of the last bytes: both show only in the file's error mark.
+        avio_flush(container_->pb);
+        if (container_->pb->error < 0)
+            outputerror::writeFailure(fileName_, ffmpegErrorText(container_->pb->error));
         if (const int result = avio_closep(&container_->pb); result < 0)
             outputerror::writeFailure(fileName_, ffmpegErrorText(result));
         if (mp4_ && codec_->initial_padding > 0)
@@ -153,6 +163,19 @@ private:
         if (result < 0)
             outputerror::encoderFailure(QStringLiteral("FFmpeg (%1)").arg(QLatin1String(step)),
                                         ffmpegErrorText(result));
+    }
+
+    // A step that writes to the file: when the file refused bytes (a full disk) that is the reason to name, not the
+    // muxer step that noticed it.
+    void checkOutput(int result, const char* step) const {
+        if (result >= 0)
+            return;
+        if (container_->pb && container_->pb->error < 0)
+            outputerror::writeFailure(fileName_, ffmpegErrorText(container_->pb->error));
+        if (result == AVERROR(ENOSPC) || result == AVERROR(EIO) || result == AVERROR(EFBIG) ||
+            result == AVERROR(EDQUOT))
+            outputerror::writeFailure(fileName_, ffmpegErrorText(result));
+        check(result, step);
     }
 
     void encodeFrame(std::span<const float> samples) {
@@ -214,9 +237,7 @@ private:
             ++packetsWritten_;
             av_packet_rescale_ts(packet_.get(), codec_->time_base, stream_->time_base);
             packet_->stream_index = stream_->index;
-            const int written = av_interleaved_write_frame(container_.get(), packet_.get());
-            if (written < 0)
-                outputerror::writeFailure(fileName_, ffmpegErrorText(written));
+            checkOutput(av_interleaved_write_frame(container_.get(), packet_.get()), "packet");
         }
     }
 

@@ -2,6 +2,7 @@
 
 #include "OutputFileError.h"
 #include "SampleQuantizer.h"
+#include "StdioFile.h"
 
 #include <FLAC/metadata.h>
 #include <FLAC/stream_encoder.h>
@@ -65,10 +66,40 @@ void dropUnreachedSeekPoints(const QString& fileName) {
     } while (FLAC__metadata_iterator_next(iterator.get()));
 }
 
+// libFLAC writes through these into our own file, so that a failed write keeps the system's reason (a full disk)
+// where libFLAC would only state that its client failed.
+namespace flacio {
+
+StdioFile& fileOf(void* user) {
+    return *static_cast<StdioFile*>(user);
+}
+
+FLAC__StreamEncoderWriteStatus write(const FLAC__StreamEncoder*, const FLAC__byte buffer[], size_t bytes, unsigned,
+                                     unsigned, void* user) {
+    return fileOf(user).writeSome(buffer, bytes) == bytes ? FLAC__STREAM_ENCODER_WRITE_STATUS_OK
+                                                          : FLAC__STREAM_ENCODER_WRITE_STATUS_FATAL_ERROR;
+}
+
+FLAC__StreamEncoderSeekStatus seek(const FLAC__StreamEncoder*, FLAC__uint64 offset, void* user) {
+    return fseeko(fileOf(user).handle(), static_cast<off_t>(offset), SEEK_SET) == 0
+               ? FLAC__STREAM_ENCODER_SEEK_STATUS_OK
+               : FLAC__STREAM_ENCODER_SEEK_STATUS_ERROR;
+}
+
+FLAC__StreamEncoderTellStatus tell(const FLAC__StreamEncoder*, FLAC__uint64* offset, void* user) {
+    const off_t position = ftello(fileOf(user).handle());
+    if (position < 0)
+        return FLAC__STREAM_ENCODER_TELL_STATUS_ERROR;
+    *offset = static_cast<FLAC__uint64>(position);
+    return FLAC__STREAM_ENCODER_TELL_STATUS_OK;
+}
+
+} // namespace flacio
+
 class FlacBackend final : public WriterBackend {
 public:
     FlacBackend(const WriterFormat& format, const QString& fileName)
-        : fileName_(fileName), bits_(format.bits), channels_(format.channels) {
+        : fileName_(fileName), bits_(format.bits), channels_(format.channels), file_(fileName) {
         encoder_.reset(FLAC__stream_encoder_new());
         seekTable_.reset(FLAC__metadata_object_new(FLAC__METADATA_TYPE_SEEKTABLE));
         padding_.reset(FLAC__metadata_object_new(FLAC__METADATA_TYPE_PADDING));
@@ -91,12 +122,11 @@ public:
         std::array<FLAC__StreamMetadata*, 2> blocks{seekTable_.get(), padding_.get()};
         FLAC__stream_encoder_set_metadata(encoder, blocks.data(), static_cast<unsigned>(blocks.size()));
 
-        const QByteArray path = QFile::encodeName(fileName);
         const FLAC__StreamEncoderInitStatus status =
-            FLAC__stream_encoder_init_file(encoder, path.constData(), nullptr, nullptr);
+            FLAC__stream_encoder_init_stream(encoder, flacio::write, flacio::seek, flacio::tell, nullptr, &file_);
         if (status != FLAC__STREAM_ENCODER_INIT_STATUS_OK) {
             const QString reason = status == FLAC__STREAM_ENCODER_INIT_STATUS_ENCODER_ERROR
-                                       ? flacText(FLAC__stream_encoder_get_resolved_state_string(encoder))
+                                       ? encoderState()
                                        : flacText(FLAC__StreamEncoderInitStatusString[status]);
             outputerror::cannotCreate(fileName, reason);
         }
@@ -117,23 +147,30 @@ public:
                        [this](float sample) { return samplequant::toInteger(sample, bits_); });
         const auto frames = static_cast<unsigned>(samples.size() / static_cast<std::size_t>(channels_));
         if (!FLAC__stream_encoder_process_interleaved(encoder_.get(), integers_.data(), frames))
-            outputerror::writeFailure(fileName_,
-                                      flacText(FLAC__stream_encoder_get_resolved_state_string(encoder_.get())));
+            outputerror::writeFailure(fileName_, encoderState());
     }
 
     void finish() override {
         finished_ = true;
         if (!FLAC__stream_encoder_finish(encoder_.get()))
-            outputerror::writeFailure(fileName_,
-                                      flacText(FLAC__stream_encoder_get_resolved_state_string(encoder_.get())));
+            outputerror::writeFailure(fileName_, encoderState());
+        file_.close();
         dropUnreachedSeekPoints(fileName_);
     }
 
 private:
+    // The system's reason when the file refused bytes, else libFLAC's own state.
+    [[nodiscard]] QString encoderState() const {
+        if (!file_.failure().isEmpty())
+            return file_.failure();
+        return flacText(FLAC__stream_encoder_get_resolved_state_string(encoder_.get()));
+    }
+
     QString fileName_;
     int bits_;
     int channels_;
     bool finished_ = false;
+    StdioFile file_; // declared before the encoder, which writes into it until it is deleted
     std::unique_ptr<FLAC__StreamEncoder, FlacEncoderDeleter> encoder_;
     MetadataPtr seekTable_;
     MetadataPtr padding_;

@@ -3,7 +3,10 @@
 #include "OutputFileError.h"
 
 #include <QFile>
+#include <QtEndian>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <taglib/mp4file.h>
 
 namespace {
@@ -12,6 +15,35 @@ const char* const kGaplessKey = "----:com.apple.iTunes:iTunSMPB";
 
 QString hex(std::int64_t value, int digits) {
     return QStringLiteral("%1").arg(static_cast<qulonglong>(value), digits, 16, QLatin1Char('0')).toUpper();
+}
+
+// Whether the file's top-level boxes follow each other to its very end, none cut off. TagLib does not check its
+// writes: on a full disk its save succeeds and leaves a file whose last box runs past the end.
+bool boxesFillTheFile(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 fileSize = file.size();
+    qint64 position = 0;
+    while (position < fileSize) {
+        if (!file.seek(position))
+            return false;
+        const QByteArray header = file.read(16);
+        if (header.size() < 8)
+            return false;
+        qint64 size = qFromBigEndian<quint32>(header.constData());
+        if (size == 0) // the last box, running to the end of the file
+            return true;
+        if (size == 1) {
+            if (header.size() < 16)
+                return false;
+            size = static_cast<qint64>(qFromBigEndian<quint64>(header.constData() + 8));
+        }
+        if (size < 8)
+            return false;
+        position += size;
+    }
+    return position == fileSize;
 }
 
 } // namespace
@@ -26,12 +58,20 @@ QString iTunSmpbText(const GaplessFacts& facts) {
 }
 
 void recordGaplessFacts(const QString& fileName, const GaplessFacts& facts) {
-    TagLib::MP4::File file(QFile::encodeName(fileName).constData());
-    if (!file.isValid() || !file.tag())
-        outputerror::writeFailure(fileName, QStringLiteral("cannot read back the MP4 file to record its length"));
-    const QByteArray text = iTunSmpbText(facts).toUtf8();
-    file.tag()->setItem(kGaplessKey,
-                        TagLib::MP4::Item(TagLib::StringList(TagLib::String(text.constData(), TagLib::String::UTF8))));
-    if (!file.save())
-        outputerror::writeFailure(fileName, QStringLiteral("cannot record the MP4 file's length"));
+    errno = 0;
+    {
+        TagLib::MP4::File file(QFile::encodeName(fileName).constData());
+        if (!file.isValid() || !file.tag())
+            outputerror::writeFailure(fileName, QStringLiteral("cannot read back the MP4 file to record its length"));
+        const QByteArray text = iTunSmpbText(facts).toUtf8();
+        file.tag()->setItem(
+            kGaplessKey, TagLib::MP4::Item(TagLib::StringList(TagLib::String(text.constData(), TagLib::String::UTF8))));
+        if (!file.save())
+            outputerror::writeFailure(fileName, QStringLiteral("cannot record the MP4 file's length"));
+    }
+    // The system's reason of the write TagLib did not check is the last one it left.
+    const int failure = errno;
+    if (!boxesFillTheFile(fileName))
+        outputerror::writeFailure(fileName, failure != 0 ? QString::fromLocal8Bit(std::strerror(failure))
+                                                         : QStringLiteral("the MP4 file was cut short"));
 }

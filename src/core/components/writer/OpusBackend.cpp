@@ -1,8 +1,9 @@
 #include "OpusBackend.h"
 
 #include "OutputFileError.h"
+#include "StdioFile.h"
 
-#include <QFile>
+#include <array>
 #include <opusenc.h>
 
 namespace {
@@ -21,16 +22,29 @@ QString opusText(int error) {
     return QString::fromUtf8(ope_strerror(error));
 }
 
+// libopusenc writes its pages through these into our own file, so that a failed write keeps the system's reason
+// (a full disk) where libopusenc would only state that a write failed. Non-zero tells it the write failed.
+int writePage(void* user, const unsigned char* bytes, opus_int32 size) {
+    const auto wanted = static_cast<std::size_t>(size);
+    return static_cast<StdioFile*>(user)->writeSome(bytes, wanted) == wanted ? 0 : 1;
+}
+
+// The file is closed by the backend, which can report a failure of the last bytes.
+int keepOpen(void*) {
+    return 0;
+}
+
 class OpusBackend final : public WriterBackend {
 public:
-    OpusBackend(const WriterFormat& format, const QString& fileName) : fileName_(fileName), channels_(format.channels) {
+    OpusBackend(const WriterFormat& format, const QString& fileName)
+        : fileName_(fileName), channels_(format.channels), file_(fileName) {
         comments_.reset(ope_comments_create());
         if (!comments_)
             outputerror::encoderFailure(QStringLiteral("libopusenc"), QStringLiteral("out of memory"));
         int error = OPE_OK;
-        const QByteArray path = QFile::encodeName(fileName);
-        encoder_.reset(ope_encoder_create_file(path.constData(), comments_.get(), format.sampleRate, format.channels,
-                                               kMonoOrStereoMapping, &error));
+        const OpusEncCallbacks callbacks{writePage, keepOpen};
+        encoder_.reset(ope_encoder_create_callbacks(&callbacks, &file_, comments_.get(), format.sampleRate,
+                                                    format.channels, kMonoOrStereoMapping, &error));
         if (!encoder_)
             outputerror::cannotCreate(fileName, opusText(error));
         check(ope_encoder_ctl(encoder_.get(), OPUS_SET_BITRATE(format.kbps * 1000)));
@@ -41,17 +55,30 @@ public:
     void write(std::span<const float> samples) override {
         const auto frames = static_cast<int>(samples.size() / static_cast<std::size_t>(channels_));
         if (const int result = ope_encoder_write_float(encoder_.get(), samples.data(), frames); result != OPE_OK)
-            outputerror::writeFailure(fileName_, opusText(result));
+            outputerror::writeFailure(fileName_, failureReason(result));
+        wroteSamples_ = wroteSamples_ || frames > 0;
     }
 
+    // libopusenc cannot drain an encoder that never got a sample (it aborts the program), and a stream without
+    // one audio packet is no Opus file readers accept: one silent sample makes one, and the stream's end position
+    // tells decoders that it holds just that sample.
     void finish() override {
+        if (!wroteSamples_) {
+            const std::array<float, 2> silence{};
+            write(std::span(silence.data(), static_cast<std::size_t>(channels_)));
+        }
         if (const int result = ope_encoder_drain(encoder_.get()); result != OPE_OK)
-            outputerror::writeFailure(fileName_, opusText(result));
-        // Destroying the encoder closes the file.
+            outputerror::writeFailure(fileName_, failureReason(result));
         encoder_.reset();
+        file_.close();
     }
 
 private:
+    // The system's reason when the file refused bytes, else libopusenc's own words.
+    [[nodiscard]] QString failureReason(int result) const {
+        return file_.failure().isEmpty() ? opusText(result) : file_.failure();
+    }
+
     void check(int result) const {
         if (result != OPE_OK)
             outputerror::encoderFailure(QStringLiteral("libopusenc"), opusText(result));
@@ -59,6 +86,8 @@ private:
 
     QString fileName_;
     int channels_;
+    bool wroteSamples_ = false;
+    StdioFile file_; // declared before the encoder, which writes into it until it is destroyed
     std::unique_ptr<OggOpusComments, OpusCommentsDeleter> comments_;
     std::unique_ptr<OggOpusEnc, OpusEncoderDeleter> encoder_;
 };

@@ -4,6 +4,11 @@
 
 #include <QString>
 
+namespace LastError {
+// The output could not be written (a full disk, a failing device): the source is not at fault.
+inline constexpr int WriteFailed = 10;
+} // namespace LastError
+
 // Errors of making an output file, with the LastError code that fits.
 namespace outputerror {
 
@@ -16,7 +21,7 @@ namespace outputerror {
 }
 
 [[noreturn]] inline void writeFailure(const QString& fileName, const QString& reason) {
-    throw ComponentError(QStringLiteral("Cannot write \"%1\": %2").arg(fileName, reason), LastError::EncoderFailure);
+    throw ComponentError(QStringLiteral("Cannot write \"%1\": %2").arg(fileName, reason), LastError::WriteFailed);
 }
 
 } // namespace outputerror

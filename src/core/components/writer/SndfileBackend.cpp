@@ -43,7 +43,7 @@ sf_count_t read(void* destination, sf_count_t count, void* user) {
 }
 
 sf_count_t write(const void* source, sf_count_t count, void* user) {
-    return static_cast<sf_count_t>(std::fwrite(source, 1, static_cast<std::size_t>(count), fileOf(user)));
+    return static_cast<sf_count_t>(static_cast<StdioFile*>(user)->writeSome(source, static_cast<std::size_t>(count)));
 }
 
 sf_count_t tell(void* user) {
@@ -78,7 +78,7 @@ public:
           output_(fileName) {
         file_.reset(sf_open_virtual(&io_, SFM_WRITE, &info_, &output_));
         if (!file_)
-            outputerror::cannotCreate(fileName, QString::fromUtf8(sf_strerror(nullptr)));
+            outputerror::cannotCreate(fileName, failureReason(QString::fromUtf8(sf_strerror(nullptr))));
     }
 
     void write(std::span<const float> samples) override {
@@ -98,7 +98,7 @@ public:
         // sf_close writes the final chunk sizes and flushes the codec's last partial block.
         const int result = sf_close(file_.release());
         if (result != 0)
-            outputerror::writeFailure(fileName_, QString::fromUtf8(sf_error_number(result)));
+            outputerror::writeFailure(fileName_, failureReason(QString::fromUtf8(sf_error_number(result))));
         // A full disk may only show when the buffer's last bytes go out.
         output_.close();
         // Headerless files carry their parameters as file attributes; a file system without them keeps defaults.
@@ -127,12 +127,18 @@ private:
         const sf_count_t written = sf_write_int(file_.get(), samples.data(), count);
         if (written == count)
             return;
-        // libsndfile states no error when it merely wrote another number of samples than it was given.
+        // libsndfile states no error when it merely wrote another number of samples than it was given, as it does
+        // when the disk is full; the file underneath knows why.
         const int error = sf_error(file_.get());
-        outputerror::writeFailure(fileName_,
-                                  error != SF_ERR_NO_ERROR
-                                      ? QString::fromUtf8(sf_strerror(file_.get()))
-                                      : QStringLiteral("%1 of %2 samples were written").arg(written).arg(count));
+        outputerror::writeFailure(
+            fileName_, failureReason(error != SF_ERR_NO_ERROR
+                                         ? QString::fromUtf8(sf_strerror(file_.get()))
+                                         : QStringLiteral("%1 of %2 samples were written").arg(written).arg(count)));
+    }
+
+    // The system's reason when the file refused bytes, else what libsndfile says.
+    [[nodiscard]] QString failureReason(const QString& libraryReason) const {
+        return output_.failure().isEmpty() ? libraryReason : output_.failure();
     }
 
     QString fileName_;

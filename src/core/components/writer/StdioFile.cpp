@@ -27,6 +27,13 @@ void StdioFile::write(std::span<const unsigned char> bytes) {
         outputerror::writeFailure(fileName_, systemReason());
 }
 
+std::size_t StdioFile::writeSome(const void* data, std::size_t size) {
+    const std::size_t written = std::fwrite(data, 1, size, file_.get());
+    if (written != size && failure_.isEmpty())
+        failure_ = systemReason();
+    return written;
+}
+
 void StdioFile::writeAt(long offset, std::span<const unsigned char> bytes) {
     if (std::fseek(file_.get(), offset, SEEK_SET) != 0)
         outputerror::writeFailure(fileName_, systemReason());

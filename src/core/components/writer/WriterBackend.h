@@ -9,7 +9,7 @@
 // One codec and container. A backend is made when the output file is created; it receives interleaved float
 // samples already at the format's sample rate and channel count and clipped to [-1, 1], and converts them to
 // its codec's sample format. finish() flushes the encoder and completes the file (trailers, final sizes); it is
-// called once, also when no sample was written.
+// called once, also when no sample was written. A backend whose write or finish raised is only destroyed.
 class WriterBackend {
 public:
     virtual ~WriterBackend() = default;
