@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QCryptographicHash>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -153,6 +154,43 @@ private slots:
         QVERIFY2(lastPercent < 50, qPrintable(checkingTexts.join(QStringLiteral(", "))));
         QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("long.flac")});
         QCOMPARE(md5Of(source), sourceMd5);
+    }
+
+    // With "skip" for existing files, an existing output is read back before it is kept; that check is listed
+    // among the running outputs with its percentage, and Cancel stops it: the file stays as it was, nothing is
+    // made in its place.
+    void checkingAnExistingOutputIsListedAndCancelLeavesItAlone() {
+        app = std::make_unique<RealMainWindow>("[batch]\nexists=skip\n");
+        const QString source = app->tone(QStringLiteral("in/long.wav"), 240, 44100, 1);
+        const QString out = app->dir.filePath(QStringLiteral("out"));
+        const auto made = testsupport::runTool(testsupport::cliPath(),
+                                               {"convert", "--no-tags", "--format", "flac", "--out", out, source});
+        QCOMPARE(made.exitCode, 0);
+        const QString existing = out + QStringLiteral("/long.flac");
+        const QByteArray existingMd5 = md5Of(existing);
+        app->addRow(source);
+        chooseOnly(OutputFormat::Flac);
+        QString checkingLine;
+        QTimer watch;
+        watch.setInterval(1);
+        connect(&watch, &QTimer::timeout, this, [&] {
+            const QListWidget& running = *window().form().list_running;
+            if (!window().isVisible() || running.count() == 0 || !checkingLine.isEmpty())
+                return;
+            if (running.item(0)->text().startsWith(QStringLiteral("long.flac  Checking "))) {
+                checkingLine = running.item(0)->text();
+                QTest::mouseClick(window().form().button_cancel, Qt::LeftButton);
+            }
+        });
+        watch.start();
+        convertInto(out);
+        watch.stop();
+
+        QVERIFY2(!checkingLine.isEmpty(), "the check of the existing output was not shown");
+        QVERIFY(window().lastBatch().cancelled);
+        QCOMPARE(window().lastBatch().reports.at(0).status, OutputStatus::NotStarted);
+        QCOMPARE(md5Of(existing), existingMd5);
+        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("long.flac")});
     }
 };
 
