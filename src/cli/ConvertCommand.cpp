@@ -144,10 +144,14 @@ const std::array<OptionFacts, 22>& optionTable() {
         {"--exists", Exists, std::nullopt,
          "  --exists POLICY    an output file that exists already: replace (default), new (take a free \"_NEW\"\n"
          "                     name), skip (keep the file, make nothing, when it decodes to its end and its length\n"
-         "                     matches the source's; otherwise it is made again)\n"},
+         "                     matches the source's; otherwise it is made again). Skip also sees damage that keeps\n"
+         "                     the length where the format carries checksums (FLAC, Ogg Vorbis, Opus, MP3 with a\n"
+         "                     LAME header) or its decoder refuses the frames (AAC, ALAC); flipped sample bytes in\n"
+         "                     plain WAV, raw, ADPCM, GSM, VOX, G.72x, MP2 or WMA decode as sound and go unseen\n"},
         {"--verify", Verify, std::nullopt,
-         "  --verify           read every output back in full before it takes its name; one that does not decode or\n"
-         "                     whose length is off by more than a codec frame fails and is dropped\n"},
+         "  --verify           read every output back in full before it takes its name; one that does not decode,\n"
+         "                     fails a checksum it carries or whose length is off by more than a codec frame\n"
+         "                     fails and is dropped\n"},
         {"--jobs", Jobs, std::nullopt,
          "  -j N, --jobs N     convert up to N outputs at once, 1-64 (default: the number of processor cores)\n"},
         {"--summary", Summary, std::nullopt,

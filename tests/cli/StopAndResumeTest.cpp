@@ -279,20 +279,87 @@ TEST_F(StopAndResume, AStoppedBatchIsFinishedByRunningItAgainWithSkip) {
 TEST_F(StopAndResume, VerifyPassesEveryGoodOutput) {
     const QStringList sources{tone("stereo.wav", 1.5), tone("phone.wav", 1.3, 8000, 1)};
     QStringList formats;
-    for (const char* name :
-         {"pcm", "adpcm", "mp3", "mp2", "ogg", "wma", "dsp", "gsm", "vox", "raw", "g721", "g723", "g726"})
+    for (const char* name : {"pcm", "adpcm", "mp3", "mp2", "ogg", "wma", "dsp", "gsm", "vox", "raw", "g721", "g723",
+                             "g726", "flac", "alac", "aac", "opus"})
         formats << "--format" << name;
     const QString out = folder.filePath("out");
     const auto result =
         runTool(testsupport::cliPath(),
                 QStringList{"convert", "--no-tags", "--verify", "--summary", "json", "--out", out} + formats + sources);
     EXPECT_EQ(result.exitCode, 0) << result.out.toStdString() << result.err.toStdString();
-    EXPECT_EQ(summaryOf(result.out).value(QStringLiteral("made")).toInt(), 26) << result.out.toStdString();
-    EXPECT_EQ(filesIn(out).size(), 26);
+    EXPECT_EQ(summaryOf(result.out).value(QStringLiteral("made")).toInt(), 34) << result.out.toStdString();
+    EXPECT_EQ(filesIn(out).size(), 34);
 
     const auto refused = runTool(testsupport::cliPath(), {"convert", "--verify=yes", "--format", "pcm", sources[0]});
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_TRUE(refused.err.contains("--verify takes no value")) << refused.err.toStdString();
+}
+
+// The lossless formats and those that record their exact length pass their own check at any length, and a second
+// run with --exists skip keeps every one of them instead of making it again. AAC decodes with its end padding;
+// its gapless data says how much of that is sound.
+TEST_F(StopAndResume, OutputsThatRecordTheirLengthPassTheirOwnCheckAtEveryLength) {
+    QStringList sources;
+    for (const int seconds : {1, 2, 3, 5, 7, 10, 31})
+        sources << tone(QStringLiteral("t%1.wav").arg(seconds), seconds);
+    sources << tone("odd.wav", 2.3, 22050, 1);
+    const QString out = folder.filePath("out");
+    const QStringList batch = QStringList{"--no-tags", "--format", "aac",       "--format", "alac",  "--format", "flac",
+                                          "--format",  "opus",     "--summary", "json",     "--out", out} +
+                              sources;
+    const auto made = runTool(testsupport::cliPath(), QStringList{"convert", "--verify"} + batch);
+    ASSERT_EQ(made.exitCode, 0) << made.out.toStdString() << made.err.toStdString();
+    EXPECT_EQ(summaryOf(made.out).value(QStringLiteral("made")).toInt(), 32) << made.out.toStdString();
+
+    const auto again = runTool(testsupport::cliPath(), QStringList{"convert", "--exists", "skip"} + batch);
+    ASSERT_EQ(again.exitCode, 0) << again.out.toStdString() << again.err.toStdString();
+    EXPECT_EQ(summaryOf(again.out).value(QStringLiteral("skipped")).toInt(), 32) << again.out.toStdString();
+}
+
+// Damage that keeps a file's length is found through the checksums its format carries (FLAC's frame CRCs and
+// MD5, Ogg's page CRCs, the CRC in an MP3's LAME header) and through the frames its decoder refuses (AAC): --exists
+// skip makes such an output again, and keeps the others of the batch. Sixteen bytes are flipped in the middle of
+// each file; in the FLAC file a single bit, which its decoder would take for sound.
+TEST_F(StopAndResume, SkipMakesAgainAnOutputWhoseChecksumsFail) {
+    const QString source = tone("song.wav", 3);
+    const QString out = folder.filePath("out");
+    const std::map<QString, std::pair<int, char>> damaged{{"song.flac", {1, 0x01}},
+                                                          {"song.mp3", {16, static_cast<char>(0xFF)}},
+                                                          {"song.ogg", {16, static_cast<char>(0xFF)}},
+                                                          {"song.opus", {16, static_cast<char>(0xFF)}},
+                                                          {"song.m4a", {16, static_cast<char>(0xFF)}}};
+    const QStringList batch = QStringList{"--no-tags", "--format",  "flac", "--format", "mp3", "--format",
+                                          "ogg",       "--format",  "opus", "--format", "aac", "--format",
+                                          "pcm",       "--summary", "json", "--out",    out,   source};
+    const auto made = runTool(testsupport::cliPath(), QStringList{"convert"} + batch);
+    ASSERT_EQ(made.exitCode, 0) << made.out.toStdString() << made.err.toStdString();
+    std::map<QString, QByteArray> damagedMd5s;
+    for (const auto& [name, damage] : damaged) {
+        const auto [count, flip] = damage;
+        QFile file(out + QLatin1Char('/') + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite)) << name.toStdString();
+        const qint64 middle = file.size() / 2;
+        ASSERT_TRUE(file.seek(middle));
+        QByteArray bytes = file.read(count);
+        for (char& byte : bytes)
+            byte = static_cast<char>(byte ^ flip);
+        ASSERT_TRUE(file.seek(middle) && file.write(bytes) == count);
+        file.close();
+        damagedMd5s[name] = md5Of(file.fileName());
+    }
+    const QByteArray wavMd5 = md5Of(out + "/song.wav");
+
+    const auto resumed = runTool(testsupport::cliPath(), QStringList{"convert", "--exists", "skip"} + batch);
+    ASSERT_EQ(resumed.exitCode, 0) << resumed.out.toStdString() << resumed.err.toStdString();
+    const auto statuses = statusesOf(summaryOf(resumed.out));
+    for (const auto& [name, damage] : damaged) {
+        EXPECT_EQ(statuses.at(name), "made") << name.toStdString() << "\n" << resumed.out.toStdString();
+        EXPECT_TRUE(resumed.out.contains((name + " was incomplete").toUtf8())) << name.toStdString();
+        EXPECT_NE(md5Of(out + QLatin1Char('/') + name), damagedMd5s[name]) << name.toStdString();
+        EXPECT_NEAR(secondsOf(out + QLatin1Char('/') + name), 3, 0.1) << name.toStdString();
+    }
+    EXPECT_EQ(statuses.at("song.wav"), "skipped");
+    EXPECT_EQ(md5Of(out + "/song.wav"), wavMd5);
 }
 
 // The first stop signal is only recorded; the second, of any of the three, ends the process at once with the

@@ -30,7 +30,7 @@ namespace {
 constexpr std::chrono::milliseconds kIdleInterval{20};
 
 struct BatchEvent {
-    enum class Kind { Started, Progress, Rejected, Finished };
+    enum class Kind { Started, Progress, Checking, Rejected, Finished };
     Kind kind;
     std::size_t output = 0;
     int percent = 0;
@@ -135,6 +135,9 @@ private:
         void progressChanged(int percent) override {
             run_.post({BatchEvent::Kind::Progress, output_, percent, {}, {}, {}});
         }
+        void checkProgressChanged(int percent) override {
+            run_.post({BatchEvent::Kind::Checking, output_, percent, {}, {}, {}});
+        }
         void progressReset() override {}
         bool mayContinue() override { return !run_.stopping(); }
         void conversionFailed(const QString& message, const QString& caption) override {
@@ -225,8 +228,10 @@ private:
         const BatchOutput& output = plan_[index];
         switch (output.action) {
         case PlannedAction::SkipExisting: {
-            const std::optional<QString> incomplete = existingIsIncomplete(kit, output);
-            if (!incomplete) {
+            const OutputCheck existing = checkExisting(kit, index);
+            if (existing.verdict == OutputCheck::Verdict::Stopped)
+                return OutputReport{OutputStatus::NotStarted, {}, output.destinationName, {}, 0, 0};
+            if (existing.verdict == OutputCheck::Verdict::Whole) {
                 OutputReport report;
                 report.status = OutputStatus::Skipped;
                 report.destination = output.destinationName;
@@ -236,7 +241,8 @@ private:
             }
             OutputReport remade = convertOutput(kit, preparation, index);
             if (remade.status == OutputStatus::Made)
-                remade.reason = outputReasons::remadeIncomplete(output.sourceName, output.destinationName, *incomplete);
+                remade.reason =
+                    outputReasons::remadeIncomplete(output.sourceName, output.destinationName, existing.problem);
             return remade;
         }
         case PlannedAction::SourceMissing:
@@ -251,14 +257,21 @@ private:
         return convertOutput(kit, preparation, index);
     }
 
-    // Why the file the policy would keep is not a whole output of the source: it must decode to its end, and its
-    // length match the source's within the codec's frame. Nothing when it is whole. What is no plain file (a folder,
-    // a pipe, a device) is never read, and kept as the policy says.
-    std::optional<QString> existingIsIncomplete(ConversionKit& kit, const BatchOutput& output) {
+    // Whether the file the policy would keep is a whole output of the source: it must decode to its end without a
+    // damaged stretch or checksum, and its length match the source's within the codec's frame. What is no plain
+    // file (a folder, a pipe, a device) is never read, and kept as the policy says. The check shows its progress
+    // and stops within a block when the batch is cancelled.
+    OutputCheck checkExisting(ConversionKit& kit, std::size_t index) {
+        const BatchOutput& output = plan_[index];
         if (!QFileInfo(output.destinationName).isFile())
-            return std::nullopt;
+            return {};
         const qint64 sourceMs = readSourceFacts(kit.components(), output.sourceName, output.kind, false).durationMs;
-        return incompleteOutput(*kit.components().reader, output.destinationName, output.format, sourceMs);
+        WorkerObserver observer(*this, index);
+        return checkOutput(*kit.components().reader, output.destinationName, output.format, sourceMs,
+                           [&observer](int percent) {
+                               observer.checkProgressChanged(percent);
+                               return observer.mayContinue();
+                           });
     }
 
     OutputReport convertOutput(ConversionKit& kit, WriterPreparation& preparation, std::size_t index) {
@@ -406,6 +419,9 @@ private:
             progress_.setOutputPercent(event.output, event.percent);
             observer_.outputProgress(event.output, event.percent);
             reportTotal();
+            break;
+        case BatchEvent::Kind::Checking:
+            observer_.outputChecking(event.output, event.percent);
             break;
         case BatchEvent::Kind::Rejected:
             observer_.sourceRejected(event.first, event.second);

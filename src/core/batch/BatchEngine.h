@@ -54,6 +54,9 @@ public:
     // The output file exists now.
     virtual void outputStarted(std::size_t /*output*/, const QString& /*source*/, const QString& /*destination*/) {}
     virtual void outputProgress(std::size_t /*output*/, int /*percent*/) {}
+    // The output is read back to check it (a made output with verification, or an existing file the policy would
+    // keep), with the check's percentage; it may come before outputStarted, or without it for a kept file.
+    virtual void outputChecking(std::size_t /*output*/, int /*percent*/) {}
     virtual void outputFinished(std::size_t /*output*/, const OutputReport& /*report*/) {}
     // A component rejected a source: the text and caption of the user's error box.
     virtual void sourceRejected(const QString& /*message*/, const QString& /*caption*/) {}

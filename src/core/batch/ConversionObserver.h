@@ -11,6 +11,9 @@ public:
     virtual void conversionStarted(const QString& sourceName, const QString& destinationName) = 0;
     // After every block, with the conversion's percentage 0..100; the place to process pending window events.
     virtual void progressChanged(int percent) = 0;
+    // While the finished output is read back to check it, after every block, with the check's percentage 0..100;
+    // like progressChanged, the place to process pending window events. mayContinue() is asked after it.
+    virtual void checkProgressChanged(int /*percent*/) {}
     // The conversion stopped before its first block (output not created, source not opened): progress back to 0.
     virtual void progressReset() = 0;
     // Asked after every block; false stops the conversion (the batch was cancelled).

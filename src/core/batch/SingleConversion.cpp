@@ -137,14 +137,27 @@ ConversionResult SingleConversion::convert(const QString& sourceName, const QStr
     return outcome;
 }
 
+// Checking is part of the work: it shows its progress and stops within a block when the batch is cancelled. An
+// output whose check was cancelled counts as cancelled, like one stopped while it was written.
 ConversionResult SingleConversion::verified(ConversionResult finished, const PendingOutput& output,
                                             OutputFormat format) {
-    const std::optional<QString> problem =
-        incompleteOutput(*components_.reader, output.temporaryName(), format, finished.durationMs);
-    if (!problem)
-        return finished;
-    finished.outcome = ConversionOutcome::Unverified;
-    finished.detail = *problem;
+    const OutputCheck check =
+        checkOutput(*components_.reader, output.temporaryName(), format, finished.durationMs, [this](int percent) {
+            observer_.checkProgressChanged(percent);
+            return observer_.mayContinue();
+        });
+    switch (check.verdict) {
+    case OutputCheck::Verdict::Whole:
+        break;
+    case OutputCheck::Verdict::Stopped:
+        observer_.conversionCancelled();
+        finished.outcome = ConversionOutcome::Cancelled;
+        break;
+    case OutputCheck::Verdict::Incomplete:
+        finished.outcome = ConversionOutcome::Unverified;
+        finished.detail = check.problem;
+        break;
+    }
     return finished;
 }
 

@@ -206,6 +206,15 @@ void RunningOutputsDisplay::outputProgress(std::size_t output, int percent) {
         running->percent = std::clamp(percent, 0, 100);
 }
 
+void RunningOutputsDisplay::outputChecking(std::size_t output, const QString& destination, int percent) {
+    auto running = std::find_if(running_.begin(), running_.end(),
+                                [output](const Running& entry) { return entry.output == output; });
+    if (running == running_.end())
+        running = running_.insert(running_.end(), Running{output, destination, 0});
+    running->percent = std::clamp(percent, 0, 100);
+    running->checking = true;
+}
+
 void RunningOutputsDisplay::outputFinished(std::size_t output) {
     std::erase_if(running_, [output](const Running& entry) { return entry.output == output; });
 }
@@ -217,8 +226,10 @@ void RunningOutputsDisplay::totalProgress(int percent, std::optional<qint64> sec
 
 QStringList RunningOutputsDisplay::lines() const {
     QStringList lines;
-    for (const Running& entry : running_)
-        lines.append(QStringLiteral("%1  %2%").arg(QFileInfo(entry.destination).fileName()).arg(entry.percent));
+    for (const Running& entry : running_) {
+        const QString format = entry.checking ? QStringLiteral("%1  Checking %2%") : QStringLiteral("%1  %2%");
+        lines.append(format.arg(QFileInfo(entry.destination).fileName()).arg(entry.percent));
+    }
     return lines;
 }
 

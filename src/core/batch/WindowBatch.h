@@ -81,10 +81,12 @@ public:
     void clear();
     void outputStarted(std::size_t output, const QString& destination);
     void outputProgress(std::size_t output, int percent);
+    // The output is read back to check it; an existing file the policy would keep gets its line here.
+    void outputChecking(std::size_t output, const QString& destination, int percent);
     void outputFinished(std::size_t output);
     void totalProgress(int percent, std::optional<qint64> secondsLeft);
 
-    // "song.mp3  42%"
+    // "song.mp3  42%", and "song.mp3  Checking 42%" while it is read back
     [[nodiscard]] QStringList lines() const;
     [[nodiscard]] QStringList destinations() const;
     [[nodiscard]] int totalPercent() const { return total_; }
@@ -96,6 +98,7 @@ private:
         std::size_t output;
         QString destination;
         int percent;
+        bool checking = false;
     };
 
     std::vector<Running> running_;

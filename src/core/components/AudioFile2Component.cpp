@@ -31,6 +31,10 @@ void AudioFile2Component::close() {
     writer_.close();
 }
 
+int AudioFile2Component::damagedStretches() {
+    return reader_.damagedStretches();
+}
+
 SampleBlock AudioFile2Component::readBlock(int valueCount) {
     return reader_.read(valueCount);
 }

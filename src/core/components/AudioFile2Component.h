@@ -24,6 +24,7 @@ public:
     QString formatString() override;
     int bitsPerSample() override;
     int lastError() override;
+    int damagedStretches() override;
 
     void createOutput(const QString& fileName, int mode) override;
     void writeBlock(const SampleBlock& block) override;

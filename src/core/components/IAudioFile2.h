@@ -39,6 +39,9 @@ public:
     // The stored sample size of the open source: 8, 16, 24, 32 (also floating point); 0 for lossy codecs.
     [[nodiscard]] virtual int bitsPerSample() = 0;
     [[nodiscard]] virtual int lastError() = 0;
+    // How many damaged stretches of the open file the decoder skipped so far (it goes on after them with the
+    // next packet); 0 from components that cannot tell.
+    [[nodiscard]] virtual int damagedStretches() { return 0; }
 
     // --- writing ---------------------------------------------------------------------------------------------
     // Creates the output file in the current output format. The program passes mode 0.

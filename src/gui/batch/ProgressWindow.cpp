@@ -48,11 +48,9 @@ public:
     }
     // Repainting the bars and labels after every block costs the conversion time on short blocks; the display
     // follows at most every few milliseconds, and always shows an output's end.
-    void outputProgress(std::size_t, int percent) override {
-        pending_ = {percent, tally_.totalPercent(percent)};
-        if (percent >= 100 || !shown_.isValid() || shown_.elapsed() >= kDisplayIntervalMs)
-            showPendingProgress();
-    }
+    void outputProgress(std::size_t, int percent) override { showSoon({percent, tally_.totalPercent(percent), false}); }
+    // Reading the output back follows its conversion; the total stays where the conversion left it.
+    void outputChecking(std::size_t, int percent) override { showSoon({percent, tally_.totalPercent(100), true}); }
     void outputFinished(std::size_t output, const OutputReport& report) override {
         const BatchOutput& planned = window_.finished_.plan.at(output);
         if (tally_.tellsMissingSource(output, report))
@@ -75,17 +73,29 @@ public:
 private:
     static constexpr qint64 kDisplayIntervalMs = 40;
 
+    struct Shown {
+        int outputPercent;
+        int totalPercent;
+        bool checking;
+    };
+
+    void showSoon(const Shown& progress) {
+        pending_ = progress;
+        if (progress.outputPercent >= 100 || !shown_.isValid() || shown_.elapsed() >= kDisplayIntervalMs)
+            showPendingProgress();
+    }
+
     void showPendingProgress() {
         if (!pending_)
             return;
-        window_.showProgress(pending_->first, pending_->second);
+        window_.showProgress(pending_->outputPercent, pending_->totalPercent, pending_->checking);
         pending_.reset();
         shown_.start();
     }
 
     ProgressWindow& window_;
     OneAtATimeTally tally_;
-    std::optional<std::pair<int, int>> pending_; // output and total percent not shown yet
+    std::optional<Shown> pending_; // not shown yet
     QElapsedTimer shown_;
 };
 
@@ -102,6 +112,10 @@ public:
     }
     void outputProgress(std::size_t output, int percent) override {
         window_.running_.outputProgress(output, percent);
+        changed_ = true;
+    }
+    void outputChecking(std::size_t output, int percent) override {
+        window_.running_.outputChecking(output, window_.finished_.plan.at(output).destinationName, percent);
         changed_ = true;
     }
     void outputFinished(std::size_t output, const OutputReport& report) override {
@@ -280,10 +294,11 @@ void ProgressWindow::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-void ProgressWindow::showProgress(int outputPercent, int totalPercent) {
+void ProgressWindow::showProgress(int outputPercent, int totalPercent, bool checking) {
     ui->progress_output->setValue(outputPercent);
     ui->progress_total->setValue(totalPercent);
-    ui->label_processing->setText(QStringLiteral("Processing %1%").arg(ui->progress_output->value()));
+    const QString stage = checking ? QStringLiteral("Checking %1%") : QStringLiteral("Processing %1%");
+    ui->label_processing->setText(stage.arg(ui->progress_output->value()));
     ui->label_total->setText(Messages::TotalProgress.arg(ui->progress_total->value()));
 }
 

@@ -59,7 +59,8 @@ private:
     [[nodiscard]] std::vector<BatchOutput> plan(bool plain);
     [[nodiscard]] ConversionKitMaker kitMaker(bool plain);
     void finish(FinishedBatch batch);
-    void showProgress(int outputPercent, int totalPercent);
+    // The output's bar and label show its conversion, or the check that reads it back.
+    void showProgress(int outputPercent, int totalPercent, bool checking = false);
     void showRunningOutputs();
     void showSideBySideLayout(bool sideBySide);
     void tellMissingSource(const QString& sourceName);

@@ -7,7 +7,9 @@
 #include <QCheckBox>
 #include <QCryptographicHash>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -109,6 +111,86 @@ private slots:
         convertInto(app->dir.filePath(QStringLiteral("checked")));
         QCOMPARE(app->prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
         QCOMPARE(window().lastBatch().made(), 4);
+    }
+
+    // Checking a long output is work like converting it: while it is read back the window keeps processing events
+    // (a timer fires), says "Checking N%" with the check's own percentage, and Cancel stops the check within a
+    // block; the output stays under its name, as one cancelled in its last block would.
+    void checkingShowsItsProgressAndCancelStopsIt() {
+        app = std::make_unique<RealMainWindow>("[batch]\nverify=1\n");
+        const QString source = app->tone(QStringLiteral("in/long.wav"), 240, 44100, 1);
+        const QByteArray sourceMd5 = md5Of(source);
+        app->addRow(source);
+        chooseOnly(OutputFormat::Flac);
+        QStringList checkingTexts;
+        int checkingTicks = 0;
+        bool cancelled = false;
+        QTimer watch;
+        watch.setInterval(1);
+        connect(&watch, &QTimer::timeout, this, [&] {
+            const QString text = window().form().label_processing->text();
+            if (!window().isVisible() || !text.startsWith(QStringLiteral("Checking")))
+                return;
+            ++checkingTicks;
+            if (checkingTexts.isEmpty() || checkingTexts.last() != text)
+                checkingTexts.append(text);
+            if (!cancelled && window().form().progress_output->value() >= 5) {
+                cancelled = true;
+                QTest::mouseClick(window().form().button_cancel, Qt::LeftButton);
+            }
+        });
+        watch.start();
+        const QString out = app->dir.filePath(QStringLiteral("out"));
+        convertInto(out);
+        watch.stop();
+
+        // A timer that fires while the window says "Checking" below 100% shows that events are processed mid-check.
+        QVERIFY2(checkingTicks > 0, "no events were processed while the output was checked");
+        QVERIFY(cancelled);
+        QVERIFY(window().lastBatch().cancelled);
+        QCOMPARE(window().lastBatch().reports.at(0).status, OutputStatus::Cancelled);
+        // The check stopped after the block in which Cancel was pressed: far from its end.
+        const int lastPercent = checkingTexts.last().section(QLatin1Char(' '), 1).chopped(1).toInt();
+        QVERIFY2(lastPercent < 50, qPrintable(checkingTexts.join(QStringLiteral(", "))));
+        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("long.flac")});
+        QCOMPARE(md5Of(source), sourceMd5);
+    }
+
+    // With "skip" for existing files, an existing output is read back before it is kept; that check is listed
+    // among the running outputs with its percentage, and Cancel stops it: the file stays as it was, nothing is
+    // made in its place.
+    void checkingAnExistingOutputIsListedAndCancelLeavesItAlone() {
+        app = std::make_unique<RealMainWindow>("[batch]\nexists=skip\n");
+        const QString source = app->tone(QStringLiteral("in/long.wav"), 240, 44100, 1);
+        const QString out = app->dir.filePath(QStringLiteral("out"));
+        const auto made = testsupport::runTool(testsupport::cliPath(),
+                                               {"convert", "--no-tags", "--format", "flac", "--out", out, source});
+        QCOMPARE(made.exitCode, 0);
+        const QString existing = out + QStringLiteral("/long.flac");
+        const QByteArray existingMd5 = md5Of(existing);
+        app->addRow(source);
+        chooseOnly(OutputFormat::Flac);
+        QString checkingLine;
+        QTimer watch;
+        watch.setInterval(1);
+        connect(&watch, &QTimer::timeout, this, [&] {
+            const QListWidget& running = *window().form().list_running;
+            if (!window().isVisible() || running.count() == 0 || !checkingLine.isEmpty())
+                return;
+            if (running.item(0)->text().startsWith(QStringLiteral("long.flac  Checking "))) {
+                checkingLine = running.item(0)->text();
+                QTest::mouseClick(window().form().button_cancel, Qt::LeftButton);
+            }
+        });
+        watch.start();
+        convertInto(out);
+        watch.stop();
+
+        QVERIFY2(!checkingLine.isEmpty(), "the check of the existing output was not shown");
+        QVERIFY(window().lastBatch().cancelled);
+        QCOMPARE(window().lastBatch().reports.at(0).status, OutputStatus::NotStarted);
+        QCOMPARE(md5Of(existing), existingMd5);
+        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("long.flac")});
     }
 };
 

@@ -91,6 +91,9 @@ QString AudioReader::description() const {
 int AudioReader::bitsPerSample() const {
     return impl_->decoder ? impl_->decoder->bitsPerSample() : 0;
 }
+int AudioReader::damagedStretches() const {
+    return impl_->decoder ? impl_->decoder->damagedStretches() : 0;
+}
 void AudioReader::setDecoderThreads(int threads) {
     impl_->decoderThreads = std::max(0, threads);
 }

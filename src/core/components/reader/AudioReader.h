@@ -35,6 +35,9 @@ public:
     // What opening the open source found out (an empty file name when none is open).
     [[nodiscard]] const ProbedSource& probedSource() const;
 
+    // See SourceDecoder::damagedStretches; 0 with nothing open.
+    [[nodiscard]] int damagedStretches() const;
+
     void setDecoderThreads(int threads);
 
 private:

@@ -110,6 +110,7 @@ public:
     [[nodiscard]] qint64 position() const { return position_; }
     [[nodiscard]] bool atEnd() const { return finished_ && pendingFrames() == 0; }
     [[nodiscard]] const AVCodecParameters& parameters() const { return *stream_->codecpar; }
+    [[nodiscard]] int decodeErrors() const { return decodeErrors_; }
 
     // The length the container states, in frames; -1 when it states none. Plain sample data cannot be longer
     // than the bytes from its first packet to the end of the file (a cut file keeps its original header).
@@ -529,6 +530,10 @@ qint64 FfmpegDecoder::readFrames(float* out, qint64 maxFrames) {
     return written;
 }
 
+int FfmpegDecoder::damagedStretches() const {
+    return earlierDamage_ + pass_->decodeErrors();
+}
+
 qint64 FfmpegDecoder::seekFrame(qint64 frame) {
     qint64 target = std::max<qint64>(frame, 0);
     if (lengthExact_)
@@ -559,6 +564,7 @@ qint64 FfmpegDecoder::skipForward(qint64 frames) {
 }
 
 void FfmpegDecoder::restart() {
+    earlierDamage_ += pass_->decodeErrors();
     pass_.reset();
     pass_ = std::make_unique<Pass>(input_);
 }

@@ -44,6 +44,7 @@ public:
     qint64 readFrames(float* out, qint64 maxFrames) override;
     qint64 seekFrame(qint64 frame) override;
     void recordProbe(ProbedSource& probed) const override;
+    [[nodiscard]] int damagedStretches() const override;
 
     // Frames handed out so far (the read position).
     [[nodiscard]] qint64 position() const;
@@ -60,4 +61,5 @@ private:
     std::unique_ptr<Pass> pass_;
     qint64 length_ = 0;
     bool lengthExact_ = false;
+    int earlierDamage_ = 0; // counted by passes replaced since
 };

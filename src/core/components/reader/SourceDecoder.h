@@ -28,4 +28,6 @@ public:
     virtual qint64 readFrames(float* out, qint64 maxFrames) = 0;
     // Moves to a frame (clamped to the data) and returns the frame reached.
     virtual qint64 seekFrame(qint64 frame) = 0;
+    // How many damaged stretches (packets or frames the codec refused) were skipped since the file was opened.
+    [[nodiscard]] virtual int damagedStretches() const { return 0; }
 };

@@ -3,6 +3,7 @@
 #include "OutputFileError.h"
 
 #include <QFile>
+#include <QStringList>
 #include <QtEndian>
 #include <algorithm>
 #include <cerrno>
@@ -55,6 +56,33 @@ QString iTunSmpbText(const GaplessFacts& facts) {
     for (int field = 0; field < 8; ++field)
         text += QStringLiteral(" 00000000");
     return text;
+}
+
+std::optional<GaplessFacts> gaplessFactsOf(const QString& iTunSmpb) {
+    const QStringList fields = iTunSmpb.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (fields.size() < 4)
+        return std::nullopt;
+    bool delayRead = false;
+    bool paddingRead = false;
+    bool samplesRead = false;
+    GaplessFacts facts;
+    facts.delay = fields[1].toLongLong(&delayRead, 16);
+    const std::int64_t padding = fields[2].toLongLong(&paddingRead, 16);
+    facts.samples = fields[3].toLongLong(&samplesRead, 16);
+    if (!delayRead || !paddingRead || !samplesRead || facts.delay < 0 || padding < 0 || facts.samples < 0)
+        return std::nullopt;
+    facts.codedSamples = facts.delay + facts.samples + padding;
+    return facts;
+}
+
+std::optional<GaplessFacts> readGaplessFacts(const QString& fileName) {
+    TagLib::MP4::File file(QFile::encodeName(fileName).constData(), false);
+    if (!file.isValid() || !file.tag() || !file.tag()->contains(kGaplessKey))
+        return std::nullopt;
+    const TagLib::StringList texts = file.tag()->item(kGaplessKey).toStringList();
+    if (texts.isEmpty())
+        return std::nullopt;
+    return gaplessFactsOf(QString::fromStdString(texts.front().to8Bit(true)));
 }
 
 void recordGaplessFacts(const QString& fileName, const GaplessFacts& facts) {
