@@ -2,6 +2,7 @@
 
 #include "ConvertLines.h"
 #include "ConvertSummary.h"
+#include "LineText.h"
 #include "StopSignals.h"
 #include "core/batch/BatchEngine.h"
 #include "core/batch/ConversionObserver.h"
@@ -55,7 +56,11 @@ const char* const kHelpAfterVideo =
     "  total=NN           percentage of the whole batch, weighted by the length of the sources\n"
     "  time_left=S        after a total line, once it can be estimated: seconds still to go\n"
     "  output=PATH, error=TEXT, skipped=PATH, cancelled=PATH as above, in the order the outputs finish\n"
-    "--summary follows the last line: text (one line per output) or one JSON object.\n"
+    "--summary follows the last line: text (one line per output) or one JSON object. Its counts keep the outputs a\n"
+    "stop signal ended early (cancelled) apart from those the batch never began (not started: \"N not started\"\n"
+    "closes the text summary's first line when there are any; JSON has \"not_started\").\n"
+    "A control character in a name or reason (a newline, a tab, ...) is printed as \\xNN, each byte of its UTF-8\n"
+    "encoding in upper-case hex (a newline is \\x0A), so every result stays on its line; all else is printed as is.\n"
     "SIGTERM, SIGINT (Ctrl+C) or SIGHUP stop the batch after the current block of each running output; the lines\n"
     "and the summary still come out. A stopped output keeps its partial sound under its name, unless a file had\n"
     "that name: the earlier file then stays. A second signal ends the program at once.\n"
@@ -571,7 +576,7 @@ int runConvertCommand(const QStringList& arguments, QTextStream& out, QTextStrea
         err << "tonalith-cli convert: " << error.text() << "\n(tonalith-cli convert --help shows the usage)\n";
         return 2;
     } catch (const ComponentError& error) {
-        out << "error=" << error.message() << '\n';
+        out << "error=" << oneLine(error.message()) << '\n';
         return 1;
     }
 }

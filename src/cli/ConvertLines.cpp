@@ -1,5 +1,7 @@
 #include "ConvertLines.h"
 
+#include "LineText.h"
+
 void ConvertLines::outputStarted(std::size_t output, const QString&, const QString& destination) {
     destinations_[output] = destination;
 }
@@ -11,7 +13,7 @@ void ConvertLines::outputProgress(std::size_t output, int percent) {
     lastPercent_[output] = percent;
     out_ << "progress=" << percent;
     if (sideBySide_)
-        out_ << ' ' << destinations_[output];
+        out_ << ' ' << oneLine(destinations_[output]);
     out_ << '\n';
     out_.flush();
 }
@@ -21,16 +23,16 @@ void ConvertLines::outputFinished(std::size_t output, const OutputReport& report
     destinations_.erase(output);
     switch (report.status) {
     case OutputStatus::Made:
-        out_ << "output=" << report.destination << '\n';
+        out_ << "output=" << oneLine(report.destination) << '\n';
         break;
     case OutputStatus::Skipped:
-        out_ << "skipped=" << report.destination << '\n';
+        out_ << "skipped=" << oneLine(report.destination) << '\n';
         break;
     case OutputStatus::Failed:
-        out_ << "error=" << report.reason << '\n';
+        out_ << "error=" << oneLine(report.reason) << '\n';
         break;
     case OutputStatus::Cancelled:
-        out_ << "cancelled=" << report.destination << '\n';
+        out_ << "cancelled=" << oneLine(report.destination) << '\n';
         break;
     case OutputStatus::NotStarted:
         break;

@@ -1,5 +1,7 @@
 #include "ConvertSummary.h"
 
+#include "LineText.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -39,15 +41,20 @@ void printText(QTextStream& out, const std::vector<BatchOutput>& plan, const std
     const auto counts = countByStatus(reports);
     out << "summary: " << reports.size() << " outputs, " << counts.at(OutputStatus::Made) << " made, "
         << counts.at(OutputStatus::Skipped) << " skipped, " << counts.at(OutputStatus::Failed) << " failed, "
-        << counts.at(OutputStatus::Cancelled) + counts.at(OutputStatus::NotStarted) << " cancelled\n";
+        << counts.at(OutputStatus::Cancelled) << " cancelled";
+    // Only a stopped batch has outputs it never began; a whole run keeps the line it always had.
+    if (const int notStarted = counts.at(OutputStatus::NotStarted); notStarted > 0)
+        out << ", " << notStarted << " not started";
+    out << '\n';
     for (std::size_t index = 0; index < reports.size(); ++index) {
         const OutputReport& report = reports[index];
-        out << statusName(report.status) << '\t' << outputFormatName(plan[index].format) << '\t' << report.destination;
+        out << statusName(report.status) << '\t' << outputFormatName(plan[index].format) << '\t'
+            << oneLine(report.destination);
         if (report.status == OutputStatus::Made || report.status == OutputStatus::Cancelled)
             out << '\t' << report.sizeBytes << " bytes\t" << QString::number(report.durationMs / 1000.0, 'f', 2)
                 << " s";
         if (!report.reason.isEmpty())
-            out << '\t' << report.reason;
+            out << '\t' << oneLine(report.reason);
         out << '\n';
     }
 }
@@ -71,7 +78,8 @@ void printJson(QTextStream& out, const std::vector<BatchOutput>& plan, const std
         {QStringLiteral("made"), counts.at(OutputStatus::Made)},
         {QStringLiteral("skipped"), counts.at(OutputStatus::Skipped)},
         {QStringLiteral("failed"), counts.at(OutputStatus::Failed)},
-        {QStringLiteral("cancelled"), counts.at(OutputStatus::Cancelled) + counts.at(OutputStatus::NotStarted)},
+        {QStringLiteral("cancelled"), counts.at(OutputStatus::Cancelled)},
+        {QStringLiteral("not_started"), counts.at(OutputStatus::NotStarted)},
         {QStringLiteral("outputs"), outputs},
     };
     out << QString::fromUtf8(QJsonDocument(summary).toJson(QJsonDocument::Indented));

@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "LineText.h"
 
 #include "core/tags/ID3v1.h"
 #include "core/tags/ID3v2.h"
@@ -95,7 +96,7 @@ int runId3Command(const QStringList& arguments, QTextStream& out, QTextStream& e
     }
     int status = 0;
     for (const QString& fileName : files) {
-        out << "file=" << fileName << '\n';
+        out << "file=" << oneLine(fileName) << '\n';
         // The tag units read what they can and give no reason; a file they cannot read at all is reported here.
         // A pipe or device is not handed to them, as it could block them for ever.
         const QString problem = unreadableReason(fileName);
@@ -105,7 +106,7 @@ int runId3Command(const QStringList& arguments, QTextStream& out, QTextStream& e
             printId3v2(fileName, out);
         }
         if (!problem.isEmpty()) {
-            out << "error=" << problem << '\n';
+            out << "error=" << oneLine(problem) << '\n';
             err << "cannot read " << fileName << '\n';
             status = 1;
         }

@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "LineText.h"
 
 #include "core/components/ComponentError.h"
 #include "core/components/ComponentSet.h"
@@ -55,7 +56,7 @@ int runInfoCommandWith(const QStringList& arguments, QTextStream& out, QTextStre
     }
     int status = 0;
     for (const QString& fileName : files) {
-        out << "file=" << fileName << '\n';
+        out << "file=" << oneLine(fileName) << '\n';
         try {
             const DescribedSource facts = sourceKindOfFile(fileName) == SourceKind::Video
                                               ? describeVideo(components->video, fileName)
@@ -68,7 +69,7 @@ int runInfoCommandWith(const QStringList& arguments, QTextStream& out, QTextStre
         } catch (const ComponentError& error) {
             components->reader->close();
             components->video->close();
-            out << "error=" << error.message() << '\n';
+            out << "error=" << oneLine(error.message()) << '\n';
             status = 1;
         }
     }

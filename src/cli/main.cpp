@@ -43,7 +43,9 @@ void printUsage(QTextStream& stream) {
               "  convert --format NAME [OPTIONS] FILE...\n"
               "                    convert sources (tonalith-cli convert --help)\n"
               "  id3 FILE...       show the ID3v1 and ID3v2 tags of files\n"
-              "  --help            show this usage;  --version  show the version\n";
+              "  --help            show this usage;  --version  show the version\n"
+              "Results are key=value lines; a control character in a name (a newline, a tab, ...) is printed as\n"
+              "\\xNN, each byte of its UTF-8 encoding in upper-case hex, so that every result stays on its line.\n";
 }
 
 } // namespace

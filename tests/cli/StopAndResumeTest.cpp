@@ -13,9 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <fcntl.h>
 #include <map>
-#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -166,7 +164,8 @@ TEST_F(StopAndResume, EachStopSignalEndsTheBatchLikeCancel) {
         EXPECT_EQ(linesStarting(run.out(), "cancelled="), QStringList{out + QStringLiteral("/long.mp3")});
         EXPECT_TRUE(linesStarting(run.out(), "output=").isEmpty());
         const QJsonObject summary = summaryOf(run.out());
-        EXPECT_EQ(summary.value(QStringLiteral("cancelled")).toInt(), 2) << run.out().toStdString();
+        EXPECT_EQ(summary.value(QStringLiteral("cancelled")).toInt(), 1) << run.out().toStdString();
+        EXPECT_EQ(summary.value(QStringLiteral("not_started")).toInt(), 1) << run.out().toStdString();
         EXPECT_EQ(statusesOf(summary),
                   (std::map<QString, QString>{{"long.mp3", "cancelled"}, {"short.mp3", "not started"}}));
         EXPECT_EQ(filesIn(out), QStringList{QStringLiteral("long.mp3")});
@@ -201,7 +200,7 @@ TEST_F(StopAndResume, AStoppedOutputNeverReplacesAnEarlierFile) {
 }
 
 // A run killed outright leaves its temporary file, unlocked; the next run into the folder removes it, but not the
-// temporary file of a run still writing (its lock is held here), nor other files.
+// temporary file of a run still writing (stopped here, its lock held), nor other files.
 TEST_F(StopAndResume, AKilledRunsPendingFileIsRemovedByTheNextRun) {
     const QString longSource = tone("long.wav", 60);
     const QString out = folder.filePath("out");
@@ -211,26 +210,32 @@ TEST_F(StopAndResume, AKilledRunsPendingFileIsRemovedByTheNextRun) {
         run.send(SIGKILL);
         EXPECT_EQ(run.finish(), -1);
     }
-    ASSERT_EQ(filesIn(out), QStringList{".long.part.mp3"});
+    const QStringList killed = filesIn(out);
+    ASSERT_EQ(killed.size(), 1);
+    EXPECT_TRUE(killed.first().startsWith(".long.") && killed.first().endsWith(".part.mp3"))
+        << killed.first().toStdString();
 
-    const QString held = out + QStringLiteral("/.other.part.mp3");
-    const QString unrelated = out + QStringLiteral("/.notes.part.txt");
-    for (const QString& name : {held, unrelated}) {
-        QFile file(name);
+    const QString unrelated = out + QStringLiteral("/.notes.part.mp3");
+    {
+        QFile file(unrelated);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("not ours to remove");
     }
-    const int lock = ::open(QFile::encodeName(held).constData(), O_RDONLY | O_CLOEXEC);
-    ASSERT_GE(lock, 0);
-    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    RunningConvert writing({"-j", "1", "--format", "mp3", "--out", out, tone("other.wav", 60)});
+    ASSERT_TRUE(writing.waitForLine("progress=")) << writing.out().toStdString();
+    writing.send(SIGSTOP);
+    // The writing run's own sweep has removed the killed run's file; its own file is held.
+    QStringList held = filesIn(out);
+    held.removeOne(QStringLiteral(".notes.part.mp3"));
+    ASSERT_EQ(held.size(), 1);
+    ASSERT_NE(held.first(), killed.first());
 
     const QString shortSource = tone("short.wav", 1);
     const auto next =
         runTool(testsupport::cliPath(), {"convert", "--no-tags", "--format", "mp3", "--out", out, shortSource});
-    ::close(lock);
     EXPECT_EQ(next.exitCode, 0) << next.out.toStdString() << next.err.toStdString();
-    EXPECT_EQ(filesIn(out), (QStringList{".notes.part.txt", ".other.part.mp3", "short.mp3"}));
-    EXPECT_EQ(contentOf(held), "not ours to remove");
+    EXPECT_EQ(filesIn(out), (QStringList{".notes.part.mp3", held.first(), "short.mp3"}));
+    EXPECT_EQ(contentOf(unrelated), "not ours to remove");
 }
 
 // A batch stopped half-way is finished by running it again with --exists skip: complete outputs are kept, the

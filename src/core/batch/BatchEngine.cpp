@@ -53,15 +53,20 @@ qint64 sizeOnDisk(const QString& fileName) {
 }
 
 // The files a killed run left half-written are removed by the next run that writes into their folder; files a
-// live run is writing stay.
+// live run is writing stay, and so does every source of this batch, even one that a killed run left (a user may
+// convert what it holds).
 void removeAbandonedPendingFilesOf(const std::vector<BatchOutput>& plan) {
     std::set<QString> folders;
+    QStringList sources;
     for (const BatchOutput& output : plan) {
+        sources.append(output.sourceName);
         if (output.action == PlannedAction::Convert || output.action == PlannedAction::SkipExisting)
             folders.insert(QFileInfo(output.destinationName).absolutePath());
     }
+    sources.removeDuplicates(); // a source going to several formats is looked at once
+    const std::set<FileIdentity> spared = identitiesOf(sources);
     for (const QString& folder : folders)
-        removeAbandonedPendingFiles(folder);
+        removeAbandonedPendingFiles(folder, spared);
 }
 
 OutputReport missingSource(const BatchOutput& output) {

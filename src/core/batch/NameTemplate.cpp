@@ -104,8 +104,24 @@ std::optional<NameTemplate> NameTemplate::parse(const QString& text, QString& wh
 
 QString NameTemplate::expand(const NameFields& fields) const {
     QString text;
-    for (const Piece& piece : pieces_)
-        text += piece.field == nullptr ? piece.literal : fields.*piece.field;
+    bool anyField = false;
+    bool anyValue = false;
+    for (const Piece& piece : pieces_) {
+        if (piece.field == nullptr) {
+            text += piece.literal;
+            continue;
+        }
+        // Each value is made safe on its own, so that a title ending in "..." or an artist in blanks does not run
+        // into the template's text around it.
+        const QString value = safeFileName(fields.*piece.field);
+        anyField = true;
+        anyValue = anyValue || !value.isEmpty();
+        text += value;
+    }
+    // With every field empty only the template's own text is left (" - " of "{artist} - {title}"), which names
+    // nothing: the source's own base name does.
+    if (anyField && !anyValue)
+        return fields.name;
     const QString safe = safeFileName(text);
     return safe.isEmpty() ? fields.name : safe;
 }

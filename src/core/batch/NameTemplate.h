@@ -29,7 +29,8 @@ public:
     // a folder separator of its own.
     [[nodiscard]] static std::optional<NameTemplate> parse(const QString& text, QString& whyNot);
 
-    // The base name for an output; the source's own base name when the result would be empty.
+    // The base name for an output. Each field's value loses what safeFileName removes before it takes its place;
+    // when every field of the template is empty, or the result would be, the source's own base name.
     [[nodiscard]] QString expand(const NameFields& fields) const;
     // Whether expanding needs the source's tags (any field other than {name} and {format}).
     [[nodiscard]] bool readsTags() const;

@@ -2,38 +2,71 @@
 
 #include "core/components/ComponentError.h"
 #include "core/components/common/FileCreationError.h"
-#include "core/formats/OutputFormat.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <fcntl.h>
-#include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// Enough for stale names left by earlier runs that were killed; beyond that something is wrong with the folder.
+// Enough for names taken by other runs writing the same destination; beyond that something is wrong with the folder.
 constexpr int kNameAttempts = 100;
-
-// ".song.part.mp3", then ".song.part2.mp3", ...: hidden, in the destination's folder (so the final rename stays
-// on one file system), with the destination's extension last.
-QString temporaryCandidate(const QString& destination, int attempt) {
-    const QFileInfo info(destination);
-    const QString marker = attempt == 0 ? QStringLiteral(".part") : QStringLiteral(".part%1").arg(attempt + 1);
-    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
-    const QString base = info.suffix().isEmpty() ? info.fileName() : info.completeBaseName();
-    return info.dir().filePath(QLatin1Char('.') + base + marker + suffix);
-}
+constexpr int kTokenDigits = 8;
+constexpr int kCheckBytes = 8;
+constexpr int kMarkDigits = kTokenDigits + 2 * kCheckBytes;
 
 QByteArray encoded(const QString& fileName) {
     return QFile::encodeName(fileName);
+}
+
+// The parts of a temporary name: "." + stem + "." + token + check + ".part" + ("." + extension, when the
+// destination has one).
+struct PendingNameParts {
+    QString stem;
+    QString token;
+    QString extension; // with its dot; empty when the destination has none
+
+    // The check binds the token to the rest of the name, so that only a name made here passes it.
+    [[nodiscard]] QString check() const {
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        hash.addData(QByteArrayView("tonalith pending output\n"));
+        hash.addData((stem + QLatin1Char('\n') + token + QLatin1Char('\n') + extension).toUtf8());
+        return QString::fromLatin1(hash.result().left(kCheckBytes).toHex());
+    }
+
+    [[nodiscard]] QString fileName() const {
+        return QLatin1Char('.') + stem + QLatin1Char('.') + token + check() + QStringLiteral(".part") + extension;
+    }
+};
+
+// Bytes a name's fixed parts take besides the stem: the dots, the mark and ".part".
+constexpr qsizetype kFixedNameBytes = 1 + 1 + kMarkDigits + 5;
+
+qsizetype nameLimitOf(const QString& folder) {
+    const long limit = ::pathconf(encoded(folder).constData(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<qsizetype>(limit) : NAME_MAX;
+}
+
+// The stem cut, whole characters at a time, until it takes no more than the given bytes.
+QString stemWithin(QString stem, qsizetype bytes) {
+    while (!stem.isEmpty() && encoded(stem).size() > bytes)
+        stem.chop(stem.size() >= 2 && stem.back().isLowSurrogate() ? 2 : 1);
+    return stem;
+}
+
+QString randomToken() {
+    return QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), kTokenDigits, 16, QLatin1Char('0'));
 }
 
 // Whether the name in the folder still leads to the open file: a sweeping run may have removed the name between
@@ -45,25 +78,16 @@ bool nameLeadsTo(const QString& fileName, int descriptor) {
            byName.st_dev == byDescriptor.st_dev && byName.st_ino == byDescriptor.st_ino;
 }
 
-const std::set<QString>& outputExtensions() {
-    static const std::set<QString> extensions = [] {
-        std::set<QString> result;
-        for (const OutputFormatFacts& facts : outputFormatTable())
-            result.insert(QFileInfo(QLatin1String(facts.suffix)).suffix().toLower());
-        return result;
-    }();
-    return extensions;
-}
-
 // Tries to take the lock of an abandoned temporary file and removes it under the lock; false when a live run
-// holds it or it is no plain file.
-bool removeIfAbandoned(const QString& fileName) {
+// holds it, it is spared, or it is no plain file of one link (a link elsewhere means someone kept it).
+bool removeIfAbandoned(const QString& fileName, const std::set<FileIdentity>& spared) {
     const int descriptor = ::open(encoded(fileName).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (descriptor < 0)
         return false;
     struct stat facts {};
     bool removed = false;
-    if (::fstat(descriptor, &facts) == 0 && S_ISREG(facts.st_mode) && ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 &&
+    if (::fstat(descriptor, &facts) == 0 && S_ISREG(facts.st_mode) && facts.st_nlink == 1 &&
+        spared.count({facts.st_dev, facts.st_ino}) == 0 && ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 &&
         nameLeadsTo(fileName, descriptor)) {
         removed = ::unlink(encoded(fileName).constData()) == 0;
     }
@@ -74,18 +98,27 @@ bool removeIfAbandoned(const QString& fileName) {
 } // namespace
 
 PendingOutput::PendingOutput(QString destination) : destination_(std::move(destination)) {
-    int attempt = 0;
-    while (attempt < kNameAttempts) {
-        const QString candidate = temporaryCandidate(destination_, attempt);
+    const QFileInfo info(destination_);
+    const qsizetype limit = nameLimitOf(info.path());
+    // The destination's own name is never shortened: one the file system cannot hold fails here, before any file
+    // is made.
+    if (encoded(info.fileName()).size() > limit)
+        throw fileCreationError(destination_, ENAMETOOLONG);
+    PendingNameParts parts;
+    parts.extension = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    parts.stem = stemWithin(info.suffix().isEmpty() ? info.fileName() : info.completeBaseName(),
+                            limit - kFixedNameBytes - encoded(parts.extension).size());
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        parts.token = randomToken();
+        const QString candidate = info.dir().filePath(parts.fileName());
         const int descriptor = ::open(encoded(candidate).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor < 0) {
             if (errno != EEXIST)
                 throw fileCreationError(destination_, errno);
-            ++attempt;
             continue;
         }
-        // Until the lock is taken, another run's sweep may see the new file as abandoned and remove it; the name
-        // is then tried again.
+        // Until the lock is taken, another run's sweep may see the new file as abandoned and remove it; another
+        // name is then tried.
         if (::flock(descriptor, LOCK_EX) == 0 && nameLeadsTo(candidate, descriptor)) {
             temporary_ = candidate;
             lockDescriptor_ = descriptor;
@@ -113,16 +146,32 @@ void PendingOutput::moveIntoPlace() {
 }
 
 bool isPendingOutputName(const QString& fileName) {
-    static const QRegularExpression shape(QStringLiteral("^\\..+\\.part(?:[2-9]|[1-9][0-9]+)?\\.([^.]+)$"));
+    static const QRegularExpression shape(QStringLiteral("^\\.(.*)\\.([0-9a-f]{%1})([0-9a-f]{%2})\\.part(\\.[^.]*)?\\z")
+                                              .arg(kTokenDigits)
+                                              .arg(2 * kCheckBytes),
+                                          QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch match = shape.match(fileName);
-    return match.hasMatch() && outputExtensions().count(match.captured(1).toLower()) != 0;
+    if (!match.hasMatch())
+        return false;
+    const PendingNameParts parts{match.captured(1), match.captured(2), match.captured(4)};
+    return parts.check() == match.captured(3);
 }
 
-int removeAbandonedPendingFiles(const QString& folder) {
+std::set<FileIdentity> identitiesOf(const QStringList& fileNames) {
+    std::set<FileIdentity> identities;
+    for (const QString& fileName : fileNames) {
+        struct stat facts {};
+        if (::stat(encoded(fileName).constData(), &facts) == 0)
+            identities.insert({facts.st_dev, facts.st_ino});
+    }
+    return identities;
+}
+
+int removeAbandonedPendingFiles(const QString& folder, const std::set<FileIdentity>& spared) {
     const QDir directory(folder);
     int removed = 0;
     for (const QString& name : directory.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
-        if (isPendingOutputName(name) && removeIfAbandoned(directory.filePath(name)))
+        if (isPendingOutputName(name) && removeIfAbandoned(directory.filePath(name), spared))
             ++removed;
     }
     return removed;

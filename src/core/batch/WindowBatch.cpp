@@ -3,6 +3,7 @@
 
 #include "LoudnessNormalization.h"
 #include "OutputNaming.h"
+#include "OutputReasons.h"
 
 #include <QFileInfo>
 
@@ -100,6 +101,29 @@ QString FinishedBatch::lastOutputFolder() const {
             folder = outputFolderFor(folderText, output.sourceName);
     }
     return folder;
+}
+
+QStringList visitAfterCancel(FinishedBatch& batch) {
+    QStringList missing;
+    for (std::size_t index = 0; index < batch.plan.size() && index < batch.reports.size(); ++index) {
+        OutputReport& report = batch.reports[index];
+        if (report.status != OutputStatus::NotStarted)
+            continue;
+        const BatchOutput& output = batch.plan[index];
+        if (output.action != PlannedAction::SourceMissing && QFileInfo::exists(output.sourceName)) {
+            batch.endedAtCancel = true;
+            break;
+        }
+        // The formats of one entry follow each other in the plan; its file is told missing once.
+        const bool toldWithEntry = index > 0 && batch.plan[index - 1].sourceName == output.sourceName &&
+                                   batch.reports[index - 1].sourceMissing;
+        report.status = OutputStatus::Failed;
+        report.reason = outputReasons::sourceMissing(output.sourceName);
+        report.sourceMissing = true;
+        if (!toldWithEntry)
+            missing.append(output.sourceName);
+    }
+    return missing;
 }
 
 namespace {

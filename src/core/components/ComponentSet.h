@@ -5,7 +5,9 @@
 #include <functional>
 #include <memory>
 
-// The seven component instances the main window makes at start-up and owns for the whole run.
+// The seven component instances that read, change, write, play and tag sound. The desktop program makes one set at
+// start-up, which ApplicationWindows holds for the whole run and its windows share; the workers of a batch and
+// tonalith-cli make sets of their own through a factory.
 struct ComponentSet {
     TAudioFile2 reader; // reader of sources
     TAudioFile2 writer; // writer of outputs; also reads the previewed file

@@ -1,6 +1,6 @@
 #pragma once
 
-// The wrapper classes of the seven component instances the main window owns.
+// The wrapper classes of the seven component instances that make up a component set (ComponentSet.h).
 
 #include "ComponentWrapper.h"
 #include "IAudioFile2.h"

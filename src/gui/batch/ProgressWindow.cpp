@@ -234,6 +234,14 @@ void ProgressWindow::runRequestedBatch() {
     batch.reports = engine.run(batch.plan, engineSettingsOf(request_), request_.preferences.jobs);
     engine_ = nullptr;
     batch.cancelled = engine.cancelled();
+    if (batch.cancelled) {
+        // Side by side, the files missing when the batch was planned were told before it began.
+        const QStringList toldBefore = plain ? QStringList() : missingSourcesOf(batch.plan);
+        for (const QString& missing : visitAfterCancel(batch)) {
+            if (!toldBefore.contains(missing))
+                tellMissingSource(missing);
+        }
+    }
     finish(std::move(batch));
 }
 
@@ -260,8 +268,8 @@ ConversionKitMaker ProgressWindow::kitMaker(bool plain) {
     return kitsFrom(workerComponents_, std::move(makeDialogs));
 }
 
-// After Cancel there is no completion message, unless earlier files were kept in place of partial outputs, and the
-// output folder stays shut.
+// After Cancel there is no completion message, unless earlier files were kept in place of partial outputs. The
+// output folder opens as at a normal end, unless the cancel ended the run before an entry it would have started.
 void ProgressWindow::finish(FinishedBatch batch) {
     finished_ = std::move(batch);
     if (!finished_.cancelled) {
@@ -272,7 +280,7 @@ void ProgressWindow::finish(FinishedBatch batch) {
     }
     done(QDialog::Accepted);
     const QString folder = finished_.lastOutputFolder();
-    if (request_.openFolder && !finished_.cancelled && !folder.isEmpty())
+    if (request_.openFolder && !finished_.endedAtCancel && !folder.isEmpty())
         shell_.open(folder);
 }
 

@@ -139,7 +139,8 @@ TEST_F(BatchPlanTest, TemplateNamesAreSingleSafeFileNames) {
         PlanRequest request{{source}, {OutputFormat::Adpcm}, path("out"), {}, nameTemplate, {}};
         return QFileInfo(plan(request).front().destinationName).fileName();
     };
-    EXPECT_EQ(named("{track} {artist} - {title}"), "7 AC_DC - .._.._etc_passwd_ ab_ADPCM.wav");
+    // Each value loses its own leading dots: the title's do not stay behind " - ".
+    EXPECT_EQ(named("{track} {artist} - {title}"), "7 AC_DC - _.._etc_passwd_ ab_ADPCM.wav");
     EXPECT_EQ(named("{album}"), "song_ADPCM.wav"); // ".." leaves nothing, so the source's own name stands
     EXPECT_EQ(named("{name} [{format}] {year}"), "song [adpcm]_ADPCM.wav");
     EXPECT_EQ(named(".{album}."), "song_ADPCM.wav");

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -12,7 +13,8 @@
 // The window's plain run: the engine's one worker on the calling thread, with the main components and dialogs.
 namespace {
 
-// An output is written under a hidden name beside its destination and renamed into place when it is finished.
+// An output is written under a hidden name beside its destination and renamed into place when it is finished; this
+// is that name without its random mark.
 QString pendingName(const QString& destination) {
     const QFileInfo info(destination);
     return info.dir().filePath(QLatin1Char('.') + info.completeBaseName() + QStringLiteral(".part.") + info.suffix());
@@ -101,11 +103,13 @@ protected:
             reader().queueReadBlock(SampleBlock());
         }
     }
+    // Temporary names appear without their random mark, as pendingName() gives them.
     [[nodiscard]] QStringList callsNamed(const QString& prefix) const {
+        static const QRegularExpression mark(QStringLiteral("\\.[0-9a-f]{24}(?=\\.part)"));
         QStringList calls;
         for (const QString& call : *factory.log) {
             if (call.startsWith(prefix))
-                calls.append(call);
+                calls.append(QString(call).remove(mark));
         }
         return calls;
     }

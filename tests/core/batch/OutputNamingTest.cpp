@@ -82,7 +82,7 @@ protected:
             if (call.startsWith("writer.createOutput(")) {
                 const QFileInfo pending(call.mid(call.indexOf(QLatin1Char('(')) + 1).section(',', 0, 0));
                 QString name = pending.fileName().mid(1);
-                name.replace(QRegularExpression(QStringLiteral("\\.part\\d*(?=\\.[^.]*$|$)")), QString());
+                name.replace(QRegularExpression(QStringLiteral("\\.[0-9a-f]{24}\\.part(?=\\.[^.]*$|$)")), QString());
                 return pending.path() + QLatin1Char('/') + name;
             }
         }

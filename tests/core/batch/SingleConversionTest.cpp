@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -33,9 +34,11 @@ protected:
         factory.audioFile1->setResult(QStringLiteral("lengthInSamples"), 5);
     }
 
+    // Temporary names appear without their random mark: "/out/.song.part.mp3".
     QStringList log() const {
         QStringList entries = *factory.log;
         entries.replaceInStrings(folder.path(), QStringLiteral("/out"));
+        entries.replaceInStrings(QRegularExpression(QStringLiteral("\\.[0-9a-f]{24}(?=\\.part)")), QString());
         return entries;
     }
     static SampleBlock block(std::size_t values) { return SampleBlock(std::vector<float>(values, 0.5f)); }
@@ -291,7 +294,7 @@ TEST_F(SingleConversionTest, TemporaryNamesNeverTakeAnExistingFile) {
     writeFile(folder.filePath(".song.part.mp3"), "someone else's");
     factory.audioFile1->queueReadBlock(block(8));
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::Completed);
-    EXPECT_EQ(log().first(), "writer.createOutput(/out/.song.part2.mp3,0)");
+    EXPECT_NE(factory.log->first(), "writer.createOutput(" + folder.filePath(".song.part.mp3") + ",0)");
     EXPECT_EQ(filesIn(folder.path()),
               (QMap<QString, QByteArray>{{".song.part.mp3", "someone else's"}, {"song.mp3", ""}}));
 }

@@ -226,6 +226,47 @@ private slots:
         QCOMPARE(prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
     }
 
+    // After Cancel the run still visits the entries it had not reached: each missing file is told, as at its turn.
+    // With nothing left to start the run ends as usual, without the completion message but opening the folder; an
+    // entry whose file exists ends it at once, with the folder shut.
+    void afterCancelTheRemainingEntriesAreStillVisited() {
+        const QString longSource = tone(QStringLiteral("visit/long.wav"), 20);
+        const QByteArray longMd5 = md5Of(longSource);
+        const QString gone = dir.filePath(QStringLiteral("visit/gone.wav"));
+        const QString alsoGone = dir.filePath(QStringLiteral("visit/also gone.wav"));
+        const QString out = dir.filePath(QStringLiteral("visit-out"));
+        const auto cancelAtFirstOutput = [this] {
+            connect(
+                window.get(), &ProgressWindow::conversionBegun, this,
+                [this] { QTest::mouseClick(window->form().button_cancel, Qt::LeftButton); }, Qt::SingleShotConnection);
+        };
+        const auto missingBox = [](const QString& source) {
+            return QStringLiteral("Error|Can not find out the source file:") + source;
+        };
+
+        BatchRequest lastOutput = requestFor({longSource, gone, alsoGone}, {OutputFormat::Pcm}, out);
+        lastOutput.openFolder = true;
+        cancelAtFirstOutput();
+        run(lastOutput);
+        QVERIFY(window->lastBatch().cancelled);
+        QCOMPARE(prompts.shown, (QStringList{missingBox(gone), missingBox(alsoGone)}));
+        QCOMPARE(shell.opened, QStringList{out + QLatin1Char('/')});
+        QVERIFY(QFileInfo(out + QStringLiteral("/long.wav")).size() < 20 * 8000 * 2);
+
+        prompts.shown.clear();
+        shell.opened.clear();
+        const QString shortSource = tone(QStringLiteral("visit/short.wav"));
+        const QString secondOut = dir.filePath(QStringLiteral("visit-out2"));
+        BatchRequest entryAhead = requestFor({longSource, gone, shortSource, alsoGone}, {OutputFormat::Pcm}, secondOut);
+        entryAhead.openFolder = true;
+        cancelAtFirstOutput();
+        run(entryAhead);
+        QCOMPARE(prompts.shown, QStringList{missingBox(gone)});
+        QVERIFY(shell.opened.isEmpty());
+        QCOMPARE(QDir(secondOut).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("long.wav")});
+        QCOMPARE(md5Of(longSource), longMd5);
+    }
+
     void escapeCancelsInsteadOfHiding() {
         const QString source = tone(QStringLiteral("escape.wav"), 20);
         connect(
