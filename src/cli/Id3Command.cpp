@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 #include "LineText.h"
 
+#include "core/components/information/TagAccess.h"
 #include "core/tags/ID3v1.h"
 #include "core/tags/ID3v2.h"
 
@@ -9,19 +10,19 @@
 
 namespace {
 
-// Tag bytes are shown as Latin-1; control bytes are written \xNN so that every value stays on its own line.
-QString shownText(const QByteArray& bytes) {
+// Control characters are written \xNN so that every value stays on its own line.
+QString shownText(const QString& text) {
     QString shown;
-    shown.reserve(bytes.size());
-    for (const char byte : bytes) {
-        const auto code = static_cast<unsigned char>(byte);
+    shown.reserve(text.size());
+    for (const QChar character : text) {
+        const char16_t code = character.unicode();
         if (code < 0x20) {
             static constexpr char kHexDigits[] = "0123456789ABCDEF";
             shown += QLatin1String("\\x");
             shown += QLatin1Char(kHexDigits[code >> 4]);
             shown += QLatin1Char(kHexDigits[code & 0xF]);
         } else {
-            shown += QChar(code);
+            shown += character;
         }
     }
     return shown;
@@ -33,9 +34,9 @@ public:
 
     void number(const char* field, long long value) { out_ << prefix_ << field << '=' << value << '\n'; }
     void flag(const char* field, bool value) { number(field, value ? 1 : 0); }
-    void text(const char* field, const QByteArray& value) {
-        out_ << prefix_ << field << '=' << shownText(value) << '\n';
-    }
+    // ID3v1 bytes are shown as Latin-1, the tag's own character set.
+    void text(const char* field, const QByteArray& value) { text(field, QString::fromLatin1(value)); }
+    void text(const char* field, const QString& value) { out_ << prefix_ << field << '=' << shownText(value) << '\n'; }
 
 private:
     QTextStream& out_;
@@ -57,6 +58,8 @@ void printId3v1(const QString& fileName, QTextStream& out) {
     print.number("GenreNumber", tag.GenreNumber());
 }
 
+// The values are those the tag editor shows for the tag: every ID3v2 version, extended headers and character sets
+// included.
 void printId3v2(const QString& fileName, QTextStream& out) {
     TID3v2 tag;
     FieldPrinter print(out, "id3v2.");
@@ -64,13 +67,14 @@ void printId3v2(const QString& fileName, QTextStream& out) {
     print.flag("TagFound", tag.TagFound());
     print.number("MajorVersion", tag.MajorVersion());
     print.number("TagSize", tag.TagSize());
-    print.text("Title", tag.Title());
-    print.text("Artist", tag.Artist());
-    print.text("Album", tag.Album());
-    print.number("Track", tag.Track());
-    print.text("Year", tag.Year());
-    print.text("Genre", tag.Genre());
-    print.text("Comment", tag.Comment());
+    const TagValues values = tag.TagFound() ? tagaccess::readId3v2Tag(fileName) : TagValues{};
+    print.text("Title", values.title);
+    print.text("Artist", values.artist);
+    print.text("Album", values.album);
+    print.number("Track", values.track);
+    print.text("Year", values.year > 0 ? QString::number(values.year) : QString());
+    print.text("Genre", values.genreText);
+    print.text("Comment", values.comments);
 }
 
 // Why the file cannot be read as a whole; empty when it can.

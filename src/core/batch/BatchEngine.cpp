@@ -97,8 +97,8 @@ class BatchEngine::Run {
 public:
     Run(const std::vector<BatchOutput>& plan, const BatchSettings& settings, EngineObserver& observer,
         const std::atomic<bool>& cancelled)
-        : plan_(plan), settings_(settings), observer_(observer), cancelled_(cancelled), progress_(weightsOf(plan)),
-          reports_(plan.size()) {
+        : plan_(plan), settings_(settings), observer_(observer), cancelled_(cancelled), outputChannels_(plan.size(), 0),
+          progress_(weightsOf(plan)), reports_(plan.size()) {
         for (std::size_t index = 0; index < plan.size(); ++index)
             reports_[index].destination = plan[index].destinationName;
         if (settings.replayGain)
@@ -216,7 +216,7 @@ private:
     void finishAlbum(std::size_t index, OutputReport& report) {
         const BatchOutput& output = plan_[index];
         const QString made = report.status == OutputStatus::Made ? report.destination : QString();
-        for (const AlbumRewrite& rewrite : albums_->outputDone(index, output.sourceName, made, knownLoudness(output))) {
+        for (const AlbumRewrite& rewrite : albums_->outputDone(index, output.sourceName, made, knownLoudness(index))) {
             try {
                 tagaccess::replaceLoudness(rewrite.fileName, rewrite.loudness);
             } catch (const ComponentError& error) {
@@ -291,15 +291,12 @@ private:
                                               output.probed};
         if (settings_.verifyOutputs)
             conversionSettings.verifiedAs = output.format;
+        std::optional<LoudnessMeasurement> measured;
         if (settings_.loudnessTarget || settings_.replayGain) {
             try {
-                const auto measured = loudnessOf(kit, output);
+                measured = loudnessOf(kit, output);
                 if (!measured)
                     return OutputReport{OutputStatus::NotStarted, {}, output.destinationName, {}, 0, 0};
-                if (settings_.loudnessTarget)
-                    conversionSettings.gainPercent = normalizingPercent(*measured, *settings_.loudnessTarget);
-                if (settings_.replayGain)
-                    conversionSettings.loudnessTags = trackLoudnessTags(*measured);
             } catch (const ComponentError& error) {
                 return failed(output.destinationName,
                               outputReasons::loudnessNotMeasured(output.sourceName, error.message()));
@@ -308,8 +305,19 @@ private:
 
         WorkerObserver observer(*this, index);
         SingleConversion conversion(kit.components(), observer);
-        const ConversionResult result = prepareAndConvert(preparation, conversion, output.sourceName, output.format,
-                                                          output.destinationName, settings_.panel, conversionSettings);
+        ConversionResult result{ConversionOutcome::NotPrepared, output.destinationName, {}};
+        bool prepared = false;
+        try {
+            preparation.prepare(output.format, settings_.panel, output.kind, output.sourceName);
+            prepared = true;
+        } catch (const ComponentError& error) {
+            result.detail = error.message();
+        }
+        if (prepared) {
+            if (measured)
+                settleLoudness(kit, index, *measured, conversionSettings);
+            result = conversion.convert(output.sourceName, output.destinationName, conversionSettings);
+        }
         OutputReport report;
         report.conversion = result;
         report.destination = result.destination;
@@ -331,6 +339,20 @@ private:
                 outputReasons::conversionFailed(output.sourceName, output.format, result, observer.userMessage());
         }
         return report;
+    }
+
+    // The gain and the loudness tags of one output, from its source's measurement as the prepared format's channels
+    // will play it: a mono source copied onto two channels sounds 3 dB louder than measured alone.
+    void settleLoudness(ConversionKit& kit, std::size_t index, const LoudnessMeasurement& source,
+                        ConversionSettings& conversionSettings) {
+        const int writerInput = settings_.volumePercent ? 2 : source.channels; // a volume change makes stereo
+        const int channels = kit.components().writer->outputChannelCount(writerInput);
+        outputChannels_[index] = channels;
+        const LoudnessMeasurement measured = asOutputWith(source, channels);
+        if (settings_.loudnessTarget)
+            conversionSettings.gainPercent = normalizingPercent(measured, *settings_.loudnessTarget);
+        if (settings_.replayGain)
+            conversionSettings.loudnessTags = trackLoudnessTags(measured);
     }
 
     // Each source is measured once, however many formats it goes to: a worker that needs a source another worker is
@@ -362,8 +384,9 @@ private:
         }
     }
 
-    // The measurement of the output's source when one was made; none when it was not, or failed.
-    std::optional<LoudnessMeasurement> knownLoudness(const BatchOutput& output) {
+    // The measurement of the output's source as its channels play it; none when it was not made, or failed.
+    std::optional<LoudnessMeasurement> knownLoudness(std::size_t index) {
+        const BatchOutput& output = plan_[index];
         SharedLoudness known;
         {
             const std::lock_guard lock(loudnessMutex_);
@@ -373,7 +396,11 @@ private:
         if (!known.valid() || known.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
             return std::nullopt;
         try {
-            return known.get();
+            const std::optional<LoudnessMeasurement> measured = known.get();
+            const int channels = outputChannels_[index];
+            if (!measured || channels == 0)
+                return measured;
+            return asOutputWith(*measured, channels);
         } catch (const ComponentError&) {
             return std::nullopt; // the output that asked for it has reported the failure already
         }
@@ -465,6 +492,9 @@ private:
     using SharedLoudness = std::shared_future<std::optional<LoudnessMeasurement>>;
     std::map<QString, SharedLoudness> loudness_;
     std::optional<AlbumGainBook> albums_; // with ReplayGain only
+    // The channels each output was prepared with (0 until then); each entry is written and read by the worker that
+    // makes that output.
+    std::vector<int> outputChannels_;
 
     // Touched by the calling thread only.
     BatchProgress progress_;

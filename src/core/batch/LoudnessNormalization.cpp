@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -29,16 +30,61 @@ struct LoudnessBlocks {
 
 namespace {
 
-Meter makeMeter(int sampleRate, int channels) {
+Meter makeMeter(int sampleRate, int channels,
+                int mode = EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK | EBUR128_MODE_SAMPLE_PEAK) {
     if (sampleRate <= 0 || channels <= 0)
         throw ComponentError(Messages::SourceSoundUnusable.arg(sampleRate).arg(channels));
-    Meter meter(ebur128_init(static_cast<unsigned>(channels), static_cast<unsigned long>(sampleRate),
-                             EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK | EBUR128_MODE_SAMPLE_PEAK));
+    Meter meter(ebur128_init(static_cast<unsigned>(channels), static_cast<unsigned long>(sampleRate), mode));
     if (!meter)
         throw ComponentError(
             QStringLiteral("The loudness meter cannot measure %1 Hz with %2 channels.").arg(sampleRate).arg(channels));
     return meter;
 }
+
+// Measures the sound as the writer would turn it into the other channel count, beside the measurement of the sound
+// as it is: the writer copies a mono channel unchanged onto both channels, which a meter counts twice, and mixes
+// stereo to mono as the mean of the two.
+class OtherChannelsMeter {
+public:
+    OtherChannelsMeter(int sampleRate, int channels) : channels_(channels) {
+        if (channels == 1) {
+            meter_ = makeMeter(sampleRate, 1, EBUR128_MODE_I);
+            if (ebur128_set_channel(meter_.get(), 0, EBUR128_DUAL_MONO) != EBUR128_SUCCESS)
+                throw ComponentError(QStringLiteral("The loudness meter cannot count a mono channel twice."));
+        } else if (channels == 2) {
+            meter_ = makeMeter(sampleRate, 1, EBUR128_MODE_I);
+        }
+    }
+
+    void add(const SampleBlock& block) {
+        if (!meter_)
+            return;
+        const float* values = block.data();
+        std::size_t frames = block.size();
+        if (channels_ == 2) {
+            frames = block.size() / 2;
+            mix_.resize(frames);
+            for (std::size_t frame = 0; frame < frames; ++frame)
+                mix_[frame] = (values[2 * frame] + values[2 * frame + 1]) * 0.5f;
+            values = mix_.data();
+        }
+        if (ebur128_add_frames_float(meter_.get(), values, frames) != EBUR128_SUCCESS)
+            throw ComponentError(QStringLiteral("The loudness meter refused a block of the source."));
+    }
+
+    void finish(LoudnessMeasurement& measured) {
+        if (!meter_)
+            return;
+        if (ebur128_loudness_global(meter_.get(), &measured.otherChannelsLufs) != EBUR128_SUCCESS)
+            throw ComponentError(QStringLiteral("The loudness of the source cannot be measured."));
+        measured.otherChannelsBlocks = std::make_shared<const LoudnessBlocks>(LoudnessBlocks{std::move(meter_)});
+    }
+
+private:
+    int channels_;
+    Meter meter_;
+    std::vector<float> mix_;
+};
 
 double toDecibels(double linear) {
     return linear > 0 ? 20.0 * std::log10(linear) : -HUGE_VAL;
@@ -49,6 +95,7 @@ template <typename ReadBlock>
 std::optional<LoudnessMeasurement> measureBlocks(int sampleRate, int channels, ReadBlock read,
                                                  const std::function<bool()>& mayContinue) {
     Meter meter = makeMeter(sampleRate, channels);
+    OtherChannelsMeter otherChannels(sampleRate, channels);
     for (;;) {
         const SampleBlock block = read(sampleRate * channels);
         if (block.empty())
@@ -56,10 +103,13 @@ std::optional<LoudnessMeasurement> measureBlocks(int sampleRate, int channels, R
         const auto frames = block.size() / static_cast<std::size_t>(channels);
         if (ebur128_add_frames_float(meter.get(), block.data(), frames) != EBUR128_SUCCESS)
             throw ComponentError(QStringLiteral("The loudness meter refused a block of the source."));
+        otherChannels.add(block);
         if (!mayContinue())
             return std::nullopt;
     }
     LoudnessMeasurement measured;
+    measured.channels = channels;
+    otherChannels.finish(measured);
     if (ebur128_loudness_global(meter.get(), &measured.integratedLufs) != EBUR128_SUCCESS)
         throw ComponentError(QStringLiteral("The loudness of the source cannot be measured."));
     double highest = 0;
@@ -112,6 +162,18 @@ std::optional<LoudnessMeasurement> measureLoudness(ComponentSet& components, con
             reader->sampleRate(), reader->channelCount(), [&](int values) { return reader->readBlock(values); },
             mayContinue);
     });
+}
+
+LoudnessMeasurement asOutputWith(const LoudnessMeasurement& measured, int outputChannels) {
+    if (outputChannels == measured.channels || !measured.otherChannelsBlocks)
+        return measured;
+    LoudnessMeasurement output = measured;
+    output.channels = outputChannels;
+    output.integratedLufs = measured.otherChannelsLufs;
+    output.blocks = measured.otherChannelsBlocks;
+    output.otherChannelsLufs = measured.integratedLufs;
+    output.otherChannelsBlocks = measured.blocks;
+    return output;
 }
 
 double combinedLoudness(const std::vector<LoudnessMeasurement>& parts) {

@@ -18,7 +18,16 @@ struct LoudnessMeasurement {
     double truePeakDbtp = 0;   // minus infinity for silence
     double samplePeak = 0;     // the largest sample value, 1.0 = full scale
     std::shared_ptr<const LoudnessBlocks> blocks;
+    int channels = 0; // of the sound as measured
+    // The same sound as an output of the other channel count plays it: a mono source copied onto both channels of a
+    // stereo output is 3 dB louder, a stereo one mixed to mono as loud as its mix. Kept for one and two channels.
+    double otherChannelsLufs = 0;
+    std::shared_ptr<const LoudnessBlocks> otherChannelsBlocks;
 };
+
+// The measurement as an output of that many channels will sound. Peaks stay those of the source: neither copying a
+// channel nor averaging two raises a sample above the highest of the source.
+[[nodiscard]] LoudnessMeasurement asOutputWith(const LoudnessMeasurement& measured, int outputChannels);
 
 // The integrated loudness of the measured sources played one after another (minus infinity when all are silent or
 // none is given), as one measurement of them all would find it.

@@ -223,6 +223,8 @@ ConversionResult SingleConversion::convertVideo(const QString& sourceName, const
     auto& writer = components_.writer;
     try {
         video->open(sourceName);
+        if (settings.copyTags)
+            components_.information->loadTags(sourceName);
         const int sampleRate = video->sampleRate();
         const int channels = video->channelCount();
         const int blockSize = describeToWriter(sampleRate, channels, settings);
@@ -236,14 +238,16 @@ ConversionResult SingleConversion::convertVideo(const QString& sourceName, const
             if (!observer_.mayContinue()) {
                 video->close();
                 writer->close();
+                const QString tagsNote = storeTags(output, settings);
                 observer_.conversionCancelled();
-                return written(ConversionOutcome::Cancelled, destination, sampleRate);
+                return written(ConversionOutcome::Cancelled, destination, sampleRate, tagsNote);
             }
         }
         refuseSoundless(sourceName);
         video->close();
         writer->close();
-        return written(ConversionOutcome::Completed, destination, sampleRate);
+        const QString tagsNote = storeTags(output, settings);
+        return written(ConversionOutcome::Completed, destination, sampleRate, tagsNote);
     } catch (const ComponentError& error) {
         const Refusal refusal = refusalOf(error, output, kVideoRejected);
         observer_.conversionFailed(refusal.message, kVideoCaption);

@@ -18,7 +18,7 @@ class PendingOutput;
 struct ConversionSettings {
     SourceKind kind = SourceKind::Audio;
     std::optional<int> volumePercent; // "Change As": scale every block to this percentage (100 = unchanged)
-    bool copyTags = true;             // carry the tags of an audio source over to the output
+    bool copyTags = true;             // carry the source's tags over to the output, a video's included
     std::optional<float> gainPercent; // scale every value, channels unchanged (evening out loudness)
     // Read the finished output back in full before it takes its name, and refuse it when it does not decode or
     // its length is off by more than this format's frame.

@@ -77,6 +77,10 @@ void AudioFile2Component::writeBlock(const SampleBlock& block) {
 void AudioFile2Component::describeInput(int sampleRate, int channels) {
     writer_.describeInput(sampleRate, channels);
 }
+
+int AudioFile2Component::outputChannelCount(int inputChannels) {
+    return writer_.outputChannelCount(inputChannels);
+}
 void AudioFile2Component::describeSource(int bits, qint64 frames) {
     writer_.describeSource(bits, frames);
 }

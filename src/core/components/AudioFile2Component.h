@@ -29,6 +29,7 @@ public:
     void createOutput(const QString& fileName, int mode) override;
     void writeBlock(const SampleBlock& block) override;
     void describeInput(int sampleRate, int channels) override;
+    [[nodiscard]] int outputChannelCount(int inputChannels) override;
     void describeSource(int bits, qint64 frames) override;
     void setFormatFromSampleWav(const QString& fileName) override;
     void setPcmWav(int sampleRate, int channels, int bits) override;

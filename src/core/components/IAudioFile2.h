@@ -52,6 +52,10 @@ public:
     // What lossless outputs keep of the source besides its rate and channels: its stored sample size (as
     // bitsPerSample reports it) and its length in frames (0 when unknown). Set after the output format.
     virtual void describeSource(int bits, qint64 frames) = 0;
+    // How many channels the current output format writes when its blocks come with inputChannels channels: a
+    // format of fixed channels mixes to them, a lossless one keeps the input's (at most two). Components that
+    // convert no channels answer inputChannels.
+    [[nodiscard]] virtual int outputChannelCount(int inputChannels) { return inputChannels; }
 
     // Output formats; each replaces the current output format.
     virtual void setFormatFromSampleWav(const QString& fileName) = 0;

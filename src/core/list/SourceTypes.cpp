@@ -1,5 +1,7 @@
 #include "SourceTypes.h"
 
+#include "core/components/reader/ContainerContents.h"
+
 #include <array>
 
 namespace {
@@ -57,6 +59,13 @@ constexpr std::array kTypes{
     SourceType{".3gp", Video, false, true, false, "video/3gpp"},
 };
 
+// Music saved from the web comes in video containers (.webm, .mp4, .mkv) that hold nothing but sound; such a file
+// is read like any sound file, tags included.
+bool holdsSoundAlone(const QString& fileName) {
+    const std::optional<ContainerContents> contents = readContainerContents(fileName);
+    return contents && contents->soundTrack && !contents->movingPictures;
+}
+
 template <typename Wanted> QStringList patternsWhere(Wanted wanted) {
     QStringList patterns;
     for (const SourceType& type : kTypes) {
@@ -111,7 +120,7 @@ QStringList SourceTypes::mimeTypes() {
 SourceKind sourceKindOfFile(const QString& fileName) {
     for (const SourceType& type : kTypes) {
         if (fileName.endsWith(QLatin1String(type.extension), Qt::CaseSensitive))
-            return type.kind;
+            return type.kind == Video && holdsSoundAlone(fileName) ? Audio : type.kind;
     }
     return Audio;
 }

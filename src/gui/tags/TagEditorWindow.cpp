@@ -13,6 +13,7 @@
 #include "ui_TagEditorWindow.h"
 
 #include <QFileInfo>
+#include <QSignalBlocker>
 
 using tageditor::ApplyResult;
 using tageditor::kTagVersionId3v1;
@@ -43,8 +44,14 @@ void TagEditorWindow::connectControls() {
     click(ui->ResetButton, &TagEditorWindow::reloadSelectedFile);
     click(ui->ApplyButton, &TagEditorWindow::applyFields);
     click(ui->CloseButton, &TagEditorWindow::reject);
-    click(ui->id3v1Choice, &TagEditorWindow::chooseTagVersion);
-    click(ui->id3v2Choice, &TagEditorWindow::chooseTagVersion);
+    // A choice counts however it is made: a click, the arrow keys, or a screen reader's toggle action, which checks a
+    // radio button without clicking it.
+    for (QRadioButton* choice : {ui->id3v1Choice, ui->id3v2Choice}) {
+        connectGuarded(prompts_, choice, &QAbstractButton::toggled, this, [this](bool checked) {
+            if (checked)
+                chooseTagVersion();
+        });
+    }
     connectGuarded(prompts_, ui->helpLink, &QLabel::linkActivated, this, [this](const QString&) { showHelp(); });
     connectGuarded(prompts_, browser_, &ShellBrowser::selectionChanged, this, [this] { reloadSelectedFile(); });
 }
@@ -99,7 +106,9 @@ std::optional<QString> TagEditorWindow::selectedFile() const {
 
 void TagEditorWindow::showVersion(int version) {
     const bool id3v1 = version == kTagVersionId3v1;
-    (id3v1 ? ui->id3v1Choice : ui->id3v2Choice)->setChecked(true);
+    QAbstractButton* choice = id3v1 ? ui->id3v1Choice : ui->id3v2Choice;
+    const QSignalBlocker shownOnly(choice); // showing the version is no choice of the user's
+    choice->setChecked(true);
     ui->GenreComboBox->setVisible(id3v1);
     ui->genreEdit->setVisible(!id3v1);
     ui->tagVersionGroup->setEnabled(true);

@@ -275,4 +275,35 @@ TEST_F(BatchCommand, NormalizeBringsSourcesToTheTargetBelowTheTruePeakCeiling) {
     EXPECT_EQ(cli({"--format", "pcm", "--normalize=loud", quiet}).exitCode, 2);
 }
 
+// The target holds for the output as it plays, whatever channels it has: a mono source copied onto two channels is
+// 3 dB louder than alone, and two unrelated channels mixed to one are 6 dB quieter than together.
+TEST_F(BatchCommand, NormalizeMeetsTheTargetWhateverTheOutputsChannels) {
+    const auto noise = [&](const QString& name, const char* channels) {
+        const QString path = folder.filePath(name);
+        const auto made = runTool("sox", {"-n", "-r", "44100", "-c", channels, "-b", "16", path, "synth", "5",
+                                          "pinknoise", "vol", "0.3", "lowpass", "8000"});
+        EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
+        return path;
+    };
+    const QString mono = noise("mono.wav", "1");
+    const QString stereo = noise("stereo.wav", "2");
+    const QByteArray monoBefore = QCryptographicHash::hash(bytesOf(mono), QCryptographicHash::Md5);
+    const QByteArray stereoBefore = QCryptographicHash::hash(bytesOf(stereo), QCryptographicHash::Md5);
+    // PCM WAV writes two channels unless told otherwise; FLAC keeps the source's.
+    const auto toStereo =
+        cli({"--format", "pcm", "--format", "flac", "--normalize", "--out", folder.filePath("two"), mono});
+    ASSERT_EQ(toStereo.exitCode, 0) << toStereo.out.toStdString() << toStereo.err.toStdString();
+    const auto toMono =
+        cli({"--format", "pcm", "--channels", "1", "--normalize", "--out", folder.filePath("one"), stereo});
+    ASSERT_EQ(toMono.exitCode, 0) << toMono.out.toStdString() << toMono.err.toStdString();
+    const QStringList outputs = linesStarting(toStereo, "output=") + linesStarting(toMono, "output=");
+    ASSERT_EQ(outputs.size(), 3);
+    for (const QString& output : outputs) {
+        SCOPED_TRACE(output.toStdString());
+        EXPECT_NEAR(measuredByFfmpeg(output).integrated, -23.0, 0.5);
+    }
+    EXPECT_EQ(QCryptographicHash::hash(bytesOf(mono), QCryptographicHash::Md5), monoBefore);
+    EXPECT_EQ(QCryptographicHash::hash(bytesOf(stereo), QCryptographicHash::Md5), stereoBefore);
+}
+
 } // namespace

@@ -155,6 +155,34 @@ TEST(ReplayGainBatch, TrackAndAlbumGainsAndPeaksAgreeWithEbur128) {
     }
 }
 
+// A mono source copied onto both channels of a stereo output plays as loud as the same sound recorded on both
+// channels, so both get the same gain; an output that stays mono gets the gain of the mono sound, 3 dB more.
+TEST(ReplayGainBatch, AMonoSourcesGainIsThatOfTheChannelsItsOutputHas) {
+    QTemporaryDir folder;
+    const QString sound = "sine=frequency=440:sample_rate=44100:duration=3,volume=-12dB";
+    const auto make = [&](const QString& name, const char* channels) {
+        const QString path = folder.filePath(name);
+        const auto made =
+            runTool("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", sound, "-af", channels, "-c:a", "flac", path});
+        EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
+        return path;
+    };
+    const QString mono = make("mono.flac", "pan=mono|c0=c0");
+    const QString stereo = make("stereo.flac", "pan=stereo|c0=c0|c1=c0");
+    // PCM WAV writes two channels, FLAC the source's.
+    const auto run = testsupport::runCli({"convert", "--replaygain", "--format", "pcm", "--format", "flac", "--out",
+                                          folder.filePath("out"), "--", mono, stereo});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.join('\n').toStdString() << run.stdErr.toStdString();
+    ASSERT_EQ(run.outputs.size(), 4);
+    const auto gainOf = [&](const QString& name) {
+        return decibelsOf(probedTags(folder.filePath("out/" + name)).value("replaygain_track_gain"));
+    };
+    EXPECT_NEAR(gainOf("mono.wav"), gainOf("stereo.wav"), 0.1);
+    EXPECT_NEAR(gainOf("mono.wav"), -18.0 - ffmpegLoudness({folder.filePath("out/mono.wav")}).integratedLufs, 0.2);
+    EXPECT_NEAR(gainOf("mono.flac"), -18.0 - ffmpegLoudness({mono}).integratedLufs, 0.2);
+    EXPECT_NEAR(gainOf("mono.flac") - gainOf("mono.wav"), 3.0, 0.1);
+}
+
 TEST(ReplayGainBatch, ReplayGainRefusesAnyOtherLevelChange) {
     for (const QStringList& other : {QStringList{"--volume", "50"}, QStringList{"--normalize"}}) {
         const auto run = testsupport::runCli(QStringList{"convert", "--format", "mp3", "--replaygain"} + other +

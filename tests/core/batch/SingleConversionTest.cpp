@@ -110,7 +110,7 @@ TEST_F(SingleConversionTest, VolumeChangeMakesMonoBlocksStereoAndScalesEachChann
     EXPECT_EQ(log(), expected);
 }
 
-TEST_F(SingleConversionTest, VideoSourceReadsTheSoundTrackAndNeverCopiesTags) {
+TEST_F(SingleConversionTest, VideoSourceReadsTheSoundTrackAndCarriesItsTags) {
     factory.videoFile1->setResult(QStringLiteral("sampleRate"), 2);
     factory.videoFile1->setResult(QStringLiteral("channelCount"), 1);
     factory.videoFile1->setResult(QStringLiteral("readPosition"), 7);
@@ -123,6 +123,7 @@ TEST_F(SingleConversionTest, VideoSourceReadsTheSoundTrackAndNeverCopiesTags) {
         "writer.lastError()",
         "Observer.started(/no/such/folder/in/clip.avi,/out/song.mp3)",
         "video.open(/no/such/folder/in/clip.avi)",
+        "information.loadTags(/no/such/folder/in/clip.avi)",
         "video.sampleRate()",
         "video.channelCount()",
         "writer.describeInput(2,1)",
@@ -134,6 +135,7 @@ TEST_F(SingleConversionTest, VideoSourceReadsTheSoundTrackAndNeverCopiesTags) {
         "video.readBlock(2)",
         "video.close()",
         "writer.close()",
+        "information.storeTags(/out/.song.part.mp3)",
     };
     EXPECT_EQ(log(), expected);
 }
@@ -157,7 +159,8 @@ TEST_F(SingleConversionTest, CancelClosesBothFilesAndKeepsThePartialOutputWithTa
     const ConversionResult video = conversion.convert(kVideo, kDestination, {SourceKind::Video, {}, true});
     EXPECT_EQ(video.outcome, ConversionOutcome::Cancelled);
     EXPECT_EQ(log().mid(log().indexOf("Observer.progress(0)")),
-              QStringList({"Observer.progress(0)", "video.close()", "writer.close()", "Observer.cancelled()"}));
+              QStringList({"Observer.progress(0)", "video.close()", "writer.close()",
+                           "information.storeTags(/out/.song.part.mp3)", "Observer.cancelled()"}));
 }
 
 TEST_F(SingleConversionTest, OutputThatCannotBeCreatedStopsBeforeTheSourceIsTouched) {

@@ -3,6 +3,7 @@
 #include "core/platform/FolderPaste.h"
 #include "fakes/FakeComponentSet.h"
 #include "fakes/FakePrompts.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -135,6 +136,32 @@ TEST_F(FileIntakeTest, AudioAndVideoRowsAreProbedFilledAndTheComponentsLeftClose
         EXPECT_EQ(clip->format, QStringLiteral("(Video) AAC 48000 Hz")) << name;
         list.append(*clip);
     }
+}
+
+// Music saved in a video container holds nothing but sound: it comes in as an audio row, read by the reader; a
+// container with a picture track stays a video.
+TEST_F(FileIntakeTest, ContainersOfSoundAloneAreAudioRows) {
+    const auto make = [&](const QString& name, bool withPictures) {
+        QStringList arguments{"-v", "error", "-y", "-f", "lavfi", "-i", "sine=duration=1"};
+        if (withPictures)
+            arguments << QStringList{"-f", "lavfi", "-i", "testsrc=size=64x48:rate=5:duration=1", "-c:v", "libvpx"};
+        const QString path = dir.filePath(name);
+        const auto made = testsupport::runTool("ffmpeg", arguments << "-c:a"
+                                                                   << "libopus" << path);
+        EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
+        return path;
+    };
+    const QString song = make(QStringLiteral("song.webm"), false);
+    const QString clip = make(QStringLiteral("clip.webm"), true);
+    const auto songRow = intake.addfile(list, song, true);
+    ASSERT_TRUE(songRow);
+    EXPECT_EQ(songRow->kind, SourceKind::Audio);
+    EXPECT_EQ(songRow->format, QStringLiteral("(Audio) PCM 44100 Hz"));
+    EXPECT_TRUE(calls().contains("reader.openForReading(" + song + ",0,1)"));
+    const auto clipRow = intake.addfile(list, clip, true);
+    ASSERT_TRUE(clipRow);
+    EXPECT_EQ(clipRow->kind, SourceKind::Video);
+    EXPECT_EQ(clipRow->format, QStringLiteral("(Video) AAC 48000 Hz"));
 }
 
 TEST_F(FileIntakeTest, DuplicatesRefusalsAndZeroLengths) {

@@ -14,6 +14,7 @@
 #include "ui_TagEditorWindow.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QJsonDocument>
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 
 namespace {
 
@@ -419,6 +421,42 @@ private slots:
         QCOMPARE(tags.value("album"), QString("Typed Album"));
         QCOMPARE(tags.value("track"), QString("3/12"));
         QCOMPARE(decodedAudio(file), audioBefore);
+    }
+
+    // ID3v2 chosen for a file with both tags, by the mouse or by a screen reader's toggle action, then Apply: the
+    // ID3v2 title of 51 characters is stored whole, and so is what the user types after the choice.
+    void id3v2ChosenByMouseOrScreenReaderStoresItsLongTitleWhole() {
+        EditorRig rig;
+        const QByteArray sound = tagtest::readFile(fixture("fixtures/dhowden-tag/sample.notags.mp3"));
+        const QByteArray title = "A title of fifty-one characters that ID3v1 must cut";
+        QCOMPARE(title.size(), 51);
+        const std::function<void(QAbstractButton*)> choices[] = {
+            [](QAbstractButton* choice) { QTest::mouseClick(choice, Qt::LeftButton); },
+            [](QAbstractButton* choice) {
+                QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(choice);
+                QVERIFY(reader != nullptr && reader->actionInterface() != nullptr);
+                reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            }};
+        for (const auto& choose : choices) {
+            const QString file = rig.write("both long.mp3", tagtest::id3v2Tag(tagtest::textFrame("TIT2", title)) +
+                                                                sound + id3v1Record(title.left(30), 17));
+            rig.open(file);
+            QVERIFY(rig.ui().id3v1Choice->isChecked());
+            choose(rig.ui().id3v2Choice);
+            QVERIFY(rig.ui().id3v2Choice->isChecked());
+            QCOMPARE(rig.version(), 2);
+            QCOMPARE(rig.ui().TitleEdit->text(), QString(title));
+            const QString typed = QStringLiteral("An album name typed after the choice, forty-nine");
+            rig.ui().AlbumEdit->clear();
+            QTest::keyClicks(rig.ui().AlbumEdit, typed);
+            QCOMPARE(rig.ui().AlbumEdit->text(), typed);
+            rig.prompts.confirmAnswers = {true};
+            QTest::mouseClick(rig.ui().ApplyButton, Qt::LeftButton);
+            const auto tags = probedTags(file);
+            QCOMPARE(tags.value("title"), QString(title));
+            QCOMPARE(tags.value("album"), typed);
+            QVERIFY(!tagtest::readFile(file).right(128).startsWith("TAG"));
+        }
     }
 
     // Apply without any edit writes every value back as the file holds it: track totals, full dates, the ID3v2.4

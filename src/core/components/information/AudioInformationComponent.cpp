@@ -38,6 +38,10 @@ void AudioInformationComponent::loadTags(const QString& fileName) {
         values_ = tagaccess::read(*file.file(), tagVersion_);
         formatDescription_ = ::formatDescription(*file.file());
     }
+    // Containers TagLib does not read (Matroska, WebM, AVI) and tags kept on a container's sound track come through
+    // FFmpeg, so that music saved in a video container keeps its title and artist.
+    if (kind == TagFileKind::Other)
+        values_ = tagaccess::merged(values_, tagaccess::readContainer(fileName));
 }
 
 void AudioInformationComponent::storeTags(const QString& fileName) {

@@ -2,19 +2,25 @@
 
 #include "TagPicture.h"
 #include "core/components/ComponentError.h"
+#include "core/components/reader/ContainerContents.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
+#include <tuple>
 
 #include <taglib/asffile.h>
 #include <taglib/commentsframe.h>
 #include <taglib/fileref.h>
 #include <taglib/flacfile.h>
 #include <taglib/id3v1tag.h>
+#include <taglib/id3v2framefactory.h>
+#include <taglib/id3v2synchdata.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/infotag.h>
 #include <taglib/mp4file.h>
@@ -23,6 +29,7 @@
 #include <taglib/oggflacfile.h>
 #include <taglib/opusfile.h>
 #include <taglib/speexfile.h>
+#include <taglib/tbytevectorstream.h>
 #include <taglib/textidentificationframe.h>
 #include <taglib/tpropertymap.h>
 #include <taglib/unsynchronizedlyricsframe.h>
@@ -32,6 +39,8 @@
 
 namespace tagaccess {
 namespace {
+
+constexpr unsigned int kTagHeaderBytes = 10;
 
 QString toQString(const TagLib::String& text) {
     return QString::fromStdWString(text.toWString()).trimmed();
@@ -469,6 +478,38 @@ TagValues readId3v2(const TagLib::ID3v2::Tag& tag) {
     return values;
 }
 
+// TagLib takes the size of every extended header as ID3v2.4 states it, counting its own four bytes; ID3v2.3 does not
+// count them, so TagLib would look for the first frame four bytes early, find none, and read an empty tag. Such a
+// tag is read from a copy without its extended header, which holds nothing the values come from.
+std::optional<TagLib::ByteVector> id3v23WithoutExtendedHeader(TagLib::File& file) {
+    constexpr char kExtendedHeaderFlag = 0x40;
+    file.seek(0);
+    TagLib::ByteVector header = file.readBlock(kTagHeaderBytes);
+    if (header.size() < kTagHeaderBytes || !header.startsWith("ID3") || header[3] != 3 ||
+        (header[5] & kExtendedHeaderFlag) == 0)
+        return std::nullopt;
+    const TagLib::ByteVector body = file.readBlock(TagLib::ID3v2::SynchData::toUInt(header.mid(6, 4)));
+    if (body.size() < 4)
+        return std::nullopt;
+    const unsigned int extendedSize = body.toUInt(0U, true) + 4;
+    if (extendedSize > body.size())
+        return std::nullopt;
+    const TagLib::ByteVector frames = body.mid(extendedSize);
+    header[5] = static_cast<char>(header[5] & ~kExtendedHeaderFlag);
+    return header.mid(0, 6) + TagLib::ID3v2::SynchData::fromUInt(frames.size()) + frames;
+}
+
+// The values of an MPEG file's ID3v2 tag, which it has.
+TagValues readMpegId3v2(TagLib::MPEG::File& file) {
+    if (const std::optional<TagLib::ByteVector> plain = id3v23WithoutExtendedHeader(file)) {
+        TagLib::ByteVectorStream stream(*plain);
+        TagLib::MPEG::File copy(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
+        if (copy.isValid() && copy.hasID3v2Tag())
+            return readId3v2(*copy.ID3v2Tag());
+    }
+    return readId3v2(*file.ID3v2Tag());
+}
+
 TagValues readMpeg(TagLib::MPEG::File& file, int tagVersion) {
     const bool hasV1 = file.hasID3v1Tag();
     const bool hasV2 = file.hasID3v2Tag();
@@ -476,7 +517,7 @@ TagValues readMpeg(TagLib::MPEG::File& file, int tagVersion) {
     if (!hasV1 && !hasV2) {
         return {};
     }
-    return useV1 ? readId3v1(*file.ID3v1Tag()) : readId3v2(*file.ID3v2Tag());
+    return useV1 ? readId3v1(*file.ID3v1Tag()) : readMpegId3v2(file);
 }
 
 // Everything but the comment, which ID3v2 keeps in frames of its own kind. A value the tag already holds, as read
@@ -495,35 +536,6 @@ void writeAllButComment(TagLib::Tag& tag, const TagValues& values, const TagValu
         tag.setYear(static_cast<unsigned int>(values.year));
     if (values.track != stored.track)
         tag.setTrack(static_cast<unsigned int>(values.track));
-}
-
-// Values missing from the first tag are taken from the second, as a player showing both would.
-TagValues merged(TagValues values, const TagValues& fallback) {
-    for (auto field : {&TagValues::title, &TagValues::artist, &TagValues::album, &TagValues::comments}) {
-        if ((values.*field).isEmpty()) {
-            values.*field = fallback.*field;
-        }
-    }
-    if (values.genreText.isEmpty()) {
-        values.genreText = fallback.genreText;
-        values.genreNumber = fallback.genreNumber;
-    }
-    for (auto field :
-         {&TagValues::albumArtist, &TagValues::composer, &TagValues::date, &TagValues::lyrics, &TagValues::isrc}) {
-        if ((values.*field).isEmpty()) {
-            values.*field = fallback.*field;
-        }
-    }
-    for (auto field :
-         {&TagValues::year, &TagValues::track, &TagValues::trackTotal, &TagValues::discNumber, &TagValues::discTotal}) {
-        if (values.*field == 0) {
-            values.*field = fallback.*field;
-        }
-    }
-    if (values.loudness.empty()) {
-        values.loudness = fallback.loudness;
-    }
-    return values;
 }
 
 // TagLib's generic tag of a WAV file is only its ID3v2 chunk; the INFO list, which we write, comes first.
@@ -612,7 +624,77 @@ bool writeWav(TagLib::RIFF::WAV::File& file, const TagValues& values) {
                      TagLib::File::StripNone, version);
 }
 
+// A date as FFmpeg passes on what download tools write ("20210504") in the form tags use ("2021-05-04").
+QString tagDate(const QString& text) {
+    static const QRegularExpression compact(QStringLiteral("^(\\d{4})(\\d{2})(\\d{2})$"));
+    const QRegularExpressionMatch parts = compact.match(text);
+    return parts.hasMatch() ? QStringLiteral("%1-%2-%3").arg(parts.captured(1), parts.captured(2), parts.captured(3))
+                            : text;
+}
+
+// The values of FFmpeg's tags, keys in lower case as FFmpeg names them for every container.
+TagValues valuesOfContainerTags(const QMap<QString, QString>& tags) {
+    const auto first = [&tags](std::initializer_list<const char*> keys) {
+        for (const char* key : keys)
+            if (const QString value = tags.value(QLatin1String(key)).trimmed(); !value.isEmpty())
+                return value;
+        return QString();
+    };
+    TagValues values;
+    values.title = first({"title"});
+    values.artist = first({"artist", "author"});
+    values.album = first({"album"});
+    values.comments = first({"comment"});
+    values.genreText = first({"genre"});
+    values.genreNumber = genreNumberForText(values.genreText);
+    values.albumArtist = first({"album_artist"});
+    values.composer = first({"composer"});
+    values.lyrics = first({"lyrics"});
+    values.isrc = first({"isrc"});
+    values.date = tagDate(first({"date", "date_released", "year"}));
+    values.year = std::max(values.date.left(4).toInt(), 0);
+    std::tie(values.track, values.trackTotal) = numberAndTotal(first({"track"}));
+    std::tie(values.discNumber, values.discTotal) = numberAndTotal(first({"disc"}));
+    if (values.trackTotal == 0)
+        values.trackTotal = std::max(first({"tracktotal", "totaltracks"}).toInt(), 0);
+    if (values.discTotal == 0)
+        values.discTotal = std::max(first({"disctotal", "totaldiscs"}).toInt(), 0);
+    for (const auto& field : kReplayGainFields)
+        values.loudness.*field.value = tags.value(QString::fromLatin1(field.name).toLower()).trimmed();
+    for (const auto& field : kR128Fields)
+        values.loudness.*field.value = tags.value(QString::fromLatin1(field.name).toLower()).trimmed();
+    return values;
+}
+
 } // namespace
+
+TagValues merged(TagValues values, const TagValues& fallback) {
+    for (auto field : {&TagValues::title, &TagValues::artist, &TagValues::album, &TagValues::comments}) {
+        if ((values.*field).isEmpty()) {
+            values.*field = fallback.*field;
+        }
+    }
+    if (values.genreText.isEmpty()) {
+        values.genreText = fallback.genreText;
+        values.genreNumber = fallback.genreNumber;
+    }
+    for (auto field :
+         {&TagValues::albumArtist, &TagValues::composer, &TagValues::date, &TagValues::lyrics, &TagValues::isrc}) {
+        if ((values.*field).isEmpty()) {
+            values.*field = fallback.*field;
+        }
+    }
+    for (auto field :
+         {&TagValues::year, &TagValues::track, &TagValues::trackTotal, &TagValues::discNumber, &TagValues::discTotal}) {
+        if (values.*field == 0) {
+            values.*field = fallback.*field;
+        }
+    }
+    if (values.loudness.empty()) {
+        values.loudness = fallback.loudness;
+    }
+    return values;
+}
 
 TagLib::FileRef open(const QString& fileName, TagFileKind kind) {
     useUtf8InfoTexts();
@@ -716,7 +798,21 @@ TagValues readFile(const QString& fileName) {
     const TagFileKind kind = tagFileKind(fileName, head.read(16));
     head.close();
     const TagLib::FileRef file = open(fileName, kind);
-    return file.isNull() ? TagValues{} : read(*file.file(), kId3v2);
+    const TagValues values = file.isNull() ? TagValues{} : read(*file.file(), kId3v2);
+    return kind == TagFileKind::Other ? merged(values, readContainer(fileName)) : values;
+}
+
+TagValues readId3v2Tag(const QString& fileName) {
+    if (!QFileInfo(fileName).isFile())
+        return {};
+    const QByteArray name = QFile::encodeName(fileName);
+    TagLib::MPEG::File file(name.constData(), false);
+    return file.isValid() && file.hasID3v2Tag() ? readMpegId3v2(file) : TagValues{};
+}
+
+TagValues readContainer(const QString& fileName) {
+    const std::optional<ContainerContents> contents = readContainerContents(fileName);
+    return contents ? valuesOfContainerTags(contents->tags) : TagValues{};
 }
 
 void replaceLoudness(const QString& fileName, const LoudnessTags& loudness) {

@@ -27,7 +27,10 @@ TagFileKind tagFileKind(const QString& fileName, const QByteArray& head) {
         return TagFileKind::None;
     }
     if (startsWith(head, "RIFF")) {
-        return startsWith(head, "WAVE", 8) ? TagFileKind::Wav : TagFileKind::None;
+        if (startsWith(head, "WAVE", 8))
+            return TagFileKind::Wav;
+        // AVI keeps an INFO list that FFmpeg reads; TagLib knows no AVI, so nothing is ever written into one.
+        return startsWith(head, "AVI ", 8) ? TagFileKind::Other : TagFileKind::None;
     }
     if (startsWith(head, "OggS")) {
         return TagFileKind::Ogg;

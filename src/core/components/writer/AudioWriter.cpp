@@ -197,6 +197,10 @@ void AudioWriter::describeSource(int bits, qint64 frames) {
     impl_->format.sourceFrames = std::max<qint64>(frames, 0);
 }
 
+int AudioWriter::outputChannelCount(int inputChannels) const {
+    return impl_->format.followsSource ? formatrules::clampChannels(inputChannels, 2) : impl_->format.channels;
+}
+
 QString AudioWriter::formatString() const {
     return describeFormat(impl_->format, impl_->detail == 0);
 }

@@ -40,6 +40,8 @@ public:
     void describeSource(int bits, qint64 frames);
 
     [[nodiscard]] QString formatString() const;
+    // The channels of the file the current format writes from blocks of inputChannels channels.
+    [[nodiscard]] int outputChannelCount(int inputChannels) const;
 
     // Takes PCM WAV with the rate, channels and sample size of a PCM WAV file; raises ComponentError for a file
     // that is not PCM WAV or cannot be read.
