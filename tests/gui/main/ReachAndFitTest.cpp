@@ -317,6 +317,42 @@ private slots:
         QCOMPARE(field.toolTip(), field.text());
     }
 
+    // A long file name gets the room it needs, up to half the list, and more of it as the window widens; the strip's
+    // spare width goes to the output folder's field.
+    void roomGoesToTheFileNameAndTheFolderField() {
+        auto& view = *main().findChild<QTreeView*>(QStringLiteral("conversionListView"));
+        QHeaderView& header = *view.header();
+        const QString song = QStringLiteral("A rather long file name of a song.mp3");
+        const QString veryLong = QString(150, QLatin1Char('n')) + QStringLiteral(".wav");
+        for (const QString& name : {song, veryLong}) {
+            QFile out(dir->filePath(name));
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.resize(1000));
+        }
+        prompts->fileAnswers.push_back({dir->filePath(song)});
+        control<QAction>("addFilesAction").trigger();
+        QTRY_COMPARE(main().conversionList().rowCount(), 1);
+        const QModelIndex name = view.model()->index(0, ConversionListModel::FileName);
+        const int need = view.sizeHintForIndex(name).width();
+        QVERIFY(need >= view.fontMetrics().horizontalAdvance(song));
+        QCOMPARE(header.sectionSize(ConversionListModel::FileName), std::min(need, view.viewport()->width() / 2));
+
+        // Wider, the list has room for the whole name; the strip's spare width goes to the folder field.
+        auto& folder = control<QLineEdit>("edit_output_folder");
+        const int folderWidth = folder.width();
+        const int listWidth = view.viewport()->width();
+        main().resize(main().width() + 200, main().height());
+        QTRY_COMPARE(view.viewport()->width(), listWidth + 200);
+        QTRY_COMPARE(folder.width(), folderWidth + 200);
+        QCOMPARE(header.sectionSize(ConversionListModel::FileName), need);
+        QVERIFY(view.visualRect(name).width() >= view.fontMetrics().horizontalAdvance(song));
+
+        prompts->fileAnswers.push_back({dir->filePath(veryLong)});
+        control<QAction>("addFilesAction").trigger();
+        QTRY_COMPARE(main().conversionList().rowCount(), 2);
+        QCOMPARE(header.sectionSize(ConversionListModel::FileName), view.viewport()->width() / 2);
+        qInfo("folder field %d px at the start size", folderWidth);
+    }
+
     void shortListColumnsWidenForTheirTexts() {
         auto& view = *main().findChild<QTreeView*>(QStringLiteral("conversionListView"));
         QHeaderView& header = *view.header();
