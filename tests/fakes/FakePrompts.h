@@ -10,14 +10,17 @@ class FakePrompts : public Prompts {
 public:
     // "caption|text" for messages and questions, "folder|title" and "files|title" for the dialogs.
     QStringList shown;
+    // The icon of each message box, in the order they were shown.
+    QList<Icon> icons;
     std::deque<bool> confirmAnswers;
     std::deque<std::optional<QString>> folderAnswers;
     std::deque<QStringList> fileAnswers;
     // The file types the last file dialog offered.
     QStringList lastFileTypes;
 
-    void message(const QString& caption, const QString& text, Icon) override {
+    void message(const QString& caption, const QString& text, Icon icon) override {
         shown.append(caption + QLatin1Char('|') + text);
+        icons.append(icon);
     }
     bool confirm(const QString& caption, const QString& text) override {
         shown.append(caption + QLatin1Char('|') + text);

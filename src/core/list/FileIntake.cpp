@@ -15,7 +15,8 @@
 FileIntake::FileIntake(ComponentSet& components, Prompts& prompts) : components_(components), prompts_(prompts) {}
 
 // A file that opens but then fails inside the decoder counts as one that does not open: it is refused without a
-// word, and the files after it still come in. The component is closed on every way out.
+// word, unless it has no sound track, and the files after it still come in. The component is closed on every way
+// out.
 std::optional<FileIntake::Probed> FileIntake::probe(const ProbeSteps& steps) {
     steps.close();
     try {
@@ -30,8 +31,12 @@ std::optional<FileIntake::Probed> FileIntake::probe(const ProbeSteps& steps) {
         probed.facts = steps.facts();
         steps.close();
         return probed;
-    } catch (const ComponentError&) {
+    } catch (const ComponentError& error) {
         steps.close();
+        // A file that opens but holds no sound (a silent video) would vanish without a word, though the user can see
+        // nothing wrong with it: it is told like a file of no length.
+        if (error.code() == LastError::NoAudioStream)
+            prompts_.message(Messages::ErrorCaption, error.message(), Prompts::Icon::Warning);
         return std::nullopt;
     }
 }

@@ -15,8 +15,8 @@ class FileIntake {
 public:
     FileIntake(ComponentSet& components, Prompts& prompts);
 
-    // The row for a file, or nothing when the file is already listed (same full name), cannot be opened, or
-    // reports no length (which the user is told). Both components are left closed.
+    // The row for a file, or nothing when the file is already listed (same full name), cannot be opened, has no
+    // sound track or reports no length (the last two the user is told). Both components are left closed.
     [[nodiscard]] std::optional<ConversionRow> addfile(const ConversionList& list, const QString& fullName,
                                                        bool checked);
 

@@ -3,6 +3,8 @@
 #include "SettingsKeys.h"
 #include "core/platform/IniFile.h"
 
+#include <algorithm>
+
 namespace {
 using namespace PlacementKeys;
 
@@ -10,6 +12,15 @@ QString sectionOf(const QString& windowName) {
     return windowName + SectionSuffix;
 }
 } // namespace
+
+QRect keptWithin(const QRect& frame, const QRect& area) {
+    QRect kept = frame;
+    if (kept.right() > area.right())
+        kept.moveLeft(std::max(area.left(), kept.left() - (kept.right() - area.right())));
+    if (kept.bottom() > area.bottom())
+        kept.moveTop(std::max(area.top(), kept.top() - (kept.bottom() - area.bottom())));
+    return kept;
+}
 
 PlacementFile::PlacementFile(QString path) : path_(std::move(path)) {}
 

@@ -13,6 +13,10 @@ struct WindowPlacement {
     QRect rect; // left, top, width, height; not read for a maximised window
 };
 
+// Where a window's frame stands once it is moved left and up as far as needed to end inside the area (the screen's
+// available part): it is never moved right or down, and its top-left corner never leaves the area.
+[[nodiscard]] QRect keptWithin(const QRect& frame, const QRect& area);
+
 // The placement file: one section per window, "<window name> Position", opened afresh for every read and write.
 class PlacementFile {
 public:

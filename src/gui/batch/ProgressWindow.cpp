@@ -58,7 +58,7 @@ public:
         if (report.status != OutputStatus::Made)
             window_.ui->progress_output->setValue(0);
         if (const auto refusal = refusalToTell(planned, report))
-            window_.tellRejection(*refusal, QString());
+            window_.tellRefusedSetting(*refusal);
         if (tally_.endsEntry(output)) {
             window_.ui->label_from->clear();
             window_.ui->label_to->clear();
@@ -122,7 +122,7 @@ public:
         window_.running_.outputFinished(output);
         window_.showRunningOutputs();
         if (const auto refusal = refusalToTell(window_.finished_.plan.at(output), report))
-            window_.tellRejection(*refusal, QString());
+            window_.tellRefusedSetting(*refusal);
     }
     void sourceRejected(const QString& message, const QString& caption) override {
         window_.tellRejection(message, caption);
@@ -334,4 +334,9 @@ void ProgressWindow::tellMissingSource(const QString& sourceName) {
 
 void ProgressWindow::tellRejection(const QString& message, const QString& caption) {
     prompts_.message(caption, message, Prompts::Icon::Error);
+}
+
+// A format setting the component refuses is told in a plain box, as the dialog's own Apply tells it.
+void ProgressWindow::tellRefusedSetting(const QString& message) {
+    prompts_.message(QString(), message, Prompts::Icon::None);
 }

@@ -65,6 +65,7 @@ private:
     void showSideBySideLayout(bool sideBySide);
     void tellMissingSource(const QString& sourceName);
     void tellRejection(const QString& message, const QString& caption);
+    void tellRefusedSetting(const QString& message);
 
     std::unique_ptr<Ui::ProgressWindow> ui;
     ComponentSet& components_;

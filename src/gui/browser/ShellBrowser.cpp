@@ -227,6 +227,15 @@ void ShellBrowser::useFixedFilter(const QString& filter) {
     model_->setNameFilters(BrowserFilter::patterns(filter_));
 }
 
+void ShellBrowser::showHiddenFiles() {
+    model_->setFilter(model_->filter() | QDir::Hidden);
+}
+
+void ShellBrowser::setToolStripHeight(int pixels) {
+    ui->BrowserToolBar->setMinimumHeight(pixels);
+    ui->BrowserToolBar->setMaximumHeight(pixels);
+}
+
 std::optional<QString> ShellBrowser::selectedPath() const {
     const QItemSelectionModel& selection = *ui->fileList->selectionModel();
     QModelIndex chosen = selection.currentIndex();

@@ -44,6 +44,10 @@ public:
     [[nodiscard]] QString filter() const { return filter_; }
     // Hides the filter list and shows the files that match this filter only (the tag editor's fixed mask).
     void useFixedFilter(const QString& filter);
+    // Lists hidden files and folders too (the tag editor's list does).
+    void showHiddenFiles();
+    // The tool strip's height; the main window's is 25 pixels.
+    void setToolStripHeight(int pixels);
 
     // The selected item's path (the current one when several are selected); nothing when none is selected.
     [[nodiscard]] std::optional<QString> selectedPath() const;

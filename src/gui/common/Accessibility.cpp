@@ -103,6 +103,74 @@ private:
     [[nodiscard]] QCheckBox* box() const { return static_cast<QCheckBox*>(widget()); }
 };
 
+// A combo box as assistive tools see it: known by its name (its label), its entry as its value, its list and, when
+// it takes typing, its edit as children, and the action that opens or closes the list. Qt's own interface gives
+// the entry as the name on this desktop, so a folder box would be read as "/home" instead of "Folder".
+class LabelledComboBoxAccessible : public QAccessibleWidget {
+public:
+    explicit LabelledComboBoxAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    [[nodiscard]] QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value)
+            return shownText();
+        QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && text.isEmpty())
+            text = shownText();
+        return text;
+    }
+    [[nodiscard]] int childCount() const override { return box()->isEditable() ? 2 : 1; }
+    [[nodiscard]] QAccessibleInterface* child(int index) const override {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(box()->view());
+        if (index == 1 && box()->isEditable())
+            return QAccessible::queryAccessibleInterface(box()->lineEdit());
+        return nullptr;
+    }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child == nullptr)
+            return -1;
+        if (child->object() == box()->view())
+            return 0;
+        if (box()->isEditable() && child->object() == box()->lineEdit())
+            return 1;
+        return -1;
+    }
+    [[nodiscard]] QAccessibleInterface* childAt(int x, int y) const override {
+        if (!box()->isEditable())
+            return nullptr;
+        const QPoint at = box()->lineEdit()->mapFromGlobal(QPoint(x, y));
+        return box()->lineEdit()->rect().contains(at) ? child(1) : nullptr;
+    }
+    [[nodiscard]] QStringList actionNames() const override {
+        return {QAccessibleActionInterface::showMenuAction(), QAccessibleActionInterface::pressAction()};
+    }
+    void doAction(const QString& action) override {
+        if (!box()->isEnabled())
+            return;
+        if (action != QAccessibleActionInterface::showMenuAction() &&
+            action != QAccessibleActionInterface::pressAction())
+            return;
+        if (box()->view()->isVisible())
+            box()->hidePopup();
+        else
+            box()->showPopup();
+    }
+    [[nodiscard]] QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    [[nodiscard]] QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+    [[nodiscard]] QString shownText() const {
+        return box()->isEditable() && box()->lineEdit() ? box()->lineEdit()->text() : box()->currentText();
+    }
+};
+
+QAccessibleInterface* labelledComboBoxes(const QString& className, QObject* object) {
+    auto* box = qobject_cast<QComboBox*>(object);
+    if (!box || className != QLatin1String(box->metaObject()->className()))
+        return nullptr;
+    return new LabelledComboBoxAccessible(box);
+}
+
 QAccessibleInterface* clickableCheckBoxes(const QString& className, QObject* object) {
     auto* box = qobject_cast<QCheckBox*>(object);
     if (!box || className != QLatin1String(box->metaObject()->className()))
@@ -115,6 +183,14 @@ QAccessibleInterface* clickableCheckBoxes(const QString& className, QObject* obj
 void letAssistiveToolsClickCheckBoxes() {
     static const bool installed = [] {
         QAccessible::installFactory(clickableCheckBoxes);
+        return true;
+    }();
+    static_cast<void>(installed);
+}
+
+void letAssistiveToolsNameComboBoxesByLabel() {
+    static const bool installed = [] {
+        QAccessible::installFactory(labelledComboBoxes);
         return true;
     }();
     static_cast<void>(installed);

@@ -11,3 +11,7 @@ void nameControlsForAccessibility(QWidget& root);
 // clicked, changed from the keyboard or toggled by an assistive tool (Qt's own toggle skips the clicked signal the
 // windows act on). Registered once for the whole program; later calls do nothing.
 void letAssistiveToolsClickCheckBoxes();
+
+// Lets assistive tools announce every combo box by its accessible name (its label) and its entry as its value, as
+// for any other field. Registered once for the whole program; later calls do nothing.
+void letAssistiveToolsNameComboBoxesByLabel();

@@ -46,7 +46,7 @@ void PlacementKeeper::save() {
     else if (window_.isMaximized())
         state = StoredWindowState::Maximised;
     try {
-        file_.write(window_.objectName(), state, QRect(window_.pos(), window_.size()));
+        file_.write(window_.objectName(), state, restingRect_ ? restingRect_() : QRect(window_.pos(), window_.size()));
     } catch (const IniWriteError& error) {
         prompts_.reportError(error.message());
     }

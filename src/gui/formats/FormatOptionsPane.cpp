@@ -45,19 +45,22 @@ FormatOptionsPane::FormatOptionsPane(ComponentSet& components, Prompts& prompts,
     showModernFormatValues();
     nameControls();
     connectControls();
-    showFormatStringsFromTheirStart();
+    keepToolTipsWithFormatStrings();
 }
 
-// A format string starts with the codec's name, which is what tells the formats apart: the field shows the start of
-// every new string rather than its end, and the whole string is the field's tool tip.
-void FormatOptionsPane::showFormatStringsFromTheirStart() {
+// A format string starts with the codec's name, which is what tells the formats apart: a string the program puts
+// into a field is shown from its start rather than its end. What the user types stays where the cursor is.
+void FormatOptionsPane::showFormatString(QLineEdit& edit, const QString& text) {
+    edit.setText(text);
+    edit.setCursorPosition(0);
+}
+
+// The whole string, typed or set, is the field's tool tip.
+void FormatOptionsPane::keepToolTipsWithFormatStrings() {
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-        if (!edit->isReadOnly() && !edit->objectName().endsWith(QLatin1String("FormatString")))
+        if (!edit->objectName().endsWith(QLatin1String("FormatString")))
             continue;
-        connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
-            edit->setCursorPosition(0);
-            edit->setToolTip(text);
-        });
+        connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) { edit->setToolTip(text); });
     }
 }
 
@@ -133,17 +136,17 @@ void FormatOptionsPane::fillFromWriter() {
     // The dialogs start with the same formats; nothing of theirs is applied before "Apply", "Ok" or a conversion.
     guarded(prompts_, [&] {
         applyPcmWavChoice(*writer, PcmWavChoice{});
-        ui->txtWAVFormatString->setText(writer->formatString());
+        showFormatString(*ui->txtWAVFormatString, writer->formatString());
     });
     guarded(prompts_, [&] {
         const OggVorbisSetting ogg;
         writer->setOggVorbis(ogg.sampleRate, ogg.channels, ogg.nominal, ogg.minimum, ogg.maximum, ogg.quality);
-        ui->txtOGGFormatString->setText(writer->formatString());
+        showFormatString(*ui->txtOGGFormatString, writer->formatString());
     });
     // The plain MP3 operation; the encoder-based description replaces it the first time the MP3 dialog is applied.
     guarded(prompts_, [&] {
         writer->setMp3(kDefaultSampleRate, kStartupMp3Kbps, 2);
-        ui->txtMP3FormatString->setText(writer->formatString());
+        showFormatString(*ui->txtMP3FormatString, writer->formatString());
     });
     guarded(prompts_, [&] { writer->setWmaProfile(PanelValues{}.wmaProfile); });
     guarded(prompts_, [&] { showOtherFormatStrings(); });
@@ -154,9 +157,12 @@ void FormatOptionsPane::attachDialogs(WavOptionsDialog& wav, Mp3OptionsDialog& m
     mp3_ = &mp3;
     ogg_ = &ogg;
     dialogs_ = std::make_unique<OptionDialogs>(components_, wav, mp3, ogg);
-    connect(&wav, &WavOptionsDialog::formatStringChanged, ui->txtWAVFormatString, &QLineEdit::setText);
-    connect(&mp3, &Mp3OptionsDialog::formatStringChanged, ui->txtMP3FormatString, &QLineEdit::setText);
-    connect(&ogg, &OggVorbisOptionsDialog::formatStringChanged, ui->txtOGGFormatString, &QLineEdit::setText);
+    connect(&wav, &WavOptionsDialog::formatStringChanged, this,
+            [this](const QString& text) { showFormatString(*ui->txtWAVFormatString, text); });
+    connect(&mp3, &Mp3OptionsDialog::formatStringChanged, this,
+            [this](const QString& text) { showFormatString(*ui->txtMP3FormatString, text); });
+    connect(&ogg, &OggVorbisOptionsDialog::formatStringChanged, this,
+            [this](const QString& text) { showFormatString(*ui->txtOGGFormatString, text); });
 }
 
 OptionDialogs& FormatOptionsPane::formatDialogs() {
@@ -193,8 +199,9 @@ QLineEdit& FormatOptionsPane::otherFormatEdit(OutputFormat format) const {
 }
 
 void FormatOptionsPane::showOtherFormatStrings() {
-    describeOtherFormats(*components_.writer, values_,
-                         [this](OutputFormat format, const QString& text) { otherFormatEdit(format).setText(text); });
+    describeOtherFormats(*components_.writer, values_, [this](OutputFormat format, const QString& text) {
+        showFormatString(otherFormatEdit(format), text);
+    });
 }
 
 void FormatOptionsPane::sampleRateChosen(int item) {

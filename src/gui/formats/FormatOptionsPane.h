@@ -60,7 +60,8 @@ public slots:
 
 private:
     void connectControls();
-    void showFormatStringsFromTheirStart();
+    void keepToolTipsWithFormatStrings();
+    static void showFormatString(QLineEdit& edit, const QString& text);
     void nameControls();
     void showModernFormatValues();
     [[nodiscard]] QLineEdit& otherFormatEdit(OutputFormat format) const;

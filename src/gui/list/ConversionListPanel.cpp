@@ -44,6 +44,8 @@ ConversionListPanel::ConversionListPanel(AppContext& context, QWidget* parent)
             [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
                 fitShortColumnsToRows(topLeft.row(), bottomRight.row());
             });
+    // A wider list has room for more of a long file name.
+    connect(ui->conversionListView, &ConversionListView::viewportResized, this, [this] { fitFileNameColumn(); });
     connect(ui->conversionListView->header(), &QHeaderView::sectionResized, this, [this](int column) {
         if (!fittingColumns_)
             userSizedColumns_.insert(column);
@@ -64,9 +66,10 @@ ConversionListPanel::ConversionListPanel(AppContext& context, QWidget* parent)
 ConversionListPanel::~ConversionListPanel() = default;
 
 // The number, size and time columns start narrow and would show "..." at the desktop's font: as rows come in each
-// widens to what its texts and heading need. Only wider, and never a column the user has sized, so their widths stay.
-// Only the rows that came in or changed are measured: measuring every row for each one added made a drop of a
-// thousand files slow down as the list grew.
+// widens to what its texts and heading need. The file name, which tells the rows apart, widens to what the longest
+// name needs, up to half the list, so the columns after it stay in sight. Only wider, and never a column the user has
+// sized, so their widths stay. Only the rows that came in or changed are measured: measuring every row for each one
+// added made a drop of a thousand files slow down as the list grew.
 void ConversionListPanel::fitShortColumnsToRows(int first, int last) {
     ConversionListView& view = *ui->conversionListView;
     QHeaderView& header = *view.header();
@@ -77,6 +80,19 @@ void ConversionListPanel::fitShortColumnsToRows(int first, int last) {
         const int need = std::max(view.contentWidthOfRows(column, first, last), header.sectionSizeHint(column));
         if (need > header.sectionSize(column))
             header.resizeSection(column, need);
+    }
+    fileNameNeed_ = std::max(fileNameNeed_, view.contentWidthOfRows(ConversionListModel::FileName, first, last));
+    fitFileNameColumn();
+}
+
+void ConversionListPanel::fitFileNameColumn() {
+    QHeaderView& header = *ui->conversionListView->header();
+    if (userSizedColumns_.contains(ConversionListModel::FileName))
+        return;
+    const int room = std::min(fileNameNeed_, ui->conversionListView->viewport()->width() / 2);
+    if (room > header.sectionSize(ConversionListModel::FileName)) {
+        const QScopedValueRollback fitting(fittingColumns_, true);
+        header.resizeSection(ConversionListModel::FileName, room);
     }
 }
 

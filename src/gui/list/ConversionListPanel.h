@@ -59,6 +59,7 @@ signals:
 
 private:
     void fitShortColumnsToRows(int first, int last);
+    void fitFileNameColumn();
     void showProgress(int done, int total);
     // Lets the window repaint and show the progress; input waits, so no command runs in the middle of an add.
     void keepWindowAlive(int done, int total);
@@ -74,4 +75,6 @@ private:
     QMenu* popupMenu_ = nullptr;
     bool fittingColumns_ = false;
     QSet<int> userSizedColumns_;
+    // The width the longest file name listed so far needs.
+    int fileNameNeed_ = 0;
 };

@@ -2,8 +2,10 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QMimeData>
 #include <QPainter>
+#include <QStyle>
 #include <QUrl>
 #include <algorithm>
 
@@ -48,6 +50,33 @@ void ConversionListView::paintEvent(QPaintEvent* event) {
         return;
     QPainter painter(viewport());
     painter.drawPixmap(QPoint(viewport()->width() / 2 - 120, viewport()->height() / 2 - 20), dragPicture_);
+}
+
+void ConversionListView::resizeEvent(QResizeEvent* event) {
+    QTreeView::resizeEvent(event);
+    emit viewportResized();
+}
+
+// Grid lines between the cells, in the style's grid colour, make a row easy to follow across the wide columns.
+void ConversionListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+    QTreeView::drawRow(painter, option, index);
+    const QHeaderView& columns = *header();
+    const int gridHint = style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this);
+    const QPen gridPen(QColor::fromRgba(static_cast<QRgb>(gridHint)), 0, Qt::SolidLine);
+    const QPen previousPen = painter->pen();
+    painter->setPen(gridPen);
+    int rightEdge = option.rect.left();
+    for (int visual = 0; visual < columns.count(); ++visual) {
+        const int column = columns.logicalIndex(visual);
+        if (columns.isSectionHidden(column))
+            continue;
+        const int right = columns.sectionViewportPosition(column) + columns.sectionSize(column) - 1;
+        painter->drawLine(right, option.rect.top(), right, option.rect.bottom());
+        rightEdge = std::max(rightEdge, right);
+    }
+    painter->drawLine(option.rect.left(), option.rect.bottom(), rightEdge, option.rect.bottom());
+    painter->setPen(previousPen);
 }
 
 void ConversionListView::dragEnterEvent(QDragEnterEvent* event) {

@@ -52,6 +52,7 @@ ApplicationWindows::ApplicationWindows(IComponentSetFactory& componentFactory, I
       settings_(locations.settingsPath), context_{*components_, settings_,        prompts,     shell,
                                                   locations,    componentFactory, registration} {
     letAssistiveToolsClickCheckBoxes();
+    letAssistiveToolsNameComboBoxesByLabel();
     auto help = std::make_unique<TagEditorHelpWindow>();
     auto editor = std::make_unique<TagEditorWindow>(context_, help.get());
     auto batchProgress = std::make_unique<ProgressWindow>(context_.components, context_.componentFactory,

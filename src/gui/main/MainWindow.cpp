@@ -2,6 +2,7 @@
 
 #include "core/platform/IniFile.h"
 #include "core/platform/Shell.h"
+#include "core/settings/Placement.h"
 #include "core/settings/Settings.h"
 #include "gui/about/AboutBox.h"
 #include "gui/batch/ConvertGroup.h"
@@ -43,6 +44,7 @@ MainWindow::MainWindow(AppContext& context, const MainWindowDialogs& dialogs, QW
     nameControlsForAccessibility(*this);
 
     placement_ = new PlacementKeeper(*this, context_.locations.placementPath, context_.prompts);
+    placement_->setRestingRect([this] { return restingRect(); });
     placement_->restore();
     startUp();
 }
@@ -68,7 +70,9 @@ void MainWindow::assemblePanels() {
     previewRows_ = std::make_unique<ListPreviewRows>(*list_);
     player_->attachRows(*previewRows_);
     convert_ = new ConvertGroup(prompts);
-    ui->ControlStripLayout->insertWidget(1, convert_);
+    // The strip's spare width goes to the convert group, where the output folder's field can show more of a path;
+    // the player and the control panel keep what their controls need.
+    ui->ControlStripLayout->insertWidget(1, convert_, 1);
     formatOptions_ = new FormatOptionsPane(context_.components, prompts);
     formatOptions_->attachDialogs(dialogs_.wavOptions, dialogs_.mp3Options, dialogs_.oggVorbisOptions);
     ui->optionsPaneSplitter->addWidget(formatOptions_);
@@ -204,47 +208,68 @@ void MainWindow::showAbout() {
 }
 
 // The pane opens beside the main pane rather than over it: the window grows by the pane's width as far as the screen
-// allows, and never so little that the main pane falls below its smallest width. Closing it gives back what opening
-// took. A closed pane is hidden, so neither the keyboard nor a screen reader reaches its controls.
+// allows, and never so little that the main pane falls below its smallest width. A window that would then reach past
+// its screen's edge moves left and up as far as needed. Closing it gives back what opening took, and moves the window
+// back where it was unless the user moved it meanwhile. A closed pane is hidden, so neither the keyboard nor a screen
+// reader reaches its controls.
 void MainWindow::showOptionsPane(bool show) {
-    if (show == formatOptions_->isVisibleTo(this) && (show || widthAddedForPane_ == 0))
+    if (show == formatOptions_->isVisibleTo(this) && (show || !paneGrowth_))
         return;
     QSplitter& splitter = *ui->optionsPaneSplitter;
-    const int startWidth = width();
+    const QSize startSize = size();
     const int mainPaneWidth = ui->MainPane->width();
     formatOptions_->setVisible(show);
     if (show)
         raiseSizeLimitsToContent(*formatOptions_);
     if (isMaximized() || isFullScreen()) {
-        widthAddedForPane_ = 0;
+        paneGrowth_.reset();
         return;
     }
     if (!show) {
         // The window's smallest size counts the pane until its layouts have seen it go, which happens in posted
-        // events: the width is given back after them.
-        const int restored = startWidth - widthAddedForPane_;
-        widthAddedForPane_ = 0;
-        QTimer::singleShot(0, this, [this, restored] {
+        // events: the size is given back after them.
+        const QRect resting = restingRect();
+        paneGrowth_.reset();
+        closingTo_ = resting;
+        QTimer::singleShot(0, this, [this, resting] {
+            closingTo_.reset();
             if (formatOptions_->isVisibleTo(this))
                 return;
             layout()->invalidate();
             layout()->activate();
-            resize(std::max(restored, minimumSizeHint().width()), height());
+            resize(resting.size().expandedTo(minimumSizeHint()));
+            move(resting.topLeft());
         });
         return;
     }
     const int paneWidth = formatOptions_->sizeHint().expandedTo(formatOptions_->minimumSizeHint()).width();
     const int added = paneWidth + splitter.handleWidth();
     const int smallest = ui->MainPane->minimumSizeHint().expandedTo(ui->MainPane->minimumSize()).width();
-    const int wanted = startWidth + added;
-    const int screenAllows =
-        screen() ? screen()->availableGeometry().width() - (frameGeometry().width() - width()) : wanted;
-    const int newWidth = std::max(std::min(wanted, screenAllows), startWidth - mainPaneWidth + smallest + added);
-    widthAddedForPane_ = std::max(0, newWidth - startWidth);
+    const QSize frameExtra = frameGeometry().size() - startSize;
+    const QRect screenArea = screen() ? screen()->availableGeometry() : frameGeometry();
+    const int wanted = startSize.width() + added;
+    const int screenAllows = screen() ? screenArea.width() - frameExtra.width() : wanted;
+    const int newWidth = std::max(std::min(wanted, screenAllows), startSize.width() - mainPaneWidth + smallest + added);
     // A pane taller than the window would lay its groups over each other.
-    const int paneHeight = formatOptions_->minimumSizeHint().height() + height() - splitter.height();
-    resize(newWidth, std::max(height(), paneHeight));
+    const int paneHeight = formatOptions_->minimumSizeHint().height() + startSize.height() - splitter.height();
+    const QSize grown(newWidth, std::max(startSize.height(), paneHeight));
+    const QPoint startPosition = pos();
+    const QRect kept = keptWithin(QRect(frameGeometry().topLeft(), grown + frameExtra), screenArea);
+    paneGrowth_ = PaneGrowth{grown - startSize, startPosition, kept.topLeft()};
+    move(kept.topLeft());
+    resize(grown);
     splitter.setSizes({splitter.width() - splitter.handleWidth() - paneWidth, paneWidth});
+}
+
+// The rectangle the window has without the options pane: what the pane added taken off, and where it stood before the
+// pane moved it, as long as nobody moved it since.
+QRect MainWindow::restingRect() const {
+    if (closingTo_)
+        return *closingTo_;
+    if (!paneGrowth_)
+        return {pos(), size()};
+    const QPoint at = pos() == paneGrowth_->placedAt ? paneGrowth_->startedAt : pos();
+    return {at, (size() - paneGrowth_->added).expandedTo(QSize(1, 1))};
 }
 
 void MainWindow::formatOptionsPaneToggled() {

@@ -3,8 +3,10 @@
 #include "core/settings/AppContext.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class ConversionListPanel;
 class ConvertGroup;
@@ -99,7 +101,16 @@ private:
     QMenu* listPopupMenu_ = nullptr;
     PlacementKeeper* placement_ = nullptr;
     std::unique_ptr<ListPreviewRows> previewRows_;
-    // What opening the options pane added to the window's width, given back when it closes.
-    int widthAddedForPane_ = 0;
+    [[nodiscard]] QRect restingRect() const;
+
+    // What opening the options pane did to the window, undone when it closes.
+    struct PaneGrowth {
+        QSize added;      // to the window's size
+        QPoint startedAt; // the window's position before it opened
+        QPoint placedAt;  // where it moved the window to keep it on its screen
+    };
+    std::optional<PaneGrowth> paneGrowth_;
+    // The rectangle a closing pane gives back, until the window has taken it.
+    std::optional<QRect> closingTo_;
     bool shownOnce_ = false;
 };

@@ -28,6 +28,8 @@ TagEditorWindow::TagEditorWindow(AppContext& context, TagEditorHelpWindow* help,
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     browser_ = new ShellBrowser(context.prompts, ui->browserHost);
     browser_->useFixedFilter(FileMask);
+    browser_->showHiddenFiles();
+    browser_->setToolStripHeight(29);
     ui->browserHostLayout->addWidget(browser_);
     centreOnScreen(*this);
     connectControls();
@@ -85,14 +87,20 @@ void TagEditorWindow::showEvent(QShowEvent* event) {
     guarded(prompts_, [this] { openAtStartFolder(); });
 }
 
+// Showing the editor leaves the fields as they were: the change of folder clears the list's selection without
+// clearing them, and they change with the next selection (the list file's, when it is found).
 void TagEditorWindow::openAtStartFolder() {
     if (listFile_ && QFileInfo::exists(*listFile_)) {
         const QFileInfo file(*listFile_);
-        browser_->setFolder(file.absolutePath());
+        {
+            const QSignalBlocker keepFields(browser_);
+            browser_->setFolder(file.absolutePath());
+        }
         browser_->selectFileNamed(file.fileName());
         return;
     }
     const QString stored = settings_.values().currentFolder;
+    const QSignalBlocker keepFields(browser_);
     browser_->setFolder(stored.isEmpty() || stored == DesktopFolderMarker ? desktopFolder() : stored);
 }
 

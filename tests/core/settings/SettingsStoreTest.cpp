@@ -97,4 +97,16 @@ TEST(PlacementFile, KeepsTheSectionAndKeyNamesOfEarlierFiles) {
     EXPECT_FALSE(file.read(QStringLiteral("main"), QRect(0, 0, 1, 1)).designed);
 }
 
+// A window that grows past the screen's right or bottom edge moves back onto it, never past its left or top edge.
+TEST(KeptWithin, MovesAFrameLeftAndUpOnlyAsFarAsItMust) {
+    const QRect screen(0, 0, 1280, 800);
+    EXPECT_EQ(keptWithin(QRect(316, 138, 1008, 560), screen), QRect(272, 138, 1008, 560));
+    EXPECT_EQ(keptWithin(QRect(316, 500, 600, 400), screen), QRect(316, 400, 600, 400));
+    EXPECT_EQ(keptWithin(QRect(100, 100, 600, 400), screen), QRect(100, 100, 600, 400));
+    EXPECT_EQ(keptWithin(QRect(-50, -20, 600, 400), screen), QRect(-50, -20, 600, 400));
+    EXPECT_EQ(keptWithin(QRect(900, 700, 1400, 900), screen), QRect(0, 0, 1400, 900));
+    const QRect second(1280, 0, 1024, 768);
+    EXPECT_EQ(keptWithin(QRect(1900, 10, 700, 500), second), QRect(1604, 10, 700, 500));
+}
+
 } // namespace

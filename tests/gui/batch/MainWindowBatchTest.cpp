@@ -1,13 +1,16 @@
 #include "gui/batch/ProgressWindow.h"
 #include "gui/formats/FormatBoxes.h"
+#include "gui/formats/OggVorbisOptionsDialog.h"
 #include "gui/player/PlayerBar.h"
 #include "support/RealMainWindow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCryptographicHash>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSlider>
 #include <QtTest>
 
 // Batches started from the main window, on the real components, read back with ffprobe.
@@ -339,6 +342,49 @@ private slots:
         QCOMPARE(md5Of(source), before);
         QVERIFY(!QFileInfo::exists(QStringLiteral("~")));
         QVERIFY(!QFileInfo::exists(kept.filePath(QStringLiteral("~"))));
+    }
+
+    // An Ogg Vorbis setting the component refuses is told for each source in a plain box, as the dialog's Apply tells
+    // it, not as an error; the other format's outputs are made.
+    void aRefusedOggSettingIsToldInAPlainBox() {
+        app->prompts.icons.clear();
+        const QString first = app->tone(QStringLiteral("first.wav"), 0.3);
+        const QString second = app->tone(QStringLiteral("second.wav"), 0.3);
+        app->addRow(first);
+        app->addRow(second);
+        QWidget& ogg = *app->windows->oggVorbisOptions;
+        ogg.findChild<QCheckBox*>(QStringLiteral("vbrBox"))->click();
+        ogg.findChild<QSlider*>(QStringLiteral("minBitrateSlider"))->setValue(11); // above the nominal 128 kbit/s
+        chooseFormats({OutputFormat::Ogg, OutputFormat::Raw});
+        pressWrite();
+        QCOMPARE(app->prompts.shown.size(), 3);
+        QCOMPARE(app->prompts.shown.mid(0, 2), QStringList({"|Incorrect format", "|Incorrect format"}));
+        QVERIFY(app->prompts.shown[2].startsWith(QStringLiteral("|Conversion is finished!")));
+        QCOMPARE(app->prompts.icons.mid(0, 2), QList<Prompts::Icon>({Prompts::Icon::None, Prompts::Icon::None}));
+        QVERIFY(QFileInfo(app->dir.filePath(QStringLiteral("first.raw"))).size() > 0);
+        QVERIFY(!QFileInfo::exists(app->dir.filePath(QStringLiteral("first.ogg"))));
+    }
+
+    // A video without a sound track, given to the list, is told as other refused files are, and is not listed; the
+    // files after it still come in.
+    void aVideoWithoutSoundIsToldAndNotListed() {
+        app->prompts.icons.clear();
+        const QString silent = app->dir.filePath(QStringLiteral("silent clip.avi"));
+        const auto made = testsupport::runTool(QStringLiteral("ffmpeg"),
+                                               {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                                "testsrc=size=64x48:rate=5:duration=1", "-c:v", "mpeg4", silent});
+        QVERIFY2(made.exitCode == 0, made.err.constData());
+        const QByteArray before = md5Of(silent);
+        const QString tone = app->tone(QStringLiteral("after.wav"), 0.3);
+        app->prompts.fileAnswers.push_back({silent, tone});
+        app->main().findChild<QAction*>(QStringLiteral("addFilesAction"))->trigger();
+        QCOMPARE(app->list().rowCount(), 1);
+        QCOMPARE(app->list().row(0).fullName, tone);
+        QCOMPARE(app->prompts.shown,
+                 QStringList({QStringLiteral("files|Open"),
+                              QStringLiteral("Error|The file \"silent clip.avi\" has no sound track.")}));
+        QCOMPARE(app->prompts.icons, QList<Prompts::Icon>({Prompts::Icon::Warning}));
+        QCOMPARE(md5Of(silent), before);
     }
 };
 

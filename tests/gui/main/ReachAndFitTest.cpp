@@ -2,14 +2,21 @@
 // the options pane beside the main pane (by click, menu or a screen reader's toggle), format strings from their
 // start and list columns wide enough for their texts.
 #include "core/list/ConversionListModel.h"
+#include "core/platform/IniFile.h"
 #include "core/platform/Registration.h"
 #include "fakes/FakeComponentSet.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeShell.h"
+#include "gui/batch/ProgressWindow.h"
 #include "gui/browser/ShellBrowser.h"
 #include "gui/formats/FormatOptionsPane.h"
+#include "gui/formats/Mp3OptionsDialog.h"
+#include "gui/formats/OggVorbisOptionsDialog.h"
+#include "gui/formats/WavOptionsDialog.h"
 #include "gui/list/ConversionListPanel.h"
 #include "gui/main/Application.h"
+#include "gui/options/OptionsDialog.h"
+#include "gui/tags/TagEditorWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -20,7 +27,11 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -36,6 +47,7 @@ private:
     FakeShell shell;
     NoRegistrationTool registration;
     std::unique_ptr<ApplicationWindows> windows;
+    ProgramLocations locations;
 
     MainWindow& main() { return *windows->main; }
     template <typename T> T& control(const char* name) {
@@ -66,8 +78,7 @@ private slots:
         factory = std::make_unique<FakeComponentSetFactory>();
         prompts = std::make_unique<FakePrompts>();
         QDir(dir->path()).mkpath(QStringLiteral("program"));
-        const ProgramLocations locations =
-            ProgramLocations::forExecutable(dir->filePath(QStringLiteral("program/tonalith")), dir->path());
+        locations = ProgramLocations::forExecutable(dir->filePath(QStringLiteral("program/tonalith")), dir->path());
         windows = std::make_unique<ApplicationWindows>(*factory, registration, shell, *prompts, locations);
         factory->audioFile1->setResult(QStringLiteral("durationMs"), 61999);
         factory->audioFile1->setResult(QStringLiteral("formatString"), QStringLiteral("PCM 44100 Hz"));
@@ -162,16 +173,184 @@ private slots:
         QTRY_COMPARE(main().width(), closedWidth);
     }
 
-    void formatStringsShowTheirStart() {
-        for (QLineEdit* edit : main().formatOptions().findChildren<QLineEdit*>()) {
-            if (!edit->objectName().endsWith(QLatin1String("FormatString")))
-                continue;
-            const QString text = QStringLiteral("MPEG Layer-3, 320 kbit/s CBR, 44100 Hz, Joint Stereo, ") +
-                                 edit->objectName() + QStringLiteral(", and more to make it long");
-            edit->setText(text);
-            QCOMPARE(edit->cursorPosition(), 0);
-            QCOMPARE(edit->toolTip(), text);
+    // A window near its screen's right and bottom edges moves left and up as far as the pane needs, and back when the
+    // pane closes; closed with the pane open, the program stores the window as it is without the pane.
+    void optionsPaneKeepsTheWindowOnItsScreenAndIsNotStored() {
+        const QRect area = main().screen()->availableGeometry();
+        const QSize closedSize = main().size();
+        const QSize frame = main().frameGeometry().size();
+        const QPoint start(area.right() + 1 - frame.width() - 8, area.bottom() + 1 - frame.height());
+        QVERIFY2(start.x() > area.left() && start.y() >= area.top(), "the screen is too small for this test");
+        main().move(start);
+        QTRY_COMPARE(main().pos(), start);
+
+        control<QCheckBox>("formatOptionsPaneCheck").click();
+        QApplication::processEvents();
+        QVERIFY(main().formatOptions().isVisible());
+        QVERIFY(main().width() > closedSize.width());
+        QVERIFY2(area.contains(main().frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4 leaves the screen")
+                                                                       .arg(main().frameGeometry().x())
+                                                                       .arg(main().frameGeometry().y())
+                                                                       .arg(main().frameGeometry().width())
+                                                                       .arg(main().frameGeometry().height())));
+        QVERIFY(main().pos().x() < start.x());
+
+        control<QCheckBox>("formatOptionsPaneCheck").click();
+        QTRY_COMPARE(main().size(), closedSize);
+        QTRY_COMPARE(main().pos(), start);
+
+        control<QAction>("formatOptionsPaneAction").trigger();
+        QApplication::processEvents();
+        QVERIFY(main().width() > closedSize.width());
+        windows.reset();
+        const IniFile placement(locations.placementPath);
+        const QString section = QStringLiteral("main Position");
+        QCOMPARE(placement.readInteger(section, QStringLiteral("Width"), 0), closedSize.width());
+        QCOMPARE(placement.readInteger(section, QStringLiteral("Height"), 0), closedSize.height());
+        QCOMPARE(placement.readInteger(section, QStringLiteral("Left"), -1), start.x());
+        QCOMPARE(placement.readInteger(section, QStringLiteral("Top"), -1), start.y());
+    }
+
+    // A screen reader hears each combo box by its label whatever entry it shows, hears the entry as its value, and
+    // opens and closes its list as a click does.
+    void everyComboBoxIsAnnouncedByItsLabel() {
+        const QList<QWidget*> windowsToRead = {&main(),
+                                               windows->tagEditor,
+                                               windows->options,
+                                               windows->wavOptions,
+                                               windows->mp3Options,
+                                               windows->oggVorbisOptions,
+                                               windows->progress};
+        int read = 0;
+        for (QWidget* window : windowsToRead) {
+            for (QComboBox* box : window->findChildren<QComboBox*>()) {
+                QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
+                QVERIFY(reader != nullptr);
+                const QString name = reader->text(QAccessible::Name);
+                QVERIFY2(!name.isEmpty() && name == box->accessibleName(),
+                         qPrintable(box->objectName() + QStringLiteral(" is announced as ") + name));
+                QCOMPARE(reader->text(QAccessible::Value), box->currentText());
+                QCOMPARE(reader->role(), QAccessible::ComboBox);
+                ++read;
+            }
         }
+        QVERIFY(read >= 10);
+
+        auto& folders = control<QComboBox>("folderCombo");
+        control<QAbstractButton>("UpOneLevelBtn").click();
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&folders);
+        QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Folder"));
+        QCOMPARE(reader->text(QAccessible::Value), folders.currentText());
+        QCOMPARE(reader->child(0)->object(), folders.view());
+        QCOMPARE(reader->indexOfChild(reader->child(0)), 0);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&control<QComboBox>("combo_filter"))->text(QAccessible::Name),
+                 QStringLiteral("File type"));
+
+        QAccessibleActionInterface* actions = reader->actionInterface();
+        QVERIFY(actions && actions->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+        actions->doAction(QAccessibleActionInterface::showMenuAction());
+        QTRY_VERIFY(folders.view()->isVisible());
+        actions->doAction(QAccessibleActionInterface::showMenuAction());
+        QTRY_VERIFY(!folders.view()->isVisible());
+    }
+
+    // The list draws grid lines between its cells, in the style's grid colour.
+    void theListDrawsGridLines() {
+        const QString name = dir->filePath(QStringLiteral("one.wav"));
+        QFile out(name);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.resize(4096));
+        out.close();
+        prompts->fileAnswers.push_back({name});
+        factory->audioFile1->setResult(QStringLiteral("formatString"), QString());
+        control<QAction>("addFilesAction").trigger();
+        QTRY_COMPARE(main().conversionList().rowCount(), 1);
+        auto& view = *main().findChild<QTreeView*>(QStringLiteral("conversionListView"));
+        view.clearSelection();
+        view.setCurrentIndex({});
+        QApplication::processEvents();
+        const QImage shown = view.viewport()->grab().toImage();
+        const qreal scale = shown.devicePixelRatio();
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        const QColor grid = QColor::fromRgba(
+            static_cast<QRgb>(view.style()->styleHint(QStyle::SH_Table_GridLineColor, &option, &view)));
+        const QRect row = view.visualRect(view.model()->index(0, ConversionListModel::Size));
+        QHeaderView& header = *view.header();
+        const int columnEdge = header.sectionViewportPosition(ConversionListModel::Size) +
+                               header.sectionSize(ConversionListModel::Size) - 1;
+        const auto pixel = [&](int x, int y) {
+            return shown.pixelColor(static_cast<int>(x * scale), static_cast<int>(y * scale)).rgb();
+        };
+        QCOMPARE(pixel(columnEdge, row.center().y()), grid.rgb());
+        QCOMPARE(pixel(row.center().x(), row.bottom()), grid.rgb());
+        QVERIFY(pixel(row.center().x(), row.center().y()) != grid.rgb());
+    }
+
+    // A string the program puts into a field shows from its start; what the user types goes where the cursor is.
+    void formatStringsShowTheirStartButTypingStaysWhereItIs() {
+        const QString adpcm = QStringLiteral("Microsoft ADPCM 4-bit, 44100 Hz, Stereo");
+        factory->audioFile2->setResult(QStringLiteral("formatString"), adpcm);
+        control<QCheckBox>("formatOptionsPaneCheck").click();
+        control<QAbstractButton>("frequencyGroup_1").click();
+        windows->wavOptions->findChild<QAbstractButton*>(QStringLiteral("applyButton"))->click();
+        const auto edits = main().formatOptions().findChildren<QLineEdit*>();
+        for (QLineEdit* edit : edits) {
+            // Set at start-up only, before this test's writer describes every format alike.
+            if (!edit->objectName().endsWith(QLatin1String("FormatString")) ||
+                edit->objectName() == QLatin1String("txtMP3FormatString") ||
+                edit->objectName() == QLatin1String("txtOGGFormatString"))
+                continue;
+            QVERIFY2(edit->text() == adpcm, qPrintable(edit->objectName()));
+            QVERIFY2(edit->cursorPosition() == 0, qPrintable(edit->objectName()));
+            QCOMPARE(edit->toolTip(), adpcm);
+        }
+
+        QLineEdit& field = control<QLineEdit>("txtADPCMFormatString");
+        field.setFocus();
+        QTest::keyClick(&field, Qt::Key_End);
+        QTest::keyClicks(&field, QStringLiteral("xyz"));
+        QCOMPARE(field.text(), adpcm + QStringLiteral("xyz"));
+        QCOMPARE(field.cursorPosition(), field.text().size());
+        QTest::keyClick(&field, Qt::Key_Home);
+        QTest::keyClicks(&field, QStringLiteral("<"));
+        QCOMPARE(field.text(), QStringLiteral("<") + adpcm + QStringLiteral("xyz"));
+        QCOMPARE(field.toolTip(), field.text());
+    }
+
+    // A long file name gets the room it needs, up to half the list, and more of it as the window widens; the strip's
+    // spare width goes to the output folder's field.
+    void roomGoesToTheFileNameAndTheFolderField() {
+        auto& view = *main().findChild<QTreeView*>(QStringLiteral("conversionListView"));
+        QHeaderView& header = *view.header();
+        const QString song = QStringLiteral("A rather long file name of a song.mp3");
+        const QString veryLong = QString(150, QLatin1Char('n')) + QStringLiteral(".wav");
+        for (const QString& name : {song, veryLong}) {
+            QFile out(dir->filePath(name));
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.resize(1000));
+        }
+        prompts->fileAnswers.push_back({dir->filePath(song)});
+        control<QAction>("addFilesAction").trigger();
+        QTRY_COMPARE(main().conversionList().rowCount(), 1);
+        const QModelIndex name = view.model()->index(0, ConversionListModel::FileName);
+        const int need = view.sizeHintForIndex(name).width();
+        QVERIFY(need >= view.fontMetrics().horizontalAdvance(song));
+        QCOMPARE(header.sectionSize(ConversionListModel::FileName), std::min(need, view.viewport()->width() / 2));
+
+        // Wider, the list has room for the whole name; the strip's spare width goes to the folder field.
+        auto& folder = control<QLineEdit>("edit_output_folder");
+        const int folderWidth = folder.width();
+        const int listWidth = view.viewport()->width();
+        main().resize(main().width() + 200, main().height());
+        QTRY_COMPARE(view.viewport()->width(), listWidth + 200);
+        QTRY_COMPARE(folder.width(), folderWidth + 200);
+        QCOMPARE(header.sectionSize(ConversionListModel::FileName), need);
+        QVERIFY(view.visualRect(name).width() >= view.fontMetrics().horizontalAdvance(song));
+
+        prompts->fileAnswers.push_back({dir->filePath(veryLong)});
+        control<QAction>("addFilesAction").trigger();
+        QTRY_COMPARE(main().conversionList().rowCount(), 2);
+        QCOMPARE(header.sectionSize(ConversionListModel::FileName), view.viewport()->width() / 2);
+        qInfo("folder field %d px at the start size", folderWidth);
     }
 
     void shortListColumnsWidenForTheirTexts() {
@@ -214,5 +393,22 @@ private slots:
     }
 };
 
-QTEST_MAIN(ReachAndFitTest)
+// A screen as wide as a common laptop's, on which the options pane fits beside the main window as it does for most
+// users; the offscreen platform's own screen is narrower than the two together.
+int main(int argc, char** argv) {
+    QTemporaryDir platform;
+    const QString config = platform.filePath(QStringLiteral("screen.json"));
+    QFile file(config);
+    if (!platform.isValid() || !file.open(QIODevice::WriteOnly) ||
+        file.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1280, "height": 800,)"
+                   R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0)
+        qFatal("the test cannot write its screen's description");
+    file.close();
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen:configfile=") + QFile::encodeName(config));
+    QApplication application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    ReachAndFitTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "ReachAndFitTest.moc"

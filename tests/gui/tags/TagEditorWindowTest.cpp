@@ -136,8 +136,26 @@ private slots:
             rig.open(listFile);
             QVERIFY(rig.editor->browser().showsDesktop());
             QCOMPARE(rig.editor->browser().selectedPath(), std::nullopt);
+            QCOMPARE(rig.ui().TitleEdit->text(), QString("Track Title"));
+            QCOMPARE(rig.ui().TrackEdit->text(), QString("16"));
         }
         QVERIFY(rig.prompts.shown.isEmpty());
+    }
+
+    // The editor's list shows hidden files too, under a tool strip of its own height.
+    void theListShowsHiddenFilesUnderItsToolStrip() {
+        EditorRig rig;
+        const QString hidden = rig.copy("audio-scan/v1.1.mp3", ".hidden take.mp3");
+        const QString shown = rig.copy("audio-scan/v1.1.mp3", "shown.mp3");
+        rig.open(shown);
+        QTRY_VERIFY(rig.editor->browser().shownNames().contains(QStringLiteral("shown.mp3")));
+        QTRY_VERIFY(rig.editor->browser().shownNames().contains(QStringLiteral(".hidden take.mp3")));
+        QVERIFY(rig.editor->browser().selectFileNamed(QStringLiteral(".hidden take.mp3")));
+        QCOMPARE(rig.editor->browser().selectedPath(), hidden);
+        QCOMPARE(rig.ui().TitleEdit->text(), QString("Track Title"));
+        auto* strip = rig.editor->findChild<QWidget*>(QStringLiteral("BrowserToolBar"));
+        QVERIFY(strip != nullptr);
+        QCOMPARE(strip->height(), 29);
     }
 
     void genreControlsAndVersionFollowTheLoadedTag() {
