@@ -65,7 +65,9 @@ TEST(Id3Cli, ExtendedHeadersOfBothVersionsAreReadAsTheTagEditorReadsThem) {
         return id + tagtest::syncSafe(static_cast<std::uint32_t>(data.size())) + QByteArray(2, '\0') + data;
     };
     const QByteArray v24ExtendedHeader = tagtest::syncSafe(6) + '\1' + '\0';
-    const QByteArray v24 = tagtest::id3v2Tag(v24ExtendedHeader + v24Frame("TIT2", "Nuit \xC3\xA9toil\xC3\xA9" "e") +
+    const QByteArray v24 = tagtest::id3v2Tag(v24ExtendedHeader +
+                                                 v24Frame("TIT2", "Nuit \xC3\xA9toil\xC3\xA9"
+                                                                  "e") +
                                                  v24Frame("TPE1", "The Four") + v24Frame("TALB", "Extended"),
                                              4, 0x40);
     const QByteArray utf16Artist = QByteArray("\1\xFF\xFE", 3) + QByteArray("T\0h\0r\0e\0e\0", 10);
