@@ -163,6 +163,29 @@ TEST_F(WindowBatchTest, ARefusedOggSettingIsToldForEachOutputItCosts) {
     EXPECT_FALSE(refusalToTell(ogg, report));
 }
 
+// A cancel between two formats of an entry whose file is missing: the entry is not told again, the next missing
+// entry is told once, and the first entry with a file ends the visit, its outputs left unstarted.
+TEST_F(WindowBatchTest, AfterCancelEachMissingEntryIsToldOnceUntilAnEntryWithAFile) {
+    const QString gone = path(QStringLiteral("gone.wav"));
+    const QString alsoGone = path(QStringLiteral("also gone.wav"));
+    const QString song = path(QStringLiteral("song.wav"));
+    touch(song);
+    FinishedBatch batch;
+    batch.plan = planWindowBatch(requestFor({gone, alsoGone, song}, {OutputFormat::Mp3, OutputFormat::Raw}),
+                                 [](const QString&, SourceKind, bool) { return SourceFacts{}; });
+    ASSERT_EQ(batch.plan.size(), 6U);
+    batch.reports.resize(6);
+    batch.reports[0] = reportOf(OutputStatus::Failed, batch.plan[0].destinationName);
+    batch.reports[0].sourceMissing = true; // told at its turn, then Cancel
+    batch.cancelled = true;
+
+    EXPECT_EQ(visitAfterCancel(batch), QStringList{alsoGone});
+    EXPECT_TRUE(batch.endedAtCancel);
+    for (std::size_t index = 1; index < 4; ++index)
+        EXPECT_TRUE(batch.reports[index].sourceMissing) << index;
+    EXPECT_EQ(batch.reports[4].status, OutputStatus::NotStarted);
+}
+
 TEST(RunningOutputsDisplayTest, OneLinePerRunningOutputAndTheTimeLeftOnceKnown) {
     RunningOutputsDisplay display;
     display.outputStarted(0, QStringLiteral("/out/first song.mp3"));
