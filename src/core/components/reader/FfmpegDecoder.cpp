@@ -531,7 +531,7 @@ qint64 FfmpegDecoder::readFrames(float* out, qint64 maxFrames) {
 }
 
 int FfmpegDecoder::damagedStretches() const {
-    return earlierDamage_ + pass_->decodeErrors();
+    return earlierDamage_ + (pass_ ? pass_->decodeErrors() : 0);
 }
 
 qint64 FfmpegDecoder::seekFrame(qint64 frame) {
@@ -564,7 +564,7 @@ qint64 FfmpegDecoder::skipForward(qint64 frames) {
 }
 
 void FfmpegDecoder::restart() {
-    earlierDamage_ += pass_->decodeErrors();
+    earlierDamage_ = damagedStretches();
     pass_.reset();
     pass_ = std::make_unique<Pass>(input_);
 }
