@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QUrl>
 #include <algorithm>
 
@@ -22,9 +23,20 @@ QStringList localNames(const QMimeData* data) {
     return names;
 }
 
+// Cells one pixel larger than their content, so the grid lines drawn along their right and bottom edges never cover a
+// letter (an underscore sits on the last pixel row of a tight cell).
+class RoomForGridLines : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(1, 1);
+    }
+};
+
 } // namespace
 
 ConversionListView::ConversionListView(QWidget* parent) : QTreeView(parent) {
+    setItemDelegate(new RoomForGridLines(this));
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);
 }

@@ -226,6 +226,8 @@ void MainWindow::showOptionsPane(bool show) {
         return;
     }
     if (!show) {
+        if (!paneGrowth_)
+            return;
         // The window's smallest size counts the pane until its layouts have seen it go, which happens in posted
         // events: the size is given back after them.
         const QRect resting = restingRect();
