@@ -1,6 +1,7 @@
 // The installed program: cmake --install into a staging folder, the layout the desktop expects, the checkers of the
 // desktop entry and AppStream file, the manual page, and the installed program started from the staging folder.
 #include "DriveProgram.h"
+#include "core/formats/OutputFormat.h"
 #include "core/list/SourceTypes.h"
 #include "support/TestSupport.h"
 
@@ -16,7 +17,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -89,7 +92,7 @@ TEST_F(InstalledCopy, EveryFileLiesWhereTheDesktopAndTheProgramLookForIt) {
         "usr/bin/tonalith-cli",
         "usr/share/applications/" + AppId + ".desktop",
         "usr/share/icons/hicolor/scalable/apps/" + AppId + ".svg",
-        "usr/share/man/man1/tonalith-cli.1",
+        "usr/share/man/man1/tonalith-cli.1.gz",
         "usr/share/metainfo/" + AppId + ".metainfo.xml",
         "usr/share/tonalith/Tonalith.html",
         "usr/share/tonalith/drag.bmp",
@@ -159,8 +162,18 @@ TEST_F(InstalledCopy, ManualPageRendersCleanlyAndDescribesEveryConvertOption) {
     QProcessEnvironment plain;
     plain.insert(QStringLiteral("MANWIDTH"), QStringLiteral("100"));
     plain.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    const auto page = runWithEnvironment(
-        QStringLiteral("man"), {"--warnings", "-l", installed(QStringLiteral("share/man/man1/tonalith-cli.1"))}, plain);
+    const QString pageFile = installed(QStringLiteral("share/man/man1/tonalith-cli.1.gz"));
+    // Compressed without the source's name or time, so every build of the same page gives the same bytes.
+    QFile compressed(pageFile);
+    ASSERT_TRUE(compressed.open(QIODevice::ReadOnly));
+    const QByteArray gzipHeader = compressed.read(10);
+    ASSERT_EQ(gzipHeader.size(), 10);
+    EXPECT_TRUE(gzipHeader.startsWith("\x1f\x8b\x08")) << "not gzip";
+    EXPECT_EQ(gzipHeader[3] & 0x08, 0) << "the original file name is stored";
+    EXPECT_EQ(gzipHeader.mid(4, 4), QByteArray(4, '\0')) << "a time is stored";
+    EXPECT_EQ(static_cast<unsigned char>(gzipHeader[8]), 2) << "not compressed with -9";
+
+    const auto page = runWithEnvironment(QStringLiteral("man"), {"--warnings", "-l", pageFile}, plain);
     ASSERT_EQ(page.exitCode, 0) << page.err.toStdString();
     EXPECT_TRUE(page.err.isEmpty()) << page.err.toStdString();
 
@@ -179,6 +192,58 @@ TEST_F(InstalledCopy, ManualPageRendersCleanlyAndDescribesEveryConvertOption) {
     EXPECT_GE(options, 10);
     for (const char* command : {"info", "convert", "id3"})
         EXPECT_TRUE(rendered.contains(QStringLiteral("\n   %1\n").arg(QLatin1String(command)))) << command;
+
+    // The synopsis shows what the usage line shows: --format is given once per output format.
+    const QRegularExpression usage(QStringLiteral("usage: (tonalith-cli convert .*) \\[OPTIONS\\]"));
+    const QString usageStart = usage.match(QString::fromUtf8(help.out)).captured(1);
+    ASSERT_TRUE(usageStart.contains(QStringLiteral("[--format NAME...]"))) << help.out.toStdString();
+    EXPECT_TRUE(flat.contains(usageStart)) << usageStart.toStdString() << " is not in the synopsis";
+}
+
+// The number as a word, as the descriptions spell it.
+QString numberWord(std::size_t number) {
+    static const std::array<const char*, 21> words{
+        "zero",     "one",     "two",     "three",     "four",     "five",     "six",
+        "seven",    "eight",   "nine",    "ten",       "eleven",   "twelve",   "thirteen",
+        "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen", "twenty"};
+    return number < words.size() ? QString::fromLatin1(words[number]) : QString::number(number);
+}
+
+TEST_F(InstalledCopy, DescriptionsCountAndNameEveryOutputFormat) {
+    // What a user reads before or after installing: the launcher's comment, the software centre's page, the help
+    // page and the package's description.
+    QFile cpackConfig(QStringLiteral(TONALITH_BUILD_DIR "/CPackConfig.cmake"));
+    ASSERT_TRUE(cpackConfig.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QRegularExpression descriptionLine(QStringLiteral("\nset\\(CPACK_PACKAGE_DESCRIPTION \"([^\n]*)\"\\)\n"));
+    const QString package = descriptionLine.match(QString::fromUtf8(cpackConfig.readAll())).captured(1);
+    ASSERT_FALSE(package.isEmpty());
+    const QString entry = readText(installed("share/applications/" + AppId + ".desktop"));
+    const QString comment = QRegularExpression(QStringLiteral("\nComment=([^\n]*)\n")).match(entry).captured(1);
+    ASSERT_FALSE(comment.isEmpty());
+    struct Description {
+        const char* what;
+        QString text;
+        bool namesEach; // a one-line comment has no room for the names
+    };
+    const std::vector<Description> texts{
+        {"desktop comment", comment, false},
+        {"metainfo", readText(installed("share/metainfo/" + AppId + ".metainfo.xml")), true},
+        {"help page", readText(installed(QStringLiteral("share/tonalith/Tonalith.html"))), true},
+        {"package description", package, true}};
+
+    const QString count = numberWord(kOutputFormatCount);
+    for (const auto& [what, text, namesEach] : texts) {
+        EXPECT_TRUE(text.contains(count + QStringLiteral(" formats")) ||
+                    text.contains(count + QStringLiteral(" output formats")) || text.contains(count + QLatin1Char(':')))
+            << what << " does not speak of " << count.toStdString() << " formats";
+        if (!namesEach)
+            continue;
+        for (const OutputFormatFacts& facts : outputFormatTable()) {
+            // The caption without its note: "AAC (M4A)" is AAC, "OGG " is Ogg.
+            const QString name = QString::fromLatin1(facts.caption).section(QStringLiteral(" ("), 0, 0).trimmed();
+            EXPECT_TRUE(text.contains(name, Qt::CaseInsensitive)) << what << " does not name " << name.toStdString();
+        }
+    }
 }
 
 TEST_F(InstalledCopy, StartsFromTheStagingFolderFindsItsHelpAndKeepsSettingsInTheConfigurationFolder) {

@@ -139,8 +139,9 @@ TEST(ReplayGainBatch, TrackAndAlbumGainsAndPeaksAgreeWithEbur128) {
         const auto tags = probedTags(output);
         if (output.endsWith(".opus")) {
             EXPECT_NEAR(tags.value("r128_track_gain").toDouble() / 256.0, -23.0 - track.integratedLufs, 0.2);
-            if (inAlbum)
+            if (inAlbum) {
                 EXPECT_NEAR(tags.value("r128_album_gain").toDouble() / 256.0, -23.0 - whole.integratedLufs, 0.2);
+            }
             EXPECT_FALSE(tags.contains("replaygain_track_gain")) << "Opus players read the R128 fields";
             continue;
         }

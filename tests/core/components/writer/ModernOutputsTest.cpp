@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LosslessCase{"Alac16Bit44kStereo", false, 44100, 2, 16},
                       LosslessCase{"Alac24Bit96kStereo", false, 96000, 2, 24},
                       LosslessCase{"Alac16Bit8kMono", false, 8000, 1, 16}),
-    [](const ::testing::TestParamInfo<LosslessCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<LosslessCase>& shape) { return std::string(shape.param.name); });
 // clang-format on
 
 TEST(LosslessShape, FloatAndSurroundSourcesBecomeTwentyFourBitStereoAndSmallSizesSixteen) {
