@@ -78,6 +78,10 @@ struct AudioWriter::Impl {
     void deliver(std::span<const float> samples) {
         if (samples.empty())
             return;
+        if (backend->clipsOnItsOwn()) {
+            backend->write(samples);
+            return;
+        }
         clippedSamples.resize(samples.size());
         std::transform(samples.begin(), samples.end(), clippedSamples.begin(), clipped);
         backend->write(clippedSamples);

@@ -142,13 +142,14 @@ public:
     FlacBackend& operator=(const FlacBackend&) = delete;
 
     void write(std::span<const float> samples) override {
-        integers_.resize(samples.size());
-        std::transform(samples.begin(), samples.end(), integers_.begin(),
-                       [this](float sample) { return samplequant::toInteger(sample, bits_); });
+        samplequant::toClippedIntegers(samples, bits_, integers_);
         const auto frames = static_cast<unsigned>(samples.size() / static_cast<std::size_t>(channels_));
         if (!FLAC__stream_encoder_process_interleaved(encoder_.get(), integers_.data(), frames))
             outputerror::writeFailure(fileName_, encoderState());
     }
+
+    // The samples become integers in one pass that clips them too: the writer need not copy them to clip first.
+    [[nodiscard]] bool clipsOnItsOwn() const override { return true; }
 
     void finish() override {
         finished_ = true;

@@ -18,6 +18,24 @@ inline std::int32_t toInteger(float sample, int bits) {
     return static_cast<std::int32_t>(std::lrintf(scaled));
 }
 
+// Samples that may lie beyond full scale or be NaN as integers of `bits` bits: clipped, NaN as silence, rounded to
+// nearest with ties to even, the same integers toInteger gives for clipped samples. Plain arithmetic without a call
+// per sample (lrintf is one), so that a whole block goes at memory speed: adding and taking away 1.5 * 2^52 leaves a
+// double of this size no fraction, rounded in the default rounding mode.
+inline void toClippedIntegers(std::span<const float> samples, int bits, std::vector<std::int32_t>& out) {
+    constexpr double kRoundingShift = 6755399441055744.0;
+    const double scale = static_cast<double>(std::int64_t{1} << (bits - 1));
+    const double highest = scale - 1.0;
+    out.resize(samples.size());
+    for (std::size_t index = 0; index < samples.size(); ++index) {
+        const double sample = samples[index];
+        double scaled = sample == sample ? sample * scale : 0.0;
+        scaled = scaled < -scale ? -scale : scaled;
+        scaled = scaled > highest ? highest : scaled;
+        out[index] = static_cast<std::int32_t>((scaled + kRoundingShift) - kRoundingShift);
+    }
+}
+
 inline void toInt16(std::span<const float> samples, std::vector<std::int16_t>& out) {
     out.resize(samples.size());
     for (std::size_t index = 0; index < samples.size(); ++index)

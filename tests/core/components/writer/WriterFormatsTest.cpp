@@ -156,16 +156,30 @@ TEST_F(WriterFiles, PcmAndRawKeepSixteenBitSamplesExactly) {
     }
 }
 
+// PCM WAV and FLAC (which clips while it quantises) alike: full scale at most, NaN as silence, halves rounded to even.
 TEST_F(WriterFiles, SamplesBeyondFullScaleAreClippedNotWrapped) {
-    writer.setPcmWav(8000, 1, 16);
-    const QString path = folder.filePath(QStringLiteral("clip.wav"));
-    writeFile(writer, path, {1.5f, -1.5f, 0.25f, std::nanf("")}, 8000, 1);
-    const std::vector<float> decoded = decodeWithFfmpeg(path);
-    ASSERT_EQ(decoded.size(), 4u);
-    EXPECT_FLOAT_EQ(decoded[0], 32767.0f / 32768.0f);
-    EXPECT_FLOAT_EQ(decoded[1], -1.0f);
-    EXPECT_FLOAT_EQ(decoded[2], 0.25f);
-    EXPECT_FLOAT_EQ(decoded[3], 0.0f);
+    for (const int bits : {16, 24}) {
+        for (const bool flac : {false, true}) {
+            SCOPED_TRACE(std::to_string(bits) + (flac ? " bit FLAC" : " bit PCM WAV"));
+            if (flac)
+                writer.setFlac(5);
+            else
+                writer.setPcmWav(8000, 1, bits);
+            writer.describeInput(8000, 1);
+            writer.describeSource(bits, 6);
+            const QString path = folder.filePath(QStringLiteral("clip%1.%2").arg(bits).arg(flac ? "flac" : "wav"));
+            const float step = 1.0f / static_cast<float>(1 << (bits - 1));
+            writeFile(writer, path, {1.5f, -1.5f, 0.25f, std::nanf(""), 1000.5f * step, 1001.5f * step}, 8000, 1);
+            const std::vector<float> decoded = decodeWithFfmpeg(path);
+            ASSERT_EQ(decoded.size(), 6u);
+            EXPECT_FLOAT_EQ(decoded[0], 1.0f - step);
+            EXPECT_FLOAT_EQ(decoded[1], -1.0f);
+            EXPECT_FLOAT_EQ(decoded[2], 0.25f);
+            EXPECT_FLOAT_EQ(decoded[3], 0.0f);
+            EXPECT_FLOAT_EQ(decoded[4], 1000.0f * step);
+            EXPECT_FLOAT_EQ(decoded[5], 1002.0f * step);
+        }
+    }
 }
 
 TEST_F(WriterFiles, InputOfAnotherRateAndChannelCountIsConverted) {
