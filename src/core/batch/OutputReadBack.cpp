@@ -122,8 +122,6 @@ qint64 lengthToleranceFrames(OutputFormat format) {
     case OutputFormat::G723:
     case OutputFormat::G726:
         return 8;
-    default:
-        break;
     }
     return 0;
 }
