@@ -49,11 +49,12 @@ TagLib::ByteVector byteVector(const QByteArray& bytes) {
     return TagLib::ByteVector(bytes.constData(), static_cast<unsigned int>(bytes.size()));
 }
 
-void addApic(const QString& mp3, const QByteArray& picture, const char* mimeType = "image/png") {
+void addApic(const QString& mp3, const QByteArray& picture, const char* mimeType = "image/png",
+             int pictureType = TagLib::ID3v2::AttachedPictureFrame::FrontCover) {
     TagLib::MPEG::File file(QFile::encodeName(mp3).constData());
     auto frame = std::make_unique<TagLib::ID3v2::AttachedPictureFrame>();
     frame->setMimeType(mimeType);
-    frame->setType(TagLib::ID3v2::AttachedPictureFrame::FrontCover);
+    frame->setType(static_cast<TagLib::ID3v2::AttachedPictureFrame::Type>(pictureType));
     frame->setPicture(byteVector(picture));
     file.ID3v2Tag(true)->setTitle("Covered");
     file.ID3v2Tag(true)->addFrame(frame.release());
@@ -136,6 +137,24 @@ TEST(CoverArt, FlacMp4AndWmaCoversReachAnMp3) {
         EXPECT_EQ(attachedPictureMd5(convert(source, "mp3", folder.filePath("from_" + QFileInfo(source).suffix()))),
                   md5Hex(picture));
     }
+}
+
+// A damaged tag that states a kind of picture no format defines (the byte 0xF0) must not make the output's picture
+// block one that other readers refuse.
+TEST(CoverArt, APictureOfAnUnknownKindIsCopiedAsOther) {
+    QTemporaryDir folder;
+    const QByteArray picture = makePicture(folder);
+    const QString source = makeAudio(folder, "odd.mp3", {"-c:a", "libmp3lame"});
+    addApic(source, picture, "image/png", 0xF0);
+    const QString output = convert(source, "flac", folder.filePath("flac"));
+    ASSERT_FALSE(output.isEmpty());
+    TagLib::FLAC::File file(QFile::encodeName(output).constData());
+    ASSERT_EQ(file.pictureList().size(), 1U);
+    EXPECT_EQ(file.pictureList().front()->type(), TagLib::FLAC::Picture::Other);
+    const auto probe = runTool("ffprobe", {"-v", "error", output});
+    EXPECT_EQ(probe.exitCode, 0);
+    EXPECT_TRUE(probe.err.trimmed().isEmpty()) << probe.err.toStdString();
+    EXPECT_EQ(attachedPictureMd5(output), md5Hex(picture));
 }
 
 TEST(CoverArt, PicturesAbove16MegabytesAreLeftOut) {

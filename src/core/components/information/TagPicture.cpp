@@ -21,6 +21,8 @@ namespace tagpicture {
 namespace {
 
 constexpr int kFrontCover = 3;
+constexpr int kOtherPicture = 0;
+constexpr int kLastPictureType = 20; // ID3v2 and FLAC define the kinds 0 to 20
 const char* const kAsfPictureAttribute = "WM/Picture";
 const char* const kMp4CoverItem = "covr";
 
@@ -40,6 +42,14 @@ TagLib::String tagTextOf(const QString& text) {
     return TagLib::String(text.toStdWString());
 }
 
+// A damaged tag can state a kind of picture no format knows (a byte read as -16); written on as it is, it makes the
+// output's picture block invalid for other readers, so such a picture is kept as "other".
+TagPicture withKnownType(TagPicture picture) {
+    if (picture.type < kOtherPicture || picture.type > kLastPictureType)
+        picture.type = kOtherPicture;
+    return picture;
+}
+
 // The front cover among the candidates, else the first; pictures that are empty or too large do not count.
 std::optional<TagPicture> chosen(const std::vector<TagPicture>& candidates) {
     std::optional<TagPicture> first;
@@ -49,7 +59,7 @@ std::optional<TagPicture> chosen(const std::vector<TagPicture>& candidates) {
         if (candidate.type == kFrontCover)
             return candidate;
         if (!first)
-            first = candidate;
+            first = withKnownType(candidate);
     }
     return first;
 }
