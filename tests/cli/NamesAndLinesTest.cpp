@@ -19,29 +19,10 @@
 // source and every file of the user's keeps its bytes.
 namespace {
 
+using testsupport::filesIn;
+using testsupport::linesStarting;
+using testsupport::md5Of;
 using testsupport::runTool;
-
-QByteArray md5Of(const QString& file) {
-    QFile input(file);
-    if (!input.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    hash.addData(&input);
-    return hash.result().toHex();
-}
-
-QStringList filesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-QStringList linesStarting(const QByteArray& out, const char* key) {
-    QStringList values;
-    for (const QByteArray& line : out.split('\n')) {
-        if (line.startsWith(key))
-            values.append(QString::fromUtf8(line.mid(static_cast<qsizetype>(qstrlen(key)))));
-    }
-    return values;
-}
 
 // The seconds of sound ffprobe finds; the test fails when ffprobe cannot read the file.
 double secondsOf(const QString& file) {

@@ -21,33 +21,14 @@
 // prints, how it exits and which files it leaves. Sources are made with sox and never change.
 namespace {
 
+using testsupport::filesIn;
+using testsupport::linesStarting;
+using testsupport::md5Of;
 using testsupport::runTool;
-
-QByteArray md5Of(const QString& file) {
-    QFile input(file);
-    if (!input.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    hash.addData(&input);
-    return hash.result().toHex();
-}
 
 QByteArray contentOf(const QString& file) {
     QFile input(file);
     return input.open(QIODevice::ReadOnly) ? input.readAll() : QByteArray();
-}
-
-QStringList filesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-QStringList linesStarting(const QByteArray& out, const char* key) {
-    QStringList values;
-    for (const QByteArray& line : out.split('\n')) {
-        if (line.startsWith(key))
-            values.append(QString::fromUtf8(line.mid(static_cast<qsizetype>(qstrlen(key)))));
-    }
-    return values;
 }
 
 // The JSON summary that closes the output; an empty object when there is none.

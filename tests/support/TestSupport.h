@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QMap>
 #include <QProcess>
 #include <QString>
@@ -79,6 +81,32 @@ inline QMap<QString, QString> probedTags(const QString& file) {
             tags.insert(line.mid(4, equals - 4).toLower(), line.mid(equals + 1));
     }
     return tags;
+}
+
+// The file's MD5 as hex digits; empty when it cannot be read. Tests compare it before and after a run to show that a
+// source or a user's file was left as it was.
+inline QByteArray md5Of(const QString& file) {
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    hash.addData(&input);
+    return hash.result().toHex();
+}
+
+// The files of a folder, hidden ones included (pending outputs are hidden), by name.
+inline QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// What follows KEY on every line of a command's output that starts with it.
+inline QStringList linesStarting(const QByteArray& out, const char* key) {
+    QStringList values;
+    for (const QByteArray& line : out.split('\n')) {
+        if (line.startsWith(key))
+            values.append(QString::fromUtf8(line.mid(static_cast<qsizetype>(qstrlen(key)))));
+    }
+    return values;
 }
 
 } // namespace testsupport

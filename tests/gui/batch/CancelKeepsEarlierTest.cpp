@@ -2,6 +2,7 @@
 #include "gui/formats/FormatBoxes.h"
 #include "gui/options/OptionsDialog.h"
 #include "support/RealMainWindow.h"
+#include "support/TestSupport.h"
 #include "ui_ProgressWindow.h"
 
 #include <QCheckBox>
@@ -14,14 +15,7 @@
 
 namespace {
 
-QByteArray md5Of(const QString& file) {
-    QFile input(file);
-    if (!input.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    hash.addData(&input);
-    return hash.result().toHex();
-}
+using testsupport::md5Of;
 
 } // namespace
 

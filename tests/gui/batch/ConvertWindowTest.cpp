@@ -17,6 +17,8 @@
 
 namespace {
 
+using testsupport::md5Of;
+
 // The real component, except that storing tags fails as it does for a file that cannot be written to.
 class TagsCannotBeStored : public AudioInformationComponent {
 public:
@@ -25,15 +27,6 @@ public:
                              LastError::AccessDenied);
     }
 };
-
-QByteArray md5Of(const QString& file) {
-    QFile content(file);
-    if (!content.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    hash.addData(&content);
-    return hash.result().toHex();
-}
 
 } // namespace
 

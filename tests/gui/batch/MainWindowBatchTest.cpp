@@ -52,14 +52,7 @@ private:
         return found;
     }
 
-    static QByteArray md5Of(const QString& file) {
-        QFile content(file);
-        if (!content.open(QIODevice::ReadOnly))
-            return {};
-        QCryptographicHash hash(QCryptographicHash::Md5);
-        hash.addData(&content);
-        return hash.result().toHex();
-    }
+    static QByteArray md5Of(const QString& file) { return testsupport::md5Of(file); }
     // An MP3 made by ffmpeg from a tone, so that it differs from every output the program writes.
     QString mp3Source(const QString& relativeName, double seconds) {
         const QString wav = app->tone(relativeName + QStringLiteral(".tmp.wav"), seconds);
