@@ -157,6 +157,8 @@ TEST_F(WriterFiles, PcmAndRawKeepSixteenBitSamplesExactly) {
 }
 
 // PCM WAV and FLAC (which clips while it quantises) alike: full scale at most, NaN as silence, halves rounded to even.
+// The cases come three times over, so that each is quantised both among a full group of samples and in the leftover
+// samples of a block that does not divide into such groups.
 TEST_F(WriterFiles, SamplesBeyondFullScaleAreClippedNotWrapped) {
     for (const int bits : {16, 24}) {
         for (const bool flac : {false, true}) {
@@ -166,18 +168,19 @@ TEST_F(WriterFiles, SamplesBeyondFullScaleAreClippedNotWrapped) {
             else
                 writer.setPcmWav(8000, 1, bits);
             writer.describeInput(8000, 1);
-            writer.describeSource(bits, 6);
+            writer.describeSource(bits, 18);
             const QString path = folder.filePath(QStringLiteral("clip%1.%2").arg(bits).arg(flac ? "flac" : "wav"));
             const float step = 1.0f / static_cast<float>(1 << (bits - 1));
-            writeFile(writer, path, {1.5f, -1.5f, 0.25f, std::nanf(""), 1000.5f * step, 1001.5f * step}, 8000, 1);
+            const std::vector<float> cases{1.5f, -1.5f, 0.25f, std::nanf(""), 1000.5f * step, 1001.5f * step};
+            const std::vector<float> expected{1.0f - step, -1.0f, 0.25f, 0.0f, 1000.0f * step, 1002.0f * step};
+            std::vector<float> samples;
+            for (int round = 0; round < 3; ++round)
+                samples.insert(samples.end(), cases.begin(), cases.end());
+            writeFile(writer, path, samples, 8000, 1);
             const std::vector<float> decoded = decodeWithFfmpeg(path);
-            ASSERT_EQ(decoded.size(), 6u);
-            EXPECT_FLOAT_EQ(decoded[0], 1.0f - step);
-            EXPECT_FLOAT_EQ(decoded[1], -1.0f);
-            EXPECT_FLOAT_EQ(decoded[2], 0.25f);
-            EXPECT_FLOAT_EQ(decoded[3], 0.0f);
-            EXPECT_FLOAT_EQ(decoded[4], 1000.0f * step);
-            EXPECT_FLOAT_EQ(decoded[5], 1002.0f * step);
+            ASSERT_EQ(decoded.size(), samples.size());
+            for (std::size_t index = 0; index < decoded.size(); ++index)
+                EXPECT_FLOAT_EQ(decoded[index], expected[index % cases.size()]) << "sample " << index;
         }
     }
 }
