@@ -309,11 +309,12 @@ TEST_F(StopAndResume, OutputsThatRecordTheirLengthPassTheirOwnCheckAtEveryLength
 TEST_F(StopAndResume, SkipMakesAgainAnOutputWhoseChecksumsFail) {
     const QString source = tone("song.wav", 3);
     const QString out = folder.filePath("out");
+    // AAC carries no checksum: damage inside its packets shows only when the decoder refuses one, which flipped bytes
+    // do not always make it do, so the M4A is made but left undamaged.
     const std::map<QString, std::pair<int, char>> damaged{{"song.flac", {1, 0x01}},
                                                           {"song.mp3", {16, static_cast<char>(0xFF)}},
                                                           {"song.ogg", {16, static_cast<char>(0xFF)}},
-                                                          {"song.opus", {16, static_cast<char>(0xFF)}},
-                                                          {"song.m4a", {16, static_cast<char>(0xFF)}}};
+                                                          {"song.opus", {16, static_cast<char>(0xFF)}}};
     const QStringList batch = QStringList{"--no-tags", "--format",  "flac", "--format", "mp3", "--format",
                                           "ogg",       "--format",  "opus", "--format", "aac", "--format",
                                           "pcm",       "--summary", "json", "--out",    out,   source};
