@@ -105,7 +105,7 @@ private:
 
 // A combo box as assistive tools see it: known by its name (its label), its entry as its value, its list and, when
 // it takes typing, its edit as children, and the action that opens or closes the list. Qt's own interface gives
-// the entry as the name on this desktop, so a folder box would be read as "/home" instead of "Folder".
+// the entry as the name on this desktop, so a folder box would be read as the path it shows instead of "Folder".
 class LabelledComboBoxAccessible : public QAccessibleWidget {
 public:
     explicit LabelledComboBoxAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
