@@ -459,55 +459,25 @@ std::optional<SummaryKind> summaryKindOf(const ConvertRequest& request) {
 }
 
 // The option dialogs of the program, answered from the command line.
-FormatDialogChoices dialogChoicesOf(const ConvertRequest& request, const PanelValues& panel) {
-    FormatDialogChoices choices;
-    choices.pcmWav = {panel.sampleRate, panel.channels, PcmWavChoice{}.bits};
+FormatSettings formatSettingsOf(const ConvertRequest& request, const PanelValues& panel) {
+    FormatSettings settings;
+    settings.panel = panel;
+    settings.pcmWav = {panel.sampleRate, panel.channels, PcmWavChoice{}.bits};
     if (request.has(Option::Bits))
-        choices.pcmWav.bits = integerOption(request, Option::Bits, setOf(kPcmBitsChoices));
-
-    std::optional<int> preset;
-    std::optional<int> altPreset;
-    std::optional<QString> lame;
-    if (request.has(Option::Preset))
-        preset = integerOption(request, Option::Preset, rangeOf(1, 11));
-    if (request.has(Option::AltPreset))
-        altPreset = integerOption(request, Option::AltPreset, rangeOf(1, 5));
-    if (request.has(Option::Lame))
-        lame = request.options.at(Option::Lame);
-    const std::optional<int> rate = request.has(Option::Rate) ? std::optional(panel.sampleRate) : std::nullopt;
-    const std::optional<int> channels = request.has(Option::Channels) ? std::optional(panel.channels) : std::nullopt;
+        settings.pcmWav.bits = integerOption(request, Option::Bits, setOf(kPcmBitsChoices));
     // A preset first, then the LAME switches on top of it, then the rate and channels given as options.
-    choices.mp3 = [preset, altPreset, lame, rate, channels](IAudioFile2LameEnc& encoder) {
-        Mp3Controls controls;
-        if (preset) {
-            controls.presetOn = true;
-            controls.presetItem = *preset - 1;
-            (void)writeMp3Controls(encoder, controls);
-        }
-        if (altPreset) {
-            controls.altPresetOn = true;
-            controls.altPresetItem = *altPreset - 1;
-            (void)writeMp3Controls(encoder, controls);
-        }
-        if (lame) {
-            controls.page = Mp3Page::CommandLine;
-            controls.commandLine = *lame;
-            (void)writeMp3Controls(encoder, controls);
-        }
-        if (rate)
-            encoder.setSetting(Mp3Setting::OutputSampleRate, *rate);
-        if (channels) {
-            // Stereo keeps a stereo channel mode the encoder already has, else joint stereo.
-            constexpr int kJointStereoItem = 2;
-            const int mode = encoder.setting(Mp3Setting::ChannelMode);
-            writeMp3ChannelItem(encoder, *channels == 1 ? 0 : (mode != 0 ? mode : kJointStereoItem));
-        }
-    };
-
-    choices.oggVorbis.sampleRate = panel.sampleRate;
-    choices.oggVorbis.channels = panel.channels;
-    choices.oggVorbis.refuseUnaccepted = false; // the bit rate is the default, not the user's choice
-    return choices;
+    if (request.has(Option::Preset))
+        settings.mp3.preset = integerOption(request, Option::Preset, rangeOf(1, 11));
+    if (request.has(Option::AltPreset))
+        settings.mp3.altPreset = integerOption(request, Option::AltPreset, rangeOf(1, 5));
+    if (request.has(Option::Lame))
+        settings.mp3.lameSwitches = request.options.at(Option::Lame);
+    settings.mp3.panelRate = request.has(Option::Rate);
+    settings.mp3.panelChannels = request.has(Option::Channels);
+    settings.oggVorbis.sampleRate = panel.sampleRate;
+    settings.oggVorbis.channels = panel.channels;
+    settings.oggVorbis.refuseUnaccepted = false; // the bit rate is the default, not the user's choice
+    return settings;
 }
 
 // The reports of a batch a stop signal ended before it began: no output started.
@@ -539,10 +509,7 @@ int convertAll(const ConvertRequest& request, QTextStream& out) {
                 QStringLiteral("--profile %1 does not exist (1 to %2)").arg(settings.panel.wmaProfile).arg(profiles));
         plan = planBatch(batch, readSourceFactsAhead(*planning, factory, batch, jobs));
     }
-    const FormatDialogsMaker makeDialogs = [choices = dialogChoicesOf(request, settings.panel)](
-                                               ComponentSet& components) -> std::unique_ptr<FormatDialogs> {
-        return std::make_unique<ChosenFormatDialogs>(components, choices);
-    };
+    const FormatDialogsMaker makeDialogs = chosenDialogsMaker(formatSettingsOf(request, settings.panel));
     BatchEngine* running = nullptr;
     ConvertLines lines(out, BatchEngine::workersFor(plan, jobs) > 1, [&running] {
         if (running != nullptr && StopSignals::stopRequested())

@@ -534,6 +534,17 @@ std::vector<OutputReport> BatchEngine::run(const std::vector<BatchOutput>& plan,
     return run.takeReports();
 }
 
+std::vector<OutputReport> BatchEngine::run(const std::vector<BatchOutput>& plan, const BatchOrder& order) {
+    BatchSettings settings;
+    settings.panel = order.formatSettings.panel;
+    settings.volumePercent = order.volumePercent;
+    settings.copyTags = order.copyTags;
+    settings.loudnessTarget = order.loudnessTarget;
+    settings.verifyOutputs = order.verifyOutputs;
+    settings.replayGain = order.replayGain;
+    return run(plan, settings, order.jobs);
+}
+
 int BatchEngine::workersFor(const std::vector<BatchOutput>& plan, int jobs) {
     const auto convertible = static_cast<int>(std::count_if(plan.begin(), plan.end(), [](const BatchOutput& output) {
         // An existing file the policy would keep is read back in full, and made again when incomplete.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BatchOrder.h"
 #include "BatchPlan.h"
 #include "ConversionKit.h"
 #include "SingleConversion.h"
@@ -77,6 +78,8 @@ public:
     // Returns once every worker has stopped, with one report per planned output. Raises ComponentError when a kit
     // cannot be made; no output has been started then.
     std::vector<OutputReport> run(const std::vector<BatchOutput>& plan, const BatchSettings& settings, int jobs);
+    // Every output made as the order says, on up to order.jobs workers.
+    std::vector<OutputReport> run(const std::vector<BatchOutput>& plan, const BatchOrder& order);
 
     // How many workers run() uses: no more than asked, nor than outputs to convert; at least one.
     [[nodiscard]] static int workersFor(const std::vector<BatchOutput>& plan, int jobs);

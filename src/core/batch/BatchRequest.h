@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BatchOrder.h"
 #include "BatchPlan.h"
 #include "BatchPreferences.h"
 #include "core/formats/OutputFormat.h"
@@ -10,15 +11,6 @@
 #include <optional>
 #include <set>
 #include <vector>
-
-// One checked row of the conversion list.
-struct BatchSource {
-    QString fullName;
-    SourceKind kind = SourceKind::Audio;
-    // What the list learnt when the row came in; the plan takes it instead of opening the source again while the
-    // file is unchanged and no tags are needed.
-    std::optional<SourceFacts> listed{};
-};
 
 // Everything a batch takes from the main window when it starts.
 struct BatchRequest {

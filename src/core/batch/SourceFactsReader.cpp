@@ -75,14 +75,16 @@ SourceFacts readSourceFacts(ComponentSet& components, const QString& sourceName,
     return facts;
 }
 
-SourceProbe readSourceFactsAhead(ComponentSet& components, IComponentSetFactory& factory, const PlanRequest& request,
-                                 int jobs) {
-    const SourceProbe readNow = [&components](const QString& source, SourceKind kind, bool readTags) {
-        return readSourceFacts(components, source, kind, readTags);
+namespace {
+
+SourceProbe readAhead(ComponentSet& components, IComponentSetFactory& factory, const QStringList& sourceNames,
+                      bool readTags, int jobs) {
+    const SourceProbe readNow = [&components](const QString& source, SourceKind kind, bool tags) {
+        return readSourceFacts(components, source, kind, tags);
     };
     QStringList sources;
     QSet<QString> seen;
-    for (const QString& source : request.sourceNames) {
+    for (const QString& source : sourceNames) {
         if (!seen.contains(source) && QFileInfo(source).isFile())
             sources.append(source);
         seen.insert(source);
@@ -91,7 +93,6 @@ SourceProbe readSourceFactsAhead(ComponentSet& components, IComponentSetFactory&
     if (readers <= 1)
         return readNow;
 
-    const bool readTags = planReadsTags(request);
     auto facts = std::make_shared<std::vector<SourceFacts>>(static_cast<std::size_t>(sources.size()));
     std::vector<std::unique_ptr<ComponentSet>> ownSets;
     std::vector<ComponentSet*> sets{&components};
@@ -129,4 +130,18 @@ SourceProbe readSourceFactsAhead(ComponentSet& components, IComponentSetFactory&
             return readNow(source, kind, tags);
         return (*facts)[found->second];
     };
+}
+
+} // namespace
+
+SourceProbe readSourceFactsAhead(ComponentSet& components, IComponentSetFactory& factory, const PlanRequest& request,
+                                 int jobs) {
+    return readAhead(components, factory, request.sourceNames, planReadsTags(request), jobs);
+}
+
+SourceProbe readSourceFactsAhead(ComponentSet& components, IComponentSetFactory& factory, const BatchOrder& order) {
+    QStringList names;
+    for (const BatchSource& source : order.sources)
+        names.append(source.fullName);
+    return readAhead(components, factory, names, order.planReadsTags(), order.jobs);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BatchOrder.h"
 #include "BatchPlan.h"
 
 struct ComponentSet;
@@ -16,3 +17,5 @@ class IComponentSetFactory;
 // reading did not foresee is answered by reading the source then, with the given set.
 [[nodiscard]] SourceProbe readSourceFactsAhead(ComponentSet& components, IComponentSetFactory& factory,
                                                const PlanRequest& request, int jobs);
+[[nodiscard]] SourceProbe readSourceFactsAhead(ComponentSet& components, IComponentSetFactory& factory,
+                                               const BatchOrder& order);

@@ -13,6 +13,8 @@ struct PcmWavChoice {
     int sampleRate = kDefaultSampleRate;
     int channels = 2;
     int bits = 16;
+
+    bool operator==(const PcmWavChoice&) const = default;
 };
 
 // Sets PCM WAV output on the writer; the one way a PCM choice reaches the writer.

@@ -21,18 +21,17 @@ void OptionDialogs::applyOggVorbis() {
 }
 
 FormatDialogsMaker OptionDialogs::forOtherComponents() const {
-    FormatDialogChoices choices;
-    choices.pcmWav = wav_.choice();
+    FormatSettings settings;
+    settings.pcmWav = wav_.choice();
     // The MP3 dialog writes its controls into the encoder before every MP3 output and, after a preset or a command
     // line, takes back what the encoder made of them; each copy does the same with controls of its own.
-    choices.mp3 = [controls = mp3_.controls()](IAudioFile2LameEnc& encoder) mutable {
-        (void)writeMp3Controls(encoder, controls);
-    };
-    choices.oggVorbis = oggVorbisSettingOf(ogg_.controls());
+    settings.mp3.dialog = mp3_.controls();
+    settings.oggVorbis = oggVorbisSettingOf(ogg_.controls());
     // A command line changes only the settings it names, so every encoder starts from the main encoder's settings.
-    return [choices = std::move(choices), start = snapshotMp3Settings(*components_.mp3Encoder)](
-               ComponentSet& components) -> std::unique_ptr<FormatDialogs> {
-        restoreMp3Settings(*components.mp3Encoder, start);
-        return std::make_unique<ChosenFormatDialogs>(components, choices);
-    };
+    return
+        [makeDialogs = chosenDialogsMaker(std::move(settings)), start = snapshotMp3Settings(*components_.mp3Encoder)](
+            ComponentSet& components) -> std::unique_ptr<FormatDialogs> {
+            restoreMp3Settings(*components.mp3Encoder, start);
+            return makeDialogs(components);
+        };
 }

@@ -1,0 +1,135 @@
+#include "BatchOrder.h"
+
+#include "OutputNaming.h"
+#include "TreeMapping.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <map>
+
+namespace {
+
+constexpr qint64 kWeightWithoutKnownLengths = 1000;
+
+struct SourcePlan {
+    bool exists = false;
+    std::optional<QString> folder;
+    SourceFacts facts;
+};
+
+SourceFacts factsOf(const BatchSource& source, const SourceProbe& probe, bool readTags) {
+    const std::optional<SourceFacts>& listed = source.listed;
+    if (!readTags && listed && listed->probed && listed->probed->stillDescribes(source.fullName))
+        return *listed;
+    return probe(source.fullName, source.kind, readTags);
+}
+
+std::map<QString, SourcePlan> learnSources(const BatchOrder& order, const SourceProbe& probe) {
+    const bool readTags = order.planReadsTags();
+    std::optional<TreeMapping> tree;
+    if (order.treeRoot && !order.folderText.isEmpty())
+        tree.emplace(*order.treeRoot, order.folderText);
+    std::map<QString, SourcePlan> sources;
+    for (const BatchSource& source : order.sources) {
+        if (sources.count(source.fullName) != 0)
+            continue;
+        SourcePlan plan;
+        plan.exists = QFileInfo(source.fullName).isFile();
+        plan.folder = tree ? tree->outputFolderOf(source.fullName) : outputFolderFor(order.folderText, source.fullName);
+        if (plan.exists)
+            plan.facts = factsOf(source, probe, readTags);
+        sources.emplace(source.fullName, std::move(plan));
+    }
+    return sources;
+}
+
+qint64 averageKnownDuration(const std::map<QString, SourcePlan>& sources) {
+    qint64 total = 0;
+    qint64 known = 0;
+    for (const auto& [name, plan] : sources) {
+        if (plan.facts.durationMs > 0) {
+            total += plan.facts.durationMs;
+            ++known;
+        }
+    }
+    return known == 0 ? kWeightWithoutKnownLengths : std::max<qint64>(total / known, 1);
+}
+
+} // namespace
+
+std::optional<OrderConflict> BatchOrder::conflicts() const {
+    if (sources.empty())
+        return OrderConflict::NoSources;
+    if (formats.empty())
+        return OrderConflict::NoFormats;
+    if (loudnessTarget && volumePercent)
+        return OrderConflict::NormalizeWithVolume;
+    if (replayGain && volumePercent)
+        return OrderConflict::ReplayGainWithVolume;
+    if (replayGain && loudnessTarget)
+        return OrderConflict::ReplayGainWithNormalize;
+    if (treeRoot && folderText.isEmpty())
+        return OrderConflict::TreeWithoutFolder;
+    return std::nullopt;
+}
+
+bool BatchOrder::makeFolder() const {
+    return folderText.isEmpty() || (QDir().mkpath(folderText) && QFileInfo(folderText).isDir());
+}
+
+int BatchOrder::plannedOutputCount() const {
+    return static_cast<int>(sources.size() * formats.size());
+}
+
+bool BatchOrder::planReadsTags() const {
+    return baseNames && baseNames->readsTags();
+}
+
+bool BatchOrder::runsOneAtATime() const {
+    return jobs == 1 && !loudnessTarget && !replayGain && existing == ExistingOutputPolicy::Replace;
+}
+
+std::vector<BatchOutput> BatchOrder::plan(const SourceProbe& probe) const {
+    const std::map<QString, SourcePlan> known = learnSources(*this, probe);
+    const qint64 fallbackWeight = averageKnownDuration(known);
+    std::set<QString> sourceNames;
+    for (const BatchSource& source : sources)
+        sourceNames.insert(source.fullName);
+    OutputNameClaims claims(existing, sourceNames);
+    std::vector<BatchOutput> outputs;
+    for (const BatchSource& source : sources) {
+        const SourcePlan& plan = known.at(source.fullName);
+        NameFields fields = plan.facts.tags;
+        fields.name = outputBaseName(source.fullName);
+        for (const OutputFormat format : kOutputFormatsInOrder) {
+            if (formats.count(format) == 0)
+                continue;
+            BatchOutput output{source.fullName,
+                               format,
+                               {},
+                               source.kind,
+                               plan.facts.durationMs > 0 ? plan.facts.durationMs : fallbackWeight,
+                               PlannedAction::Convert,
+                               plan.facts.probed};
+            fields.format = outputFormatName(format);
+            const QString baseName = baseNames ? baseNames->expand(fields) : fields.name;
+            if (!plan.folder) {
+                output.action = PlannedAction::OutsideTree;
+            } else if (!plan.exists) {
+                output.action = PlannedAction::SourceMissing;
+                output.destinationName = destinationName(*plan.folder, baseName, format);
+            } else {
+                const OutputClaim claim =
+                    claims.claim(source.fullName, destinationName(*plan.folder, baseName, format));
+                output.destinationName = claim.name;
+                if (claim.status == OutputClaim::Status::SkippedExisting)
+                    output.action = PlannedAction::SkipExisting;
+                else if (claim.status == OutputClaim::Status::NoFreeName)
+                    output.action = PlannedAction::NoFreeName;
+            }
+            outputs.push_back(std::move(output));
+        }
+    }
+    return outputs;
+}
