@@ -61,6 +61,10 @@ template <typename Access> ProfileField integer(QString section, QString key, Ac
             }};
 }
 
+template <typename Access> ProfileField integer(QString section, QString key, Access at, ValueRange range) {
+    return integer(std::move(section), std::move(key), at, range.lowest, range.highest);
+}
+
 // An int member of the order that takes one of a few values.
 template <typename Access, typename Values>
 ProfileField oneOf(QString section, QString key, Access at, const Values& allowed) {
@@ -211,7 +215,8 @@ std::vector<ProfileField> makeFields() {
          }});
 
     fields.push_back(optionalInteger(
-        sound, QStringLiteral("volume"), [](auto& order) -> auto& { return order.volumePercent; }, 0, 200));
+        sound, QStringLiteral("volume"), [](auto& order) -> auto& { return order.volumePercent; },
+        BatchOrder::VolumePercentRange.lowest, BatchOrder::VolumePercentRange.highest));
     fields.push_back({sound, QStringLiteral("normalize"),
                       [](const BatchOrder& order) -> std::optional<QString> {
                           return order.loudnessTarget ? QString::number(*order.loudnessTarget) : QString();
@@ -223,7 +228,8 @@ std::vector<ProfileField> makeFields() {
                           }
                           bool ok = false;
                           const double target = text.trimmed().toDouble(&ok);
-                          if (!ok || target < -70.0 || target > -5.0)
+                          if (!ok || target < BatchOrder::QuietestLoudnessTarget ||
+                              target > BatchOrder::LoudestLoudnessTarget)
                               return QStringLiteral("empty or a loudness from -70 to -5 LUFS");
                           order.loudnessTarget = target;
                           return std::nullopt;
@@ -246,13 +252,14 @@ std::vector<ProfileField> makeFields() {
         };
     };
     fields.push_back(oneOf(panel, QStringLiteral("samplerate"), panelValue(&PanelValues::sampleRate), kSampleRates));
-    fields.push_back(integer(panel, QStringLiteral("channels"), panelValue(&PanelValues::channels), 1, 2));
+    fields.push_back(integer(panel, QStringLiteral("channels"), panelValue(&PanelValues::channels), kChannelsRange));
     fields.push_back(oneOf(panel, QStringLiteral("g723bits"), panelValue(&PanelValues::g723Bits), std::array{3, 5}));
-    fields.push_back(integer(panel, QStringLiteral("g726bits"), panelValue(&PanelValues::g726Bits), 2, 5));
-    fields.push_back(integer(panel, QStringLiteral("wmaprofile"), panelValue(&PanelValues::wmaProfile), 1, 999));
-    fields.push_back(integer(panel, QStringLiteral("flaclevel"), panelValue(&PanelValues::flacLevel), 0, 8));
-    fields.push_back(integer(panel, QStringLiteral("aackbps"), panelValue(&PanelValues::aacKbps), 96, 320));
-    fields.push_back(integer(panel, QStringLiteral("opuskbps"), panelValue(&PanelValues::opusKbps), 32, 256));
+    fields.push_back(integer(panel, QStringLiteral("g726bits"), panelValue(&PanelValues::g726Bits), kG726BitsRange));
+    fields.push_back(
+        integer(panel, QStringLiteral("wmaprofile"), panelValue(&PanelValues::wmaProfile), kWmaProfileRange));
+    fields.push_back(integer(panel, QStringLiteral("flaclevel"), panelValue(&PanelValues::flacLevel), kFlacLevelRange));
+    fields.push_back(integer(panel, QStringLiteral("aackbps"), panelValue(&PanelValues::aacKbps), kAacKbpsRange));
+    fields.push_back(integer(panel, QStringLiteral("opuskbps"), panelValue(&PanelValues::opusKbps), kOpusKbpsRange));
     fields.push_back(flag(
         panel, QStringLiteral("opusspeech"),
         [](auto& order) -> auto& { return order.formatSettings.panel.opusSpeech; }));
