@@ -30,10 +30,10 @@ public:
     virtual void idle() {}
 };
 
-// Runs a planned batch with up to N workers. Each worker has its own kit (component set and dialogs), takes the
-// next output in plan order, and makes it exactly as a single conversion does; with one worker the batch runs on
-// the calling thread, one output after the other in plan order, and each report reaches the observer as it is
-// made, followed by idle().
+// Runs a planned batch with up to N workers and tells the observer what they do. Each worker has its own kit
+// (component set and dialogs), takes the next output in plan order, and has it made (OutputMaker) exactly as a
+// single conversion does; with one worker the batch runs on the calling thread, one output after the other in plan
+// order, and each report reaches the observer as it is made, followed by idle().
 class BatchEngine {
 public:
     BatchEngine(ConversionKitMaker makeKit, EngineObserver& observer);
