@@ -134,11 +134,6 @@ SourceProbe readAhead(ComponentSet& components, IComponentSetFactory& factory, c
 
 } // namespace
 
-SourceProbe readSourceFactsAhead(ComponentSet& components, IComponentSetFactory& factory, const PlanRequest& request,
-                                 int jobs) {
-    return readAhead(components, factory, request.sourceNames, planReadsTags(request), jobs);
-}
-
 SourceProbe readSourceFactsAhead(ComponentSet& components, IComponentSetFactory& factory, const BatchOrder& order) {
     QStringList names;
     for (const BatchSource& source : order.sources)

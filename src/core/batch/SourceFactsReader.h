@@ -11,11 +11,9 @@ class IComponentSetFactory;
 [[nodiscard]] SourceFacts readSourceFacts(ComponentSet& components, const QString& sourceName, SourceKind kind,
                                           bool readTags);
 
-// The probe of a plan whose sources are read ahead, up to `jobs` at once: the given set and jobs − 1 more from the
-// factory each read a share of the request's sources, so that a batch that converts on several workers does not
-// first probe its thousands of sources one after the other. The probe answers from what was read; a question the
-// reading did not foresee is answered by reading the source then, with the given set.
-[[nodiscard]] SourceProbe readSourceFactsAhead(ComponentSet& components, IComponentSetFactory& factory,
-                                               const PlanRequest& request, int jobs);
+// The probe of an order's plan whose sources are read ahead, up to order.jobs at once: the given set and jobs − 1
+// more from the factory each read a share of the order's sources, so that a batch that converts on several workers
+// does not first probe its thousands of sources one after the other. The probe answers from what was read; a
+// question the reading did not foresee is answered by reading the source then, with the given set.
 [[nodiscard]] SourceProbe readSourceFactsAhead(ComponentSet& components, IComponentSetFactory& factory,
                                                const BatchOrder& order);

@@ -1,6 +1,5 @@
 #include "core/batch/BatchEngine.h"
-#include "RecordingObserver.h"
-#include "core/batch/OutputNaming.h"
+#include "OrderOf.h"
 #include "fakes/FakeComponentSet.h"
 #include "support/TestSupport.h"
 
@@ -31,81 +30,121 @@ void touch(const QString& name) {
     file.write("x");
 }
 
-// The same script for every component set: a two-second source, and a writer that refuses ADPCM.
-void script(FakeComponentSetFactory& factory) {
+// The same script for every component set: `conversions` reads of a two-second source, and a writer that refuses
+// ADPCM.
+void script(FakeComponentSetFactory& factory, int conversions) {
     factory.audioFile1->setResult(QStringLiteral("sampleRate"), 4);
     factory.audioFile1->setResult(QStringLiteral("channelCount"), 2);
     factory.audioFile1->setResult(QStringLiteral("lengthInSamples"), 8);
     factory.audioFile1->setResult(QStringLiteral("durationMs"), 2000);
-    factory.audioFile1->queueReadBlock(SampleBlock(std::vector<float>(8, 0.5f)));
-    factory.audioFile1->queueReadBlock(SampleBlock(std::vector<float>(8, 0.5f)));
+    for (int conversion = 0; conversion < conversions; ++conversion) {
+        factory.audioFile1->queueReadBlock(SampleBlock(std::vector<float>(8, 0.5f)));
+        factory.audioFile1->queueReadBlock(SampleBlock(std::vector<float>(8, 0.5f)));
+        factory.audioFile1->queueReadBlock(SampleBlock());
+    }
     factory.audioFile2->setFailure(QStringLiteral("setAdpcmWav"), QStringLiteral("no ADPCM today"));
 }
 
-// The calls to the components, temporary names without their random mark.
-QStringList componentCalls(const QStringList& log) {
-    static const QRegularExpression mark(QStringLiteral("\\.[0-9a-f]{24}(?=\\.part)"));
-    QStringList calls;
-    for (const QString& line : log) {
-        if (!line.startsWith(QLatin1String("Observer.")) && line != QLatin1String("factory.create()"))
-            calls.append(QString(line).remove(mark));
+// Logs what the engine tells its observer, and on which thread.
+class RecordingEngineObserver : public EngineObserver {
+public:
+    QStringList events;
+    std::set<std::thread::id> threads;
+
+    void outputStarted(std::size_t output, const QString&, const QString&) override {
+        record(QStringLiteral("started(%1)").arg(output));
     }
-    return calls;
+    void outputFinished(std::size_t output, const OutputReport&) override {
+        record(QStringLiteral("finished(%1)").arg(output));
+    }
+    void idle() override { record(QStringLiteral("idle")); }
+
+private:
+    void record(const QString& event) {
+        threads.insert(std::this_thread::get_id());
+        events.append(event);
+    }
+};
+
+// The writer's outputs, temporary names without their random mark, as they were created.
+QStringList createdOutputs(const QStringList& log) {
+    static const QRegularExpression mark(QStringLiteral("\\.[0-9a-f]{24}(?=\\.part)"));
+    QStringList created;
+    for (const QString& line : log) {
+        if (line.startsWith(QLatin1String("writer.createOutput(")))
+            created.append(QString(line).remove(mark));
+    }
+    return created;
 }
 
-TEST(BatchEngine, OneWorkerMakesTheCallsOfTheSequentialBatch) {
+QString pendingName(const QString& destination) {
+    const QFileInfo info(destination);
+    return info.dir().filePath(QLatin1Char('.') + info.completeBaseName() + QStringLiteral(".part.") + info.suffix());
+}
+
+// One worker: one kit, on the calling thread; sources outside and formats inside in their fixed order, each output
+// over (made, refused or missing) before the next starts, and every report followed by idle(). A refused format and
+// a missing source do not stop the batch.
+TEST(BatchEngine, OneWorkerMakesEachOutputInPlanOrderBeforeTheNext) {
     QTemporaryDir folder;
     const QStringList sources{folder.filePath("one.wav"), folder.filePath("gone.wav"), folder.filePath("two.wav")};
     touch(sources[0]);
     touch(sources[2]);
-    const std::set<OutputFormat> formats{OutputFormat::Pcm, OutputFormat::Adpcm, OutputFormat::Mp3, OutputFormat::Wma};
-    const BatchSettings settings{PanelValues{}, 80, true, {}};
+    const BatchOrder order =
+        orderOf(sources, {OutputFormat::Pcm, OutputFormat::Adpcm, OutputFormat::Mp3, OutputFormat::Wma},
+                folder.filePath("out"));
 
-    // The loop a sequential batch runs: sources outside, formats inside, a missing source skipped.
-    FakeComponentSetFactory sequentialFactory;
-    const auto sequentialSet = sequentialFactory.create();
-    script(sequentialFactory);
-    sequentialFactory.log->clear();
-    RecordingDialogs sequentialDialogs(sequentialFactory.log);
-    WriterPreparation preparation(*sequentialSet, sequentialDialogs);
-    RecordingObserver observer(sequentialFactory.log);
-    SingleConversion conversion(*sequentialSet, observer);
-    for (const QString& source : sources) {
-        if (!QFileInfo::exists(source))
-            continue;
-        QDir().mkpath(folder.filePath("out"));
-        for (const OutputFormat format : kOutputFormatsInOrder) {
-            if (formats.count(format) == 0)
-                continue;
-            const QString destination = destinationName(folder.filePath("out/"), outputBaseName(source), format);
-            const ConversionSettings conversionSettings{
-                SourceKind::Audio, settings.volumePercent, settings.copyTags, {}};
-            (void)prepareAndConvert(preparation, conversion, source, format, destination, settings.panel,
-                                    conversionSettings);
+    FakeComponentSetFactory factory;
+    const ConversionKitMaker makeKit = [&factory] {
+        auto set = factory.create();
+        script(factory, 6);
+        return std::make_unique<OwnedConversionKit>(
+            std::move(set), [&factory](ComponentSet&) { return std::make_unique<RecordingDialogs>(factory.log); });
+    };
+    RecordingEngineObserver observer;
+    BatchEngine engine(makeKit, observer);
+    const auto plan = order.plan([](const QString&, SourceKind, bool) { return SourceFacts{}; });
+    const auto reports = engine.run(plan, order);
+
+    EXPECT_EQ(factory.creations, 1);
+    EXPECT_EQ(observer.threads, std::set<std::thread::id>{std::this_thread::get_id()});
+    const QString out = folder.filePath("out/");
+    QStringList expectedOutputs;
+    for (const char* name : {"one.wav", "one.mp3", "one.wma", "two.wav", "two.mp3", "two.wma"})
+        expectedOutputs.append("writer.createOutput(" + pendingName(out + name) + ",0)");
+    EXPECT_EQ(createdOutputs(*factory.log), expectedOutputs);
+
+    // Each output's events lie between the previous output's report and its own, and each report is followed by
+    // idle().
+    QStringList reported;
+    for (const QString& event : observer.events) {
+        if (event != QLatin1String("idle"))
+            reported.append(event);
+    }
+    const std::set<std::size_t> made{0, 2, 3, 8, 10, 11}; // the others are ADPCM or the missing source's
+    QStringList expectedEvents;
+    for (std::size_t output = 0; output < 12; ++output) {
+        if (made.count(output) != 0)
+            expectedEvents.append(QStringLiteral("started(%1)").arg(output));
+        expectedEvents.append(QStringLiteral("finished(%1)").arg(output));
+    }
+    EXPECT_EQ(reported, expectedEvents);
+    for (qsizetype index = 0; index < observer.events.size(); ++index) {
+        if (observer.events[index].startsWith(QLatin1String("finished("))) {
+            EXPECT_EQ(observer.events.value(index + 1), QStringLiteral("idle")) << index;
         }
     }
 
-    FakeComponentSetFactory engineFactory;
-    const ConversionKitMaker makeKit = [&engineFactory] {
-        auto set = engineFactory.create();
-        script(engineFactory);
-        return std::make_unique<OwnedConversionKit>(std::move(set), [&engineFactory](ComponentSet&) {
-            return std::make_unique<RecordingDialogs>(engineFactory.log);
-        });
-    };
-    EngineObserver quiet;
-    BatchEngine engine(makeKit, quiet);
-    const PlanRequest request{sources, formats, folder.filePath("out"), {}, {}, ExistingOutputPolicy::Replace};
-    const auto plan = planBatch(request, [](const QString&, SourceKind, bool) { return SourceFacts{}; });
-    const auto reports = engine.run(plan, settings, 1);
-
-    EXPECT_EQ(engineFactory.creations, 1);
-    EXPECT_EQ(componentCalls(*engineFactory.log), componentCalls(*sequentialFactory.log));
     ASSERT_EQ(reports.size(), 12u);
     EXPECT_EQ(reports[1].status, OutputStatus::Failed); // ADPCM refused
     EXPECT_EQ(reports[1].reason, sources[0] + ": the writer cannot be prepared for adpcm (no ADPCM today)");
-    EXPECT_EQ(reports[4].status, OutputStatus::Failed);
-    EXPECT_EQ(reports[4].reason, "Can not find out the source file:" + sources[1]);
+    for (std::size_t index = 4; index < 8; ++index) {
+        EXPECT_EQ(reports[index].status, OutputStatus::Failed);
+        EXPECT_TRUE(reports[index].sourceMissing);
+        EXPECT_EQ(reports[index].reason, "Can not find out the source file:" + sources[1]);
+    }
+    for (const std::size_t index : made)
+        EXPECT_EQ(reports[index].status, OutputStatus::Made) << index;
 }
 
 // Real components, so that two workers really run side by side.
@@ -156,15 +195,16 @@ public:
 
 TEST_F(BatchEngineOnDisk, CancelWithTwoWorkersStopsBothAndStartsNothingMore) {
     const QStringList sources{makeTone("a.wav", 60), makeTone("b.wav", 60), makeTone("c.wav", 1), makeTone("d.wav", 1)};
-    const PlanRequest request{sources, {OutputFormat::Pcm}, folder.filePath("out"), {}, {}, {}};
-    const auto plan = planBatch(request, [](const QString&, SourceKind, bool) { return SourceFacts{}; });
+    BatchOrder order = orderOf(sources, {OutputFormat::Pcm}, folder.filePath("out"));
+    order.jobs = 2;
+    const auto plan = order.plan([](const QString&, SourceKind, bool) { return SourceFacts{}; });
     ComponentSetFactory factory;
     CancellingObserver observer;
     BatchEngine engine(kitsFrom(factory, [](ComponentSet& set) { return std::make_unique<PcmDialogs>(set); }),
                        observer);
     observer.engine = &engine;
     const int threadsBefore = threadCount();
-    const auto reports = engine.run(plan, BatchSettings{}, 2);
+    const auto reports = engine.run(plan, order);
 
     EXPECT_EQ(threadCount(), threadsBefore);
     EXPECT_EQ(observer.threads, std::set<std::thread::id>{std::this_thread::get_id()});

@@ -1,4 +1,5 @@
 #include "core/batch/BatchPlan.h"
+#include "OrderOf.h"
 #include "core/batch/BatchProgress.h"
 #include "core/batch/LoudnessNormalization.h"
 #include "core/batch/TreeMapping.h"
@@ -41,20 +42,19 @@ QStringList destinationsOf(const std::vector<BatchOutput>& plan) {
 class BatchPlanTest : public ::testing::Test {
 protected:
     QString path(const QString& relative) const { return folder.filePath(relative); }
-    std::vector<BatchOutput> plan(PlanRequest request) const { return planBatch(request, factsWithTags); }
+    static std::vector<BatchOutput> plan(const BatchOrder& order) { return order.plan(factsWithTags); }
 
     QTemporaryDir folder;
 };
 
 TEST_F(BatchPlanTest, SourcesWithOneBaseNameGetDistinctOutputsInOneFolder) {
-    PlanRequest request;
+    QStringList sources;
     for (int index = 0; index < 8; ++index) {
-        request.sourceNames.append(path(QStringLiteral("in%1/song.wav").arg(index)));
-        touch(request.sourceNames.back());
+        sources.append(path(QStringLiteral("in%1/song.wav").arg(index)));
+        touch(sources.back());
     }
-    request.formats = {OutputFormat::Mp3, OutputFormat::Pcm};
-    request.folderText = path("out");
-    const QStringList names = destinationsOf(plan(request));
+    const QStringList names =
+        destinationsOf(plan(orderOf(sources, {OutputFormat::Mp3, OutputFormat::Pcm}, path("out"))));
     EXPECT_EQ(names.size(), 16);
     EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), 16);
     EXPECT_EQ(names.mid(0, 6),
@@ -68,8 +68,8 @@ TEST_F(BatchPlanTest, NoOutputReplacesASourceOfTheSameBatch) {
     const QString second = path("out/song.wav");
     touch(first);
     touch(second);
-    PlanRequest request{{first, second}, {OutputFormat::Pcm}, path("out"), {}, {}, ExistingOutputPolicy::Replace};
-    EXPECT_EQ(destinationsOf(plan(request)), QStringList({path("out/song_NEW.wav"), path("out/song_NEW2.wav")}));
+    EXPECT_EQ(destinationsOf(plan(orderOf({first, second}, {OutputFormat::Pcm}, path("out")))),
+              QStringList({path("out/song_NEW.wav"), path("out/song_NEW2.wav")}));
 }
 
 TEST_F(BatchPlanTest, ExistingFilesFollowThePolicy) {
@@ -78,7 +78,7 @@ TEST_F(BatchPlanTest, ExistingFilesFollowThePolicy) {
     touch(path("out/song.mp3"), "kept");
     touch(path("out/song_NEW.mp3"), "kept too");
     const auto planWith = [&](ExistingOutputPolicy policy) {
-        return plan({{source}, {OutputFormat::Mp3, OutputFormat::Ogg}, path("out"), {}, {}, policy});
+        return plan(orderOf({source}, {OutputFormat::Mp3, OutputFormat::Ogg}, path("out"), {}, {}, policy));
     };
     const auto replaced = planWith(ExistingOutputPolicy::Replace);
     EXPECT_EQ(destinationsOf(replaced), QStringList({path("out/song.mp3"), path("out/song.ogg")}));
@@ -96,7 +96,7 @@ TEST_F(BatchPlanTest, ExistingFilesFollowThePolicy) {
     const QString beside = path("out/song.wav");
     touch(beside);
     touch(path("out/song_NEW.wav"));
-    const auto sparing = plan({{beside}, {OutputFormat::Pcm}, {}, {}, {}, ExistingOutputPolicy::Skip});
+    const auto sparing = plan(orderOf({beside}, {OutputFormat::Pcm}, {}, {}, {}, ExistingOutputPolicy::Skip));
     EXPECT_EQ(sparing[0].action, PlannedAction::SkipExisting);
     EXPECT_EQ(sparing[0].destinationName, path("out/song_NEW.wav"));
 }
@@ -104,13 +104,9 @@ TEST_F(BatchPlanTest, ExistingFilesFollowThePolicy) {
 TEST_F(BatchPlanTest, MissingSourcesAndSourcesOutsideTheTreeAreMarked) {
     touch(path("music/rock/a/song.wav"));
     touch(path("elsewhere/other.wav"));
-    PlanRequest request{{path("music/rock/a/song.wav"), path("elsewhere/other.wav"), path("music/gone.wav")},
-                        {OutputFormat::Mp3},
-                        path("out"),
-                        path("music"),
-                        {},
-                        ExistingOutputPolicy::Replace};
-    const auto outputs = plan(request);
+    const auto outputs =
+        plan(orderOf({path("music/rock/a/song.wav"), path("elsewhere/other.wav"), path("music/gone.wav")},
+                     {OutputFormat::Mp3}, path("out"), path("music")));
     EXPECT_EQ(outputs[0].destinationName, path("out/rock/a/song.mp3"));
     EXPECT_EQ(outputs[0].action, PlannedAction::Convert);
     EXPECT_EQ(outputs[1].action, PlannedAction::OutsideTree);
@@ -136,8 +132,10 @@ TEST_F(BatchPlanTest, TemplateNamesAreSingleSafeFileNames) {
         QString whyNot;
         const auto nameTemplate = NameTemplate::parse(text, whyNot);
         EXPECT_TRUE(nameTemplate) << whyNot.toStdString();
-        PlanRequest request{{source}, {OutputFormat::Adpcm}, path("out"), {}, nameTemplate, {}};
-        return QFileInfo(plan(request).front().destinationName).fileName();
+        return QFileInfo(plan(orderOf({source}, {OutputFormat::Adpcm}, path("out"), {}, nameTemplate))
+                             .front()
+                             .destinationName)
+            .fileName();
     };
     // Each value loses its own leading dots: the title's do not stay behind " - ".
     EXPECT_EQ(named("{track} {artist} - {title}"), "7 AC_DC - _.._etc_passwd_ ab_ADPCM.wav");

@@ -23,9 +23,8 @@ QString pendingName(const QString& destination) {
 // Records what the plain run shows, in the log the fakes share; can cancel the batch at a chosen progress report.
 class RecordingPlainRun : public EngineObserver {
 public:
-    RecordingPlainRun(std::shared_ptr<QStringList> log, const std::vector<BatchOutput>& plan,
-                      const BatchRequest& request)
-        : log_(std::move(log)), plan_(plan), tally_(request.formats.size(), request.plannedOutputCount()) {}
+    RecordingPlainRun(std::shared_ptr<QStringList> log, const std::vector<BatchOutput>& plan, const BatchOrder& order)
+        : log_(std::move(log)), plan_(plan), tally_(order.formats.size(), order.plannedOutputCount()) {}
 
     BatchEngine* engine = nullptr;
     int cancelAtProgress = -1; // the n-th progress report (from 1) presses Cancel
@@ -113,16 +112,16 @@ protected:
         }
         return calls;
     }
-    // Runs the request as the window's plain run does; the observer of the last run stays for the checks.
+    // Runs the order as the window's plain run does; the observer of the last run stays for the checks.
     FinishedBatch run(int cancelAtProgress = -1) {
         FinishedBatch batch;
-        batch.plan = planWindowBatch(request, [](const QString&, SourceKind, bool) { return SourceFacts{}; });
-        batch.folderText = request.folderText;
-        observer = std::make_unique<RecordingPlainRun>(factory.log, batch.plan, request);
+        batch.plan = order.plan([](const QString&, SourceKind, bool) { return SourceFacts{}; });
+        batch.folderText = order.folderText;
+        observer = std::make_unique<RecordingPlainRun>(factory.log, batch.plan, order);
         observer->cancelAtProgress = cancelAtProgress;
         BatchEngine engine([this] { return std::make_unique<BorrowedConversionKit>(*components, dialogs); }, *observer);
         observer->engine = &engine;
-        batch.reports = engine.run(batch.plan, engineSettingsOf(request), 1);
+        batch.reports = engine.run(batch.plan, order);
         batch.cancelled = engine.cancelled();
         return batch;
     }
@@ -132,14 +131,14 @@ protected:
     std::unique_ptr<ComponentSet> components = factory.create();
     RecordingDialogs dialogs{factory.log};
     std::unique_ptr<RecordingPlainRun> observer;
-    BatchRequest request;
+    BatchOrder order;
 };
 
 TEST_F(OneWorkerBatchTest, SourcesOutsideFormatsInsideInTheFixedOrder) {
     const QString first = source(QStringLiteral("a/song.mp3"));
     const QString second = source(QStringLiteral("b/tune.wav"));
-    request.sources = {{first}, {second}};
-    request.formats = {OutputFormat::G726, OutputFormat::Mp3, OutputFormat::Adpcm};
+    order.sources = {{first}, {second}};
+    order.formats = {OutputFormat::G726, OutputFormat::Mp3, OutputFormat::Adpcm};
     queueBlocksFor(6);
 
     // Without an output folder every output lands beside its own source; none replaces its source.
@@ -161,8 +160,8 @@ TEST_F(OneWorkerBatchTest, SourcesOutsideFormatsInsideInTheFixedOrder) {
     // A folder text without its separator gets one before the base name.
     factory.log->clear();
     queueBlocksFor(6);
-    request.folderText = dir.filePath("out");
-    ASSERT_TRUE(QDir().mkpath(request.folderText)); // the start handler makes it before a run
+    order.folderText = dir.filePath("out");
+    ASSERT_TRUE(order.makeFolder()); // the start handler makes it before a run
     const FinishedBatch inFolder = run();
     EXPECT_EQ(callsNamed("writer.createOutput").first(),
               "writer.createOutput(" + pendingName(dir.filePath("out/song_ADPCM.wav")) + ",0)");
@@ -175,9 +174,9 @@ TEST_F(OneWorkerBatchTest, NoOutputReplacesASourceOrAnotherOutput) {
     const QString first = source(QStringLiteral("a/song.mp3"));
     const QString second = source(QStringLiteral("b/song.mp3"));
     const QString inOut = source(QStringLiteral("out/song.wav"));
-    request.sources = {{first}, {second}, {inOut}};
-    request.formats = {OutputFormat::Pcm};
-    request.folderText = dir.filePath("out");
+    order.sources = {{first}, {second}, {inOut}};
+    order.formats = {OutputFormat::Pcm};
+    order.folderText = dir.filePath("out");
     queueBlocksFor(3);
     const FinishedBatch batch = run();
     EXPECT_EQ(batch.made(), 3);
@@ -188,10 +187,10 @@ TEST_F(OneWorkerBatchTest, NoOutputReplacesASourceOrAnotherOutput) {
 }
 
 TEST_F(OneWorkerBatchTest, OnlyRawIsAFormatLikeAnyOther) {
-    request.sources = {{source(QStringLiteral("song.wav"))}};
-    request.formats = {OutputFormat::Raw};
-    request.panel.sampleRate = 8000;
-    request.panel.channels = 1;
+    order.sources = {{source(QStringLiteral("song.wav"))}};
+    order.formats = {OutputFormat::Raw};
+    order.formatSettings.panel.sampleRate = 8000;
+    order.formatSettings.panel.channels = 1;
     queueBlocksFor(1);
     const FinishedBatch batch = run();
     EXPECT_EQ(batch.made(), 1);
@@ -203,8 +202,8 @@ TEST_F(OneWorkerBatchTest, OnlyRawIsAFormatLikeAnyOther) {
 TEST_F(OneWorkerBatchTest, MissingSourcesAreReportedSkippedAndListed) {
     const QString kept = source(QStringLiteral("kept.wav"));
     const QString gone = dir.filePath(QStringLiteral("gone.wav"));
-    request.sources = {{gone}, {kept}};
-    request.formats = {OutputFormat::Pcm};
+    order.sources = {{gone}, {kept}};
+    order.formats = {OutputFormat::Pcm};
     queueBlocksFor(1);
     const FinishedBatch some = run();
     EXPECT_EQ(callsNamed("Batch."),
@@ -216,8 +215,8 @@ TEST_F(OneWorkerBatchTest, MissingSourcesAreReportedSkippedAndListed) {
     EXPECT_EQ(some.lastOutputFolder(), dir.path() + "/");
 
     factory.log->clear();
-    request.sources = {{gone}, {dir.filePath(QStringLiteral("also gone.mp3"))}};
-    request.formats = {OutputFormat::Pcm, OutputFormat::Ogg};
+    order.sources = {{gone}, {dir.filePath(QStringLiteral("also gone.mp3"))}};
+    order.formats = {OutputFormat::Pcm, OutputFormat::Ogg};
     const FinishedBatch none = run();
     EXPECT_EQ(callsNamed("Batch.missing").size(), 2) << "once per entry, not once per format";
     EXPECT_TRUE(callsNamed("writer.createOutput").isEmpty());
@@ -232,8 +231,8 @@ TEST_F(OneWorkerBatchTest, MissingSourcesAreReportedSkippedAndListed) {
 
 TEST_F(OneWorkerBatchTest, FailedOutputsAreCountedAndListedAndTheBatchGoesOn) {
     const QString song = source(QStringLiteral("song.wav"));
-    request.sources = {{song}};
-    request.formats = {OutputFormat::Pcm, OutputFormat::Mp3, OutputFormat::Mp2, OutputFormat::Gsm, OutputFormat::Vox};
+    order.sources = {{song}};
+    order.formats = {OutputFormat::Pcm, OutputFormat::Mp3, OutputFormat::Mp2, OutputFormat::Gsm, OutputFormat::Vox};
     queueBlocksFor(3);
     // The MP3 dialog raises something unexpected; the MP2 format is refused by the writer.
     dialogs.throwOnMp3 = true;
@@ -254,7 +253,7 @@ TEST_F(OneWorkerBatchTest, FailedOutputsAreCountedAndListedAndTheBatchGoesOn) {
     factory.log->clear();
     writer().setFailure(QStringLiteral("setMp2"), QString());
     dialogs.throwOnMp3 = false;
-    request.formats = {OutputFormat::Pcm, OutputFormat::Gsm};
+    order.formats = {OutputFormat::Pcm, OutputFormat::Gsm};
     writer().setFailure(QStringLiteral("createOutput"), QStringLiteral("Permission denied"));
     result = run();
     EXPECT_EQ(result.made(), 0);
@@ -271,8 +270,8 @@ TEST_F(OneWorkerBatchTest, FailedOutputsAreCountedAndListedAndTheBatchGoesOn) {
 }
 
 TEST_F(OneWorkerBatchTest, ARejectedSourceShowsItsBoxOncePerFormat) {
-    request.sources = {{source(QStringLiteral("clip.avi")), SourceKind::Video}};
-    request.formats = {OutputFormat::Pcm, OutputFormat::Ogg};
+    order.sources = {{source(QStringLiteral("clip.avi")), SourceKind::Video}};
+    order.formats = {OutputFormat::Pcm, OutputFormat::Ogg};
     factory.videoFile1->setFailure(QStringLiteral("open"), QStringLiteral("no sound track"));
     const FinishedBatch batch = run();
     EXPECT_EQ(callsNamed("Batch.failed").size(), 2);
@@ -283,8 +282,8 @@ TEST_F(OneWorkerBatchTest, ARejectedSourceShowsItsBoxOncePerFormat) {
 }
 
 TEST_F(OneWorkerBatchTest, CancelEndsTheRunAfterTheBlockInProgress) {
-    request.sources = {{source(QStringLiteral("one.wav"))}, {source(QStringLiteral("two.wav"))}};
-    request.formats = {OutputFormat::Pcm, OutputFormat::Mp3};
+    order.sources = {{source(QStringLiteral("one.wav"))}, {source(QStringLiteral("two.wav"))}};
+    order.formats = {OutputFormat::Pcm, OutputFormat::Mp3};
     queueBlocksFor(4);
     const FinishedBatch early = run(1);
     EXPECT_TRUE(early.cancelled);
@@ -305,11 +304,10 @@ TEST_F(OneWorkerBatchTest, CancelEndsTheRunAfterTheBlockInProgress) {
 TEST_F(OneWorkerBatchTest, TotalProgressMovesWithManyOutputsAndEachRunStartsAtZero) {
     // 15 sources × 10 formats = 150 outputs.
     for (int index = 0; index < 15; ++index)
-        request.sources.push_back({source(QStringLiteral("s%1.wav").arg(index))});
-    request.formats = {OutputFormat::Pcm, OutputFormat::Adpcm, OutputFormat::Mp3, OutputFormat::Mp2,
-                       OutputFormat::Ogg, OutputFormat::Dsp,   OutputFormat::Gsm, OutputFormat::Vox,
-                       OutputFormat::Raw, OutputFormat::G721};
-    ASSERT_EQ(request.plannedOutputCount(), 150);
+        order.sources.push_back({source(QStringLiteral("s%1.wav").arg(index))});
+    order.formats = {OutputFormat::Pcm, OutputFormat::Adpcm, OutputFormat::Mp3, OutputFormat::Mp2, OutputFormat::Ogg,
+                     OutputFormat::Dsp, OutputFormat::Gsm,   OutputFormat::Vox, OutputFormat::Raw, OutputFormat::G721};
+    ASSERT_EQ(order.plannedOutputCount(), 150);
     queueBlocksFor(150);
     const FinishedBatch batch = run();
     EXPECT_EQ(batch.made(), 150);
@@ -320,8 +318,8 @@ TEST_F(OneWorkerBatchTest, TotalProgressMovesWithManyOutputsAndEachRunStartsAtZe
     EXPECT_EQ(totals[149], 50);
     EXPECT_EQ(totals.back(), 100);
 
-    request.sources.resize(1);
-    request.formats = {OutputFormat::Pcm, OutputFormat::Mp3, OutputFormat::Ogg};
+    order.sources.resize(1);
+    order.formats = {OutputFormat::Pcm, OutputFormat::Mp3, OutputFormat::Ogg};
     queueBlocksFor(3);
     static_cast<void>(run());
     EXPECT_EQ(observer->totals, (std::vector<int>{16, 33, 50, 66, 83, 100}));

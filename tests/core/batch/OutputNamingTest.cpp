@@ -1,4 +1,5 @@
 #include "core/batch/OutputNaming.h"
+#include "OrderOf.h"
 #include "RecordingObserver.h"
 #include "core/batch/BatchPlan.h"
 #include "core/batch/SingleConversion.h"
@@ -18,9 +19,9 @@ namespace {
 
 // The names a batch plans for sources that need not exist.
 QStringList destinationsOf(const QStringList& sources, const std::set<OutputFormat>& formats, const QString& folder) {
-    const PlanRequest request{sources, formats, folder, {}, {}, ExistingOutputPolicy::Replace};
     QStringList names;
-    for (const BatchOutput& output : planBatch(request, [](const QString&, SourceKind, bool) { return SourceFacts{}; }))
+    for (const BatchOutput& output :
+         orderOf(sources, formats, folder).plan([](const QString&, SourceKind, bool) { return SourceFacts{}; }))
         names.append(output.destinationName);
     return names;
 }
