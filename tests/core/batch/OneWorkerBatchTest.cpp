@@ -1,4 +1,7 @@
-#include "core/batch/WindowBatch.h"
+#include "core/batch/BatchOutcome.h"
+#include "core/batch/LoudnessNormalization.h"
+#include "core/batch/OneAtATimeTally.h"
+#include "core/batch/StartRefusal.h"
 #include "fakes/FakeComponentSet.h"
 
 #include <QDir>
@@ -23,8 +26,7 @@ QString pendingName(const QString& destination) {
 // Records what the plain run shows, in the log the fakes share; can cancel the batch at a chosen progress report.
 class RecordingPlainRun : public EngineObserver {
 public:
-    RecordingPlainRun(std::shared_ptr<QStringList> log, const std::vector<BatchOutput>& plan,
-                      const BatchRequest& request)
+    RecordingPlainRun(std::shared_ptr<QStringList> log, const std::vector<BatchOutput>& plan, const BatchOrder& request)
         : log_(std::move(log)), plan_(plan), tally_(request.formats.size(), request.plannedOutputCount()) {}
 
     BatchEngine* engine = nullptr;
@@ -116,13 +118,13 @@ protected:
     // Runs the request as the window's plain run does; the observer of the last run stays for the checks.
     FinishedBatch run(int cancelAtProgress = -1) {
         FinishedBatch batch;
-        batch.plan = planWindowBatch(request, [](const QString&, SourceKind, bool) { return SourceFacts{}; });
+        batch.plan = request.plan([](const QString&, SourceKind, bool) { return SourceFacts{}; });
         batch.folderText = request.folderText;
         observer = std::make_unique<RecordingPlainRun>(factory.log, batch.plan, request);
         observer->cancelAtProgress = cancelAtProgress;
         BatchEngine engine([this] { return std::make_unique<BorrowedConversionKit>(*components, dialogs); }, *observer);
         observer->engine = &engine;
-        batch.reports = engine.run(batch.plan, engineSettingsOf(request), 1);
+        batch.reports = engine.run(batch.plan, request);
         batch.cancelled = engine.cancelled();
         return batch;
     }
@@ -132,7 +134,7 @@ protected:
     std::unique_ptr<ComponentSet> components = factory.create();
     RecordingDialogs dialogs{factory.log};
     std::unique_ptr<RecordingPlainRun> observer;
-    BatchRequest request;
+    BatchOrder request;
 };
 
 TEST_F(OneWorkerBatchTest, SourcesOutsideFormatsInsideInTheFixedOrder) {
@@ -190,8 +192,8 @@ TEST_F(OneWorkerBatchTest, NoOutputReplacesASourceOrAnotherOutput) {
 TEST_F(OneWorkerBatchTest, OnlyRawIsAFormatLikeAnyOther) {
     request.sources = {{source(QStringLiteral("song.wav"))}};
     request.formats = {OutputFormat::Raw};
-    request.panel.sampleRate = 8000;
-    request.panel.channels = 1;
+    request.formatSettings.panel.sampleRate = 8000;
+    request.formatSettings.panel.channels = 1;
     queueBlocksFor(1);
     const FinishedBatch batch = run();
     EXPECT_EQ(batch.made(), 1);
@@ -344,7 +346,7 @@ TEST(BatchProgressTest, TotalPercentIsSafeAtEveryEdge) {
 
 TEST(BatchStartTest, RefusalsInTheirOrderAndTheOutputFolder) {
     QTemporaryDir dir;
-    BatchRequest request;
+    BatchOrder request;
     request.formats = {OutputFormat::Mp3};
     EXPECT_EQ(refusalToStart(request), "Please add audio files and check them!");
     request.sources = {{dir.filePath("song.wav")}};
@@ -353,21 +355,21 @@ TEST(BatchStartTest, RefusalsInTheirOrderAndTheOutputFolder) {
     request.formats = {OutputFormat::Raw};
     EXPECT_EQ(refusalToStart(request), std::nullopt);
     request.volumePercent = 150;
-    request.preferences.evenLoudness = true;
+    request.loudnessTarget = kDefaultLoudnessTarget;
     request.folderText = dir.filePath("not made");
     EXPECT_TRUE(refusalToStart(request).value_or(QString()).contains("cannot be used together"));
     EXPECT_FALSE(QFileInfo::exists(request.folderText)) << "a refused batch makes no folder";
     request.volumePercent.reset();
     EXPECT_EQ(refusalToStart(request), std::nullopt);
-    request.preferences.replayGain = true;
+    request.replayGain = true;
     EXPECT_TRUE(refusalToStart(request).value_or(QString()).contains("cannot be used together"))
         << "gains measured on the source would not fit evened-out samples";
-    request.preferences.evenLoudness = false;
+    request.loudnessTarget.reset();
     request.volumePercent = 150;
     EXPECT_TRUE(refusalToStart(request).value_or(QString()).contains("Write ReplayGain tags"));
     request.volumePercent.reset();
     EXPECT_EQ(refusalToStart(request), std::nullopt);
-    request.preferences.replayGain = false;
+    request.replayGain = false;
 
     request.folderText = dir.filePath("new/nested folder");
     EXPECT_EQ(refusalToStart(request), std::nullopt);
