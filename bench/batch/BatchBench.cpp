@@ -2,6 +2,7 @@
 // Usage: batch_bench window --formats mp3,ogg,... [--jobs N] --out DIR SOURCE...
 //        batch_bench cancel --after SECONDS --out DIR SOURCE
 // Prints key=value lines: wall_s and cpu_s for a whole batch; cancel_to_close_ms for the cancel measurement.
+#include "core/batch/StartRefusal.h"
 #include "core/components/ComponentSet.h"
 #include "core/formats/DefaultFormatDialogs.h"
 #include "core/platform/Shell.h"
@@ -57,8 +58,8 @@ int main(int argc, char* argv[]) {
     if (arguments.isEmpty())
         return usage();
     const QString mode = arguments.takeFirst();
-    BatchRequest request;
-    request.copyTags = false;
+    BatchOrder order;
+    order.copyTags = false;
     double cancelAfter = 2.0;
     while (!arguments.isEmpty() && arguments.first().startsWith(QLatin1String("--"))) {
         const QString option = arguments.takeFirst();
@@ -70,23 +71,23 @@ int main(int argc, char* argv[]) {
                 const auto format = outputFormatNamed(name);
                 if (!format)
                     return usage();
-                request.formats.insert(*format);
+                order.formats.insert(*format);
             }
         } else if (option == QLatin1String("--jobs")) {
-            request.preferences.jobs = value.toInt();
+            order.jobs = value.toInt();
         } else if (option == QLatin1String("--after")) {
             cancelAfter = value.toDouble();
         } else if (option == QLatin1String("--out")) {
-            request.folderText = value;
+            order.folderText = value;
         } else {
             return usage();
         }
     }
     for (const QString& source : arguments)
-        request.sources.push_back({QFileInfo(source).absoluteFilePath(), sourceKindOfFile(source)});
+        order.sources.push_back({QFileInfo(source).absoluteFilePath(), sourceKindOfFile(source)});
     if (mode == QLatin1String("cancel"))
-        request.formats = {OutputFormat::Mp3};
-    if (auto refusal = refusalToStart(request)) {
+        order.formats = {OutputFormat::Mp3};
+    if (auto refusal = refusalToStart(order)) {
         std::fprintf(stderr, "%s\n", qPrintable(*refusal));
         return 2;
     }
@@ -112,7 +113,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer wall;
     wall.start();
     const double cpuBefore = cpuSeconds();
-    window.runBatch(request, dialogs);
+    window.runBatch(order, dialogs);
     const double wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     if (mode == QLatin1String("cancel")) {
         if (!pressed) {

@@ -66,19 +66,19 @@ QString writeTone(ComponentSet& components, const QString& folder, int seconds) 
 int pictureConvertWindow(ApplicationWindows& windows, const QString& folder, const QString& output, int jobs) {
     ComponentSet& components = windows.context().components;
     DefaultFormatDialogs dialogs(components);
-    BatchRequest request;
+    BatchOrder order;
     // Side by side, the time left shows only after a second, so the sources last long enough to be seen running.
-    request.sources = {{writeTone(components, folder, jobs > 1 ? 120 : 30), SourceKind::Audio}};
+    order.sources = {{writeTone(components, folder, jobs > 1 ? 120 : 30), SourceKind::Audio}};
     if (jobs > 1) {
         const QString second = folder + QStringLiteral("/Rehearsal.wav");
-        QFile::copy(request.sources.front().fullName, second);
-        request.sources.push_back({second, SourceKind::Audio});
+        QFile::copy(order.sources.front().fullName, second);
+        order.sources.push_back({second, SourceKind::Audio});
     }
-    request.formats = {OutputFormat::Mp3, OutputFormat::Ogg};
-    request.folderText = folder + QStringLiteral("/out");
-    request.copyTags = false;
-    request.preferences.jobs = jobs;
-    static_cast<void>(refusalToStart(request));
+    order.formats = {OutputFormat::Mp3, OutputFormat::Ogg};
+    order.folderText = folder + QStringLiteral("/out");
+    order.copyTags = false;
+    order.jobs = jobs;
+    static_cast<void>(order.makeFolder());
     bool saved = false;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, windows.progress, [&] {
@@ -93,7 +93,7 @@ int pictureConvertWindow(ApplicationWindows& windows, const QString& folder, con
         windows.progress->cancelBatch();
     });
     watch.start(20);
-    windows.progress->runBatch(request, dialogs);
+    windows.progress->runBatch(order, dialogs);
     return saved ? 0 : 1;
 }
 

@@ -1,15 +1,16 @@
 #include "Settings.h"
 
 #include "SettingsKeys.h"
+#include "core/batch/BatchOrder.h"
 
 namespace {
 using namespace SettingsKeys;
 
 // A value out of range or of an unknown name keeps the default, so a hand-edited file never gives an odd batch.
-BatchPreferences readBatchPreferences(const IniFile& file) {
-    BatchPreferences batch;
+BatchOptions readBatchOptions(const IniFile& file) {
+    BatchOptions batch;
     const int jobs = file.readInteger(BatchSection, Jobs, batch.jobs);
-    if (jobs >= 1 && jobs <= BatchPreferences::MaxJobs)
+    if (jobs >= 1 && jobs <= BatchOrder::MaxJobs)
         batch.jobs = jobs;
     batch.evenLoudness = file.readBool(BatchSection, EvenLoudness, batch.evenLoudness);
     batch.replayGain = file.readBool(BatchSection, ReplayGain, batch.replayGain);
@@ -35,7 +36,7 @@ void SettingsStore::load() {
     }
     values_.currentFolder = file_.readString(GeneralSection, CurrentFolder, QString());
     values_.currentFilter = file_.readInteger(GeneralSection, CurrentFilter, defaults.currentFilter);
-    values_.batch = readBatchPreferences(file_);
+    values_.batch = readBatchOptions(file_);
 }
 
 void SettingsStore::storeOptions(const QString& defaultFolder, bool checkItem, bool isOpenFolder, bool copyTag,
@@ -52,7 +53,7 @@ void SettingsStore::storeOptions(const QString& defaultFolder, bool checkItem, b
     file_.writeBool(GeneralSection, SaveState, saveState);
 }
 
-void SettingsStore::storeBatchPreferences(const BatchPreferences& batch) {
+void SettingsStore::storeBatchOptions(const BatchOptions& batch) {
     values_.batch = batch;
     file_.writeInteger(BatchSection, Jobs, batch.jobs);
     file_.writeBool(BatchSection, EvenLoudness, batch.evenLoudness);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/batch/BatchPreferences.h"
+#include "BatchOptions.h"
 #include "core/formats/OutputFormat.h"
 #include "core/platform/IniFile.h"
 
@@ -20,7 +20,7 @@ struct Settings {
     FormatFlags formats = mp3Alone();
     QString currentFolder;
     int currentFilter = 0;
-    BatchPreferences batch;
+    BatchOptions batch;
 
     [[nodiscard]] bool format(OutputFormat f) const { return formats[static_cast<size_t>(f)]; }
 
@@ -55,9 +55,9 @@ public:
     // Takes the options dialog's five values into memory, then writes them one by one. Throws IniWriteError; the
     // values are in memory all the same.
     void storeOptions(const QString& defaultFolder, bool checkItem, bool isOpenFolder, bool copyTag, bool saveState);
-    // Takes the options dialog's batch preferences into memory, then writes them. Throws IniWriteError; the values
-    // are in memory all the same.
-    void storeBatchPreferences(const BatchPreferences& batch);
+    // Takes the options dialog's batch choices into memory, then writes them. Throws IniWriteError; the values are
+    // in memory all the same.
+    void storeBatchOptions(const BatchOptions& batch);
     // The close-time save: the format boxes and the folder only when the state is kept, the filter always.
     // Throws IniWriteError.
     void storeClosingState(const ClosingState& state);

@@ -1,4 +1,5 @@
 #include "ConvertGroup.h"
+#include "core/batch/StartRefusal.h"
 #include "core/platform/HomeFolder.h"
 #include "core/ports/Messages.h"
 
@@ -34,19 +35,19 @@ void ConvertGroup::chooseOutputFolder() {
         ui->edit_output_folder->setText(*folder);
 }
 
-// Checks the request, makes the output folder, frees the writer instance from the preview and runs the batch in
-// the progress window; returns when the window has closed.
+// Checks the order, makes the output folder, frees the writer instance from the preview and runs the batch in the
+// progress window; returns when the window has closed.
 void ConvertGroup::startBatch() {
-    if (!wiring_.request || wiring_.window == nullptr || wiring_.dialogs == nullptr)
+    if (!wiring_.order || wiring_.window == nullptr || wiring_.dialogs == nullptr)
         return;
-    BatchRequest request = wiring_.request();
+    BatchOrder order = wiring_.order();
     // The folder is resolved here and the edit keeps the text as typed, so "~" stays "~" for the next batch.
-    request.folderText = withHomeFolder(ui->edit_output_folder->text());
-    if (const auto refusal = refusalToStart(request)) {
+    order.folderText = withHomeFolder(order.folderText);
+    if (const auto refusal = refusalToStart(order)) {
         prompts_.message(Messages::ErrorCaption, *refusal, Prompts::Icon::Warning);
         return;
     }
     if (wiring_.stopPreview)
         wiring_.stopPreview();
-    wiring_.window->runBatch(request, *wiring_.dialogs);
+    wiring_.window->runBatch(order, *wiring_.dialogs);
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "core/batch/BatchRequest.h"
+#include "core/batch/BatchOrder.h"
 
 #include <QGroupBox>
 #include <functional>
 #include <memory>
 
+class FormatDialogs;
 class Prompts;
 class ProgressWindow;
 
@@ -15,8 +16,8 @@ class ConvertGroup;
 
 // What a batch takes from the rest of the main window when it starts.
 struct BatchWiring {
-    std::function<BatchRequest()> request; // the checked rows, formats, panel values and settings; no folder
-    std::function<void()> stopPreview;     // stops the preview whatever the list's selection
+    std::function<BatchOrder()> order; // the window's order with the checked rows, its folder as typed
+    std::function<void()> stopPreview; // stops the preview whatever the list's selection
     ProgressWindow* window = nullptr;
     FormatDialogs* dialogs = nullptr;
 };

@@ -1,8 +1,10 @@
 #include "ProgressWindow.h"
 #include "core/ports/Messages.h"
 
+#include "core/batch/OneAtATimeTally.h"
 #include "core/batch/SourceFactsReader.h"
-#include "core/formats/DefaultFormatDialogs.h"
+#include "core/batch/WindowSources.h"
+#include "core/batch/WorkerDialogs.h"
 #include "core/platform/Shell.h"
 #include "core/platform/VectorUnit.h"
 #include "core/ports/Prompts.h"
@@ -161,8 +163,8 @@ ProgressWindow::ProgressWindow(ComponentSet& components, IComponentSetFactory& w
 
 ProgressWindow::~ProgressWindow() = default;
 
-void ProgressWindow::runBatch(const BatchRequest& request, FormatDialogs& dialogs) {
-    request_ = request;
+void ProgressWindow::runBatch(const BatchOrder& order, FormatDialogs& dialogs) {
+    order_ = order;
     dialogs_ = &dialogs;
     finished_ = FinishedBatch();
     failure_ = nullptr;
@@ -186,7 +188,7 @@ void ProgressWindow::resetDisplay() {
     ui->label_to->clear();
     running_.clear();
     ui->list_running->clear();
-    showSideBySideLayout(!request_.preferences.plain());
+    showSideBySideLayout(!order_.runsOneAtATime());
     startTimer_->start();
 }
 
@@ -202,7 +204,7 @@ void ProgressWindow::startBatch() {
     startTimer_->stop();
     // Nothing may escape into the event loop: the error is raised again by runBatch once the window has closed.
     try {
-        runRequestedBatch();
+        runOrderedBatch();
     } catch (...) {
         failure_ = std::current_exception();
         engine_ = nullptr;
@@ -212,18 +214,18 @@ void ProgressWindow::startBatch() {
 
 // Every name is claimed before the first output starts, so no output replaces a source of the batch or another
 // output, whichever way the batch runs.
-void ProgressWindow::runRequestedBatch() {
+void ProgressWindow::runOrderedBatch() {
     if (dialogs_ == nullptr)
         return;
-    const bool plain = request_.preferences.plain();
+    const bool plain = order_.runsOneAtATime();
     FinishedBatch batch;
     batch.plan = plan(plain);
-    batch.folderText = request_.folderText;
+    batch.folderText = order_.folderText;
     finished_ = batch;
 
     std::unique_ptr<EngineObserver> view;
     if (plain) {
-        view = std::make_unique<OneAtATimeView>(*this, request_.formats.size(), request_.plannedOutputCount());
+        view = std::make_unique<OneAtATimeView>(*this, order_.formats.size(), order_.plannedOutputCount());
     } else {
         for (const QString& missing : missingSourcesOf(batch.plan))
             tellMissingSource(missing);
@@ -231,7 +233,7 @@ void ProgressWindow::runRequestedBatch() {
     }
     BatchEngine engine(kitMaker(plain), *view);
     engine_ = &engine;
-    batch.reports = engine.run(batch.plan, engineSettingsOf(request_), request_.preferences.jobs);
+    batch.reports = engine.run(batch.plan, order_);
     engine_ = nullptr;
     batch.cancelled = engine.cancelled();
     if (batch.cancelled) {
@@ -250,22 +252,19 @@ void ProgressWindow::runRequestedBatch() {
 // is up.
 std::vector<BatchOutput> ProgressWindow::plan(bool plain) {
     if (plain)
-        return planWindowBatch(request_, [](const QString&, SourceKind, bool) { return SourceFacts{}; });
-    return planWindowBatch(request_, [this](const QString& source, SourceKind kind, bool readTags) {
+        return order_.plan([](const QString&, SourceKind, bool) { return SourceFacts{}; });
+    return order_.plan([this](const QString& source, SourceKind kind, bool readTags) {
         return readSourceFacts(components_, source, kind, readTags);
     });
 }
 
 // The plain run converts with the components and option dialogs the user sees. Workers get component sets of their
-// own and their own copy of the option dialogs' choices, made here on the UI thread before they start.
+// own that apply the order's format settings, their encoders set up here on the UI thread before they start.
 ConversionKitMaker ProgressWindow::kitMaker(bool plain) {
     if (plain) {
         return [this] { return std::make_unique<BorrowedConversionKit>(components_, *dialogs_); };
     }
-    FormatDialogsMaker makeDialogs = request_.workerDialogs;
-    if (!makeDialogs)
-        makeDialogs = [](ComponentSet& components) { return std::make_unique<DefaultFormatDialogs>(components); };
-    return kitsFrom(workerComponents_, std::move(makeDialogs));
+    return kitsFrom(workerComponents_, workerDialogsMaker(components_, order_.formatSettings));
 }
 
 // After Cancel there is no completion message, unless earlier files were kept in place of partial outputs. The
@@ -280,7 +279,7 @@ void ProgressWindow::finish(FinishedBatch batch) {
     }
     done(QDialog::Accepted);
     const QString folder = finished_.lastOutputFolder();
-    if (request_.openFolder && !finished_.endedAtCancel && !folder.isEmpty())
+    if (order_.openFolder && !finished_.endedAtCancel && !folder.isEmpty())
         shell_.open(folder);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "core/batch/WindowBatch.h"
+#include "core/batch/BatchOrder.h"
+#include "core/batch/BatchOutcome.h"
+#include "core/batch/RunningOutputsDisplay.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -27,9 +29,10 @@ public:
                    QWidget* parent = nullptr);
     ~ProgressWindow() override;
 
-    // Shows the window modally and runs the batch in it; returns once the window has closed. An error nobody
-    // handled on the way is raised here, after the window has closed.
-    void runBatch(const BatchRequest& request, FormatDialogs& dialogs);
+    // Shows the window modally and runs the batch in it; returns once the window has closed. The order has passed
+    // its checks and its output folder exists. An error nobody handled on the way is raised here, after the window
+    // has closed.
+    void runBatch(const BatchOrder& order, FormatDialogs& dialogs);
 
     [[nodiscard]] Ui::ProgressWindow& form() { return *ui; }
     [[nodiscard]] const FinishedBatch& lastBatch() const { return finished_; }
@@ -55,7 +58,7 @@ private:
 
     void resetDisplay();
     void startBatch();
-    void runRequestedBatch();
+    void runOrderedBatch();
     [[nodiscard]] std::vector<BatchOutput> plan(bool plain);
     [[nodiscard]] ConversionKitMaker kitMaker(bool plain);
     void finish(FinishedBatch batch);
@@ -73,7 +76,7 @@ private:
     Prompts& prompts_;
     IShell& shell_;
     QTimer* startTimer_ = nullptr;
-    BatchRequest request_;
+    BatchOrder order_;
     FormatDialogs* dialogs_ = nullptr;
     BatchEngine* engine_ = nullptr;
     RunningOutputsDisplay running_;

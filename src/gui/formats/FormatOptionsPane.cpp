@@ -156,7 +156,7 @@ void FormatOptionsPane::attachDialogs(WavOptionsDialog& wav, Mp3OptionsDialog& m
     wav_ = &wav;
     mp3_ = &mp3;
     ogg_ = &ogg;
-    dialogs_ = std::make_unique<OptionDialogs>(components_, wav, mp3, ogg);
+    dialogs_ = std::make_unique<OptionDialogs>(wav, mp3, ogg);
     connect(&wav, &WavOptionsDialog::formatStringChanged, this,
             [this](const QString& text) { showFormatString(*ui->txtWAVFormatString, text); });
     connect(&mp3, &Mp3OptionsDialog::formatStringChanged, this,

@@ -10,20 +10,15 @@ class WavOptionsDialog;
 // of the three option dialogs as they stand at the time of each output.
 class OptionDialogs : public FormatDialogs {
 public:
-    OptionDialogs(ComponentSet& components, WavOptionsDialog& wav, Mp3OptionsDialog& mp3, OggVorbisOptionsDialog& ogg)
-        : components_(components), wav_(wav), mp3_(mp3), ogg_(ogg) {}
+    OptionDialogs(WavOptionsDialog& wav, Mp3OptionsDialog& mp3, OggVorbisOptionsDialog& ogg)
+        : wav_(wav), mp3_(mp3), ogg_(ogg) {}
 
     void applyPcmWav() override;
     void applyMp3() override;
     // A setting the component refuses raises ComponentError("Incorrect format"), so that output is skipped.
     void applyOggVorbis() override;
 
-    // The dialogs' choices as they stand now, for other component sets than the dialogs' own: the dialogs read
-    // their widgets, which only the UI thread may touch, so a batch's workers apply a copy taken when it starts.
-    [[nodiscard]] FormatDialogsMaker forOtherComponents() const;
-
 private:
-    ComponentSet& components_;
     WavOptionsDialog& wav_;
     Mp3OptionsDialog& mp3_;
     OggVorbisOptionsDialog& ogg_;

@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "OrderFromControls.h"
 
 #include "core/platform/IniFile.h"
 #include "core/platform/Shell.h"
@@ -288,23 +289,18 @@ void MainWindow::toggleFormatOptionsPane() {
     ui->formatOptionsPaneCheck->setChecked(show);
 }
 
-// A batch takes the checked rows, the chosen formats, the panel's values and the batch preferences as they are when
-// it starts; a batch that runs on workers also takes a copy of the option dialogs' choices.
+BatchOrder MainWindow::orderFromControls() const {
+    return ::orderFromControls({*formatBoxes_, *formatOptions_, dialogs_.wavOptions, dialogs_.mp3Options,
+                                dialogs_.oggVorbisOptions, *convert_, context_.settings.values()});
+}
+
+// A batch takes the checked rows and the order the controls stand for as they are when it starts.
 void MainWindow::wireBatch() {
     BatchWiring wiring;
-    wiring.request = [this] {
-        BatchRequest request;
-        for (const int row : list_->checkedRows())
-            request.sources.push_back(batchSourceOf(list_->row(row)));
-        request.formats = formatBoxes_->checkedFormats();
-        request.panel = formatOptions_->panelValues();
-        request.volumePercent = formatOptions_->volumeChange();
-        request.copyTags = context_.settings.values().copyTag;
-        request.openFolder = context_.settings.values().isOpenFolder;
-        request.preferences = context_.settings.values().batch;
-        if (!request.preferences.plain())
-            request.workerDialogs = formatOptions_->formatDialogs().forOtherComponents();
-        return request;
+    wiring.order = [this] {
+        BatchOrder order = orderFromControls();
+        order.sources = checkedSources(*list_);
+        return order;
     };
     wiring.stopPreview = [this] { player_->stopPreview(); };
     wiring.window = &dialogs_.progress;

@@ -25,6 +25,7 @@ class OptionsDialog;
 class WavOptionsDialog;
 class Mp3OptionsDialog;
 class OggVorbisOptionsDialog;
+struct BatchOrder;
 struct ClosingState;
 
 namespace Ui {
@@ -59,6 +60,9 @@ public:
     [[nodiscard]] FormatOptionsPane& formatOptions() { return *formatOptions_; }
     [[nodiscard]] PlayerBar& playerBar() { return *player_; }
     [[nodiscard]] ConvertGroup& convertGroup() { return *convert_; }
+
+    // The batch order the controls stand for now, without sources (see OrderFromControls.h).
+    [[nodiscard]] BatchOrder orderFromControls() const;
 
 public slots:
     void showOptions();

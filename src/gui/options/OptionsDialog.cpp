@@ -1,5 +1,6 @@
 #include "OptionsDialog.h"
 
+#include "core/batch/BatchOrder.h"
 #include "core/ports/Prompts.h"
 #include "core/settings/Settings.h"
 #include "gui/browser/BrowserFolders.h"
@@ -76,7 +77,7 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     auto* jobsLabel = new QLabel(QStringLiteral("Convert up to N files at once"), batchGroup);
     spin_jobs = new QSpinBox(batchGroup);
     spin_jobs->setObjectName(QStringLiteral("spin_jobs"));
-    spin_jobs->setRange(1, BatchPreferences::MaxJobs);
+    spin_jobs->setRange(1, BatchOrder::MaxJobs);
     spin_jobs->setAccessibleName(jobsLabel->text());
     jobsLabel->setBuddy(spin_jobs);
     ch_evenloudness = checkBox(QStringLiteral("ch_evenloudness"), QStringLiteral("Even out loudness"), batchGroup);
@@ -163,7 +164,7 @@ void OptionsDialog::chooseDefaultFolder() {
 }
 
 void OptionsDialog::storeAndClose() {
-    BatchPreferences batch;
+    BatchOptions batch;
     batch.jobs = spin_jobs->value();
     batch.evenLoudness = ch_evenloudness->isChecked();
     batch.verifyOutputs = ch_verify->isChecked();
@@ -179,7 +180,7 @@ void OptionsDialog::storeAndClose() {
         failure = error.message();
     }
     try {
-        settings_.storeBatchPreferences(batch);
+        settings_.storeBatchOptions(batch);
     } catch (const IniWriteError& error) {
         failure = failure.value_or(error.message());
     }

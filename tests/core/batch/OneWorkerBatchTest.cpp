@@ -1,4 +1,7 @@
-#include "core/batch/WindowBatch.h"
+#include "core/batch/BatchOutcome.h"
+#include "core/batch/LoudnessNormalization.h"
+#include "core/batch/OneAtATimeTally.h"
+#include "core/batch/StartRefusal.h"
 #include "fakes/FakeComponentSet.h"
 
 #include <QDir>
@@ -342,7 +345,7 @@ TEST(BatchProgressTest, TotalPercentIsSafeAtEveryEdge) {
 
 TEST(BatchStartTest, RefusalsInTheirOrderAndTheOutputFolder) {
     QTemporaryDir dir;
-    BatchRequest request;
+    BatchOrder request;
     request.formats = {OutputFormat::Mp3};
     EXPECT_EQ(refusalToStart(request), "Please add audio files and check them!");
     request.sources = {{dir.filePath("song.wav")}};
@@ -351,21 +354,21 @@ TEST(BatchStartTest, RefusalsInTheirOrderAndTheOutputFolder) {
     request.formats = {OutputFormat::Raw};
     EXPECT_EQ(refusalToStart(request), std::nullopt);
     request.volumePercent = 150;
-    request.preferences.evenLoudness = true;
+    request.loudnessTarget = kDefaultLoudnessTarget;
     request.folderText = dir.filePath("not made");
     EXPECT_TRUE(refusalToStart(request).value_or(QString()).contains("cannot be used together"));
     EXPECT_FALSE(QFileInfo::exists(request.folderText)) << "a refused batch makes no folder";
     request.volumePercent.reset();
     EXPECT_EQ(refusalToStart(request), std::nullopt);
-    request.preferences.replayGain = true;
+    request.replayGain = true;
     EXPECT_TRUE(refusalToStart(request).value_or(QString()).contains("cannot be used together"))
         << "gains measured on the source would not fit evened-out samples";
-    request.preferences.evenLoudness = false;
+    request.loudnessTarget.reset();
     request.volumePercent = 150;
     EXPECT_TRUE(refusalToStart(request).value_or(QString()).contains("Write ReplayGain tags"));
     request.volumePercent.reset();
     EXPECT_EQ(refusalToStart(request), std::nullopt);
-    request.preferences.replayGain = false;
+    request.replayGain = false;
 
     request.folderText = dir.filePath("new/nested folder");
     EXPECT_EQ(refusalToStart(request), std::nullopt);

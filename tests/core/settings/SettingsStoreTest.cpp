@@ -1,3 +1,5 @@
+#include "core/batch/BatchOrder.h"
+#include "core/batch/LoudnessNormalization.h"
 #include "core/settings/Placement.h"
 #include "core/settings/Settings.h"
 
@@ -19,7 +21,7 @@ TEST(SettingsStore, WritesUnderTheNamesEarlierFilesUseAndReadsThemBack) {
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     SettingsStore store(path);
     store.storeOptions(QStringLiteral("/out"), false, true, false, true);
-    store.storeBatchPreferences({3, true, ExistingOutputPolicy::New, true});
+    store.storeBatchOptions({3, true, ExistingOutputPolicy::New, true});
     ClosingState closing;
     closing.formats[static_cast<size_t>(OutputFormat::Ogg)] = true;
     closing.currentFolder = QStringLiteral("/music");
@@ -74,11 +76,32 @@ TEST(SettingsStore, EveryExistingOutputPolicyKeepsItsNameAndUnknownNamesAreRefus
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     for (const auto& entry : known) {
         SettingsStore store(path);
-        store.storeBatchPreferences({1, false, entry.policy});
+        store.storeBatchOptions({1, false, entry.policy});
         SettingsStore reread(path);
         reread.load();
         EXPECT_EQ(reread.values().batch.existing, entry.policy) << entry.name;
     }
+}
+
+// The Options dialog's batch choices go into each batch's order, and a profile's order shows in the dialog as far as
+// the dialog can show it: a loudness target other than the default still reads as evening out.
+TEST(BatchOptions, GoIntoAnOrderAndComeBackFromOne) {
+    const BatchOptions chosen{4, true, ExistingOutputPolicy::Skip, true, false};
+    BatchOrder order;
+    order.replayGain = true;
+    chosen.applyTo(order);
+    EXPECT_EQ(order.jobs, 4);
+    EXPECT_EQ(order.loudnessTarget, kDefaultLoudnessTarget);
+    EXPECT_EQ(order.existing, ExistingOutputPolicy::Skip);
+    EXPECT_TRUE(order.verifyOutputs);
+    EXPECT_FALSE(order.replayGain);
+    EXPECT_EQ(BatchOptions::of(order), chosen);
+
+    BatchOptions{}.applyTo(order);
+    EXPECT_FALSE(order.loudnessTarget);
+    EXPECT_TRUE(order.runsOneAtATime()) << "the defaults give the plain run";
+    order.loudnessTarget = -16.0;
+    EXPECT_TRUE(BatchOptions::of(order).evenLoudness);
 }
 
 TEST(PlacementFile, KeepsTheSectionAndKeyNamesOfEarlierFiles) {

@@ -1,3 +1,4 @@
+#include "core/batch/StartRefusal.h"
 #include "core/components/ComponentSet.h"
 #include "core/components/information/AudioInformationComponent.h"
 #include "core/formats/DefaultFormatDialogs.h"
@@ -53,22 +54,22 @@ private:
             qFatal("sox could not make a tone: %s", result.err.constData());
         return path;
     }
-    BatchRequest requestFor(const QStringList& sources, std::set<OutputFormat> formats, const QString& folder = {}) {
-        BatchRequest request;
+    BatchOrder orderFor(const QStringList& sources, std::set<OutputFormat> formats, const QString& folder = {}) {
+        BatchOrder order;
         for (const QString& source : sources)
-            request.sources.push_back({source, SourceKind::Audio});
-        request.formats = std::move(formats);
-        request.folderText = folder;
-        request.copyTags = false;
-        request.panel.sampleRate = 8000;
-        request.panel.channels = 1;
-        return request;
+            order.sources.push_back({source, SourceKind::Audio});
+        order.formats = std::move(formats);
+        order.folderText = folder;
+        order.copyTags = false;
+        order.formatSettings.panel.sampleRate = 8000;
+        order.formatSettings.panel.channels = 1;
+        return order;
     }
-    // As the start handler does: the request passes its checks (which make the output folder), then the window runs.
-    void run(const BatchRequest& request) {
-        const auto refusal = refusalToStart(request);
+    // As the start handler does: the order passes its checks (which make the output folder), then the window runs.
+    void run(const BatchOrder& order) {
+        const auto refusal = refusalToStart(order);
         QVERIFY2(!refusal, qPrintable(refusal.value_or(QString())));
-        window->runBatch(request, *dialogs);
+        window->runBatch(order, *dialogs);
     }
 
 private slots:
@@ -98,9 +99,9 @@ private slots:
     void rawOnlyAndTheOutputFolder() {
         const QString first = tone(QStringLiteral("a/first tone.wav"));
         const QString second = tone(QStringLiteral("b/-second.wav"));
-        BatchRequest request = requestFor({first, second}, {OutputFormat::Raw});
-        request.openFolder = true;
-        run(request);
+        BatchOrder order = orderFor({first, second}, {OutputFormat::Raw});
+        order.openFolder = true;
+        run(order);
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("a/first tone.raw"))).size() > 0);
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("b/-second.raw"))).size() > 0);
         QCOMPARE(prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
@@ -110,7 +111,7 @@ private slots:
         QVERIFY(!window->isVisible());
 
         prompts.shown.clear();
-        run(requestFor({first}, {OutputFormat::Raw, OutputFormat::Pcm}, dir.filePath(QStringLiteral("out"))));
+        run(orderFor({first}, {OutputFormat::Raw, OutputFormat::Pcm}, dir.filePath(QStringLiteral("out"))));
         QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("out/first tone.raw"))));
         QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("out/first tone.wav"))));
         QCOMPARE(window->lastBatch().made(), 2);
@@ -119,14 +120,14 @@ private slots:
     void missingSources() {
         const QString kept = tone(QStringLiteral("kept.wav"));
         const QString gone = dir.filePath(QStringLiteral("gone.wav"));
-        run(requestFor({gone, kept}, {OutputFormat::Raw}, dir.filePath(QStringLiteral("some"))));
+        run(orderFor({gone, kept}, {OutputFormat::Raw}, dir.filePath(QStringLiteral("some"))));
         QCOMPARE(prompts.shown.first(), QStringLiteral("Error|Can not find out the source file:") + gone);
         QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("some/kept.raw"))));
         QVERIFY(prompts.shown.last().startsWith(QStringLiteral("|Conversion is finished!\n\n1 of 2 outputs")));
 
         prompts.shown.clear();
         const QString alsoGone = dir.filePath(QStringLiteral("also gone.wav"));
-        BatchRequest none = requestFor({gone, alsoGone}, {OutputFormat::Raw});
+        BatchOrder none = orderFor({gone, alsoGone}, {OutputFormat::Raw});
         none.openFolder = true;
         run(none);
         QCOMPARE(prompts.shown.size(), 3);
@@ -143,7 +144,7 @@ private slots:
     void anOutputThatCannotBeCreated() {
         const QString source = tone(QStringLiteral("blocked.wav"));
         QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("out2/blocked.raw/inside"))));
-        run(requestFor({source}, {OutputFormat::Raw, OutputFormat::Pcm}, dir.filePath(QStringLiteral("out2"))));
+        run(orderFor({source}, {OutputFormat::Raw, OutputFormat::Pcm}, dir.filePath(QStringLiteral("out2"))));
         QCOMPARE(prompts.shown.size(), 1);
         const QString message = prompts.shown.first();
         QVERIFY2(message.contains(QStringLiteral("1 of 2 outputs were made. Not made:\n") +
@@ -158,9 +159,9 @@ private slots:
         components->information.connect(std::make_unique<TagsCannotBeStored>());
         const QString source = tone(QStringLiteral("tagged.wav"), 1);
         const QByteArray before = md5Of(source);
-        BatchRequest request = requestFor({source}, {OutputFormat::Pcm, OutputFormat::Raw}, dir.filePath("tagless"));
-        request.copyTags = true;
-        run(request);
+        BatchOrder order = orderFor({source}, {OutputFormat::Pcm, OutputFormat::Raw}, dir.filePath("tagless"));
+        order.copyTags = true;
+        run(order);
         const QString wav = dir.filePath(QStringLiteral("tagless/tagged.wav"));
         const QString raw = dir.filePath(QStringLiteral("tagless/tagged.raw"));
         // One second of sound in each, whatever the formats' own settings make of it.
@@ -185,15 +186,15 @@ private slots:
     void cancelDuringTheFirstConversion() {
         const QString first = tone(QStringLiteral("long.wav"), 20);
         const QString second = tone(QStringLiteral("short.wav"));
-        BatchRequest request = requestFor({first, second}, {OutputFormat::Pcm, OutputFormat::Raw},
-                                          dir.filePath(QStringLiteral("cancelled")));
-        request.openFolder = true;
+        BatchOrder order = orderFor({first, second}, {OutputFormat::Pcm, OutputFormat::Raw},
+                                    dir.filePath(QStringLiteral("cancelled")));
+        order.openFolder = true;
         connect(
             window.get(), &ProgressWindow::conversionBegun, this,
             [this] { QTest::mouseClick(window->form().button_cancel, Qt::LeftButton); }, Qt::SingleShotConnection);
         QElapsedTimer clock;
         clock.start();
-        run(request);
+        run(order);
         QVERIFY2(clock.elapsed() < 5000, "Cancel takes effect after the block in progress");
         QVERIFY2(prompts.shown.isEmpty(), qPrintable(prompts.shown.join('\n')));
         QVERIFY(shell.opened.isEmpty());
@@ -213,7 +214,7 @@ private slots:
                 processingAtFirstStart = window->form().label_processing->text();
             },
             Qt::SingleShotConnection);
-        run(requestFor({second}, {OutputFormat::Raw}));
+        run(orderFor({second}, {OutputFormat::Raw}));
         QCOMPARE(totalAtFirstStart, 0);
         QCOMPARE(processingAtFirstStart, QStringLiteral("Processing"));
         QCOMPARE(prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
@@ -237,7 +238,7 @@ private slots:
             return QStringLiteral("Error|Can not find out the source file:") + source;
         };
 
-        BatchRequest lastOutput = requestFor({longSource, gone, alsoGone}, {OutputFormat::Pcm}, out);
+        BatchOrder lastOutput = orderFor({longSource, gone, alsoGone}, {OutputFormat::Pcm}, out);
         lastOutput.openFolder = true;
         cancelAtFirstOutput();
         run(lastOutput);
@@ -250,7 +251,7 @@ private slots:
         shell.opened.clear();
         const QString shortSource = tone(QStringLiteral("visit/short.wav"));
         const QString secondOut = dir.filePath(QStringLiteral("visit-out2"));
-        BatchRequest entryAhead = requestFor({longSource, gone, shortSource, alsoGone}, {OutputFormat::Pcm}, secondOut);
+        BatchOrder entryAhead = orderFor({longSource, gone, shortSource, alsoGone}, {OutputFormat::Pcm}, secondOut);
         entryAhead.openFolder = true;
         cancelAtFirstOutput();
         run(entryAhead);
@@ -265,7 +266,7 @@ private slots:
         connect(
             window.get(), &ProgressWindow::conversionBegun, this,
             [this] { QTest::keyClick(window.get(), Qt::Key_Escape); }, Qt::SingleShotConnection);
-        run(requestFor({source}, {OutputFormat::Raw, OutputFormat::Pcm}));
+        run(orderFor({source}, {OutputFormat::Raw, OutputFormat::Pcm}));
         QVERIFY(window->lastBatch().cancelled);
         QVERIFY(prompts.shown.isEmpty());
     }
@@ -276,16 +277,16 @@ private slots:
         const QString source = tone(QStringLiteral("skip/song.wav"), 20);
         const QString kept = dir.filePath(QStringLiteral("skip-out/song.raw"));
         // A complete output is kept; an incomplete one would be made again.
-        BatchRequest request = requestFor({source}, {OutputFormat::Raw}, dir.filePath(QStringLiteral("skip-out")));
-        run(request);
+        BatchOrder order = orderFor({source}, {OutputFormat::Raw}, dir.filePath(QStringLiteral("skip-out")));
+        run(order);
         const QDateTime keptTime = QFileInfo(kept).lastModified();
         const qint64 keptSize = QFileInfo(kept).size();
         prompts.shown.clear();
         shell.opened.clear();
-        request.formats = {OutputFormat::Raw, OutputFormat::Pcm};
-        request.preferences.existing = ExistingOutputPolicy::Skip;
-        request.openFolder = true;
-        run(request);
+        order.formats = {OutputFormat::Raw, OutputFormat::Pcm};
+        order.existing = ExistingOutputPolicy::Skip;
+        order.openFolder = true;
+        run(order);
         QCOMPARE(prompts.shown.size(), 1);
         QVERIFY2(prompts.shown.first().endsWith(QStringLiteral("1 of 2 outputs were made. Not made:\n") + kept +
                                                 QStringLiteral(": ") + kept + QStringLiteral(" exists")),
@@ -305,15 +306,15 @@ private slots:
                                    [this] { QTest::mouseClick(window->form().button_cancel, Qt::LeftButton); });
             },
             Qt::SingleShotConnection);
-        request.formats = {OutputFormat::Adpcm, OutputFormat::Raw, OutputFormat::G726};
-        run(request);
+        order.formats = {OutputFormat::Adpcm, OutputFormat::Raw, OutputFormat::G726};
+        run(order);
         QVERIFY(window->lastBatch().cancelled);
         QVERIFY(prompts.shown.isEmpty());
         QVERIFY(shell.opened.isEmpty());
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("skip-out/song.g726"))));
     }
 
-    // The window's default batch and tonalith-cli convert make the same files under the same names for one request:
+    // The window's default batch and tonalith-cli convert make the same files under the same names for one order:
     // two entries with one base name from different folders, and an entry that is itself a .wav in the output
     // folder, into several formats. The source in the output folder stays as it was.
     void theWindowAndTheCliNameTheirOutputsAlike() {
@@ -330,8 +331,8 @@ private slots:
         const QStringList windowSources = sourcesIn(QStringLiteral("by-window"));
         const QString windowOut = dir.filePath(QStringLiteral("by-window/out"));
         const qint64 sourceSize = QFileInfo(windowSources.last()).size();
-        run(requestFor(windowSources, {OutputFormat::Pcm, OutputFormat::Adpcm, OutputFormat::Mp3, OutputFormat::Raw},
-                       windowOut));
+        run(orderFor(windowSources, {OutputFormat::Pcm, OutputFormat::Adpcm, OutputFormat::Mp3, OutputFormat::Raw},
+                     windowOut));
         QCOMPARE(prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
         QCOMPARE(QFileInfo(windowSources.last()).size(), sourceSize);
 
@@ -365,7 +366,7 @@ private slots:
         std::vector<int> totals;
         connect(window.get(), &ProgressWindow::conversionBegun, this,
                 [&] { totals.push_back(window->form().progress_total->value()); });
-        run(requestFor(sources, {OutputFormat::Raw}, dir.filePath(QStringLiteral("many-out"))));
+        run(orderFor(sources, {OutputFormat::Raw}, dir.filePath(QStringLiteral("many-out"))));
         QCOMPARE(window->lastBatch().made(), 150);
         QCOMPARE(totals.size(), std::size_t{150});
         QVERIFY(std::is_sorted(totals.begin(), totals.end()));

@@ -1,3 +1,5 @@
+#include "core/batch/LoudnessNormalization.h"
+#include "core/batch/WorkerDialogs.h"
 #include "gui/batch/ProgressWindow.h"
 #include "gui/formats/FormatBoxes.h"
 #include "gui/formats/FormatOptionsPane.h"
@@ -5,6 +7,7 @@
 #include "gui/formats/OggVorbisOptionsDialog.h"
 #include "gui/formats/WavOptionsDialog.h"
 #include "gui/main/Application.h"
+#include "gui/main/OrderFromControls.h"
 #include "support/RealMainWindow.h"
 #include "ui_ProgressWindow.h"
 
@@ -14,6 +17,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
@@ -70,8 +75,8 @@ private:
 private slots:
     void cleanup() { app.reset(); }
 
-    // The dialogs' choices reach each worker's own components: the copy sets on a fresh writer what the dialogs set
-    // on the main one, the main encoder's earlier settings included.
+    // The dialogs' choices reach each worker's own components through the window's order: its format settings set on
+    // a fresh writer what the dialogs set on the main one, the main encoder's earlier settings included.
     void theWorkersCopyOfTheDialogsSetsWhatTheDialogsSet() {
         start({});
         ApplicationWindows& windows = *app->windows;
@@ -84,7 +89,8 @@ private slots:
         control<QComboBox>(*windows.oggVorbisOptions, "channelsCombo").setCurrentIndex(0);
 
         OptionDialogs& dialogs = app->main().formatOptions().formatDialogs();
-        const FormatDialogsMaker copy = dialogs.forOtherComponents();
+        const FormatDialogsMaker copy =
+            workerDialogsMaker(windows.context().components, app->main().orderFromControls().formatSettings);
         const std::unique_ptr<ComponentSet> worker = app->factory.create();
         const std::unique_ptr<FormatDialogs> workerDialogs = copy(*worker);
         auto& mainWriter = *windows.context().components.writer;
@@ -99,6 +105,51 @@ private slots:
             QVERIFY2(made.contains(QLatin1String(expected), Qt::CaseInsensitive), qPrintable(made));
         }
         QCOMPARE(worker->mp3Encoder->setting(Mp3Setting::OutputSampleRate), 22050);
+    }
+
+    // Every control a batch reads reaches the window's order as it stands; the folder keeps its text as typed. Convert
+    // then words the order's conflict in the window's own text.
+    void theOrderHoldsWhatTheControlsShow() {
+        start("[conversion]\ncopytag=0\nisopenfolder=1\n[batch]\njobs=3\nexists=skip\nverify=1\nevenloudness=1\n");
+        ApplicationWindows& windows = *app->windows;
+        app->main().formatBoxes().setChecked(OutputFormat::Pcm, true);
+        app->main().formatBoxes().setChecked(OutputFormat::Ogg, true);
+        control<QComboBox>(*windows.wavOptions, "frequencyCombo").setCurrentText(QStringLiteral("22050"));
+        control<QTabWidget>(*windows.mp3Options, "pages").setCurrentIndex(static_cast<int>(Mp3Page::CommandLine));
+        control<QPlainTextEdit>(*windows.mp3Options, "commandLineEdit").setPlainText(QStringLiteral("-b 96"));
+        control<QComboBox>(*windows.oggVorbisOptions, "channelsCombo").setCurrentIndex(0);
+        control<QRadioButton>(app->main(), "volumeChangeRadio").setChecked(true);
+        control<QSpinBox>(app->main(), "volumePercentSpin").setValue(150);
+        control<QLineEdit>(app->main(), "edit_output_folder").setText(QStringLiteral("~/out"));
+
+        const BatchOrder order = app->main().orderFromControls();
+        QVERIFY(order.sources.empty());
+        QVERIFY((order.formats == std::set<OutputFormat>{OutputFormat::Pcm, OutputFormat::Ogg}));
+        QVERIFY(order.formatSettings.panel == app->main().formatOptions().panelValues());
+        QCOMPARE(order.formatSettings.pcmWav.sampleRate, 22050);
+        QVERIFY(order.formatSettings.mp3.dialog.has_value());
+        QCOMPARE(order.formatSettings.mp3.dialog->page, Mp3Page::CommandLine);
+        QCOMPARE(order.formatSettings.mp3.dialog->commandLine, QStringLiteral("-b 96"));
+        QCOMPARE(order.formatSettings.oggVorbis.channels, 1);
+        QVERIFY(order.volumePercent == 150);
+        QCOMPARE(order.folderText, QStringLiteral("~/out"));
+        QVERIFY(!order.copyTags);
+        QVERIFY(order.openFolder);
+        QCOMPARE(order.jobs, 3);
+        QCOMPARE(order.existing, ExistingOutputPolicy::Skip);
+        QVERIFY(order.verifyOutputs);
+        QVERIFY(order.loudnessTarget == kDefaultLoudnessTarget);
+
+        const QString checked = app->tone(QStringLiteral("checked.wav"), 0.2);
+        app->addRow(checked);
+        app->addRow(app->tone(QStringLiteral("unchecked.wav"), 0.2), false, false);
+        const std::vector<BatchSource> sources = checkedSources(app->list());
+        QCOMPARE(sources.size(), std::size_t{1});
+        QCOMPARE(sources.front().fullName, checked);
+        pressWrite();
+        QCOMPARE(app->prompts.shown, QStringList{QStringLiteral("Error|\"Even out loudness\" (Options) and a volume "
+                                                                "change cannot be used together. Set the volume to "
+                                                                "\"No Change\" or turn \"Even out loudness\" off.")});
     }
 
     // Two sources into two formats with "[batch] jobs=2" in settings.ini: two outputs run at once, each is made,

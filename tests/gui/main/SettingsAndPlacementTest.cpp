@@ -1,4 +1,5 @@
 #include "ShellTestFixture.h"
+#include "core/batch/BatchOrder.h"
 #include "gui/options/OptionsDialog.h"
 
 #include <QApplication>
@@ -171,7 +172,7 @@ TEST_F(SettingsTest, NewDefaultFolderShowsFromTheNextStart) {
     EXPECT_EQ(MainControls(*windows->main).outputFolderEdit->text(), QStringLiteral("/picked/folder"));
 }
 
-TEST_F(SettingsTest, BatchPreferencesAreStoredAndRestoredBesideTheOtherOptions) {
+TEST_F(SettingsTest, BatchOptionsAreStoredAndRestoredBesideTheOtherOptions) {
     {
         auto windows = start();
         OptionsDialog& options = openOptions(*windows);
@@ -181,15 +182,14 @@ TEST_F(SettingsTest, BatchPreferencesAreStoredAndRestoredBesideTheOtherOptions) 
         EXPECT_EQ(jobs->value(), 1);
         EXPECT_FALSE(loudness->isChecked());
         EXPECT_EQ(exists->currentData().toInt(), static_cast<int>(ExistingOutputPolicy::Replace));
-        EXPECT_TRUE(windows->context().settings.values().batch.plain());
+        EXPECT_TRUE(windows->main->orderFromControls().runsOneAtATime());
 
         jobs->setValue(3);
         loudness->setChecked(true);
         exists->setCurrentIndex(exists->findData(static_cast<int>(ExistingOutputPolicy::Skip)));
         child<QPushButton>(options, "okButton")->click();
-        const BatchPreferences& stored = windows->context().settings.values().batch;
-        EXPECT_EQ(stored, (BatchPreferences{3, true, ExistingOutputPolicy::Skip}));
-        EXPECT_FALSE(stored.plain());
+        EXPECT_EQ(windows->context().settings.values().batch, (BatchOptions{3, true, ExistingOutputPolicy::Skip}));
+        EXPECT_FALSE(windows->main->orderFromControls().runsOneAtATime());
     }
     const IniFile ini = settingsFile();
     EXPECT_EQ(ini.readString(QStringLiteral("batch"), QStringLiteral("jobs"), {}), QStringLiteral("3"));
@@ -198,7 +198,7 @@ TEST_F(SettingsTest, BatchPreferencesAreStoredAndRestoredBesideTheOtherOptions) 
     EXPECT_EQ(ini.readString(QStringLiteral("conversion"), QStringLiteral("copytag"), {}), QStringLiteral("1"));
 
     auto windows = start();
-    EXPECT_EQ(windows->context().settings.values().batch, (BatchPreferences{3, true, ExistingOutputPolicy::Skip}));
+    EXPECT_EQ(windows->context().settings.values().batch, (BatchOptions{3, true, ExistingOutputPolicy::Skip}));
     OptionsDialog& options = openOptions(*windows);
     EXPECT_EQ(child<QSpinBox>(options, "spin_jobs")->value(), 3);
     EXPECT_TRUE(child<QCheckBox>(options, "ch_evenloudness")->isChecked());
@@ -217,7 +217,7 @@ TEST_F(SettingsTest, ReplayGainChoiceIsOffWhenMissingAndSurvivesARestart) {
         replayGain->setChecked(true);
         child<QPushButton>(options, "okButton")->click();
         EXPECT_TRUE(windows->context().settings.values().batch.replayGain);
-        EXPECT_FALSE(windows->context().settings.values().batch.plain()) << "gains are measured before converting";
+        EXPECT_FALSE(windows->main->orderFromControls().runsOneAtATime()) << "gains are measured before converting";
     }
     EXPECT_EQ(settingsFile().readString(QStringLiteral("batch"), QStringLiteral("replaygain"), {}),
               QStringLiteral("1"));
@@ -228,7 +228,7 @@ TEST_F(SettingsTest, ReplayGainChoiceIsOffWhenMissingAndSurvivesARestart) {
 }
 
 TEST_F(SettingsTest, UnusableBatchValuesKeepTheDefaultsAndLeaveTheOtherKeysAlone) {
-    const BatchPreferences defaults;
+    const BatchOptions defaults;
     for (const QByteArray& batch : {QByteArray("jobs=0\nevenloudness=maybe\nexists=overwrite\n"),
                                     QByteArray("jobs=65\nexists=\n"), QByteArray("jobs=-2\n"), QByteArray()}) {
         writeSettings("[conversion]\ncopytag=0\n[batch]\n" + batch);
@@ -239,7 +239,7 @@ TEST_F(SettingsTest, UnusableBatchValuesKeepTheDefaultsAndLeaveTheOtherKeysAlone
     }
     writeSettings("[BATCH]\nJobs=2\nExists= New \n");
     auto windows = start();
-    EXPECT_EQ(windows->context().settings.values().batch, (BatchPreferences{2, false, ExistingOutputPolicy::New}));
+    EXPECT_EQ(windows->context().settings.values().batch, (BatchOptions{2, false, ExistingOutputPolicy::New}));
 }
 
 TEST_F(SettingsTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "BatchOrder.h"
+#include "BatchPlan.h"
+#include "core/list/ConversionList.h"
+
+#include <QStringList>
+#include <vector>
+
+// A checked row as its batch takes it: the kind the list probed it as, which wins over a guess from the name, and
+// what probing it found out, for the plan to reuse while the file is unchanged.
+[[nodiscard]] BatchSource batchSourceOfRow(const ConversionRow& row);
+// The sources that did not exist when the batch was planned, each once, in list order.
+[[nodiscard]] QStringList missingSourcesOf(const std::vector<BatchOutput>& plan);

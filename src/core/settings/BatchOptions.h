@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/batch/ExistingOutputPolicy.h"
+
+struct BatchOrder;
+
+// The Options dialog's "Batch" choices, as settings.ini keeps them under [batch]. They are standing preferences that
+// each batch of the window takes into its order; the defaults give the plain run.
+struct BatchOptions {
+    int jobs = 1; // outputs converted at once, 1..BatchOrder::MaxJobs
+    bool evenLoudness = false;
+    ExistingOutputPolicy existing = ExistingOutputPolicy::Replace;
+    bool verifyOutputs = false; // read every output back in full before it takes its name
+    bool replayGain = false;    // tag the outputs with measured gains, the samples unchanged
+
+    // Writes the choices into an order; evening out aims at the default loudness target.
+    void applyTo(BatchOrder& order) const;
+    // The choices an order stands for, as the dialog can show them: any loudness target is evening out.
+    [[nodiscard]] static BatchOptions of(const BatchOrder& order);
+
+    friend bool operator==(const BatchOptions&, const BatchOptions&) = default;
+};
