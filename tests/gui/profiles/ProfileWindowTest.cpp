@@ -204,6 +204,10 @@ private slots:
         reread.load();
         QVERIFY(reread.values().batch == saved.batch);
         QCOMPARE(reread.values().isOpenFolder, saved.openFolder);
+        // The Ogg Vorbis dialog is enabled as after a click on "VBR Enabled".
+        OggVorbisOptionsDialog& ogg = *app->windows->oggVorbisOptions;
+        QVERIFY(child<QSlider>(ogg, "minBitrateSlider").isEnabled());
+        QVERIFY(!child<QCheckBox>(ogg, "qualityBox").isEnabled());
         // The pane's strings describe the chosen formats.
         QVERIFY(child<QLineEdit>(main(), "txtWAVFormatString").text().contains(QStringLiteral("22")));
     }
