@@ -36,6 +36,7 @@ public:
     bool confirm(const QString&, const QString&) override { return false; }
     std::optional<QString> pickFolder(const QString&, const QString&) override { return std::nullopt; }
     QStringList pickFilesToOpen(const QString&, const QStringList&) override { return {}; }
+    std::optional<QString> askText(const QString&, const QString&, const QString&) override { return std::nullopt; }
 };
 
 double cpuSeconds() {

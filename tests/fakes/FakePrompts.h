@@ -8,13 +8,15 @@
 // Records every box and dialog instead of showing it, and answers from scripted queues (cancel when empty).
 class FakePrompts : public Prompts {
 public:
-    // "caption|text" for messages and questions, "folder|title" and "files|title" for the dialogs.
+    // "caption|text" for messages and questions, "folder|title" and "files|title" for the dialogs, "text|caption|label|
+    // initial text" for a text field.
     QStringList shown;
     // The icon of each message box, in the order they were shown.
     QList<Icon> icons;
     std::deque<bool> confirmAnswers;
     std::deque<std::optional<QString>> folderAnswers;
     std::deque<QStringList> fileAnswers;
+    std::deque<std::optional<QString>> textAnswers;
     // The file types the last file dialog offered.
     QStringList lastFileTypes;
 
@@ -34,6 +36,11 @@ public:
         shown.append(QStringLiteral("files|") + title);
         lastFileTypes = types;
         return take(fileAnswers, QStringList());
+    }
+
+    std::optional<QString> askText(const QString& caption, const QString& label, const QString& initialText) override {
+        shown.append(QStringList{QStringLiteral("text"), caption, label, initialText}.join(QLatin1Char('|')));
+        return take(textAnswers, std::optional<QString>());
     }
 
     // How many recorded entries contain this text.

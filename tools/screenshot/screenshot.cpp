@@ -43,6 +43,7 @@ public:
     bool confirm(const QString&, const QString&) override { return false; }
     std::optional<QString> pickFolder(const QString&, const QString&) override { return std::nullopt; }
     QStringList pickFilesToOpen(const QString&, const QStringList&) override { return {}; }
+    std::optional<QString> askText(const QString&, const QString&, const QString&) override { return std::nullopt; }
 };
 // A tone written through the writer component, as the source of the pictured batch.
 QString writeTone(ComponentSet& components, const QString& folder, int seconds) {

@@ -21,6 +21,10 @@ public:
     // The open-file dialog with multiple selection; filters as "Name (*.a *.b)", the first one preselected.
     // The chosen files in the dialog's order; empty when cancelled.
     virtual QStringList pickFilesToOpen(const QString& title, const QStringList& filters) = 0;
+    // A modal one-line text field with OK and Cancel, holding initialText at first; the text as typed for OK,
+    // nothing when cancelled.
+    virtual std::optional<QString> askText(const QString& caption, const QString& label,
+                                           const QString& initialText) = 0;
 
     // The standard box for an error nobody handled on the way: the application's title and an error icon.
     void reportError(const QString& text) { message(QString(), text, Icon::Error); }

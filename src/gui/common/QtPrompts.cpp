@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
@@ -55,4 +56,15 @@ QStringList QtPrompts::pickFilesToOpen(const QString& title, const QStringList& 
     if (!filters.isEmpty())
         dialog.selectNameFilter(filters.constFirst());
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
+std::optional<QString> QtPrompts::askText(const QString& caption, const QString& label, const QString& initialText) {
+    QInputDialog dialog(owner());
+    dialog.setWindowTitle(captionOrTitle(caption));
+    dialog.setLabelText(label);
+    dialog.setTextValue(initialText);
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }

@@ -15,6 +15,7 @@ public:
     bool confirm(const QString& caption, const QString& text) override;
     std::optional<QString> pickFolder(const QString& title, const QString& startFolder) override;
     QStringList pickFilesToOpen(const QString& title, const QStringList& filters) override;
+    std::optional<QString> askText(const QString& caption, const QString& label, const QString& initialText) override;
 
 private:
     [[nodiscard]] QWidget* owner() const;

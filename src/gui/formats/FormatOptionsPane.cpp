@@ -11,6 +11,7 @@
 #include "ui_FormatOptionsPane.h"
 
 #include <QButtonGroup>
+#include <QSignalBlocker>
 #include <algorithm>
 
 namespace {
@@ -181,6 +182,42 @@ std::optional<int> FormatOptionsPane::volumeChange() const {
     if (!ui->volumeChangeRadio->isChecked())
         return std::nullopt;
     return ui->volumePercentSpin->value();
+}
+
+void FormatOptionsPane::setPanelValues(const PanelValues& values) {
+    values_ = values;
+    values_.sampleRate = sampleRateAt(sampleRateIndexOf(values.sampleRate));
+    values_.channels = std::clamp(values.channels, 1, 2);
+    {
+        // The groups' own handlers would show the strings once per control; they are shown once below.
+        const QSignalBlocker rates(frequencies_);
+        const QSignalBlocker channels(channels_);
+        frequencies_->button(sampleRateIndexOf(values_.sampleRate))->setChecked(true);
+        channels_->button(values_.channels - 1)->setChecked(true);
+    }
+    {
+        const QSignalBlocker g723(ui->cmbG723Bits);
+        const QSignalBlocker g726(ui->cmbG726Bits);
+        ui->cmbG723Bits->setCurrentIndex(g723ItemOf(values_.g723Bits));
+        ui->cmbG726Bits->setCurrentIndex(g726ItemOf(values_.g726Bits));
+        const QSignalBlocker flac(ui->flacLevelSpin);
+        showModernFormatValues();
+    }
+    if (values.wmaProfile >= 1 && values.wmaProfile <= ui->cmbWMAProfile->count()) {
+        ui->cmbWMAProfile->setCurrentIndex(values.wmaProfile - 1);
+        wmaProfileChosen();
+    }
+    showOtherFormatStrings();
+}
+
+void FormatOptionsPane::setVolumeChange(std::optional<int> percent) {
+    if (percent)
+        ui->volumePercentSpin->setValue(*percent);
+    (percent ? ui->volumeChangeRadio : ui->noVolumeChangeRadio)->setChecked(true);
+}
+
+int FormatOptionsPane::wmaProfileCount() const {
+    return ui->cmbWMAProfile->count();
 }
 
 QLineEdit& FormatOptionsPane::otherFormatEdit(OutputFormat format) const {

@@ -43,6 +43,12 @@ public:
     [[nodiscard]] PanelValues panelValues() const;
     // The volume change in percent; nothing for "No Change".
     [[nodiscard]] std::optional<int> volumeChange() const;
+    // Shows the values as if the user had chosen them, the format strings and the writer's WMA profile with them.
+    // A rate or channel count the panel does not offer shows as 44100 Hz or stereo, a WMA profile past the list
+    // leaves the list as it is.
+    void setPanelValues(const PanelValues& values);
+    void setVolumeChange(std::optional<int> percent);
+    [[nodiscard]] int wmaProfileCount() const;
 
 public slots:
     void showOtherFormatStrings();

@@ -103,6 +103,11 @@ Mp3Controls Mp3OptionsDialog::controls() const {
     return controls;
 }
 
+void Mp3OptionsDialog::setControls(const Mp3Controls& controls) {
+    ui->pages->setCurrentIndex(static_cast<int>(controls.page));
+    showControls(controls);
+}
+
 void Mp3OptionsDialog::showControls(const Mp3Controls& controls) {
     ui->channelModeCombo->setCurrentIndex(controls.channelItem);
     ui->qualitySlider->setValue(controls.quality);

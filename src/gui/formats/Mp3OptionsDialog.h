@@ -23,6 +23,8 @@ public:
 
     [[nodiscard]] Ui::Mp3OptionsDialog& form() { return *ui; }
     [[nodiscard]] Mp3Controls controls() const;
+    // Shows the controls as they were taken from the dialog; the encoder gets them at the next apply.
+    void setControls(const Mp3Controls& controls);
     [[nodiscard]] QButtonGroup& presetButtons() { return *presets_; }
     [[nodiscard]] QButtonGroup& altPresetButtons() { return *altPresets_; }
 

@@ -86,6 +86,24 @@ OggVorbisControls OggVorbisOptionsDialog::controls() const {
     return controls;
 }
 
+void OggVorbisOptionsDialog::setControls(const OggVorbisControls& controls) {
+    ui->frequencyCombo->setCurrentIndex(controls.sampleRateIndex);
+    ui->channelsCombo->setCurrentIndex(controls.channelIndex);
+    ui->nominalBitrateSlider->setValue(controls.nominalPosition);
+    ui->minBitrateSlider->setValue(controls.minimumPosition);
+    ui->maxBitrateSlider->setValue(controls.maximumPosition);
+    ui->vbrBox->setChecked(controls.vbrEnabled);
+    ui->qualityBox->setChecked(controls.qualityEnabled);
+    ui->qualitySlider->setValue(controls.quality);
+    // Neither box on is the starting state; one box on is what clicking it from there gives.
+    enabling_ = OggVorbisEnabling{};
+    if (controls.vbrEnabled || controls.qualityEnabled) {
+        enabling_ = enablingAfterVbrToggled(enabling_, controls.vbrEnabled, controls.qualityEnabled);
+        enabling_ = enablingAfterQualityToggled(enabling_, controls.vbrEnabled, controls.qualityEnabled);
+    }
+    showEnabling();
+}
+
 void OggVorbisOptionsDialog::applySettings() {
     applyOggVorbisSetting(*components_.writer, oggVorbisSettingOf(controls()));
 }

@@ -23,6 +23,8 @@ public:
 
     [[nodiscard]] Ui::OggVorbisOptionsDialog& form() { return *ui; }
     [[nodiscard]] OggVorbisControls controls() const;
+    // Shows the controls, enabled as after the user's clicks that lead to them.
+    void setControls(const OggVorbisControls& controls);
 
     // Sets Ogg Vorbis output on the writer; called before every Ogg Vorbis output. A setting the component refuses
     // raises ComponentError("Incorrect format") and leaves the writer as it was.

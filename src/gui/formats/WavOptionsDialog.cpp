@@ -41,6 +41,17 @@ PcmWavChoice WavOptionsDialog::choice() const {
             ui->bitsCombo->currentText().toInt()};
 }
 
+void WavOptionsDialog::setChoice(const PcmWavChoice& choice) {
+    const int rate = ui->frequencyCombo->findText(QString::number(choice.sampleRate));
+    if (rate >= 0)
+        ui->frequencyCombo->setCurrentIndex(rate);
+    if (choice.channels == 1 || choice.channels == 2)
+        ui->channelsCombo->setCurrentIndex(choice.channels - 1);
+    const int bits = ui->bitsCombo->findText(QString::number(choice.bits));
+    if (bits >= 0)
+        ui->bitsCombo->setCurrentIndex(bits);
+}
+
 void WavOptionsDialog::applyFormat() {
     applyPcmWavChoice(*components_.writer, choice());
 }

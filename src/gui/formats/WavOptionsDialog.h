@@ -21,6 +21,8 @@ public:
 
     [[nodiscard]] Ui::WavOptionsDialog& form() { return *ui; }
     [[nodiscard]] PcmWavChoice choice() const;
+    // Shows the choice in the three lists; a value a list does not offer leaves that list as it is.
+    void setChoice(const PcmWavChoice& choice);
 
     // Sets PCM WAV output on the writer from the three lists; called before every PCM output.
     void applyFormat();

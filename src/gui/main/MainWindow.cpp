@@ -20,6 +20,8 @@
 #include "gui/list/ListPreviewRows.h"
 #include "gui/options/OptionsDialog.h"
 #include "gui/player/PlayerBar.h"
+#include "gui/profiles/ProfileBox.h"
+#include "gui/profiles/WindowProfiles.h"
 #include "gui/tags/TagEditorWindow.h"
 #include "ui_MainWindow.h"
 
@@ -29,6 +31,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -40,6 +43,7 @@ MainWindow::MainWindow(AppContext& context, const MainWindowDialogs& dialogs, QW
     assemblePanels();
     setUpMenus();
     wireBatch();
+    wireProfiles();
     ui->browserListSplitter->setSizes({170, height() - 170});
     showOptionsPane(false);
     nameControlsForAccessibility(*this);
@@ -64,8 +68,15 @@ void MainWindow::assemblePanels() {
     ui->browserListSplitter->insertWidget(0, browser_);
     list_ = new ConversionListPanel(context_);
     ui->ListRowLayout->addWidget(list_);
+    // The profile box sits above the format boxes it sets, in the same column, and comes before them in the tab
+    // order.
+    profiles_ = new ProfileBox(ProfileStore::folderBeside(context_.settings.path()), prompts);
     formatBoxes_ = new FormatBoxes;
-    ui->ListRowLayout->addWidget(formatBoxes_);
+    auto* formatColumn = new QVBoxLayout;
+    formatColumn->setSpacing(4);
+    formatColumn->addWidget(profiles_);
+    formatColumn->addWidget(formatBoxes_, 1);
+    ui->ListRowLayout->addLayout(formatColumn);
     player_ = new PlayerBar(context_.components, prompts);
     ui->ControlStripLayout->insertWidget(0, player_);
     previewRows_ = std::make_unique<ListPreviewRows>(*list_);
@@ -306,6 +317,21 @@ void MainWindow::wireBatch() {
     wiring.window = &dialogs_.progress;
     wiring.dialogs = &formatOptions_->formatDialogs();
     convert_->setBatchWiring(std::move(wiring));
+}
+
+void MainWindow::wireProfiles() {
+    const ProfileControls controls{*formatBoxes_,       *formatOptions_,           dialogs_.wavOptions,
+                                   dialogs_.mp3Options, dialogs_.oggVorbisOptions, *convert_,
+                                   context_.settings,   context_.prompts};
+    ProfileWindowSide window;
+    window.currentOrder = [controls] { return profileOrderFromControls(controls); };
+    // The dialogs' formats go to the writer the preview reads through: the preview stops first.
+    window.show = [this, controls](const BatchOrder& order) {
+        player_->stopPreview();
+        showProfileInControls(controls, order);
+    };
+    window.wmaProfileCount = [this] { return formatOptions_->wmaProfileCount(); };
+    profiles_->connectWindow(std::move(window));
 }
 
 // --- commands that reach across panels -----------------------------------------------------------------------

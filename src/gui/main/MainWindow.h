@@ -15,6 +15,7 @@ class ListPreviewRows;
 class FormatBoxes;
 class FormatOptionsPane;
 class PlayerBar;
+class ProfileBox;
 class QMenu;
 class ShellBrowser;
 class PlacementKeeper;
@@ -60,6 +61,7 @@ public:
     [[nodiscard]] FormatOptionsPane& formatOptions() { return *formatOptions_; }
     [[nodiscard]] PlayerBar& playerBar() { return *player_; }
     [[nodiscard]] ConvertGroup& convertGroup() { return *convert_; }
+    [[nodiscard]] ProfileBox& profileBox() { return *profiles_; }
 
     // The batch order the controls stand for now, without sources (see OrderFromControls.h).
     [[nodiscard]] BatchOrder orderFromControls() const;
@@ -92,6 +94,7 @@ private:
     [[nodiscard]] ClosingState closingState() const;
     template <typename Action> void run(Action&& action);
     void wireBatch();
+    void wireProfiles();
 
     std::unique_ptr<Ui::MainWindow> ui;
     AppContext& context_;
@@ -102,6 +105,7 @@ private:
     FormatOptionsPane* formatOptions_ = nullptr;
     PlayerBar* player_ = nullptr;
     ConvertGroup* convert_ = nullptr;
+    ProfileBox* profiles_ = nullptr;
     QMenu* listPopupMenu_ = nullptr;
     PlacementKeeper* placement_ = nullptr;
     std::unique_ptr<ListPreviewRows> previewRows_;

@@ -264,7 +264,7 @@ TEST_F(PlacementTest, FirstStartIsCentredAtDesignSize) {
     auto windows = start();
     MainWindow& main = *windows->main;
     main.show();
-    EXPECT_EQ(main.size(), QSize(647, 523));
+    EXPECT_EQ(main.size(), QSize(647, 559));
     const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
     EXPECT_LE((main.frameGeometry().center() - centre).manhattanLength(), 6);
     windows.reset();
@@ -279,14 +279,14 @@ TEST_F(PlacementTest, NormalCloseThenStartGivesTheSameRectangle) {
     {
         auto windows = start();
         windows->main->show();
-        windows->main->setGeometry(QRect(21, 34, 700, 500));
+        windows->main->setGeometry(QRect(21, 34, 700, 600));
         before = windows->main->geometry();
         windows->main->close();
     }
     auto windows = start();
     windows->main->show();
     EXPECT_EQ(windows->main->geometry(), before);
-    EXPECT_EQ(windows->main->size(), QSize(700, 500));
+    EXPECT_EQ(windows->main->size(), QSize(700, 600));
 }
 
 TEST_F(PlacementTest, MinimisedCloseStoresStateOneButTheNextStartIsNormal) {
@@ -307,7 +307,7 @@ TEST_F(PlacementTest, MaximisedCloseStoresOnlyTheStateAndTheNextStartIsMaximised
         auto windows = start();
         windows->main->show();
         windows->main->move(15, 25);
-        windows->main->resize(720, 510);
+        windows->main->resize(720, 610);
     }
     const IniFile ini = placementFile();
     const QString section = QStringLiteral("main Position");
@@ -336,10 +336,10 @@ TEST_F(PlacementTest, ARectangleOffEveryScreenIsCentredInstead) {
     ini.writeInteger(section, QStringLiteral("Left"), 5000);
     ini.writeInteger(section, QStringLiteral("Top"), 4000);
     ini.writeInteger(section, QStringLiteral("Width"), 700);
-    ini.writeInteger(section, QStringLiteral("Height"), 500);
+    ini.writeInteger(section, QStringLiteral("Height"), 600);
     auto windows = start();
     windows->main->show();
-    EXPECT_EQ(windows->main->size(), QSize(700, 500));
+    EXPECT_EQ(windows->main->size(), QSize(700, 600));
     EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(windows->main->geometry()));
 }
 
