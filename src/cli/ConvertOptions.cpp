@@ -1,0 +1,1113 @@
+#include "ConvertOptions.h"
+
+#include "core/batch/BatchEngine.h"
+#include "core/batch/LoudnessNormalization.h"
+#include "core/components/writer/FormatRules.h"
+#include "core/formats/FormatScales.h"
+#include "core/list/SourceKind.h"
+#include "core/list/SourceTypes.h"
+#include "core/platform/HomeFolder.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+using enum ConvertOptionId;
+
+constexpr qsizetype kHelpWidth = 118;
+constexpr qsizetype kHelpIndent = 21;
+constexpr int kLowestJobs = 1;
+
+const char* const kHelpUsage =
+    "usage: tonalith-cli convert --format NAME [--format NAME...] [OPTIONS] FILE...\n"
+    "Converts every FILE into every format NAME, one output per file and format, named like the program names them\n"
+    "(song.wav -> song_ADPCM.wav, song.mp3, ...; an output that would replace its source gets \"_NEW\").\n";
+
+const char* const kHelpOrder =
+    "Outputs are made per file in the order given, per file in the order of the list above.\n"
+    "format options (refused unless one of the chosen formats takes them):\n";
+
+const char* const kHelpCommonOptions = "options for every format (an option without a value is off unless given):\n";
+
+const char* const kHelpRest =
+    "  --                 the options end here: every argument after it is a FILE\n"
+    "No two outputs of one call share a name, and no output replaces a source of the same call: a taken name\n"
+    "gets \"_NEW\", then \"_NEW2\", \"_NEW3\", ... before its extension.\n"
+    "Every value is checked before any FILE is opened or the output folder is made.\n"
+    "Files ending in ";
+// The list of video extensions comes from the source types, so the help cannot fall behind what is probed.
+const char* const kHelpAfterVideo =
+    " are video sources;\n"
+    "their sound track is extracted.\n"
+    "output lines, when one output is made at a time (-j 1, or a single output), in order:\n"
+    "  progress=NN        percentage of the current output, printed whenever it changes\n"
+    "  output=PATH        the output was written\n"
+    "  error=TEXT         the output failed; TEXT starts with the source name\n"
+    "  skipped=PATH       --exists skip kept the existing file PATH\n"
+    "  cancelled=PATH     a stop signal ended the output PATH early\n"
+    "when outputs are made side by side, as they happen:\n"
+    "  progress=NN PATH   percentage of the output PATH, printed whenever it changes\n"
+    "  total=NN           percentage of the whole batch, weighted by the length of the sources\n"
+    "  time_left=S        after a total line, once it can be estimated: seconds still to go\n"
+    "  output=PATH, error=TEXT, skipped=PATH, cancelled=PATH as above, in the order the outputs finish\n"
+    "--summary follows the last line: text (one line per output) or one JSON object. Its counts keep the outputs a\n"
+    "stop signal ended early (cancelled) apart from those the batch never began (not started: \"N not started\"\n"
+    "closes the text summary's first line when there are any; JSON has \"not_started\").\n"
+    "A control character in a name or reason (a newline, a tab, ...) is printed as \\xNN, each byte of its UTF-8\n"
+    "encoding in upper-case hex (a newline is \\x0A), so every result stays on its line; all else is printed as is.\n"
+    "SIGTERM, SIGINT (Ctrl+C) or SIGHUP stop the batch after the current block of each running output; the lines\n"
+    "and the summary still come out. A stopped output keeps its partial sound under its name, unless a file had\n"
+    "that name: the earlier file then stays. A second signal ends the program at once.\n"
+    "exit status: 0 all outputs written or skipped, 1 any output failed, 2 bad usage, 130 stopped by SIGINT or\n"
+    "SIGHUP, 143 stopped by SIGTERM\n";
+
+QString number(double value) {
+    return QString::number(value);
+}
+
+QString alternatives(const QStringList& items) {
+    if (items.size() < 2)
+        return items.join(QString());
+    return QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
+           items.last();
+}
+
+ValueRange listed(std::vector<int> values, std::optional<OutputFormat> format = std::nullopt) {
+    ValueRange range;
+    range.format = format;
+    range.listed = std::move(values);
+    return range;
+}
+
+ValueRange bounded(double lowest, double highest, std::optional<OutputFormat> format = std::nullopt) {
+    ValueRange range;
+    range.format = format;
+    range.bounds = std::make_pair(lowest, highest);
+    return range;
+}
+
+ValueRange wordsOf(QStringList words) {
+    ValueRange range;
+    range.words = std::move(words);
+    return range;
+}
+
+QStringList formatNames() {
+    QStringList names;
+    for (const OutputFormatFacts& format : outputFormatTable())
+        names.append(QLatin1String(format.name));
+    return names;
+}
+
+QStringList existingPolicyNames() {
+    QStringList names;
+    for (const ExistingOutputPolicy policy :
+         {ExistingOutputPolicy::Replace, ExistingOutputPolicy::New, ExistingOutputPolicy::Skip})
+        names.append(existingOutputPolicyName(policy));
+    return names;
+}
+
+int wmaProfileCount() {
+    return static_cast<int>(formatrules::wmaProfiles().size());
+}
+
+std::vector<ConvertOption> makeTable() {
+    const PanelValues panel{};
+    const PcmWavChoice pcm{};
+    const BatchOrder order{};
+    const auto fixed = [](QString text) { return [text = std::move(text)] { return text; }; };
+    const auto integer = [](int value) { return [value] { return QString::number(value); }; };
+    std::vector<int> rates(kSampleRates.begin(), kSampleRates.end());
+    std::vector<int> bits(kPcmBitsChoices.begin(), kPcmBitsChoices.end());
+    return {
+        {Format,
+         "--format",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Word,
+         "NAME",
+         std::nullopt,
+         nullptr,
+         {wordsOf(formatNames())},
+         nullptr,
+         "an output format, required (no default), repeated for more than one (--format mp3 --format ogg): {range}",
+         "The outputs of each file are made in the order of the list above, whatever the order of the --format "
+         "options; with --use-profile, the formats given here replace the profile's."},
+        {Rate,
+         "--rate",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Integer,
+         "R",
+         FormatChoice::SampleRate,
+         integer(panel.sampleRate),
+         {listed(rates)},
+         nullptr,
+         "sample rate: {range} (default {default}; mp3: default from the encoder settings)",
+         nullptr},
+        {Channels,
+         "--channels",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Integer,
+         "C",
+         FormatChoice::Channels,
+         integer(panel.channels),
+         {listed({1, 2})},
+         nullptr,
+         "{range} (default {default})",
+         nullptr},
+        {Bits,
+         "--bits",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Integer,
+         "B",
+         FormatChoice::PcmBits,
+         integer(pcm.bits),
+         {listed(bits)},
+         nullptr,
+         "bits per sample: {range} (default {default})",
+         nullptr},
+        {Profile,
+         "--profile",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Integer,
+         "N",
+         FormatChoice::WmaProfile,
+         integer(panel.wmaProfile),
+         {bounded(1, wmaProfileCount())},
+         "(WMA profiles {range})",
+         "WMA profile, 1 to the number of profiles: {range} (default {default})",
+         "Profiles are ordered by quality; the last is 128 kbit/s, 44.1 kHz, stereo."},
+        {CodeSize,
+         "--code-size",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Integer,
+         "N",
+         FormatChoice::CodeSize,
+         [panel] { return QStringLiteral("g723 %1, g726 %2").arg(panel.g723Bits).arg(panel.g726Bits); },
+         {listed({3, 5}, OutputFormat::G723), bounded(2, 5, OutputFormat::G726)},
+         nullptr,
+         "bits per sample: {range} (default {default})",
+         nullptr},
+        {Preset,
+         "--preset",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Integer,
+         "N",
+         FormatChoice::Mp3Preset,
+         fixed("none, the encoder settings"),
+         {bounded(1, 11)},
+         nullptr,
+         "MP3 preset {range}: Phone SW AM FM Voice Radio Tape HiFi CD Studio R3Mix (default {default})",
+         nullptr},
+        {AltPreset,
+         "--alt-preset",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Integer,
+         "N",
+         FormatChoice::Mp3AltPreset,
+         fixed("none"),
+         {bounded(1, 5)},
+         nullptr,
+         "MP3 alternative preset {range}: Fast Standard, Standard, Fast Extreme, Extreme, Insane "
+         "(default {default}); not together with --preset",
+         nullptr},
+        {Lame,
+         "--lame",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Text,
+         "TEXT",
+         FormatChoice::LameSwitches,
+         fixed("none"),
+         {},
+         nullptr,
+         "LAME switches applied after the preset, e.g. \"-V 2 --vbr-new -q 0\" (default {default})",
+         nullptr},
+        {Compression,
+         "--compression",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Integer,
+         "N",
+         FormatChoice::CompressionLevel,
+         integer(panel.flacLevel),
+         {bounded(0, 8)},
+         nullptr,
+         "FLAC compression level {range}, 0 the fastest, 8 the smallest (default {default})",
+         nullptr},
+        {Bitrate,
+         "--bitrate",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Integer,
+         "N",
+         FormatChoice::Bitrate,
+         [panel] { return QStringLiteral("aac %1, opus %2").arg(panel.aacKbps).arg(panel.opusKbps); },
+         {bounded(96, 320, OutputFormat::Aac), bounded(32, 256, OutputFormat::Opus)},
+         nullptr,
+         "kbit/s, opus variable: {range} (default {default})",
+         nullptr},
+        {Speech,
+         "--speech",
+         nullptr,
+         OptionValue::None,
+         ValueType::Switch,
+         "",
+         FormatChoice::SpeechOrMusic,
+         nullptr,
+         {},
+         nullptr,
+         "tune Opus for speech rather than music",
+         nullptr},
+        {Volume,
+         "--volume",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Integer,
+         "PCT",
+         std::nullopt,
+         fixed("100, unchanged"),
+         {bounded(0, 200)},
+         nullptr,
+         "change the volume to PCT percent, {range} (default {default})",
+         nullptr},
+        {Normalize,
+         "--normalize",
+         nullptr,
+         OptionValue::Optional,
+         ValueType::Number,
+         "LUFS",
+         std::nullopt,
+         [] { return number(kDefaultLoudnessTarget); },
+         {bounded(-70, -5)},
+         "(LUFS from {range})",
+         "even out loudness (EBU R128): measure each source, then scale it to LUFS, {range} (default {default}), "
+         "never above -1 dBTP true peak; not together with --volume",
+         nullptr},
+        {ReplayGain,
+         "--replaygain",
+         nullptr,
+         OptionValue::None,
+         ValueType::Switch,
+         "",
+         std::nullopt,
+         nullptr,
+         {},
+         nullptr,
+         "measure each source (EBU R128) and tag its outputs with ReplayGain 2.0 track and album gains and peaks "
+         "(Opus: R128 gains), leaving the samples as they are; an album is the sources of the batch sharing album "
+         "artist and album; not together with --volume or --normalize",
+         "Track gains refer to -18 LUFS; Opus gains (R128_TRACK_GAIN, R128_ALBUM_GAIN) to -23 LUFS. Album values "
+         "are written into the finished outputs once an album's last output is done."},
+        {Out,
+         "--out",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Text,
+         "DIR",
+         std::nullopt,
+         fixed("beside each source"),
+         {},
+         nullptr,
+         "output folder, made when missing (default: {default})",
+         "A leading ~ stands for the home folder, also in --out=~/DIR."},
+        {KeepTree,
+         "--keep-tree",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Text,
+         "ROOT",
+         std::nullopt,
+         fixed("every output directly in DIR"),
+         {},
+         nullptr,
+         "with --out: outputs mirror the folders of the sources below ROOT (default: {default})",
+         nullptr},
+        {Name,
+         "--name",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Text,
+         "TEMPLATE",
+         std::nullopt,
+         fixed("{name}, the source's own base name"),
+         {},
+         nullptr,
+         "output base name from fields of the source: {name} {title} {artist} {album} {track} {year} {genre} "
+         "{format} {albumartist} {disc} {tracktotal} {composer}, e.g. \"{artist} - {title}\"; the format's suffix "
+         "follows (default {default}). Field values lose / \\ : * ? \" < > | (each becomes _), control characters "
+         "and leading or trailing dots and blanks; an empty result falls back to {name}",
+         nullptr},
+        {Exists,
+         "--exists",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Word,
+         "POLICY",
+         std::nullopt,
+         [order] { return existingOutputPolicyName(order.existing); },
+         {wordsOf(existingPolicyNames())},
+         "({range})",
+         "an output file that exists already: {range} (default {default}); replace replaces it, new takes a free "
+         "\"_NEW\" name, skip keeps the file and makes nothing when it decodes to its end and its length matches the "
+         "source's (otherwise it is made again). Skip also sees damage that keeps the length where the format carries "
+         "checksums (FLAC, Ogg Vorbis, Opus, MP3 with a LAME header) or its decoder refuses the frames (AAC, ALAC); "
+         "flipped sample bytes in plain WAV, raw, ADPCM, GSM, VOX, G.72x, MP2 or WMA decode as sound and go unseen",
+         "A stopped batch is finished by running it again with --exists skip."},
+        {Verify,
+         "--verify",
+         nullptr,
+         OptionValue::None,
+         ValueType::Switch,
+         "",
+         std::nullopt,
+         nullptr,
+         {},
+         nullptr,
+         "read every output back in full before it takes its name; one that does not decode, fails a checksum it "
+         "carries or whose length is off by more than a codec frame fails and is dropped",
+         "An earlier file of its name then stays."},
+        {Jobs,
+         "--jobs",
+         "-j",
+         OptionValue::Required,
+         ValueType::Integer,
+         "N",
+         std::nullopt,
+         fixed("the number of processor cores"),
+         {bounded(kLowestJobs, BatchOrder::MaxJobs)},
+         nullptr,
+         "convert up to N outputs at once, {range} (default: {default})",
+         nullptr},
+        {Summary,
+         "--summary",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Word,
+         "KIND",
+         std::nullopt,
+         fixed("none"),
+         {wordsOf({QStringLiteral("text"), QStringLiteral("json")})},
+         "({range})",
+         "print a summary of every output at the end: {range} (default {default})",
+         "text gives one line per output, json one JSON object. Not kept in a profile."},
+        {NoTags,
+         "--no-tags",
+         nullptr,
+         OptionValue::None,
+         ValueType::Switch,
+         "",
+         std::nullopt,
+         nullptr,
+         {},
+         nullptr,
+         "do not copy the tags of audio sources",
+         "Copied tags carry album artist, disc and track numbers with their totals, composer, the full date, lyrics "
+         "and ISRC in each format's own fields; a source's ReplayGain and R128 gains are copied only when the "
+         "samples stay unchanged (no --volume, --normalize or --replaygain)."},
+        {UseProfile,
+         "--use-profile",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Text,
+         "NAME",
+         std::nullopt,
+         fixed("none"),
+         {},
+         nullptr,
+         "start from the saved profile NAME (tonalith-cli profiles --help; default {default}): the options given "
+         "here win over the profile's, and --format here replaces its formats",
+         "One of --volume, --normalize and --replaygain given here replaces the profile's choice among the three, "
+         "and so does one of --preset and --alt-preset. A profile that cannot be read is refused with status 2."},
+    };
+}
+
+// The names of the formats that make a choice, in conversion order. The three G.72x codecs are one word when they
+// all make it, which keeps the help lines short.
+QString formatsMaking(FormatChoice choice) {
+    QStringList names;
+    for (const OutputFormatFacts& format : outputFormatTable()) {
+        if (format.choices.contains(choice))
+            names.append(QLatin1String(format.name));
+    }
+    return names.join(QLatin1Char(' ')).replace(QLatin1String("g721 g723 g726"), QLatin1String("g72x"));
+}
+
+QString rangesText(const std::vector<ValueRange>& ranges) {
+    QStringList texts;
+    for (const ValueRange& range : ranges)
+        texts.append(range.text());
+    return texts.join(QStringLiteral(", "));
+}
+
+QString filledIn(const ConvertOption& option, const QString& text) {
+    QString filled = text;
+    filled.replace(QLatin1String("{range}"), rangesText(option.ranges));
+    if (option.defaultText)
+        filled.replace(QLatin1String("{default}"), option.defaultText());
+    return filled;
+}
+
+QString helpBody(const ConvertOption& option) {
+    return filledIn(option, QLatin1String(option.help));
+}
+
+QString label(const ConvertOption& option) {
+    const QString value = QLatin1String(option.valueName);
+    QString text;
+    if (option.shortName)
+        text = QLatin1String(option.shortName) + QLatin1Char(' ') + value + QStringLiteral(", ");
+    text += QLatin1String(option.name);
+    if (option.takes == OptionValue::Required)
+        text += QLatin1Char(' ') + value;
+    else if (option.takes == OptionValue::Optional)
+        text += QStringLiteral("[=") + value + QLatin1Char(']');
+    return text;
+}
+
+// Breaks text into lines of at most `width` characters at blanks; a word longer than a line keeps its own line.
+QStringList wrapped(const QString& text, qsizetype width) {
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+            lines.append(line);
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    if (!line.isEmpty())
+        lines.append(line);
+    return lines;
+}
+
+QString helpEntry(const ConvertOption& option) {
+    QString body = helpBody(option);
+    if (option.choice)
+        body += QStringLiteral("   [%1]").arg(formatsMaking(*option.choice));
+    const QString indent(kHelpIndent, QLatin1Char(' '));
+    QString head = QStringLiteral("  ") + label(option).leftJustified(kHelpIndent - 3) + QLatin1Char(' ');
+    if (head.size() > kHelpIndent)
+        head += QLatin1Char('\n') + indent;
+    // The formats close the first line where they fit, so that a script finds an option and its formats together.
+    QString text = head;
+    const QStringList lines = wrapped(body, kHelpWidth - kHelpIndent);
+    text += lines.join(QLatin1Char('\n') + indent);
+    return text + QLatin1Char('\n');
+}
+
+QString roffEscaped(QString text) {
+    text.replace(QLatin1Char('\\'), QLatin1String("\\e"));
+    text.replace(QLatin1Char('-'), QLatin1String("\\-"));
+    return text;
+}
+
+QString manualHead(const ConvertOption& option) {
+    const QString name = roffEscaped(QLatin1String(option.name));
+    const QString value = QLatin1String(option.valueName);
+    if (option.shortName)
+        return QStringLiteral(".BI \"%1 \" %2 \"\\fR, \\fP%3 \" %2")
+            .arg(roffEscaped(QLatin1String(option.shortName)), value, name);
+    switch (option.takes) {
+    case OptionValue::None:
+        return QStringLiteral(".B %1").arg(name);
+    case OptionValue::Optional:
+        return QStringLiteral(".BR %1 [\\fB=\\fP\\fI%2\\fP]").arg(name, value);
+    case OptionValue::Required:
+        break;
+    }
+    return QStringLiteral(".BI %1 \" %2\"").arg(name, value);
+}
+
+QString manualEntry(const ConvertOption& option) {
+    QString body = helpBody(option);
+    if (option.choice)
+        body += QStringLiteral(" [%1]").arg(formatsMaking(*option.choice));
+    body += QLatin1Char('.');
+    if (option.manualMore)
+        body += QLatin1Char(' ') + filledIn(option, QLatin1String(option.manualMore));
+    QStringList lines = wrapped(roffEscaped(body), kHelpWidth);
+    // A line of text must not start like a request.
+    for (QString& line : lines) {
+        if (line.startsWith(QLatin1Char('.')) || line.startsWith(QLatin1Char('\'')))
+            line.prepend(QLatin1String("\\&"));
+    }
+    return QStringLiteral(".TP\n") + manualHead(option) + QLatin1Char('\n') + lines.join(QLatin1Char('\n')) +
+           QLatin1Char('\n');
+}
+
+// "-j N" and "-jN" are the short spellings of --jobs.
+bool splitShortJobs(QString& argument) {
+    if (argument == QLatin1String("-j")) {
+        argument = QStringLiteral("--jobs");
+        return true;
+    }
+    if (argument.startsWith(QLatin1String("-j")) && !argument.startsWith(QLatin1String("--"))) {
+        argument = QStringLiteral("--jobs=") + argument.mid(2);
+        return true;
+    }
+    return false;
+}
+
+const ConvertOption* optionNamed(const QString& name) {
+    const auto& table = convertOptions();
+    const auto found = std::find_if(table.begin(), table.end(), [&name](const ConvertOption& option) {
+        return name == QLatin1String(option.name);
+    });
+    return found == table.end() ? nullptr : &*found;
+}
+
+// The arguments as written: the formats and files in order, and each option's last value.
+struct WrittenLine {
+    std::set<OutputFormat> formats;
+    QStringList files;
+    std::map<ConvertOptionId, QString> values;
+    std::vector<ConvertOptionId> given;
+};
+
+WrittenLine readArguments(const QStringList& arguments) {
+    WrittenLine line;
+    bool optionsEnded = false;
+    for (int index = 0; index < arguments.size(); ++index) {
+        QString argument = arguments.at(index);
+        if (optionsEnded || (!splitShortJobs(argument) && !argument.startsWith(QLatin1String("--")))) {
+            line.files.append(argument);
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        QString value;
+        const auto equals = argument.indexOf(QLatin1Char('='));
+        const bool attached = equals > 0;
+        if (attached) {
+            value = argument.mid(equals + 1);
+            argument.truncate(equals);
+        }
+        const ConvertOption* option = optionNamed(argument);
+        if (option == nullptr)
+            throw UsageError(QStringLiteral("unknown option %1").arg(argument));
+        if (option->takes == OptionValue::None && attached)
+            throw UsageError(QStringLiteral("%1 takes no value").arg(argument));
+        if (option->takes == OptionValue::Required && !attached) {
+            if (index + 1 >= arguments.size())
+                throw UsageError(QStringLiteral("%1 needs a value").arg(argument));
+            value = arguments.at(++index);
+        }
+        if (option->id == Format) {
+            const std::optional<OutputFormat> format = outputFormatNamed(value);
+            if (!format)
+                throw UsageError(QStringLiteral("unknown format \"%1\"").arg(value));
+            line.formats.insert(*format);
+        }
+        if (line.values.count(option->id) == 0)
+            line.given.push_back(option->id);
+        line.values[option->id] = value;
+    }
+    return line;
+}
+
+bool takesOption(OutputFormat format, const ConvertOption& option) {
+    return option.choice && factsOf(format).choices.contains(*option.choice);
+}
+
+// An option that makes a format choice must be taken by at least one of the formats.
+void refuseUntakenOptions(const WrittenLine& line, const std::set<OutputFormat>& formats) {
+    for (const ConvertOptionId id : line.given) {
+        const ConvertOption& option = convertOption(id);
+        if (!option.choice)
+            continue;
+        if (std::none_of(formats.begin(), formats.end(),
+                         [&option](OutputFormat format) { return takesOption(format, option); })) {
+            QStringList names;
+            for (const OutputFormat format : formats)
+                names.append(outputFormatName(format));
+            throw UsageError(
+                QStringLiteral("the format %1 does not take %2").arg(names.join(' '), QLatin1String(option.name)));
+        }
+    }
+}
+
+QString conflictText(OrderConflict conflict) {
+    switch (conflict) {
+    case OrderConflict::NoSources:
+        return QStringLiteral("no FILE to convert");
+    case OrderConflict::NoFormats:
+        return QStringLiteral("--format is missing");
+    case OrderConflict::NormalizeWithVolume:
+        return QStringLiteral("--normalize and --volume exclude each other");
+    case OrderConflict::ReplayGainWithVolume:
+        return QStringLiteral("--replaygain and --volume exclude each other");
+    case OrderConflict::ReplayGainWithNormalize:
+        return QStringLiteral("--replaygain and --normalize exclude each other");
+    case OrderConflict::TreeWithoutFolder:
+        return QStringLiteral("--keep-tree needs --out, the folder the tree is mirrored in");
+    }
+    return {};
+}
+
+// A profile has no sources; its other conflicts are those of a batch of one source.
+void refuseConflicts(const BatchOrder& order, LineKind kind) {
+    std::optional<OrderConflict> conflict;
+    if (kind == LineKind::Batch) {
+        conflict = order.conflicts();
+    } else {
+        BatchOrder withSource = order;
+        withSource.sources.push_back(BatchSource{QStringLiteral("/"), SourceKind::Audio, std::nullopt});
+        conflict = withSource.conflicts();
+    }
+    if (conflict)
+        throw UsageError(conflictText(*conflict));
+}
+
+// The ranges that apply to the chosen formats.
+std::vector<const ValueRange*> rangesFor(const ConvertOption& option, const std::set<OutputFormat>& formats) {
+    std::vector<const ValueRange*> ranges;
+    for (const ValueRange& range : option.ranges) {
+        if (!range.format || formats.count(*range.format) != 0)
+            ranges.push_back(&range);
+    }
+    return ranges;
+}
+
+[[noreturn]] void refuseValue(const ConvertOption& option, const QString& value) {
+    QString text = QStringLiteral("%1 cannot be \"%2\"").arg(QLatin1String(option.name), value);
+    if (option.refusalHint)
+        text += QLatin1Char(' ') + filledIn(option, QLatin1String(option.refusalHint));
+    throw UsageError(text);
+}
+
+// A checked value: the integer, number or word the option's ranges accept, or its text.
+struct CheckedValue {
+    QString text;
+    int integer = 0;
+    double number = 0.0;
+};
+
+CheckedValue checkedValue(const ConvertOption& option, const QString& text, const std::set<OutputFormat>& formats) {
+    CheckedValue value{text};
+    const std::vector<const ValueRange*> ranges = rangesFor(option, formats);
+    bool ok = true;
+    switch (option.type) {
+    case ValueType::Switch:
+    case ValueType::Text:
+        return value;
+    case ValueType::Integer:
+        value.integer = text.toInt(&ok);
+        value.number = value.integer;
+        break;
+    case ValueType::Number:
+        // --normalize alone takes the default target.
+        value.number = text.isEmpty() && option.defaultText ? option.defaultText().toDouble() : text.toDouble(&ok);
+        break;
+    case ValueType::Word:
+        if (!std::all_of(ranges.begin(), ranges.end(),
+                         [&text](const ValueRange* range) { return range->accepts(text); }))
+            refuseValue(option, text);
+        return value;
+    }
+    ok = ok && std::all_of(ranges.begin(), ranges.end(),
+                           [&value](const ValueRange* range) { return range->accepts(value.number); });
+    if (!ok)
+        refuseValue(option, text);
+    return value;
+}
+
+void apply(ConvertLine& line, ConvertOptionId id, const CheckedValue& value) {
+    BatchOrder& order = line.order;
+    FormatSettings& settings = order.formatSettings;
+    PanelValues& panel = settings.panel;
+    switch (id) {
+    case Format:
+    case UseProfile:
+        break;
+    case Rate:
+        // The panel's rate also goes to the PCM and Ogg Vorbis outputs, and after the MP3 preset and switches.
+        panel.sampleRate = settings.pcmWav.sampleRate = settings.oggVorbis.sampleRate = value.integer;
+        settings.mp3.panelRate = true;
+        break;
+    case Channels:
+        panel.channels = settings.pcmWav.channels = settings.oggVorbis.channels = value.integer;
+        settings.mp3.panelChannels = true;
+        break;
+    case Bits:
+        settings.pcmWav.bits = value.integer;
+        break;
+    case Profile:
+        panel.wmaProfile = value.integer;
+        break;
+    case CodeSize:
+        if (order.formats.count(OutputFormat::G723) != 0)
+            panel.g723Bits = value.integer;
+        if (order.formats.count(OutputFormat::G726) != 0)
+            panel.g726Bits = value.integer;
+        break;
+    case Preset:
+        settings.mp3.preset = value.integer;
+        break;
+    case AltPreset:
+        settings.mp3.altPreset = value.integer;
+        break;
+    case Lame:
+        settings.mp3.lameSwitches = value.text;
+        break;
+    case Compression:
+        panel.flacLevel = value.integer;
+        break;
+    case Bitrate:
+        if (order.formats.count(OutputFormat::Aac) != 0)
+            panel.aacKbps = value.integer;
+        if (order.formats.count(OutputFormat::Opus) != 0)
+            panel.opusKbps = value.integer;
+        break;
+    case Speech:
+        panel.opusSpeech = true;
+        break;
+    case Volume:
+        order.volumePercent = value.integer;
+        break;
+    case Normalize:
+        order.loudnessTarget = value.number;
+        break;
+    case ReplayGain:
+        order.replayGain = true;
+        break;
+    case Out:
+        // "--out=~/x" reaches us with the "~" untouched, since the shell expands it only at the start of a word.
+        order.folderText = withHomeFolder(value.text);
+        break;
+    case KeepTree:
+        order.treeRoot = value.text;
+        break;
+    case Name: {
+        QString whyNot;
+        order.baseNames = NameTemplate::parse(value.text, whyNot);
+        if (!order.baseNames)
+            throw UsageError(QStringLiteral("--name: %1").arg(whyNot));
+        break;
+    }
+    case Exists:
+        order.existing = *existingOutputPolicyNamed(value.text);
+        break;
+    case Verify:
+        order.verifyOutputs = true;
+        break;
+    case Jobs:
+        order.jobs = value.integer;
+        break;
+    case Summary:
+        line.summary = value.text == QLatin1String("json") ? SummaryKind::Json : SummaryKind::Text;
+        break;
+    case NoTags:
+        order.copyTags = false;
+        break;
+    }
+}
+
+// Of options that exclude each other, one given on the line replaces what the profile chose among them.
+void forgetReplacedChoices(ConvertLine& line) {
+    BatchOrder& order = line.order;
+    if (line.has(Volume) || line.has(Normalize) || line.has(ReplayGain)) {
+        order.volumePercent.reset();
+        order.loudnessTarget.reset();
+        order.replayGain = false;
+    }
+    if (line.has(Preset) || line.has(AltPreset)) {
+        order.formatSettings.mp3.preset.reset();
+        order.formatSettings.mp3.altPreset.reset();
+    }
+}
+
+} // namespace
+
+bool ValueRange::accepts(double value) const {
+    if (!listed.empty())
+        return std::find(listed.begin(), listed.end(), value) != listed.end();
+    return bounds && value >= bounds->first && value <= bounds->second;
+}
+
+QString ValueRange::text() const {
+    QString text = format ? outputFormatName(*format) + QLatin1Char(' ') : QString();
+    if (!words.isEmpty())
+        return text + alternatives(words);
+    if (bounds)
+        return text + QStringLiteral("%1 to %2").arg(number(bounds->first), number(bounds->second));
+    QStringList values;
+    for (const int value : listed)
+        values.append(QString::number(value));
+    // A long list reads best as a row of values.
+    return text + (values.size() > 3 ? values.join(QLatin1Char(' ')) : alternatives(values));
+}
+
+const std::vector<ConvertOption>& convertOptions() {
+    static const std::vector<ConvertOption> table = makeTable();
+    return table;
+}
+
+const ConvertOption& convertOption(ConvertOptionId id) {
+    const auto& table = convertOptions();
+    return *std::find_if(table.begin(), table.end(), [id](const ConvertOption& option) { return option.id == id; });
+}
+
+bool ConvertLine::has(ConvertOptionId id) const {
+    return std::find(given.begin(), given.end(), id) != given.end();
+}
+
+BatchOrder commandLineStartOrder() {
+    BatchOrder order;
+    // Scripts that give a rate and channels alone did not choose the Ogg Vorbis bit rate: the writer takes the
+    // nearest it can make.
+    order.formatSettings.oggVorbis.refuseUnaccepted = false;
+    order.jobs = std::min(defaultBatchJobs(), BatchOrder::MaxJobs);
+    return order;
+}
+
+ConvertLine parseConvertLine(const QStringList& arguments, LineKind kind, const ProfileOrderLoader& loadProfile) {
+    const WrittenLine written = readArguments(arguments);
+    ConvertLine line;
+    line.given = written.given;
+    if (line.has(UseProfile)) {
+        line.profileName = written.values.at(UseProfile);
+        line.order = loadProfile(*line.profileName);
+        line.order.sources.clear();
+    } else {
+        line.order = commandLineStartOrder();
+    }
+    if (!written.formats.empty())
+        line.order.formats = written.formats;
+    if (kind == LineKind::Profile) {
+        if (!written.files.isEmpty())
+            throw UsageError(QStringLiteral("a profile keeps no FILE (%1)").arg(written.files.first()));
+        if (line.has(Summary))
+            throw UsageError(QStringLiteral("--summary is not kept in a profile"));
+        if (line.order.formats.empty())
+            throw UsageError(conflictText(OrderConflict::NoFormats));
+    }
+    for (const QString& file : written.files) {
+        const QString fullName = QFileInfo(file).absoluteFilePath();
+        line.order.sources.push_back(BatchSource{fullName, sourceKindOfFile(fullName), std::nullopt});
+    }
+    if (kind == LineKind::Batch && (line.order.sources.empty() || line.order.formats.empty()))
+        refuseConflicts(line.order, kind);
+    refuseUntakenOptions(written, line.order.formats);
+    if (line.has(Preset) && line.has(AltPreset))
+        throw UsageError(QStringLiteral("--preset and --alt-preset exclude each other"));
+    std::map<ConvertOptionId, CheckedValue> checked;
+    for (const ConvertOptionId id : written.given)
+        checked[id] = checkedValue(convertOption(id), written.values.at(id), line.order.formats);
+    forgetReplacedChoices(line);
+    for (const ConvertOption& option : convertOptions()) {
+        if (checked.count(option.id) != 0)
+            apply(line, option.id, checked.at(option.id));
+    }
+    refuseConflicts(line.order, kind);
+    return line;
+}
+
+QString convertHelpText() {
+    QString help = QLatin1String(kHelpUsage);
+    help += QStringLiteral("NAME: %1\n").arg(formatNames().join(QLatin1Char(' ')));
+    help += QLatin1String(kHelpOrder);
+    for (const ConvertOption& option : convertOptions()) {
+        if (option.choice)
+            help += helpEntry(option);
+    }
+    help += QLatin1String(kHelpCommonOptions);
+    for (const ConvertOption& option : convertOptions()) {
+        if (!option.choice)
+            help += helpEntry(option);
+    }
+    return help + QLatin1String(kHelpRest) + SourceTypes::videoExtensionsText() + QLatin1String(kHelpAfterVideo);
+}
+
+QString convertManualOptions() {
+    QString text;
+    for (const ConvertOption& option : convertOptions()) {
+        if (option.choice)
+            text += manualEntry(option);
+    }
+    for (const ConvertOption& option : convertOptions()) {
+        if (!option.choice)
+            text += manualEntry(option);
+    }
+    return text;
+}
+
+namespace {
+
+// The arguments, "--option=VALUE" or a switch alone, in the order of the table.
+class OptionList {
+public:
+    explicit OptionList(const BatchOrder& order) : order_(order) {}
+
+    void add(ConvertOptionId id, const QString& value) { options_[id].append(value); }
+    void add(ConvertOptionId id, int value) { add(id, QString::number(value)); }
+    void addSwitch(ConvertOptionId id) { options_[id].append(QString()); }
+    // A format option only where a chosen format takes it: elsewhere its value makes no output.
+    void addForFormats(ConvertOptionId id, int value) {
+        const ConvertOption& option = convertOption(id);
+        if (std::any_of(order_.formats.begin(), order_.formats.end(),
+                        [&option](OutputFormat format) { return takesOption(format, option); }))
+            add(id, value);
+    }
+
+    [[nodiscard]] QStringList arguments() const {
+        QStringList arguments;
+        for (const ConvertOption& option : convertOptions()) {
+            const auto values = options_.find(option.id);
+            if (values == options_.end())
+                continue;
+            for (const QString& value : values->second) {
+                arguments.append(option.takes == OptionValue::None
+                                     ? QLatin1String(option.name)
+                                     : QLatin1String(option.name) + QLatin1Char('=') + value);
+            }
+        }
+        return arguments;
+    }
+
+private:
+    const BatchOrder& order_;
+    std::map<ConvertOptionId, QStringList> options_;
+};
+
+bool converts(const BatchOrder& order, OutputFormat format) {
+    return order.formats.count(format) != 0;
+}
+
+void addFormatOptions(const BatchOrder& order, const BatchOrder& start, OptionList& options) {
+    const PanelValues& panel = order.formatSettings.panel;
+    const PanelValues& startPanel = start.formatSettings.panel;
+    const Mp3Choice& mp3 = order.formatSettings.mp3;
+    if (panel.sampleRate != startPanel.sampleRate || mp3.panelRate)
+        options.addForFormats(Rate, panel.sampleRate);
+    if (panel.channels != startPanel.channels || mp3.panelChannels)
+        options.addForFormats(Channels, panel.channels);
+    if (order.formatSettings.pcmWav.bits != start.formatSettings.pcmWav.bits)
+        options.addForFormats(Bits, order.formatSettings.pcmWav.bits);
+    if (panel.wmaProfile != startPanel.wmaProfile)
+        options.addForFormats(Profile, panel.wmaProfile);
+    if (converts(order, OutputFormat::G723) && panel.g723Bits != startPanel.g723Bits)
+        options.add(CodeSize, panel.g723Bits);
+    else if (converts(order, OutputFormat::G726) && panel.g726Bits != startPanel.g726Bits)
+        options.add(CodeSize, panel.g726Bits);
+    if (converts(order, OutputFormat::Mp3)) {
+        if (mp3.preset)
+            options.add(Preset, *mp3.preset);
+        if (mp3.altPreset)
+            options.add(AltPreset, *mp3.altPreset);
+        if (mp3.lameSwitches)
+            options.add(Lame, *mp3.lameSwitches);
+    }
+    if (panel.flacLevel != startPanel.flacLevel)
+        options.addForFormats(Compression, panel.flacLevel);
+    if (converts(order, OutputFormat::Aac) && panel.aacKbps != startPanel.aacKbps)
+        options.add(Bitrate, panel.aacKbps);
+    else if (converts(order, OutputFormat::Opus) && panel.opusKbps != startPanel.opusKbps)
+        options.add(Bitrate, panel.opusKbps);
+    if (panel.opusSpeech && converts(order, OutputFormat::Opus))
+        options.addSwitch(Speech);
+}
+
+void addBatchOptions(const BatchOrder& order, const BatchOrder& start, OptionList& options) {
+    for (const OutputFormat format : order.formats)
+        options.add(Format, outputFormatName(format));
+    if (order.volumePercent)
+        options.add(Volume, *order.volumePercent);
+    if (order.loudnessTarget)
+        options.add(Normalize, number(*order.loudnessTarget));
+    if (order.replayGain)
+        options.addSwitch(ReplayGain);
+    if (!order.folderText.isEmpty())
+        options.add(Out, order.folderText);
+    if (order.treeRoot)
+        options.add(KeepTree, *order.treeRoot);
+    if (order.baseNames)
+        options.add(Name, order.baseNames->text());
+    if (order.existing != start.existing)
+        options.add(Exists, existingOutputPolicyName(order.existing));
+    if (order.verifyOutputs)
+        options.addSwitch(Verify);
+    if (order.jobs != start.jobs)
+        options.add(Jobs, order.jobs);
+    if (!order.copyTags)
+        options.addSwitch(NoTags);
+}
+
+// The panel values the formats of the order read; the others as at start-up.
+PanelValues panelValuesUsed(const BatchOrder& order) {
+    const PanelValues& panel = order.formatSettings.panel;
+    PanelValues used;
+    const auto uses = [&order](FormatChoice choice) {
+        return std::any_of(order.formats.begin(), order.formats.end(),
+                           [choice](OutputFormat format) { return factsOf(format).choices.contains(choice); });
+    };
+    if (uses(FormatChoice::SampleRate))
+        used.sampleRate = panel.sampleRate;
+    if (uses(FormatChoice::Channels))
+        used.channels = panel.channels;
+    if (converts(order, OutputFormat::G723))
+        used.g723Bits = panel.g723Bits;
+    if (converts(order, OutputFormat::G726))
+        used.g726Bits = panel.g726Bits;
+    if (converts(order, OutputFormat::Wma))
+        used.wmaProfile = panel.wmaProfile;
+    if (converts(order, OutputFormat::Flac))
+        used.flacLevel = panel.flacLevel;
+    if (converts(order, OutputFormat::Aac))
+        used.aacKbps = panel.aacKbps;
+    if (converts(order, OutputFormat::Opus)) {
+        used.opusKbps = panel.opusKbps;
+        used.opusSpeech = panel.opusSpeech;
+    }
+    return used;
+}
+
+// What the options could not make: the parts of the order that differ from what they make.
+QStringList notMade(const BatchOrder& order, const BatchOrder& made) {
+    const FormatSettings& wanted = order.formatSettings;
+    const FormatSettings& got = made.formatSettings;
+    QStringList parts;
+    if (panelValuesUsed(order) != panelValuesUsed(made))
+        parts.append(QStringLiteral("format panel values that differ between formats taking one option"));
+    if (converts(order, OutputFormat::Pcm) && wanted.pcmWav != got.pcmWav)
+        parts.append(QStringLiteral("the PCM WAV dialog's %1 Hz, %2 channels")
+                         .arg(wanted.pcmWav.sampleRate)
+                         .arg(wanted.pcmWav.channels));
+    if (converts(order, OutputFormat::Mp3) && wanted.mp3.dialog)
+        parts.append(QStringLiteral("the MP3 dialog's settings"));
+    if (converts(order, OutputFormat::Ogg) && wanted.oggVorbis != got.oggVorbis)
+        parts.append(QStringLiteral("the Ogg Vorbis dialog's settings"));
+    if (order.openFolder)
+        parts.append(QStringLiteral("opening the output folder at the end"));
+    return parts;
+}
+
+} // namespace
+
+QStringList optionsMaking(const BatchOrder& order, QStringList& withoutOption) {
+    const BatchOrder start = commandLineStartOrder();
+    OptionList options(order);
+    addBatchOptions(order, start, options);
+    addFormatOptions(order, start, options);
+    const QStringList arguments = options.arguments();
+    withoutOption.clear();
+    try {
+        const ConvertLine made = parseConvertLine(arguments, LineKind::Profile, {});
+        withoutOption = notMade(order, made.order);
+    } catch (const UsageError& error) {
+        withoutOption.append(error.text());
+    }
+    return arguments;
+}
