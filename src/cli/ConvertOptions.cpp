@@ -492,18 +492,21 @@ QStringList wrapped(const QString& text, qsizetype width) {
 }
 
 QString helpEntry(const ConvertOption& option) {
-    QString body = helpBody(option);
-    if (option.choice)
-        body += QStringLiteral("   [%1]").arg(formatsMaking(*option.choice));
+    const qsizetype width = kHelpWidth - kHelpIndent;
+    QStringList lines = wrapped(helpBody(option), width);
+    // The formats that take the option close its entry, set apart so that a script finds them at a line's end.
+    if (option.choice) {
+        const QString formats = QStringLiteral("   [%1]").arg(formatsMaking(*option.choice));
+        if (lines.last().size() + formats.size() <= width)
+            lines.last() += formats;
+        else
+            lines.append(formats.trimmed());
+    }
     const QString indent(kHelpIndent, QLatin1Char(' '));
     QString head = QStringLiteral("  ") + label(option).leftJustified(kHelpIndent - 3) + QLatin1Char(' ');
     if (head.size() > kHelpIndent)
         head += QLatin1Char('\n') + indent;
-    // The formats close the first line where they fit, so that a script finds an option and its formats together.
-    QString text = head;
-    const QStringList lines = wrapped(body, kHelpWidth - kHelpIndent);
-    text += lines.join(QLatin1Char('\n') + indent);
-    return text + QLatin1Char('\n');
+    return head + lines.join(QLatin1Char('\n') + indent) + QLatin1Char('\n');
 }
 
 QString roffEscaped(QString text) {

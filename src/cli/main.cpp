@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 #include "core/platform/FreedMemoryReuse.h"
+#include "core/settings/ProgramName.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -56,6 +57,8 @@ void printUsage(QTextStream& stream) {
 int main(int argc, char* argv[]) {
     keepFreedMemoryForReuse();
     QCoreApplication application(argc, argv);
+    // The window's name: an installed copy then finds the window's configuration folder, and so its profiles.
+    QCoreApplication::setApplicationName(ProgramName);
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList arguments = QCoreApplication::arguments().mid(1);
