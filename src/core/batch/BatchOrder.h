@@ -36,6 +36,9 @@ enum class OrderConflict {
 // command line and saved profiles fill it; the plan and the engine read it. Without its sources it is a profile.
 struct BatchOrder {
     static constexpr int MaxJobs = 64;
+    static constexpr ValueRange VolumePercentRange{0, 200};
+    static constexpr double QuietestLoudnessTarget = -70.0; // LUFS
+    static constexpr double LoudestLoudnessTarget = -5.0;
 
     std::vector<BatchSource> sources; // in the order the outputs are made
     std::set<OutputFormat> formats;

@@ -99,6 +99,7 @@ std::optional<NameTemplate> NameTemplate::parse(const QString& text, QString& wh
         result.pieces_.push_back({field->second, {}});
         position = close + 1;
     }
+    result.text_ = text;
     return result;
 }
 

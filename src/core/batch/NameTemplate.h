@@ -34,6 +34,9 @@ public:
     [[nodiscard]] QString expand(const NameFields& fields) const;
     // Whether expanding needs the source's tags (any field other than {name} and {format}).
     [[nodiscard]] bool readsTags() const;
+    // The text the template was parsed from.
+    [[nodiscard]] const QString& text() const { return text_; }
+    friend bool operator==(const NameTemplate& a, const NameTemplate& b) { return a.text_ == b.text_; }
 
 private:
     // A field of the source, or, where field is null, literal text.
@@ -43,6 +46,7 @@ private:
     };
 
     std::vector<Piece> pieces_;
+    QString text_;
 };
 
 // Makes text safe as one file name on any common file system: separators and characters that Windows, FAT and

@@ -5,6 +5,22 @@ inline constexpr int kRawSampleType = 3;
 inline constexpr int kRawBits = 16;
 inline constexpr int kMp2Kbps = 128;
 
+// The values a setting takes, both ends included.
+struct ValueRange {
+    int lowest;
+    int highest;
+
+    [[nodiscard]] constexpr bool contains(int value) const { return value >= lowest && value <= highest; }
+};
+
+// What the panel's settings take; the command line and saved profiles check their values against the same.
+inline constexpr ValueRange kChannelsRange{1, 2};
+inline constexpr ValueRange kG726BitsRange{2, 5};
+inline constexpr ValueRange kWmaProfileRange{1, 999}; // the writer may know fewer
+inline constexpr ValueRange kFlacLevelRange{0, 8};
+inline constexpr ValueRange kAacKbpsRange{96, 320};
+inline constexpr ValueRange kOpusKbpsRange{32, 256};
+
 // The values of the output format panel that the preparation of an output reads; the defaults are the panel's
 // values at start-up, and the only place they are written down.
 struct PanelValues {

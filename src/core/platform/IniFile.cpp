@@ -117,6 +117,20 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
     return fallback;
 }
 
+QList<IniEntry> IniFile::entries() const {
+    QList<IniEntry> entries;
+    QString section;
+    for (const QString& line : readLines()) {
+        if (const auto name = sectionName(line)) {
+            section = *name;
+            continue;
+        }
+        if (const auto entry = keyLine(line); entry && !entry->key.isEmpty())
+            entries.append({section, entry->key, withoutQuotes(entry->value).left(MaxReadLength)});
+    }
+    return entries;
+}
+
 int IniFile::parseInteger(const QString& text, int fallback) {
     QString digits = text.trimmed();
     bool negative = false;

@@ -16,6 +16,13 @@ private:
     QString message_;
 };
 
+// One key line of an ini file, with the section it stands in (empty before the first section).
+struct IniEntry {
+    QString section;
+    QString key;
+    QString value;
+};
+
 // A Windows-style ini file ("[section]" lines, then "key=value" lines) with the behaviour of the system's
 // private-profile calls: sections and keys are found ignoring letter case, every read looks at the file as it is
 // now, and every write reaches the file at once. Writes replace the whole file atomically, so a crash never leaves
@@ -36,6 +43,9 @@ public:
     [[nodiscard]] int readInteger(const QString& section, const QString& key, int fallback) const;
     // Read as an integer; any non-zero value is on.
     [[nodiscard]] bool readBool(const QString& section, const QString& key, bool fallback) const;
+
+    // Every key line in the order of the file, its value read as readString reads it.
+    [[nodiscard]] QList<IniEntry> entries() const;
 
     // Each throws IniWriteError when the file cannot be written.
     void writeString(const QString& section, const QString& key, const QString& value);
