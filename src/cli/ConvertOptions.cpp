@@ -75,22 +75,34 @@ QString alternatives(const QStringList& items) {
            items.last();
 }
 
-ValueRange listed(std::vector<int> values, std::optional<OutputFormat> format = std::nullopt) {
-    ValueRange range;
+OptionRange listed(std::vector<int> values, std::optional<OutputFormat> format = std::nullopt) {
+    OptionRange range;
     range.format = format;
     range.listed = std::move(values);
     return range;
 }
 
-ValueRange bounded(double lowest, double highest, std::optional<OutputFormat> format = std::nullopt) {
-    ValueRange range;
+OptionRange bounded(double lowest, double highest, std::optional<OutputFormat> format = std::nullopt) {
+    OptionRange range;
     range.format = format;
     range.bounds = std::make_pair(lowest, highest);
     return range;
 }
 
-ValueRange wordsOf(QStringList words) {
-    ValueRange range;
+OptionRange bounded(ValueRange range, std::optional<OutputFormat> format = std::nullopt) {
+    return bounded(range.lowest, range.highest, format);
+}
+
+// Every value of a short range, so that the help says "1 or 2".
+OptionRange listed(ValueRange range) {
+    std::vector<int> values;
+    for (int value = range.lowest; value <= range.highest; ++value)
+        values.push_back(value);
+    return listed(std::move(values));
+}
+
+OptionRange wordsOf(QStringList words) {
+    OptionRange range;
     range.words = std::move(words);
     return range;
 }
@@ -110,6 +122,7 @@ QStringList existingPolicyNames() {
     return names;
 }
 
+// The profiles the writer knows, fewer than a stored profile number may name; known without making a component.
 int wmaProfileCount() {
     return static_cast<int>(formatrules::wmaProfiles().size());
 }
@@ -156,7 +169,7 @@ std::vector<ConvertOption> makeTable() {
          "C",
          FormatChoice::Channels,
          integer(panel.channels),
-         {listed({1, 2})},
+         {listed(kChannelsRange)},
          nullptr,
          "{range} (default {default})",
          nullptr},
@@ -180,7 +193,7 @@ std::vector<ConvertOption> makeTable() {
          "N",
          FormatChoice::WmaProfile,
          integer(panel.wmaProfile),
-         {bounded(1, wmaProfileCount())},
+         {bounded(kWmaProfileRange.lowest, wmaProfileCount())},
          "(WMA profiles {range})",
          "WMA profile, 1 to the number of profiles: {range} (default {default})",
          "Profiles are ordered by quality; the last is 128 kbit/s, 44.1 kHz, stereo."},
@@ -192,7 +205,7 @@ std::vector<ConvertOption> makeTable() {
          "N",
          FormatChoice::CodeSize,
          [panel] { return QStringLiteral("g723 %1, g726 %2").arg(panel.g723Bits).arg(panel.g726Bits); },
-         {listed({3, 5}, OutputFormat::G723), bounded(2, 5, OutputFormat::G726)},
+         {listed({3, 5}, OutputFormat::G723), bounded(kG726BitsRange, OutputFormat::G726)},
          nullptr,
          "bits per sample: {range} (default {default})",
          nullptr},
@@ -241,7 +254,7 @@ std::vector<ConvertOption> makeTable() {
          "N",
          FormatChoice::CompressionLevel,
          integer(panel.flacLevel),
-         {bounded(0, 8)},
+         {bounded(kFlacLevelRange)},
          nullptr,
          "FLAC compression level {range}, 0 the fastest, 8 the smallest (default {default})",
          nullptr},
@@ -253,7 +266,7 @@ std::vector<ConvertOption> makeTable() {
          "N",
          FormatChoice::Bitrate,
          [panel] { return QStringLiteral("aac %1, opus %2").arg(panel.aacKbps).arg(panel.opusKbps); },
-         {bounded(96, 320, OutputFormat::Aac), bounded(32, 256, OutputFormat::Opus)},
+         {bounded(kAacKbpsRange, OutputFormat::Aac), bounded(kOpusKbpsRange, OutputFormat::Opus)},
          nullptr,
          "kbit/s, opus variable: {range} (default {default})",
          nullptr},
@@ -277,7 +290,7 @@ std::vector<ConvertOption> makeTable() {
          "PCT",
          std::nullopt,
          fixed("100, unchanged"),
-         {bounded(0, 200)},
+         {bounded(BatchOrder::VolumePercentRange)},
          nullptr,
          "change the volume to PCT percent, {range} (default {default})",
          nullptr},
@@ -289,7 +302,7 @@ std::vector<ConvertOption> makeTable() {
          "LUFS",
          std::nullopt,
          [] { return number(kDefaultLoudnessTarget); },
-         {bounded(-70, -5)},
+         {bounded(BatchOrder::QuietestLoudnessTarget, BatchOrder::LoudestLoudnessTarget)},
          "(LUFS from {range})",
          "even out loudness (EBU R128): measure each source, then scale it to LUFS, {range} (default {default}), "
          "never above -1 dBTP true peak; not together with --volume",
@@ -443,9 +456,9 @@ QString formatsMaking(FormatChoice choice) {
     return names.join(QLatin1Char(' ')).replace(QLatin1String("g721 g723 g726"), QLatin1String("g72x"));
 }
 
-QString rangesText(const std::vector<ValueRange>& ranges) {
+QString rangesText(const std::vector<OptionRange>& ranges) {
     QStringList texts;
-    for (const ValueRange& range : ranges)
+    for (const OptionRange& range : ranges)
         texts.append(range.text());
     return texts.join(QStringLiteral(", "));
 }
@@ -675,9 +688,9 @@ void refuseConflicts(const BatchOrder& order, LineKind kind) {
 }
 
 // The ranges that apply to the chosen formats.
-std::vector<const ValueRange*> rangesFor(const ConvertOption& option, const std::set<OutputFormat>& formats) {
-    std::vector<const ValueRange*> ranges;
-    for (const ValueRange& range : option.ranges) {
+std::vector<const OptionRange*> rangesFor(const ConvertOption& option, const std::set<OutputFormat>& formats) {
+    std::vector<const OptionRange*> ranges;
+    for (const OptionRange& range : option.ranges) {
         if (!range.format || formats.count(*range.format) != 0)
             ranges.push_back(&range);
     }
@@ -700,7 +713,7 @@ struct CheckedValue {
 
 CheckedValue checkedValue(const ConvertOption& option, const QString& text, const std::set<OutputFormat>& formats) {
     CheckedValue value{text};
-    const std::vector<const ValueRange*> ranges = rangesFor(option, formats);
+    const std::vector<const OptionRange*> ranges = rangesFor(option, formats);
     bool ok = true;
     switch (option.type) {
     case ValueType::Switch:
@@ -716,12 +729,12 @@ CheckedValue checkedValue(const ConvertOption& option, const QString& text, cons
         break;
     case ValueType::Word:
         if (!std::all_of(ranges.begin(), ranges.end(),
-                         [&text](const ValueRange* range) { return range->accepts(text); }))
+                         [&text](const OptionRange* range) { return range->accepts(text); }))
             refuseValue(option, text);
         return value;
     }
     ok = ok && std::all_of(ranges.begin(), ranges.end(),
-                           [&value](const ValueRange* range) { return range->accepts(value.number); });
+                           [&value](const OptionRange* range) { return range->accepts(value.number); });
     if (!ok)
         refuseValue(option, text);
     return value;
@@ -834,13 +847,13 @@ void forgetReplacedChoices(ConvertLine& line) {
 
 } // namespace
 
-bool ValueRange::accepts(double value) const {
+bool OptionRange::accepts(double value) const {
     if (!listed.empty())
         return std::find(listed.begin(), listed.end(), value) != listed.end();
     return bounds && value >= bounds->first && value <= bounds->second;
 }
 
-QString ValueRange::text() const {
+QString OptionRange::text() const {
     QString text = format ? outputFormatName(*format) + QLatin1Char(' ') : QString();
     if (!words.isEmpty())
         return text + alternatives(words);

@@ -54,7 +54,7 @@ enum class OptionValue { None, Required, Optional };
 enum class ValueType { Switch, Integer, Number, Word, Text };
 
 // The values an option takes, for every format or for one of them. A range is a list of values, bounds, or words.
-struct ValueRange {
+struct OptionRange {
     std::optional<OutputFormat> format; // nothing: for every format that takes the option
     std::vector<int> listed;
     std::optional<std::pair<double, double>> bounds;
@@ -76,7 +76,7 @@ struct ConvertOption {
     const char* valueName;              // "R", "LUFS"; empty for a switch
     std::optional<FormatChoice> choice; // the format choice it makes; nothing for the options of every format
     std::function<QString()> defaultText;
-    std::vector<ValueRange> ranges;
+    std::vector<OptionRange> ranges;
     const char* refusalHint; // closes the refusal of a bad value, with {range}: "(text or json)"; or nullptr
     const char* help;        // with {default} and {range}; one paragraph
     const char* manualMore;  // what the manual page says beyond the help, or nullptr

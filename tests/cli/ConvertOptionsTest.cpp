@@ -46,7 +46,7 @@ TEST(ConvertOptions, HelpGivesEveryOptionWithItsDefaultAndRangeAsTheProgramPrint
                         entry.contains(QStringLiteral("default: ") + option.defaultText()))
                 << entry.toStdString();
         }
-        for (const ValueRange& range : option.ranges)
+        for (const OptionRange& range : option.ranges)
             EXPECT_TRUE(entry.contains(range.text())) << entry.toStdString();
         // Every value but the formats, which have none, has a default.
         if (option.takes != OptionValue::None && option.id != ConvertOptionId::Format) {
