@@ -1,7 +1,7 @@
 #include "CliCommands.h"
 
+#include "ConvertArguments.h"
 #include "ConvertLines.h"
-#include "ConvertOptions.h"
 #include "ConvertSummary.h"
 #include "LineText.h"
 #include "ProfileFolder.h"
@@ -23,7 +23,7 @@ std::vector<OutputReport> notStarted(const std::vector<BatchOutput>& plan) {
 }
 
 // Every value of the line is checked when this runs; the folder is the first thing made.
-int convertAll(const ConvertLine& line, QTextStream& out) {
+int convertAll(const ConvertArguments& line, QTextStream& out) {
     const StopSignals stopSignals;
     const BatchOrder& order = line.order;
     if (!order.makeFolder())
@@ -68,7 +68,7 @@ int runConvertCommand(const QStringList& arguments, QTextStream& out, QTextStrea
         return 0;
     }
     try {
-        return convertAll(parseConvertLine(arguments, LineKind::Batch, profileOrderLoader(err)), out);
+        return convertAll(parseConvertArguments(arguments, LineKind::Batch, profileOrderLoader(err)), out);
     } catch (const UsageError& error) {
         err << "tonalith-cli convert: " << error.text() << "\n(tonalith-cli convert --help shows the usage)\n";
         return 2;

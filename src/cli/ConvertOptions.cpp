@@ -1,14 +1,9 @@
 #include "ConvertOptions.h"
 
-#include "core/batch/BatchEngine.h"
 #include "core/batch/LoudnessNormalization.h"
 #include "core/components/writer/FormatRules.h"
 #include "core/formats/FormatScales.h"
-#include "core/list/SourceKind.h"
 #include "core/list/SourceTypes.h"
-#include "core/platform/HomeFolder.h"
-
-#include <QFileInfo>
 
 #include <algorithm>
 #include <map>
@@ -463,16 +458,8 @@ QString rangesText(const std::vector<OptionRange>& ranges) {
     return texts.join(QStringLiteral(", "));
 }
 
-QString filledIn(const ConvertOption& option, const QString& text) {
-    QString filled = text;
-    filled.replace(QLatin1String("{range}"), rangesText(option.ranges));
-    if (option.defaultText)
-        filled.replace(QLatin1String("{default}"), option.defaultText());
-    return filled;
-}
-
 QString helpBody(const ConvertOption& option) {
-    return filledIn(option, QLatin1String(option.help));
+    return option.filledIn(QLatin1String(option.help));
 }
 
 QString label(const ConvertOption& option) {
@@ -551,7 +538,7 @@ QString manualEntry(const ConvertOption& option) {
         body += QStringLiteral(" [%1]").arg(formatsMaking(*option.choice));
     body += QLatin1Char('.');
     if (option.manualMore)
-        body += QLatin1Char(' ') + filledIn(option, QLatin1String(option.manualMore));
+        body += QLatin1Char(' ') + option.filledIn(QLatin1String(option.manualMore));
     QStringList lines = wrapped(roffEscaped(body), kHelpWidth);
     // A line of text must not start like a request.
     for (QString& line : lines) {
@@ -560,289 +547,6 @@ QString manualEntry(const ConvertOption& option) {
     }
     return QStringLiteral(".TP\n") + manualHead(option) + QLatin1Char('\n') + lines.join(QLatin1Char('\n')) +
            QLatin1Char('\n');
-}
-
-// "-j N" and "-jN" are the short spellings of --jobs.
-bool splitShortJobs(QString& argument) {
-    if (argument == QLatin1String("-j")) {
-        argument = QStringLiteral("--jobs");
-        return true;
-    }
-    if (argument.startsWith(QLatin1String("-j")) && !argument.startsWith(QLatin1String("--"))) {
-        argument = QStringLiteral("--jobs=") + argument.mid(2);
-        return true;
-    }
-    return false;
-}
-
-const ConvertOption* optionNamed(const QString& name) {
-    const auto& table = convertOptions();
-    const auto found = std::find_if(table.begin(), table.end(), [&name](const ConvertOption& option) {
-        return name == QLatin1String(option.name);
-    });
-    return found == table.end() ? nullptr : &*found;
-}
-
-// The arguments as written: the formats and files in order, and each option's last value.
-struct WrittenLine {
-    std::set<OutputFormat> formats;
-    QStringList files;
-    std::map<ConvertOptionId, QString> values;
-    std::vector<ConvertOptionId> given;
-};
-
-WrittenLine readArguments(const QStringList& arguments) {
-    WrittenLine line;
-    bool optionsEnded = false;
-    for (int index = 0; index < arguments.size(); ++index) {
-        QString argument = arguments.at(index);
-        if (optionsEnded || (!splitShortJobs(argument) && !argument.startsWith(QLatin1String("--")))) {
-            line.files.append(argument);
-            continue;
-        }
-        if (argument == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        QString value;
-        const auto equals = argument.indexOf(QLatin1Char('='));
-        const bool attached = equals > 0;
-        if (attached) {
-            value = argument.mid(equals + 1);
-            argument.truncate(equals);
-        }
-        const ConvertOption* option = optionNamed(argument);
-        if (option == nullptr)
-            throw UsageError(QStringLiteral("unknown option %1").arg(argument));
-        if (option->takes == OptionValue::None && attached)
-            throw UsageError(QStringLiteral("%1 takes no value").arg(argument));
-        if (option->takes == OptionValue::Required && !attached) {
-            if (index + 1 >= arguments.size())
-                throw UsageError(QStringLiteral("%1 needs a value").arg(argument));
-            value = arguments.at(++index);
-        }
-        if (option->id == Format) {
-            const std::optional<OutputFormat> format = outputFormatNamed(value);
-            if (!format)
-                throw UsageError(QStringLiteral("unknown format \"%1\"").arg(value));
-            line.formats.insert(*format);
-        }
-        if (line.values.count(option->id) == 0)
-            line.given.push_back(option->id);
-        line.values[option->id] = value;
-    }
-    return line;
-}
-
-bool takesOption(OutputFormat format, const ConvertOption& option) {
-    return option.choice && factsOf(format).choices.contains(*option.choice);
-}
-
-// An option that makes a format choice must be taken by at least one of the formats.
-void refuseUntakenOptions(const WrittenLine& line, const std::set<OutputFormat>& formats) {
-    for (const ConvertOptionId id : line.given) {
-        const ConvertOption& option = convertOption(id);
-        if (!option.choice)
-            continue;
-        if (std::none_of(formats.begin(), formats.end(),
-                         [&option](OutputFormat format) { return takesOption(format, option); })) {
-            QStringList names;
-            for (const OutputFormat format : formats)
-                names.append(outputFormatName(format));
-            throw UsageError(
-                QStringLiteral("the format %1 does not take %2").arg(names.join(' '), QLatin1String(option.name)));
-        }
-    }
-}
-
-QString conflictText(OrderConflict conflict) {
-    switch (conflict) {
-    case OrderConflict::NoSources:
-        return QStringLiteral("no FILE to convert");
-    case OrderConflict::NoFormats:
-        return QStringLiteral("--format is missing");
-    case OrderConflict::NormalizeWithVolume:
-        return QStringLiteral("--normalize and --volume exclude each other");
-    case OrderConflict::ReplayGainWithVolume:
-        return QStringLiteral("--replaygain and --volume exclude each other");
-    case OrderConflict::ReplayGainWithNormalize:
-        return QStringLiteral("--replaygain and --normalize exclude each other");
-    case OrderConflict::TreeWithoutFolder:
-        return QStringLiteral("--keep-tree needs --out, the folder the tree is mirrored in");
-    }
-    return {};
-}
-
-// A profile has no sources; its other conflicts are those of a batch of one source.
-void refuseConflicts(const BatchOrder& order, LineKind kind) {
-    std::optional<OrderConflict> conflict;
-    if (kind == LineKind::Batch) {
-        conflict = order.conflicts();
-    } else {
-        BatchOrder withSource = order;
-        withSource.sources.push_back(BatchSource{QStringLiteral("/"), SourceKind::Audio, std::nullopt});
-        conflict = withSource.conflicts();
-    }
-    if (conflict)
-        throw UsageError(conflictText(*conflict));
-}
-
-// The ranges that apply to the chosen formats.
-std::vector<const OptionRange*> rangesFor(const ConvertOption& option, const std::set<OutputFormat>& formats) {
-    std::vector<const OptionRange*> ranges;
-    for (const OptionRange& range : option.ranges) {
-        if (!range.format || formats.count(*range.format) != 0)
-            ranges.push_back(&range);
-    }
-    return ranges;
-}
-
-[[noreturn]] void refuseValue(const ConvertOption& option, const QString& value) {
-    QString text = QStringLiteral("%1 cannot be \"%2\"").arg(QLatin1String(option.name), value);
-    if (option.refusalHint)
-        text += QLatin1Char(' ') + filledIn(option, QLatin1String(option.refusalHint));
-    throw UsageError(text);
-}
-
-// A checked value: the integer, number or word the option's ranges accept, or its text.
-struct CheckedValue {
-    QString text;
-    int integer = 0;
-    double number = 0.0;
-};
-
-CheckedValue checkedValue(const ConvertOption& option, const QString& text, const std::set<OutputFormat>& formats) {
-    CheckedValue value{text};
-    const std::vector<const OptionRange*> ranges = rangesFor(option, formats);
-    bool ok = true;
-    switch (option.type) {
-    case ValueType::Switch:
-    case ValueType::Text:
-        return value;
-    case ValueType::Integer:
-        value.integer = text.toInt(&ok);
-        value.number = value.integer;
-        break;
-    case ValueType::Number:
-        // --normalize alone takes the default target.
-        value.number = text.isEmpty() && option.defaultText ? option.defaultText().toDouble() : text.toDouble(&ok);
-        break;
-    case ValueType::Word:
-        if (!std::all_of(ranges.begin(), ranges.end(),
-                         [&text](const OptionRange* range) { return range->accepts(text); }))
-            refuseValue(option, text);
-        return value;
-    }
-    ok = ok && std::all_of(ranges.begin(), ranges.end(),
-                           [&value](const OptionRange* range) { return range->accepts(value.number); });
-    if (!ok)
-        refuseValue(option, text);
-    return value;
-}
-
-void apply(ConvertLine& line, ConvertOptionId id, const CheckedValue& value) {
-    BatchOrder& order = line.order;
-    FormatSettings& settings = order.formatSettings;
-    PanelValues& panel = settings.panel;
-    switch (id) {
-    case Format:
-    case UseProfile:
-        break;
-    case Rate:
-        // The panel's rate also goes to the PCM and Ogg Vorbis outputs, and after the MP3 preset and switches.
-        panel.sampleRate = settings.pcmWav.sampleRate = settings.oggVorbis.sampleRate = value.integer;
-        settings.mp3.panelRate = true;
-        break;
-    case Channels:
-        panel.channels = settings.pcmWav.channels = settings.oggVorbis.channels = value.integer;
-        settings.mp3.panelChannels = true;
-        break;
-    case Bits:
-        settings.pcmWav.bits = value.integer;
-        break;
-    case Profile:
-        panel.wmaProfile = value.integer;
-        break;
-    case CodeSize:
-        if (order.formats.count(OutputFormat::G723) != 0)
-            panel.g723Bits = value.integer;
-        if (order.formats.count(OutputFormat::G726) != 0)
-            panel.g726Bits = value.integer;
-        break;
-    case Preset:
-        settings.mp3.preset = value.integer;
-        break;
-    case AltPreset:
-        settings.mp3.altPreset = value.integer;
-        break;
-    case Lame:
-        settings.mp3.lameSwitches = value.text;
-        break;
-    case Compression:
-        panel.flacLevel = value.integer;
-        break;
-    case Bitrate:
-        if (order.formats.count(OutputFormat::Aac) != 0)
-            panel.aacKbps = value.integer;
-        if (order.formats.count(OutputFormat::Opus) != 0)
-            panel.opusKbps = value.integer;
-        break;
-    case Speech:
-        panel.opusSpeech = true;
-        break;
-    case Volume:
-        order.volumePercent = value.integer;
-        break;
-    case Normalize:
-        order.loudnessTarget = value.number;
-        break;
-    case ReplayGain:
-        order.replayGain = true;
-        break;
-    case Out:
-        // "--out=~/x" reaches us with the "~" untouched, since the shell expands it only at the start of a word.
-        order.folderText = withHomeFolder(value.text);
-        break;
-    case KeepTree:
-        order.treeRoot = value.text;
-        break;
-    case Name: {
-        QString whyNot;
-        order.baseNames = NameTemplate::parse(value.text, whyNot);
-        if (!order.baseNames)
-            throw UsageError(QStringLiteral("--name: %1").arg(whyNot));
-        break;
-    }
-    case Exists:
-        order.existing = *existingOutputPolicyNamed(value.text);
-        break;
-    case Verify:
-        order.verifyOutputs = true;
-        break;
-    case Jobs:
-        order.jobs = value.integer;
-        break;
-    case Summary:
-        line.summary = value.text == QLatin1String("json") ? SummaryKind::Json : SummaryKind::Text;
-        break;
-    case NoTags:
-        order.copyTags = false;
-        break;
-    }
-}
-
-// Of options that exclude each other, one given on the line replaces what the profile chose among them.
-void forgetReplacedChoices(ConvertLine& line) {
-    BatchOrder& order = line.order;
-    if (line.has(Volume) || line.has(Normalize) || line.has(ReplayGain)) {
-        order.volumePercent.reset();
-        order.loudnessTarget.reset();
-        order.replayGain = false;
-    }
-    if (line.has(Preset) || line.has(AltPreset)) {
-        order.formatSettings.mp3.preset.reset();
-        order.formatSettings.mp3.altPreset.reset();
-    }
 }
 
 } // namespace
@@ -871,64 +575,21 @@ const std::vector<ConvertOption>& convertOptions() {
     return table;
 }
 
+QString ConvertOption::filledIn(const QString& text) const {
+    QString filled = text;
+    filled.replace(QLatin1String("{range}"), rangesText(ranges));
+    if (defaultText)
+        filled.replace(QLatin1String("{default}"), defaultText());
+    return filled;
+}
+
+bool ConvertOption::takenBy(OutputFormat format) const {
+    return choice && factsOf(format).choices.contains(*choice);
+}
+
 const ConvertOption& convertOption(ConvertOptionId id) {
     const auto& table = convertOptions();
     return *std::find_if(table.begin(), table.end(), [id](const ConvertOption& option) { return option.id == id; });
-}
-
-bool ConvertLine::has(ConvertOptionId id) const {
-    return std::find(given.begin(), given.end(), id) != given.end();
-}
-
-BatchOrder commandLineStartOrder() {
-    BatchOrder order;
-    // Scripts that give a rate and channels alone did not choose the Ogg Vorbis bit rate: the writer takes the
-    // nearest it can make.
-    order.formatSettings.oggVorbis.refuseUnaccepted = false;
-    order.jobs = std::min(defaultBatchJobs(), BatchOrder::MaxJobs);
-    return order;
-}
-
-ConvertLine parseConvertLine(const QStringList& arguments, LineKind kind, const ProfileOrderLoader& loadProfile) {
-    const WrittenLine written = readArguments(arguments);
-    ConvertLine line;
-    line.given = written.given;
-    if (line.has(UseProfile)) {
-        line.profileName = written.values.at(UseProfile);
-        line.order = loadProfile(*line.profileName);
-        line.order.sources.clear();
-    } else {
-        line.order = commandLineStartOrder();
-    }
-    if (!written.formats.empty())
-        line.order.formats = written.formats;
-    if (kind == LineKind::Profile) {
-        if (!written.files.isEmpty())
-            throw UsageError(QStringLiteral("a profile keeps no FILE (%1)").arg(written.files.first()));
-        if (line.has(Summary))
-            throw UsageError(QStringLiteral("--summary is not kept in a profile"));
-        if (line.order.formats.empty())
-            throw UsageError(conflictText(OrderConflict::NoFormats));
-    }
-    for (const QString& file : written.files) {
-        const QString fullName = QFileInfo(file).absoluteFilePath();
-        line.order.sources.push_back(BatchSource{fullName, sourceKindOfFile(fullName), std::nullopt});
-    }
-    if (kind == LineKind::Batch && (line.order.sources.empty() || line.order.formats.empty()))
-        refuseConflicts(line.order, kind);
-    refuseUntakenOptions(written, line.order.formats);
-    if (line.has(Preset) && line.has(AltPreset))
-        throw UsageError(QStringLiteral("--preset and --alt-preset exclude each other"));
-    std::map<ConvertOptionId, CheckedValue> checked;
-    for (const ConvertOptionId id : written.given)
-        checked[id] = checkedValue(convertOption(id), written.values.at(id), line.order.formats);
-    forgetReplacedChoices(line);
-    for (const ConvertOption& option : convertOptions()) {
-        if (checked.count(option.id) != 0)
-            apply(line, option.id, checked.at(option.id));
-    }
-    refuseConflicts(line.order, kind);
-    return line;
 }
 
 QString convertHelpText() {
@@ -958,172 +619,4 @@ QString convertManualOptions() {
             text += manualEntry(option);
     }
     return text;
-}
-
-namespace {
-
-// The arguments, "--option=VALUE" or a switch alone, in the order of the table.
-class OptionList {
-public:
-    explicit OptionList(const BatchOrder& order) : order_(order) {}
-
-    void add(ConvertOptionId id, const QString& value) { options_[id].append(value); }
-    void add(ConvertOptionId id, int value) { add(id, QString::number(value)); }
-    void addSwitch(ConvertOptionId id) { options_[id].append(QString()); }
-    // A format option only where a chosen format takes it: elsewhere its value makes no output.
-    void addForFormats(ConvertOptionId id, int value) {
-        const ConvertOption& option = convertOption(id);
-        if (std::any_of(order_.formats.begin(), order_.formats.end(),
-                        [&option](OutputFormat format) { return takesOption(format, option); }))
-            add(id, value);
-    }
-
-    [[nodiscard]] QStringList arguments() const {
-        QStringList arguments;
-        for (const ConvertOption& option : convertOptions()) {
-            const auto values = options_.find(option.id);
-            if (values == options_.end())
-                continue;
-            for (const QString& value : values->second) {
-                arguments.append(option.takes == OptionValue::None
-                                     ? QLatin1String(option.name)
-                                     : QLatin1String(option.name) + QLatin1Char('=') + value);
-            }
-        }
-        return arguments;
-    }
-
-private:
-    const BatchOrder& order_;
-    std::map<ConvertOptionId, QStringList> options_;
-};
-
-bool converts(const BatchOrder& order, OutputFormat format) {
-    return order.formats.count(format) != 0;
-}
-
-void addFormatOptions(const BatchOrder& order, const BatchOrder& start, OptionList& options) {
-    const PanelValues& panel = order.formatSettings.panel;
-    const PanelValues& startPanel = start.formatSettings.panel;
-    const Mp3Choice& mp3 = order.formatSettings.mp3;
-    if (panel.sampleRate != startPanel.sampleRate || mp3.panelRate)
-        options.addForFormats(Rate, panel.sampleRate);
-    if (panel.channels != startPanel.channels || mp3.panelChannels)
-        options.addForFormats(Channels, panel.channels);
-    if (order.formatSettings.pcmWav.bits != start.formatSettings.pcmWav.bits)
-        options.addForFormats(Bits, order.formatSettings.pcmWav.bits);
-    if (panel.wmaProfile != startPanel.wmaProfile)
-        options.addForFormats(Profile, panel.wmaProfile);
-    if (converts(order, OutputFormat::G723) && panel.g723Bits != startPanel.g723Bits)
-        options.add(CodeSize, panel.g723Bits);
-    else if (converts(order, OutputFormat::G726) && panel.g726Bits != startPanel.g726Bits)
-        options.add(CodeSize, panel.g726Bits);
-    if (converts(order, OutputFormat::Mp3)) {
-        if (mp3.preset)
-            options.add(Preset, *mp3.preset);
-        if (mp3.altPreset)
-            options.add(AltPreset, *mp3.altPreset);
-        if (mp3.lameSwitches)
-            options.add(Lame, *mp3.lameSwitches);
-    }
-    if (panel.flacLevel != startPanel.flacLevel)
-        options.addForFormats(Compression, panel.flacLevel);
-    if (converts(order, OutputFormat::Aac) && panel.aacKbps != startPanel.aacKbps)
-        options.add(Bitrate, panel.aacKbps);
-    else if (converts(order, OutputFormat::Opus) && panel.opusKbps != startPanel.opusKbps)
-        options.add(Bitrate, panel.opusKbps);
-    if (panel.opusSpeech && converts(order, OutputFormat::Opus))
-        options.addSwitch(Speech);
-}
-
-void addBatchOptions(const BatchOrder& order, const BatchOrder& start, OptionList& options) {
-    for (const OutputFormat format : order.formats)
-        options.add(Format, outputFormatName(format));
-    if (order.volumePercent)
-        options.add(Volume, *order.volumePercent);
-    if (order.loudnessTarget)
-        options.add(Normalize, number(*order.loudnessTarget));
-    if (order.replayGain)
-        options.addSwitch(ReplayGain);
-    if (!order.folderText.isEmpty())
-        options.add(Out, order.folderText);
-    if (order.treeRoot)
-        options.add(KeepTree, *order.treeRoot);
-    if (order.baseNames)
-        options.add(Name, order.baseNames->text());
-    if (order.existing != start.existing)
-        options.add(Exists, existingOutputPolicyName(order.existing));
-    if (order.verifyOutputs)
-        options.addSwitch(Verify);
-    if (order.jobs != start.jobs)
-        options.add(Jobs, order.jobs);
-    if (!order.copyTags)
-        options.addSwitch(NoTags);
-}
-
-// The panel values the formats of the order read; the others as at start-up.
-PanelValues panelValuesUsed(const BatchOrder& order) {
-    const PanelValues& panel = order.formatSettings.panel;
-    PanelValues used;
-    const auto uses = [&order](FormatChoice choice) {
-        return std::any_of(order.formats.begin(), order.formats.end(),
-                           [choice](OutputFormat format) { return factsOf(format).choices.contains(choice); });
-    };
-    if (uses(FormatChoice::SampleRate))
-        used.sampleRate = panel.sampleRate;
-    if (uses(FormatChoice::Channels))
-        used.channels = panel.channels;
-    if (converts(order, OutputFormat::G723))
-        used.g723Bits = panel.g723Bits;
-    if (converts(order, OutputFormat::G726))
-        used.g726Bits = panel.g726Bits;
-    if (converts(order, OutputFormat::Wma))
-        used.wmaProfile = panel.wmaProfile;
-    if (converts(order, OutputFormat::Flac))
-        used.flacLevel = panel.flacLevel;
-    if (converts(order, OutputFormat::Aac))
-        used.aacKbps = panel.aacKbps;
-    if (converts(order, OutputFormat::Opus)) {
-        used.opusKbps = panel.opusKbps;
-        used.opusSpeech = panel.opusSpeech;
-    }
-    return used;
-}
-
-// What the options could not make: the parts of the order that differ from what they make.
-QStringList notMade(const BatchOrder& order, const BatchOrder& made) {
-    const FormatSettings& wanted = order.formatSettings;
-    const FormatSettings& got = made.formatSettings;
-    QStringList parts;
-    if (panelValuesUsed(order) != panelValuesUsed(made))
-        parts.append(QStringLiteral("format panel values that differ between formats taking one option"));
-    if (converts(order, OutputFormat::Pcm) && wanted.pcmWav != got.pcmWav)
-        parts.append(QStringLiteral("the PCM WAV dialog's %1 Hz, %2 channels")
-                         .arg(wanted.pcmWav.sampleRate)
-                         .arg(wanted.pcmWav.channels));
-    if (converts(order, OutputFormat::Mp3) && wanted.mp3.dialog)
-        parts.append(QStringLiteral("the MP3 dialog's settings"));
-    if (converts(order, OutputFormat::Ogg) && wanted.oggVorbis != got.oggVorbis)
-        parts.append(QStringLiteral("the Ogg Vorbis dialog's settings"));
-    if (order.openFolder)
-        parts.append(QStringLiteral("opening the output folder at the end"));
-    return parts;
-}
-
-} // namespace
-
-QStringList optionsMaking(const BatchOrder& order, QStringList& withoutOption) {
-    const BatchOrder start = commandLineStartOrder();
-    OptionList options(order);
-    addBatchOptions(order, start, options);
-    addFormatOptions(order, start, options);
-    const QStringList arguments = options.arguments();
-    withoutOption.clear();
-    try {
-        const ConvertLine made = parseConvertLine(arguments, LineKind::Profile, {});
-        withoutOption = notMade(order, made.order);
-    } catch (const UsageError& error) {
-        withoutOption.append(error.text());
-    }
-    return arguments;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ConvertSummary.h"
 #include "core/batch/BatchOrder.h"
 
 #include <QString>
@@ -8,16 +7,6 @@
 #include <functional>
 #include <optional>
 #include <vector>
-
-// A wrong command line: the text names the option and the value at fault. Raised before any source is opened.
-class UsageError {
-public:
-    explicit UsageError(QString text) : text_(std::move(text)) {}
-    [[nodiscard]] const QString& text() const { return text_; }
-
-private:
-    QString text_;
-};
 
 enum class ConvertOptionId {
     Format,
@@ -80,47 +69,18 @@ struct ConvertOption {
     const char* refusalHint; // closes the refusal of a bad value, with {range}: "(text or json)"; or nullptr
     const char* help;        // with {default} and {range}; one paragraph
     const char* manualMore;  // what the manual page says beyond the help, or nullptr
+
+    // The text with {default} and {range} replaced by this option's.
+    [[nodiscard]] QString filledIn(const QString& text) const;
+    // Whether the format makes the choice this option sets.
+    [[nodiscard]] bool takenBy(OutputFormat format) const;
 };
 
 // In the order the help lists them: the format options first, then those of every format.
 [[nodiscard]] const std::vector<ConvertOption>& convertOptions();
 [[nodiscard]] const ConvertOption& convertOption(ConvertOptionId id);
 
-// The order a command line starts from when it names no profile: the panel's start-up values, every format's
-// default choices, and one job per processor core.
-[[nodiscard]] BatchOrder commandLineStartOrder();
-
-// A convert command line, read and checked.
-struct ConvertLine {
-    BatchOrder order;
-    std::optional<SummaryKind> summary;
-    std::optional<QString> profileName; // --use-profile
-    std::vector<ConvertOptionId> given; // the options on the line, in their order, each once
-    [[nodiscard]] bool has(ConvertOptionId id) const;
-};
-
-// The order a profile holds; raises UsageError when there is none of that name or it cannot be read.
-using ProfileOrderLoader = std::function<BatchOrder(const QString& name)>;
-
-enum class LineKind {
-    Batch,   // FILEs are the sources; at least one is needed
-    Profile, // no FILE: the order is kept as a profile
-};
-
-// Reads the arguments into an order and checks every value, the formats that take each option and the options
-// that exclude each other, in that order, before anything is opened or made. The order starts from the named
-// profile, or from commandLineStartOrder(); an option on the line replaces what the profile says, --format on the
-// line replaces the profile's formats, and one of --volume, --normalize, --replaygain (or --preset, --alt-preset)
-// on the line replaces what the profile chose of them.
-[[nodiscard]] ConvertLine parseConvertLine(const QStringList& arguments, LineKind kind,
-                                           const ProfileOrderLoader& loadProfile);
-
 // The text of tonalith-cli convert --help.
 [[nodiscard]] QString convertHelpText();
 // The options as the manual page lists them: one .TP entry each, in the order of the help.
 [[nodiscard]] QString convertManualOptions();
-
-// The options that make the order from commandLineStartOrder(), each option and its value as separate arguments,
-// in the order of the help. Settings no option can make (the window's MP3 and Ogg Vorbis dialogs, the PCM WAV
-// dialog's own rate, opening the folder at the end) are described in `withoutOption`, one text each.
-[[nodiscard]] QStringList optionsMaking(const BatchOrder& order, QStringList& withoutOption);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConvertOptions.h"
+#include "ConvertArguments.h"
 #include "core/batch/ProfileStore.h"
 
 #include <QTextStream>

@@ -1,7 +1,8 @@
 #include "CliCommands.h"
 
-#include "ConvertOptions.h"
+#include "ConvertArguments.h"
 #include "LineText.h"
+#include "OrderOptions.h"
 #include "ProfileFolder.h"
 #include "core/components/ComponentError.h"
 
@@ -65,7 +66,7 @@ int show(const ProfileStore& store, const QString& name, QTextStream& out, QText
 int save(const ProfileStore& store, const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QString& name = arguments.at(1);
     refuseBadName(name);
-    const ConvertLine line = parseConvertLine(arguments.mid(2), LineKind::Profile, profileOrderLoader(err));
+    const ConvertArguments line = parseConvertArguments(arguments.mid(2), LineKind::Profile, profileOrderLoader(err));
     store.save(name, line.order);
     out << "saved=" << oneLine(name) << '\n';
     return 0;

@@ -1,4 +1,5 @@
-#include "cli/ConvertOptions.h"
+#include "cli/ConvertArguments.h"
+#include "cli/OrderOptions.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -28,8 +29,8 @@ QString helpEntryOf(const QString& help, const ConvertOption& option) {
     return help.mid(match.capturedStart(), end - match.capturedStart()).simplified();
 }
 
-ConvertLine parsed(const QStringList& arguments, const ProfileOrderLoader& loader = {}) {
-    return parseConvertLine(arguments, LineKind::Batch, loader);
+ConvertArguments parsed(const QStringList& arguments, const ProfileOrderLoader& loader = {}) {
+    return parseConvertArguments(arguments, LineKind::Batch, loader);
 }
 
 TEST(ConvertOptions, HelpGivesEveryOptionWithItsDefaultAndRangeAsTheProgramPrintsIt) {
@@ -132,7 +133,7 @@ TEST(ConvertOptions, TheLineWinsOverTheProfileItStartsFrom) {
         return profile;
     };
 
-    const ConvertLine kept = parsed({"--use-profile", "Phone", "a.wav"}, loader);
+    const ConvertArguments kept = parsed({"--use-profile", "Phone", "a.wav"}, loader);
     EXPECT_EQ(kept.profileName, QStringLiteral("Phone"));
     EXPECT_EQ(kept.order.formats, profile.formats);
     EXPECT_EQ(kept.order.formatSettings, profile.formatSettings);
@@ -140,7 +141,7 @@ TEST(ConvertOptions, TheLineWinsOverTheProfileItStartsFrom) {
     EXPECT_FALSE(kept.order.copyTags);
     ASSERT_EQ(kept.order.sources.size(), 1U);
 
-    const ConvertLine changed = parsed(
+    const ConvertArguments changed = parsed(
         {"--use-profile=Phone", "--format", "flac", "--compression", "2", "--normalize", "--out", "/line", "a.wav"},
         loader);
     EXPECT_EQ(changed.order.formats, std::set<OutputFormat>{OutputFormat::Flac});
@@ -151,7 +152,7 @@ TEST(ConvertOptions, TheLineWinsOverTheProfileItStartsFrom) {
     EXPECT_EQ(changed.order.loudnessTarget, -23.0);
     EXPECT_EQ(changed.order.folderText, QStringLiteral("/line"));
 
-    const ConvertLine alternative = parsed({"--use-profile", "Phone", "--alt-preset", "2", "a.wav"}, loader);
+    const ConvertArguments alternative = parsed({"--use-profile", "Phone", "--alt-preset", "2", "a.wav"}, loader);
     EXPECT_FALSE(alternative.order.formatSettings.mp3.preset);
     EXPECT_EQ(alternative.order.formatSettings.mp3.altPreset, 2);
 
@@ -174,11 +175,11 @@ TEST(ConvertOptions, TheOptionsShownForAnOrderMakeItAgain) {
     };
     for (const QStringList& line : lines) {
         SCOPED_TRACE(line.join(' ').toStdString());
-        const BatchOrder order = parseConvertLine(line, LineKind::Profile, {}).order;
+        const BatchOrder order = parseConvertArguments(line, LineKind::Profile, {}).order;
         QStringList withoutOption;
         const QStringList shown = optionsMaking(order, withoutOption);
         EXPECT_TRUE(withoutOption.isEmpty()) << withoutOption.join(';').toStdString();
-        const BatchOrder again = parseConvertLine(shown, LineKind::Profile, {}).order;
+        const BatchOrder again = parseConvertArguments(shown, LineKind::Profile, {}).order;
         EXPECT_EQ(again.formats, order.formats);
         EXPECT_EQ(again.formatSettings, order.formatSettings);
         EXPECT_EQ(again.volumePercent, order.volumePercent);
@@ -193,7 +194,7 @@ TEST(ConvertOptions, TheOptionsShownForAnOrderMakeItAgain) {
         EXPECT_EQ(again.jobs, order.jobs);
     }
     // A setting of the window's dialogs has no option; it is named instead of being lost in silence.
-    BatchOrder fromWindow = parseConvertLine({"--format", "ogg"}, LineKind::Profile, {}).order;
+    BatchOrder fromWindow = parseConvertArguments({"--format", "ogg"}, LineKind::Profile, {}).order;
     fromWindow.formatSettings.oggVorbis.quality = 700;
     QStringList withoutOption;
     EXPECT_EQ(optionsMaking(fromWindow, withoutOption), QStringList{"--format=ogg"});
