@@ -12,6 +12,8 @@ int runInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
 // The info command over components made by the given factory.
 int runInfoCommandWith(const QStringList& arguments, QTextStream& out, QTextStream& err, IComponentSetFactory& factory);
 int runConvertCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// Lists, shows, saves, deletes, exports and imports the named profiles convert --use-profile starts from.
+int runProfilesCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int runId3Command(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 // The files named by the arguments of a command without options: all of them, less a first "--".

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 #include "core/platform/FreedMemoryReuse.h"
+#include "core/settings/ProgramName.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -11,7 +12,7 @@ namespace {
 
 using Run = std::function<int(const QStringList&, QTextStream&, QTextStream&)>;
 
-// A command, and its usage when it has no --help of its own (convert prints a longer one itself).
+// A command, and its usage when it has no --help of its own (convert and profiles print longer ones themselves).
 struct Command {
     Run run;
     const char* usage;
@@ -23,6 +24,7 @@ const std::map<QString, Command>& commands() {
          {runInfoCommand, "usage: tonalith-cli info FILE...\n"
                           "Describes audio and video sources: format, rate, channels, length.\n"}},
         {QStringLiteral("convert"), {runConvertCommand, nullptr}},
+        {QStringLiteral("profiles"), {runProfilesCommand, nullptr}},
         {QStringLiteral("id3"),
          {runId3Command, "usage: tonalith-cli id3 FILE...\n"
                          "Shows the ID3v1 and ID3v2 tags of files.\n"}},
@@ -42,6 +44,8 @@ void printUsage(QTextStream& stream) {
               "  info FILE...      describe audio and video sources\n"
               "  convert --format NAME [OPTIONS] FILE...\n"
               "                    convert sources (tonalith-cli convert --help)\n"
+              "  profiles list | show NAME | save NAME [OPTIONS] | delete NAME | export NAME FILE | import FILE\n"
+              "                    named convert orders for convert --use-profile (tonalith-cli profiles --help)\n"
               "  id3 FILE...       show the ID3v1 and ID3v2 tags of files\n"
               "  --help            show this usage;  --version  show the version\n"
               "Results are key=value lines; a control character in a name (a newline, a tab, ...) is printed as\n"
@@ -53,6 +57,8 @@ void printUsage(QTextStream& stream) {
 int main(int argc, char* argv[]) {
     keepFreedMemoryForReuse();
     QCoreApplication application(argc, argv);
+    // The window's name: an installed copy then finds the window's configuration folder, and so its profiles.
+    QCoreApplication::setApplicationName(ProgramName);
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList arguments = QCoreApplication::arguments().mid(1);
