@@ -324,7 +324,7 @@ void MainWindow::wireProfiles() {
                                    dialogs_.mp3Options, dialogs_.oggVorbisOptions, *convert_,
                                    context_.settings,   context_.prompts};
     ProfileWindowSide window;
-    window.currentOrder = [controls] { return profileOrderFromControls(controls); };
+    window.currentOrder = [this] { return orderFromControls(); };
     // The dialogs' formats go to the writer the preview reads through: the preview stops first.
     window.show = [this, controls](const BatchOrder& order) {
         player_->stopPreview();

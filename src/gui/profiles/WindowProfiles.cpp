@@ -1,6 +1,5 @@
 #include "WindowProfiles.h"
 
-#include "core/batch/LoudnessNormalization.h"
 #include "core/platform/IniFile.h"
 #include "core/profiles/WindowCoverage.h"
 #include "core/settings/Settings.h"
@@ -12,39 +11,11 @@
 #include "gui/formats/OggVorbisOptionsDialog.h"
 #include "gui/formats/WavOptionsDialog.h"
 
-BatchOrder profileOrderFromControls(const ProfileControls& controls) {
-    BatchOrder order;
-    order.formats = controls.formats.checkedFormats();
-    FormatSettings& formats = order.formatSettings;
-    formats.panel = controls.pane.panelValues();
-    formats.pcmWav = controls.wav.choice();
-    formats.mp3.dialog = controls.mp3.controls();
-    formats.oggVorbis = oggVorbisSettingOf(controls.ogg.controls());
-    order.folderText = controls.convert.outputFolder();
-    order.volumePercent = controls.pane.volumeChange();
-    const Settings& values = controls.settings.values();
-    if (values.batch.evenLoudness)
-        order.loudnessTarget = kDefaultLoudnessTarget;
-    order.existing = values.batch.existing;
-    order.replayGain = values.batch.replayGain;
-    order.copyTags = values.copyTag;
-    order.verifyOutputs = values.batch.verifyOutputs;
-    order.jobs = values.batch.jobs;
-    order.openFolder = values.isOpenFolder;
-    return order;
-}
-
 namespace {
 
 void storeBatchChoices(const ProfileControls& controls, const BatchOrder& order) {
     SettingsStore& settings = controls.settings;
     const Settings& values = settings.values();
-    BatchPreferences batch;
-    batch.jobs = order.jobs;
-    batch.evenLoudness = order.loudnessTarget.has_value();
-    batch.existing = order.existing;
-    batch.verifyOutputs = order.verifyOutputs;
-    batch.replayGain = order.replayGain;
     // Both stores take their values into memory before writing: the user hears once that they will not last.
     std::optional<QString> failure;
     try {
@@ -54,7 +25,7 @@ void storeBatchChoices(const ProfileControls& controls, const BatchOrder& order)
         failure = error.message();
     }
     try {
-        settings.storeBatchPreferences(batch);
+        settings.storeBatchOptions(BatchOptions::of(order));
     } catch (const IniWriteError& error) {
         failure = failure.value_or(error.message());
     }

@@ -24,9 +24,6 @@ struct ProfileControls {
     Prompts& prompts;
 };
 
-// The order the controls make now, without sources: what "Save As…" stores.
-[[nodiscard]] BatchOrder profileOrderFromControls(const ProfileControls& controls);
-
 // Sets every control the order covers, then applies the three dialogs as their "Apply" buttons do, so the pane's
 // strings describe the chosen formats. The Options dialog's choices go to settings.ini at once, as the dialog stores
 // them; a file that cannot be written is reported, the choices hold for this run all the same.

@@ -38,7 +38,7 @@ struct ControlsSnapshot {
     bool oggVbr = false;
     bool oggQuality = false;
     QString folder;
-    BatchPreferences batch;
+    BatchOptions batch;
     bool copyTags = false;
     bool openFolder = false;
 
@@ -125,7 +125,7 @@ private:
         main().convertGroup().setOutputFolder(app->dir.filePath(QStringLiteral("out")));
         SettingsStore& settings = app->windows->context().settings;
         settings.storeOptions(QString(), true, true, false, true);
-        settings.storeBatchPreferences({3, false, ExistingOutputPolicy::New, true, false});
+        settings.storeBatchOptions({3, false, ExistingOutputPolicy::New, true, false});
     }
 
     void saveAs(const QString& name) {
@@ -175,7 +175,7 @@ private slots:
         restart();
         SettingsStore& settings = app->windows->context().settings;
         settings.storeOptions(QString(), true, false, true, true);
-        settings.storeBatchPreferences({});
+        settings.storeBatchOptions({});
         const ControlsSnapshot fresh = snapshot();
         QVERIFY(!(fresh == saved));
         QCOMPARE(combo().currentIndex(), 0);
