@@ -124,7 +124,8 @@ QString conflictText(OrderConflict conflict) {
 void refuseConflicts(const BatchOrder& order, LineKind kind) {
     std::optional<OrderConflict> conflict;
     if (kind == LineKind::Batch) {
-        conflict = order.conflicts();
+        // A line without --format has always been told so first, whether or not it names a FILE.
+        conflict = order.formats.empty() ? OrderConflict::NoFormats : order.conflicts();
     } else {
         BatchOrder withSource = order;
         withSource.sources.push_back(BatchSource{QStringLiteral("/"), SourceKind::Audio, std::nullopt});

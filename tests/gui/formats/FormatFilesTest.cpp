@@ -77,7 +77,7 @@ class FormatFilesTest : public QObject {
 
     ConversionResult convert(OutputFormat format, const PanelValues& panel, const QString& sourceName,
                              const QString& baseName) {
-        OptionDialogs dialogs(*components, *wav, *mp3, *ogg);
+        OptionDialogs dialogs(*wav, *mp3, *ogg);
         WriterPreparation preparation(*components, dialogs);
         QuietObserver observer;
         SingleConversion conversion(*components, observer);
