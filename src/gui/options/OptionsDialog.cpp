@@ -1,5 +1,6 @@
 #include "OptionsDialog.h"
 
+#include "core/ports/Messages.h"
 #include "core/ports/Prompts.h"
 #include "core/settings/Settings.h"
 #include "gui/browser/BrowserFolders.h"
@@ -48,7 +49,7 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     chooseFolderButton = new QToolButton(folderGroup);
     chooseFolderButton->setObjectName(QStringLiteral("chooseFolderButton"));
     chooseFolderButton->setText(QStringLiteral("..."));
-    chooseFolderButton->setToolTip(QStringLiteral("Select an output folder"));
+    chooseFolderButton->setToolTip(Messages::ChooseOutputFolder);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(Edit_folder);
     folderRow->addWidget(chooseFolderButton);
