@@ -1,5 +1,6 @@
 #include "core/batch/WindowBatch.h"
 #include "fakes/FakeComponentSet.h"
+#include "fakes/RecordingDialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,23 +57,6 @@ private:
     std::shared_ptr<QStringList> log_;
     const std::vector<BatchOutput>& plan_;
     OneAtATimeTally tally_;
-};
-
-class RecordingDialogs : public FormatDialogs {
-public:
-    explicit RecordingDialogs(std::shared_ptr<QStringList> log) : log_(std::move(log)) {}
-    bool throwOnMp3 = false;
-
-    void applyPcmWav() override { log_->append("Dialogs.applyPcmWav()"); }
-    void applyMp3() override {
-        if (throwOnMp3)
-            throw std::runtime_error("the encoder settings are broken");
-        log_->append("Dialogs.applyMp3()");
-    }
-    void applyOggVorbis() override { log_->append("Dialogs.applyOggVorbis()"); }
-
-private:
-    std::shared_ptr<QStringList> log_;
 };
 
 class OneWorkerBatchTest : public ::testing::Test {

@@ -1,6 +1,7 @@
 #include "core/batch/SingleConversion.h"
 #include "RecordingObserver.h"
 #include "fakes/FakeComponentSet.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -223,11 +224,7 @@ QMap<QString, QByteArray> filesIn(const QString& folder) {
     return files;
 }
 
-void writeFile(const QString& fileName, const QByteArray& content) {
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
+using testsupport::writeFile;
 
 TEST_F(SingleConversionTest, OnlyAFinishedOutputReplacesAnEarlierFile) {
     const QMap<QString, QByteArray> earlier{{"song.mp3", "precious"}};

@@ -2,21 +2,11 @@
 #include "RecordingObserver.h"
 #include "core/batch/BatchEngine.h"
 #include "fakes/FakeComponentSet.h"
+#include "fakes/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingDialogs : public FormatDialogs {
-public:
-    explicit RecordingDialogs(std::shared_ptr<QStringList> log) : log_(std::move(log)) {}
-    void applyPcmWav() override { log_->append("Dialogs.applyPcmWav()"); }
-    void applyMp3() override { log_->append("Dialogs.applyMp3()"); }
-    void applyOggVorbis() override { log_->append("Dialogs.applyOggVorbis()"); }
-
-private:
-    std::shared_ptr<QStringList> log_;
-};
 
 class WriterPreparationTest : public ::testing::Test {
 protected:
