@@ -68,8 +68,8 @@ protected:
         factory.log->clear();
     }
 
-    FakeAudioFile2& reader() { return *factory.audioFile1; }
-    FakeAudioFile2& writer() { return *factory.audioFile2; }
+    FakeAudioFile2& reader() { return *factory.reader; }
+    FakeAudioFile2& writer() { return *factory.writer; }
 
     // A source file that exists, in a folder of the temporary directory.
     QString source(const QString& relativeName) {
@@ -257,7 +257,7 @@ TEST_F(OneWorkerBatchTest, FailedOutputsAreCountedAndListedAndTheBatchGoesOn) {
 TEST_F(OneWorkerBatchTest, ARejectedSourceShowsItsBoxOncePerFormat) {
     request.sources = {{source(QStringLiteral("clip.avi")), SourceKind::Video}};
     request.formats = {OutputFormat::Pcm, OutputFormat::Ogg};
-    factory.videoFile1->setFailure(QStringLiteral("open"), QStringLiteral("no sound track"));
+    factory.video->setFailure(QStringLiteral("open"), QStringLiteral("no sound track"));
     const FinishedBatch batch = run();
     EXPECT_EQ(callsNamed("Batch.failed").size(), 2);
     EXPECT_EQ(callsNamed("Batch.failed").first(),
