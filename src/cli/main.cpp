@@ -74,7 +74,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (command->second.usage && asksForHelp(arguments)) {
-        out << command->second.usage << command->second.summary;
+        out << command->second.usage;
+        if (command->second.summary)
+            out << command->second.summary;
         return 0;
     }
     const int status = command->second.run(arguments, out, err);
