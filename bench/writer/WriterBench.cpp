@@ -7,6 +7,7 @@
 // FORMAT: pcm mp3 mp2 ogg wma adpcm
 
 #include "core/components/SampleBlock.h"
+#include "core/components/common/SndfileHandles.h"
 #include "core/components/writer/AudioWriter.h"
 
 #include <QString>
@@ -24,10 +25,6 @@
 namespace {
 
 using BlockSource = std::function<SampleBlock()>;
-
-struct SndfileCloser {
-    void operator()(SNDFILE* file) const { sf_close(file); }
-};
 
 const std::map<std::string, std::function<void(AudioWriter&)>>& formats() {
     static const std::map<std::string, std::function<void(AudioWriter&)>> table{

@@ -1,7 +1,9 @@
 #include "CliCommands.h"
+#include "CommandUsage.h"
 #include "LineText.h"
 
 #include "core/components/information/TagAccess.h"
+#include "core/ports/Messages.h"
 #include "core/tags/ID3v1.h"
 #include "core/tags/ID3v2.h"
 
@@ -81,12 +83,12 @@ void printId3v2(const QString& fileName, QTextStream& out) {
 QString unreadableReason(const QString& fileName) {
     const QFileInfo info(fileName);
     if (!info.exists())
-        return QStringLiteral("The file \"%1\" does not exist.").arg(fileName);
+        return Messages::FileDoesNotExist.arg(fileName);
     if (!info.isFile())
-        return QStringLiteral("\"%1\" is not a regular file.").arg(fileName);
+        return Messages::NotARegularFile.arg(fileName);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("The file \"%1\" cannot be read: %2.").arg(fileName, file.errorString());
+        return Messages::FileCannotBeReadBecause.arg(fileName, file.errorString());
     return {};
 }
 
@@ -95,7 +97,7 @@ QString unreadableReason(const QString& fileName) {
 int runId3Command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QStringList files = fileArguments(arguments);
     if (files.isEmpty()) {
-        err << "usage: tonalith-cli id3 FILE...\n";
+        err << CommandUsage::Id3;
         return 2;
     }
     int status = 0;

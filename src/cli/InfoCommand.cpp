@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "CommandUsage.h"
 #include "LineText.h"
 
 #include "core/components/ComponentError.h"
@@ -44,7 +45,7 @@ int runInfoCommandWith(const QStringList& arguments, QTextStream& out, QTextStre
                        IComponentSetFactory& factory) {
     const QStringList files = fileArguments(arguments);
     if (files.isEmpty()) {
-        err << "usage: tonalith-cli info FILE...\n";
+        err << CommandUsage::Info;
         return 2;
     }
     std::unique_ptr<ComponentSet> components;

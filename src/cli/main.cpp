@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "CommandUsage.h"
 #include "core/platform/FreedMemoryReuse.h"
 #include "core/settings/ProgramName.h"
 
@@ -12,22 +13,21 @@ namespace {
 
 using Run = std::function<int(const QStringList&, QTextStream&, QTextStream&)>;
 
-// A command, and its usage when it has no --help of its own (convert and profiles print longer ones themselves).
+// A command, and its usage and summary when it has no --help of its own (convert and profiles print longer ones
+// themselves).
 struct Command {
     Run run;
     const char* usage;
+    const char* summary;
 };
 
 const std::map<QString, Command>& commands() {
     static const std::map<QString, Command> table{
         {QStringLiteral("info"),
-         {runInfoCommand, "usage: tonalith-cli info FILE...\n"
-                          "Describes audio and video sources: format, rate, channels, length.\n"}},
-        {QStringLiteral("convert"), {runConvertCommand, nullptr}},
-        {QStringLiteral("profiles"), {runProfilesCommand, nullptr}},
-        {QStringLiteral("id3"),
-         {runId3Command, "usage: tonalith-cli id3 FILE...\n"
-                         "Shows the ID3v1 and ID3v2 tags of files.\n"}},
+         {runInfoCommand, CommandUsage::Info, "Describes audio and video sources: format, rate, channels, length.\n"}},
+        {QStringLiteral("convert"), {runConvertCommand, nullptr, nullptr}},
+        {QStringLiteral("profiles"), {runProfilesCommand, nullptr, nullptr}},
+        {QStringLiteral("id3"), {runId3Command, CommandUsage::Id3, "Shows the ID3v1 and ID3v2 tags of files.\n"}},
     };
     return table;
 }
@@ -82,6 +82,8 @@ int main(int argc, char* argv[]) {
     }
     if (command->second.usage && asksForHelp(arguments)) {
         out << command->second.usage;
+        if (command->second.summary)
+            out << command->second.summary;
         return 0;
     }
     const int status = command->second.run(arguments, out, err);

@@ -12,7 +12,9 @@
 
 namespace {
 
+using testsupport::md5Of;
 using testsupport::runTool;
+using testsupport::writeFile;
 
 const QStringList kEveryFormat{"pcm", "adpcm", "mp3",  "mp2",  "ogg",  "wma",  "dsp", "gsm", "vox",
                                "raw", "g721",  "g723", "g726", "flac", "alac", "aac", "opus"};
@@ -24,26 +26,12 @@ QStringList formatOptions() {
     return options;
 }
 
-QByteArray md5Of(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex();
-}
-
 QString makeSound(const QTemporaryDir& folder, const QString& name, const QStringList& soxArguments) {
     const QString path = folder.filePath(name);
     const auto made =
         runTool("sox", QStringList{"-n"} + soxArguments.mid(0, 6) + QStringList{path} + soxArguments.mid(6));
     EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
     return path;
-}
-
-QString writeFile(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes) {
-    QFile file(folder.filePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return file.fileName();
 }
 
 // A valid 8 kHz mono 16-bit WAV header whose data chunk holds nothing.

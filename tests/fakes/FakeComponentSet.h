@@ -16,13 +16,13 @@ public:
     int failuresLeft = 0;
     int creations = 0;
 
-    FakeAudioFile2* audioFile1 = nullptr;
-    FakeAudioFile2* audioFile2 = nullptr;
-    FakeAudioFile2LameEnc* lameEnc1 = nullptr;
-    FakeAudioPlayer2* audioPlayer1 = nullptr;
-    FakeAudioTransform2* audioTransform1 = nullptr;
-    FakeAudioInformation2* audioInformation1 = nullptr;
-    FakeVideoFile* videoFile1 = nullptr;
+    FakeAudioFile2* reader = nullptr;
+    FakeAudioFile2* writer = nullptr;
+    FakeAudioFile2LameEnc* mp3Encoder = nullptr;
+    FakeAudioPlayer2* player = nullptr;
+    FakeAudioTransform2* transform = nullptr;
+    FakeAudioInformation2* information = nullptr;
+    FakeVideoFile* video = nullptr;
 
     std::unique_ptr<ComponentSet> create() override {
         ++creations;
@@ -32,13 +32,13 @@ public:
             throw ComponentError(QStringLiteral("Class not registered"));
         }
         auto set = std::make_unique<ComponentSet>();
-        set->reader.connect(make(audioFile1, QStringLiteral("reader")));
-        set->writer.connect(make(audioFile2, QStringLiteral("writer")));
-        set->mp3Encoder.connect(make(lameEnc1, QStringLiteral("mp3Encoder")));
-        set->player.connect(make(audioPlayer1, QStringLiteral("player")));
-        set->transform.connect(make(audioTransform1, QStringLiteral("transform")));
-        set->information.connect(make(audioInformation1, QStringLiteral("information")));
-        set->video.connect(make(videoFile1, QStringLiteral("video")));
+        set->reader.connect(make(reader, QStringLiteral("reader")));
+        set->writer.connect(make(writer, QStringLiteral("writer")));
+        set->mp3Encoder.connect(make(mp3Encoder, QStringLiteral("mp3Encoder")));
+        set->player.connect(make(player, QStringLiteral("player")));
+        set->transform.connect(make(transform, QStringLiteral("transform")));
+        set->information.connect(make(information, QStringLiteral("information")));
+        set->video.connect(make(video, QStringLiteral("video")));
         return set;
     }
 

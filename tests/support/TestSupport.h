@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QProcess>
 #include <QString>
@@ -83,6 +84,11 @@ inline QMap<QString, QString> probedTags(const QString& file) {
     return tags;
 }
 
+// The bytes' MD5 as hex digits.
+inline QByteArray md5OfBytes(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
+}
+
 // The file's MD5 as hex digits; empty when it cannot be read. Tests compare it before and after a run to show that a
 // source or a user's file was left as it was.
 inline QByteArray md5Of(const QString& file) {
@@ -92,6 +98,26 @@ inline QByteArray md5Of(const QString& file) {
     QCryptographicHash hash(QCryptographicHash::Md5);
     hash.addData(&input);
     return hash.result().toHex();
+}
+
+// Writes the bytes to the file, making its folder when missing, and returns the file's path. A test file that
+// cannot be written ends the run, as everything the test checks afterwards would be about a file that is not there.
+inline QString writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the test file %s: %s", qPrintable(path), qPrintable(file.errorString()));
+    return path;
+}
+
+inline QString writeFile(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes) {
+    return writeFile(folder.filePath(name), bytes);
+}
+
+// The file's bytes; empty when it cannot be read.
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The files of a folder, hidden ones included (pending outputs are hidden), by name.

@@ -95,8 +95,7 @@ ConversionResult SingleConversion::convert(const QString& sourceName, const QStr
     // is made.
     if (const QFileInfo source(sourceName); source.exists() && !source.isFile()) {
         observer_.progressReset();
-        return result(ConversionOutcome::SourceNotOpened, destination,
-                      QStringLiteral("\"%1\" is not a regular file.").arg(sourceName));
+        return result(ConversionOutcome::SourceNotOpened, destination, Messages::NotARegularFile.arg(sourceName));
     }
 
     std::optional<PendingOutput> output;

@@ -2,6 +2,7 @@
 
 #include "core/components/IAudioFile2.h"
 #include "core/components/IAudioFile2LameEnc.h"
+#include "core/ports/Messages.h"
 
 namespace {
 
@@ -21,8 +22,8 @@ int filterFrequency(bool on, int frequency) {
 } // namespace
 
 QStringList mp3ChannelItems() {
-    return {QStringLiteral("Mono"), QStringLiteral("Stereo"), QStringLiteral("Joint Stereo"),
-            QStringLiteral("Forced Joint Stereo"), QStringLiteral("Dual Channels")};
+    return {Messages::Mono, Messages::Stereo, QStringLiteral("Joint Stereo"), QStringLiteral("Forced Joint Stereo"),
+            QStringLiteral("Dual Channels")};
 }
 
 QStringList mp3VbrModeItems() {

@@ -1,4 +1,5 @@
 #include "FolderBrowsing.h"
+#include "core/ports/Messages.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -51,9 +52,9 @@ SystemPlaces systemPlaces() {
     SystemPlaces places;
     places.desktop = desktopFolder();
     places.home = QDir::homePath();
-    for (const auto location : {QStandardPaths::DocumentsLocation, QStandardPaths::MusicLocation,
-                                QStandardPaths::MoviesLocation, QStandardPaths::PicturesLocation,
-                                QStandardPaths::DownloadLocation}) {
+    for (const auto location :
+         {QStandardPaths::DocumentsLocation, QStandardPaths::MusicLocation, QStandardPaths::MoviesLocation,
+          QStandardPaths::PicturesLocation, QStandardPaths::DownloadLocation}) {
         if (const QString folder = existingFolder(location); !folder.isEmpty())
             places.userFolders.append(folder);
     }
@@ -141,9 +142,9 @@ std::optional<QString> folderAbove(const QString& shownFolder) {
 }
 
 QString newFolderName(const std::function<bool(const QString& name)>& taken) {
-    QString name = QStringLiteral("New Folder");
+    QString name = Messages::NewFolder;
     for (int number = 2; taken(name); ++number)
-        name = QStringLiteral("New Folder (%1)").arg(number);
+        name = QStringLiteral("%1 (%2)").arg(Messages::NewFolder).arg(number);
     return name;
 }
 

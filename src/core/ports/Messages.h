@@ -26,4 +26,31 @@ inline const QString ConversionFailed = QStringLiteral("The conversion failed.")
 // %1: the batch's percentage.
 inline const QString TotalProgress = QStringLiteral("Total %1%");
 
+// Why a file cannot be used. %1: the file's name (some callers give the whole path, some the name alone).
+inline const QString FileDoesNotExist = QStringLiteral("The file \"%1\" does not exist.");
+inline const QString FileCannotBeRead = QStringLiteral("The file \"%1\" cannot be read.");
+// %2: the system's reason, without a closing full stop.
+inline const QString FileCannotBeReadBecause = QStringLiteral("The file \"%1\" cannot be read: %2.");
+inline const QString FileAccessDenied = QStringLiteral("The file \"%1\" cannot be read: access denied.");
+inline const QString FileIsEmpty = QStringLiteral("The file \"%1\" is empty.");
+inline const QString FileHoldsNoSound = QStringLiteral("The file \"%1\" holds no sound.");
+inline const QString FileTagsDamaged = QStringLiteral("The file \"%1\" is damaged; its tags cannot be written.");
+inline const QString NotARegularFile = QStringLiteral("\"%1\" is not a regular file.");
+// %1: the file's name, %2: the reason.
+inline const QString CannotCreateFile = QStringLiteral("Cannot create \"%1\": %2");
+
+// Reasons that follow the name of a library that failed: "libFLAC failed: out of memory".
+inline const QString OutOfMemory = QStringLiteral("out of memory");
+inline const QString CannotMakeEncoder = QStringLiteral("cannot make an encoder");
+
+// The output folder's text names no folder that can be made.
+inline const QString InvalidOutputFolderName = QStringLiteral("Invalid Output Folder Name!");
+
+// The name a new folder gets, and the caption of what is said when it cannot be made.
+inline const QString NewFolder = QStringLiteral("New Folder");
+
+// The channel choices of the format dialogs, and how a description names one or two channels.
+inline const QString Mono = QStringLiteral("Mono");
+inline const QString Stereo = QStringLiteral("Stereo");
+
 } // namespace Messages

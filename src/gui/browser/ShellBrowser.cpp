@@ -5,6 +5,7 @@
 #include "core/list/BrowserFilter.h"
 #include "core/platform/FolderBrowsing.h"
 #include "core/platform/FolderPaste.h"
+#include "core/ports/Messages.h"
 #include "gui/common/Accessibility.h"
 #include "gui/common/ErrorReport.h"
 #include "ui_ShellBrowser.h"
@@ -335,7 +336,7 @@ void ShellBrowser::createNewFolder() {
     const QString name = FolderBrowsing::newFolderName([&shown](const QString& taken) { return shown.exists(taken); });
     const QModelIndex created = model_->mkdir(model_->index(folder()), name);
     if (!created.isValid()) {
-        prompts_.message(QStringLiteral("New Folder"),
+        prompts_.message(Messages::NewFolder,
                          QStringLiteral("Could not create a folder in %1.").arg(QDir::toNativeSeparators(folder())),
                          Prompts::Icon::Warning);
         return;

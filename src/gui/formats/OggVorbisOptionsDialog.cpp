@@ -2,6 +2,7 @@
 
 #include "DialogFrame.h"
 #include "core/components/ComponentSet.h"
+#include "core/ports/Messages.h"
 #include "ui_OggVorbisOptionsDialog.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ void OggVorbisOptionsDialog::reserveRoomForBitrateTexts() {
 
 void OggVorbisOptionsDialog::showStartingValues() {
     ui->frequencyCombo->addItems(sampleRateItems());
-    ui->channelsCombo->addItems({QStringLiteral("Mono"), QStringLiteral("Stereo")});
+    ui->channelsCombo->addItems({Messages::Mono, Messages::Stereo});
     const OggVorbisControls start;
     ui->frequencyCombo->setCurrentIndex(start.sampleRateIndex);
     ui->channelsCombo->setCurrentIndex(start.channelIndex);

@@ -2,6 +2,7 @@
 
 #include "DialogFrame.h"
 #include "core/components/ComponentSet.h"
+#include "core/ports/Messages.h"
 #include "ui_WavOptionsDialog.h"
 
 namespace {
@@ -27,7 +28,7 @@ WavOptionsDialog::~WavOptionsDialog() = default;
 
 void WavOptionsDialog::showStartingValues() {
     ui->frequencyCombo->addItems(sampleRateItems());
-    ui->channelsCombo->addItems({QStringLiteral("Mono"), QStringLiteral("Stereo")});
+    ui->channelsCombo->addItems({Messages::Mono, Messages::Stereo});
     for (const int bits : kPcmBitsChoices)
         ui->bitsCombo->addItem(QString::number(bits));
     const PcmWavChoice start;

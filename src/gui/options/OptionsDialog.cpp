@@ -1,6 +1,7 @@
 #include "OptionsDialog.h"
 
 #include "core/batch/BatchOrder.h"
+#include "core/ports/Messages.h"
 #include "core/ports/Prompts.h"
 #include "core/settings/Settings.h"
 #include "gui/browser/BrowserFolders.h"
@@ -49,7 +50,7 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     chooseFolderButton = new QToolButton(folderGroup);
     chooseFolderButton->setObjectName(QStringLiteral("chooseFolderButton"));
     chooseFolderButton->setText(QStringLiteral("..."));
-    chooseFolderButton->setToolTip(QStringLiteral("Select an output folder"));
+    chooseFolderButton->setToolTip(Messages::ChooseOutputFolder);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(Edit_folder);
     folderRow->addWidget(chooseFolderButton);

@@ -1,6 +1,7 @@
 #include "core/batch/BatchEngine.h"
 #include "OrderOf.h"
 #include "fakes/FakeComponentSet.h"
+#include "fakes/RecordingDialogs.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -12,17 +13,6 @@
 #include <thread>
 
 namespace {
-
-class RecordingDialogs : public FormatDialogs {
-public:
-    explicit RecordingDialogs(std::shared_ptr<QStringList> log) : log_(std::move(log)) {}
-    void applyPcmWav() override { log_->append(QStringLiteral("Dialogs.applyPcmWav()")); }
-    void applyMp3() override { log_->append(QStringLiteral("Dialogs.applyMp3()")); }
-    void applyOggVorbis() override { log_->append(QStringLiteral("Dialogs.applyOggVorbis()")); }
-
-private:
-    std::shared_ptr<QStringList> log_;
-};
 
 void touch(const QString& name) {
     QFile file(name);

@@ -9,6 +9,7 @@
 
 namespace {
 
+using testsupport::md5Of;
 using testsupport::runTool;
 
 struct TaggedContainer {
@@ -20,12 +21,6 @@ struct TaggedContainer {
 
 void PrintTo(const TaggedContainer& container, std::ostream* out) {
     *out << container.fileName << (container.withPictures ? " with pictures" : "");
-}
-
-QByteArray md5Of(const QString& file) {
-    QFile input(file);
-    return input.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(input.readAll(), QCryptographicHash::Md5)
-                                           : QByteArray();
 }
 
 class ContainerTags : public ::testing::TestWithParam<TaggedContainer> {};

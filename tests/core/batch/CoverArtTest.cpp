@@ -20,11 +20,8 @@
 
 namespace {
 
+using testsupport::md5OfBytes;
 using testsupport::runTool;
-
-QByteArray md5Hex(const QByteArray& bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
-}
 
 // A small PNG made by ffmpeg: the picture every source carries.
 QByteArray makePicture(const QTemporaryDir& folder) {
@@ -92,11 +89,11 @@ TEST(CoverArt, AnMp3CoverReachesMp3OggWmaAndWavWithTheSameBytes) {
     ASSERT_FALSE(picture.isEmpty());
     const QString source = makeAudio(folder, "song.mp3", {"-c:a", "libmp3lame"});
     addApic(source, picture);
-    ASSERT_EQ(attachedPictureMd5(source), md5Hex(picture));
+    ASSERT_EQ(attachedPictureMd5(source), md5OfBytes(picture));
     for (const char* format : {"mp3", "ogg", "wma", "pcm"}) {
         SCOPED_TRACE(format);
         const QString output = convert(source, format, folder.filePath(format));
-        EXPECT_EQ(attachedPictureMd5(output), md5Hex(picture));
+        EXPECT_EQ(attachedPictureMd5(output), md5OfBytes(picture));
     }
     EXPECT_TRUE(attachedPictureMd5(convert(source, "mp3", folder.filePath("untagged"), false)).isEmpty());
 }
@@ -135,7 +132,7 @@ TEST(CoverArt, FlacMp4AndWmaCoversReachAnMp3) {
     for (const QString& source : {flac, m4a, wma}) {
         SCOPED_TRACE(source.toStdString());
         EXPECT_EQ(attachedPictureMd5(convert(source, "mp3", folder.filePath("from_" + QFileInfo(source).suffix()))),
-                  md5Hex(picture));
+                  md5OfBytes(picture));
     }
 }
 
@@ -154,7 +151,7 @@ TEST(CoverArt, APictureOfAnUnknownKindIsCopiedAsOther) {
     const auto probe = runTool("ffprobe", {"-v", "error", output});
     EXPECT_EQ(probe.exitCode, 0);
     EXPECT_TRUE(probe.err.trimmed().isEmpty()) << probe.err.toStdString();
-    EXPECT_EQ(attachedPictureMd5(output), md5Hex(picture));
+    EXPECT_EQ(attachedPictureMd5(output), md5OfBytes(picture));
 }
 
 TEST(CoverArt, PicturesAbove16MegabytesAreLeftOut) {

@@ -9,11 +9,8 @@
 
 namespace {
 
+using testsupport::md5OfBytes;
 using testsupport::runTool;
-
-QByteArray md5Hex(const QByteArray& bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
-}
 
 // Format and stream tags together, as "key=value" lines with lower-case keys.
 QStringList probedTags(const QString& file) {
@@ -90,7 +87,7 @@ TEST(ModernOutputTags, TextsAndTheCoverOfAnMp3ReachFlacAlacAacAndOpus) {
              {"title=Tëst title", "artist=Ärtist", "album=An Album", "date=2001", "genre=Rock", "track=3"})
             EXPECT_TRUE(tags.contains(QString::fromUtf8(expected)))
                 << expected << " in " << tags.join(' ').toStdString();
-        EXPECT_EQ(pictureMd5(output), md5Hex(picture));
+        EXPECT_EQ(pictureMd5(output), md5OfBytes(picture));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "core/batch/OneAtATimeTally.h"
 #include "core/batch/StartRefusal.h"
 #include "fakes/FakeComponentSet.h"
+#include "fakes/RecordingDialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,23 +61,6 @@ private:
     OneAtATimeTally tally_;
 };
 
-class RecordingDialogs : public FormatDialogs {
-public:
-    explicit RecordingDialogs(std::shared_ptr<QStringList> log) : log_(std::move(log)) {}
-    bool throwOnMp3 = false;
-
-    void applyPcmWav() override { log_->append("Dialogs.applyPcmWav()"); }
-    void applyMp3() override {
-        if (throwOnMp3)
-            throw std::runtime_error("the encoder settings are broken");
-        log_->append("Dialogs.applyMp3()");
-    }
-    void applyOggVorbis() override { log_->append("Dialogs.applyOggVorbis()"); }
-
-private:
-    std::shared_ptr<QStringList> log_;
-};
-
 class OneWorkerBatchTest : public ::testing::Test {
 protected:
     OneWorkerBatchTest() {
@@ -86,8 +70,8 @@ protected:
         factory.log->clear();
     }
 
-    FakeAudioFile2& reader() { return *factory.audioFile1; }
-    FakeAudioFile2& writer() { return *factory.audioFile2; }
+    FakeAudioFile2& reader() { return *factory.reader; }
+    FakeAudioFile2& writer() { return *factory.writer; }
 
     // A source file that exists, in a folder of the temporary directory.
     QString source(const QString& relativeName) {

@@ -56,14 +56,7 @@ const std::map<QString, QByteArray> kRecordedDigests{
     {"9/fixture.wma.wav", "89ff3d6bb8f73476ce80443664abafc3"},
 };
 
-QByteArray md5Of(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    hash.addData(&file);
-    return hash.result().toHex();
-}
+using testsupport::md5Of;
 
 class OutputBytes : public ::testing::TestWithParam<const char*> {};
 

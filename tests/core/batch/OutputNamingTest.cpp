@@ -92,11 +92,11 @@ protected:
     // A source with a little sound, so that every conversion finishes and its output takes its name.
     QString convertTo(const QString& destination) {
         factory.log->clear();
-        factory.audioFile1->setResult(QStringLiteral("sampleRate"), 4);
-        factory.audioFile1->setResult(QStringLiteral("channelCount"), 2);
-        factory.audioFile1->setResult(QStringLiteral("lengthInSamples"), 8);
-        factory.audioFile1->queueReadBlock(SampleBlock(std::size_t{8}));
-        factory.audioFile1->queueReadBlock(SampleBlock());
+        factory.reader->setResult(QStringLiteral("sampleRate"), 4);
+        factory.reader->setResult(QStringLiteral("channelCount"), 2);
+        factory.reader->setResult(QStringLiteral("lengthInSamples"), 8);
+        factory.reader->queueReadBlock(SampleBlock(std::size_t{8}));
+        factory.reader->queueReadBlock(SampleBlock());
         return conversion.convert(source, destination, {SourceKind::Audio, {}, false}).destination;
     }
 

@@ -1,5 +1,6 @@
 #include "core/batch/PendingOutput.h"
 #include "core/components/ComponentError.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,11 +16,7 @@
 // person named, sources of the batch and anything else in the folder stay.
 namespace {
 
-void writeFile(const QString& fileName, const QByteArray& content = "x") {
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
+using testsupport::writeFile;
 
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
@@ -45,7 +42,7 @@ TEST(PendingOutput, OnlyAbandonedTemporaryFilesOfTheProgramAreRemoved) {
     const QStringList userNames{".killed.part.mp3", ".song.part2.wav", "song.part.mp3", ".notes.part.txt",
                                 ".x.0123456789abcdef01234567.part.mp3"};
     for (const QString& name : userNames)
-        writeFile(path(name));
+        writeFile(path(name), "x");
     const QString abandoned = abandonedFor(path("killed.mp3"));
     const QString source = abandonedFor(path("source.wav")); // given to the batch as a source
     const QString linked = abandonedFor(path("linked.ogg")); // a person kept a link to it

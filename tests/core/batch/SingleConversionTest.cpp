@@ -1,6 +1,7 @@
 #include "core/batch/SingleConversion.h"
 #include "RecordingObserver.h"
 #include "fakes/FakeComponentSet.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,9 +30,9 @@ class SingleConversionTest : public ::testing::Test {
 protected:
     SingleConversionTest() {
         factory.log->clear();
-        factory.audioFile1->setResult(QStringLiteral("sampleRate"), 4);
-        factory.audioFile1->setResult(QStringLiteral("channelCount"), 2);
-        factory.audioFile1->setResult(QStringLiteral("lengthInSamples"), 5);
+        factory.reader->setResult(QStringLiteral("sampleRate"), 4);
+        factory.reader->setResult(QStringLiteral("channelCount"), 2);
+        factory.reader->setResult(QStringLiteral("lengthInSamples"), 5);
     }
 
     // Temporary names appear without their random mark: "/out/.song.part.mp3".
@@ -52,8 +53,8 @@ protected:
 };
 
 TEST_F(SingleConversionTest, AudioSourceStreamsOneSecondBlocksAndCarriesTheTags) {
-    factory.audioFile1->queueReadBlock(block(8));
-    factory.audioFile1->queueReadBlock(block(8));
+    factory.reader->queueReadBlock(block(8));
+    factory.reader->queueReadBlock(block(8));
     const ConversionResult result = conversion.convert(kSource, kDestination, {SourceKind::Audio, {}, true});
     EXPECT_EQ(result.outcome, ConversionOutcome::Completed);
     EXPECT_EQ(result.destination, kDestination);
@@ -79,10 +80,10 @@ TEST_F(SingleConversionTest, AudioSourceStreamsOneSecondBlocksAndCarriesTheTags)
 }
 
 TEST_F(SingleConversionTest, VolumeChangeMakesMonoBlocksStereoAndScalesEachChannel) {
-    factory.audioFile1->setResult(QStringLiteral("sampleRate"), 3);
-    factory.audioFile1->setResult(QStringLiteral("channelCount"), 1);
-    factory.audioFile1->setResult(QStringLiteral("lengthInSamples"), 3);
-    factory.audioFile1->queueReadBlock(block(3));
+    factory.reader->setResult(QStringLiteral("sampleRate"), 3);
+    factory.reader->setResult(QStringLiteral("channelCount"), 1);
+    factory.reader->setResult(QStringLiteral("lengthInSamples"), 3);
+    factory.reader->queueReadBlock(block(3));
     const ConversionResult result = conversion.convert(kSource, kDestination, {SourceKind::Audio, 50, false});
     EXPECT_TRUE(result.succeeded());
     const QStringList expected = kAudioOpening + QStringList{
@@ -111,11 +112,11 @@ TEST_F(SingleConversionTest, VolumeChangeMakesMonoBlocksStereoAndScalesEachChann
 }
 
 TEST_F(SingleConversionTest, VideoSourceReadsTheSoundTrackAndCarriesItsTags) {
-    factory.videoFile1->setResult(QStringLiteral("sampleRate"), 2);
-    factory.videoFile1->setResult(QStringLiteral("channelCount"), 1);
-    factory.videoFile1->setResult(QStringLiteral("readPosition"), 7);
-    factory.videoFile1->setResult(QStringLiteral("totalLength"), 4); // a position past the end shows 100 %, no more
-    factory.videoFile1->queueReadBlock(block(2));
+    factory.video->setResult(QStringLiteral("sampleRate"), 2);
+    factory.video->setResult(QStringLiteral("channelCount"), 1);
+    factory.video->setResult(QStringLiteral("readPosition"), 7);
+    factory.video->setResult(QStringLiteral("totalLength"), 4); // a position past the end shows 100 %, no more
+    factory.video->queueReadBlock(block(2));
     const ConversionResult result = conversion.convert(kVideo, kDestination, {SourceKind::Video, {}, true});
     EXPECT_TRUE(result.succeeded());
     const QStringList expected{
@@ -141,8 +142,8 @@ TEST_F(SingleConversionTest, VideoSourceReadsTheSoundTrackAndCarriesItsTags) {
 }
 
 TEST_F(SingleConversionTest, CancelClosesBothFilesAndKeepsThePartialOutputWithTags) {
-    factory.audioFile1->queueReadBlock(block(8));
-    factory.audioFile1->queueReadBlock(block(8));
+    factory.reader->queueReadBlock(block(8));
+    factory.reader->queueReadBlock(block(8));
     observer.blocksBeforeCancel = 1;
     const ConversionResult audio = conversion.convert(kSource, kDestination, {SourceKind::Audio, {}, true});
     EXPECT_EQ(audio.outcome, ConversionOutcome::Cancelled);
@@ -151,10 +152,10 @@ TEST_F(SingleConversionTest, CancelClosesBothFilesAndKeepsThePartialOutputWithTa
                            "information.storeTags(/out/.song.part.mp3)", "Observer.cancelled()"}));
 
     factory.log->clear();
-    factory.videoFile1->setResult(QStringLiteral("sampleRate"), 2);
-    factory.videoFile1->setResult(QStringLiteral("channelCount"), 1);
-    factory.videoFile1->queueReadBlock(block(2));
-    factory.videoFile1->queueReadBlock(block(2));
+    factory.video->setResult(QStringLiteral("sampleRate"), 2);
+    factory.video->setResult(QStringLiteral("channelCount"), 1);
+    factory.video->queueReadBlock(block(2));
+    factory.video->queueReadBlock(block(2));
     observer.blocksBeforeCancel = 1;
     const ConversionResult video = conversion.convert(kVideo, kDestination, {SourceKind::Video, {}, true});
     EXPECT_EQ(video.outcome, ConversionOutcome::Cancelled);
@@ -164,13 +165,13 @@ TEST_F(SingleConversionTest, CancelClosesBothFilesAndKeepsThePartialOutputWithTa
 }
 
 TEST_F(SingleConversionTest, OutputThatCannotBeCreatedStopsBeforeTheSourceIsTouched) {
-    factory.audioFile2->setResult(QStringLiteral("lastError"), LastError::CannotCreate);
+    factory.writer->setResult(QStringLiteral("lastError"), LastError::CannotCreate);
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::OutputNotCreated);
     EXPECT_EQ(log(), QStringList({"writer.createOutput(/out/.song.part.mp3,0)", "writer.lastError()", "writer.close()",
                                   "Observer.reset()"}));
 
     factory.log->clear();
-    factory.audioFile2->setFailure(QStringLiteral("createOutput"), QStringLiteral("disk full"));
+    factory.writer->setFailure(QStringLiteral("createOutput"), QStringLiteral("disk full"));
     const ConversionResult raised = conversion.convert(kSource, kDestination, {});
     EXPECT_EQ(raised.outcome, ConversionOutcome::OutputNotCreated);
     EXPECT_EQ(raised.detail, QStringLiteral("disk full"));
@@ -178,15 +179,15 @@ TEST_F(SingleConversionTest, OutputThatCannotBeCreatedStopsBeforeTheSourceIsTouc
 }
 
 TEST_F(SingleConversionTest, SourceThatCannotBeOpenedClosesBothWithoutAMessage) {
-    factory.audioFile1->setResult(QStringLiteral("lastError"), LastError::UnknownFormat);
+    factory.reader->setResult(QStringLiteral("lastError"), LastError::UnknownFormat);
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::SourceNotOpened);
     EXPECT_EQ(log().mid(3), QStringList({"reader.openForReading(/no/such/folder/in/song.wav,0,1)", "reader.lastError()",
                                          "reader.close()", "writer.close()", "Observer.reset()"}));
 }
 
 TEST_F(SingleConversionTest, RaisedErrorsShowTheMessageOfTheSourceKindAndCloseBoth) {
-    factory.audioFile1->queueReadBlock(block(8));
-    factory.audioFile2->setFailure(QStringLiteral("writeBlock"), QStringLiteral("encoder broke"));
+    factory.reader->queueReadBlock(block(8));
+    factory.writer->setFailure(QStringLiteral("writeBlock"), QStringLiteral("encoder broke"));
     const ConversionResult audio = conversion.convert(kSource, kDestination, {});
     EXPECT_EQ(audio.outcome, ConversionOutcome::SourceRejected);
     EXPECT_EQ(audio.detail, QStringLiteral("encoder broke"));
@@ -197,7 +198,7 @@ TEST_F(SingleConversionTest, RaisedErrorsShowTheMessageOfTheSourceKindAndCloseBo
                      "writer.close()", "reader.close()"}));
 
     factory.log->clear();
-    factory.videoFile1->setFailure(QStringLiteral("open"), QStringLiteral("no sound track"));
+    factory.video->setFailure(QStringLiteral("open"), QStringLiteral("no sound track"));
     EXPECT_EQ(conversion.convert(kVideo, kDestination, {SourceKind::Video, {}, true}).outcome,
               ConversionOutcome::SourceRejected);
     EXPECT_EQ(log().mid(3),
@@ -207,8 +208,8 @@ TEST_F(SingleConversionTest, RaisedErrorsShowTheMessageOfTheSourceKindAndCloseBo
 }
 
 TEST_F(SingleConversionTest, SourceWithoutChannelsIsRejectedInsteadOfDividingByZero) {
-    factory.audioFile1->setResult(QStringLiteral("channelCount"), 0);
-    factory.audioFile1->queueReadBlock(block(8));
+    factory.reader->setResult(QStringLiteral("channelCount"), 0);
+    factory.reader->queueReadBlock(block(8));
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::SourceRejected);
     EXPECT_FALSE(log().contains("reader.readBlock(0)"));
 }
@@ -223,29 +224,25 @@ QMap<QString, QByteArray> filesIn(const QString& folder) {
     return files;
 }
 
-void writeFile(const QString& fileName, const QByteArray& content) {
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
+using testsupport::writeFile;
 
 TEST_F(SingleConversionTest, OnlyAFinishedOutputReplacesAnEarlierFile) {
     const QMap<QString, QByteArray> earlier{{"song.mp3", "precious"}};
     writeFile(kDestination, "precious");
 
-    factory.audioFile1->setResult(QStringLiteral("lastError"), LastError::UnknownFormat);
+    factory.reader->setResult(QStringLiteral("lastError"), LastError::UnknownFormat);
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::SourceNotOpened);
     EXPECT_EQ(filesIn(folder.path()), earlier);
 
-    factory.audioFile1->setResult(QStringLiteral("lastError"), LastError::Success);
-    factory.audioFile1->queueReadBlock(block(8));
-    factory.audioFile2->setFailure(QStringLiteral("writeBlock"), QStringLiteral("encoder broke"));
+    factory.reader->setResult(QStringLiteral("lastError"), LastError::Success);
+    factory.reader->queueReadBlock(block(8));
+    factory.writer->setFailure(QStringLiteral("writeBlock"), QStringLiteral("encoder broke"));
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::SourceRejected);
     EXPECT_EQ(filesIn(folder.path()), earlier);
 
-    factory.audioFile2->setFailure(QStringLiteral("writeBlock"), {});
-    factory.audioFile1->queueReadBlock(block(8));
-    factory.audioFile1->queueReadBlock(block(8));
+    factory.writer->setFailure(QStringLiteral("writeBlock"), {});
+    factory.reader->queueReadBlock(block(8));
+    factory.reader->queueReadBlock(block(8));
     observer.blocksBeforeCancel = 1;
     const ConversionResult cancelled = conversion.convert(kSource, kDestination, {});
     EXPECT_EQ(cancelled.outcome, ConversionOutcome::Cancelled);
@@ -254,8 +251,8 @@ TEST_F(SingleConversionTest, OnlyAFinishedOutputReplacesAnEarlierFile) {
 
     // Without an earlier file the partial output takes the name.
     QFile::remove(kDestination);
-    factory.audioFile1->queueReadBlock(block(8));
-    factory.audioFile1->queueReadBlock(block(8));
+    factory.reader->queueReadBlock(block(8));
+    factory.reader->queueReadBlock(block(8));
     observer.blocksBeforeCancel = 1;
     const ConversionResult partial = conversion.convert(kSource, kDestination, {});
     EXPECT_EQ(partial.outcome, ConversionOutcome::Cancelled);
@@ -264,7 +261,7 @@ TEST_F(SingleConversionTest, OnlyAFinishedOutputReplacesAnEarlierFile) {
 
     writeFile(kDestination, "precious");
     observer.blocksBeforeCancel = -1;
-    factory.audioFile1->queueReadBlock(block(8));
+    factory.reader->queueReadBlock(block(8));
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::Completed);
     EXPECT_EQ(filesIn(folder.path()), (QMap<QString, QByteArray>{{"song.mp3", ""}}));
 }
@@ -276,26 +273,26 @@ TEST_F(SingleConversionTest, AVerifiedOutputTakesItsNameOnlyWhenItReadsBackWhole
     ConversionSettings settings;
     settings.verifiedAs = OutputFormat::Pcm;
     // Two seconds are written (a block of four frames at 4 Hz each); the read back finds one.
-    factory.audioFile1->queueReadBlock(block(8));
-    factory.audioFile1->queueReadBlock(block(8));
-    factory.audioFile1->queueReadBlock(SampleBlock());
-    factory.audioFile1->queueReadBlock(block(8));
+    factory.reader->queueReadBlock(block(8));
+    factory.reader->queueReadBlock(block(8));
+    factory.reader->queueReadBlock(SampleBlock());
+    factory.reader->queueReadBlock(block(8));
     const ConversionResult damaged = conversion.convert(kSource, kDestination, settings);
     EXPECT_EQ(damaged.outcome, ConversionOutcome::Unverified);
     EXPECT_EQ(damaged.detail, QStringLiteral("it reads back 1.00 s of 2.00 s"));
     EXPECT_TRUE(log().contains("reader.openForReading(/out/.song.part.mp3,0,1)"));
     EXPECT_EQ(filesIn(folder.path()), (QMap<QString, QByteArray>{{"song.mp3", "precious"}}));
 
-    factory.audioFile1->queueReadBlock(block(8));
-    factory.audioFile1->queueReadBlock(SampleBlock());
-    factory.audioFile1->queueReadBlock(block(8));
+    factory.reader->queueReadBlock(block(8));
+    factory.reader->queueReadBlock(SampleBlock());
+    factory.reader->queueReadBlock(block(8));
     EXPECT_EQ(conversion.convert(kSource, kDestination, settings).outcome, ConversionOutcome::Completed);
     EXPECT_EQ(filesIn(folder.path()), (QMap<QString, QByteArray>{{"song.mp3", ""}}));
 }
 
 TEST_F(SingleConversionTest, TemporaryNamesNeverTakeAnExistingFile) {
     writeFile(folder.filePath(".song.part.mp3"), "someone else's");
-    factory.audioFile1->queueReadBlock(block(8));
+    factory.reader->queueReadBlock(block(8));
     EXPECT_EQ(conversion.convert(kSource, kDestination, {}).outcome, ConversionOutcome::Completed);
     EXPECT_NE(factory.log->first(), "writer.createOutput(" + folder.filePath(".song.part.mp3") + ",0)");
     EXPECT_EQ(filesIn(folder.path()),
@@ -323,8 +320,8 @@ TEST_F(SingleConversionTest, ASourceThatGivesNoSoundMakesNoOutput) {
 
 // Only copying the tags failed: the output is kept and its result says what it lacks.
 TEST_F(SingleConversionTest, AnOutputWhoseTagsCannotBeStoredIsKept) {
-    factory.audioFile1->queueReadBlock(block(8));
-    factory.audioInformation1->setFailure(QStringLiteral("storeTags"), QStringLiteral("no room for tags"));
+    factory.reader->queueReadBlock(block(8));
+    factory.information->setFailure(QStringLiteral("storeTags"), QStringLiteral("no room for tags"));
     const ConversionResult result = conversion.convert(kSource, kDestination, {SourceKind::Audio, {}, true});
     EXPECT_EQ(result.outcome, ConversionOutcome::Completed);
     EXPECT_EQ(result.detail, QStringLiteral("its tags could not be copied: no room for tags"));

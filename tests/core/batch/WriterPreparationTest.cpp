@@ -2,21 +2,11 @@
 #include "RecordingObserver.h"
 #include "core/batch/BatchEngine.h"
 #include "fakes/FakeComponentSet.h"
+#include "fakes/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingDialogs : public FormatDialogs {
-public:
-    explicit RecordingDialogs(std::shared_ptr<QStringList> log) : log_(std::move(log)) {}
-    void applyPcmWav() override { log_->append("Dialogs.applyPcmWav()"); }
-    void applyMp3() override { log_->append("Dialogs.applyMp3()"); }
-    void applyOggVorbis() override { log_->append("Dialogs.applyOggVorbis()"); }
-
-private:
-    std::shared_ptr<QStringList> log_;
-};
 
 class WriterPreparationTest : public ::testing::Test {
 protected:
@@ -61,8 +51,8 @@ TEST_F(WriterPreparationTest, EachFormatIsSetFromThePanelOrItsDialog) {
 }
 
 TEST_F(WriterPreparationTest, WmaForAnAudioSourceTellsTheWriterTheSourcesRateAndChannels) {
-    factory.audioFile1->setResult("sampleRate", 48000);
-    factory.audioFile1->setResult("channelCount", 2);
+    factory.reader->setResult("sampleRate", 48000);
+    factory.reader->setResult("channelCount", 2);
     EXPECT_EQ(prepared(OutputFormat::Wma, SourceKind::Audio),
               QStringList({"writer.setWmaProfile(5)", "reader.openForReading(/in/song.wav,0,1)", "reader.lastError()",
                            "reader.sampleRate()", "reader.channelCount()", "writer.describeInput(48000,2)",
@@ -71,10 +61,10 @@ TEST_F(WriterPreparationTest, WmaForAnAudioSourceTellsTheWriterTheSourcesRateAnd
 
 // A lossless output keeps the source's shape: the writer learns its rate, channels, sample size and length.
 TEST_F(WriterPreparationTest, LosslessOutputsLearnTheSourcesShapeSampleSizeAndLength) {
-    factory.audioFile1->setResult("sampleRate", 96000);
-    factory.audioFile1->setResult("channelCount", 2);
-    factory.audioFile1->setResult("bitsPerSample", 24);
-    factory.audioFile1->setResult("lengthInSamples", 960000);
+    factory.reader->setResult("sampleRate", 96000);
+    factory.reader->setResult("channelCount", 2);
+    factory.reader->setResult("bitsPerSample", 24);
+    factory.reader->setResult("lengthInSamples", 960000);
     for (const auto& [format, call] :
          {std::pair{OutputFormat::Flac, "writer.setFlac(5)"}, std::pair{OutputFormat::Alac, "writer.setAlac()"}})
         EXPECT_EQ(
@@ -85,7 +75,7 @@ TEST_F(WriterPreparationTest, LosslessOutputsLearnTheSourcesShapeSampleSizeAndLe
 }
 
 TEST_F(WriterPreparationTest, OutputIsSkippedWhenTheWmaQueryCannotOpenTheSource) {
-    factory.audioFile1->setResult("lastError", LastError::FileNotFound);
+    factory.reader->setResult("lastError", LastError::FileNotFound);
     RecordingObserver observer{factory.log};
     SingleConversion conversion{*components, observer};
     const ConversionResult result =
@@ -94,7 +84,7 @@ TEST_F(WriterPreparationTest, OutputIsSkippedWhenTheWmaQueryCannotOpenTheSource)
     EXPECT_EQ(factory.log->last(), "reader.close()");
     EXPECT_FALSE(factory.log->join(' ').contains("createOutput"));
 
-    factory.audioFile2->setFailure("setG726", "bad code size");
+    factory.writer->setFailure("setG726", "bad code size");
     EXPECT_EQ(
         prepareAndConvert(preparation, conversion, "/in/song.wav", OutputFormat::G726, "/out/song.g726", panel, {})
             .outcome,

@@ -12,17 +12,8 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using testsupport::readFile;
+using testsupport::writeFile;
 
 TEST(RowText, SizesAreCutToThreeDecimalsInTheShortestForm) {
     const struct {
@@ -78,10 +69,10 @@ protected:
     QTemporaryDir dir;
 
     void SetUp() override {
-        factory.audioFile1->setResult(QStringLiteral("durationMs"), 61999);
-        factory.audioFile1->setResult(QStringLiteral("formatString"), QStringLiteral("PCM 44100 Hz"));
-        factory.videoFile1->setResult(QStringLiteral("durationMs"), 5000);
-        factory.videoFile1->setResult(QStringLiteral("formatDescription"), QStringLiteral("AAC 48000 Hz"));
+        factory.reader->setResult(QStringLiteral("durationMs"), 61999);
+        factory.reader->setResult(QStringLiteral("formatString"), QStringLiteral("PCM 44100 Hz"));
+        factory.video->setResult(QStringLiteral("durationMs"), 5000);
+        factory.video->setResult(QStringLiteral("formatDescription"), QStringLiteral("AAC 48000 Hz"));
         factory.log->clear();
     }
     QStringList calls() const {
@@ -172,20 +163,20 @@ TEST_F(FileIntakeTest, DuplicatesRefusalsAndZeroLengths) {
     EXPECT_TRUE(calls().isEmpty()) << "a listed name is not probed again";
     EXPECT_TRUE(intake.addfile(list, QStringLiteral("/music/song.mp3"), true)) << "other letter case is another file";
 
-    factory.audioFile1->setFailure(QStringLiteral("openForReading"), QStringLiteral("not a sound file"));
+    factory.reader->setFailure(QStringLiteral("openForReading"), QStringLiteral("not a sound file"));
     factory.log->clear();
     EXPECT_FALSE(intake.addfile(list, QStringLiteral("/music/broken.mp3"), true));
     EXPECT_EQ(calls().last(), QStringLiteral("reader.close()"));
     EXPECT_TRUE(prompts.shown.isEmpty()) << "a file that does not open is refused without a word";
-    factory.audioFile1->setFailure(QStringLiteral("openForReading"), QString());
+    factory.reader->setFailure(QStringLiteral("openForReading"), QString());
 
-    factory.audioFile1->setFailure(QStringLiteral("durationMs"), QStringLiteral("decoder gave up"));
+    factory.reader->setFailure(QStringLiteral("durationMs"), QStringLiteral("decoder gave up"));
     EXPECT_FALSE(intake.addfile(list, QStringLiteral("/music/hangs.mp3"), true));
     EXPECT_TRUE(prompts.shown.isEmpty());
-    factory.audioFile1->setFailure(QStringLiteral("durationMs"), QString());
+    factory.reader->setFailure(QStringLiteral("durationMs"), QString());
 
-    factory.audioFile1->setResult(QStringLiteral("durationMs"), 0);
-    factory.videoFile1->setResult(QStringLiteral("durationMs"), -1);
+    factory.reader->setResult(QStringLiteral("durationMs"), 0);
+    factory.video->setResult(QStringLiteral("durationMs"), -1);
     EXPECT_FALSE(intake.addfile(list, QStringLiteral("/music/empty.AVI"), true)) << "probed as audio";
     EXPECT_FALSE(intake.addfile(list, QStringLiteral("/music/empty.avi"), true));
     EXPECT_EQ(prompts.shown, (QStringList{"Error|Invalid Audio Format!", "Error|Invalid Vidio Format!"}));

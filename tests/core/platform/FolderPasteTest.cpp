@@ -1,4 +1,5 @@
 #include "core/platform/FolderPaste.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,17 +8,8 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using testsupport::readFile;
+using testsupport::writeFile;
 
 // A folder pasted over one of the same name fills it in: on a yes its files are replaced, the others stay.
 TEST(FolderPasteTest, AFolderPastedOverItsNamesakeMergesIntoIt) {

@@ -48,11 +48,11 @@ protected:
         file().setResult(QStringLiteral("lengthInSamples"), 1000000);
         file().setResult(QStringLiteral("sampleRate"), 44100);
         file().setResult(QStringLiteral("channelCount"), 2);
-        factory.audioPlayer1->setResult(QStringLiteral("blockLength"), 8000);
+        factory.player->setResult(QStringLiteral("blockLength"), 8000);
         factory.log->clear();
     }
 
-    FakeAudioFile2& file() { return *factory.audioFile2; }
+    FakeAudioFile2& file() { return *factory.writer; }
     QStringList log() const { return *factory.log; }
     void playRow(int row) {
         rows.selected = row;
@@ -247,14 +247,14 @@ TEST_F(PreviewPlayerTest, AComponentErrorLeavesThePlayerStopped) {
 
     // Failing while starting: nothing keeps playing either.
     file().setFailure(QStringLiteral("readBlock"), QString());
-    factory.audioPlayer1->setFailure(QStringLiteral("play"), QStringLiteral("no device"));
+    factory.player->setFailure(QStringLiteral("play"), QStringLiteral("no device"));
     EXPECT_THROW(playRow(1), ComponentError);
     EXPECT_FALSE(player.isPlaying());
 
     // A failing stop still closes the file.
-    factory.audioPlayer1->setFailure(QStringLiteral("play"), QString());
+    factory.player->setFailure(QStringLiteral("play"), QString());
     playRow(1);
-    factory.audioPlayer1->setFailure(QStringLiteral("stop"), QStringLiteral("stuck"));
+    factory.player->setFailure(QStringLiteral("stop"), QStringLiteral("stuck"));
     factory.log->clear();
     EXPECT_THROW(player.stopPreview(), ComponentError);
     EXPECT_FALSE(player.isPlaying());
@@ -268,9 +268,9 @@ TEST_F(PreviewPlayerTest, EventsRunThroughTheDispatcher) {
         handler();
     });
     playRow(0);
-    factory.audioPlayer1->events().onTimer(250000, 0, 0);
-    factory.audioPlayer1->events().onEndArrayPlay();
-    factory.audioPlayer1->events().onEndPlay();
+    factory.player->events().onTimer(250000, 0, 0);
+    factory.player->events().onEndArrayPlay();
+    factory.player->events().onEndPlay();
     EXPECT_EQ(dispatched, 3);
     EXPECT_EQ(slider.value, 0);
     EXPECT_FALSE(player.isPlaying());

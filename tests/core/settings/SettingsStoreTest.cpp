@@ -2,6 +2,7 @@
 #include "core/batch/LoudnessNormalization.h"
 #include "core/settings/Placement.h"
 #include "core/settings/Settings.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,10 +10,7 @@
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testsupport::readFile;
 
 // Files written by earlier versions must keep reading the same, so the stored names are spelled out here rather
 // than taken from the constants the store uses.
@@ -28,7 +26,7 @@ TEST(SettingsStore, WritesUnderTheNamesEarlierFilesUseAndReadsThemBack) {
     closing.currentFilter = 4;
     store.storeClosingState(closing);
 
-    const QByteArray text = contents(path);
+    const QByteArray text = readFile(path);
     for (const char* line : {"[defaultfolder]", "defaultfolder=/out", "[conversion]", "checkitem=0", "isopenfolder=1",
                              "copytag=0", "[general]", "savestate=1", "ch_ogg=1", "ch_mp3=0", "currentfolder=/music",
                              "currentfilter=4", "[batch]", "jobs=3", "evenloudness=1", "exists=new", "verify=1"})
@@ -109,7 +107,7 @@ TEST(PlacementFile, KeepsTheSectionAndKeyNamesOfEarlierFiles) {
     const QString path = dir.filePath(QStringLiteral("placement.ini"));
     const PlacementFile file(path);
     file.write(QStringLiteral("convert"), StoredWindowState::Normal, QRect(10, 20, 300, 200));
-    const QByteArray text = contents(path);
+    const QByteArray text = readFile(path);
     for (const char* line :
          {"[convert Position]", "WindowState=0", "isdesigned=y", "Left=10", "Top=20", "Width=300", "Height=200"})
         EXPECT_TRUE(text.contains(line)) << line << " missing from\n" << text.toStdString();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TestSupport.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -56,17 +58,8 @@ inline QByteArray audio(int size) {
     return bytes;
 }
 
-inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
-        return {};
-    return path;
-}
-
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+// Files are written and read back through the tests' common helpers.
+using testsupport::readFile;
+using testsupport::writeFile;
 
 } // namespace tagtest

@@ -18,8 +18,8 @@ struct FakeDialogWorld {
     std::unique_ptr<ComponentSet> components = factory.create();
     FakePrompts prompts;
 
-    FakeAudioFile2& writer() { return *factory.audioFile2; }
-    FakeAudioFile2LameEnc& encoder() { return *factory.lameEnc1; }
+    FakeAudioFile2& writer() { return *factory.writer; }
+    FakeAudioFile2LameEnc& encoder() { return *factory.mp3Encoder; }
     // The calls recorded since the last clear, only those of the given fake ("writer.", "mp3Encoder.").
     QStringList callsOf(const QString& prefix) const {
         QStringList calls;

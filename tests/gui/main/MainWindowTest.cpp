@@ -90,10 +90,10 @@ private slots:
         picture.fill(Qt::red);
         QVERIFY(picture.save(locations.programFolder + QStringLiteral("drag.bmp"), "BMP"));
         windows = std::make_unique<ApplicationWindows>(*factory, registration, shell, *prompts, locations);
-        factory->audioFile1->setResult(QStringLiteral("durationMs"), 61999);
-        factory->audioFile1->setResult(QStringLiteral("formatString"), QStringLiteral("PCM 44100 Hz"));
-        factory->videoFile1->setResult(QStringLiteral("durationMs"), 5000);
-        factory->videoFile1->setResult(QStringLiteral("formatDescription"), QStringLiteral("AAC"));
+        factory->reader->setResult(QStringLiteral("durationMs"), 61999);
+        factory->reader->setResult(QStringLiteral("formatString"), QStringLiteral("PCM 44100 Hz"));
+        factory->video->setResult(QStringLiteral("durationMs"), 5000);
+        factory->video->setResult(QStringLiteral("formatDescription"), QStringLiteral("AAC"));
         main().resize(800, 600);
         main().show();
         QVERIFY(QTest::qWaitForWindowExposed(&main()));
@@ -268,11 +268,11 @@ private slots:
     }
 
     void anExceptionFromAHandlerShowsOneBoxAndTheWindowGoesOn() {
-        factory->audioFile1->setFailure(QStringLiteral("close"), QStringLiteral("The reader went away"));
+        factory->reader->setFailure(QStringLiteral("close"), QStringLiteral("The reader went away"));
         addThroughTheDialog({path("a.wav")});
         QCOMPARE(prompts->count(QStringLiteral("Tonalith|The reader went away")), 1);
         QCOMPARE(list().rowCount(), 0);
-        factory->audioFile1->setFailure(QStringLiteral("close"), QString());
+        factory->reader->setFailure(QStringLiteral("close"), QString());
         addThroughTheDialog({path("a.wav")});
         QCOMPARE(list().rowCount(), 1);
         QVERIFY(main().isVisible());

@@ -80,8 +80,8 @@ private slots:
         QDir(dir->path()).mkpath(QStringLiteral("program"));
         locations = ProgramLocations::forExecutable(dir->filePath(QStringLiteral("program/tonalith")), dir->path());
         windows = std::make_unique<ApplicationWindows>(*factory, registration, shell, *prompts, locations);
-        factory->audioFile1->setResult(QStringLiteral("durationMs"), 61999);
-        factory->audioFile1->setResult(QStringLiteral("formatString"), QStringLiteral("PCM 44100 Hz"));
+        factory->reader->setResult(QStringLiteral("durationMs"), 61999);
+        factory->reader->setResult(QStringLiteral("formatString"), QStringLiteral("PCM 44100 Hz"));
         main().show();
         QVERIFY(QTest::qWaitForWindowExposed(&main()));
     }
@@ -261,7 +261,7 @@ private slots:
         QVERIFY(out.open(QIODevice::WriteOnly) && out.resize(4096));
         out.close();
         prompts->fileAnswers.push_back({name});
-        factory->audioFile1->setResult(QStringLiteral("formatString"), QString());
+        factory->reader->setResult(QStringLiteral("formatString"), QString());
         control<QAction>("addFilesAction").trigger();
         QTRY_COMPARE(main().conversionList().rowCount(), 1);
         auto& view = *main().findChild<QTreeView*>(QStringLiteral("conversionListView"));
@@ -289,7 +289,7 @@ private slots:
     // A string the program puts into a field shows from its start; what the user types goes where the cursor is.
     void formatStringsShowTheirStartButTypingStaysWhereItIs() {
         const QString adpcm = QStringLiteral("Microsoft ADPCM 4-bit, 44100 Hz, Stereo");
-        factory->audioFile2->setResult(QStringLiteral("formatString"), adpcm);
+        factory->writer->setResult(QStringLiteral("formatString"), adpcm);
         control<QCheckBox>("formatOptionsPaneCheck").click();
         control<QAbstractButton>("frequencyGroup_1").click();
         windows->wavOptions->findChild<QAbstractButton*>(QStringLiteral("applyButton"))->click();

@@ -30,7 +30,7 @@ TEST_F(StartupTest, FailedCreationRegistersThirteenLibrariesSilentlyAndRetriesOn
     const QStringList& log = *factory.log;
     EXPECT_EQ(log.indexOf(QStringLiteral("factory.create()")), 0);
     EXPECT_EQ(log.indexOf(QStringLiteral("factory.create()"), 1), 14);
-    EXPECT_TRUE(factory.audioPlayer1->events().onEndPlay != nullptr);
+    EXPECT_TRUE(factory.player->events().onEndPlay != nullptr);
     EXPECT_EQ(prompts.count(QStringLiteral("Initialize Error!")), 0);
 }
 
@@ -59,9 +59,9 @@ TEST_F(StartupTest, FormatPanelIsFilledFromTheWriterInOrder) {
     struct ScriptedFactory : FakeComponentSetFactory {
         std::unique_ptr<ComponentSet> create() override {
             auto set = FakeComponentSetFactory::create();
-            audioFile2->setResult(QStringLiteral("wmaProfileCount"), 3);
-            audioFile2->setResult(QStringLiteral("formatString"), QStringLiteral("described"));
-            audioPlayer1->setResult(QStringLiteral("volume"), 40000);
+            writer->setResult(QStringLiteral("wmaProfileCount"), 3);
+            writer->setResult(QStringLiteral("formatString"), QStringLiteral("described"));
+            player->setResult(QStringLiteral("volume"), 40000);
             return set;
         }
     } scripted;
@@ -132,9 +132,9 @@ TEST_F(StartupTest, UnfinishedComponentsDoNotStopTheStart) {
     struct Unfinished : FakeComponentSetFactory {
         std::unique_ptr<ComponentSet> create() override {
             auto set = FakeComponentSetFactory::create();
-            audioFile2->setFailure(QStringLiteral("setPcmWav"), QStringLiteral("not implemented"));
-            audioFile2->setResult(QStringLiteral("formatString"), QStringLiteral("ogg text"));
-            audioPlayer1->setFailure(QStringLiteral("setEvents"), QStringLiteral("not implemented"));
+            writer->setFailure(QStringLiteral("setPcmWav"), QStringLiteral("not implemented"));
+            writer->setResult(QStringLiteral("formatString"), QStringLiteral("ogg text"));
+            player->setFailure(QStringLiteral("setEvents"), QStringLiteral("not implemented"));
             return set;
         }
     } unfinished;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/components/ComponentError.h"
+#include "core/ports/Messages.h"
 
 #include <QString>
 #include <cerrno>
@@ -22,6 +23,5 @@ inline ComponentError fileCreationError(const QString& fileName, int error) {
     default:
         break;
     }
-    return ComponentError(
-        QStringLiteral("Cannot create \"%1\": %2").arg(fileName, QString::fromLocal8Bit(std::strerror(error))), code);
+    return ComponentError(Messages::CannotCreateFile.arg(fileName, QString::fromLocal8Bit(std::strerror(error))), code);
 }

@@ -4,6 +4,7 @@
 #include "TagAccess.h"
 #include "TagFileKind.h"
 #include "core/components/ComponentError.h"
+#include "core/ports/Messages.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,14 +15,14 @@ namespace {
 QByteArray readHead(const QString& fileName) {
     const QFileInfo info(fileName);
     if (!info.exists()) {
-        throw ComponentError(QStringLiteral("The file \"%1\" does not exist.").arg(fileName), LastError::FileNotFound);
+        throw ComponentError(Messages::FileDoesNotExist.arg(fileName), LastError::FileNotFound);
     }
     if (!info.isFile()) {
         throw ComponentError(QStringLiteral("\"%1\" is not a file.").arg(fileName), LastError::UnknownFormat);
     }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw ComponentError(QStringLiteral("The file \"%1\" cannot be read.").arg(fileName), LastError::AccessDenied);
+        throw ComponentError(Messages::FileCannotBeRead.arg(fileName), LastError::AccessDenied);
     }
     return file.read(16);
 }
@@ -54,8 +55,7 @@ void AudioInformationComponent::storeTags(const QString& fileName) {
         if (kind == TagFileKind::Other) {
             return; // a format TagLib does not know holds no tags we could write
         }
-        throw ComponentError(QStringLiteral("The file \"%1\" is damaged; its tags cannot be written.").arg(fileName),
-                             LastError::CorruptData);
+        throw ComponentError(Messages::FileTagsDamaged.arg(fileName), LastError::CorruptData);
     }
     if (file.file()->readOnly() || !tagaccess::write(*file.file(), values_, tagVersion_)) {
         throw ComponentError(QStringLiteral("The tags cannot be written to \"%1\".").arg(fileName),

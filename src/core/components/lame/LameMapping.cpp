@@ -204,10 +204,6 @@ Mp3SettingValues readMp3Settings(const lame_global_struct* encoder) {
     return values;
 }
 
-void LameEncoderCloser::operator()(lame_global_struct* encoder) const {
-    lame_close(encoder);
-}
-
 LameEncoderHandle makeLameEncoder() {
     LameEncoderHandle encoder(lame_init());
     if (!encoder)

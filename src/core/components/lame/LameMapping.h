@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/components/Mp3Setting.h"
+#include "core/components/common/LameHandles.h"
 
 #include <array>
 #include <memory>
 
 class IAudioFile2LameEnc;
-struct lame_global_struct;
 
 // All settings of an MP3 encoder settings object at one moment. The writer takes such a snapshot when the
 // settings object is handed to it, so later changes to the object affect only later hand-overs.
@@ -31,9 +31,5 @@ void applyMp3Settings(const Mp3SettingValues& values, lame_global_struct* encode
 // derives itself (low-pass, output rate, quality) are the ones it will really use.
 [[nodiscard]] Mp3SettingValues readMp3Settings(const lame_global_struct* encoder);
 
-struct LameEncoderCloser {
-    void operator()(lame_global_struct* encoder) const;
-};
-using LameEncoderHandle = std::unique_ptr<lame_global_struct, LameEncoderCloser>;
 // A fresh encoder that prints nothing to the console; raises ComponentError when LAME cannot make one.
 [[nodiscard]] LameEncoderHandle makeLameEncoder();

@@ -4,6 +4,7 @@
 #include "SourceDecoder.h"
 #include "SourceOpener.h"
 #include "core/components/ComponentError.h"
+#include "core/ports/Messages.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -26,8 +27,7 @@ void AudioReader::Impl::open(const QString& fileName, const ProbedSource* earlie
     std::unique_ptr<SourceDecoder> opened = openSourceDecoder(fileName, decoderThreads, earlier);
     // Converting a file without a single sample would make an output that holds nothing any reader accepts.
     if (opened->lengthInFrames() == 0)
-        throw ComponentError(QStringLiteral("The file \"%1\" holds no sound.").arg(QFileInfo(fileName).fileName()),
-                             LastError::CorruptData);
+        throw ComponentError(Messages::FileHoldsNoSound.arg(QFileInfo(fileName).fileName()), LastError::CorruptData);
     found.lengthFrames = opened->lengthInFrames();
     opened->recordProbe(found);
     decoder = std::move(opened);

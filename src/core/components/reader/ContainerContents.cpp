@@ -2,6 +2,7 @@
 
 #include "SourceOpener.h"
 #include "core/components/ComponentError.h"
+#include "core/components/common/FfmpegHandles.h"
 
 #include <QFileInfo>
 #include <memory>
@@ -11,10 +12,6 @@ extern "C" {
 }
 
 namespace {
-
-struct InputCloser {
-    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
-};
 
 void addMissing(QMap<QString, QString>& tags, const AVDictionary* dictionary) {
     const AVDictionaryEntry* entry = nullptr;
@@ -42,7 +39,7 @@ std::optional<ContainerContents> readContainerContents(const QString& fileName) 
     AVFormatContext* raw = nullptr;
     if (avformat_open_input(&raw, fileName.toUtf8().constData(), demuxer, nullptr) < 0)
         return std::nullopt;
-    const std::unique_ptr<AVFormatContext, InputCloser> format(raw);
+    const InputFormatPtr format(raw);
     // Most containers list their streams in their header; the others (MPEG program streams, FLV) name them only in
     // their packets.
     if ((format->ctx_flags & AVFMTCTX_NOHEADER) != 0 || format->nb_streams == 0) {

@@ -2,6 +2,7 @@
 
 #include "SoundDescription.h"
 #include "core/components/ComponentError.h"
+#include "core/ports/Messages.h"
 
 #include <QFileInfo>
 #include <QtEndian>
@@ -52,8 +53,7 @@ std::optional<DspHeader> DspHeader::parse(const QByteArray& bytes) {
 
 DspAdpcmDecoder::DspAdpcmDecoder(const QString& fileName, const DspHeader& header) : file_(fileName), header_(header) {
     if (!file_.open(QIODevice::ReadOnly))
-        throw ComponentError(QStringLiteral("The file \"%1\" cannot be read.").arg(QFileInfo(fileName).fileName()),
-                             LastError::AccessDenied);
+        throw ComponentError(Messages::FileCannotBeRead.arg(QFileInfo(fileName).fileName()), LastError::AccessDenied);
     rewind();
 }
 

@@ -5,6 +5,7 @@
 #include "core/components/ComponentError.h"
 #include "core/components/ProbedSource.h"
 #include "core/components/common/FfmpegHandles.h"
+#include "core/ports/Messages.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -20,22 +21,6 @@ extern "C" {
 }
 
 namespace {
-
-struct FormatCloser {
-    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
-};
-struct DictionaryFreer {
-    void operator()(AVDictionary* dictionary) const { av_dict_free(&dictionary); }
-};
-struct LayoutReleaser {
-    void operator()(AVChannelLayout* layout) const {
-        av_channel_layout_uninit(layout);
-        delete layout;
-    }
-};
-
-using FormatPtr = std::unique_ptr<AVFormatContext, FormatCloser>;
-using LayoutPtr = std::unique_ptr<AVChannelLayout, LayoutReleaser>;
 
 // Rates and channel counts beyond these come from broken headers, not from real sound.
 constexpr int kMaxSampleRate = 768000;
@@ -63,10 +48,9 @@ constexpr int kSettledCodecProbeBytes = 32;
 [[noreturn]] void raiseOpenError(const QString& fileName, int error) {
     const QString name = QFileInfo(fileName).fileName();
     if (error == AVERROR(ENOENT))
-        throw ComponentError(QStringLiteral("The file \"%1\" does not exist.").arg(name), LastError::FileNotFound);
+        throw ComponentError(Messages::FileDoesNotExist.arg(name), LastError::FileNotFound);
     if (error == AVERROR(EACCES) || error == AVERROR(EPERM))
-        throw ComponentError(QStringLiteral("The file \"%1\" cannot be read: access denied.").arg(name),
-                             LastError::AccessDenied);
+        throw ComponentError(Messages::FileAccessDenied.arg(name), LastError::AccessDenied);
     throw ComponentError(
         QStringLiteral("The file \"%1\" is not in a known sound format (%2).").arg(name, ffmpegErrorText(error)),
         LastError::UnknownFormat);
@@ -217,7 +201,7 @@ private:
             av_dict_set_int(&rawOptions, "probesize", kSettledCodecProbeBytes, AV_DICT_DONT_OVERWRITE);
         else if (input_.demuxer == "wav")
             av_dict_set_int(&rawOptions, "probesize", kWaveCodecProbeBytes, AV_DICT_DONT_OVERWRITE);
-        std::unique_ptr<AVDictionary, DictionaryFreer> options(rawOptions);
+        DictionaryPtr options(rawOptions);
         AVFormatContext* raw = nullptr;
         AVDictionary* optionsInOut = options.release();
         const int opened = avformat_open_input(&raw, path.constData(), demuxer, &optionsInOut);
@@ -432,7 +416,7 @@ public:
 
 private:
     FfmpegInput input_;
-    FormatPtr format_;
+    InputFormatPtr format_;
     AVStream* stream_ = nullptr;
     CodecContextPtr codec_;
     ResamplerPtr resampler_;
@@ -441,7 +425,7 @@ private:
     int resamplerFormat_ = -1;
     FramePtr frame_;
     PacketPtr packet_;
-    LayoutPtr layout_;
+    ChannelLayoutPtr layout_;
     int rate_ = 0;
     bool firstFrameSeen_ = false;
     qint64 originPts_ = AV_NOPTS_VALUE;
@@ -577,7 +561,7 @@ qint64 FfmpegDecoder::measuredOrEstimatedLength() {
         // Nothing decodes. A file that says so holds no sound; one that claims sound is damaged.
         const QString name = QFileInfo(input_.fileName).fileName();
         if (pass_->statedLength() == 0)
-            throw ComponentError(QStringLiteral("The file \"%1\" holds no sound.").arg(name), LastError::CorruptData);
+            throw ComponentError(Messages::FileHoldsNoSound.arg(name), LastError::CorruptData);
         throw ComponentError(
             QStringLiteral("The file \"%1\" is damaged: it holds no sound that can be decoded.").arg(name),
             LastError::CorruptData);

@@ -2,6 +2,7 @@
 
 #include "SoundDescription.h"
 #include "core/components/ComponentError.h"
+#include "core/ports/Messages.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -15,14 +16,9 @@ namespace {
 constexpr qint64 kChunkBytes = 4096;
 }
 
-void G726Decoder::StateFreer::operator()(g726_state_s* state) const {
-    g726_free(state);
-}
-
 G726Decoder::G726Decoder(const QString& fileName, G726Layout layout) : file_(fileName), layout_(std::move(layout)) {
     if (!file_.open(QIODevice::ReadOnly))
-        throw ComponentError(QStringLiteral("The file \"%1\" cannot be read.").arg(QFileInfo(fileName).fileName()),
-                             LastError::AccessDenied);
+        throw ComponentError(Messages::FileCannotBeRead.arg(QFileInfo(fileName).fileName()), LastError::AccessDenied);
     rewind();
 }
 

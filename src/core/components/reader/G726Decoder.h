@@ -1,12 +1,11 @@
 #pragma once
 
 #include "SourceDecoder.h"
+#include "core/components/common/G726Handles.h"
 
 #include <QFile>
 #include <memory>
 #include <vector>
-
-struct g726_state_s;
 
 // Where G.721/G.723/G.726 codes lie in a file and how they are packed (always LSB-first, the packing of Sun's
 // AU files and of the telephony tools).
@@ -35,15 +34,12 @@ public:
     qint64 seekFrame(qint64 frame) override;
 
 private:
-    struct StateFreer {
-        void operator()(g726_state_s* state) const;
-    };
     void rewind();
     bool decodeMore();
 
     QFile file_;
     G726Layout layout_;
-    std::unique_ptr<g726_state_s, StateFreer> state_;
+    G726StatePtr state_;
     qint64 bytesRead_ = 0;
     std::vector<int16_t> pending_;
     std::size_t pendingOffset_ = 0;

@@ -9,10 +9,6 @@
 #include <sndfile.h>
 #include <vector>
 
-void SndfileDecoder::Closer::operator()(sf_private_tag* file) const {
-    sf_close(file);
-}
-
 SndfileDecoder::SndfileDecoder(const QString& fileName, std::optional<SndfileRawFormat> rawFormat, QString codecName,
                                int bitsPerValue)
     : codecName_(std::move(codecName)), bitsPerValue_(bitsPerValue) {

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "SourceDecoder.h"
+#include "core/components/common/SndfileHandles.h"
 
 #include <memory>
 #include <optional>
 
 struct SF_INFO;
-struct sf_private_tag;
 
 // What libsndfile needs to read headerless data, which it cannot recognise by itself.
 struct SndfileRawFormat {
@@ -34,10 +34,7 @@ public:
     qint64 seekFrame(qint64 frame) override;
 
 private:
-    struct Closer {
-        void operator()(sf_private_tag* file) const;
-    };
-    std::unique_ptr<sf_private_tag, Closer> file_;
+    SndfilePtr file_;
     QString codecName_;
     int bitsPerValue_ = 0;
     int rate_ = 0;

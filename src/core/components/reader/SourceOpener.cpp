@@ -9,6 +9,7 @@
 #include "core/components/ComponentError.h"
 #include "core/components/ProbedSource.h"
 #include "core/components/common/HeaderlessInfo.h"
+#include "core/ports/Messages.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -211,7 +212,7 @@ bool isMpegAudioExtension(const QString& extension) {
 void checkReadableFile(const QString& fileName) {
     const QFileInfo info(fileName);
     if (fileName.isEmpty() || !info.exists())
-        throw ComponentError(QStringLiteral("The file \"%1\" does not exist.").arg(fileName), LastError::FileNotFound);
+        throw ComponentError(Messages::FileDoesNotExist.arg(fileName), LastError::FileNotFound);
     if (info.isDir())
         throw ComponentError(QStringLiteral("\"%1\" is a folder, not a sound file.").arg(info.fileName()),
                              LastError::UnknownFormat);
@@ -221,8 +222,7 @@ void checkReadableFile(const QString& fileName) {
             QStringLiteral("\"%1\" is not a regular file (a pipe, socket or device).").arg(info.fileName()),
             LastError::UnknownFormat);
     if (!info.isReadable())
-        throw ComponentError(QStringLiteral("The file \"%1\" cannot be read: access denied.").arg(info.fileName()),
-                             LastError::AccessDenied);
+        throw ComponentError(Messages::FileAccessDenied.arg(info.fileName()), LastError::AccessDenied);
 }
 
 namespace {
@@ -239,15 +239,13 @@ struct SourceHead {
 SourceHead readHead(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw ComponentError(
-            QStringLiteral("The file \"%1\" cannot be read: %2.").arg(shortName(fileName), file.errorString()),
-            LastError::AccessDenied);
+        throw ComponentError(Messages::FileCannotBeReadBecause.arg(shortName(fileName), file.errorString()),
+                             LastError::AccessDenied);
     SourceHead head;
     head.fileSize = file.size();
     head.start = file.read(kSniffBytes);
     if (head.start.isEmpty())
-        throw ComponentError(QStringLiteral("The file \"%1\" is empty.").arg(shortName(fileName)),
-                             LastError::CorruptData);
+        throw ComponentError(Messages::FileIsEmpty.arg(shortName(fileName)), LastError::CorruptData);
     head.contentOffset = containersniffer::contentStart(head.start);
     if (head.contentOffset == 0)
         head.content = head.start;

@@ -1,8 +1,8 @@
 #include "StoredChecksums.h"
 
 #include "ContainerSniffer.h"
+#include "core/components/common/FlacHandles.h"
 
-#include <FLAC/stream_decoder.h>
 #include <QFile>
 #include <QtEndian>
 #include <ogg/ogg.h>
@@ -176,10 +176,6 @@ ChecksumFinding checkLameFrames(const QString& fileName, const ChecksumWatch& wa
     return finding;
 }
 
-struct FlacDecoderDeleter {
-    void operator()(FLAC__StreamDecoder* decoder) const { FLAC__stream_decoder_delete(decoder); }
-};
-
 // libFLAC decodes every frame, compares each frame's CRC as it goes and, at the end, the MD5 of all samples with
 // the one STREAMINFO records. The samples themselves are not kept.
 class FlacChecksums {
@@ -188,7 +184,7 @@ public:
 
     ChecksumFinding check(const QString& fileName) {
         ChecksumFinding finding;
-        std::unique_ptr<FLAC__StreamDecoder, FlacDecoderDeleter> decoder(FLAC__stream_decoder_new());
+        FlacDecoderPtr decoder(FLAC__stream_decoder_new());
         if (!decoder)
             return finding;
         FLAC__stream_decoder_set_md5_checking(decoder.get(), true);

@@ -3,6 +3,7 @@
 #include "core/components/ComponentError.h"
 #include "core/components/reader/FfmpegDecoder.h"
 #include "core/components/reader/SourceOpener.h"
+#include "core/ports/Messages.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -14,8 +15,7 @@ void VideoFileComponent::open(const QString& fileName) {
     close();
     checkReadableFile(fileName);
     if (QFileInfo(fileName).size() == 0)
-        throw ComponentError(QStringLiteral("The file \"%1\" is empty.").arg(QFileInfo(fileName).fileName()),
-                             LastError::CorruptData);
+        throw ComponentError(Messages::FileIsEmpty.arg(QFileInfo(fileName).fileName()), LastError::CorruptData);
     decoder_ = std::make_unique<FfmpegDecoder>(FfmpegInput{fileName, demuxerByContent(fileName), {}, 0});
 }
 

@@ -8,6 +8,7 @@
 #include "WriterFormat.h"
 #include "core/components/ComponentError.h"
 #include "core/components/common/FileCreationError.h"
+#include "core/components/common/SndfileHandles.h"
 #include "core/components/lame/LameMapping.h"
 
 #include <QFile>
@@ -41,10 +42,6 @@ float clipped(float sample) {
         return 0.0f;
     return std::clamp(sample, -1.0f, 1.0f);
 }
-
-struct SndfileCloser {
-    void operator()(SNDFILE* file) const { sf_close(file); }
-};
 
 int pcmBitsOf(int subtype) {
     switch (subtype) {
@@ -211,8 +208,7 @@ QString AudioWriter::formatString() const {
 
 void AudioWriter::setFormatFromSampleWav(const QString& fileName) {
     SF_INFO info{};
-    const std::unique_ptr<SNDFILE, SndfileCloser> file(
-        sf_open(QFile::encodeName(fileName).constData(), SFM_READ, &info));
+    const SndfilePtr file(sf_open(QFile::encodeName(fileName).constData(), SFM_READ, &info));
     if (!file)
         throw ComponentError(QStringLiteral("Cannot read the sample file \"%1\": %2")
                                  .arg(fileName, QString::fromUtf8(sf_strerror(nullptr))),

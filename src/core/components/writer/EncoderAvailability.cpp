@@ -1,5 +1,7 @@
 #include "EncoderAvailability.h"
 
+#include "core/components/common/LameHandles.h"
+
 #include <lame.h>
 #include <memory>
 #include <sndfile.h>
@@ -29,7 +31,7 @@ bool sndfileWrites(int format, int channels) {
 }
 
 bool lameWorks() {
-    const std::unique_ptr<lame_global_flags, int (*)(lame_global_flags*)> encoder(lame_init(), lame_close);
+    const LameEncoderHandle encoder(lame_init());
     return encoder && lame_init_params(encoder.get()) >= 0;
 }
 

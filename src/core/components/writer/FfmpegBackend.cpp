@@ -4,6 +4,7 @@
 #include "OutputFileError.h"
 #include "SampleQuantizer.h"
 #include "core/components/common/FfmpegHandles.h"
+#include "core/ports/Messages.h"
 
 #include <QFile>
 #include <algorithm>
@@ -18,14 +19,6 @@ extern "C" {
 }
 
 namespace {
-
-struct FormatContextDeleter {
-    void operator()(AVFormatContext* context) const {
-        if (context->pb)
-            avio_closep(&context->pb);
-        avformat_free_context(context);
-    }
-};
 
 // What differs between the FFmpeg outputs.
 struct FfmpegRecipe {
@@ -52,7 +45,7 @@ public:
 
         codec_.reset(avcodec_alloc_context3(codec));
         if (!codec_)
-            outputerror::encoderFailure(QStringLiteral("FFmpeg"), QStringLiteral("out of memory"));
+            outputerror::encoderFailure(QStringLiteral("FFmpeg"), Messages::OutOfMemory);
         codec_->sample_rate = format.sampleRate;
         av_channel_layout_default(&codec_->ch_layout, format.channels);
         codec_->sample_fmt = chooseSampleFormat(codec, format.bits);
@@ -99,7 +92,7 @@ public:
         frame_.reset(av_frame_alloc());
         packet_.reset(av_packet_alloc());
         if (!frame_ || !packet_)
-            outputerror::encoderFailure(QStringLiteral("FFmpeg"), QStringLiteral("out of memory"));
+            outputerror::encoderFailure(QStringLiteral("FFmpeg"), Messages::OutOfMemory);
         frame_->nb_samples = frameSize_;
         frame_->format = codec_->sample_fmt;
         frame_->sample_rate = codec_->sample_rate;
@@ -249,7 +242,7 @@ private:
     int64_t samplesGiven_ = 0;
     int64_t packetsWritten_ = 0;
     CodecContextPtr codec_;
-    std::unique_ptr<AVFormatContext, FormatContextDeleter> container_;
+    OutputFormatPtr container_;
     AVStream* stream_ = nullptr; // owned by container_
     FramePtr frame_;
     PacketPtr packet_;

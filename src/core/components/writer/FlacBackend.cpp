@@ -3,9 +3,9 @@
 #include "OutputFileError.h"
 #include "SampleQuantizer.h"
 #include "StdioFile.h"
+#include "core/components/common/FlacHandles.h"
+#include "core/ports/Messages.h"
 
-#include <FLAC/metadata.h>
-#include <FLAC/stream_encoder.h>
 #include <QFile>
 #include <algorithm>
 #include <array>
@@ -19,20 +19,6 @@ constexpr FLAC__uint64 kAssumedSecondsWhenUnknown = 4 * 3600;
 // Room for tags and a cover, so tagging the file later rewrites a block instead of the whole file.
 constexpr unsigned kPaddingBytes = 8192;
 
-struct FlacEncoderDeleter {
-    void operator()(FLAC__StreamEncoder* encoder) const { FLAC__stream_encoder_delete(encoder); }
-};
-struct FlacMetadataDeleter {
-    void operator()(FLAC__StreamMetadata* block) const { FLAC__metadata_object_delete(block); }
-};
-struct FlacChainDeleter {
-    void operator()(FLAC__Metadata_Chain* chain) const { FLAC__metadata_chain_delete(chain); }
-};
-struct FlacIteratorDeleter {
-    void operator()(FLAC__Metadata_Iterator* iterator) const { FLAC__metadata_iterator_delete(iterator); }
-};
-using MetadataPtr = std::unique_ptr<FLAC__StreamMetadata, FlacMetadataDeleter>;
-
 QString flacText(const char* text) {
     return QString::fromLatin1(text);
 }
@@ -40,8 +26,8 @@ QString flacText(const char* text) {
 // libFLAC fills the seek points the stream reached; any it did not reach would point at the stream's start, so
 // they are removed (their room becomes padding).
 void dropUnreachedSeekPoints(const QString& fileName) {
-    const std::unique_ptr<FLAC__Metadata_Chain, FlacChainDeleter> chain(FLAC__metadata_chain_new());
-    const std::unique_ptr<FLAC__Metadata_Iterator, FlacIteratorDeleter> iterator(FLAC__metadata_iterator_new());
+    const FlacChainPtr chain(FLAC__metadata_chain_new());
+    const FlacIteratorPtr iterator(FLAC__metadata_iterator_new());
     const QByteArray path = QFile::encodeName(fileName);
     if (!chain || !iterator || !FLAC__metadata_chain_read(chain.get(), path.constData()))
         outputerror::writeFailure(fileName, QStringLiteral("cannot read back the FLAC metadata"));
@@ -58,7 +44,7 @@ void dropUnreachedSeekPoints(const QString& fileName) {
         if (kept == table.num_points)
             return;
         if (!FLAC__metadata_object_seektable_resize_points(block, kept))
-            outputerror::writeFailure(fileName, QStringLiteral("out of memory"));
+            outputerror::writeFailure(fileName, Messages::OutOfMemory);
         if (!FLAC__metadata_chain_write(chain.get(), true, false))
             outputerror::writeFailure(
                 fileName, flacText(FLAC__Metadata_ChainStatusString[FLAC__metadata_chain_status(chain.get())]));
@@ -104,7 +90,7 @@ public:
         seekTable_.reset(FLAC__metadata_object_new(FLAC__METADATA_TYPE_SEEKTABLE));
         padding_.reset(FLAC__metadata_object_new(FLAC__METADATA_TYPE_PADDING));
         if (!encoder_ || !seekTable_ || !padding_)
-            outputerror::encoderFailure(QStringLiteral("libFLAC"), QStringLiteral("out of memory"));
+            outputerror::encoderFailure(QStringLiteral("libFLAC"), Messages::OutOfMemory);
         FLAC__StreamEncoder* encoder = encoder_.get();
         const auto rate = static_cast<FLAC__uint64>(format.sampleRate);
         FLAC__stream_encoder_set_channels(encoder, static_cast<unsigned>(format.channels));
@@ -117,7 +103,7 @@ public:
                                           : rate * kAssumedSecondsWhenUnknown;
         if (!FLAC__metadata_object_seektable_template_append_spaced_points_by_samples(
                 seekTable_.get(), static_cast<unsigned>(rate * kSecondsBetweenSeekPoints), expected))
-            outputerror::encoderFailure(QStringLiteral("libFLAC"), QStringLiteral("out of memory"));
+            outputerror::encoderFailure(QStringLiteral("libFLAC"), Messages::OutOfMemory);
         padding_->length = kPaddingBytes;
         std::array<FLAC__StreamMetadata*, 2> blocks{seekTable_.get(), padding_.get()};
         FLAC__stream_encoder_set_metadata(encoder, blocks.data(), static_cast<unsigned>(blocks.size()));
@@ -172,9 +158,9 @@ private:
     int channels_;
     bool finished_ = false;
     StdioFile file_; // declared before the encoder, which writes into it until it is deleted
-    std::unique_ptr<FLAC__StreamEncoder, FlacEncoderDeleter> encoder_;
-    MetadataPtr seekTable_;
-    MetadataPtr padding_;
+    FlacEncoderPtr encoder_;
+    FlacMetadataPtr seekTable_;
+    FlacMetadataPtr padding_;
     std::vector<FLAC__int32> integers_;
 };
 

@@ -3,6 +3,8 @@
 #include "OutputFileError.h"
 #include "SampleQuantizer.h"
 #include "StdioFile.h"
+#include "core/components/common/G726Handles.h"
+#include "core/ports/Messages.h"
 
 #include <QtEndian>
 #include <array>
@@ -30,10 +32,6 @@ std::uint32_t auEncoding(int bits) {
     }
 }
 
-struct G726Deleter {
-    void operator()(g726_state_t* state) const { g726_free(state); }
-};
-
 class G72xAuBackend final : public WriterBackend {
 public:
     G72xAuBackend(const WriterFormat& format, const QString& fileName)
@@ -42,7 +40,7 @@ public:
         // spandsp names the code size by its bit rate at 8 kHz; the file's own rate is free.
         state_.reset(g726_init(nullptr, format.bits * 8000, G726_ENCODING_LINEAR, G726_PACKING_RIGHT));
         if (!state_)
-            outputerror::encoderFailure(QStringLiteral("G.726"), QStringLiteral("cannot make an encoder"));
+            outputerror::encoderFailure(QStringLiteral("G.726"), Messages::CannotMakeEncoder);
         file_.write(header(kUnknownSize));
     }
 
@@ -84,7 +82,7 @@ private:
     StdioFile file_;
     std::uint32_t sampleRate_;
     std::uint32_t encoding_;
-    std::unique_ptr<g726_state_t, G726Deleter> state_;
+    G726StatePtr state_;
     std::vector<std::int16_t> linear_;
     std::vector<std::uint8_t> codes_;
     std::uint64_t dataBytes_ = 0;

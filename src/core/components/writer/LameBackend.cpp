@@ -3,6 +3,8 @@
 #include "FormatRules.h"
 #include "OutputFileError.h"
 #include "StdioFile.h"
+#include "core/components/common/LameHandles.h"
+#include "core/ports/Messages.h"
 
 #include <array>
 #include <lame.h>
@@ -12,16 +14,11 @@ namespace {
 constexpr std::array kMp3Rates{8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
 constexpr int kDefaultRate = 44100;
 
-struct LameCloser {
-    void operator()(lame_global_flags* flags) const { lame_close(flags); }
-};
-using LamePtr = std::unique_ptr<lame_global_flags, LameCloser>;
-
 // Sets up an encoder whose input is already at the output rate, so LAME never resamples (libswresample does).
-LamePtr initialisedEncoder(const WriterFormat& format) {
-    LamePtr encoder(lame_init());
+LameEncoderHandle initialisedEncoder(const WriterFormat& format) {
+    LameEncoderHandle encoder(lame_init());
     if (!encoder)
-        outputerror::encoderFailure(QStringLiteral("LAME"), QStringLiteral("cannot make an encoder"));
+        outputerror::encoderFailure(QStringLiteral("LAME"), Messages::CannotMakeEncoder);
     lame_global_flags* flags = encoder.get();
     if (format.mp3.settings) {
         applyMp3Settings(*format.mp3.settings, flags);
@@ -43,7 +40,7 @@ LamePtr initialisedEncoder(const WriterFormat& format) {
 }
 
 WriterFormat planned(WriterFormat format) {
-    const LamePtr encoder = initialisedEncoder(format);
+    const LameEncoderHandle encoder = initialisedEncoder(format);
     lame_global_flags* flags = encoder.get();
     format.sampleRate = lame_get_out_samplerate(flags);
     format.mp3.vbrMode = lame_get_VBR(flags);
@@ -118,7 +115,7 @@ private:
     }
 
     StdioFile file_;
-    LamePtr encoder_;
+    LameEncoderHandle encoder_;
     int channels_;
     bool wroteSamples_ = false;
     std::vector<unsigned char> output_;

@@ -2,6 +2,7 @@
 
 #include "OutputFileError.h"
 #include "StdioFile.h"
+#include "core/ports/Messages.h"
 
 #include <array>
 #include <opusenc.h>
@@ -40,7 +41,7 @@ public:
         : fileName_(fileName), channels_(format.channels), file_(fileName) {
         comments_.reset(ope_comments_create());
         if (!comments_)
-            outputerror::encoderFailure(QStringLiteral("libopusenc"), QStringLiteral("out of memory"));
+            outputerror::encoderFailure(QStringLiteral("libopusenc"), Messages::OutOfMemory);
         int error = OPE_OK;
         const OpusEncCallbacks callbacks{writePage, keepOpen};
         encoder_.reset(ope_encoder_create_callbacks(&callbacks, &file_, comments_.get(), format.sampleRate,

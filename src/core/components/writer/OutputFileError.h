@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/components/ComponentError.h"
+#include "core/ports/Messages.h"
 
 #include <QString>
 
@@ -13,7 +14,7 @@ inline constexpr int WriteFailed = 10;
 namespace outputerror {
 
 [[noreturn]] inline void cannotCreate(const QString& fileName, const QString& reason) {
-    throw ComponentError(QStringLiteral("Cannot create \"%1\": %2").arg(fileName, reason), LastError::CannotCreate);
+    throw ComponentError(Messages::CannotCreateFile.arg(fileName, reason), LastError::CannotCreate);
 }
 
 [[noreturn]] inline void encoderFailure(const QString& what, const QString& reason) {

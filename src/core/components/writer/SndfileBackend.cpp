@@ -4,16 +4,12 @@
 #include "SampleQuantizer.h"
 #include "StdioFile.h"
 #include "core/components/common/HeaderlessInfo.h"
+#include "core/components/common/SndfileHandles.h"
 
 #include <sndfile.h>
 #include <sys/stat.h>
 
 namespace {
-
-struct SndfileCloser {
-    void operator()(SNDFILE* file) const { sf_close(file); }
-};
-using SndfilePtr = std::unique_ptr<SNDFILE, SndfileCloser>;
 
 // libsndfile hands its own files every block its codec fills, one system call each: 256 bytes at a time for VOX,
 // about ninety calls for a one-second prompt. Through stdio's buffer a short output is written in one or two.

@@ -18,6 +18,8 @@ void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
+using testsupport::readFile;
+
 using testsupport::fixture;
 using testsupport::runTool;
 
@@ -68,11 +70,6 @@ QString copyFixture(const QTemporaryDir& dir, const QString& relativePath) {
     EXPECT_TRUE(QFile::copy(fixture(relativePath), target)) << relativePath.toStdString();
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     return target;
-}
-
-QByteArray contents(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Title, artist and album as ffprobe reads them, from the container's or the stream's tags, keys in lower case.
@@ -152,13 +149,13 @@ TEST(AudioInformation, MpegVersionChoosesTheTagThatIsReadAndWritten) {
     EXPECT_EQ(loaded(file, 2).title, "");
 
     // Version 1 writes only the ID3v1 tag: the ID3v2 tag keeps its bytes.
-    const QByteArray before = contents(file);
+    const QByteArray before = readFile(file);
     AudioInformationComponent info;
     info.setTagVersion(1);
     info.loadTags(file);
     info.setTextProperty("infoTitle", "Hells Bells à la Française"); // Latin-1 survives; ID3v1 cuts it to 30
     info.storeTags(file);
-    const QByteArray after = contents(file);
+    const QByteArray after = readFile(file);
     EXPECT_EQ(after.size(), before.size());
     EXPECT_EQ(after.left(after.size() - 128), before.left(before.size() - 128));
     EXPECT_EQ(loaded(file, 1).title, "Hells Bells à la Française");
@@ -167,7 +164,7 @@ TEST(AudioInformation, MpegVersionChoosesTheTagThatIsReadAndWritten) {
     info.setTagVersion(2);
     info.setTextProperty("infoTitle", "Shoot to Thrill");
     info.storeTags(file);
-    const QByteArray third = contents(file);
+    const QByteArray third = readFile(file);
     EXPECT_EQ(third.left(4), QByteArray("ID3\x03", 4));
     EXPECT_EQ(third.right(128), after.right(128));
     EXPECT_EQ(loaded(file, 2).title, "Shoot to Thrill");

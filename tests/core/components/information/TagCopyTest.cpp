@@ -7,6 +7,8 @@
 
 namespace {
 
+using testsupport::readFile;
+
 using testsupport::runTool;
 
 // Makes half a second of tone in the format the file name's extension asks for, without any tag.
@@ -29,11 +31,6 @@ QString copyOf(const QString& file, const QString& copyName) {
     QFile::remove(target);
     EXPECT_TRUE(QFile::copy(file, target));
     return target;
-}
-
-QByteArray contents(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // A checksum of the decoded samples: tags may move the audio within the file but never change it.
@@ -126,9 +123,9 @@ TEST(TagCopy, FormatsWithoutTagsAreLeftByteIdentical) {
     AudioInformationComponent info;
     info.loadTags(testsupport::fixture("fixtures/dhowden-tag/sample.tagged.ogg"));
     for (const QString& file : untaggable) {
-        const QByteArray before = contents(file);
+        const QByteArray before = readFile(file);
         EXPECT_NO_THROW(info.storeTags(file)) << file.toStdString();
-        EXPECT_EQ(contents(file), before) << file.toStdString();
+        EXPECT_EQ(readFile(file), before) << file.toStdString();
 
         AudioInformationComponent reader;
         EXPECT_NO_THROW(reader.loadTags(file)) << file.toStdString();

@@ -3,6 +3,7 @@
 #include "ReaderTestSupport.h"
 #include "core/components/AudioFile2Component.h"
 #include "core/components/ComponentError.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,6 +13,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testsupport::readFile;
 
 // Frames FFmpeg's command line decodes from the file, mixed to the given channel count.
 qint64 ffmpegFrames(const QString& path, int channels) {
@@ -33,11 +36,6 @@ Opened openAndRead(const QString& path) {
         readertest::readAll([&](int n) { return reader.readBlock(n); }, reader.sampleRate() * opened.channels);
     opened.decodedFrames = static_cast<qint64>(decoded.size()) / opened.channels;
     return opened;
-}
-
-QByteArray readAllOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool writeAll(const QString& path, const QByteArray& bytes) {
@@ -74,7 +72,7 @@ TEST(TrueLengths, AnMp3CutInHalfStatesTheHalfThatIsLeft) {
         const QString whole = dir.filePath(QStringLiteral("whole %1.mp3").arg(seconds));
         ASSERT_TRUE(readertest::ffmpegMake({"-f", "lavfi", "-i", readertest::toneSource(seconds, 44100, 2), "-c:a",
                                             "libmp3lame", "-b:a", "128k", whole}));
-        const QByteArray bytes = readAllOf(whole);
+        const QByteArray bytes = readFile(whole);
         ASSERT_GT(bytes.size(), 1000);
         const QString cut = dir.filePath(QStringLiteral("cut %1.mp3").arg(seconds));
         ASSERT_TRUE(writeAll(cut, bytes.left(bytes.size() / 2)));
@@ -96,7 +94,7 @@ TEST(TrueLengths, AnMp3CutInHalfStatesTheHalfThatIsLeft) {
 TEST(DamagedSources, AVorbisStreamWithADamagedPageDecodesTheRest) {
     TONALITH_GTEST_NEEDS_FIXTURES();
     QTemporaryDir dir;
-    QByteArray bytes = readAllOf(testsupport::fixture(QStringLiteral("fixtures/tinytag/negative_bitrate.ogg")));
+    QByteArray bytes = readFile(testsupport::fixture(QStringLiteral("fixtures/tinytag/negative_bitrate.ogg")));
     ASSERT_GE(bytes.size(), 3497);
     bytes.replace(2985, 3497 - 2985, QByteArray(3497 - 2985, '\0'));
     const QString damaged = dir.filePath(QStringLiteral("damaged.ogg"));
@@ -126,7 +124,7 @@ TEST(DamagedSources, AWaveFormatChunkClaimingMoreThanTheFileNamesThatCause) {
     QTemporaryDir dir;
     const QString good = dir.filePath(QStringLiteral("good.wav"));
     ASSERT_TRUE(readertest::ffmpegMake({"-f", "lavfi", "-i", readertest::toneSource(0.5, 8000, 1), good}));
-    QByteArray bytes = readAllOf(good);
+    QByteArray bytes = readFile(good);
     const auto format = bytes.indexOf("fmt ");
     ASSERT_GT(format, 0);
     qToLittleEndian<quint32>(0x7FFFFFFF, bytes.data() + format + 4);

@@ -3,6 +3,7 @@
 #include "core/components/AudioFile2Component.h"
 #include "core/components/ComponentError.h"
 #include "core/components/common/HeaderlessInfo.h"
+#include "support/TestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -19,6 +20,8 @@ extern "C" {
 
 namespace {
 
+using testsupport::writeFile;
+
 std::vector<float> sine(int frames, int rate, double frequency = 997.0, double amplitude = 0.5) {
     std::vector<float> values(static_cast<std::size_t>(frames));
     for (int i = 0; i < frames; ++i)
@@ -33,12 +36,6 @@ std::vector<int16_t> toPcm16(const std::vector<float>& values) {
     for (float value : values)
         pcm.push_back(static_cast<int16_t>(std::lround(std::clamp(value, -1.0f, 1.0f) * 32767.0f)));
     return pcm;
-}
-
-void writeBytes(const QString& fileName, const QByteArray& bytes) {
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 QByteArray pcmBytes(const std::vector<int16_t>& pcm) {
@@ -98,9 +95,9 @@ protected:
 TEST_F(ReaderTest, BadFilesFailWithTheirOwnError) {
     EXPECT_EQ(openError(path("missing.wav")), LastError::FileNotFound);
     EXPECT_EQ(openError(dir_.path()), LastError::UnknownFormat);
-    writeBytes(path("empty.mp3"), {});
+    writeFile(path("empty.mp3"), {});
     EXPECT_EQ(openError(path("empty.mp3")), LastError::CorruptData);
-    writeBytes(path("name.unknown"), QByteArray(4000, 'x'));
+    writeFile(path("name.unknown"), QByteArray(4000, 'x'));
     EXPECT_EQ(openError(path("name.unknown")), LastError::UnknownFormat);
     EXPECT_FALSE(reader_.readBlock(100).size());
     reader_.close();
@@ -123,7 +120,7 @@ TEST_F(ReaderTest, GarbageNeverOpensAsSound) {
     for (const char* name : {"noise.wav", "noise.mp3", "noise.ogg", "noise.wma", "noise.aif", "noise.mpc", "noise.dsp",
                              "noise.au", "noise.avi"}) {
         SCOPED_TRACE(name);
-        writeBytes(path(name), garbage);
+        writeFile(path(name), garbage);
         const int error = openError(path(name));
         if (error == LastError::Success) {
             // FFmpeg's MPEG reader resynchronises on anything; whatever it finds must end, and be short.
@@ -141,7 +138,7 @@ TEST_F(ReaderTest, TruncatedFilesEndEarly) {
         ASSERT_TRUE(readertest::ffmpegMake({"-f", "lavfi", "-i", readertest::toneSource(4, 44100, 2), full}));
         QFile source(full);
         ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-        writeBytes(path(name), source.read(source.size() / 2));
+        writeFile(path(name), source.read(source.size() / 2));
         const std::vector<float> values = openAndReadAll(path(name));
         const auto frames = static_cast<qint64>(values.size()) / 2;
         EXPECT_GT(frames, 44100 / 2);
@@ -152,7 +149,7 @@ TEST_F(ReaderTest, TruncatedFilesEndEarly) {
 
 TEST_F(ReaderTest, RawUsesDefaultsOrTheRecordedFormat) {
     const std::vector<int16_t> pcm{0, 1000, -1000, 32767, -32768, 5};
-    writeBytes(path("plain.raw"), pcmBytes(pcm));
+    writeFile(path("plain.raw"), pcmBytes(pcm));
     std::vector<float> values = openAndReadAll(path("plain.raw"));
     EXPECT_EQ(reader_.sampleRate(), 44100);
     EXPECT_EQ(reader_.channelCount(), 2);
@@ -161,7 +158,7 @@ TEST_F(ReaderTest, RawUsesDefaultsOrTheRecordedFormat) {
     for (std::size_t i = 0; i < pcm.size(); ++i)
         EXPECT_EQ(values[i], pcm[i] / 32768.0f);
 
-    writeBytes(path("recorded.raw"), pcmBytes(pcm));
+    writeFile(path("recorded.raw"), pcmBytes(pcm));
     if (!writeHeaderlessInfo(path("recorded.raw"), {22050, 1, QStringLiteral("s16le")}))
         GTEST_SKIP() << "this file system keeps no extended attributes";
     values = openAndReadAll(path("recorded.raw"));
@@ -198,7 +195,7 @@ TEST_F(ReaderTest, HeaderlessG72xFilesDecode) {
             g726_encode(encoder, reinterpret_cast<uint8_t*>(codes.data()), pcm.data(), static_cast<int>(pcm.size()));
         g726_free(encoder);
         codes.truncate(bytes);
-        writeBytes(path("tone." + extension), codes);
+        writeFile(path("tone." + extension), codes);
         const std::vector<float> values = openAndReadAll(path("tone." + extension));
         EXPECT_EQ(reader_.sampleRate(), 8000);
         EXPECT_EQ(reader_.lengthInSamples(), static_cast<qint64>(bytes) * 8 / bits);
@@ -287,7 +284,7 @@ QByteArray encodeDsp(const std::vector<int16_t>& pcm, int rate) {
 TEST_F(ReaderTest, NintendoDspFilesDecodeAndSeek) {
     const std::vector<float> tone = sine(32000 - 5, 32000, 440.0);
     const QByteArray dsp = encodeDsp(toPcm16(tone), 32000);
-    writeBytes(path("tone.dsp"), dsp);
+    writeFile(path("tone.dsp"), dsp);
     const std::vector<float> values = openAndReadAll(path("tone.dsp"));
     EXPECT_EQ(reader_.sampleRate(), 32000);
     EXPECT_EQ(reader_.channelCount(), 1);
@@ -302,7 +299,7 @@ TEST_F(ReaderTest, NintendoDspFilesDecodeAndSeek) {
     // Without a matching first frame byte the header is not believed, and the name alone proves nothing.
     QByteArray damaged = dsp;
     damaged[0x60] = static_cast<char>(damaged[0x60] ^ 0x0F);
-    writeBytes(path("damaged.dsp"), damaged);
+    writeFile(path("damaged.dsp"), damaged);
     EXPECT_EQ(openError(path("damaged.dsp")), LastError::UnknownFormat);
 }
 

@@ -1,5 +1,7 @@
 #include "SpeechQuality.h"
 
+#include "core/components/common/SndfileHandles.h"
+
 #include <sndfile.h>
 
 #include <algorithm>
@@ -10,11 +12,6 @@ namespace speechquality {
 namespace {
 
 constexpr int kFrame = 160;
-
-struct SndfileCloser {
-    void operator()(SNDFILE* file) const { sf_close(file); }
-};
-using SndfilePtr = std::unique_ptr<SNDFILE, SndfileCloser>;
 
 int bestLag(const std::vector<std::int16_t>& reference, const std::vector<std::int16_t>& decoded, int maxLag) {
     int best = 0;

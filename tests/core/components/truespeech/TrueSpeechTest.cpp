@@ -24,6 +24,8 @@ using namespace truespeech;
 
 namespace {
 
+using testsupport::readFile;
+
 constexpr int kBlock = TrueSpeechEncoder::kFrameSamples;
 
 std::vector<std::int16_t> toSamples(const QByteArray& bytes) {
@@ -105,11 +107,6 @@ int le16(const QByteArray& bytes, int at) {
     return static_cast<quint8>(bytes[at]) | (static_cast<quint8>(bytes[at + 1]) << 8);
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 TEST(TrueSpeechBitstream, PositionRanksCoverEveryPlacementOnce) {
@@ -172,7 +169,7 @@ TEST(TrueSpeechWavFile, HeaderDescribesTheStreamAndItsTrueLength) {
     for (const int count : {0, 1000}) {
         const QString path = dir.filePath(QStringLiteral("h%1.wav").arg(count));
         encodeToFile(tone(count, 300, 8000), path);
-        const QByteArray bytes = readAll(path);
+        const QByteArray bytes = readFile(path);
         const int blocks = (count + kBlock - 1) / kBlock;
         ASSERT_EQ(bytes.size(), 90 + blocks * 32);
         EXPECT_EQ(bytes.left(4), "RIFF");
@@ -226,7 +223,7 @@ TEST(TrueSpeechWavFile, FileLeftOpenOrReplacedIsStillFinished) {
         file.write(samples);
     } // the destructor finishes the second
     for (const auto& [path, count] : {std::pair{first, 500}, std::pair{second, 1000}}) {
-        const QByteArray bytes = readAll(path);
+        const QByteArray bytes = readFile(path);
         const int blocks = (count + kBlock - 1) / kBlock;
         ASSERT_EQ(bytes.size(), 90 + blocks * 32) << path.toStdString();
         EXPECT_EQ(le32(bytes, 4), static_cast<quint32>(bytes.size() - 8));

@@ -42,15 +42,11 @@ IntegerSource integerNoise(int sampleRate, int channels, int bits, double second
     return source;
 }
 
-QByteArray md5Of(const QByteArray& bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
-}
-
 QByteArray decodedMd5(const QString& fileName, int bits) {
     const auto result =
         testsupport::runTool("ffmpeg", {"-v", "error", "-i", fileName, "-f", bits == 16 ? "s16le" : "s24le", "-"});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-    return md5Of(result.out);
+    return testsupport::md5OfBytes(result.out);
 }
 
 // What ffprobe states about the first audio stream's sample size.
@@ -95,7 +91,7 @@ TEST_P(LosslessRoundTrip, DecodedSamplesEqualTheSourceBitForBit) {
     EXPECT_EQ(probed.sampleRate, shape.sampleRate);
     EXPECT_EQ(probed.channels, shape.channels);
     EXPECT_EQ(probedBits(path), shape.bits);
-    EXPECT_EQ(decodedMd5(path, shape.bits), md5Of(source.packed));
+    EXPECT_EQ(decodedMd5(path, shape.bits), testsupport::md5OfBytes(source.packed));
     if (!shape.flac)
         return;
 
@@ -104,7 +100,7 @@ TEST_P(LosslessRoundTrip, DecodedSamplesEqualTheSourceBitForBit) {
     ASSERT_TRUE(FLAC__metadata_get_streaminfo(QFile::encodeName(path).constData(), &streamInfo));
     EXPECT_EQ(streamInfo.data.stream_info.total_samples, static_cast<FLAC__uint64>(source.frames));
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(streamInfo.data.stream_info.md5sum), 16).toHex(),
-              md5Of(source.packed));
+              testsupport::md5OfBytes(source.packed));
     FLAC__Metadata_SimpleIterator* iterator = FLAC__metadata_simple_iterator_new();
     ASSERT_TRUE(FLAC__metadata_simple_iterator_init(iterator, QFile::encodeName(path).constData(), true, false));
     int seekPoints = 0;
