@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "core/ports/Messages.h"
 
 #include "ConvertArguments.h"
 #include "ConvertLines.h"
@@ -27,7 +28,7 @@ int convertAll(const ConvertArguments& line, QTextStream& out) {
     const StopSignals stopSignals;
     const BatchOrder& order = line.order;
     if (!order.makeFolder())
-        throw UsageError(QStringLiteral("Invalid Output Folder Name! (%1)").arg(order.folderText));
+        throw UsageError(QStringLiteral("%1 (%2)").arg(Messages::InvalidOutputFolderName, order.folderText));
 
     ComponentSetFactory factory;
     std::vector<BatchOutput> plan;

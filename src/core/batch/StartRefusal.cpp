@@ -27,6 +27,6 @@ std::optional<QString> refusalToStart(const BatchOrder& order) {
     if (const std::optional<OrderConflict> conflict = order.conflicts())
         return windowTextOf(*conflict);
     if (!order.makeFolder())
-        return QStringLiteral("Invalid Output Folder Name!");
+        return Messages::InvalidOutputFolderName;
     return std::nullopt;
 }

@@ -23,16 +23,16 @@ void touch(const QString& name) {
 // The same script for every component set: `conversions` reads of a two-second source, and a writer that refuses
 // ADPCM.
 void script(FakeComponentSetFactory& factory, int conversions) {
-    factory.audioFile1->setResult(QStringLiteral("sampleRate"), 4);
-    factory.audioFile1->setResult(QStringLiteral("channelCount"), 2);
-    factory.audioFile1->setResult(QStringLiteral("lengthInSamples"), 8);
-    factory.audioFile1->setResult(QStringLiteral("durationMs"), 2000);
+    factory.reader->setResult(QStringLiteral("sampleRate"), 4);
+    factory.reader->setResult(QStringLiteral("channelCount"), 2);
+    factory.reader->setResult(QStringLiteral("lengthInSamples"), 8);
+    factory.reader->setResult(QStringLiteral("durationMs"), 2000);
     for (int conversion = 0; conversion < conversions; ++conversion) {
-        factory.audioFile1->queueReadBlock(SampleBlock(std::vector<float>(8, 0.5f)));
-        factory.audioFile1->queueReadBlock(SampleBlock(std::vector<float>(8, 0.5f)));
-        factory.audioFile1->queueReadBlock(SampleBlock());
+        factory.reader->queueReadBlock(SampleBlock(std::vector<float>(8, 0.5f)));
+        factory.reader->queueReadBlock(SampleBlock(std::vector<float>(8, 0.5f)));
+        factory.reader->queueReadBlock(SampleBlock());
     }
-    factory.audioFile2->setFailure(QStringLiteral("setAdpcmWav"), QStringLiteral("no ADPCM today"));
+    factory.writer->setFailure(QStringLiteral("setAdpcmWav"), QStringLiteral("no ADPCM today"));
 }
 
 // Logs what the engine tells its observer, and on which thread.

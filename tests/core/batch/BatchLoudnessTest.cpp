@@ -20,11 +20,11 @@ namespace {
 
 // A one-channel source of two seconds, read by the reader of the set the factory made last.
 void scriptSource(FakeComponentSetFactory& factory) {
-    factory.audioFile1->setResult(QStringLiteral("sampleRate"), 8000);
-    factory.audioFile1->setResult(QStringLiteral("channelCount"), 1);
-    factory.audioFile1->queueReadBlock(SampleBlock(std::vector<float>(8000, 0.25f)));
-    factory.audioFile1->queueReadBlock(SampleBlock(std::vector<float>(8000, 0.25f)));
-    factory.audioFile1->queueReadBlock(SampleBlock());
+    factory.reader->setResult(QStringLiteral("sampleRate"), 8000);
+    factory.reader->setResult(QStringLiteral("channelCount"), 1);
+    factory.reader->queueReadBlock(SampleBlock(std::vector<float>(8000, 0.25f)));
+    factory.reader->queueReadBlock(SampleBlock(std::vector<float>(8000, 0.25f)));
+    factory.reader->queueReadBlock(SampleBlock());
 }
 
 SourceFacts noFacts(const QString&, SourceKind, bool) {
@@ -81,7 +81,7 @@ TEST(SharedLoudnessMeasurements, ASourceIsMeasuredOnceWhileAnotherWorkerWaitsFor
 TEST(SharedLoudnessMeasurements, AnUnreadableSourceFailsForEveryAskerAndIsNeverFinished) {
     FakeComponentSetFactory factory;
     const auto set = factory.create();
-    factory.audioFile1->setResult(QStringLiteral("lastError"), LastError::CorruptData);
+    factory.reader->setResult(QStringLiteral("lastError"), LastError::CorruptData);
     SharedLoudnessMeasurements shared;
     const QString source = QStringLiteral("/music/broken.wav");
     const auto ask = [&] { return shared.measure(*set, source, SourceKind::Audio, [] { return true; }); };

@@ -259,7 +259,7 @@ TEST_F(OneWorkerBatchTest, FailedOutputsAreCountedAndListedAndTheBatchGoesOn) {
 TEST_F(OneWorkerBatchTest, ARejectedSourceShowsItsBoxOncePerFormat) {
     order.sources = {{source(QStringLiteral("clip.avi")), SourceKind::Video}};
     order.formats = {OutputFormat::Pcm, OutputFormat::Ogg};
-    factory.videoFile1->setFailure(QStringLiteral("open"), QStringLiteral("no sound track"));
+    factory.video->setFailure(QStringLiteral("open"), QStringLiteral("no sound track"));
     const FinishedBatch batch = run();
     EXPECT_EQ(callsNamed("Batch.failed").size(), 2);
     EXPECT_EQ(callsNamed("Batch.failed").first(),

@@ -25,6 +25,8 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include <map>
+
 namespace {
 
 // What every control a profile covers shows, read back through the controls' own getters.
@@ -254,6 +256,60 @@ private slots:
                  qPrintable(app->prompts.shown.first()));
         QVERIFY(main().formatBoxes().isChecked(OutputFormat::Flac));
         QCOMPARE(main().formatOptions().panelValues().flacLevel, 2);
+    }
+
+    // One profile, two roads: the window with the profile chosen and tonalith-cli with --use-profile write the same
+    // files, byte for byte, for the formats whose files carry no random serial numbers.
+    void theWindowAndTheCommandLineMakeTheSameFilesFromOneProfile() {
+        const QString source = app->tone(QStringLiteral("sources/tone.wav"), 1.5, 44100, 2);
+        FormatBoxes& boxes = main().formatBoxes();
+        boxes.setChecked(OutputFormat::Pcm, true);
+        boxes.setChecked(OutputFormat::Mp3, true);
+        boxes.setChecked(OutputFormat::Flac, true);
+        FormatOptionsPane& pane = main().formatOptions();
+        child<QSpinBox>(pane, "flacLevelSpin").setValue(8);
+        child<QRadioButton>(pane, "volumeChangeRadio").click();
+        child<QSpinBox>(pane, "volumePercentSpin").setValue(80);
+        WavOptionsDialog& wav = *app->windows->wavOptions;
+        child<QComboBox>(wav, "frequencyCombo").setCurrentText(QStringLiteral("22050"));
+        child<QComboBox>(wav, "bitsCombo").setCurrentText(QStringLiteral("24"));
+        Mp3OptionsDialog& mp3 = *app->windows->mp3Options;
+        child<QSlider>(mp3, "qualitySlider").setValue(2);
+        child<QSlider>(mp3, "bitrateSlider").setValue(11);
+        child<QCheckBox>(mp3, "crcBox").setChecked(true);
+        const QString windowFolder = app->dir.filePath(QStringLiteral("window"));
+        main().convertGroup().setOutputFolder(windowFolder);
+        saveAs(QStringLiteral("Same"));
+
+        // After a restart the profile alone sets the controls; the window converts the checked row with them.
+        restart();
+        combo().setCurrentIndex(combo().findText(QStringLiteral("Same")));
+        QVERIFY2(app->prompts.shown.isEmpty(), qPrintable(app->prompts.shown.join('\n')));
+        app->addRow(source);
+        QTest::mouseClick(main().findChild<QPushButton*>(QStringLiteral("button_convert")), Qt::LeftButton);
+        QCOMPARE(app->prompts.shown, QStringList{QStringLiteral("|Conversion is finished!")});
+
+        // A copy of tonalith-cli run from a folder of its own keeps its profiles beside itself.
+        const QString program = app->dir.filePath(QStringLiteral("cli"));
+        QVERIFY(QDir().mkpath(program + QStringLiteral("/profiles")));
+        const QString cli = program + QStringLiteral("/tonalith-cli");
+        QVERIFY(QFile::copy(testsupport::cliPath(), cli));
+        QVERIFY(QFile::setPermissions(cli, QFile::permissions(testsupport::cliPath())));
+        QVERIFY(QFile::copy(QDir(profilesFolder()).filePath(QStringLiteral("Same.ini")),
+                            program + QStringLiteral("/profiles/Same.ini")));
+        const QString cliFolder = app->dir.filePath(QStringLiteral("cli-out"));
+        const testsupport::ToolResult run = testsupport::runTool(
+            cli, {"convert", "--use-profile", "Same", "--out", cliFolder, "-j", "1", "--", source}, 120000);
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+
+        std::map<QString, QByteArray> windowFiles;
+        for (const QString& name : testsupport::filesIn(windowFolder))
+            windowFiles[name] = testsupport::md5Of(QDir(windowFolder).filePath(name));
+        std::map<QString, QByteArray> cliFiles;
+        for (const QString& name : testsupport::filesIn(cliFolder))
+            cliFiles[name] = testsupport::md5Of(QDir(cliFolder).filePath(name));
+        QCOMPARE(windowFiles.size(), std::size_t{3});
+        QVERIFY(windowFiles == cliFiles);
     }
 };
 
