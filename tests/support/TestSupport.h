@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QObject>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -115,6 +116,19 @@ inline QString writeFile(const QTemporaryDir& folder, const QString& name, const
 }
 
 // The file's bytes; empty when it cannot be read.
+// A one-byte file, for tests where only a file's existence matters.
+inline void touch(const QString& path) {
+    writeFile(path, "x");
+}
+
+// The named child of a window; the test stops when there is none, since every check after it would be void.
+template <typename Child> Child& childNamed(const QObject& parent, const char* name) {
+    auto* found = parent.findChild<Child*>(QLatin1String(name));
+    if (found == nullptr)
+        qFatal("no control %s", name);
+    return *found;
+}
+
 inline QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

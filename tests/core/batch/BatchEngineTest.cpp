@@ -14,11 +14,7 @@
 
 namespace {
 
-void touch(const QString& name) {
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("x");
-}
+using testsupport::touch;
 
 // The same script for every component set: `conversions` reads of a two-second source, and a writer that refuses
 // ADPCM.

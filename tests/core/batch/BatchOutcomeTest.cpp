@@ -1,4 +1,7 @@
 #include "core/batch/BatchOutcome.h"
+#include "OrderOf.h"
+
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,11 +10,7 @@
 
 namespace {
 
-void touch(const QString& name) {
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("x");
-}
+using testsupport::touch;
 
 OutputReport reportOf(OutputStatus status, const QString& destination, const QString& reason = {}) {
     OutputReport report;
@@ -25,13 +24,8 @@ class BatchOutcomeTest : public ::testing::Test {
 protected:
     QString path(const QString& relative) const { return folder.filePath(relative); }
 
-    BatchOrder orderFor(const QStringList& sources, std::set<OutputFormat> formats) const {
-        BatchOrder order;
-        for (const QString& source : sources)
-            order.sources.push_back({source, SourceKind::Audio});
-        order.formats = std::move(formats);
-        order.folderText = path(QStringLiteral("out"));
-        return order;
+    BatchOrder orderFor(const QStringList& sources, const std::set<OutputFormat>& formats) const {
+        return orderOf(sources, formats, path(QStringLiteral("out")));
     }
 
     QTemporaryDir folder;

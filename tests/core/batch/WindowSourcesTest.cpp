@@ -1,5 +1,7 @@
 #include "core/batch/WindowSources.h"
 
+#include "support/TestSupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,11 +11,7 @@
 
 namespace {
 
-void touch(const QString& name) {
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("x");
-}
+using testsupport::touch;
 
 // The window's batch planned from its checked rows.
 class WindowSourcesTest : public ::testing::Test {

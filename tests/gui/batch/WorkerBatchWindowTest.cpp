@@ -49,10 +49,7 @@ QMap<QString, QString> probe(const QString& file) {
 }
 
 template <typename Widget> Widget& control(QWidget& window, const char* name) {
-    auto* widget = window.findChild<Widget*>(QLatin1String(name));
-    if (widget == nullptr)
-        qFatal("no control %s", name);
-    return *widget;
+    return testsupport::childNamed<Widget>(window, name);
 }
 
 } // namespace

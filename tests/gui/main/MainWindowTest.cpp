@@ -8,6 +8,7 @@
 #include "gui/browser/ShellBrowser.h"
 #include "gui/list/ConversionListPanel.h"
 #include "gui/main/Application.h"
+#include "support/TestSupport.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -42,12 +43,7 @@ private:
     ConversionListPanel& list() { return main().conversionList(); }
     ShellBrowser& browser() { return main().browser(); }
     QTreeView& listView() { return *main().findChild<QTreeView*>(QStringLiteral("conversionListView")); }
-    template <typename T> T& control(const char* name) {
-        T* found = main().findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return *found;
-    }
+    template <typename T> T& control(const char* name) { return testsupport::childNamed<T>(main(), name); }
     QString cell(int row, int column) { return listView().model()->index(row, column).data().toString(); }
     QString path(const QString& name) { return dir->filePath(name); }
     void makeFile(const QString& name, qint64 size = 1) {

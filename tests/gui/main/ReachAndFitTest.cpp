@@ -17,6 +17,7 @@
 #include "gui/main/Application.h"
 #include "gui/options/OptionsDialog.h"
 #include "gui/tags/TagEditorWindow.h"
+#include "support/TestSupport.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -50,12 +51,7 @@ private:
     ProgramLocations locations;
 
     MainWindow& main() { return *windows->main; }
-    template <typename T> T& control(const char* name) {
-        T* found = main().findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return *found;
-    }
+    template <typename T> T& control(const char* name) { return testsupport::childNamed<T>(main(), name); }
     QStringList folderBoxPaths() {
         auto& box = control<QComboBox>("folderCombo");
         QStringList paths;

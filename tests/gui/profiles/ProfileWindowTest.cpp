@@ -47,11 +47,8 @@ struct ControlsSnapshot {
     bool operator==(const ControlsSnapshot&) const = default;
 };
 
-template <typename T> T& child(QObject& parent, const char* name) {
-    T* found = parent.findChild<T*>(QLatin1String(name));
-    if (found == nullptr)
-        qFatal("no control %s", name);
-    return *found;
+template <typename T> T& child(const QObject& parent, const char* name) {
+    return testsupport::childNamed<T>(parent, name);
 }
 
 } // namespace
