@@ -1,0 +1,61 @@
+#include "TrackCuts.h"
+
+#include "core/components/ComponentError.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QString timeText(CueFrames frames) {
+    return QStringLiteral("%1:%2:%3")
+        .arg(frames / (60 * kCueFramesPerSecond), 2, 10, QLatin1Char('0'))
+        .arg(frames / kCueFramesPerSecond % 60, 2, 10, QLatin1Char('0'))
+        .arg(frames % kCueFramesPerSecond, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+std::vector<TrackCut> cutTracks(const CueSheet& sheet, std::span<const ImageLength> lengths, bool withHiddenTrack) {
+    const QString name = QFileInfo(sheet.path).fileName();
+    if (lengths.size() != sheet.images.size())
+        throw ComponentError(QStringLiteral("%1 names %2 images, but %3 were read.")
+                                 .arg(name)
+                                 .arg(sheet.images.size())
+                                 .arg(lengths.size()));
+
+    std::vector<TrackCut> cuts;
+    for (size_t at = 0; at < sheet.tracks.size(); ++at) {
+        const CueTrack& track = sheet.tracks[at];
+        const CueImage& image = sheet.images[size_t(track.image)];
+        const ImageLength& length = lengths[size_t(track.image)];
+        if (length.sampleRate <= 0 || length.samples < 0)
+            throw ComponentError(QStringLiteral("%1, line %2: the image “%3” holds no audio.")
+                                     .arg(name)
+                                     .arg(image.line)
+                                     .arg(image.named));
+
+        const bool firstOnImage = at == 0 || sheet.tracks[at - 1].image != track.image;
+        const bool lastOnImage = at + 1 == sheet.tracks.size() || sheet.tracks[at + 1].image != track.image;
+        const long long start = framesToSamples(track.start, length.sampleRate);
+        if (start >= length.samples)
+            throw ComponentError(QStringLiteral("%1, line %2: track %3 starts at %4, but the image “%5” ends at "
+                                                "%6.")
+                                     .arg(name)
+                                     .arg(track.startLine)
+                                     .arg(track.number)
+                                     .arg(timeText(track.start), image.named,
+                                          timeText(length.samples * kCueFramesPerSecond / length.sampleRate)));
+
+        long long first = start;
+        if (firstOnImage && start > 0) {
+            if (at != 0)
+                first = 0;
+            else if (withHiddenTrack)
+                cuts.push_back(TrackCut{-1, 0, 0, 0, start});
+        }
+        const long long end =
+            lastOnImage ? length.samples : framesToSamples(sheet.tracks[at + 1].start, length.sampleRate);
+        cuts.push_back(TrackCut{int(at), track.number, track.image, first, end - first});
+    }
+    return cuts;
+}
