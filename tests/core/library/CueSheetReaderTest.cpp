@@ -7,6 +7,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -232,6 +233,47 @@ TEST(CueSheetReader, RefusesBrokenSheetsNamingTheLine) {
         EXPECT_TRUE(error.startsWith(QStringLiteral("album.cue")) && error.contains(QString::fromUtf8(c.expected)))
             << c.expected << " / got: " << error.toStdString();
     }
+}
+
+TEST(CueSheetReader, DamagedSheetsReadOrFailCleanly) {
+    SheetFolder folder;
+    folder.touch(QStringLiteral("album.wav"));
+    const QString sheetPath = folder.path(QStringLiteral("album.cue"));
+    const QByteArray valid = "\xEF\xBB\xBF" + sheetWithTitles("Album", {"One", "Two \"2\"", "Three", "Four"}) +
+                             "  TRACK 05 AUDIO\r\n    INDEX 00 05:00:00\r\n    INDEX 01 05:02:00\r\n";
+    std::mt19937 random(20261209);
+    int read = 0;
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray bytes = valid;
+        const int changes = 1 + int(random() % 8);
+        for (int change = 0; change < changes && !bytes.isEmpty(); ++change) {
+            const qsizetype at = qsizetype(random() % quint32(bytes.size()));
+            switch (random() % 4) {
+            case 0:
+                bytes[at] = char(random() % 256);
+                break;
+            case 1:
+                bytes.truncate(at);
+                break;
+            case 2:
+                bytes.insert(at, bytes.mid(qsizetype(random() % quint32(bytes.size())), 12));
+                break;
+            default:
+                bytes.remove(at, qsizetype(random() % 20));
+                break;
+            }
+        }
+        try {
+            const CueSheet sheet = CueSheetReader::parse(bytes, sheetPath);
+            EXPECT_FALSE(sheet.tracks.empty());
+            for (const CueTrack& track : sheet.tracks)
+                EXPECT_LT(size_t(track.image), sheet.images.size());
+            ++read;
+        } catch (const ComponentError& error) {
+            EXPECT_FALSE(error.message().isEmpty());
+        }
+    }
+    EXPECT_GT(read, 0) << "some damage leaves a usable sheet";
 }
 
 } // namespace
