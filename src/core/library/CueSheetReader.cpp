@@ -34,18 +34,16 @@ QString unquoted(const QString& text) {
 
 class SheetParser {
 public:
-    SheetParser(const QString& sheetPath) : sheet_() {
-        sheet_.path = sheetPath;
-        name_ = QFileInfo(sheetPath).fileName();
-    }
+    explicit SheetParser(const QString& sheetPath) : name_(QFileInfo(sheetPath).fileName()) { sheet_.path = sheetPath; }
 
     CueSheet parse(const QString& text) {
         const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
         for (qsizetype at = 0; at < lines.size(); ++at) {
-            const QString trimmed = lines[at].trimmed();
+            // Tabs separate words as spaces do; a title holding one loses nothing a player would show.
+            const QString trimmed = QString(lines[at]).replace(QLatin1Char('\t'), QLatin1Char(' ')).trimmed();
             if (trimmed.isEmpty() || trimmed == QLatin1String("\x1a"))
                 continue;
-            const qsizetype space = trimmed.indexOf(QRegularExpression(QStringLiteral("\\s")));
+            const qsizetype space = trimmed.indexOf(QLatin1Char(' '));
             SheetLine line{int(at + 1), (space < 0 ? trimmed : trimmed.left(space)).toUpper(),
                            space < 0 ? QString() : trimmed.mid(space + 1).trimmed()};
             handle(line);

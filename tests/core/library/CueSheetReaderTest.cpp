@@ -78,7 +78,7 @@ TEST(CueSheetReader, ReadsTheHeaderTheTracksAndTheirIndexes) {
                                        "  track 02 audio\n"
                                        "    title Second\n"
                                        "    INDEX 00 03:59:70\n"
-                                       "    INDEX 01 04:00:01\n"
+                                       "\tINDEX 01\t04:00:01\n"
                                        "    INDEX 02 04:30:00\n");
     EXPECT_EQ(sheet.title, QStringLiteral("An \"Album\" With Quotes"));
     EXPECT_EQ(sheet.performer, QStringLiteral("The Band"));
