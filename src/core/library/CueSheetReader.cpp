@@ -56,7 +56,7 @@ public:
 
 private:
     [[noreturn]] void fail(int line, const QString& what) const {
-        throw ComponentError(QStringLiteral("%1, line %2: %3").arg(name_).arg(line).arg(what));
+        throw ComponentError(QStringLiteral("%1, line %2: %3").arg(name_, QString::number(line), what));
     }
 
     CueTrack* track() { return inTrack_ ? &sheet_.tracks.back() : nullptr; }
@@ -254,9 +254,7 @@ void resolveImages(CueSheet& sheet) {
         if (image.path.isEmpty())
             throw ComponentError(QStringLiteral("%1, line %2: the image “%3” cannot be read, and there is no "
                                                 "readable audio file of that name beside the sheet.")
-                                     .arg(name)
-                                     .arg(image.line)
-                                     .arg(image.named));
+                                     .arg(name, QString::number(image.line), image.named));
     }
 }
 
@@ -265,7 +263,8 @@ void resolveImages(CueSheet& sheet) {
 CueSheet CueSheetReader::parse(const QByteArray& bytes, const QString& sheetPath) {
     const QString name = QFileInfo(sheetPath).fileName();
     if (bytes.size() > kMaxSheetBytes)
-        throw ComponentError(QStringLiteral("%1 is not a cue sheet: it is %2 bytes long.").arg(name).arg(bytes.size()));
+        throw ComponentError(
+            QStringLiteral("%1 is not a cue sheet: it is %2 bytes long.").arg(name, QString::number(bytes.size())));
     CueSheet sheet = SheetParser(sheetPath).parse(CueSheetText::decode(bytes, name));
     resolveImages(sheet);
     return sheet;
@@ -277,6 +276,7 @@ CueSheet CueSheetReader::readFile(const QString& sheetPath) {
     if (!file.open(QIODevice::ReadOnly))
         throw ComponentError(QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString()));
     if (file.size() > kMaxSheetBytes)
-        throw ComponentError(QStringLiteral("%1 is not a cue sheet: it is %2 bytes long.").arg(name).arg(file.size()));
+        throw ComponentError(
+            QStringLiteral("%1 is not a cue sheet: it is %2 bytes long.").arg(name, QString::number(file.size())));
     return parse(file.read(kMaxSheetBytes + 1), sheetPath);
 }

@@ -19,9 +19,7 @@ std::vector<TrackCut> cutTracks(const CueSheet& sheet, std::span<const ImageLeng
     const QString name = QFileInfo(sheet.path).fileName();
     if (lengths.size() != sheet.images.size())
         throw ComponentError(QStringLiteral("%1 names %2 images, but %3 were read.")
-                                 .arg(name)
-                                 .arg(sheet.images.size())
-                                 .arg(lengths.size()));
+                                 .arg(name, QString::number(sheet.images.size()), QString::number(lengths.size())));
 
     std::vector<TrackCut> cuts;
     for (size_t at = 0; at < sheet.tracks.size(); ++at) {
@@ -30,9 +28,7 @@ std::vector<TrackCut> cutTracks(const CueSheet& sheet, std::span<const ImageLeng
         const ImageLength& length = lengths[size_t(track.image)];
         if (length.sampleRate <= 0 || length.samples < 0)
             throw ComponentError(QStringLiteral("%1, line %2: the image “%3” holds no audio.")
-                                     .arg(name)
-                                     .arg(image.line)
-                                     .arg(image.named));
+                                     .arg(name, QString::number(image.line), image.named));
 
         const bool firstOnImage = at == 0 || sheet.tracks[at - 1].image != track.image;
         const bool lastOnImage = at + 1 == sheet.tracks.size() || sheet.tracks[at + 1].image != track.image;
@@ -40,10 +36,8 @@ std::vector<TrackCut> cutTracks(const CueSheet& sheet, std::span<const ImageLeng
         if (start >= length.samples)
             throw ComponentError(QStringLiteral("%1, line %2: track %3 starts at %4, but the image “%5” ends at "
                                                 "%6.")
-                                     .arg(name)
-                                     .arg(track.startLine)
-                                     .arg(track.number)
-                                     .arg(timeText(track.start), image.named,
+                                     .arg(name, QString::number(track.startLine), QString::number(track.number),
+                                          timeText(track.start), image.named,
                                           timeText(length.samples * kCueFramesPerSecond / length.sampleRate)));
 
         long long first = start;

@@ -126,6 +126,16 @@ TEST(TrackCuts, RefusesImagesThatEndBeforeTheSheetDoes) {
     EXPECT_TRUE(errorOf({ImageLength{60 * 44100 + 1, 44100}}).isEmpty());
     EXPECT_TRUE(errorOf({ImageLength{1000, 0}}).contains(QStringLiteral("line 1: the image “image0.wav” holds no")));
     EXPECT_TRUE(errorOf({}).contains(QStringLiteral("names 1 images, but 0 were read")));
+
+    CueSheet oddlyNamed = sheet;
+    oddlyNamed.path = QStringLiteral("/music/%2 and %1.cue");
+    try {
+        [[maybe_unused]] const auto cuts = cutTracks(oddlyNamed, std::vector{ImageLength{44100, 44100}}, false);
+        ADD_FAILURE() << "a one-second image holds no track starting at a minute";
+    } catch (const ComponentError& error) {
+        EXPECT_TRUE(error.message().startsWith(QStringLiteral("%2 and %1.cue, line 7: track 2 starts at 01:00:00")))
+            << error.message().toStdString();
+    }
 }
 
 } // namespace
