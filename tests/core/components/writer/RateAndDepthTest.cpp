@@ -94,11 +94,17 @@ protected:
 
 TEST_F(RateAndDepth, DownsamplingLeavesNoAliasAndKeepsThePassBandLevel) {
     writer.setPcmWav(44100, 1, 24);
-    // 30 kHz folds to 14.1 kHz at 44.1 kHz unless the filter removes it first.
-    const QString high = soxSource(folder, "high.wav", 96000, 24, {"3", "sine", "30000"}, {"vol", "-1dB"});
-    const QString highOut = folder.filePath("high-44k.wav");
-    convert(writer, high, highOut, 24);
-    EXPECT_LT(dB(amplitudeAt(decoded(highOut), 44100, 14100.0)), -120.0);
+    // 30 kHz folds to 14.1 kHz at 44.1 kHz unless the filter removes it first; 23 kHz, just past the new Nyquist
+    // frequency, folds to 21.1 kHz, right beside the pass band.
+    for (const double hz : {30000.0, 23000.0}) {
+        SCOPED_TRACE(hz);
+        const QString name = QStringLiteral("high%1").arg(hz);
+        const QString high =
+            soxSource(folder, name + ".wav", 96000, 24, {"3", "sine", QString::number(hz)}, {"vol", "-1dB"});
+        const QString highOut = folder.filePath(name + "-44k.wav");
+        convert(writer, high, highOut, 24);
+        EXPECT_LT(dB(amplitudeAt(decoded(highOut), 44100, 44100.0 - hz)), -120.0);
+    }
 
     for (const double hz : {1000.0, 20000.0}) {
         SCOPED_TRACE(hz);
