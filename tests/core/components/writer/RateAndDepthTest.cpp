@@ -150,6 +150,22 @@ TEST_F(RateAndDepth, SixteenBitsFromTwentyFourAreDitheredNotRounded) {
     }
 }
 
+// 8-bit WAV stores unsigned samples around 128: the dithered tone keeps its level, sits around zero, and is clean.
+TEST_F(RateAndDepth, EightBitOutputIsDitheredAroundTheMiddle) {
+    writer.setPcmWav(44100, 1, 8);
+    const QString source = soxSource(folder, "tone8.wav", 44100, 24, {"3", "sine", "1000"}, {"vol", "-30dB"});
+    const QString target = folder.filePath("tone8-out.wav");
+    convert(writer, source, target, 24);
+    EXPECT_EQ(probe(target).codec, QStringLiteral("pcm_u8"));
+    const std::vector<float> samples = decoded(target);
+    double sum = 0.0;
+    for (const float sample : samples)
+        sum += sample;
+    EXPECT_LT(std::abs(sum / static_cast<double>(samples.size())), 1.0 / 256.0);
+    EXPECT_NEAR(dB(amplitudeAt(samples, 44100, 1000.0)), -30.0, 0.2);
+    EXPECT_LT(dB(loudestHarmonic(samples, 44100)), dB(noiseFloor(samples, 44100)) + 12.0);
+}
+
 TEST_F(RateAndDepth, TwentyFourBitOutputIsNotDithered) {
     writer.setPcmWav(44100, 1, 24);
     const QString source = soxSource(folder, "quiet24.wav", 44100, 24, {"1", "sine", "1000"}, {"vol", "-100dB"});
