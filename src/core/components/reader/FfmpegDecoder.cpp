@@ -5,6 +5,7 @@
 #include "core/components/ComponentError.h"
 #include "core/components/ProbedSource.h"
 #include "core/components/common/FfmpegHandles.h"
+#include "core/components/common/ResamplerQuality.h"
 #include "core/ports/Messages.h"
 
 #include <QFileInfo>
@@ -397,7 +398,8 @@ private:
         const int made = swr_alloc_set_opts2(&raw, layout_.get(), AV_SAMPLE_FMT_FLT, rate_, &inLayout,
                                              static_cast<AVSampleFormat>(frame.format), frame.sample_rate, 0, nullptr);
         ResamplerPtr resampler(raw);
-        if (made < 0 || swr_init(resampler.get()) < 0) {
+        if (made < 0 || (rate_ != frame.sample_rate && chooseHighQualityResampler(resampler.get()) < 0) ||
+            swr_init(resampler.get()) < 0) {
             av_channel_layout_uninit(&inLayout);
             return false;
         }

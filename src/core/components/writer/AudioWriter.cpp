@@ -3,6 +3,7 @@
 #include "FormatRules.h"
 #include "LameBackend.h"
 #include "SampleConverter.h"
+#include "SampleDither.h"
 #include "VorbisBackend.h"
 #include "WriterBackend.h"
 #include "WriterFormat.h"
@@ -58,6 +59,22 @@ int pcmBitsOf(int subtype) {
     }
 }
 
+// The size of the linear integers the output stores, when it is 16 bits or fewer and so wants dither; 0 otherwise.
+// 24-bit and float outputs need none, nor do the lossy and ADPCM codecs, whose own coding noise is far louder.
+int ditheredBitsOf(const WriterFormat& format) {
+    switch (format.codec) {
+    case OutputCodec::PcmWav:
+    case OutputCodec::Flac:
+    case OutputCodec::Alac:
+        return format.bits <= 16 ? format.bits : 0;
+    case OutputCodec::Raw:
+    case OutputCodec::DspWav:
+        return 16;
+    default:
+        return 0;
+    }
+}
+
 } // namespace
 
 struct AudioWriter::Impl {
@@ -70,18 +87,26 @@ struct AudioWriter::Impl {
     bool awaitingShape = false; // created, but the backend waits for the input's shape
     std::unique_ptr<WriterBackend> backend;
     std::unique_ptr<SampleConverter> converter;
+    std::unique_ptr<SampleDither> dither;
     std::vector<float> clippedSamples;
 
     void deliver(std::span<const float> samples) {
         if (samples.empty())
             return;
-        if (backend->clipsOnItsOwn()) {
+        const int ditheredBits = ditheredBitsOf(format);
+        if (backend->clipsOnItsOwn() && ditheredBits == 0) {
             backend->write(samples);
             return;
         }
         clippedSamples.resize(samples.size());
         std::transform(samples.begin(), samples.end(), clippedSamples.begin(), clipped);
-        backend->write(clippedSamples);
+        if (ditheredBits == 0) {
+            backend->write(clippedSamples);
+            return;
+        }
+        if (!dither)
+            dither = std::make_unique<SampleDither>(format.sampleRate, format.channels, ditheredBits);
+        backend->write(dither->apply(clippedSamples));
     }
 
     SampleConverter& ensureConverter() {
@@ -111,6 +136,7 @@ struct AudioWriter::Impl {
 
     void release() {
         converter.reset();
+        dither.reset();
         backend.reset();
         awaitingShape = false;
     }
@@ -138,6 +164,7 @@ void AudioWriter::create(const QString& fileName) {
     checkWritable(fileName);
     impl_->fileName = fileName;
     impl_->converter.reset();
+    impl_->dither.reset();
     if (impl_->format.followsSource) {
         impl_->awaitingShape = true;
         return;

@@ -1,6 +1,7 @@
 #include "SampleConverter.h"
 
 #include "core/components/ComponentError.h"
+#include "core/components/common/ResamplerQuality.h"
 
 extern "C" {
 #include <libavutil/channel_layout.h>
@@ -55,6 +56,8 @@ SampleConverter::SampleConverter(int inputRate, int inputChannels, int outputRat
     } else {
         result = av_opt_set_double(raw, "rematrix_maxval", 1.0, 0);
     }
+    if (result >= 0 && inputRate != outputRate)
+        result = chooseHighQualityResampler(raw);
     if (result >= 0)
         result = swr_init(raw);
     if (result < 0)

@@ -1,0 +1,198 @@
+// Changes of rate and depth measured on tones made by sox and read back by ffmpeg: the resampler leaves no alias and
+// keeps the level, going to 16 bits dithers instead of distorting, and a source that needs no change stays exact.
+#include "WriterTestSupport.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <complex>
+
+using namespace writertest;
+
+namespace {
+
+// Makes a mono source with sox: `sox -n -r RATE -b BITS file synth SECONDS EFFECTS...`.
+QString soxSource(const QTemporaryDir& folder, const QString& name, int sampleRate, int bits,
+                  const QStringList& synthesis, const QStringList& extra = {}) {
+    const QString path = folder.filePath(name);
+    const auto made =
+        testsupport::runTool(QStringLiteral("sox"), QStringList{"-V1", "-n", "-r", QString::number(sampleRate), "-b",
+                                                                QString::number(bits), path, "synth"} +
+                                                        synthesis + extra);
+    EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
+    return path;
+}
+
+// Converts a file through our reader and writer, as a conversion does.
+void convert(AudioWriter& writer, const QString& source, const QString& target, int sourceBits) {
+    const ReadBack read = readWithOurReader(source);
+    ASSERT_FALSE(read.samples.empty()) << source.toStdString();
+    writer.describeInput(read.sampleRate, read.channels);
+    writer.describeSource(sourceBits, static_cast<qint64>(read.samples.size()) / read.channels);
+    writeFile(writer, target, read.samples, read.sampleRate, read.channels);
+}
+
+std::vector<float> decoded(const QString& path) {
+    const std::vector<float> samples = decodeWithFfmpeg(path);
+    EXPECT_FALSE(samples.empty()) << "ffmpeg read nothing from " << path.toStdString();
+    return samples;
+}
+
+// The amplitude (relative to full scale) of the component at `hz`: one bin of a Hann-windowed DFT over the signal
+// with its first and last fifth of a second left out, where the filters start and stop.
+double amplitudeAt(const std::vector<float>& samples, int sampleRate, double hz) {
+    const std::size_t skip = static_cast<std::size_t>(sampleRate) / 5;
+    if (samples.size() < 3 * skip)
+        return 0.0;
+    const std::size_t length = samples.size() - 2 * skip;
+    std::complex<double> sum;
+    double windowSum = 0.0;
+    const std::complex<double> step = std::polar(1.0, -2.0 * std::numbers::pi * hz / sampleRate);
+    std::complex<double> rotor = 1.0;
+    for (std::size_t n = 0; n < length; ++n) {
+        const double window = 0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * static_cast<double>(n) / length);
+        sum += window * static_cast<double>(samples[skip + n]) * rotor;
+        windowSum += window;
+        rotor *= step;
+        if (n % 1024 == 0)
+            rotor /= std::abs(rotor);
+    }
+    return 2.0 * std::abs(sum) / windowSum;
+}
+
+double dB(double amplitude) {
+    return 20.0 * std::log10(std::max(amplitude, 1e-30));
+}
+
+// The mean power of bins away from the tone and its harmonics, as an amplitude: the noise floor one bin sees.
+double noiseFloor(const std::vector<float>& samples, int sampleRate) {
+    double power = 0.0;
+    int bins = 0;
+    for (int harmonic = 1; harmonic <= 5; ++harmonic) {
+        for (int offset = 0; offset < 40; ++offset) {
+            const double amplitude = amplitudeAt(samples, sampleRate, 1000.0 * harmonic + 150.0 + 17.3 * offset);
+            power += amplitude * amplitude;
+            ++bins;
+        }
+    }
+    return std::sqrt(power / bins);
+}
+
+// The loudest of the second to fifth harmonics of a 1 kHz tone.
+double loudestHarmonic(const std::vector<float>& samples, int sampleRate) {
+    double loudest = 0.0;
+    for (int harmonic = 2; harmonic <= 5; ++harmonic)
+        loudest = std::max(loudest, amplitudeAt(samples, sampleRate, 1000.0 * harmonic));
+    return loudest;
+}
+
+class RateAndDepth : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    AudioWriter writer;
+};
+
+TEST_F(RateAndDepth, DownsamplingLeavesNoAliasAndKeepsThePassBandLevel) {
+    writer.setPcmWav(44100, 1, 24);
+    // 30 kHz folds to 14.1 kHz at 44.1 kHz unless the filter removes it first; 23 kHz, just past the new Nyquist
+    // frequency, folds to 21.1 kHz, right beside the pass band.
+    for (const double hz : {30000.0, 23000.0}) {
+        SCOPED_TRACE(hz);
+        const QString name = QStringLiteral("high%1").arg(hz);
+        const QString high =
+            soxSource(folder, name + ".wav", 96000, 24, {"3", "sine", QString::number(hz)}, {"vol", "-1dB"});
+        const QString highOut = folder.filePath(name + "-44k.wav");
+        convert(writer, high, highOut, 24);
+        EXPECT_LT(dB(amplitudeAt(decoded(highOut), 44100, 44100.0 - hz)), -120.0);
+    }
+
+    for (const double hz : {1000.0, 20000.0}) {
+        SCOPED_TRACE(hz);
+        const QString name = QStringLiteral("tone%1").arg(hz);
+        const QString source =
+            soxSource(folder, name + ".wav", 96000, 24, {"3", "sine", QString::number(hz)}, {"vol", "-1dB"});
+        const QString target = folder.filePath(name + "-44k.wav");
+        convert(writer, source, target, 24);
+        const double before = dB(amplitudeAt(decoded(source), 96000, hz));
+        const double after = dB(amplitudeAt(decoded(target), 44100, hz));
+        EXPECT_NEAR(before, -1.0, 0.01);
+        EXPECT_NEAR(after, before, hz < 10000.0 ? 0.01 : 0.1);
+    }
+}
+
+// A tone at -100 dBFS is a third of a 16-bit step: rounding turns it into silence, dither keeps it as a tone in noise.
+// At -90 dBFS (one step) rounding turns it into a staircase full of harmonics, dither into a clean tone in noise.
+TEST_F(RateAndDepth, SixteenBitsFromTwentyFourAreDitheredNotRounded) {
+    writer.setPcmWav(44100, 1, 16);
+    for (const int level : {-100, -90}) {
+        SCOPED_TRACE(level);
+        const QString name = QStringLiteral("quiet%1").arg(-level);
+        const QString source = soxSource(folder, name + ".wav", 44100, 24, {"5", "sine", "1000"},
+                                         {"vol", QStringLiteral("%1dB").arg(level)});
+        const QString ours = folder.filePath(name + "-16.wav");
+        convert(writer, source, ours, 24);
+        const QString rounded = folder.filePath(name + "-rounded.wav");
+        const auto plain = testsupport::runTool("sox", {"-V1", "-D", source, "-b", "16", rounded});
+        ASSERT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+
+        const std::vector<float> dithered = decoded(ours);
+        const double floor = noiseFloor(dithered, 44100);
+        EXPECT_GT(dB(floor), -200.0) << "no dither noise at all";
+        EXPECT_GT(dB(amplitudeAt(dithered, 44100, 1000.0)), dB(floor) + 20.0);
+        EXPECT_NEAR(dB(amplitudeAt(dithered, 44100, 1000.0)), level, 1.0);
+        EXPECT_LT(dB(loudestHarmonic(dithered, 44100)), dB(floor) + 12.0);
+
+        const std::vector<float> roundedSamples = decoded(rounded);
+        if (level == -100)
+            EXPECT_TRUE(std::all_of(roundedSamples.begin(), roundedSamples.end(), [](float s) { return s == 0.0f; }));
+        else
+            EXPECT_GT(dB(loudestHarmonic(roundedSamples, 44100)), dB(floor) + 20.0);
+    }
+}
+
+// 8-bit WAV stores unsigned samples around 128: the dithered tone keeps its level, sits around zero, and is clean.
+TEST_F(RateAndDepth, EightBitOutputIsDitheredAroundTheMiddle) {
+    writer.setPcmWav(44100, 1, 8);
+    const QString source = soxSource(folder, "tone8.wav", 44100, 24, {"3", "sine", "1000"}, {"vol", "-30dB"});
+    const QString target = folder.filePath("tone8-out.wav");
+    convert(writer, source, target, 24);
+    EXPECT_EQ(probe(target).codec, QStringLiteral("pcm_u8"));
+    const std::vector<float> samples = decoded(target);
+    double sum = 0.0;
+    for (const float sample : samples)
+        sum += sample;
+    EXPECT_LT(std::abs(sum / static_cast<double>(samples.size())), 1.0 / 256.0);
+    EXPECT_NEAR(dB(amplitudeAt(samples, 44100, 1000.0)), -30.0, 0.2);
+    EXPECT_LT(dB(loudestHarmonic(samples, 44100)), dB(noiseFloor(samples, 44100)) + 12.0);
+}
+
+TEST_F(RateAndDepth, TwentyFourBitOutputIsNotDithered) {
+    writer.setPcmWav(44100, 1, 24);
+    const QString source = soxSource(folder, "quiet24.wav", 44100, 24, {"1", "sine", "1000"}, {"vol", "-100dB"});
+    const QString target = folder.filePath("quiet24-out.wav");
+    convert(writer, source, target, 24);
+    EXPECT_EQ(decoded(target), decoded(source));
+}
+
+// Nothing changes, so nothing is dithered: the decoded samples are the source's bit for bit.
+TEST_F(RateAndDepth, SixteenBitSourceAtItsOwnShapeStaysExact) {
+    const QString source = soxSource(folder, "noise16.wav", 48000, 16, {"2", "pinknoise", "sine", "440"},
+                                     {"channels", "2", "vol", "-3dB"});
+    const auto sourcePcm = testsupport::runTool("ffmpeg", {"-v", "error", "-i", source, "-f", "s16le", "-"});
+    ASSERT_EQ(sourcePcm.exitCode, 0) << sourcePcm.err.toStdString();
+    ASSERT_FALSE(sourcePcm.out.isEmpty());
+    for (const bool flac : {false, true}) {
+        SCOPED_TRACE(flac ? "FLAC" : "PCM WAV");
+        if (flac)
+            writer.setFlac(5);
+        else
+            writer.setPcmWav(48000, 2, 16);
+        const QString target = folder.filePath(flac ? "same.flac" : "same.wav");
+        convert(writer, source, target, 16);
+        const auto targetPcm = testsupport::runTool("ffmpeg", {"-v", "error", "-i", target, "-f", "s16le", "-"});
+        ASSERT_EQ(targetPcm.exitCode, 0) << targetPcm.err.toStdString();
+        EXPECT_EQ(testsupport::md5OfBytes(targetPcm.out), testsupport::md5OfBytes(sourcePcm.out));
+    }
+}
+
+} // namespace
