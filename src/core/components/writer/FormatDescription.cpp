@@ -47,7 +47,7 @@ QString vorbisMode(const VorbisSizing& sizing) {
         return QStringLiteral("%1 kbit/s CBR").arg(sizing.nominalKbps);
     QString text = QStringLiteral("%1 kbit/s nominal").arg(sizing.nominalKbps);
     if (!hasMin && !hasMax)
-        return text + QStringLiteral(" (ABR)");
+        return text + QStringLiteral(" (VBR)");
     if (hasMin)
         text += QStringLiteral(", min %1").arg(sizing.minimumKbps);
     if (hasMax)

@@ -39,8 +39,12 @@ int setUp(vorbis_info* info, const WriterFormat& format) {
     if (!sizing.managed())
         return vorbis_encode_init_vbr(info, format.channels, format.sampleRate,
                                       static_cast<float>(sizing.quality) / 1000.0f);
-    const int result = vorbis_encode_setup_managed(info, format.channels, format.sampleRate, limit(sizing.maximumKbps),
-                                                   limit(sizing.nominalKbps), limit(sizing.minimumKbps));
+    int result = vorbis_encode_setup_managed(info, format.channels, format.sampleRate, limit(sizing.maximumKbps),
+                                             limit(sizing.nominalKbps), limit(sizing.minimumKbps));
+    // A nominal rate without limits is VBR at the quality libvorbis expects to average that rate, as oggenc -b and
+    // FFmpeg make it: the bit-rate manager would only force the average, re-encoding blocks at four times the cost.
+    if (result == 0 && sizing.minimumKbps <= 0 && sizing.maximumKbps <= 0)
+        result = vorbis_encode_ctl(info, OV_ECTL_RATEMANAGE2_SET, nullptr);
     return result != 0 ? result : vorbis_encode_setup_init(info);
 }
 

@@ -26,7 +26,7 @@ TEST(WriterFormatStrings, StateWhatWillReallyBeWritten) {
     EXPECT_EQ(described([&] { writer.setOggVorbis(44100, 2, 0, 0, 0, 500); }),
               "Ogg Vorbis, quality 0.50 (VBR), 44100 Hz, Stereo");
     EXPECT_EQ(described([&] { writer.setOggVorbis(44100, 2, 128, 0, 0, -1); }),
-              "Ogg Vorbis, 128 kbit/s nominal (ABR), 44100 Hz, Stereo");
+              "Ogg Vorbis, 128 kbit/s nominal (VBR), 44100 Hz, Stereo");
     EXPECT_EQ(described([&] { writer.setG726(8000, 4); }), "G.726 4-bit (32 kbit/s) in Sun AU, 8000 Hz, Mono");
     EXPECT_EQ(described([&] { writer.setWmaProfile(28); }), "WMA 128 kbps, 44 kHz, stereo CBR");
     EXPECT_EQ(described([&] { writer.setGsmWav(8000); }), "GSM 6.10, 13.0 kbit/s, 8000 Hz, Mono");
@@ -56,7 +56,7 @@ TEST(WriterFormatRules, IllegalRequestsMoveToTheNearestLegalValue) {
     EXPECT_TRUE(writer.formatString().contains(QStringLiteral("8000 Hz")));
     // Ogg bit-rate mode: outside 8..50 kHz the rate moves; a nominal rate outside the window moves into it.
     writer.setOggVorbis(96000, 2, 128, 0, 0, -1);
-    EXPECT_EQ(writer.formatString(), "Ogg Vorbis, 128 kbit/s nominal (ABR), 48000 Hz, Stereo");
+    EXPECT_EQ(writer.formatString(), "Ogg Vorbis, 128 kbit/s nominal (VBR), 48000 Hz, Stereo");
     writer.setOggVorbis(8000, 1, 128, 0, 0, -1);
     const QString clamped = writer.formatString();
     EXPECT_TRUE(clamped.contains(QStringLiteral("8000 Hz, Mono"))) << clamped.toStdString();
