@@ -44,6 +44,8 @@ constexpr std::array kTypes{
     SourceType{".w64", Audio, true, false, false, ""},
     SourceType{".tta", Audio, true, false, false, "audio/x-tta"},
     SourceType{".amr", Audio, true, false, false, "audio/AMR"},
+    SourceType{".dsf", Audio, true, false, false, "audio/x-dsf"},
+    SourceType{".dff", Audio, true, false, false, "audio/x-dff"},
     SourceType{".avi", Video, true, true, true, "video/x-msvideo"},
     SourceType{".mpg", Video, false, true, false, "video/mpeg"},
     SourceType{".mpeg", Video, true, true, true, "video/mpeg"},

@@ -57,6 +57,8 @@ constexpr std::array kContainers{
     ContainerMagic{{0, "MAC "}, {}, "ape"},
     ContainerMagic{{0, "#!AMR"}, {}, "amr"},
     ContainerMagic{{0, "DTSHDHDR"}, {}, "dtshd"},
+    ContainerMagic{{0, "DSD "}, {}, "dsf"},
+    ContainerMagic{{0, "FRM8"}, {12, "DSD "}, "iff"},
 };
 
 bool has(const QByteArray& head, const Magic& magic) {

@@ -61,6 +61,28 @@ bool isMusepack(AVCodecID id) {
     return id == AV_CODEC_ID_MUSEPACK7 || id == AV_CODEC_ID_MUSEPACK8;
 }
 
+bool isDsd(AVCodecID id) {
+    return id == AV_CODEC_ID_DSD_LSBF || id == AV_CODEC_ID_DSD_MSBF || id == AV_CODEC_ID_DSD_LSBF_PLANAR ||
+           id == AV_CODEC_ID_DSD_MSBF_PLANAR;
+}
+
+// FFmpeg's DSD decoders give float at an eighth of the 1-bit rate (352.8 kHz from DSD64), where almost everything
+// above 50 kHz is the modulator's shaped noise. DSD is read instead at 88.2 kHz (DSD64) or 176.4 kHz (DSD128 and
+// above), through the same resampler as every rate change, with the decoder's level kept: a 1-bit stream at full
+// modulation is full scale, so the 50 % reference level of SACD masters comes out at -6 dBFS.
+constexpr int kDsd64DecodedRate = 352800;
+constexpr int kDsd64ReadingRate = 88200;
+constexpr int kFasterDsdReadingRate = 176400;
+// DSD carries no sample size; its resampled sound is as fine as 24-bit PCM and is stored as such where kept.
+constexpr int kDsdReadingBits = 24;
+
+// The rate sound decoded at `decodedRate` is read at.
+int readingRate(AVCodecID id, int decodedRate) {
+    if (!isDsd(id) || decodedRate <= 0)
+        return decodedRate;
+    return decodedRate <= kDsd64DecodedRate ? kDsd64ReadingRate : kFasterDsdReadingRate;
+}
+
 } // namespace
 
 // One pass over the file: demuxer, decoder and converter, plus the decoded frames not yet handed out.
@@ -80,7 +102,7 @@ public:
         packet_.reset(av_packet_alloc());
         if (!frame_ || !packet_)
             throw ComponentError(QStringLiteral("Out of memory while opening the file."), LastError::CorruptData);
-        rate_ = codec_->sample_rate;
+        rate_ = readingRate(codec_->codec_id, codec_->sample_rate);
         layout_.reset(new AVChannelLayout{});
         if (av_channel_layout_copy(layout_.get(), &codec_->ch_layout) < 0)
             throw corrupt(QStringLiteral("its channel layout is unreadable"));
@@ -171,6 +193,8 @@ public:
                 return false;
             avcodec_flush_buffers(codec_.get());
             clearPending();
+            // The resampler still holds sound from before the seek; a new one starts clean at the new place.
+            resampler_.reset();
             finished_ = false;
             draining_ = false;
             if (!decodeNextFrame() || lastFrameStart_ < 0)
@@ -309,7 +333,30 @@ private:
             }
             feedPacket();
         }
-        return false;
+        return drainResampler();
+    }
+
+    // A resampler holds back the end of its input until told that no more comes; without this a resampled source
+    // would lose its last milliseconds. Only what belongs to the input's length at the new rate is kept.
+    bool drainResampler() {
+        if (resamplerDrained_ || !resampler_ || resamplerRate_ == rate_)
+            return false;
+        resamplerDrained_ = true;
+        const qint64 expected = av_rescale_rnd(resampledIn_, rate_, resamplerRate_, AV_ROUND_NEAR_INF);
+        const qint64 missing = expected - resampledOut_;
+        const int capacity = swr_get_out_samples(resampler_.get(), 0);
+        if (missing <= 0 || capacity <= 0)
+            return false;
+        if (pendingOffset_ == pending_.size())
+            clearPending();
+        const std::size_t start = pending_.size();
+        pending_.resize(start + static_cast<std::size_t>(capacity) * static_cast<std::size_t>(channels()));
+        auto* target = reinterpret_cast<uint8_t*>(pending_.data() + start);
+        const int flushed = swr_convert(resampler_.get(), &target, capacity, nullptr, 0);
+        const qint64 kept = std::clamp<qint64>(flushed, 0, missing);
+        pending_.resize(start + static_cast<std::size_t>(kept) * static_cast<std::size_t>(channels()));
+        resampledOut_ += kept;
+        return kept > 0;
     }
 
     void feedPacket() {
@@ -344,7 +391,7 @@ private:
             return false;
         if (!firstFrameSeen_) {
             firstFrameSeen_ = true;
-            rate_ = frame.sample_rate;
+            rate_ = readingRate(codec_->codec_id, frame.sample_rate);
             av_channel_layout_uninit(layout_.get());
             if (frame.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
                 av_channel_layout_default(layout_.get(), frame.ch_layout.nb_channels);
@@ -371,6 +418,8 @@ private:
         auto* target = reinterpret_cast<uint8_t*>(pending_.data() + start);
         const int converted = swr_convert(resampler_.get(), &target, capacity,
                                           const_cast<const uint8_t**>(frame.extended_data), frame.nb_samples);
+        resampledIn_ += frame.nb_samples;
+        resampledOut_ += std::max(converted, 0);
         pending_.resize(start +
                         static_cast<std::size_t>(std::max(converted, 0)) * static_cast<std::size_t>(channels()));
         return converted > 0;
@@ -404,6 +453,9 @@ private:
             return false;
         }
         resampler_ = std::move(resampler);
+        resampledIn_ = 0;
+        resampledOut_ = 0;
+        resamplerDrained_ = false;
         resamplerRate_ = frame.sample_rate;
         resamplerFormat_ = frame.format;
         av_channel_layout_uninit(&resamplerLayout_);
@@ -425,6 +477,9 @@ private:
     AVChannelLayout resamplerLayout_{};
     int resamplerRate_ = 0;
     int resamplerFormat_ = -1;
+    qint64 resampledIn_ = 0;  // frames given to the current resampler
+    qint64 resampledOut_ = 0; // and frames it gave back
+    bool resamplerDrained_ = false;
     FramePtr frame_;
     PacketPtr packet_;
     ChannelLayoutPtr layout_;
@@ -476,6 +531,8 @@ qint64 FfmpegDecoder::position() const {
 
 int FfmpegDecoder::bitsPerSample() const {
     const AVCodecParameters& parameters = pass_->parameters();
+    if (isDsd(parameters.codec_id))
+        return kDsdReadingBits;
     if (parameters.bits_per_raw_sample > 0)
         return parameters.bits_per_raw_sample;
     // Lossy codecs have no size of their own; PCM codecs state theirs through the codec.

@@ -2,6 +2,7 @@
 // keeps the level, going to 16 bits dithers instead of distorting, and a source that needs no change stays exact.
 #include "WriterTestSupport.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -84,6 +85,103 @@ double loudestHarmonic(const std::vector<float>& samples, int sampleRate) {
     for (int harmonic = 2; harmonic <= 5; ++harmonic)
         loudest = std::max(loudest, amplitudeAt(samples, sampleRate, 1000.0 * harmonic));
     return loudest;
+}
+
+void appendInteger(QByteArray& bytes, quint64 value, int size, bool bigEndian = false) {
+    for (int index = 0; index < size; ++index)
+        bytes.append(static_cast<char>((value >> (8 * (bigEndian ? size - 1 - index : index))) & 0xFF));
+}
+
+// A sine tone made 1-bit by a second-order sigma-delta modulator, with `modulation` its peak as a share of full
+// 1-bit modulation. Bit n of the stream is bit n % 8 of byte n / 8 (least significant first).
+QByteArray oneBitTone(int dsdRate, double seconds, double hz, double modulation) {
+    const auto bits = static_cast<quint64>(dsdRate * seconds);
+    QByteArray stream(static_cast<qsizetype>((bits + 7) / 8), '\0');
+    double first = 0.0;
+    double second = 0.0;
+    double fed = 1.0;
+    for (quint64 n = 0; n < bits; ++n) {
+        const double input = modulation * std::sin(2.0 * std::numbers::pi * hz * static_cast<double>(n) / dsdRate);
+        first += input - fed;
+        second += first - fed;
+        fed = second >= 0.0 ? 1.0 : -1.0;
+        if (fed > 0.0)
+            stream[static_cast<qsizetype>(n / 8)] =
+                static_cast<char>(stream[static_cast<qsizetype>(n / 8)] | (1 << (n % 8)));
+    }
+    return stream;
+}
+
+// DSF, the container of DSD downloads: every channel holds the same stream, least significant bit first, in blocks
+// of 4096 bytes per channel.
+QByteArray dsfFile(QByteArray stream, int dsdRate, int channels) {
+    constexpr int kBlock = 4096;
+    const auto bits = static_cast<quint64>(stream.size()) * 8;
+    stream.append(QByteArray((kBlock - stream.size() % kBlock) % kBlock, '\0'));
+    QByteArray data;
+    for (qsizetype block = 0; block < stream.size(); block += kBlock)
+        for (int channel = 0; channel < channels; ++channel)
+            data.append(stream.mid(block, kBlock));
+    QByteArray format("fmt ");
+    appendInteger(format, 52, 8);
+    for (const quint64 field : {1, 0, channels == 1 ? 1 : 2, channels, dsdRate, 1})
+        appendInteger(format, field, 4);
+    appendInteger(format, bits, 8);
+    appendInteger(format, kBlock, 4);
+    appendInteger(format, 0, 4);
+    QByteArray file("DSD ");
+    appendInteger(file, 28, 8);
+    appendInteger(file, static_cast<quint64>(28 + format.size() + 12 + data.size()), 8);
+    appendInteger(file, 0, 8);
+    file += format + QByteArray("data");
+    appendInteger(file, static_cast<quint64>(12 + data.size()), 8);
+    return file + data;
+}
+
+// DSDIFF (.dff), the studio container: big-endian chunks, the channels' bytes interleaved, most significant bit first.
+QByteArray dffFile(const QByteArray& stream, int dsdRate, int channels) {
+    const auto chunk = [](const char* id, const QByteArray& body) {
+        QByteArray bytes(id);
+        appendInteger(bytes, static_cast<quint64>(body.size()), 8, true);
+        return bytes + body + QByteArray(body.size() % 2, '\0');
+    };
+    QByteArray version;
+    appendInteger(version, 0x01050000, 4, true);
+    QByteArray rate;
+    appendInteger(rate, static_cast<quint64>(dsdRate), 4, true);
+    QByteArray layout;
+    appendInteger(layout, static_cast<quint64>(channels), 2, true);
+    for (int channel = 0; channel < channels; ++channel)
+        layout += channel == 0 ? "SLFT" : "SRGT";
+    const QByteArray compression = QByteArray("DSD ") + char(14) + QByteArray("not compressed");
+    const QByteArray properties =
+        QByteArray("SND ") + chunk("FS  ", rate) + chunk("CHNL", layout) + chunk("CMPR", compression);
+    QByteArray data;
+    for (const char byte : stream) {
+        int reversed = 0;
+        for (int bit = 0; bit < 8; ++bit)
+            reversed |= ((static_cast<unsigned char>(byte) >> bit) & 1) << (7 - bit);
+        data.append(QByteArray(channels, static_cast<char>(reversed)));
+    }
+    const QByteArray body =
+        QByteArray("DSD ") + chunk("FVER", version) + chunk("PROP", properties) + chunk("DSD ", data);
+    return chunk("FRM8", body);
+}
+
+QString writtenFile(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes) {
+    QFile file(folder.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return file.fileName();
+}
+
+// One channel of interleaved samples.
+std::vector<float> channelOf(const std::vector<float>& samples, int channels, int channel) {
+    std::vector<float> one;
+    for (std::size_t index = static_cast<std::size_t>(channel); index < samples.size();
+         index += static_cast<std::size_t>(channels))
+        one.push_back(samples[index]);
+    return one;
 }
 
 class RateAndDepth : public ::testing::Test {
@@ -193,6 +291,55 @@ TEST_F(RateAndDepth, SixteenBitSourceAtItsOwnShapeStaysExact) {
         ASSERT_EQ(targetPcm.exitCode, 0) << targetPcm.err.toStdString();
         EXPECT_EQ(testsupport::md5OfBytes(targetPcm.out), testsupport::md5OfBytes(sourcePcm.out));
     }
+}
+
+// DSD (DSF and DSDIFF) is read at 88.2 kHz (DSD64) or 176.4 kHz (DSD128) in 24 bits, at the decoder's level: a tone at
+// half of full modulation, the reference level of SACD masters, arrives at -6 dBFS and at its own frequency, for the
+// whole length.
+TEST_F(RateAndDepth, DsdSourcesAreReadAt88Or176kHzIn24BitsAtTheirLevel) {
+    constexpr double kSeconds = 1.0;
+    for (const auto& [dsdRate, readingRate] : {std::pair{2822400, 88200}, std::pair{5644800, 176400}}) {
+        SCOPED_TRACE(dsdRate);
+        const QByteArray stream = oneBitTone(dsdRate, kSeconds, 1000.0, 0.5);
+        for (const bool dsf : {true, false}) {
+            SCOPED_TRACE(dsf ? "DSF" : "DSDIFF");
+            const QString source =
+                writtenFile(folder, QStringLiteral("tone%1.%2").arg(dsdRate).arg(dsf ? "dsf" : "dff"),
+                            dsf ? dsfFile(stream, dsdRate, 2) : dffFile(stream, dsdRate, 2));
+            AudioFile2Component reader;
+            reader.openForReading(source, 0, 1);
+            ASSERT_EQ(reader.sampleRate(), readingRate);
+            EXPECT_EQ(reader.channelCount(), 2);
+            EXPECT_EQ(reader.bitsPerSample(), 24);
+            const ReadBack read = readWithOurReader(source);
+            const auto frames = static_cast<qint64>(read.samples.size()) / 2;
+            EXPECT_NEAR(static_cast<double>(frames), kSeconds * readingRate, 2.0);
+            for (const int channel : {0, 1}) {
+                const std::vector<float> one = channelOf(read.samples, 2, channel);
+                EXPECT_NEAR(dB(amplitudeAt(one, readingRate, 1000.0)), -6.02, 0.05);
+                // A rate misread by the factor between DSD64 and DSD128 would put the tone here.
+                EXPECT_LT(dB(amplitudeAt(one, readingRate, 2000.0)), -90.0);
+                EXPECT_LT(dB(amplitudeAt(one, readingRate, 500.0)), -90.0);
+            }
+        }
+    }
+}
+
+// A lossless output keeps the rate and depth DSD is read at; a rate asked for wins, through the same resampler.
+TEST_F(RateAndDepth, DsdKeepsItsReadingShapeUnlessARateIsAskedFor) {
+    const QString source = writtenFile(folder, "tone.dsf", dsfFile(oneBitTone(2822400, 1.0, 1000.0, 0.5), 2822400, 2));
+    writer.setFlac(5);
+    const QString kept = folder.filePath("kept.flac");
+    convert(writer, source, kept, 24);
+    const auto shape = testsupport::runTool(
+        "ffprobe", {"-v", "error", "-show_entries", "stream=sample_rate,bits_per_raw_sample", "-of", "csv=p=0", kept});
+    EXPECT_EQ(shape.out.trimmed(), QByteArray("88200,24"));
+
+    writer.setPcmWav(48000, 2, 24);
+    const QString asked = folder.filePath("asked.wav");
+    convert(writer, source, asked, 24);
+    EXPECT_EQ(probe(asked).sampleRate, 48000);
+    EXPECT_NEAR(dB(amplitudeAt(channelOf(decoded(asked), 2, 1), 48000, 1000.0)), -6.02, 0.05);
 }
 
 } // namespace
