@@ -245,6 +245,11 @@ TEST_F(RateAndDepth, SixteenBitsFromTwentyFourAreDitheredNotRounded) {
             EXPECT_TRUE(std::all_of(roundedSamples.begin(), roundedSamples.end(), [](float s) { return s == 0.0f; }));
         else
             EXPECT_GT(dB(loudestHarmonic(roundedSamples, 44100)), dB(floor) + 20.0);
+        // Cutting the low bits off instead (rounding down) turns even the -100 dBFS tone into a square wave.
+        std::vector<float> truncated = decoded(source);
+        for (float& sample : truncated)
+            sample = std::floor(sample * 32768.0f) / 32768.0f;
+        EXPECT_GT(dB(loudestHarmonic(truncated, 44100)), dB(floor) + 20.0);
     }
 }
 
