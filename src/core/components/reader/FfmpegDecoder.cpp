@@ -8,7 +8,9 @@
 #include "core/components/common/ResamplerQuality.h"
 #include "core/ports/Messages.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -76,6 +78,21 @@ constexpr int kFasterDsdReadingRate = 176400;
 // DSD carries no sample size; its resampled sound is as fine as 24-bit PCM and is stored as such where kept.
 constexpr int kDsdReadingBits = 24;
 
+// A DSF file pads the last block of each channel; FFmpeg states the padded length but decodes only the 1-bit
+// samples the header counts. That count sits at a fixed place of the header; -1 when the file is no DSF.
+qint64 dsfSampleCount(const QString& fileName) {
+    constexpr qsizetype kHeaderBytes = 72;
+    constexpr qsizetype kFormatChunk = 28;
+    constexpr qsizetype kSampleCount = 64;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray head = file.read(kHeaderBytes);
+    if (head.size() < kHeaderBytes || !head.startsWith("DSD ") || head.mid(kFormatChunk, 4) != "fmt ")
+        return -1;
+    return qFromLittleEndian<qint64>(head.constData() + kSampleCount);
+}
+
 // The rate sound decoded at `decodedRate` is read at.
 int readingRate(AVCodecID id, int decodedRate) {
     if (!isDsd(id) || decodedRate <= 0)
@@ -103,6 +120,8 @@ public:
         if (!frame_ || !packet_)
             throw ComponentError(QStringLiteral("Out of memory while opening the file."), LastError::CorruptData);
         rate_ = readingRate(codec_->codec_id, codec_->sample_rate);
+        if (isDsd(codec_->codec_id))
+            dsfSamples_ = dsfSampleCount(input_.fileName);
         layout_.reset(new AVChannelLayout{});
         if (av_channel_layout_copy(layout_.get(), &codec_->ch_layout) < 0)
             throw corrupt(QStringLiteral("its channel layout is unreadable"));
@@ -122,6 +141,8 @@ public:
     // The length the container states, in frames; -1 when it states none. Plain sample data cannot be longer
     // than the bytes from its first packet to the end of the file (a cut file keeps its original header).
     [[nodiscard]] qint64 statedLength() const {
+        if (dsfSamples_ > 0)
+            return av_rescale(dsfSamples_, rate_, static_cast<qint64>(stream_->codecpar->sample_rate) * 8);
         const qint64 fileSize = avio_size(format_->pb);
         if (stream_->duration != AV_NOPTS_VALUE && stream_->duration >= 0) {
             const qint64 stated = av_rescale_q(stream_->duration, stream_->time_base, AVRational{1, rate_});
@@ -480,6 +501,7 @@ private:
     qint64 resampledIn_ = 0;  // frames given to the current resampler
     qint64 resampledOut_ = 0; // and frames it gave back
     bool resamplerDrained_ = false;
+    qint64 dsfSamples_ = -1; // 1-bit samples per channel, as a DSF header counts them
     FramePtr frame_;
     PacketPtr packet_;
     ChannelLayoutPtr layout_;

@@ -319,6 +319,7 @@ TEST_F(RateAndDepth, DsdSourcesAreReadAt88Or176kHzIn24BitsAtTheirLevel) {
             const ReadBack read = readWithOurReader(source);
             const auto frames = static_cast<qint64>(read.samples.size()) / 2;
             EXPECT_NEAR(static_cast<double>(frames), kSeconds * readingRate, 2.0);
+            EXPECT_EQ(reader.lengthInSamples(), frames) << "the stated length is the length read";
             for (const int channel : {0, 1}) {
                 const std::vector<float> one = channelOf(read.samples, 2, channel);
                 EXPECT_NEAR(dB(amplitudeAt(one, readingRate, 1000.0)), -6.02, 0.05);
