@@ -429,6 +429,13 @@ private:
         lastFrameStart_ = (pts == AV_NOPTS_VALUE || originPts_ == AV_NOPTS_VALUE)
                               ? -1
                               : av_rescale_q(pts - originPts_, stream_->time_base, AVRational{1, rate_});
+        // A resampler gives its first frames back only with later input, so what comes out now starts where the
+        // output so far ends, counted from the first frame it was given.
+        if (resamplerRate_ != rate_) {
+            if (resampledIn_ == 0)
+                resampledOrigin_ = lastFrameStart_;
+            lastFrameStart_ = resampledOrigin_ < 0 ? -1 : resampledOrigin_ + resampledOut_;
+        }
         const int capacity = swr_get_out_samples(resampler_.get(), frame.nb_samples);
         if (capacity <= 0)
             return false;
@@ -498,8 +505,9 @@ private:
     AVChannelLayout resamplerLayout_{};
     int resamplerRate_ = 0;
     int resamplerFormat_ = -1;
-    qint64 resampledIn_ = 0;  // frames given to the current resampler
-    qint64 resampledOut_ = 0; // and frames it gave back
+    qint64 resampledIn_ = 0;      // frames given to the current resampler
+    qint64 resampledOut_ = 0;     // and frames it gave back
+    qint64 resampledOrigin_ = -1; // where the first frame given to it starts, at the reading rate
     bool resamplerDrained_ = false;
     qint64 dsfSamples_ = -1; // 1-bit samples per channel, as a DSF header counts them
     FramePtr frame_;

@@ -348,4 +348,24 @@ TEST_F(RateAndDepth, DsdKeepsItsReadingShapeUnlessARateIsAskedFor) {
     EXPECT_NEAR(dB(amplitudeAt(channelOf(decoded(asked), 2, 1), 48000, 1000.0)), -6.02, 0.05);
 }
 
+// A cut of a DSD image (a cue sheet's track) starts on the sample the whole reading has there: the resampler starts
+// afresh after a seek, with nothing of the sound before it.
+TEST_F(RateAndDepth, SeekingInDsdLandsOnTheSameSamples) {
+    const QString source = writtenFile(folder, "long.dsf", dsfFile(oneBitTone(2822400, 4.0, 1000.0, 0.5), 2822400, 2));
+    const std::vector<float> whole = readWithOurReader(source).samples;
+    constexpr qint64 kTarget = 3 * 88200 + 123;
+    constexpr int kFrames = 2000;
+    ASSERT_GE(static_cast<qint64>(whole.size()), (kTarget + kFrames) * 2);
+    AudioFile2Component reader;
+    reader.openForReading(source, 0, 1);
+    ASSERT_EQ(reader.seek(kTarget, 3), kTarget);
+    const SampleBlock cut = reader.readBlock(kFrames * 2);
+    ASSERT_EQ(cut.values().size(), static_cast<std::size_t>(kFrames * 2));
+    double largest = 0.0;
+    for (std::size_t index = 0; index < cut.values().size(); ++index)
+        largest = std::max(largest, std::abs(static_cast<double>(cut.values()[index]) -
+                                             whole[static_cast<std::size_t>(kTarget * 2) + index]));
+    EXPECT_LT(largest, 1e-4);
+}
+
 } // namespace
