@@ -97,7 +97,7 @@ qint64 dsfSampleCount(const QString& fileName) {
 int readingRate(AVCodecID id, int decodedRate) {
     if (!isDsd(id) || decodedRate <= 0)
         return decodedRate;
-    return decodedRate <= kDsd64DecodedRate ? kDsd64ReadingRate : kFasterDsdReadingRate;
+    return decodedRate < 2 * kDsd64DecodedRate ? kDsd64ReadingRate : kFasterDsdReadingRate;
 }
 
 } // namespace
