@@ -1,0 +1,205 @@
+#include "SyncPlan.h"
+
+#include "core/batch/OutputNaming.h"
+#include "core/list/SourceTypes.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+// Audio types whose codecs drop information; anything else the program reads as audio counts as lossless.
+// An .m4a may hold ALAC, yet most hold AAC: it counts as lossy, which copies it as it is.
+const QStringList& lossyExtensions() {
+    static const QStringList extensions{QStringLiteral(".mp3"), QStringLiteral(".mp2"),  QStringLiteral(".mp1"),
+                                        QStringLiteral(".ogg"), QStringLiteral(".opus"), QStringLiteral(".wma"),
+                                        QStringLiteral(".mpc"), QStringLiteral(".mp+"),  QStringLiteral(".aac"),
+                                        QStringLiteral(".m4a"), QStringLiteral(".ac3"),  QStringLiteral(".eac3"),
+                                        QStringLiteral(".dts"), QStringLiteral(".amr")};
+    return extensions;
+}
+
+QString extensionOf(const QString& fileName) {
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot <= 0 ? QString() : fileName.mid(dot).toLower();
+}
+
+bool isAudioName(const QString& fileName) {
+    const QString extension = extensionOf(fileName);
+    const auto types = SourceTypes::all();
+    return std::any_of(types.begin(), types.end(), [&extension](const SourceType& type) {
+        return type.kind == SourceKind::Audio && extension == QLatin1String(type.extension);
+    });
+}
+
+QString fileNameOf(const QString& relative) {
+    return relative.section(QLatin1Char('/'), -1);
+}
+
+QString folderOf(const QString& relative) {
+    const qsizetype slash = relative.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? QString() : relative.left(slash);
+}
+
+// The output name a source asks for, before claims.
+QString wantedOutput(SyncAction action, const QString& relative, const SyncChoices& choices, const PathFitter& fitter) {
+    const QString folder = fitter.path(folderOf(relative));
+    QString name = fileNameOf(relative);
+    if (action == SyncAction::Convert)
+        name = outputBaseName(name) + choices.outputSuffix;
+    name = fitter.component(name);
+    return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
+}
+
+// Output names taken so far; FAT and exFAT do not tell letter cases apart.
+class NameClaims {
+public:
+    explicit NameClaims(const PathFitter& fitter) : fitter_(fitter) {}
+
+    QString claim(const QString& wanted) {
+        QString name = wanted;
+        for (int number = 1; taken_.count(key(name)) != 0; ++number) {
+            const QString folder = folderOf(wanted);
+            const QString marked = fitter_.withMarker(fileNameOf(wanted), number);
+            name = folder.isEmpty() ? marked : folder + QLatin1Char('/') + marked;
+        }
+        taken_.insert(key(name));
+        return name;
+    }
+
+private:
+    QString key(const QString& name) const { return fitter_.rules() == PathRules::Posix ? name : name.toCaseFolded(); }
+
+    const PathFitter& fitter_;
+    std::set<QString> taken_;
+};
+
+quint64 stableHash(const QString& text) {
+    quint64 hash = 14695981039346656037ULL; // 64-bit FNV-1a over the UTF-8 bytes
+    for (const char byte : text.toUtf8()) {
+        hash ^= static_cast<unsigned char>(byte);
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
+} // namespace
+
+std::vector<ScannedFile> scanTree(const QString& root, const QString& skipped) {
+    std::vector<ScannedFile> files;
+    const QString rootPath = QFileInfo(root).absoluteFilePath();
+    const QString skippedPath = skipped.isEmpty() ? QString() : QFileInfo(skipped).absoluteFilePath();
+    // Folders are walked by hand so that the skipped one is never entered.
+    std::vector<QString> folders{rootPath};
+    while (!folders.empty()) {
+        const QString folder = folders.back();
+        folders.pop_back();
+        QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        while (entries.hasNext()) {
+            entries.next();
+            const QFileInfo info = entries.fileInfo();
+            const QString path = info.absoluteFilePath();
+            if (info.isDir()) {
+                if (!info.isSymLink() && path != skippedPath)
+                    folders.push_back(path);
+                continue;
+            }
+            if (!info.isFile())
+                continue;
+            files.push_back(ScannedFile{path.mid(rootPath.size() + (rootPath.endsWith('/') ? 0 : 1)), info.size(),
+                                        info.lastModified().toMSecsSinceEpoch()});
+        }
+    }
+    std::sort(files.begin(), files.end(),
+              [](const ScannedFile& a, const ScannedFile& b) { return a.relative < b.relative; });
+    return files;
+}
+
+bool Shard::takes(const QString& path) const {
+    return count <= 1 || static_cast<int>(stableHash(path) % static_cast<quint64>(count)) + 1 == index;
+}
+
+std::optional<Shard> shardNamed(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char('/'));
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool indexOk = false;
+    bool countOk = false;
+    const Shard shard{parts[0].toInt(&indexOk), parts[1].toInt(&countOk)};
+    if (!indexOk || !countOk || shard.index < 1 || shard.index > shard.count)
+        return std::nullopt;
+    return shard;
+}
+
+QStringList SyncChoices::defaultSideGlobs() {
+    return {QStringLiteral("cover.jpg"), QStringLiteral("folder.jpg"), QStringLiteral("*.png"),
+            QStringLiteral("*.lrc"),     QStringLiteral("*.cue"),      QStringLiteral("*.pdf")};
+}
+
+bool isLossyAudioName(const QString& fileName) {
+    return lossyExtensions().contains(extensionOf(fileName));
+}
+
+std::optional<SyncAction> syncActionOf(const QString& relative, const SyncChoices& choices) {
+    const QString name = fileNameOf(relative);
+    if (isAudioName(name))
+        return choices.copyLossy && isLossyAudioName(name) ? SyncAction::Copy : SyncAction::Convert;
+    for (const QString& glob : choices.sideGlobs) {
+        if (QRegularExpression::fromWildcard(glob, Qt::CaseInsensitive).match(name).hasMatch())
+            return SyncAction::Side;
+    }
+    return std::nullopt;
+}
+
+QString optionsTextOf(SyncAction action, const SyncChoices& choices, PathRules rules) {
+    switch (action) {
+    case SyncAction::Convert:
+        return choices.convertOptions + QStringLiteral(" names=") + pathRulesName(rules);
+    case SyncAction::Copy:
+        return QStringLiteral("copy names=") + pathRulesName(rules);
+    case SyncAction::Side:
+        return QStringLiteral("side names=") + pathRulesName(rules);
+    }
+    return {};
+}
+
+SyncWork planSync(const std::vector<ScannedFile>& scanned, const std::optional<SyncManifest>& manifest,
+                  const SyncChoices& choices, const PathFitter& fitter,
+                  const std::function<bool(const QString&)>& outputExists) {
+    SyncWork work;
+    std::optional<std::set<QString>> only;
+    if (choices.onlySources)
+        only.emplace(choices.onlySources->begin(), choices.onlySources->end());
+    NameClaims claims(fitter);
+    std::set<QString> present;
+    for (const ScannedFile& file : scanned) {
+        const std::optional<SyncAction> action = syncActionOf(file.relative, choices);
+        if (!action)
+            continue;
+        present.insert(file.relative);
+        const QString output = claims.claim(wantedOutput(*action, file.relative, choices, fitter));
+        if (!choices.shard.takes(file.relative) || (only && only->count(file.relative) == 0))
+            continue;
+        const ManifestEntry* earlier = manifest ? manifest->find(file.relative) : nullptr;
+        // Names made from tags are known once the output is made; the manifest's name then stands.
+        const bool named = choices.namesFromTemplate && *action == SyncAction::Convert;
+        if (earlier != nullptr && earlier->size == file.size && earlier->modifiedMs == file.modifiedMs &&
+            (named || earlier->output == output) &&
+            earlier->options == optionsTextOf(*action, choices, fitter.rules()) && outputExists(earlier->output)) {
+            work.unchanged.push_back(*earlier);
+            continue;
+        }
+        work.tasks.push_back(
+            SyncTask{*action, file, output, earlier ? std::optional<ManifestEntry>(*earlier) : std::nullopt});
+    }
+    if (manifest) {
+        for (const auto& [source, entry] : manifest->entries()) {
+            if (present.count(source) == 0 && choices.shard.takes(source) && (!only || only->count(source) != 0))
+                work.gone.push_back(entry);
+        }
+    }
+    return work;
+}
