@@ -6,7 +6,8 @@
 #include <QFile>
 #include <QJsonDocument>
 
-// tonalith-cli summary merge A.json B.json ...: the --summary json files of shards as one summary.
+// tonalith-cli summary merge A.json B.json ...: the --summary json files of shards as one summary. A file may hold
+// the lines of the run before its summary.
 int runSummaryCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (arguments.isEmpty() || arguments.first() != QLatin1String("merge") || arguments.size() < 2) {
         err << CommandUsage::Summary;
@@ -18,7 +19,11 @@ int runSummaryCommand(const QStringList& arguments, QTextStream& out, QTextStrea
         const bool opened =
             name == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
         QJsonParseError error{};
-        const QJsonDocument document = opened ? QJsonDocument::fromJson(file.readAll(), &error) : QJsonDocument();
+        // The file may be all a process printed: the output lines, then the summary on a line of its own.
+        QByteArray text = opened ? file.readAll() : QByteArray();
+        if (const qsizetype start = text.indexOf("\n{"); !text.startsWith('{') && start >= 0)
+            text = text.mid(start + 1);
+        const QJsonDocument document = opened ? QJsonDocument::fromJson(text, &error) : QJsonDocument();
         if (!opened || error.error != QJsonParseError::NoError || !document.isObject()) {
             err << "tonalith-cli summary: " << name << " is not a JSON summary"
                 << (opened ? QString() : QStringLiteral(" (%1)").arg(file.errorString())) << '\n';
