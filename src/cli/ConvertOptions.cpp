@@ -447,8 +447,8 @@ std::vector<ConvertOption> makeTable() {
          fixed("copy"),
          {wordsOf({QStringLiteral("copy"), QStringLiteral("convert")})},
          "({range})",
-         "sync only: sources already in a lossy format (MP3, Ogg, Opus, AAC, WMA, ...) are copied byte for byte "
-         "keeping their extension (copy), or converted like lossless ones (convert); default {default}",
+         "sync only: {range} (default {default}): sources already in a lossy format (MP3, Ogg, Opus, AAC, WMA, ...) "
+         "are copied byte for byte keeping their extension, or converted like lossless ones",
          nullptr},
         {Side,
          "--side",
