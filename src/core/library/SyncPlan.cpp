@@ -27,14 +27,6 @@ QString extensionOf(const QString& fileName) {
     return dot <= 0 ? QString() : fileName.mid(dot).toLower();
 }
 
-bool isAudioName(const QString& fileName) {
-    const QString extension = extensionOf(fileName);
-    const auto types = SourceTypes::all();
-    return std::any_of(types.begin(), types.end(), [&extension](const SourceType& type) {
-        return type.kind == SourceKind::Audio && extension == QLatin1String(type.extension);
-    });
-}
-
 QString fileNameOf(const QString& relative) {
     return relative.section(QLatin1Char('/'), -1);
 }
@@ -42,6 +34,44 @@ QString fileNameOf(const QString& relative) {
 QString folderOf(const QString& relative) {
     const qsizetype slash = relative.lastIndexOf(QLatin1Char('/'));
     return slash < 0 ? QString() : relative.left(slash);
+}
+
+bool isAudioName(const QString& fileName) {
+    static const std::set<QString> extensions = [] {
+        std::set<QString> audio;
+        for (const SourceType& type : SourceTypes::all()) {
+            if (type.kind == SourceKind::Audio)
+                audio.insert(QLatin1String(type.extension));
+        }
+        return audio;
+    }();
+    return extensions.count(extensionOf(fileName)) != 0;
+}
+
+// The side file patterns, made once for a whole tree.
+class SideFiles {
+public:
+    explicit SideFiles(const QStringList& globs) {
+        for (const QString& glob : globs)
+            patterns_.push_back(QRegularExpression::fromWildcard(glob, Qt::CaseInsensitive));
+    }
+
+    [[nodiscard]] bool match(const QString& name) const {
+        return std::any_of(patterns_.begin(), patterns_.end(),
+                           [&name](const QRegularExpression& pattern) { return pattern.match(name).hasMatch(); });
+    }
+
+private:
+    std::vector<QRegularExpression> patterns_;
+};
+
+std::optional<SyncAction> actionOf(const QString& relative, const SyncChoices& choices, const SideFiles& sideFiles) {
+    const QString name = fileNameOf(relative);
+    if (isAudioName(name))
+        return choices.copyLossy && isLossyAudioName(name) ? SyncAction::Copy : SyncAction::Convert;
+    if (sideFiles.match(name))
+        return SyncAction::Side;
+    return std::nullopt;
 }
 
 // The output name a source asks for, before claims.
@@ -144,14 +174,7 @@ bool isLossyAudioName(const QString& fileName) {
 }
 
 std::optional<SyncAction> syncActionOf(const QString& relative, const SyncChoices& choices) {
-    const QString name = fileNameOf(relative);
-    if (isAudioName(name))
-        return choices.copyLossy && isLossyAudioName(name) ? SyncAction::Copy : SyncAction::Convert;
-    for (const QString& glob : choices.sideGlobs) {
-        if (QRegularExpression::fromWildcard(glob, Qt::CaseInsensitive).match(name).hasMatch())
-            return SyncAction::Side;
-    }
-    return std::nullopt;
+    return actionOf(relative, choices, SideFiles(choices.sideGlobs));
 }
 
 QString optionsTextOf(SyncAction action, const SyncChoices& choices, PathRules rules) {
@@ -174,9 +197,10 @@ SyncWork planSync(const std::vector<ScannedFile>& scanned, const std::optional<S
     if (choices.onlySources)
         only.emplace(choices.onlySources->begin(), choices.onlySources->end());
     NameClaims claims(fitter);
+    const SideFiles sideFiles(choices.sideGlobs);
     std::set<QString> present;
     for (const ScannedFile& file : scanned) {
-        const std::optional<SyncAction> action = syncActionOf(file.relative, choices);
+        const std::optional<SyncAction> action = actionOf(file.relative, choices, sideFiles);
         if (!action)
             continue;
         present.insert(file.relative);
