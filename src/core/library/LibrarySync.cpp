@@ -58,8 +58,14 @@ SyncResult LibrarySync::run(SyncConversion& conversion, SyncObserver& observer) 
     manifest_ = loaded.value_or(SyncManifest{});
     const QString skipped =
         setup_.destination.startsWith(setup_.sourceFolder + QLatin1Char('/')) ? setup_.destination : QString();
-    const SyncWork work = planSync(scanTree(setup_.sourceFolder, skipped), loaded, setup_.choices, fitter_,
-                                   [this](const QString& output) { return QFileInfo::exists(absoluteOutput(output)); });
+    // One listing of the destination answers whether each listed output is still there.
+    std::optional<QSet<QString>> existing;
+    const auto exists = [&](const QString& output) {
+        if (!existing)
+            existing = filesBelow(setup_.destination);
+        return existing->contains(output);
+    };
+    const SyncWork work = planSync(scanTree(setup_.sourceFolder, skipped), loaded, setup_.choices, fitter_, exists);
     for (const ManifestEntry& entry : work.unchanged)
         claimedOutputs_.insert(entry.output);
     for (const SyncTask& task : work.tasks)
@@ -124,16 +130,14 @@ void LibrarySync::convertFiles(const std::vector<SyncTask>& tasks, SyncConversio
     order.existing = ExistingOutputPolicy::Replace;
     std::vector<BatchOutput> plan = conversion.plan(order);
     // One format: the plan holds one output per source, in the order of the sources.
-    for (std::size_t index = 0; index < plan.size() && index < tasks.size(); ++index) {
-        if (!order.baseNames)
-            plan[index].destinationName = absoluteOutput(tasks[index].output);
-    }
+    for (std::size_t index = 0; index < plan.size() && index < tasks.size(); ++index)
+        plan[index].destinationName =
+            absoluteOutput(order.baseNames ? namedOutput(tasks[index], plan[index]) : tasks[index].output);
     const std::vector<OutputReport> reports = conversion.run(plan, order);
     for (std::size_t index = 0; index < reports.size() && index < tasks.size(); ++index) {
         SyncTask task = tasks[index];
         const OutputReport& report = reports[index];
-        if (order.baseNames)
-            task.output = QDir(setup_.destination).relativeFilePath(report.destination);
+        task.output = QDir(setup_.destination).relativeFilePath(plan[index].destinationName);
         switch (report.status) {
         case OutputStatus::Made: {
             QString reason;
@@ -154,6 +158,19 @@ void LibrarySync::convertFiles(const std::vector<SyncTask>& tasks, SyncConversio
             break;
         }
     }
+}
+
+QString LibrarySync::namedOutput(const SyncTask& task, const BatchOutput& planned) {
+    // The name the source would have had without a template stands for nothing now.
+    claimedOutputs_.erase(task.output);
+    const QString fitted = fitter_.path(QDir(setup_.destination).relativeFilePath(planned.destinationName));
+    const qsizetype slash = fitted.lastIndexOf(QLatin1Char('/'));
+    const QString folder = slash < 0 ? QString() : fitted.left(slash + 1);
+    QString name = fitted;
+    for (int number = 1; claimedOutputs_.count(name) != 0; ++number)
+        name = folder + fitter_.withMarker(fitted.mid(slash + 1), number);
+    claimedOutputs_.insert(name);
+    return name;
 }
 
 void LibrarySync::record(const SyncTask& task, SyncStatus status, const QString& reason, SyncObserver& observer) {

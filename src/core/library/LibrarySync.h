@@ -79,6 +79,8 @@ public:
 private:
     void copyFiles(const std::vector<SyncTask>& tasks, SyncConversion& conversion, SyncObserver& observer);
     void convertFiles(const std::vector<SyncTask>& tasks, SyncConversion& conversion, SyncObserver& observer);
+    // A name from the order's template, fitted to the rules and claimed among the sync's outputs.
+    [[nodiscard]] QString namedOutput(const SyncTask& task, const BatchOutput& planned);
     void record(const SyncTask& task, SyncStatus status, const QString& reason, SyncObserver& observer);
     // False when the output is still there.
     bool removeOutput(const ManifestEntry& entry, SyncObserver& observer);

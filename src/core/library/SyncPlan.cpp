@@ -3,11 +3,18 @@
 #include "core/batch/OutputNaming.h"
 #include "core/list/SourceTypes.h"
 
-#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <set>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -91,7 +98,7 @@ public:
 
     QString claim(const QString& wanted) {
         QString name = wanted;
-        for (int number = 1; taken_.count(key(name)) != 0; ++number) {
+        for (int number = 1; taken_.contains(key(name)); ++number) {
             const QString folder = folderOf(wanted);
             const QString marked = fitter_.withMarker(fileNameOf(wanted), number);
             name = folder.isEmpty() ? marked : folder + QLatin1Char('/') + marked;
@@ -104,8 +111,46 @@ private:
     QString key(const QString& name) const { return fitter_.rules() == PathRules::Posix ? name : name.toCaseFolded(); }
 
     const PathFitter& fitter_;
-    std::set<QString> taken_;
+    QSet<QString> taken_;
 };
+
+enum class WalkStep { Enter, Skip };
+
+struct DirectoryCloser {
+    void operator()(DIR* directory) const { ::closedir(directory); }
+};
+using Directory = std::unique_ptr<DIR, DirectoryCloser>;
+
+// Calls visit(relative path, folder descriptor, name, entry type) for every entry below the folder; folders are
+// entered when visit says so. Names are taken relative to their folder's descriptor, so that the system walks no
+// long path for each of many thousand files. Folders that cannot be read are passed over.
+void walkFolder(int folder, const QString& relativeFolder,
+                const std::function<WalkStep(const QString&, int, const char*, unsigned char)>& visit) {
+    const Directory directory(::fdopendir(folder));
+    if (!directory) {
+        ::close(folder);
+        return;
+    }
+    while (const dirent* entry = ::readdir(directory.get())) {
+        const char* name = entry->d_name;
+        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
+            continue;
+        const QString decoded = QFile::decodeName(name);
+        const QString relative = relativeFolder.isEmpty() ? decoded : relativeFolder + QLatin1Char('/') + decoded;
+        if (visit(relative, ::dirfd(directory.get()), name, entry->d_type) != WalkStep::Enter)
+            continue;
+        const int child = ::openat(::dirfd(directory.get()), name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (child >= 0)
+            walkFolder(child, relative, visit);
+    }
+}
+
+void walkTree(const QString& root,
+              const std::function<WalkStep(const QString&, int, const char*, unsigned char)>& visit) {
+    const int folder = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0)
+        walkFolder(folder, QString(), visit);
+}
 
 quint64 stableHash(const QString& text) {
     quint64 hash = 14695981039346656037ULL; // 64-bit FNV-1a over the UTF-8 bytes
@@ -122,29 +167,45 @@ std::vector<ScannedFile> scanTree(const QString& root, const QString& skipped) {
     std::vector<ScannedFile> files;
     const QString rootPath = QFileInfo(root).absoluteFilePath();
     const QString skippedPath = skipped.isEmpty() ? QString() : QFileInfo(skipped).absoluteFilePath();
-    // Folders are walked by hand so that the skipped one is never entered.
-    std::vector<QString> folders{rootPath};
-    while (!folders.empty()) {
-        const QString folder = folders.back();
-        folders.pop_back();
-        QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        while (entries.hasNext()) {
-            entries.next();
-            const QFileInfo info = entries.fileInfo();
-            const QString path = info.absoluteFilePath();
-            if (info.isDir()) {
-                if (!info.isSymLink() && path != skippedPath)
-                    folders.push_back(path);
-                continue;
-            }
-            if (!info.isFile())
-                continue;
-            files.push_back(ScannedFile{path.mid(rootPath.size() + (rootPath.endsWith('/') ? 0 : 1)), info.size(),
-                                        info.lastModified().toMSecsSinceEpoch()});
-        }
-    }
+    const QString skippedRelative =
+        skippedPath.startsWith(rootPath + QLatin1Char('/')) ? skippedPath.mid(rootPath.size() + 1) : QString();
+    walkTree(rootPath, [&](const QString& relative, int folder, const char* name, unsigned char type) {
+        // Hidden files and folders (a desktop's thumbnails, a Mac's "._" companions, a manifest) are no part of
+        // the library.
+        if (name[0] == '.')
+            return WalkStep::Skip;
+        struct stat status {};
+        const bool known = type != DT_UNKNOWN && type != DT_LNK;
+        if (!known && ::fstatat(folder, name, &status, type == DT_LNK ? 0 : AT_SYMLINK_NOFOLLOW) != 0)
+            return WalkStep::Skip;
+        const bool isFolder = known ? type == DT_DIR : S_ISDIR(status.st_mode) && type != DT_LNK;
+        if (isFolder)
+            return relative == skippedRelative ? WalkStep::Skip : WalkStep::Enter;
+        if (known && ::fstatat(folder, name, &status, 0) != 0)
+            return WalkStep::Skip;
+        if (S_ISREG(status.st_mode))
+            files.push_back(
+                ScannedFile{relative, static_cast<qint64>(status.st_size),
+                            static_cast<qint64>(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000});
+        return WalkStep::Skip;
+    });
     std::sort(files.begin(), files.end(),
               [](const ScannedFile& a, const ScannedFile& b) { return a.relative < b.relative; });
+    return files;
+}
+
+QSet<QString> filesBelow(const QString& root) {
+    QSet<QString> files;
+    walkTree(QFileInfo(root).absoluteFilePath(), [&](const QString& relative, int folder, const char* name,
+                                                     unsigned char type) {
+        struct stat status {};
+        if (type == DT_UNKNOWN && ::fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(status.st_mode))
+            type = DT_DIR;
+        if (type == DT_DIR)
+            return WalkStep::Enter;
+        files.insert(relative);
+        return WalkStep::Skip;
+    });
     return files;
 }
 
@@ -198,7 +259,7 @@ SyncWork planSync(const std::vector<ScannedFile>& scanned, const std::optional<S
         only.emplace(choices.onlySources->begin(), choices.onlySources->end());
     NameClaims claims(fitter);
     const SideFiles sideFiles(choices.sideGlobs);
-    std::set<QString> present;
+    QSet<QString> present;
     for (const ScannedFile& file : scanned) {
         const std::optional<SyncAction> action = actionOf(file.relative, choices, sideFiles);
         if (!action)
@@ -221,7 +282,7 @@ SyncWork planSync(const std::vector<ScannedFile>& scanned, const std::optional<S
     }
     if (manifest) {
         for (const auto& [source, entry] : manifest->entries()) {
-            if (present.count(source) == 0 && choices.shard.takes(source) && (!only || only->count(source) != 0))
+            if (!present.contains(source) && choices.shard.takes(source) && (!only || only->count(source) != 0))
                 work.gone.push_back(entry);
         }
     }

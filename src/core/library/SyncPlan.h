@@ -4,6 +4,7 @@
 #include "SyncManifest.h"
 
 #include <QRegularExpression>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -17,9 +18,12 @@ struct ScannedFile {
     qint64 modifiedMs = 0;
 };
 
-// Every regular file below root, in name order; the folder `skipped` (a destination inside the source) and
-// symbolic links to folders are not entered.
+// Every regular file below root that is not hidden, in name order; hidden folders, the folder `skipped` (a
+// destination inside the source) and symbolic links to folders are not entered.
 [[nodiscard]] std::vector<ScannedFile> scanTree(const QString& root, const QString& skipped);
+// The relative paths of everything below root that is not a folder, hidden ones included; read from the folders
+// alone, without looking at any file.
+[[nodiscard]] QSet<QString> filesBelow(const QString& root);
 
 // One process's share of a library: shard K of N takes the paths whose stable hash falls to K, so N processes
 // together take every path once, whichever machine runs them.
