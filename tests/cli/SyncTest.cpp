@@ -284,3 +284,69 @@ TEST(Sync, ThreeShardsThroughGnuParallelMakeWhatOneProcessMakes) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(FanOut, ConvertTakesListsAndShardsMakeWhatOneProcessMakes) {
+    const QTemporaryDir folder;
+    QStringList sources;
+    for (int index = 0; index < 7; ++index) {
+        const QString name = folder.filePath(QStringLiteral("in/sub %1/tone %1.wav").arg(index));
+        QDir().mkpath(QFileInfo(name).path());
+        const auto made = runTool("sox", {"-n", "-r", "8000", "-c", "1", "-b", "16", name, "synth", "0.1", "sine",
+                                          QString::number(300 + 50 * index)});
+        ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+        sources.append(name);
+    }
+    const QString list = testsupport::writeFile(folder, "list", sources.join('\n').toUtf8() + "\n\n");
+    const QString nulList = testsupport::writeFile(folder, "nul", sources.join(QChar(0)).toUtf8());
+    const QStringList common{"convert", "--format", "pcm", "-j", "1", "--keep-tree", folder.filePath("in")};
+
+    const auto whole =
+        runTool(testsupport::cliPath(), common + QStringList{"--out", folder.filePath("one"), "--files-from", list});
+    ASSERT_EQ(whole.exitCode, 0) << whole.err.toStdString();
+    EXPECT_EQ(testsupport::linesStarting(whole.out, "output=").size(), sources.size());
+
+    // The same list NUL-separated on standard input, spread over three processes.
+    for (int shard = 1; shard <= 3; ++shard) {
+        QProcess process;
+        process.start(testsupport::cliPath(),
+                      common + QStringList{"--out", folder.filePath("shards"), "--files-from", "-", "--null", "--shard",
+                                           QStringLiteral("%1/3").arg(shard)});
+        ASSERT_TRUE(process.waitForStarted());
+        process.write(testsupport::readFile(nulList));
+        process.closeWriteChannel();
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        EXPECT_LT(testsupport::linesStarting(process.readAllStandardOutput(), "output=").size(), sources.size());
+    }
+    EXPECT_EQ(treeOf(folder.filePath("shards")), treeOf(folder.filePath("one")));
+    EXPECT_EQ(treeOf(folder.filePath("one")).size(), static_cast<std::size_t>(sources.size()));
+}
+
+TEST(FanOut, OptionsOfTheOtherCommandAndBadShardsAreRefusedBeforeAnythingIsMade) {
+    const QTemporaryDir folder;
+    const QString source = folder.filePath("a.wav");
+    const auto refused = [&](const QStringList& arguments) {
+        const auto run = runTool(testsupport::cliPath(), arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString() << "\n" << run.out.toStdString();
+        return QString::fromUtf8(run.err);
+    };
+    EXPECT_TRUE(refused({"convert", "--format", "mp3", "--prune", source}).contains("--prune is not an option of"));
+    EXPECT_TRUE(refused({"sync", "--format", "mp3", "--out", "x", folder.path(), folder.filePath("d")})
+                    .contains("--out is not an option of sync"));
+    EXPECT_TRUE(refused({"sync", "--format", "mp3", "--format", "ogg", folder.path(), folder.filePath("d")})
+                    .contains("give --format once"));
+    EXPECT_TRUE(refused({"sync", "--format", "mp3", folder.path()}).contains("two folders"));
+    EXPECT_TRUE(refused({"sync", "--format", "mp3", folder.path(), folder.path()}).contains("must not hold"));
+    EXPECT_TRUE(refused({"sync", "--format", "mp3", "--names", "dos", folder.path(), folder.filePath("d")})
+                    .contains("posix, fat or ascii"));
+    EXPECT_TRUE(refused({"convert", "--format", "mp3", "--shard", "4/3", source}).contains("--shard"));
+    EXPECT_TRUE(refused({"convert", "--format", "mp3", "--null", source}).contains("--null needs --files-from"));
+    EXPECT_TRUE(
+        refused({"convert", "--format", "mp3", "--files-from", folder.filePath("none")}).contains("cannot be read"));
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath("d")));
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath("x")));
+}
+
+} // namespace
