@@ -21,6 +21,22 @@
 
 namespace {
 
+// Convert's lines, and each finished output handed on as it comes.
+class FinishedLines : public ConvertLines {
+public:
+    FinishedLines(QTextStream& out, bool sideBySide, std::function<void(std::size_t, const OutputReport&)> finished,
+                  std::function<void()> onIdle)
+        : ConvertLines(out, sideBySide, std::move(onIdle)), finished_(std::move(finished)) {}
+
+    void outputFinished(std::size_t output, const OutputReport& report) override {
+        ConvertLines::outputFinished(output, report);
+        finished_(output, report);
+    }
+
+private:
+    std::function<void(std::size_t, const OutputReport&)> finished_;
+};
+
 // The conversions of a sync through the plan and engine of convert, printing convert's lines. Components are made
 // only when there is something to convert, so a sync of an unchanged library opens nothing.
 class LineSyncConversion : public SyncConversion {
@@ -32,9 +48,10 @@ public:
         return order.plan(readSourceFactsAhead(*planning, factory_, order));
     }
 
-    std::vector<OutputReport> run(const std::vector<BatchOutput>& plan, const BatchOrder& order) override {
+    std::vector<OutputReport> run(const std::vector<BatchOutput>& plan, const BatchOrder& order,
+                                  const std::function<void(std::size_t, const OutputReport&)>& finished) override {
         BatchEngine* running = nullptr;
-        ConvertLines lines(out_, BatchEngine::workersFor(plan, order.jobs) > 1, [&running] {
+        FinishedLines lines(out_, BatchEngine::workersFor(plan, order.jobs) > 1, finished, [&running] {
             if (running != nullptr && StopSignals::stopRequested())
                 running->cancel();
         });

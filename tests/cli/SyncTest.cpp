@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -227,6 +228,35 @@ TEST(Sync, ChangedTagsRedoOnlyTheirSourceAndPruneRemovesOnlyWhatIsListed) {
     const SyncRun fresh = sync(library.source(), unlisted, {"--prune"});
     EXPECT_EQ(countsOf(fresh.summary), counts(3, 2, 0, 0, 0));
     EXPECT_EQ(testsupport::readFile(QDir(unlisted).filePath("Other/four.ogg")), "not from a sync");
+}
+
+TEST(Sync, ASyncKilledOutrightKeepsItsManifestAndTheNextRunFinishesTheWork) {
+    const Library library;
+    const QString destination = library.path("card");
+    ASSERT_EQ(sync(library.source(), destination).exitCode, 0);
+    const QByteArray manifest = testsupport::readFile(QDir(destination).filePath(".tonalith-sync"));
+    for (const char* lossless : {"Artist/Album/one.flac", "Artist/Album/two: why?.wav"}) {
+        QFile file(library.source(lossless));
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write(QByteArray(1, '\0'));
+    }
+
+    QProcess killed;
+    killed.start(testsupport::cliPath(),
+                 {"sync", "--format", "mp3", "--names", "fat", "-j", "1", library.source(), destination});
+    ASSERT_TRUE(killed.waitForStarted());
+    QByteArray printed;
+    while (!printed.contains("output=") && killed.waitForReadyRead(30000))
+        printed += killed.readAllStandardOutput();
+    killed.kill();
+    killed.waitForFinished();
+    const QByteArray kept = testsupport::readFile(QDir(destination).filePath(".tonalith-sync"));
+    EXPECT_TRUE(kept == manifest || kept.startsWith("tonalith-sync 1\n")) << "a whole manifest, old or new";
+
+    const SyncRun finished = sync(library.source(), destination);
+    EXPECT_EQ(finished.exitCode, 0);
+    EXPECT_EQ(countsOf(finished.summary).at("failed"), 0);
+    EXPECT_EQ(countsOf(sync(library.source(), destination).summary), counts(0, 0, 7, 0, 0));
 }
 
 TEST(Sync, ThreeShardsThroughGnuParallelMakeWhatOneProcessMakes) {

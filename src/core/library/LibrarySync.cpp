@@ -133,30 +133,50 @@ void LibrarySync::convertFiles(const std::vector<SyncTask>& tasks, SyncConversio
     for (std::size_t index = 0; index < plan.size() && index < tasks.size(); ++index)
         plan[index].destinationName =
             absoluteOutput(order.baseNames ? namedOutput(tasks[index], plan[index]) : tasks[index].output);
-    const std::vector<OutputReport> reports = conversion.run(plan, order);
+    std::vector<bool> settled(plan.size(), false);
+    sinceSaved_.start();
+    const std::vector<OutputReport> reports =
+        conversion.run(plan, order, [&](std::size_t index, const OutputReport& report) {
+            if (index >= tasks.size() || settled[index])
+                return;
+            settled[index] = true;
+            settle(tasks[index], plan[index], report, observer);
+        });
     for (std::size_t index = 0; index < reports.size() && index < tasks.size(); ++index) {
-        SyncTask task = tasks[index];
-        const OutputReport& report = reports[index];
-        task.output = QDir(setup_.destination).relativeFilePath(plan[index].destinationName);
-        switch (report.status) {
-        case OutputStatus::Made: {
-            QString reason;
-            if (setup_.keepTime &&
-                !syncfiles::copyModificationTime(absoluteSource(task.source.relative), report.destination))
-                reason = QStringLiteral("%1: its modification time cannot be set").arg(report.destination);
-            record(task, reason.isEmpty() ? SyncStatus::Converted : SyncStatus::Failed, reason, observer);
-            break;
-        }
-        case OutputStatus::Failed:
-        case OutputStatus::Skipped:
-            record(task, SyncStatus::Failed, report.reason, observer);
-            break;
-        case OutputStatus::Cancelled:
-        case OutputStatus::NotStarted:
-            result_.files.push_back(
-                SyncFileReport{SyncStatus::Cancelled, task.source.relative, absoluteOutput(task.output), {}});
-            break;
-        }
+        if (!settled[index])
+            settle(tasks[index], plan[index], reports[index], observer);
+    }
+}
+
+void LibrarySync::settle(const SyncTask& planned, const BatchOutput& output, const OutputReport& report,
+                         SyncObserver& observer) {
+    SyncTask task = planned;
+    task.output = QDir(setup_.destination).relativeFilePath(output.destinationName);
+    switch (report.status) {
+    case OutputStatus::Made: {
+        QString reason;
+        if (setup_.keepTime &&
+            !syncfiles::copyModificationTime(absoluteSource(task.source.relative), report.destination))
+            reason = QStringLiteral("%1: its modification time cannot be set").arg(report.destination);
+        record(task, reason.isEmpty() ? SyncStatus::Converted : SyncStatus::Failed, reason, observer);
+        break;
+    }
+    case OutputStatus::Failed:
+    case OutputStatus::Skipped:
+        record(task, SyncStatus::Failed, report.reason, observer);
+        break;
+    case OutputStatus::Cancelled:
+    case OutputStatus::NotStarted:
+        result_.files.push_back(
+            SyncFileReport{SyncStatus::Cancelled, task.source.relative, absoluteOutput(task.output), {}});
+        return;
+    }
+    constexpr qint64 kSaveEveryMs = 5000;
+    if (sinceSaved_.hasExpired(kSaveEveryMs)) {
+        result_.manifestSaved =
+            manifest_.save(setup_.destination, setup_.choices.shard.index, setup_.choices.shard.count) &&
+            result_.manifestSaved;
+        sinceSaved_.restart();
     }
 }
 

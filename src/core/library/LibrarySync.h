@@ -6,7 +6,9 @@
 #include "core/batch/BatchOrder.h"
 #include "core/batch/OutputMaker.h"
 
+#include <QElapsedTimer>
 #include <QString>
+#include <functional>
 #include <vector>
 
 // Where and how one library is mirrored.
@@ -49,8 +51,10 @@ class SyncConversion {
 public:
     virtual ~SyncConversion() = default;
     [[nodiscard]] virtual std::vector<BatchOutput> plan(const BatchOrder& order) = 0;
-    [[nodiscard]] virtual std::vector<OutputReport> run(const std::vector<BatchOutput>& plan,
-                                                        const BatchOrder& order) = 0;
+    // `finished` hears each output's report as soon as it is known, on the calling thread.
+    [[nodiscard]] virtual std::vector<OutputReport>
+    run(const std::vector<BatchOutput>& plan, const BatchOrder& order,
+        const std::function<void(std::size_t, const OutputReport&)>& finished) = 0;
     // Whether the user stopped the sync; nothing more is copied or removed after that.
     [[nodiscard]] virtual bool stopped() const = 0;
 };
@@ -81,6 +85,9 @@ private:
     void convertFiles(const std::vector<SyncTask>& tasks, SyncConversion& conversion, SyncObserver& observer);
     // A name from the order's template, fitted to the rules and claimed among the sync's outputs.
     [[nodiscard]] QString namedOutput(const SyncTask& task, const BatchOutput& planned);
+    // What a finished conversion means for its source; the manifest is saved now and then on the way, so that a
+    // sync killed in a long run keeps what it made.
+    void settle(const SyncTask& task, const BatchOutput& planned, const OutputReport& report, SyncObserver& observer);
     void record(const SyncTask& task, SyncStatus status, const QString& reason, SyncObserver& observer);
     // False when the output is still there.
     bool removeOutput(const ManifestEntry& entry, SyncObserver& observer);
@@ -93,4 +100,5 @@ private:
     SyncManifest manifest_;
     std::set<QString> claimedOutputs_; // relative outputs of every present source
     SyncResult result_;
+    QElapsedTimer sinceSaved_;
 };

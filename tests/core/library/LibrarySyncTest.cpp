@@ -25,7 +25,8 @@ public:
         return outputs;
     }
 
-    std::vector<OutputReport> run(const std::vector<BatchOutput>& plan, const BatchOrder&) override {
+    std::vector<OutputReport> run(const std::vector<BatchOutput>& plan, const BatchOrder&,
+                                  const std::function<void(std::size_t, const OutputReport&)>& finished) override {
         std::vector<OutputReport> reports;
         for (const BatchOutput& output : plan) {
             OutputReport report;
@@ -42,6 +43,7 @@ public:
                 ++converted;
             }
             reports.push_back(report);
+            finished(reports.size() - 1, report);
         }
         return reports;
     }
