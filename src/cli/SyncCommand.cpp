@@ -7,12 +7,12 @@
 #include "StopSignals.h"
 #include "SyncSummary.h"
 #include "core/batch/BatchEngine.h"
+#include "core/batch/LibrarySync.h"
 #include "core/batch/OutputNaming.h"
 #include "core/batch/SourceFactsReader.h"
 #include "core/components/ComponentError.h"
 #include "core/components/ComponentSet.h"
 #include "core/formats/ChosenFormatDialogs.h"
-#include "core/library/LibrarySync.h"
 
 #include <QDir>
 #include <QFileInfo>

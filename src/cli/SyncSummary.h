@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ConvertSummary.h"
-#include "core/library/LibrarySync.h"
+#include "core/batch/LibrarySync.h"
 
 #include <QJsonObject>
 #include <QTextStream>

@@ -1,6 +1,5 @@
 #include "SyncPlan.h"
 
-#include "core/batch/OutputNaming.h"
 #include "core/list/SourceTypes.h"
 
 #include <QFile>
@@ -86,7 +85,7 @@ QString wantedOutput(SyncAction action, const QString& relative, const SyncChoic
     const QString folder = fitter.path(folderOf(relative));
     QString name = fileNameOf(relative);
     if (action == SyncAction::Convert)
-        name = outputBaseName(name) + choices.outputSuffix;
+        name = QFileInfo(name).completeBaseName() + choices.outputSuffix;
     name = fitter.component(name);
     return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
 }

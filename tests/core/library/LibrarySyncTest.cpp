@@ -1,6 +1,6 @@
 // A library sync over a conversion that writes plain files: what becomes of outputs whose names move, of failures,
 // and of an output whose name a new source takes over.
-#include "core/library/LibrarySync.h"
+#include "core/batch/LibrarySync.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "LibrarySync.h"
 
-#include "SyncFiles.h"
-#include "core/batch/ProfileStore.h"
+#include "ProfileStore.h"
+#include "core/library/SyncFiles.h"
 #include "core/list/SourceTypes.h"
 
 #include <QCryptographicHash>

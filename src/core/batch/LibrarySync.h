@@ -1,10 +1,10 @@
 #pragma once
 
-#include "PathFitter.h"
-#include "SyncManifest.h"
-#include "SyncPlan.h"
-#include "core/batch/BatchOrder.h"
-#include "core/batch/OutputMaker.h"
+#include "BatchOrder.h"
+#include "OutputMaker.h"
+#include "core/library/PathFitter.h"
+#include "core/library/SyncManifest.h"
+#include "core/library/SyncPlan.h"
 
 #include <QElapsedTimer>
 #include <QString>
