@@ -311,6 +311,8 @@ TEST(Sync, ThreeShardsThroughGnuParallelMakeWhatOneProcessMakes) {
     // The shards' manifests together say what one manifest says: a whole run afterwards has nothing to do.
     const SyncRun after = sync(library.source(), shared);
     EXPECT_EQ(countsOf(after.summary), counts(0, 0, 13, 0, 0));
+    EXPECT_EQ(QDir(shared).entryList({".tonalith-sync*"}, QDir::Files | QDir::Hidden), QStringList{".tonalith-sync"});
+    EXPECT_EQ(countsOf(sync(library.source(), shared).summary), counts(0, 0, 13, 0, 0));
 }
 
 } // namespace

@@ -75,7 +75,9 @@ SyncResult LibrarySync::run(SyncConversion& conversion, SyncObserver& observer) 
     std::vector<SyncTask> conversions;
     for (const SyncTask& task : work.tasks)
         (task.action == SyncAction::Convert ? conversions : copies).push_back(task);
-    const bool changes = !work.tasks.empty() || (setup_.prune && !work.gone.empty());
+    // A whole run also folds the files of earlier shards into one manifest.
+    const bool changes = !work.tasks.empty() || (setup_.prune && !work.gone.empty()) ||
+                         (setup_.choices.shard.count == 1 && SyncManifest::hasShardFiles(setup_.destination));
     copyFiles(copies, conversion, observer);
     if (!copies.empty())
         result_.manifestSaved =

@@ -204,6 +204,10 @@ bool SyncManifest::save(const QString& destination, int shard, int shardCount) c
     return file.write(bytes) == bytes.size() && file.commit();
 }
 
+bool SyncManifest::hasShardFiles(const QString& destination) {
+    return manifestFiles(destination).size() > 1;
+}
+
 void SyncManifest::removeShardFiles(const QString& destination) {
     const QStringList names = manifestFiles(destination);
     for (qsizetype index = 1; index < names.size(); ++index)

@@ -35,6 +35,7 @@ public:
     [[nodiscard]] bool save(const QString& destination, int shard = 1, int shardCount = 1) const;
     // Removes the files of shards once a whole manifest holds their lines.
     static void removeShardFiles(const QString& destination);
+    [[nodiscard]] static bool hasShardFiles(const QString& destination);
 
     [[nodiscard]] const std::map<QString, ManifestEntry>& entries() const { return entries_; }
     [[nodiscard]] const ManifestEntry* find(const QString& source) const;
