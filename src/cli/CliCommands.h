@@ -15,6 +15,10 @@ int runConvertCommand(const QStringList& arguments, QTextStream& out, QTextStrea
 // Lists, shows, saves, deletes, exports and imports the named profiles convert --use-profile starts from.
 int runProfilesCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int runId3Command(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// Mirrors a library folder into another: converts, copies side files, makes again only what changed.
+int runSyncCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// summary merge: joins the JSON summaries of processes that shared a batch.
+int runSummaryCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 // The files named by the arguments of a command without options: all of them, less a first "--".
 [[nodiscard]] inline QStringList fileArguments(QStringList arguments) {

@@ -6,5 +6,6 @@ namespace CommandUsage {
 
 inline constexpr const char* Info = "usage: tonalith-cli info FILE...\n";
 inline constexpr const char* Id3 = "usage: tonalith-cli id3 FILE...\n";
+inline constexpr const char* Summary = "usage: tonalith-cli summary merge SUMMARY.json...\n";
 
 } // namespace CommandUsage

@@ -4,6 +4,7 @@
 #include "core/list/SourceKind.h"
 #include "core/platform/HomeFolder.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -40,6 +41,7 @@ struct WrittenLine {
     QStringList files;
     std::map<ConvertOptionId, QString> values;
     std::vector<ConvertOptionId> given;
+    QStringList sides; // --side may be given again and again
 };
 
 WrittenLine readArguments(const QStringList& arguments) {
@@ -78,6 +80,8 @@ WrittenLine readArguments(const QStringList& arguments) {
                 throw UsageError(QStringLiteral("unknown format \"%1\"").arg(value));
             line.formats.insert(*format);
         }
+        if (option->id == Side)
+            line.sides.append(value);
         if (line.values.count(option->id) == 0)
             line.given.push_back(option->id);
         line.values[option->id] = value;
@@ -120,7 +124,7 @@ QString conflictText(OrderConflict conflict) {
     return {};
 }
 
-// A profile has no sources; its other conflicts are those of a batch of one source.
+// A profile has no sources, and a sync finds its own; their other conflicts are those of a batch of one source.
 void refuseConflicts(const BatchOrder& order, LineKind kind) {
     std::optional<OrderConflict> conflict;
     if (kind == LineKind::Batch) {
@@ -276,7 +280,67 @@ void apply(ConvertArguments& line, ConvertOptionId id, const CheckedValue& value
     case NoTags:
         order.copyTags = false;
         break;
+    case Lossy:
+        line.copyLossy = value.text == QLatin1String("copy");
+        break;
+    case Side:
+    case FilesFrom:
+    case NullSeparated:
+        break;
+    case Names:
+        line.pathRules = value.text;
+        break;
+    case Prune:
+        line.prune = true;
+        break;
+    case KeepTime:
+        line.keepTime = true;
+        break;
+    case ShardOf: {
+        const std::optional<Shard> shard = shardNamed(value.text);
+        if (!shard)
+            throw UsageError(QStringLiteral("--shard cannot be \"%1\" (K/N with 1 <= K <= N)").arg(value.text));
+        line.shard = *shard;
+        break;
     }
+    }
+}
+
+// The names a --files-from list holds: one a line, or each ended by NUL; empty ones are skipped.
+QStringList listedFiles(const QString& listName, bool nullSeparated) {
+    QFile list(listName == QLatin1String("-") ? QString() : listName);
+    const bool opened =
+        listName == QLatin1String("-") ? list.open(stdin, QIODevice::ReadOnly) : list.open(QIODevice::ReadOnly);
+    if (!opened)
+        throw UsageError(QStringLiteral("--files-from: %1 cannot be read (%2)").arg(listName, list.errorString()));
+    const QByteArray bytes = list.readAll();
+    QStringList names;
+    for (const QByteArray& name : bytes.split(nullSeparated ? '\0' : '\n')) {
+        const QByteArray kept = !nullSeparated && name.endsWith('\r') ? name.chopped(1) : name;
+        if (!kept.isEmpty())
+            names.append(QFile::decodeName(kept));
+    }
+    return names;
+}
+
+// Options of one command alone: the folders of convert mean nothing to sync, and the mirror's choices nothing to
+// convert.
+void refuseForeignOptions(const ConvertArguments& line, LineKind kind) {
+    const auto refuse = [&line](std::initializer_list<ConvertOptionId> ids, const char* command) {
+        for (const ConvertOptionId id : ids) {
+            if (line.has(id))
+                throw UsageError(
+                    QStringLiteral("%1 is not an option of %2").arg(QLatin1String(convertOption(id).name), command));
+        }
+    };
+    if (kind == LineKind::Sync)
+        refuse({Out, KeepTree, Exists}, "sync");
+    else
+        refuse({Lossy, Side, Names, Prune}, "convert");
+    if (kind == LineKind::Profile)
+        refuse({KeepTime, FilesFrom, NullSeparated, ShardOf}, "a profile");
+    if (line.has(NullSeparated) && !line.has(FilesFrom))
+        throw UsageError(QStringLiteral("--null needs --files-from"));
 }
 
 // Of options that exclude each other, one given on the line replaces what the profile chose among them.
@@ -322,6 +386,22 @@ ConvertArguments parseConvertArguments(const QStringList& arguments, LineKind ki
     }
     if (!written.formats.empty())
         line.order.formats = written.formats;
+    refuseForeignOptions(line, kind);
+    if (kind == LineKind::Sync) {
+        if (written.files.size() != 2)
+            throw UsageError(QStringLiteral("sync takes two folders: SOURCE_FOLDER DESTINATION_FOLDER"));
+        for (const QString& folder : written.files)
+            line.folders.append(QFileInfo(withHomeFolder(folder)).absoluteFilePath());
+        if (line.order.formats.size() != 1)
+            throw UsageError(line.order.formats.empty() ? conflictText(OrderConflict::NoFormats)
+                                                        : QStringLiteral("sync makes one format: give --format once"));
+    }
+    if (line.has(Side)) {
+        line.sideGlobs = written.sides;
+        line.sideGlobs->removeAll(QStringLiteral("none"));
+    }
+    if (line.has(FilesFrom))
+        line.listedFiles = listedFiles(written.values.at(FilesFrom), line.has(NullSeparated));
     if (kind == LineKind::Profile) {
         if (!written.files.isEmpty())
             throw UsageError(QStringLiteral("a profile keeps no FILE (%1)").arg(written.files.first()));
@@ -330,9 +410,11 @@ ConvertArguments parseConvertArguments(const QStringList& arguments, LineKind ki
         if (line.order.formats.empty())
             throw UsageError(conflictText(OrderConflict::NoFormats));
     }
-    for (const QString& file : written.files) {
+    const QStringList sourceFiles = kind == LineKind::Sync ? QStringList() : written.files + line.listedFiles;
+    for (const QString& file : sourceFiles) {
         const QString fullName = QFileInfo(file).absoluteFilePath();
         line.order.sources.push_back(BatchSource{fullName, sourceKindOfFile(fullName), std::nullopt});
+        line.givenNames.append(file);
     }
     if (kind == LineKind::Batch && (line.order.sources.empty() || line.order.formats.empty()))
         refuseConflicts(line.order, kind);

@@ -2,6 +2,7 @@
 
 #include "ConvertOptions.h"
 #include "ConvertSummary.h"
+#include "core/library/SyncPlan.h"
 
 #include <QStringList>
 #include <functional>
@@ -28,6 +29,16 @@ struct ConvertArguments {
     std::optional<SummaryKind> summary;
     std::optional<QString> profileName; // --use-profile
     std::vector<ConvertOptionId> given; // the options on the line, in their order, each once
+    // What sync takes beyond convert, and the fan-out of both.
+    QStringList folders; // sync: SOURCE_FOLDER and DESTINATION_FOLDER, absolute
+    bool copyLossy = true;
+    std::optional<QStringList> sideGlobs; // --side, each one; empty for --side none
+    QString pathRules = QStringLiteral("posix");
+    bool prune = false;
+    bool keepTime = false;
+    QStringList listedFiles; // --files-from, as written there
+    QStringList givenNames;  // each source as the line or the list named it, in the order of the sources
+    Shard shard;
     [[nodiscard]] bool has(ConvertOptionId id) const;
 };
 
@@ -37,6 +48,7 @@ using ProfileOrderLoader = std::function<BatchOrder(const QString& name)>;
 enum class LineKind {
     Batch,   // FILEs are the sources; at least one is needed
     Profile, // no FILE: the order is kept as a profile
+    Sync,    // two folders: the library and its mirror
 };
 
 // Reads the arguments into an order and checks every value, the formats that take each option and the options

@@ -12,6 +12,9 @@
 #include "core/components/ComponentError.h"
 #include "core/components/ComponentSet.h"
 #include "core/formats/ChosenFormatDialogs.h"
+#include "core/library/SyncFiles.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -24,14 +27,46 @@ std::vector<OutputReport> notStarted(const std::vector<BatchOutput>& plan) {
 }
 
 // Every value of the line is checked when this runs; the folder is the first thing made.
+// The order with the sources of this process's shard alone: those whose path, below the mirrored root or as given,
+// falls to it.
+BatchOrder thisShare(const ConvertArguments& line) {
+    BatchOrder order = line.order;
+    if (line.shard.count <= 1)
+        return order;
+    order.sources.clear();
+    const QString root = order.treeRoot ? QFileInfo(*order.treeRoot).absoluteFilePath() + QLatin1Char('/') : QString();
+    for (std::size_t index = 0; index < line.order.sources.size(); ++index) {
+        const BatchSource& source = line.order.sources[index];
+        const QString key = !root.isEmpty() && source.fullName.startsWith(root) ? source.fullName.mid(root.size())
+                                                                                : line.givenNames.at(index);
+        if (line.shard.takes(key))
+            order.sources.push_back(source);
+    }
+    return order;
+}
+
+// --keep-time: each output made takes its source's modification time.
+void keepSourceTimes(const std::vector<BatchOutput>& plan, std::vector<OutputReport>& reports) {
+    for (std::size_t index = 0; index < reports.size(); ++index) {
+        OutputReport& report = reports[index];
+        if (report.status != OutputStatus::Made ||
+            syncfiles::copyModificationTime(plan[index].sourceName, report.destination))
+            continue;
+        report.status = OutputStatus::Failed;
+        report.reason = QStringLiteral("%1: the modification time of %2 cannot be set")
+                            .arg(plan[index].sourceName, report.destination);
+    }
+}
+
 int convertAll(const ConvertArguments& line, QTextStream& out) {
     const StopSignals stopSignals;
-    const BatchOrder& order = line.order;
-    if (!order.makeFolder())
-        throw UsageError(QStringLiteral("%1 (%2)").arg(Messages::InvalidOutputFolderName, order.folderText));
+    if (!line.order.makeFolder())
+        throw UsageError(QStringLiteral("%1 (%2)").arg(Messages::InvalidOutputFolderName, line.order.folderText));
 
     ComponentSetFactory factory;
     std::vector<BatchOutput> plan;
+    const BatchOrder shardOrder = thisShare(line);
+    const BatchOrder& order = shardOrder;
     {
         // Sources are measured and named with components of their own; the workers get fresh ones.
         const std::unique_ptr<ComponentSet> planning = factory.create();
@@ -44,7 +79,9 @@ int convertAll(const ConvertArguments& line, QTextStream& out) {
     });
     BatchEngine engine(kitsFrom(factory, chosenDialogsMaker(order.formatSettings)), lines);
     running = &engine;
-    const std::vector<OutputReport> reports = StopSignals::stopRequested() ? notStarted(plan) : engine.run(plan, order);
+    std::vector<OutputReport> reports = StopSignals::stopRequested() ? notStarted(plan) : engine.run(plan, order);
+    if (line.keepTime)
+        keepSourceTimes(plan, reports);
     if (line.summary)
         printSummary(out, *line.summary, plan, reports);
     if (StopSignals::stopRequested())

@@ -437,6 +437,115 @@ std::vector<ConvertOption> makeTable() {
          "here win over the profile's, and --format here replaces its formats",
          "One of --volume, --normalize and --replaygain given here replaces the profile's choice among the three, "
          "and so does one of --preset and --alt-preset. A profile that cannot be read is refused with status 2."},
+        {Lossy,
+         "--lossy",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Word,
+         "MODE",
+         std::nullopt,
+         fixed("copy"),
+         {wordsOf({QStringLiteral("copy"), QStringLiteral("convert")})},
+         "({range})",
+         "sync only: {range} (default {default}): sources already in a lossy format (MP3, Ogg, Opus, AAC, WMA, ...) "
+         "are copied byte for byte keeping their extension, or converted like lossless ones",
+         nullptr},
+        {Side,
+         "--side",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Text,
+         "GLOB",
+         std::nullopt,
+         fixed("cover.jpg folder.jpg *.png *.lrc *.cue *.pdf"),
+         {},
+         nullptr,
+         "sync only, may be repeated: other files whose name matches GLOB (letter case aside) are copied beside the "
+         "outputs; --side none copies none (default: {default})",
+         nullptr},
+        {Names,
+         "--names",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Word,
+         "RULES",
+         std::nullopt,
+         fixed("posix"),
+         {wordsOf({QStringLiteral("posix"), QStringLiteral("fat"), QStringLiteral("ascii")})},
+         "({range})",
+         "sync only: names of the mirrored files and folders: {range} (default {default}); fat suits FAT32, exFAT "
+         "and phone cards (\\ : * ? \" < > | become _, no trailing dot or blank, DOS device names get a leading _, "
+         "at most 255 UTF-16 units, cut before the extension); ascii also spells every letter in ASCII (ICU "
+         "transliteration)",
+         "Two sources whose names become one (also in letter case under fat and ascii) get \"_NEW\" in the later "
+         "one's name, in the order of their paths, so shards name alike."},
+        {Prune,
+         "--prune",
+         nullptr,
+         OptionValue::None,
+         ValueType::Switch,
+         "",
+         std::nullopt,
+         nullptr,
+         {},
+         nullptr,
+         "sync only: remove the outputs and side files whose source is gone; only in a destination that holds the "
+         "sync's manifest, and only files it lists",
+         "The manifest is the hidden file .tonalith-sync in the destination: one line per output with its source "
+         "path, size, modification time, a hash of its tags and the options that made it. A source whose size or "
+         "time or the options changed is made again; an unchanged one is not opened."},
+        {KeepTime,
+         "--keep-time",
+         nullptr,
+         OptionValue::None,
+         ValueType::Switch,
+         "",
+         std::nullopt,
+         nullptr,
+         {},
+         nullptr,
+         "every output takes its source's modification time",
+         nullptr},
+        {FilesFrom,
+         "--files-from",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Text,
+         "LIST",
+         std::nullopt,
+         fixed("none"),
+         {},
+         nullptr,
+         "also take the sources named in the file LIST, one a line (- reads standard input; default {default}); with "
+         "sync, only these sources (paths in SOURCE_FOLDER) are looked at",
+         "Empty lines are skipped; a line is a name as it is, blanks and all."},
+        {NullSeparated,
+         "--null",
+         nullptr,
+         OptionValue::None,
+         ValueType::Switch,
+         "",
+         std::nullopt,
+         nullptr,
+         {},
+         nullptr,
+         "the names in --files-from end in NUL characters instead of line ends (find -print0)",
+         nullptr},
+        {ShardOf,
+         "--shard",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Text,
+         "K/N",
+         std::nullopt,
+         fixed("1/1, every source"),
+         {},
+         nullptr,
+         "make only the outputs of the sources whose path (below --keep-tree ROOT or SOURCE_FOLDER, else as given) "
+         "falls to shard K of N by a stable hash, 1 <= K <= N; N processes with K = 1..N make what one makes "
+         "(default {default})",
+         "GNU parallel (also with --sshlogin) or a Slurm job array (K = $SLURM_ARRAY_TASK_ID) run the shards on "
+         "machines that share the folders; tonalith-cli summary merge joins their --summary json files."},
     };
 }
 
@@ -606,6 +715,35 @@ QString convertHelpText() {
             help += helpEntry(option);
     }
     return help + QLatin1String(kHelpRest) + SourceTypes::videoExtensionsText() + QLatin1String(kHelpAfterVideo);
+}
+
+QString syncHelpText() {
+    QString help = QStringLiteral(
+        "usage: tonalith-cli sync --format NAME [OPTIONS] SOURCE_FOLDER DESTINATION_FOLDER\n"
+        "Mirrors SOURCE_FOLDER below DESTINATION_FOLDER: every audio file converted into the format NAME (lossy ones\n"
+        "copied as they are unless --lossy convert), side files (covers, lyrics, cue sheets) copied beside them, the\n"
+        "folders and names as in the source, fitted to --names. The hidden manifest .tonalith-sync in the destination\n"
+        "remembers what was made from what: a second sync opens no unchanged source and makes only what is new or\n"
+        "changed (size, time, options), and --prune removes what the manifest lists whose source is gone.\n");
+    help += QStringLiteral("NAME: %1\n").arg(formatNames().join(QLatin1Char(' ')));
+    help += QLatin1String("format options (refused unless the format takes them):\n");
+    for (const ConvertOption& option : convertOptions()) {
+        if (option.choice)
+            help += helpEntry(option);
+    }
+    help += QLatin1String("options of every format:\n");
+    for (const ConvertOption& option : convertOptions()) {
+        if (!option.choice && option.id != Out && option.id != KeepTree && option.id != Exists)
+            help += helpEntry(option);
+    }
+    return help + QStringLiteral(
+                      "output lines: progress=, output=, error= as convert prints them for the converted files;\n"
+                      "  copied=PATH        a lossy source or side file was copied to PATH\n"
+                      "  pruned=PATH        --prune removed PATH, or PATH stood for a source now made under\n"
+                      "                     another name\n"
+                      "--summary counts converted, copied, unchanged, pruned and failed files.\n"
+                      "exit status: 0 all done, 1 any file failed or the manifest could not be written, 2 bad usage,\n"
+                      "130 stopped by SIGINT or SIGHUP, 143 stopped by SIGTERM\n");
 }
 
 QString convertManualOptions() {

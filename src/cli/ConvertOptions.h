@@ -33,6 +33,14 @@ enum class ConvertOptionId {
     Jobs,
     Summary,
     NoTags,
+    Lossy,
+    Side,
+    Names,
+    Prune,
+    KeepTime,
+    FilesFrom,
+    NullSeparated,
+    ShardOf,
 };
 
 // Whether an option is followed by a value: never (a switch), always (as the next argument or after "="), or
@@ -82,5 +90,7 @@ struct ConvertOption {
 
 // The text of tonalith-cli convert --help.
 [[nodiscard]] QString convertHelpText();
+// The text of tonalith-cli sync --help: the options of convert that a sync takes, and its own.
+[[nodiscard]] QString syncHelpText();
 // The options as the manual page lists them: one .TP entry each, in the order of the help.
 [[nodiscard]] QString convertManualOptions();

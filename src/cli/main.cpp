@@ -28,6 +28,11 @@ const std::map<QString, Command>& commands() {
         {QStringLiteral("convert"), {runConvertCommand, nullptr, nullptr}},
         {QStringLiteral("profiles"), {runProfilesCommand, nullptr, nullptr}},
         {QStringLiteral("id3"), {runId3Command, CommandUsage::Id3, "Shows the ID3v1 and ID3v2 tags of files.\n"}},
+        {QStringLiteral("sync"), {runSyncCommand, nullptr, nullptr}},
+        {QStringLiteral("summary"),
+         {runSummaryCommand, CommandUsage::Summary,
+          "Joins the --summary json files of processes that shared a batch (--shard): counts added up, lists one "
+          "after the other.\n"}},
     };
     return table;
 }
@@ -47,6 +52,10 @@ void printUsage(QTextStream& stream) {
               "  profiles list | show NAME | save NAME [OPTIONS] | delete NAME | export NAME FILE | import FILE\n"
               "                    named convert orders for convert --use-profile (tonalith-cli profiles --help)\n"
               "  id3 FILE...       show the ID3v1 and ID3v2 tags of files\n"
+              "  sync --format NAME [OPTIONS] SOURCE_FOLDER DESTINATION_FOLDER\n"
+              "                    mirror a library, making again only what changed (tonalith-cli sync --help)\n"
+              "  summary merge SUMMARY.json...\n"
+              "                    join the JSON summaries of shards into one\n"
               "  --help            show this usage;  --version  show the version\n"
               "Results are key=value lines; a control character in a name (a newline, a tab, ...) is printed as\n"
               "\\xNN, each byte of its UTF-8 encoding in upper-case hex, so that every result stays on its line.\n";
