@@ -226,7 +226,19 @@ OutputReport OutputMaker::convertOutput(std::size_t index, ConversionKit& kit, W
     ConversionResult result{ConversionOutcome::NotPrepared, output.destinationName, {}};
     bool prepared = false;
     try {
-        preparation.prepare(output.format, order_.formatSettings.panel, output.kind, output.sourceName);
+        if (output.track) {
+            // The writer learns the track's shape from the open image, which stays where the track begins.
+            try {
+                images.begin(*output.track, output.probed);
+            } catch (const ComponentError& error) {
+                result.outcome = ConversionOutcome::SourceRejected;
+                return reportOf(output, result, error.message());
+            }
+            preparation.prepare(output.format, order_.formatSettings.panel, images.sampleRate(), images.channelCount(),
+                                images.bitsPerSample(), images.trackSamples());
+        } else {
+            preparation.prepare(output.format, order_.formatSettings.panel, output.kind, output.sourceName);
+        }
         prepared = true;
     } catch (const ComponentError& error) {
         result.detail = error.message();

@@ -142,7 +142,7 @@ TEST(CueImageBatch, PregapsBelongToTheTrackBeforeAndTheHiddenTrackOnlyWhenAsked)
     const QString picked = folder.filePath("picked");
     const auto some = runCli({"convert", "--format", "flac", "--tracks", "2,3-4", "--out", picked, sheet});
     ASSERT_EQ(some.exitCode, 0) << some.errors.join('\n').toStdString();
-    EXPECT_EQ(pathsIn(picked, ".flac"), flacs.mid(2));
+    EXPECT_EQ(QDir(picked).entryList(QDir::Files, QDir::Name), (QStringList{"02.flac", "03.flac", "04.flac"}));
     const auto tail = runTool("sox", {image, folder.filePath("tail.wav"), "trim", "52920s"});
     ASSERT_EQ(tail.exitCode, 0);
     EXPECT_EQ(decodedMd5(pathsIn(picked, ".flac")), decodedMd5({folder.filePath("tail.wav")}));
@@ -168,7 +168,7 @@ TEST(CueImageBatch, OneFilePerTrackSheetsJoinTheirImages) {
     ASSERT_EQ(info.exitCode, 0) << info.out.toStdString();
     EXPECT_EQ(testsupport::linesStarting(info.out, "track="), (QStringList{"1", "2", "3", "4"}));
     EXPECT_EQ(testsupport::linesStarting(info.out, "start_ms="), (QStringList{"0", "1200", "0", "1000"}));
-    EXPECT_EQ(testsupport::linesStarting(info.out, "duration_ms="), (QStringList{"1200", "800", "1000", "702"}));
+    EXPECT_EQ(testsupport::linesStarting(info.out, "duration_ms="), (QStringList{"1200", "800", "1000", "703"}));
     EXPECT_EQ(testsupport::linesStarting(info.out, "image="), (QStringList{first, second}));
 }
 
