@@ -7,6 +7,7 @@
 #include "ReplayGain.h"
 #include "SharedLoudnessMeasurements.h"
 #include "SourceFactsReader.h"
+#include "TrackSources.h"
 #include "core/components/ComponentError.h"
 
 #include <QDir>
@@ -151,7 +152,7 @@ OutputReport OutputMaker::make(std::size_t index, ConversionKit& kit, WriterPrep
 }
 
 std::optional<LoudnessMeasurement> OutputMaker::loudnessAsMade(std::size_t index) const {
-    const std::optional<LoudnessMeasurement> measured = loudness_.finished(plan_[index].sourceName);
+    const std::optional<LoudnessMeasurement> measured = loudness_.finished(soundKeyOf(plan_[index]));
     const int channels = outputChannels_[index];
     if (!measured || channels == 0)
         return measured;
@@ -212,7 +213,10 @@ OutputReport OutputMaker::convertOutput(std::size_t index, ConversionKit& kit, W
     if (order_.loudnessTarget || order_.replayGain) {
         images.release();
         try {
-            measured = loudness_.measure(kit.components(), output.sourceName, output.kind, measuringMayContinue);
+            measured =
+                output.track
+                    ? loudness_.measureTrack(kit.components(), soundKeyOf(output), *output.track, measuringMayContinue)
+                    : loudness_.measure(kit.components(), output.sourceName, output.kind, measuringMayContinue);
             if (!measured)
                 return notStarted(output);
         } catch (const ComponentError& error) {
