@@ -233,7 +233,7 @@ std::vector<BatchSource> withSheetTracks(const std::vector<BatchSource>& sources
         anySheet = true;
         for (BatchSource& track : trackSourcesOf(CueSheetReader::readFile(source.fullName))) {
             found.insert(track.track->number);
-            if (!picked || picked->count(track.track->number) != 0 || track.track->hidden())
+            if (!picked || picked->count(track.track->number) != 0)
                 expanded.push_back(std::move(track));
         }
     }

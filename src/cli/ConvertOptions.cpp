@@ -448,7 +448,7 @@ std::vector<ConvertOption> makeTable() {
          {},
          nullptr,
          "also convert the sound a cue sheet's image holds before its first track, as track 00",
-         nullptr},
+         "With --tracks, the list must name 0 as well."},
         {UseProfile,
          "--use-profile",
          nullptr,
