@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <set>
 #include <vector>
 
 // A wrong command line: the text names the option and the value at fault. Raised before any source is opened.
@@ -39,6 +40,7 @@ struct ConvertArguments {
     QStringList listedFiles; // --files-from, as written there
     QStringList givenNames;  // each source as the line or the list named it, in the order of the sources
     Shard shard;
+    std::optional<std::set<int>> tracks; // --tracks: the track numbers of cue sheets to convert
     [[nodiscard]] bool has(ConvertOptionId id) const;
 };
 

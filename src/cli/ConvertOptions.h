@@ -41,6 +41,8 @@ enum class ConvertOptionId {
     FilesFrom,
     NullSeparated,
     ShardOf,
+    Tracks,
+    HiddenTrack,
 };
 
 // Whether an option is followed by a value: never (a switch), always (as the next argument or after "="), or

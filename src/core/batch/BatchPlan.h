@@ -3,10 +3,12 @@
 #include "NameTemplate.h"
 #include "core/components/ProbedSource.h"
 #include "core/formats/OutputFormat.h"
+#include "core/library/ImageTrack.h"
 #include "core/list/SourceKind.h"
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -33,5 +35,6 @@ struct BatchOutput {
     SourceKind kind;
     qint64 weight; // the source's duration in milliseconds, or the average for sources of unknown length
     PlannedAction action;
-    std::optional<ProbedSource> probed; // see SourceFacts
+    std::optional<ProbedSource> probed;        // see SourceFacts
+    std::shared_ptr<const ImageTrack> track{}; // the output is this track of the source, an image
 };

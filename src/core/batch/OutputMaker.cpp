@@ -1,11 +1,13 @@
 #include "OutputMaker.h"
 
 #include "ConversionObserver.h"
+#include "ImageCursor.h"
 #include "OutputReadBack.h"
 #include "OutputReasons.h"
 #include "ReplayGain.h"
 #include "SharedLoudnessMeasurements.h"
 #include "SourceFactsReader.h"
+#include "TrackSources.h"
 #include "core/components/ComponentError.h"
 
 #include <QDir>
@@ -133,10 +135,15 @@ OutputMaker::OutputMaker(const std::vector<BatchOutput>& plan, const BatchOrder&
     : plan_(plan), order_(order), loudness_(loudness), outputChannels_(plan.size(), 0) {}
 
 OutputReport OutputMaker::make(std::size_t index, ConversionKit& kit, WriterPreparation& preparation,
-                               ConversionObserver& events, const std::function<bool()>& measuringMayContinue) {
+                               ImageCursor& images, ConversionObserver& events,
+                               const std::function<bool()>& measuringMayContinue) {
     try {
-        return makeOutput(index, kit, preparation, events, measuringMayContinue);
+        // Only a track goes on with the image the reader holds open; everything else reads through it afresh.
+        if (!plan_[index].track || plan_[index].action != PlannedAction::Convert)
+            images.release();
+        return makeOutput(index, kit, preparation, images, events, measuringMayContinue);
     } catch (const std::exception& error) {
+        images.release();
         closeAllQuietly(kit.components());
         const BatchOutput& output = plan_[index];
         return failed(output.destinationName,
@@ -145,7 +152,7 @@ OutputReport OutputMaker::make(std::size_t index, ConversionKit& kit, WriterPrep
 }
 
 std::optional<LoudnessMeasurement> OutputMaker::loudnessAsMade(std::size_t index) const {
-    const std::optional<LoudnessMeasurement> measured = loudness_.finished(plan_[index].sourceName);
+    const std::optional<LoudnessMeasurement> measured = loudness_.finished(soundKeyOf(plan_[index]));
     const int channels = outputChannels_[index];
     if (!measured || channels == 0)
         return measured;
@@ -153,7 +160,8 @@ std::optional<LoudnessMeasurement> OutputMaker::loudnessAsMade(std::size_t index
 }
 
 OutputReport OutputMaker::makeOutput(std::size_t index, ConversionKit& kit, WriterPreparation& preparation,
-                                     ConversionObserver& events, const std::function<bool()>& measuringMayContinue) {
+                                     ImageCursor& images, ConversionObserver& events,
+                                     const std::function<bool()>& measuringMayContinue) {
     const BatchOutput& output = plan_[index];
     switch (output.action) {
     case PlannedAction::SkipExisting: {
@@ -168,7 +176,7 @@ OutputReport OutputMaker::makeOutput(std::size_t index, ConversionKit& kit, Writ
             report.sizeBytes = sizeOnDisk(output.destinationName);
             return report;
         }
-        OutputReport remade = convertOutput(index, kit, preparation, events, measuringMayContinue);
+        OutputReport remade = convertOutput(index, kit, preparation, images, events, measuringMayContinue);
         if (remade.status == OutputStatus::Made)
             remade.reason =
                 outputReasons::remadeIncomplete(output.sourceName, output.destinationName, existing.problem);
@@ -183,11 +191,12 @@ OutputReport OutputMaker::makeOutput(std::size_t index, ConversionKit& kit, Writ
     case PlannedAction::Convert:
         break;
     }
-    return convertOutput(index, kit, preparation, events, measuringMayContinue);
+    return convertOutput(index, kit, preparation, images, events, measuringMayContinue);
 }
 
 OutputReport OutputMaker::convertOutput(std::size_t index, ConversionKit& kit, WriterPreparation& preparation,
-                                        ConversionObserver& events, const std::function<bool()>& measuringMayContinue) {
+                                        ImageCursor& images, ConversionObserver& events,
+                                        const std::function<bool()>& measuringMayContinue) {
     const BatchOutput& output = plan_[index];
     if (!QFileInfo::exists(output.sourceName))
         return missingSource(output);
@@ -197,12 +206,17 @@ OutputReport OutputMaker::convertOutput(std::size_t index, ConversionKit& kit, W
 
     ConversionSettings conversionSettings{output.kind, order_.volumePercent, order_.copyTags, {}, {},
                                           {},          output.probed};
+    conversionSettings.track = output.track;
     if (order_.verifyOutputs)
         conversionSettings.verifiedAs = output.format;
     std::optional<LoudnessMeasurement> measured;
     if (order_.loudnessTarget || order_.replayGain) {
+        images.release();
         try {
-            measured = loudness_.measure(kit.components(), output.sourceName, output.kind, measuringMayContinue);
+            measured =
+                output.track
+                    ? loudness_.measureTrack(kit.components(), soundKeyOf(output), *output.track, measuringMayContinue)
+                    : loudness_.measure(kit.components(), output.sourceName, output.kind, measuringMayContinue);
             if (!measured)
                 return notStarted(output);
         } catch (const ComponentError& error) {
@@ -212,11 +226,23 @@ OutputReport OutputMaker::convertOutput(std::size_t index, ConversionKit& kit, W
     }
 
     MessageKeepingObserver observer(events);
-    SingleConversion conversion(kit.components(), observer);
+    SingleConversion conversion(kit.components(), observer, images);
     ConversionResult result{ConversionOutcome::NotPrepared, output.destinationName, {}};
     bool prepared = false;
     try {
-        preparation.prepare(output.format, order_.formatSettings.panel, output.kind, output.sourceName);
+        if (output.track) {
+            // The writer learns the track's shape from the open image, which stays where the track begins.
+            try {
+                images.begin(*output.track, output.probed);
+            } catch (const ComponentError& error) {
+                result.outcome = ConversionOutcome::SourceRejected;
+                return reportOf(output, result, error.message());
+            }
+            preparation.prepare(output.format, order_.formatSettings.panel, images.sampleRate(), images.channelCount(),
+                                images.bitsPerSample(), images.trackSamples());
+        } else {
+            preparation.prepare(output.format, order_.formatSettings.panel, output.kind, output.sourceName);
+        }
         prepared = true;
     } catch (const ComponentError& error) {
         result.detail = error.message();
