@@ -276,6 +276,14 @@ void apply(ConvertArguments& line, ConvertOptionId id, const CheckedValue& value
     case NoTags:
         order.copyTags = false;
         break;
+    case Stream: {
+        QString whyNot;
+        const std::optional<SoundTrackRule> rule = SoundTrackRule::parse(value.text, whyNot);
+        if (!rule)
+            throw UsageError(QStringLiteral("--stream: %1").arg(whyNot));
+        order.soundTracks = *rule;
+        break;
+    }
     }
 }
 

@@ -33,6 +33,7 @@ enum class ConvertOptionId {
     Jobs,
     Summary,
     NoTags,
+    Stream,
 };
 
 // Whether an option is followed by a value: never (a switch), always (as the next argument or after "="), or

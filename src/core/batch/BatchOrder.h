@@ -3,6 +3,7 @@
 #include "BatchPlan.h"
 #include "ExistingOutputPolicy.h"
 #include "NameTemplate.h"
+#include "SoundTrackRule.h"
 #include "core/formats/FormatSettings.h"
 #include "core/formats/OutputFormat.h"
 #include "core/list/SourceKind.h"
@@ -19,6 +20,9 @@ struct BatchSource {
     // What the list learnt when the row came in; the plan takes it instead of opening the source again while the
     // file is unchanged and no tags are needed.
     std::optional<SourceFacts> listed{};
+    // The sound track to convert (counted from 0) of a source that holds several; nothing lets the order's rule
+    // choose.
+    std::optional<int> soundTrack{};
 };
 
 // Why a batch cannot start as ordered; the window and tonalith-cli each say it in their own words.
@@ -56,6 +60,7 @@ struct BatchOrder {
     bool verifyOutputs = false; // read every output back in full before it takes its name
     int jobs = 1;               // outputs made at once, 1..MaxJobs
     bool openFolder = false;    // open the last output's folder at the end (the window)
+    SoundTrackRule soundTracks; // which sound track of a source that holds several is converted
 
     // The first reason the batch cannot start, in the order the user should hear them; nothing when it can.
     [[nodiscard]] std::optional<OrderConflict> conflicts() const;

@@ -2,6 +2,7 @@
 
 #include "NameTemplate.h"
 #include "core/components/ProbedSource.h"
+#include "core/components/SoundTrack.h"
 #include "core/formats/OutputFormat.h"
 #include "core/list/SourceKind.h"
 
@@ -15,15 +16,17 @@ struct SourceFacts {
     qint64 durationMs = 0; // 0 when unknown: the source then weighs as much as the average known source
     NameFields tags;       // title, artist, album, track, year and genre; only read when the names need them
     std::optional<ProbedSource> probed; // what opening the source found out, so that its conversion need not probe
+    SoundTracks soundTracks{};          // of a source that holds several; empty otherwise
 };
 using SourceProbe = std::function<SourceFacts(const QString& sourceName, SourceKind kind, bool readTags)>;
 
 enum class PlannedAction {
     Convert,
-    SkipExisting,  // the policy keeps the file that has the output's name
-    SourceMissing, // no file of the source's name existed while the batch was planned
-    OutsideTree,   // the source does not lie below the root whose folders are mirrored
-    NoFreeName,    // every "_NEW" name was taken
+    SkipExisting,     // the policy keeps the file that has the output's name
+    SourceMissing,    // no file of the source's name existed while the batch was planned
+    OutsideTree,      // the source does not lie below the root whose folders are mirrored
+    NoFreeName,       // every "_NEW" name was taken
+    NoSuchSoundTrack, // the source has fewer sound tracks than the number asked for
 };
 
 struct BatchOutput {
@@ -34,4 +37,8 @@ struct BatchOutput {
     qint64 weight; // the source's duration in milliseconds, or the average for sources of unknown length
     PlannedAction action;
     std::optional<ProbedSource> probed; // see SourceFacts
+    // The sound track read (counted from 0) of a source that holds several, when it is not the one the file plays
+    // by default; and how many the source holds then.
+    std::optional<int> soundTrack{};
+    int soundTrackCount = 0;
 };

@@ -27,6 +27,7 @@ struct ConversionSettings {
     // source's only while the samples stay as they were.
     std::optional<LoudnessTags> loudnessTags;
     std::optional<ProbedSource> probed; // what planning found out about the source: it is not probed again
+    std::optional<int> soundTrack{};    // the sound track to read (counted from 0) of a source that holds several
 };
 
 enum class ConversionOutcome {
