@@ -367,11 +367,11 @@ std::vector<ConvertOption> makeTable() {
          fixed("default"),
          {},
          nullptr,
-         "which sound track of a file with several (a film with its dubs) is converted (default {default}): default "
-         "is the track the file flags as its default, else its first; lang:deu,eng the first track in the first of "
-         "these languages the file has, else the default; N the N-th track, counted from 1; all one output per "
-         "track, named NAME-N-LANG unless --name uses {stream} and {lang}. A file of one sound track is converted "
-         "as it is",
+         "which sound track of a file with several (a film with its dubs) is converted: default, the track the file "
+         "flags as its default, else its first (default: {default}); lang:deu,eng the first track in the first of "
+         "these languages the file has, else its default; N the N-th track, counted from 1; all one output per "
+         "track, named NAME-N-LANG unless --name uses {stream} and {lang}. A file of one sound track is converted as "
+         "it is",
          "A number beyond the sound tracks of a file that has several stops the call with status 2 before anything "
          "is written. Evening out loudness (--normalize, --replaygain) measures the default track; an output of "
          "another track then fails. tonalith-cli info lists the sound tracks of a file."},
