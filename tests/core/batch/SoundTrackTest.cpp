@@ -135,6 +135,19 @@ TEST_P(SoundTrackTest, BadRulesStopTheCallBeforeAnythingIsWritten) {
     EXPECT_FALSE(QFileInfo::exists(out)) << "not even the output folder is made";
 }
 
+// Loudness is measured on the default track; a gain worked out from it must not be put on another track.
+TEST_P(SoundTrackTest, EvenedLoudnessRefusesATrackOtherThanTheDefault) {
+    const auto other = convert({"--stream", "3", "--normalize"}, folder.filePath(QStringLiteral("other")));
+    EXPECT_EQ(other.exitCode, 1);
+    EXPECT_TRUE(other.outputs.isEmpty());
+    ASSERT_EQ(other.errors.size(), 1);
+    EXPECT_TRUE(other.errors.front().startsWith(source + QStringLiteral(": loudness is measured on the sound track")))
+        << other.errors.front().toStdString();
+    const auto flagged = convert({"--stream", "lang:deu", "--normalize"}, folder.filePath(QStringLiteral("flagged")));
+    EXPECT_EQ(flagged.exitCode, 0) << flagged.errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(flagged.outputs.size(), 1);
+}
+
 TEST_P(SoundTrackTest, InfoListsEveryTrackAfterTheLinesItAlwaysPrints) {
     const auto info = runTool(testsupport::cliPath(), {"info", source});
     ASSERT_EQ(info.exitCode, 0) << info.err.toStdString();
