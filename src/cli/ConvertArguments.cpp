@@ -363,6 +363,14 @@ void apply(ConvertArguments& line, ConvertOptionId id, const CheckedValue& value
         line.shard = *shard;
         break;
     }
+    case Stream: {
+        QString whyNot;
+        const std::optional<SoundTrackRule> rule = SoundTrackRule::parse(value.text, whyNot);
+        if (!rule)
+            throw UsageError(QStringLiteral("--stream: %1").arg(whyNot));
+        order.soundTracks = *rule;
+        break;
+    }
     case Tracks:
         line.tracks = trackNumbers(value.text);
         break;

@@ -26,6 +26,15 @@ std::vector<OutputReport> notStarted(const std::vector<BatchOutput>& plan) {
     return reports;
 }
 
+void refuseMissingSoundTracks(const std::vector<BatchOutput>& plan) {
+    for (const BatchOutput& output : plan) {
+        if (output.action == PlannedAction::NoSuchSoundTrack)
+            throw UsageError(QStringLiteral("--stream: ") + Messages::NoSuchSoundTrack.arg(output.sourceName)
+                                                                .arg(output.soundTrackCount)
+                                                                .arg(output.soundTrack.value_or(0) + 1));
+    }
+}
+
 // Every value of the line is checked when this runs; the folder is the first thing made.
 // The order with the sources of this process's shard alone: those whose path, below the mirrored root or as given,
 // falls to it.
@@ -60,8 +69,6 @@ void keepSourceTimes(const std::vector<BatchOutput>& plan, std::vector<OutputRep
 
 int convertAll(const ConvertArguments& line, QTextStream& out) {
     const StopSignals stopSignals;
-    if (!line.order.makeFolder())
-        throw UsageError(QStringLiteral("%1 (%2)").arg(Messages::InvalidOutputFolderName, line.order.folderText));
 
     ComponentSetFactory factory;
     std::vector<BatchOutput> plan;
@@ -72,6 +79,11 @@ int convertAll(const ConvertArguments& line, QTextStream& out) {
         const std::unique_ptr<ComponentSet> planning = factory.create();
         plan = order.plan(readSourceFactsAhead(*planning, factory, order));
     }
+    // A sound track the rule names by number is known to exist only once the sources are probed; a file that lacks
+    // it stops the call before the folder or any output is made.
+    refuseMissingSoundTracks(plan);
+    if (!order.makeFolder())
+        throw UsageError(QStringLiteral("%1 (%2)").arg(Messages::InvalidOutputFolderName, order.folderText));
     BatchEngine* running = nullptr;
     ConvertLines lines(out, BatchEngine::workersFor(plan, order.jobs) > 1, [&running] {
         if (running != nullptr && StopSignals::stopRequested())

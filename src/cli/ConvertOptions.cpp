@@ -352,10 +352,29 @@ std::vector<ConvertOption> makeTable() {
          {},
          nullptr,
          "output base name from fields of the source: {name} {title} {artist} {album} {track} {year} {genre} "
-         "{format} {albumartist} {disc} {tracktotal} {composer}, e.g. \"{artist} - {title}\"; the format's suffix "
-         "follows (default {default}). Field values lose / \\ : * ? \" < > | (each becomes _), control characters "
-         "and leading or trailing dots and blanks; an empty result falls back to {name}",
-         nullptr},
+         "{format} {albumartist} {disc} {tracktotal} {composer} {stream} {lang}, e.g. \"{artist} - {title}\"; the "
+         "format's suffix follows (default {default}). Field values lose / \\ : * ? \" < > | (each becomes _), "
+         "control characters and leading or trailing dots and blanks; an empty result falls back to {name}",
+         "{stream} is the number of the sound track converted (1 for a file of one), {lang} its language as the file "
+         "states it (empty when it states none)."},
+        {Stream,
+         "--stream",
+         nullptr,
+         OptionValue::Required,
+         ValueType::Text,
+         "RULE",
+         std::nullopt,
+         fixed("default"),
+         {},
+         nullptr,
+         "which sound track of a file with several (a film with its dubs) is converted: default, the track the file "
+         "flags as its default, else its first (default: {default}); lang:deu,eng the first track in the first of "
+         "these languages the file has, else its default; N the N-th track, counted from 1; all one output per "
+         "track, named NAME-N-LANG unless --name uses {stream} and {lang}. A file of one sound track is converted as "
+         "it is",
+         "A number beyond the sound tracks of a file that has several stops the call with status 2 before anything "
+         "is written. Evening out loudness (--normalize, --replaygain) measures the default track; an output of "
+         "another track then fails. tonalith-cli info lists the sound tracks of a file."},
         {Exists,
          "--exists",
          nullptr,

@@ -43,6 +43,7 @@ enum class ConvertOptionId {
     ShardOf,
     Tracks,
     HiddenTrack,
+    Stream,
 };
 
 // Whether an option is followed by a value: never (a switch), always (as the next argument or after "="), or

@@ -20,12 +20,14 @@ struct DescribedSource {
     int channels = 0;
     qint64 length = 0;
     qint64 durationMs = 0;
+    SoundTracks soundTracks{}; // of a file that holds several
 };
 
 DescribedSource describeVideo(TVideoFile& video, const QString& fileName) {
     video->open(fileName);
     DescribedSource facts{video->formatDescription(), video->sampleRate(), video->channelCount(), video->totalLength(),
                           video->durationMs()};
+    facts.soundTracks = video->soundTracks();
     video->close();
     return facts;
 }
@@ -34,6 +36,7 @@ DescribedSource describeAudio(TAudioFile2& audio, const QString& fileName) {
     audio->openForReading(fileName, 0, 1);
     DescribedSource facts{audio->formatString(), audio->sampleRate(), audio->channelCount(), audio->lengthInSamples(),
                           audio->durationMs()};
+    facts.soundTracks = audio->soundTracks();
     audio->close();
     return facts;
 }
@@ -62,6 +65,20 @@ void describeSheet(TAudioFile2& audio, const QString& fileName, QTextStream& out
             << "performer=" << oneLine(track.tags.artist) << '\n'
             << "start_ms=" << framesToMs(track.start) << '\n'
             << "duration_ms=" << track.durationMs(imageMs.at(track.image)) << '\n';
+    }
+}
+
+// One line per sound track of a file that holds several, after the count: its number, then what the file states of
+// it; the title, which may hold blanks, comes last.
+void printSoundTracks(QTextStream& out, const SoundTracks& tracks) {
+    if (tracks.size() < 2)
+        return;
+    out << "sound_tracks=" << tracks.size() << '\n';
+    for (const SoundTrack& track : tracks) {
+        out << "sound_track=" << track.number << " language=" << oneLine(track.language)
+            << " codec=" << oneLine(track.codec) << " channels=" << track.channels
+            << " default=" << (track.flaggedDefault ? 1 : 0) << " used=" << (track.inUse ? 1 : 0)
+            << " title=" << oneLine(track.title) << '\n';
     }
 }
 
@@ -102,6 +119,7 @@ int runInfoCommandWith(const QStringList& arguments, QTextStream& out, QTextStre
                 << "channels=" << facts.channels << '\n'
                 << "length=" << facts.length << '\n'
                 << "duration_ms=" << facts.durationMs << '\n';
+            printSoundTracks(out, facts.soundTracks);
         } catch (const ComponentError& error) {
             components->reader->close();
             components->video->close();

@@ -102,6 +102,8 @@ void addBatchOptions(const BatchOrder& order, const BatchOrder& start, OptionLis
         options.add(KeepTree, *order.treeRoot);
     if (order.baseNames)
         options.add(Name, order.baseNames->text());
+    if (!order.soundTracks.isDefault())
+        options.add(Stream, order.soundTracks.text());
     if (order.existing != start.existing)
         options.add(Exists, existingOutputPolicyName(order.existing));
     if (order.verifyOutputs)

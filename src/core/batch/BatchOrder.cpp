@@ -73,6 +73,57 @@ NameFields trackNameFields(const ImageTrack& track) {
     return fields;
 }
 
+// The sources as their outputs are made: a source of several sound tracks once for each track the rule converts
+// (or for the track it names by number, even where the source lacks it, so that the plan can say so), every other
+// source as it is.
+std::vector<BatchSource> soundTrackSources(const std::vector<BatchSource>& sources,
+                                           const std::map<QString, SourcePlan>& known, const SoundTrackRule& rule) {
+    std::vector<BatchSource> expanded;
+    expanded.reserve(sources.size());
+    for (const BatchSource& source : sources) {
+        const SoundTracks& tracks = known.at(source.fullName).facts.soundTracks;
+        // A track of an image is cut from the sound the image plays by default.
+        if (source.soundTrack || source.track || tracks.size() < 2) {
+            expanded.push_back(source);
+            continue;
+        }
+        const std::optional<std::vector<int>> chosen = rule.choose(tracks);
+        if (!chosen) {
+            BatchSource missing = source;
+            missing.soundTrack = rule.trackNumber() - 1;
+            expanded.push_back(std::move(missing));
+            continue;
+        }
+        for (const int track : *chosen) {
+            BatchSource one = source;
+            one.soundTrack = track;
+            expanded.push_back(std::move(one));
+        }
+    }
+    return expanded;
+}
+
+// The number and language of the sound track an output reads, for the name template.
+void nameSoundTrack(NameFields& fields, const BatchSource& source, const SoundTracks& tracks) {
+    if (tracks.size() < 2 || !source.soundTrack) {
+        fields.stream = QStringLiteral("1");
+        fields.lang = tracks.empty() ? QString() : tracks.front().language;
+        return;
+    }
+    fields.stream = QString::number(*source.soundTrack + 1);
+    const auto index = static_cast<std::size_t>(*source.soundTrack);
+    fields.lang = index < tracks.size() ? tracks[index].language : QString();
+}
+
+// Without a name template, the outputs of every sound track of one source are told apart by the track's number and
+// language after the source's name: "film-2-deu".
+QString soundTrackBaseName(const NameFields& fields) {
+    QString name = fields.name + QLatin1Char('-') + fields.stream;
+    if (!fields.lang.isEmpty())
+        name += QLatin1Char('-') + safeFileName(fields.lang);
+    return name;
+}
+
 } // namespace
 
 std::optional<OrderConflict> BatchOrder::conflicts() const {
@@ -118,7 +169,7 @@ std::vector<BatchOutput> BatchOrder::plan(const SourceProbe& probe) const {
         sourceNames.insert(source.fullName);
     OutputNameClaims claims(existing, sourceNames);
     std::vector<BatchOutput> outputs;
-    for (const BatchSource& source : sources) {
+    for (const BatchSource& source : soundTrackSources(sources, known, soundTracks)) {
         if (source.track && source.track->hidden() && !hiddenTrack)
             continue;
         const SourcePlan& plan = known.at(source.fullName);
@@ -126,6 +177,9 @@ std::vector<BatchOutput> BatchOrder::plan(const SourceProbe& probe) const {
         fields.name = source.track ? source.track->baseName() : outputBaseName(source.fullName);
         const qint64 durationMs =
             source.track ? source.track->durationMs(plan.facts.durationMs) : plan.facts.durationMs;
+        const SoundTracks& tracks = plan.facts.soundTracks;
+        nameSoundTrack(fields, source, tracks);
+        const bool severalTracks = tracks.size() >= 2 && source.soundTrack.has_value();
         for (const OutputFormat format : kOutputFormatsInOrder) {
             if (formats.count(format) == 0)
                 continue;
@@ -137,9 +191,20 @@ std::vector<BatchOutput> BatchOrder::plan(const SourceProbe& probe) const {
                                PlannedAction::Convert,
                                plan.facts.probed,
                                source.track};
+            // The track the file plays by default is read as a source of one track is, with all the plan learnt.
+            if (severalTracks && *source.soundTrack != defaultSoundTrack(tracks)) {
+                output.soundTrack = source.soundTrack;
+                output.soundTrackCount = static_cast<int>(tracks.size());
+            }
             fields.format = outputFormatName(format);
-            const QString baseName = baseNames ? baseNames->expand(fields) : fields.name;
-            if (!plan.folder) {
+            const bool eachTrack = severalTracks && soundTracks.kind() == SoundTrackRule::Kind::All && !baseNames;
+            const QString baseName = baseNames   ? baseNames->expand(fields)
+                                     : eachTrack ? soundTrackBaseName(fields)
+                                                 : fields.name;
+            if (severalTracks && *source.soundTrack >= static_cast<int>(tracks.size())) {
+                output.action = PlannedAction::NoSuchSoundTrack;
+                output.destinationName = destinationName(plan.folder.value_or(QString()), baseName, format);
+            } else if (!plan.folder) {
                 output.action = PlannedAction::OutsideTree;
             } else if (!plan.exists) {
                 output.action = PlannedAction::SourceMissing;

@@ -3,6 +3,7 @@
 #include "BatchPlan.h"
 #include "ExistingOutputPolicy.h"
 #include "NameTemplate.h"
+#include "SoundTrackRule.h"
 #include "core/formats/FormatSettings.h"
 #include "core/formats/OutputFormat.h"
 #include "core/library/ImageTrack.h"
@@ -24,6 +25,9 @@ struct BatchSource {
     // Set when the source is one track of an image (fullName is then the image): only its samples are converted,
     // and its names and tags come from the sheet.
     std::shared_ptr<const ImageTrack> track{};
+    // The sound track to convert (counted from 0) of a source that holds several; nothing lets the order's rule
+    // choose.
+    std::optional<int> soundTrack{};
 };
 
 // Why a batch cannot start as ordered; the window and tonalith-cli each say it in their own words.
@@ -62,6 +66,7 @@ struct BatchOrder {
     int jobs = 1;               // outputs made at once, 1..MaxJobs
     bool openFolder = false;    // open the last output's folder at the end (the window)
     bool hiddenTrack = false;   // convert the sound an image holds before its first track; else it is left out
+    SoundTrackRule soundTracks; // which sound track of a source that holds several is converted
 
     // The first reason the batch cannot start, in the order the user should hear them; nothing when it can.
     [[nodiscard]] std::optional<OrderConflict> conflicts() const;

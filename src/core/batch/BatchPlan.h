@@ -2,6 +2,7 @@
 
 #include "NameTemplate.h"
 #include "core/components/ProbedSource.h"
+#include "core/components/SoundTrack.h"
 #include "core/formats/OutputFormat.h"
 #include "core/library/ImageTrack.h"
 #include "core/list/SourceKind.h"
@@ -17,15 +18,17 @@ struct SourceFacts {
     qint64 durationMs = 0; // 0 when unknown: the source then weighs as much as the average known source
     NameFields tags;       // title, artist, album, track, year and genre; only read when the names need them
     std::optional<ProbedSource> probed; // what opening the source found out, so that its conversion need not probe
+    SoundTracks soundTracks{};          // of a source that holds several; empty otherwise
 };
 using SourceProbe = std::function<SourceFacts(const QString& sourceName, SourceKind kind, bool readTags)>;
 
 enum class PlannedAction {
     Convert,
-    SkipExisting,  // the policy keeps the file that has the output's name
-    SourceMissing, // no file of the source's name existed while the batch was planned
-    OutsideTree,   // the source does not lie below the root whose folders are mirrored
-    NoFreeName,    // every "_NEW" name was taken
+    SkipExisting,     // the policy keeps the file that has the output's name
+    SourceMissing,    // no file of the source's name existed while the batch was planned
+    OutsideTree,      // the source does not lie below the root whose folders are mirrored
+    NoFreeName,       // every "_NEW" name was taken
+    NoSuchSoundTrack, // the source has fewer sound tracks than the number asked for
 };
 
 struct BatchOutput {
@@ -37,4 +40,8 @@ struct BatchOutput {
     PlannedAction action;
     std::optional<ProbedSource> probed;        // see SourceFacts
     std::shared_ptr<const ImageTrack> track{}; // the output is this track of the source, an image
+    // The sound track read (counted from 0) of a source that holds several, when it is not the one the file plays
+    // by default; and how many the source holds then.
+    std::optional<int> soundTrack{};
+    int soundTrackCount = 0;
 };

@@ -63,6 +63,8 @@ std::optional<NameTemplate> NameTemplate::parse(const QString& text, QString& wh
         {QStringLiteral("disc"), &NameFields::disc},
         {QStringLiteral("tracktotal"), &NameFields::trackTotal},
         {QStringLiteral("composer"), &NameFields::composer},
+        {QStringLiteral("stream"), &NameFields::stream},
+        {QStringLiteral("lang"), &NameFields::lang},
     };
     if (text.contains(QLatin1Char('/'))) {
         whyNot = QStringLiteral("the name template makes a file name, not a folder: it cannot contain \"/\"");
@@ -91,9 +93,11 @@ std::optional<NameTemplate> NameTemplate::parse(const QString& text, QString& wh
         const QString fieldName = text.mid(open + 1, close - open - 1);
         const auto field = kFields.find(fieldName);
         if (field == kFields.end()) {
-            whyNot = QStringLiteral("the name template has no field {%1} (fields: {name} {title} {artist} {album} "
-                                    "{track} {year} {genre} {format} {albumartist} {disc} {tracktotal} {composer})")
-                         .arg(fieldName);
+            whyNot =
+                QStringLiteral(
+                    "the name template has no field {%1} (fields: {name} {title} {artist} {album} "
+                    "{track} {year} {genre} {format} {albumartist} {disc} {tracktotal} {composer} {stream} {lang})")
+                    .arg(fieldName);
             return std::nullopt;
         }
         result.pieces_.push_back({field->second, {}});
@@ -129,6 +133,8 @@ QString NameTemplate::expand(const NameFields& fields) const {
 
 bool NameTemplate::readsTags() const {
     return std::any_of(pieces_.begin(), pieces_.end(), [](const Piece& piece) {
-        return piece.field != nullptr && piece.field != &NameFields::name && piece.field != &NameFields::format;
+        // The sound track's number and language come with the source's length, not from its tags.
+        return piece.field != nullptr && piece.field != &NameFields::name && piece.field != &NameFields::format &&
+               piece.field != &NameFields::stream && piece.field != &NameFields::lang;
     });
 }

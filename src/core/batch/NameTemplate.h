@@ -19,6 +19,8 @@ struct NameFields {
     QString disc;       // the disc number alone, empty when the source has none
     QString trackTotal; // empty when the source gives no total
     QString composer;
+    QString stream{}; // the number of the sound track converted, from 1
+    QString lang{};   // the language of the sound track converted, empty when the file states none
 };
 
 // A pattern for output base names such as "{artist} - {title}". The expanded text is one file name: whatever the
@@ -32,7 +34,7 @@ public:
     // The base name for an output. Each field's value loses what safeFileName removes before it takes its place;
     // when every field of the template is empty, or the result would be, the source's own base name.
     [[nodiscard]] QString expand(const NameFields& fields) const;
-    // Whether expanding needs the source's tags (any field other than {name} and {format}).
+    // Whether expanding needs the source's tags (any field other than {name}, {format}, {stream} and {lang}).
     [[nodiscard]] bool readsTags() const;
     // The text the template was parsed from.
     [[nodiscard]] const QString& text() const { return text_; }

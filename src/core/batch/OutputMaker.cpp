@@ -9,6 +9,7 @@
 #include "SourceFactsReader.h"
 #include "TrackSources.h"
 #include "core/components/ComponentError.h"
+#include "core/ports/Messages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -188,6 +189,12 @@ OutputReport OutputMaker::makeOutput(std::size_t index, ConversionKit& kit, Writ
         return failed(output.destinationName, outputReasons::outsideTree(output.sourceName));
     case PlannedAction::NoFreeName:
         return failed(output.destinationName, outputReasons::noFreeName(output.sourceName, output.destinationName));
+    case PlannedAction::NoSuchSoundTrack:
+        return failed(output.destinationName,
+                      output.sourceName + QStringLiteral(": ") +
+                          Messages::NoSuchSoundTrack.arg(QFileInfo(output.sourceName).fileName())
+                              .arg(output.soundTrackCount)
+                              .arg(output.soundTrack.value_or(0) + 1));
     case PlannedAction::Convert:
         break;
     }
@@ -209,6 +216,11 @@ OutputReport OutputMaker::convertOutput(std::size_t index, ConversionKit& kit, W
     conversionSettings.track = output.track;
     if (order_.verifyOutputs)
         conversionSettings.verifiedAs = output.format;
+    conversionSettings.soundTrack = output.soundTrack;
+    // Loudness is measured once per source, on the sound track the file plays by default.
+    if ((order_.loudnessTarget || order_.replayGain) && output.soundTrack)
+        return failed(output.destinationName,
+                      output.sourceName + QStringLiteral(": ") + Messages::LoudnessOfChosenSoundTrack);
     std::optional<LoudnessMeasurement> measured;
     if (order_.loudnessTarget || order_.replayGain) {
         images.release();

@@ -175,7 +175,10 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
     auto& writer = components_.writer;
     auto& tags = components_.information;
     try {
-        if (settings.probed && settings.probed->fileName == sourceName)
+        if (settings.soundTrack)
+            reader->openSoundTrackForReading(sourceName, *settings.soundTrack,
+                                             settings.probed ? &*settings.probed : nullptr);
+        else if (settings.probed && settings.probed->fileName == sourceName)
             reader->openProbedForReading(*settings.probed);
         else
             reader->openForReading(sourceName, 0, 1);
@@ -280,7 +283,10 @@ ConversionResult SingleConversion::convertVideo(const QString& sourceName, const
     auto& video = components_.video;
     auto& writer = components_.writer;
     try {
-        video->open(sourceName);
+        if (settings.soundTrack)
+            video->openSoundTrack(sourceName, *settings.soundTrack);
+        else
+            video->open(sourceName);
         if (settings.copyTags)
             components_.information->loadTags(sourceName);
         const int sampleRate = video->sampleRate();

@@ -25,12 +25,14 @@ void learnLength(ComponentSet& components, const QString& sourceName, SourceKind
         auto& video = components.video;
         video->open(sourceName);
         facts.durationMs = std::max<qint64>(video->durationMs(), 0);
+        facts.soundTracks = video->soundTracks();
         video->close();
         return;
     }
     OpenedAudioSource opened = openAudioSourceOnce(components.reader, sourceName);
     facts.durationMs = opened.durationMs;
     facts.probed = std::move(opened.probed);
+    facts.soundTracks = components.reader->soundTracks();
     components.reader->close();
 }
 
@@ -62,6 +64,7 @@ SourceFacts readSourceFacts(ComponentSet& components, const QString& sourceName,
     } catch (const ComponentError&) {
         facts.durationMs = 0;
         facts.probed.reset();
+        facts.soundTracks.clear();
         components.reader->close();
         components.video->close();
     }

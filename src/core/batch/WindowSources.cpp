@@ -4,6 +4,8 @@ BatchSource batchSourceOfRow(const ConversionRow& row) {
     BatchSource source{row.fullName, row.kind, std::nullopt};
     if (row.probed)
         source.listed = SourceFacts{row.lengthMs, {}, row.probed};
+    if (source.listed)
+        source.listed->soundTracks = row.soundTracks;
     return source;
 }
 

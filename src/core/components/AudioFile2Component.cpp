@@ -22,6 +22,16 @@ void AudioFile2Component::openProbedForReading(const ProbedSource& probed) {
     tracked([&] { reader_.open(probed); });
 }
 
+void AudioFile2Component::openSoundTrackForReading(const QString& fileName, int soundTrack,
+                                                   const ProbedSource* probed) {
+    close();
+    tracked([&] { reader_.openSoundTrack(fileName, soundTrack, probed); });
+}
+
+SoundTracks AudioFile2Component::soundTracks() {
+    return reader_.soundTracks();
+}
+
 ProbedSource AudioFile2Component::probedSource() {
     return reader_.probedSource();
 }

@@ -14,6 +14,8 @@ public:
     void openForReading(const QString& fileName, int mode, int flags) override;
     void openProbedForReading(const ProbedSource& probed) override;
     ProbedSource probedSource() override;
+    void openSoundTrackForReading(const QString& fileName, int soundTrack, const ProbedSource* probed) override;
+    SoundTracks soundTracks() override;
     void close() override;
     SampleBlock readBlock(int valueCount) override;
     qint64 seek(qint64 samplePosition, int mode) override;

@@ -2,6 +2,7 @@
 
 #include "ProbedSource.h"
 #include "SampleBlock.h"
+#include "SoundTrack.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -20,6 +21,17 @@ public:
     // Opens a source with what an earlier probe of it found (see probedSource()), so that an unchanged file is
     // not probed again. Components that keep no such facts open it as openForReading does.
     virtual void openProbedForReading(const ProbedSource& probed) { openForReading(probed.fileName, 0, 1); }
+    // Opens one sound track (counted from 0) of a source that holds several, with what an earlier probe found when
+    // there is one. Raises ComponentError when the source has no such track. Components of sources with one sound
+    // track open it as openForReading does.
+    virtual void openSoundTrackForReading(const QString& fileName, int /*soundTrack*/, const ProbedSource* probed) {
+        if (probed && probed->fileName == fileName)
+            openProbedForReading(*probed);
+        else
+            openForReading(fileName, 0, 1);
+    }
+    // Every sound track of the open source, the one read marked; empty for a source of one sound track.
+    [[nodiscard]] virtual SoundTracks soundTracks() { return {}; }
     // What opening the open source found out; nothing (an empty file name) from components that keep no such facts.
     [[nodiscard]] virtual ProbedSource probedSource() { return {}; }
     // Closes whatever is open, reading or writing; always allowed, also with nothing open.

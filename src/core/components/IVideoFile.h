@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SampleBlock.h"
+#include "SoundTrack.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -11,6 +12,11 @@ public:
     virtual ~IVideoFile() = default;
 
     virtual void open(const QString& fileName) = 0;
+    // Opens one sound track (counted from 0) of a video that holds several; raises ComponentError when it has no
+    // such track. Components of videos with one sound track open it as open does.
+    virtual void openSoundTrack(const QString& fileName, int /*soundTrack*/) { open(fileName); }
+    // Every sound track of the open video, the one read marked; empty for a video of one sound track.
+    [[nodiscard]] virtual SoundTracks soundTracks() { return {}; }
     virtual void close() = 0;                                        // always allowed
     [[nodiscard]] virtual SampleBlock readBlock(int valueCount) = 0; // empty at the end
 

@@ -2,6 +2,7 @@
 
 #include "SourceKind.h"
 #include "core/components/ProbedSource.h"
+#include "core/components/SoundTrack.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,16 +12,17 @@
 
 // One file of the conversion list. The texts are made once, when the file comes in, and never change.
 struct ConversionRow {
-    QString number;                      // the row count right after the row came in, two digits at least
-    QString fileName;                    // the last component of the full name
-    QString size;                        // "3.512 MB"
-    QString time;                        // "3:05"
-    QString format;                      // "(Audio) " or "(Video) " and the component's description
-    QString fullName;                    // the name exactly as it was given: the row's identity
+    QString number;   // the row count right after the row came in, two digits at least
+    QString fileName; // the last component of the full name
+    QString size;     // "3.512 MB"
+    QString time;     // "3:05"
+    QString format;   // "(Audio) " or "(Video) ", the component's description, and which of several sound tracks
+    QString fullName; // the name exactly as it was given: the row's identity
     SourceKind kind = SourceKind::Audio; // how the file was probed, and so how the batch and the player read it
     bool checked = true;
     qint64 lengthMs = 0;                // as probed when the row came in; 0 when unknown
     std::optional<ProbedSource> probed; // what probing an audio row found out, for its batch to reuse
+    SoundTracks soundTracks{};          // of a file that holds several, the one the batch reads marked in use
 
     [[nodiscard]] bool isAudio() const { return kind == SourceKind::Audio; }
 };

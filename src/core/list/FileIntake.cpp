@@ -29,6 +29,7 @@ std::optional<FileIntake::Probed> FileIntake::probe(const ProbeSteps& steps) {
         }
         probed.description = steps.describe();
         probed.facts = steps.facts();
+        probed.soundTracks = steps.soundTracks();
         steps.close();
         return probed;
     } catch (const ComponentError& error) {
@@ -47,14 +48,14 @@ std::optional<FileIntake::Probed> FileIntake::probeAudio(const QString& fullName
     OpenedAudioSource opened;
     return probe({[&] { reader->close(); }, [&] { opened = openAudioSourceOnce(reader, fullName); },
                   [&] { return opened.durationMs; }, [&] { return reader->formatString(); },
-                  [&] { return opened.probed; }, Messages::InvalidAudioFormat});
+                  [&] { return opened.probed; }, Messages::InvalidAudioFormat, [&] { return reader->soundTracks(); }});
 }
 
 std::optional<FileIntake::Probed> FileIntake::probeVideo(const QString& fullName) {
     TVideoFile& video = components_.video;
     return probe({[&] { video->close(); }, [&] { video->open(fullName); }, [&] { return video->durationMs(); },
                   [&] { return video->formatDescription(); }, [] { return std::optional<ProbedSource>(); },
-                  Messages::InvalidVideoFormat});
+                  Messages::InvalidVideoFormat, [&] { return video->soundTracks(); }});
 }
 
 std::optional<ConversionRow> FileIntake::addfile(const ConversionList& list, const QString& fullName, bool checked) {
@@ -72,6 +73,14 @@ std::optional<ConversionRow> FileIntake::addfile(const ConversionList& list, con
     row.time = RowText::time(probed->lengthMs);
     row.format =
         (kind == SourceKind::Video ? QStringLiteral("(Video) ") : QStringLiteral("(Audio) ")) + probed->description;
+    row.soundTracks = probed->soundTracks;
+    // The row names the track its batch will read; with every track converted, none is the one.
+    if (const auto chosen = soundTrackRule_.choose(row.soundTracks); chosen && !chosen->empty()) {
+        for (SoundTrack& track : row.soundTracks)
+            track.inUse = chosen->size() == 1 && track.number == chosen->front() + 1;
+    }
+    if (const QString note = soundTracksNote(row.soundTracks); !note.isEmpty())
+        row.format += QStringLiteral("; ") + note;
     row.fullName = fullName;
     row.kind = kind;
     row.checked = checked;

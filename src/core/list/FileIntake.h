@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConversionList.h"
+#include "core/batch/SoundTrackRule.h"
 
 #include <QStringList>
 #include <functional>
@@ -20,11 +21,15 @@ public:
     [[nodiscard]] std::optional<ConversionRow> addfile(const ConversionList& list, const QString& fullName,
                                                        bool checked);
 
+    // The rule by which the batch will choose among a file's sound tracks, so that rows name the track it reads.
+    void chooseSoundTracksBy(SoundTrackRule rule) { soundTrackRule_ = std::move(rule); }
+
 private:
     struct Probed {
         qint64 lengthMs = 0;
         QString description;
         std::optional<ProbedSource> facts;
+        SoundTracks soundTracks;
     };
     // The reader and the video component are driven alike; these are the calls that differ.
     struct ProbeSteps {
@@ -34,6 +39,7 @@ private:
         std::function<QString()> describe;
         std::function<std::optional<ProbedSource>()> facts;
         QString invalidText;
+        std::function<SoundTracks()> soundTracks;
     };
     [[nodiscard]] std::optional<Probed> probe(const ProbeSteps& steps);
     [[nodiscard]] std::optional<Probed> probeAudio(const QString& fullName);
@@ -41,6 +47,7 @@ private:
 
     ComponentSet& components_;
     Prompts& prompts_;
+    SoundTrackRule soundTrackRule_;
 };
 
 // What a drop or a command line names, as files to add: files as given, folders replaced by the audio and video

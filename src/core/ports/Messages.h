@@ -34,6 +34,10 @@ inline const QString FileCannotBeReadBecause = QStringLiteral("The file \"%1\" c
 inline const QString FileAccessDenied = QStringLiteral("The file \"%1\" cannot be read: access denied.");
 inline const QString FileIsEmpty = QStringLiteral("The file \"%1\" is empty.");
 inline const QString FileHoldsNoSound = QStringLiteral("The file \"%1\" holds no sound.");
+inline const QString NoSuchSoundTrack =
+    QStringLiteral("The file \"%1\" has %2 sound tracks; there is no sound track %3.");
+inline const QString LoudnessOfChosenSoundTrack =
+    QStringLiteral("loudness is measured on the sound track the file plays by default, not on the one chosen");
 inline const QString FileTagsDamaged = QStringLiteral("The file \"%1\" is damaged; its tags cannot be written.");
 inline const QString NotARegularFile = QStringLiteral("\"%1\" is not a regular file.");
 // %1: the file's name, %2: the reason.

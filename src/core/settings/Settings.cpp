@@ -17,6 +17,10 @@ BatchOptions readBatchOptions(const IniFile& file) {
     batch.existing = existingOutputPolicyNamed(file.readString(BatchSection, Exists, QString()).trimmed().toLower())
                          .value_or(batch.existing);
     batch.verifyOutputs = file.readBool(BatchSection, Verify, batch.verifyOutputs);
+    QString languagesWhyNot;
+    batch.soundTrackLanguages = BatchOptions::tidySoundTrackLanguages(
+                                    file.readString(BatchSection, SoundTrackLanguages, QString()), languagesWhyNot)
+                                    .value_or(batch.soundTrackLanguages);
     return batch;
 }
 } // namespace
@@ -60,6 +64,10 @@ void SettingsStore::storeBatchOptions(const BatchOptions& batch) {
     file_.writeBool(BatchSection, ReplayGain, batch.replayGain);
     file_.writeString(BatchSection, Exists, existingOutputPolicyName(batch.existing));
     file_.writeBool(BatchSection, Verify, batch.verifyOutputs);
+    // Files of users who never chose languages keep the lines they had.
+    if (!batch.soundTrackLanguages.isEmpty() ||
+        !file_.readString(BatchSection, SoundTrackLanguages, QString()).isEmpty())
+        file_.writeString(BatchSection, SoundTrackLanguages, batch.soundTrackLanguages);
 }
 
 void SettingsStore::storeClosingState(const ClosingState& state) {

@@ -151,6 +151,7 @@ const QPixmap& ConversionListPanel::dragPicture() const {
 }
 
 void ConversionListPanel::addFile(const QString& fullName) {
+    intake_.chooseSoundTracksBy(context_.settings.values().batch.soundTrackRule());
     if (auto row = intake_.addfile(model_->list(), fullName, context_.settings.values().checkItem))
         model_->append(std::move(*row));
 }

@@ -102,6 +102,17 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     batchLayout->addWidget(ch_evenloudness, 2, 0, 1, 2);
     batchLayout->addWidget(ch_verify, 3, 0, 1, 2);
     batchLayout->addWidget(ch_replaygain, 4, 0, 1, 2);
+    auto* languagesLabel = new QLabel(QStringLiteral("Sound track languages"), batchGroup);
+    edit_soundlanguages = new QLineEdit(batchGroup);
+    edit_soundlanguages->setObjectName(QStringLiteral("edit_soundlanguages"));
+    edit_soundlanguages->setPlaceholderText(QStringLiteral("deu,eng"));
+    edit_soundlanguages->setToolTip(QStringLiteral("Of a file with several sound tracks, convert the one in the first "
+                                                   "of these languages it has; otherwise the one it plays by default"));
+    edit_soundlanguages->setAccessibleName(languagesLabel->text());
+    edit_soundlanguages->setAccessibleDescription(edit_soundlanguages->toolTip());
+    languagesLabel->setBuddy(edit_soundlanguages);
+    batchLayout->addWidget(languagesLabel, 5, 0);
+    batchLayout->addWidget(edit_soundlanguages, 5, 1);
 
     auto* generalGroup = new QGroupBox(QStringLiteral("General"), this);
     ch_savestate = checkBox(QStringLiteral("ch_savestate"), QStringLiteral("Save the state of the lastest operation"),
@@ -157,6 +168,7 @@ void OptionsDialog::showStoredSettings() {
     ch_verify->setChecked(values.batch.verifyOutputs);
     ch_replaygain->setChecked(values.batch.replayGain);
     combo_exists->setCurrentIndex(combo_exists->findData(static_cast<int>(values.batch.existing)));
+    edit_soundlanguages->setText(values.batch.soundTrackLanguages);
 }
 
 void OptionsDialog::chooseDefaultFolder() {
@@ -171,6 +183,16 @@ void OptionsDialog::storeAndClose() {
     batch.verifyOutputs = ch_verify->isChecked();
     batch.replayGain = ch_replaygain->isChecked();
     batch.existing = static_cast<ExistingOutputPolicy>(combo_exists->currentData().toInt());
+    QString languagesWhyNot;
+    const std::optional<QString> languages =
+        BatchOptions::tidySoundTrackLanguages(edit_soundlanguages->text(), languagesWhyNot);
+    if (!languages) {
+        prompts_.message(Messages::ErrorCaption, QStringLiteral("Sound track languages: %1.").arg(languagesWhyNot),
+                         Prompts::Icon::Warning);
+        edit_soundlanguages->setFocus();
+        return;
+    }
+    batch.soundTrackLanguages = *languages;
     // Both stores take their values into memory before writing, so the choices hold for this run all the same; the
     // user learns once that they will not survive it.
     std::optional<QString> failure;

@@ -41,4 +41,5 @@ private:
     QCheckBox* ch_verify;
     QCheckBox* ch_replaygain;
     QComboBox* combo_exists;
+    QLineEdit* edit_soundlanguages;
 };

@@ -2,6 +2,8 @@
 #include "core/batch/BatchOrder.h"
 #include "gui/options/OptionsDialog.h"
 
+#include <QAccessible>
+#include <QAccessibleEditableTextInterface>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -240,6 +243,54 @@ TEST_F(SettingsTest, UnusableBatchValuesKeepTheDefaultsAndLeaveTheOtherKeysAlone
     writeSettings("[BATCH]\nJobs=2\nExists= New \n");
     auto windows = start();
     EXPECT_EQ(windows->context().settings.values().batch, (BatchOptions{2, false, ExistingOutputPolicy::New}));
+}
+
+TEST_F(SettingsTest, SoundTrackLanguagesAreTypedOrSetByAccessibilityAndChooseTheTrackOfEachBatch) {
+    {
+        auto windows = start();
+        OptionsDialog& options = openOptions(*windows);
+        QApplication::setActiveWindow(&options);
+        auto* languages = child<QLineEdit>(options, "edit_soundlanguages");
+        EXPECT_EQ(languages->accessibleName(), QStringLiteral("Sound track languages"));
+        EXPECT_TRUE(languages->text().isEmpty());
+        EXPECT_TRUE(windows->main->orderFromControls().soundTracks.isDefault());
+
+        // The keyboard reaches the field from the control before it; a click puts the caret in it.
+        auto* exists = child<QComboBox>(options, "combo_exists");
+        exists->setFocus();
+        QTest::keyClick(exists, Qt::Key_Tab);
+        EXPECT_TRUE(languages->hasFocus());
+        child<QSpinBox>(options, "spin_jobs")->setFocus();
+        QTest::mouseClick(languages, Qt::LeftButton);
+        EXPECT_TRUE(languages->hasFocus());
+        QTest::keyClicks(languages, QStringLiteral("deu, 12"));
+        QTest::keyClick(languages, Qt::Key_Return);
+        EXPECT_TRUE(options.isVisible()) << "a code that is none stays to be put right";
+        EXPECT_EQ(prompts.count(QStringLiteral("\"12\" is not a language code")), 1);
+
+        languages->clear();
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(languages);
+        ASSERT_NE(accessible, nullptr);
+        ASSERT_NE(accessible->editableTextInterface(), nullptr);
+        accessible->editableTextInterface()->insertText(0, QStringLiteral("DEU eng"));
+        EXPECT_EQ(languages->text(), QStringLiteral("DEU eng"));
+        QTest::keyClick(languages, Qt::Key_Return);
+        EXPECT_FALSE(options.isVisible());
+        EXPECT_EQ(windows->context().settings.values().batch.soundTrackLanguages, QStringLiteral("deu,eng"));
+        EXPECT_EQ(windows->main->orderFromControls().soundTracks,
+                  SoundTrackRule::languages({QStringLiteral("deu"), QStringLiteral("eng")}));
+    }
+    EXPECT_EQ(settingsFile().readString(QStringLiteral("batch"), QStringLiteral("soundtracklanguages"), {}),
+              QStringLiteral("deu,eng"));
+    auto windows = start();
+    OptionsDialog& options = openOptions(*windows);
+    auto* languages = child<QLineEdit>(options, "edit_soundlanguages");
+    EXPECT_EQ(languages->text(), QStringLiteral("deu,eng"));
+    languages->clear();
+    child<QPushButton>(options, "okButton")->click();
+    EXPECT_TRUE(windows->main->orderFromControls().soundTracks.isDefault());
+    EXPECT_TRUE(settingsFile().readString(QStringLiteral("batch"), QStringLiteral("soundtracklanguages"), {}).isEmpty())
+        << "a cleared choice reaches the file";
 }
 
 TEST_F(SettingsTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {

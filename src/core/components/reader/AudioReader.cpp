@@ -15,16 +15,16 @@ struct AudioReader::Impl {
     int decoderThreads = 0;
     ProbedSource probed;
 
-    void open(const QString& fileName, const ProbedSource* earlier);
+    void open(const QString& fileName, const ProbedSource* earlier, std::optional<int> soundTrack = std::nullopt);
 };
 
 AudioReader::AudioReader() : impl_(std::make_unique<Impl>()) {}
 AudioReader::~AudioReader() = default;
 
-void AudioReader::Impl::open(const QString& fileName, const ProbedSource* earlier) {
+void AudioReader::Impl::open(const QString& fileName, const ProbedSource* earlier, std::optional<int> soundTrack) {
     checkReadableFile(fileName);
     ProbedSource found = ProbedSource::stampOf(fileName);
-    std::unique_ptr<SourceDecoder> opened = openSourceDecoder(fileName, decoderThreads, earlier);
+    std::unique_ptr<SourceDecoder> opened = openSourceDecoder(fileName, decoderThreads, earlier, soundTrack);
     // Converting a file without a single sample would make an output that holds nothing any reader accepts.
     if (opened->lengthInFrames() == 0)
         throw ComponentError(Messages::FileHoldsNoSound.arg(QFileInfo(fileName).fileName()), LastError::CorruptData);
@@ -42,6 +42,15 @@ void AudioReader::open(const QString& fileName) {
 void AudioReader::open(const ProbedSource& probed) {
     close();
     impl_->open(probed.fileName, &probed);
+}
+
+void AudioReader::openSoundTrack(const QString& fileName, int soundTrack, const ProbedSource* probed) {
+    close();
+    impl_->open(fileName, probed && probed->fileName == fileName ? probed : nullptr, soundTrack);
+}
+
+SoundTracks AudioReader::soundTracks() const {
+    return impl_->decoder ? impl_->decoder->soundTracks() : SoundTracks();
 }
 
 void AudioReader::close() {

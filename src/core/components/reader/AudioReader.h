@@ -2,10 +2,12 @@
 
 #include "core/components/ProbedSource.h"
 #include "core/components/SampleBlock.h"
+#include "core/components/SoundTrack.h"
 
 #include <QString>
 #include <QtGlobal>
 #include <memory>
+#include <optional>
 
 // Reads any supported source file as interleaved float blocks.
 class AudioReader {
@@ -19,6 +21,9 @@ public:
     void open(const QString& fileName);
     // Opens a source with what an earlier probe of it found, when the file is unchanged since; else as open().
     void open(const ProbedSource& probed);
+    // Opens one sound track (counted from 0) of a source that holds several, with what an earlier probe of the
+    // file found when there is one; raises ComponentError when the file has no such track.
+    void openSoundTrack(const QString& fileName, int soundTrack, const ProbedSource* probed);
     void close();
     [[nodiscard]] bool isOpen() const;
 
@@ -35,6 +40,8 @@ public:
     // What opening the open source found out (an empty file name when none is open).
     [[nodiscard]] const ProbedSource& probedSource() const;
 
+    // See SourceDecoder::soundTracks; empty with nothing open.
+    [[nodiscard]] SoundTracks soundTracks() const;
     // See SourceDecoder::damagedStretches; 0 with nothing open.
     [[nodiscard]] int damagedStretches() const;
 

@@ -137,6 +137,10 @@ public:
     [[nodiscard]] bool atEnd() const { return finished_ && pendingFrames() == 0; }
     [[nodiscard]] const AVCodecParameters& parameters() const { return *stream_->codecpar; }
     [[nodiscard]] int decodeErrors() const { return decodeErrors_; }
+    [[nodiscard]] const SoundTracks& soundTracks() const { return soundTracks_; }
+    // Whether the stream read is the one an opening without a choice reads, so that what such an opening found
+    // (its length) holds for it.
+    [[nodiscard]] bool readsDefaultTrack() const { return stream_ == defaultStream_; }
 
     // The length the container states, in frames; -1 when it states none. Plain sample data cannot be longer
     // than the bytes from its first packet to the end of the file (a cut file keeps its original header).
@@ -259,20 +263,52 @@ private:
             throw ComponentError(QStringLiteral("The file \"%1\" is damaged: its streams cannot be read.")
                                      .arg(QFileInfo(input_.fileName).fileName()),
                                  LastError::CorruptData);
+        std::vector<AVStream*> soundStreams;
         for (unsigned i = 0; i < format_->nb_streams; ++i) {
             AVStream* candidate = format_->streams[i];
             if (candidate->codecpar->codec_type == AVMEDIA_TYPE_AUDIO &&
-                candidate->codecpar->codec_id != AV_CODEC_ID_NONE) {
-                stream_ = candidate;
-                break;
-            }
+                candidate->codecpar->codec_id != AV_CODEC_ID_NONE)
+                soundStreams.push_back(candidate);
         }
-        if (!stream_)
+        if (soundStreams.empty())
             throw ComponentError(
                 QStringLiteral("The file \"%1\" has no sound track.").arg(QFileInfo(input_.fileName).fileName()),
                 LastError::NoAudioStream);
+        const auto flagged = std::find_if(soundStreams.begin(), soundStreams.end(), [](const AVStream* candidate) {
+            return (candidate->disposition & AV_DISPOSITION_DEFAULT) != 0;
+        });
+        defaultStream_ = flagged != soundStreams.end() ? *flagged : soundStreams.front();
+        stream_ = defaultStream_;
+        if (input_.soundTrack) {
+            const int chosen = *input_.soundTrack;
+            if (chosen < 0 || chosen >= static_cast<int>(soundStreams.size()))
+                throw ComponentError(Messages::NoSuchSoundTrack.arg(QFileInfo(input_.fileName).fileName())
+                                         .arg(soundStreams.size())
+                                         .arg(chosen + 1),
+                                     LastError::NoAudioStream);
+            stream_ = soundStreams[static_cast<std::size_t>(chosen)];
+        }
+        if (soundStreams.size() > 1)
+            describeSoundTracks(soundStreams);
         for (unsigned i = 0; i < format_->nb_streams; ++i)
             format_->streams[i]->discard = format_->streams[i] == stream_ ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
+    }
+
+    void describeSoundTracks(const std::vector<AVStream*>& soundStreams) {
+        int number = 0;
+        for (const AVStream* candidate : soundStreams) {
+            SoundTrack track;
+            track.number = ++number;
+            if (const AVDictionaryEntry* language = av_dict_get(candidate->metadata, "language", nullptr, 0))
+                track.language = QString::fromUtf8(language->value).trimmed();
+            if (const AVDictionaryEntry* title = av_dict_get(candidate->metadata, "title", nullptr, 0))
+                track.title = QString::fromUtf8(title->value).trimmed();
+            track.codec = ffmpegnames::codecName(*candidate->codecpar);
+            track.channels = candidate->codecpar->ch_layout.nb_channels;
+            track.flaggedDefault = (candidate->disposition & AV_DISPOSITION_DEFAULT) != 0;
+            track.inUse = candidate == stream_;
+            soundTracks_.push_back(std::move(track));
+        }
     }
 
     void openDecoder() {
@@ -500,6 +536,8 @@ private:
     FfmpegInput input_;
     InputFormatPtr format_;
     AVStream* stream_ = nullptr;
+    AVStream* defaultStream_ = nullptr;
+    SoundTracks soundTracks_; // empty for a file of one sound track
     CodecContextPtr codec_;
     ResamplerPtr resampler_;
     AVChannelLayout resamplerLayout_{};
@@ -533,10 +571,11 @@ FfmpegDecoder::FfmpegDecoder(FfmpegInput input) : input_(std::move(input)) {
         return true;
     }();
     (void)quiet;
-    const bool plain = input_.probed && input_.probed->plainSamples;
+    // The earlier probe looked at the default sound track; another one is probed in full.
+    const bool plain = input_.probed && input_.probed->plainSamples && !input_.soundTrack;
     pass_ = std::make_unique<Pass>(input_, Pass::Start::DecodeFirstFrame,
                                    plain ? Pass::CodecProbe::Settled : Pass::CodecProbe::Full);
-    if (input_.probed && input_.probed->lengthFrames > 0 && !pass_->atEnd()) {
+    if (input_.probed && input_.probed->lengthFrames > 0 && !pass_->atEnd() && pass_->readsDefaultTrack()) {
         length_ = input_.probed->lengthFrames;
         lengthExact_ = input_.probed->lengthExact;
     } else {
@@ -585,8 +624,9 @@ QString FfmpegDecoder::description() const {
 }
 
 void FfmpegDecoder::recordProbe(ProbedSource& probed) const {
-    // Headerless sound needs its demuxer options, which a later opening would not have.
-    if (!input_.options.empty())
+    // Headerless sound needs its demuxer options, which a later opening would not have; an opening without a
+    // choice of sound track reads another track than a chosen one, of another length.
+    if (!input_.options.empty() || !pass_->readsDefaultTrack())
         return;
     probed.ffmpegDemuxer = input_.demuxer;
     probed.plainSamples = pass_->hasPlainFrames();
@@ -601,6 +641,10 @@ qint64 FfmpegDecoder::readFrames(float* out, qint64 maxFrames) {
         lengthExact_ = true;
     }
     return written;
+}
+
+SoundTracks FfmpegDecoder::soundTracks() const {
+    return pass_->soundTracks();
 }
 
 int FfmpegDecoder::damagedStretches() const {

@@ -24,10 +24,14 @@ struct FfmpegInput {
     std::vector<std::pair<QByteArray, QByteArray>> options;
     int decoderThreads = 0; // 0 = FFmpeg's choice
     std::optional<FfmpegProbe> probed;
+    // Which sound track to read, counted from 0 in the file's order; nothing reads the one the file flags as its
+    // default, else the first.
+    std::optional<int> soundTrack{};
 };
 
-// The first audio stream of a file, decoded by FFmpeg and converted to interleaved float at its own rate and
-// channel count. Used for audio files and for the sound track of videos alike.
+// One audio stream of a file (the chosen one, else the one flagged default, else the first), decoded by FFmpeg and
+// converted to interleaved float at its own rate and channel count. Used for audio files and for the sound track of
+// videos alike.
 class FfmpegDecoder : public SourceDecoder {
 public:
     // Raises ComponentError: NoAudioStream when the file has no sound, CorruptData when nothing decodes.
@@ -45,6 +49,7 @@ public:
     qint64 seekFrame(qint64 frame) override;
     void recordProbe(ProbedSource& probed) const override;
     [[nodiscard]] int damagedStretches() const override;
+    [[nodiscard]] SoundTracks soundTracks() const override;
 
     // Frames handed out so far (the read position).
     [[nodiscard]] qint64 position() const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/components/SoundTrack.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -30,4 +32,6 @@ public:
     virtual qint64 seekFrame(qint64 frame) = 0;
     // How many damaged stretches (packets or frames the codec refused) were skipped since the file was opened.
     [[nodiscard]] virtual int damagedStretches() const { return 0; }
+    // Every sound track of the file, the one read marked; empty from decoders of files that hold one.
+    [[nodiscard]] virtual SoundTracks soundTracks() const { return {}; }
 };

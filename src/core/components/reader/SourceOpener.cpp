@@ -73,8 +73,11 @@ bool isMpegAudioSync(const QByteArray& bytes) {
     return first == 0xFF && (second & 0xE0) == 0xE0 && layerValid && versionValid && bitrateValid && rateValid;
 }
 
-std::unique_ptr<SourceDecoder> openFfmpeg(const QString& fileName, const QByteArray& demuxer, int threads) {
-    return std::make_unique<FfmpegDecoder>(FfmpegInput{fileName, demuxer, {}, threads});
+std::unique_ptr<SourceDecoder> openFfmpeg(const QString& fileName, const QByteArray& demuxer, int threads,
+                                          std::optional<int> soundTrack = std::nullopt) {
+    FfmpegInput input{fileName, demuxer, {}, threads};
+    input.soundTrack = soundTrack;
+    return std::make_unique<FfmpegDecoder>(std::move(input));
 }
 
 // What the identification header of an Ogg Vorbis stream states, when the file's first page holds one.
@@ -276,14 +279,15 @@ QByteArray demuxerByContent(const QString& fileName) {
 }
 
 std::unique_ptr<SourceDecoder> openSourceDecoder(const QString& fileName, int decoderThreads,
-                                                 const ProbedSource* probed) {
+                                                 const ProbedSource* probed, std::optional<int> soundTrack) {
     if (probed && !probed->ffmpegDemuxer.isEmpty() && probed->stillDescribes(fileName))
         return std::make_unique<FfmpegDecoder>(
             FfmpegInput{fileName,
                         probed->ffmpegDemuxer,
                         {},
                         decoderThreads,
-                        FfmpegProbe{probed->plainSamples, probed->lengthFrames, probed->lengthExact}});
+                        FfmpegProbe{probed->plainSamples, probed->lengthFrames, probed->lengthExact},
+                        soundTrack});
     const SourceHead head = readHead(fileName);
     if (const std::optional<QByteArray> demuxer = containersniffer::containerDemuxer(head.content)) {
         // Our own readers of WAV and AU take the header at the start of the file; FFmpeg skips a tag before it.
@@ -294,7 +298,7 @@ std::unique_ptr<SourceDecoder> openSourceDecoder(const QString& fileName, int de
         if (const auto vorbis = vorbisIdentification(head.content); vorbis && head.contentOffset == 0)
             if (auto decoder = openOggVorbis(fileName, *vorbis))
                 return decoder;
-        return openFfmpeg(fileName, *demuxer, decoderThreads);
+        return openFfmpeg(fileName, *demuxer, decoderThreads, soundTrack);
     }
     if (const std::optional<DspHeader> dsp = DspHeader::parse(head.start))
         return std::make_unique<DspAdpcmDecoder>(fileName, *dsp);

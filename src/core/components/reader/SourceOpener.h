@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <memory>
+#include <optional>
 
 struct ProbedSource;
 
@@ -20,5 +21,7 @@ void checkReadableFile(const QString& fileName);
 // them for other formats.
 // Raises ComponentError with a LastError code when the file cannot be opened.
 // A source probed before (and unchanged since) that FFmpeg reads is opened with what that probe found.
+// A chosen sound track (counted from 0) is read from a container of several; nothing reads its default track.
 std::unique_ptr<SourceDecoder> openSourceDecoder(const QString& fileName, int decoderThreads,
-                                                 const ProbedSource* probed = nullptr);
+                                                 const ProbedSource* probed = nullptr,
+                                                 std::optional<int> soundTrack = std::nullopt);

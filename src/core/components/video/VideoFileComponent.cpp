@@ -12,11 +12,25 @@ VideoFileComponent::VideoFileComponent() = default;
 VideoFileComponent::~VideoFileComponent() = default;
 
 void VideoFileComponent::open(const QString& fileName) {
+    openTrack(fileName, std::nullopt);
+}
+
+void VideoFileComponent::openSoundTrack(const QString& fileName, int soundTrack) {
+    openTrack(fileName, soundTrack);
+}
+
+void VideoFileComponent::openTrack(const QString& fileName, std::optional<int> soundTrack) {
     close();
     checkReadableFile(fileName);
     if (QFileInfo(fileName).size() == 0)
         throw ComponentError(Messages::FileIsEmpty.arg(QFileInfo(fileName).fileName()), LastError::CorruptData);
-    decoder_ = std::make_unique<FfmpegDecoder>(FfmpegInput{fileName, demuxerByContent(fileName), {}, 0});
+    FfmpegInput input{fileName, demuxerByContent(fileName), {}, 0};
+    input.soundTrack = soundTrack;
+    decoder_ = std::make_unique<FfmpegDecoder>(std::move(input));
+}
+
+SoundTracks VideoFileComponent::soundTracks() {
+    return decoder_ ? decoder_->soundTracks() : SoundTracks();
 }
 
 void VideoFileComponent::close() {
