@@ -378,7 +378,6 @@ void apply(ConvertArguments& line, ConvertOptionId id, const CheckedValue& value
         order.hiddenTrack = true;
         break;
     }
-    }
 }
 
 // The names a --files-from list holds: one a line, or each ended by NUL; empty ones are skipped.
