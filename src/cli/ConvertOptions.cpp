@@ -160,14 +160,17 @@ std::vector<ConvertOption> makeTable() {
          "--channels",
          nullptr,
          OptionValue::Required,
-         ValueType::Integer,
+         ValueType::Word,
          "C",
          FormatChoice::Channels,
          integer(panel.channels),
-         {listed(kChannelsRange)},
-         nullptr,
-         "{range} (default {default})",
-         nullptr},
+         {wordsOf({QStringLiteral("keep"), QStringLiteral("2"), QStringLiteral("1")})},
+         "({range})",
+         "{range} (default {default}; flac and alac: default keep); keep gives pcm, ogg, flac, alac, aac and opus the "
+         "source's channels up to 7.1, the others stay stereo",
+         "Kept layouts are written as each format orders them (WAV with its speaker mask); the aac, opus and ogg bit "
+         "rates count per stereo pair, so a 5.1 source at 128 kbit/s gets 384. Stereo and mono mix more channels "
+         "with the centre and surrounds at -3 dB and the LFE left out, lowering the level where the mix would clip."},
         {Bits,
          "--bits",
          nullptr,

@@ -24,6 +24,8 @@ struct FfmpegInput {
     std::vector<std::pair<QByteArray, QByteArray>> options;
     int decoderThreads = 0; // 0 = FFmpeg's choice
     std::optional<FfmpegProbe> probed;
+    // Sources with more channels than this arrive mixed to stereo.
+    int channelLimit = 2;
 };
 
 // The first audio stream of a file, decoded by FFmpeg and converted to interleaved float at its own rate and
@@ -45,6 +47,8 @@ public:
     qint64 seekFrame(qint64 frame) override;
     void recordProbe(ProbedSource& probed) const override;
     [[nodiscard]] int damagedStretches() const override;
+    void allowChannels(int most) override;
+    [[nodiscard]] quint64 channelMask() const override;
 
     // Frames handed out so far (the read position).
     [[nodiscard]] qint64 position() const;

@@ -30,4 +30,9 @@ public:
     virtual qint64 seekFrame(qint64 frame) = 0;
     // How many damaged stretches (packets or frames the codec refused) were skipped since the file was opened.
     [[nodiscard]] virtual int damagedStretches() const { return 0; }
+    // Decoders that mix surround sources to stereo deliver up to `most` channels as they are from the start; called
+    // right after opening.
+    virtual void allowChannels(int /*most*/) {}
+    // The layout of the delivered channels as a WAVE_FORMAT_EXTENSIBLE channel mask; 0 when unknown.
+    [[nodiscard]] virtual quint64 channelMask() const { return 0; }
 };
