@@ -89,7 +89,7 @@ OptionRange bounded(ValueRange range, std::optional<OutputFormat> format = std::
 }
 
 // Every value of a short range, so that the help says "1 or 2".
-OptionRange listed(ValueRange range) {
+[[maybe_unused]] OptionRange listed(ValueRange range) {
     std::vector<int> values;
     for (int value = range.lowest; value <= range.highest; ++value)
         values.push_back(value);
