@@ -218,6 +218,7 @@ private slots:
     // FLAC and ALAC keep their source's channels unless told otherwise, AAC and Opus follow the panel's channels until
     // given their own.
     void channelListsAnswerClickKeyboardAndScreenReader() {
+        letAssistiveToolsNameComboBoxesByLabel(); // as the program does at start-up
         PanelWorld world;
         auto& form = world.form();
         QCOMPARE(form.cmbFLACChannels->currentText(), QStringLiteral("Keep"));
@@ -240,7 +241,6 @@ private slots:
         QTest::keyClick(form.cmbAACChannels, Qt::Key_Up);
         QVERIFY(world.pane.panelValues().aacChannels == ChannelChoice::Keep);
 
-        letAssistiveToolsNameComboBoxesByLabel(); // as the program does at start-up
         QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(form.cmbOpusChannels);
         QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Opus channels"));
         QVERIFY(reader->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
