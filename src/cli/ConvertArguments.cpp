@@ -265,10 +265,19 @@ void apply(ConvertArguments& line, ConvertOptionId id, const CheckedValue& value
         panel.sampleRate = settings.pcmWav.sampleRate = settings.oggVorbis.sampleRate = value.integer;
         settings.mp3.panelRate = true;
         break;
-    case Channels:
-        panel.channels = settings.pcmWav.channels = settings.oggVorbis.channels = value.integer;
-        settings.mp3.panelChannels = true;
+    case Channels: {
+        // keep reaches the formats that can carry surround sound; the others keep the panel's stereo.
+        const ChannelChoice choice = *channelChoiceNamed(value.text);
+        const bool keep = choice == ChannelChoice::Keep;
+        if (!keep) {
+            panel.channels = settings.pcmWav.channels = settings.oggVorbis.channels = writerChannelsOf(choice);
+            settings.mp3.panelChannels = true;
+        }
+        settings.pcmWav.keepChannels = settings.oggVorbis.keepChannels = keep;
+        panel.flacChannels = panel.alacChannels = choice;
+        panel.aacChannels = panel.opusChannels = keep ? std::optional(choice) : std::nullopt;
         break;
+    }
     case Bits:
         settings.pcmWav.bits = value.integer;
         break;

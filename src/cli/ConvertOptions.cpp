@@ -89,7 +89,7 @@ OptionRange bounded(ValueRange range, std::optional<OutputFormat> format = std::
 }
 
 // Every value of a short range, so that the help says "1 or 2".
-OptionRange listed(ValueRange range) {
+[[maybe_unused]] OptionRange listed(ValueRange range) {
     std::vector<int> values;
     for (int value = range.lowest; value <= range.highest; ++value)
         values.push_back(value);
@@ -160,14 +160,17 @@ std::vector<ConvertOption> makeTable() {
          "--channels",
          nullptr,
          OptionValue::Required,
-         ValueType::Integer,
+         ValueType::Word,
          "C",
          FormatChoice::Channels,
          integer(panel.channels),
-         {listed(kChannelsRange)},
-         nullptr,
-         "{range} (default {default})",
-         nullptr},
+         {wordsOf({QStringLiteral("keep"), QStringLiteral("2"), QStringLiteral("1")})},
+         "({range})",
+         "{range} (default {default}; flac and alac: default keep); keep gives pcm, ogg, flac, alac, aac and opus the "
+         "source's channels up to 7.1, the others stay stereo",
+         "Kept layouts are written as each format orders them (WAV with its speaker mask); the aac, opus and ogg bit "
+         "rates count per stereo pair, so a 5.1 source at 128 kbit/s gets 384. Stereo and mono mix more channels "
+         "with the centre and surrounds at -3 dB and the LFE left out, lowering the level where the mix would clip."},
         {Bits,
          "--bits",
          nullptr,

@@ -22,7 +22,8 @@ public:
     void add(ConvertOptionId id, int value) { add(id, QString::number(value)); }
     void addSwitch(ConvertOptionId id) { options_[id].append(QString()); }
     // A format option only where a chosen format takes it: elsewhere its value makes no output.
-    void addForFormats(ConvertOptionId id, int value) {
+    void addForFormats(ConvertOptionId id, int value) { addForFormats(id, QString::number(value)); }
+    void addForFormats(ConvertOptionId id, const QString& value) {
         const ConvertOption& option = convertOption(id);
         if (std::any_of(order_.formats.begin(), order_.formats.end(),
                         [&option](OutputFormat format) { return option.takenBy(format); }))
@@ -59,7 +60,16 @@ void addFormatOptions(const BatchOrder& order, const BatchOrder& start, OptionLi
     const Mp3Choice& mp3 = order.formatSettings.mp3;
     if (panel.sampleRate != startPanel.sampleRate || mp3.panelRate)
         options.addForFormats(Rate, panel.sampleRate);
-    if (panel.channels != startPanel.channels || mp3.panelChannels)
+    const bool keepsChannels =
+        (converts(order, OutputFormat::Pcm) && order.formatSettings.pcmWav.keepChannels) ||
+        (converts(order, OutputFormat::Ogg) && order.formatSettings.oggVorbis.keepChannels) ||
+        (converts(order, OutputFormat::Aac) && panel.aacChannelChoice() == ChannelChoice::Keep) ||
+        (converts(order, OutputFormat::Opus) && panel.opusChannelChoice() == ChannelChoice::Keep);
+    const bool mixesLossless = (converts(order, OutputFormat::Flac) && panel.flacChannels != ChannelChoice::Keep) ||
+                               (converts(order, OutputFormat::Alac) && panel.alacChannels != ChannelChoice::Keep);
+    if (keepsChannels)
+        options.addForFormats(Channels, QStringLiteral("keep"));
+    else if (panel.channels != startPanel.channels || mp3.panelChannels || mixesLossless)
         options.addForFormats(Channels, panel.channels);
     if (order.formatSettings.pcmWav.bits != start.formatSettings.pcmWav.bits)
         options.addForFormats(Bits, order.formatSettings.pcmWav.bits);
@@ -134,8 +144,16 @@ PanelValues panelValuesUsed(const BatchOrder& order) {
         used.g726Bits = panel.g726Bits;
     if (converts(order, OutputFormat::Wma))
         used.wmaProfile = panel.wmaProfile;
-    if (converts(order, OutputFormat::Flac))
+    if (converts(order, OutputFormat::Flac)) {
         used.flacLevel = panel.flacLevel;
+        used.flacChannels = panel.flacChannels;
+    }
+    if (converts(order, OutputFormat::Alac))
+        used.alacChannels = panel.alacChannels;
+    if (converts(order, OutputFormat::Aac))
+        used.aacChannels = panel.aacChannelChoice();
+    if (converts(order, OutputFormat::Opus))
+        used.opusChannels = panel.opusChannelChoice();
     if (converts(order, OutputFormat::Aac))
         used.aacKbps = panel.aacKbps;
     if (converts(order, OutputFormat::Opus)) {

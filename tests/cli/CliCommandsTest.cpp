@@ -105,7 +105,8 @@ TEST(CliCommands, ConvertHelpListsTheLosslessAndModernFormatsAndTheirOptions) {
     EXPECT_TRUE(text.contains(QRegularExpression("--compression N .*\\[flac\\]\n")));
     EXPECT_TRUE(text.contains(QRegularExpression("--bitrate N .*\\[aac opus\\]\n")));
     EXPECT_TRUE(text.contains(QRegularExpression("--speech .*\\[opus\\]\n")));
-    EXPECT_TRUE(text.contains(QRegularExpression("--channels C .*\\[.*aac opus\\]\n")));
+    // The channels entry runs over more than one line; its formats end it, FLAC's and ALAC's among them.
+    EXPECT_TRUE(text.contains(QRegularExpression("--channels C [^\\[]*\\[pcm [^\\]]*flac alac aac opus\\]\n")));
 }
 
 TEST(CliCommands, ModernFormatOptionsAreRefusedWhereTheyDoNotApplyOrOutOfRange) {
@@ -153,3 +154,35 @@ TEST(CliCommands, ModernOutputsAreNamedLikeTheOthersAndNeverReplaceTheirSource) 
 }
 
 } // namespace
+
+// A 5.1 source through the whole conversion: FLAC keeps its six channels unless told otherwise, --channels keep gives
+// them to Opus too, and MP3 mixes them to stereo as before.
+TEST(CliCommands, SurroundSourcesKeepTheirChannelsWhereTheFormatCarriesThem) {
+    QTemporaryDir folder;
+    const QString source = folder.filePath("surround.wav");
+    const auto made = runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
+                                         "aevalsrc=exprs=0.2*sin(2*PI*300*t)|0.2*sin(2*PI*500*t)|0.2*sin(2*PI*700*t)|"
+                                         "0.2*sin(2*PI*80*t)|0.2*sin(2*PI*1100*t)|0.2*sin(2*PI*1300*t):s=48000:d=1:"
+                                         "c=5.1(side)",
+                                         source});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    const auto channelsOf = [](const QString& path) {
+        const auto probed = runTool("ffprobe", {"-v", "error", "-select_streams", "a:0", "-show_entries",
+                                                "stream=channels,channel_layout", "-of", "csv=p=0", path});
+        return QString::fromUtf8(probed.out).trimmed();
+    };
+    const auto converted =
+        cli({"convert", "--format", "flac", "--format", "mp3", "-j", "1", "--out", folder.filePath("plain"), source});
+    ASSERT_EQ(converted.exitCode, 0) << converted.out.toStdString() << converted.err.toStdString();
+    EXPECT_EQ(channelsOf(folder.filePath("plain/surround.flac")), "6,5.1(side)");
+    EXPECT_EQ(channelsOf(folder.filePath("plain/surround.mp3")), "2,stereo");
+
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    const auto kept = cli(
+        {"convert", "--format", "opus", "--format", "flac", "--channels", "keep", "-j", "1", "--out", "kept", source});
+    ASSERT_EQ(kept.exitCode, 0) << kept.out.toStdString() << kept.err.toStdString();
+    EXPECT_EQ(channelsOf(folder.filePath("kept/surround.opus")), "6,5.1");
+    const auto mixed = cli({"convert", "--format", "flac", "--channels", "2", "-j", "1", "--out", "mixed", source});
+    ASSERT_EQ(mixed.exitCode, 0) << mixed.out.toStdString() << mixed.err.toStdString();
+    EXPECT_EQ(channelsOf(folder.filePath("mixed/surround.flac")), "2,stereo");
+}

@@ -172,6 +172,8 @@ TEST(ConvertOptions, TheOptionsShownForAnOrderMakeItAgain) {
          "--name", "{artist} - {title}"},
         {"--format", "wma", "--format", "flac", "--format", "aac", "--profile", "3", "--compression", "0", "--bitrate",
          "320"},
+        {"--format", "pcm", "--format", "flac", "--format", "opus", "--format", "mp3", "--channels", "keep"},
+        {"--format", "alac", "--format", "aac", "--channels", "2"},
     };
     for (const QStringList& line : lines) {
         SCOPED_TRACE(line.join(' ').toStdString());
@@ -202,3 +204,31 @@ TEST(ConvertOptions, TheOptionsShownForAnOrderMakeItAgain) {
 }
 
 } // namespace
+
+// --channels keep gives the formats that can carry surround sound their source's channels and leaves the others
+// at stereo; a number makes every format that many, FLAC and ALAC included.
+TEST(ConvertOptions, ChannelsKeepReachesTheSurroundFormatsOnly) {
+    const BatchOrder kept =
+        parseConvertArguments({"--format", "ogg", "--format", "mp3", "--format", "aac", "--channels", "keep", "a.wav"},
+                              LineKind::Batch, {})
+            .order;
+    const FormatSettings& settings = kept.formatSettings;
+    EXPECT_TRUE(settings.oggVorbis.keepChannels);
+    EXPECT_TRUE(settings.pcmWav.keepChannels);
+    EXPECT_EQ(settings.panel.aacChannelChoice(), ChannelChoice::Keep);
+    EXPECT_EQ(settings.panel.channels, 2);
+    EXPECT_FALSE(settings.mp3.panelChannels);
+
+    const BatchOrder mono =
+        parseConvertArguments({"--format", "flac", "--format", "opus", "--channels", "1", "a.wav"}, LineKind::Batch, {})
+            .order;
+    EXPECT_EQ(mono.formatSettings.panel.flacChannels, ChannelChoice::Mono);
+    EXPECT_EQ(mono.formatSettings.panel.opusChannelChoice(), ChannelChoice::Mono);
+    EXPECT_EQ(parseConvertArguments({"--format", "flac", "a.wav"}, LineKind::Batch, {})
+                  .order.formatSettings.panel.flacChannels,
+              ChannelChoice::Keep);
+    EXPECT_THROW((void)parseConvertArguments({"--format", "flac", "--channels", "6", "a.wav"}, LineKind::Batch, {}),
+                 UsageError);
+    EXPECT_THROW((void)parseConvertArguments({"--format", "wma", "--channels", "keep", "a.wav"}, LineKind::Batch, {}),
+                 UsageError);
+}

@@ -143,6 +143,38 @@ ProfileField onlyWithMp3Dialog(ProfileField field) {
     return field;
 }
 
+// A channel choice, stored as "keep", "2" or "1"; an optional one is empty for nothing.
+template <typename Access> ProfileField channelChoice(QString section, QString key, Access at) {
+    return {std::move(section), std::move(key),
+            [at](const BatchOrder& order) -> std::optional<QString> { return channelChoiceWord(at(order)); },
+            [at](BatchOrder& order, const QString& text) -> std::optional<QString> {
+                const std::optional<ChannelChoice> choice = channelChoiceNamed(text);
+                if (!choice)
+                    return QStringLiteral("keep, 2 or 1");
+                at(order) = *choice;
+                return std::nullopt;
+            }};
+}
+
+template <typename Access> ProfileField optionalChannelChoice(QString section, QString key, Access at) {
+    return {std::move(section), std::move(key),
+            [at](const BatchOrder& order) -> std::optional<QString> {
+                const std::optional<ChannelChoice>& choice = at(order);
+                return choice ? channelChoiceWord(*choice) : QString();
+            },
+            [at](BatchOrder& order, const QString& text) -> std::optional<QString> {
+                if (text.trimmed().isEmpty()) {
+                    at(order).reset();
+                    return std::nullopt;
+                }
+                const std::optional<ChannelChoice> choice = channelChoiceNamed(text);
+                if (!choice)
+                    return QStringLiteral("empty, keep, 2 or 1");
+                at(order) = *choice;
+                return std::nullopt;
+            }};
+}
+
 ProfileField text(QString section, QString key, QString& (*at)(BatchOrder&),
                   const QString& (*read)(const BatchOrder&)) {
     return {std::move(section), std::move(key),
@@ -263,6 +295,18 @@ std::vector<ProfileField> makeFields() {
     fields.push_back(flag(
         panel, QStringLiteral("opusspeech"),
         [](auto& order) -> auto& { return order.formatSettings.panel.opusSpeech; }));
+    fields.push_back(channelChoice(
+        panel, QStringLiteral("flacchannels"),
+        [](auto& order) -> auto& { return order.formatSettings.panel.flacChannels; }));
+    fields.push_back(channelChoice(
+        panel, QStringLiteral("alacchannels"),
+        [](auto& order) -> auto& { return order.formatSettings.panel.alacChannels; }));
+    fields.push_back(optionalChannelChoice(
+        panel, QStringLiteral("aacchannels"),
+        [](auto& order) -> auto& { return order.formatSettings.panel.aacChannels; }));
+    fields.push_back(optionalChannelChoice(
+        panel, QStringLiteral("opuschannels"),
+        [](auto& order) -> auto& { return order.formatSettings.panel.opusChannels; }));
 
     fields.push_back(oneOf(
         pcm, QStringLiteral("samplerate"), [](auto& order) -> auto& { return order.formatSettings.pcmWav.sampleRate; },
@@ -273,6 +317,9 @@ std::vector<ProfileField> makeFields() {
     fields.push_back(oneOf(
         pcm, QStringLiteral("bits"), [](auto& order) -> auto& { return order.formatSettings.pcmWav.bits; },
         kPcmBitsChoices));
+    fields.push_back(flag(
+        pcm, QStringLiteral("keepchannels"),
+        [](auto& order) -> auto& { return order.formatSettings.pcmWav.keepChannels; }));
 
     fields.push_back(optionalInteger(
         mp3, QStringLiteral("preset"), [](auto& order) -> auto& { return order.formatSettings.mp3.preset; }, 1, 11));
@@ -362,6 +409,9 @@ std::vector<ProfileField> makeFields() {
     fields.push_back(flag(
         ogg, QStringLiteral("refuseunaccepted"),
         [](auto& order) -> auto& { return order.formatSettings.oggVorbis.refuseUnaccepted; }));
+    fields.push_back(flag(
+        ogg, QStringLiteral("keepchannels"),
+        [](auto& order) -> auto& { return order.formatSettings.oggVorbis.keepChannels; }));
     return fields;
 }
 

@@ -18,6 +18,9 @@
 
 namespace {
 
+// The most channels an output keeps: 7.1.
+constexpr int kMostKeptChannels = 8;
+
 const QString kAudioRejected = QStringLiteral("The audio file is invalid or the format is not supported!!");
 const QString kAudioCaption = QStringLiteral("Converter Error");
 const QString kVideoRejected = QStringLiteral("The video file is invalid or the format is not supported!!");
@@ -175,6 +178,9 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
     auto& writer = components_.writer;
     auto& tags = components_.information;
     try {
+        // A format that keeps surround channels (or mixes them itself) gets them all; the volume change takes
+        // stereo, and so do the other formats, which get the reader's usual stereo mix.
+        reader->setChannelLimit(writer->takesEveryInputChannel() && !settings.volumePercent ? kMostKeptChannels : 2);
         if (settings.soundTrack)
             reader->openSoundTrackForReading(sourceName, *settings.soundTrack,
                                              settings.probed ? &*settings.probed : nullptr);
@@ -193,6 +199,8 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
         const int sampleRate = reader->sampleRate();
         const int channels = reader->channelCount();
         const int blockSize = describeToWriter(sampleRate, channels, settings);
+        if (!settings.volumePercent)
+            writer->describeInputLayout(reader->channelMask());
         const qint64 length = reader->lengthInSamples();
 
         qint64 done = 0;

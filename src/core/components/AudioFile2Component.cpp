@@ -45,6 +45,26 @@ int AudioFile2Component::damagedStretches() {
     return reader_.damagedStretches();
 }
 
+void AudioFile2Component::setChannelLimit(int most) {
+    reader_.setChannelLimit(most);
+}
+
+quint64 AudioFile2Component::channelMask() {
+    return reader_.channelMask();
+}
+
+void AudioFile2Component::describeInputLayout(quint64 mask) {
+    writer_.describeInputLayout(mask);
+}
+
+void AudioFile2Component::setOutputChannels(int channels) {
+    writer_.setOutputChannels(channels);
+}
+
+bool AudioFile2Component::takesEveryInputChannel() {
+    return writer_.takesEveryInputChannel();
+}
+
 SampleBlock AudioFile2Component::readBlock(int valueCount) {
     return reader_.read(valueCount);
 }

@@ -27,12 +27,17 @@ public:
     int bitsPerSample() override;
     int lastError() override;
     int damagedStretches() override;
+    void setChannelLimit(int most) override;
+    [[nodiscard]] quint64 channelMask() override;
 
     void createOutput(const QString& fileName, int mode) override;
     void writeBlock(const SampleBlock& block) override;
     void describeInput(int sampleRate, int channels) override;
     [[nodiscard]] int outputChannelCount(int inputChannels) override;
     void describeSource(int bits, qint64 frames) override;
+    void describeInputLayout(quint64 mask) override;
+    void setOutputChannels(int channels) override;
+    [[nodiscard]] bool takesEveryInputChannel() override;
     void setFormatFromSampleWav(const QString& fileName) override;
     void setPcmWav(int sampleRate, int channels, int bits) override;
     void setRaw(int sampleType, int sampleRate, int channels, int bits) override;

@@ -54,6 +54,12 @@ public:
     // How many damaged stretches of the open file the decoder skipped so far (it goes on after them with the
     // next packet); 0 from components that cannot tell.
     [[nodiscard]] virtual int damagedStretches() { return 0; }
+    // How many channels the next source opened may deliver: sources with more arrive mixed to stereo (the default,
+    // 2, which every format and the volume change take). Applies to the next open only.
+    virtual void setChannelLimit(int /*most*/) {}
+    // The layout of the open source's channels as a WAVE_FORMAT_EXTENSIBLE channel mask; 0 when unknown or from
+    // components that cannot tell.
+    [[nodiscard]] virtual quint64 channelMask() { return 0; }
 
     // --- writing ---------------------------------------------------------------------------------------------
     // Creates the output file in the current output format. The program passes mode 0.
@@ -68,6 +74,14 @@ public:
     // format of fixed channels mixes to them, a lossless one keeps the input's (at most two). Components that
     // convert no channels answer inputChannels.
     [[nodiscard]] virtual int outputChannelCount(int inputChannels) { return inputChannels; }
+    // The layout of the described input's channels (a channel mask as channelMask() gives it); each describeInput
+    // forgets it.
+    virtual void describeInputLayout(quint64 /*mask*/) {}
+    // A channel choice for the current output format, for those that can carry surround sound (PCM WAV, FLAC, ALAC,
+    // AAC, Opus, Ogg Vorbis): 0 keeps the input's channels up to 7.1, 1 and 2 make mono and stereo. Others ignore it.
+    virtual void setOutputChannels(int /*channels*/) {}
+    // Whether the current output format wants every channel of its input rather than a stereo mix of them.
+    [[nodiscard]] virtual bool takesEveryInputChannel() { return false; }
 
     // Output formats; each replaces the current output format.
     virtual void setFormatFromSampleWav(const QString& fileName) = 0;

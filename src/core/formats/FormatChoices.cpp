@@ -1,4 +1,5 @@
 #include "OggVorbisChoice.h"
+#include "PanelValues.h"
 #include "PcmWavChoice.h"
 
 #include "core/components/ComponentError.h"
@@ -6,6 +7,30 @@
 
 void applyPcmWavChoice(IAudioFile2& writer, const PcmWavChoice& choice) {
     writer.setPcmWav(choice.sampleRate, choice.channels, choice.bits);
+    writer.setOutputChannels(choice.keepChannels ? 0 : choice.channels);
+}
+
+QString channelChoiceWord(ChannelChoice choice) {
+    return choice == ChannelChoice::Keep ? QStringLiteral("keep") : QString::number(writerChannelsOf(choice));
+}
+
+std::optional<ChannelChoice> channelChoiceNamed(const QString& word) {
+    for (const ChannelChoice choice : {ChannelChoice::Keep, ChannelChoice::Stereo, ChannelChoice::Mono})
+        if (word.trimmed() == channelChoiceWord(choice))
+            return choice;
+    return std::nullopt;
+}
+
+QString channelChoiceCaption(ChannelChoice choice) {
+    switch (choice) {
+    case ChannelChoice::Keep:
+        return QStringLiteral("Keep");
+    case ChannelChoice::Stereo:
+        return QStringLiteral("Stereo");
+    case ChannelChoice::Mono:
+        return QStringLiteral("Mono");
+    }
+    return {};
 }
 
 OggVorbisMode oggVorbisModeOf(const OggVorbisControls& controls) {
@@ -19,7 +44,8 @@ OggVorbisMode oggVorbisModeOf(const OggVorbisControls& controls) {
 OggVorbisSetting oggVorbisSettingOf(const OggVorbisControls& controls) {
     OggVorbisSetting setting;
     setting.sampleRate = sampleRateAt(controls.sampleRateIndex);
-    setting.channels = controls.channelIndex + 1;
+    setting.keepChannels = controls.channelIndex == 2;
+    setting.channels = setting.keepChannels ? 2 : controls.channelIndex + 1;
     switch (oggVorbisModeOf(controls)) {
     case OggVorbisMode::Quality:
         setting.nominal = 0;
@@ -44,6 +70,7 @@ void applyOggVorbisSetting(IAudioFile2& writer, const OggVorbisSetting& setting)
         throw ComponentError(kIncorrectOggFormat);
     writer.setOggVorbis(setting.sampleRate, setting.channels, setting.nominal, setting.minimum, setting.maximum,
                         setting.quality);
+    writer.setOutputChannels(setting.keepChannels ? 0 : setting.channels);
 }
 
 QString oggNominalLabel(int kbps) {

@@ -13,7 +13,7 @@ enum class OggVorbisMode { Nominal, VariableBitrate, Quality };
 // nominal 128 kbit/s).
 struct OggVorbisControls {
     int sampleRateIndex = sampleRateIndexOf(kDefaultSampleRate);
-    int channelIndex = 1; // 0 mono, 1 stereo
+    int channelIndex = 1; // 0 mono, 1 stereo, 2 the source's channels kept
     int nominalPosition = kOggMiddlePosition;
     int minimumPosition = kOggMiddlePosition;
     int maximumPosition = kOggMiddlePosition;
@@ -34,6 +34,7 @@ struct OggVorbisSetting {
     // Whether bit rates the component cannot make are refused. Off only where nobody chose the bit rates (scripts
     // that give a rate and channels alone): the writer then takes the nearest bit rate it can make.
     bool refuseUnaccepted = true;
+    bool keepChannels = false; // the source's channels, up to 7.1, with the bit rates per stereo pair
 
     [[nodiscard]] bool usesBitrates() const { return quality < 0; }
     bool operator==(const OggVorbisSetting&) const = default;

@@ -55,18 +55,25 @@ void setG726(IAudioFile2& writer, const PanelValues& panel) {
 
 void setFlac(IAudioFile2& writer, const PanelValues& panel) {
     writer.setFlac(panel.flacLevel);
+    writer.setOutputChannels(writerChannelsOf(panel.flacChannels));
 }
 
-void setAlac(IAudioFile2& writer, const PanelValues&) {
+void setAlac(IAudioFile2& writer, const PanelValues& panel) {
     writer.setAlac();
+    writer.setOutputChannels(writerChannelsOf(panel.alacChannels));
 }
 
+// A kept layout's bit rate counts per stereo pair, so the stereo rate is the one set first.
 void setAac(IAudioFile2& writer, const PanelValues& panel) {
-    writer.setAac(panel.sampleRate, panel.channels, panel.aacKbps);
+    const int channels = writerChannelsOf(panel.aacChannelChoice());
+    writer.setAac(panel.sampleRate, channels == 0 ? 2 : channels, panel.aacKbps);
+    writer.setOutputChannels(channels);
 }
 
 void setOpus(IAudioFile2& writer, const PanelValues& panel) {
-    writer.setOpus(panel.channels, panel.opusKbps, panel.opusSpeech);
+    const int channels = writerChannelsOf(panel.opusChannelChoice());
+    writer.setOpus(channels == 0 ? 2 : channels, panel.opusKbps, panel.opusSpeech);
+    writer.setOutputChannels(channels);
 }
 
 constexpr std::array<OutputFormatFacts, kOutputFormatCount> kTable{{
@@ -227,8 +234,8 @@ constexpr std::array<OutputFormatFacts, kOutputFormatCount> kTable{{
      .choices = {SampleRate, CodeSize},
      .paneStringOrder = 7,
      .writerNeedsSourceShape = false},
-    // The lossless outputs keep their source's rate, channels (up to two) and sample size, so the writer learns
-    // them from the source before it starts.
+    // The lossless outputs keep their source's rate, channels (up to 7.1 unless stereo or mono is chosen) and
+    // sample size, so the writer learns them from the source before it starts.
     {.format = OutputFormat::Flac,
      .name = "flac",
      .suffix = ".flac",
@@ -238,7 +245,7 @@ constexpr std::array<OutputFormatFacts, kOutputFormatCount> kTable{{
      .saveIndex = 13,
      .dialog = SettingDialog::None,
      .setOnWriter = setFlac,
-     .choices = {CompressionLevel},
+     .choices = {CompressionLevel, Channels},
      .paneStringOrder = 8,
      .writerNeedsSourceShape = true,
      .keepsSourceSamples = true},
@@ -251,7 +258,7 @@ constexpr std::array<OutputFormatFacts, kOutputFormatCount> kTable{{
      .saveIndex = 14,
      .dialog = SettingDialog::None,
      .setOnWriter = setAlac,
-     .choices = {},
+     .choices = {Channels},
      .paneStringOrder = 9,
      .writerNeedsSourceShape = true,
      .keepsSourceSamples = true},

@@ -13,6 +13,7 @@ struct PcmWavChoice {
     int sampleRate = kDefaultSampleRate;
     int channels = 2;
     int bits = 16;
+    bool keepChannels = false; // the source's channels, up to 7.1, instead of `channels`
 
     bool operator==(const PcmWavChoice&) const = default;
 };

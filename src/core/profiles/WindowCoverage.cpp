@@ -19,7 +19,7 @@ int oggPositionOf(int kbps) {
 OggVorbisControls oggVorbisControlsOf(const OggVorbisSetting& setting, OggVorbisControls unread) {
     OggVorbisControls controls = unread;
     controls.sampleRateIndex = sampleRateIndexOf(setting.sampleRate);
-    controls.channelIndex = setting.channels <= 1 ? 0 : 1;
+    controls.channelIndex = setting.keepChannels ? 2 : setting.channels <= 1 ? 0 : 1;
     controls.qualityEnabled = !setting.usesBitrates();
     controls.vbrEnabled = setting.usesBitrates() && (setting.minimum > 0 || setting.maximum > 0);
     if (controls.qualityEnabled) {

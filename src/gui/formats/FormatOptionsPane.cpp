@@ -13,10 +13,23 @@
 #include <QButtonGroup>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <array>
 
 namespace {
 
 constexpr int kStartupMp3Kbps = 128;
+
+// The items of the Channels lists, in their order.
+constexpr std::array kChannelChoices{ChannelChoice::Keep, ChannelChoice::Stereo, ChannelChoice::Mono};
+
+int channelItemOf(ChannelChoice choice) {
+    return static_cast<int>(std::find(kChannelChoices.begin(), kChannelChoices.end(), choice) -
+                            kChannelChoices.begin());
+}
+
+ChannelChoice channelChoiceAt(const QComboBox& list) {
+    return kChannelChoices[static_cast<std::size_t>(std::clamp(list.currentIndex(), 0, 2))];
+}
 
 // Makes a button group of the radio buttons named prefix_0, prefix_1, ..., with the index as id.
 QButtonGroup* radioGroup(QWidget& owner, const QString& prefix, int count) {
@@ -43,6 +56,9 @@ FormatOptionsPane::FormatOptionsPane(ComponentSet& components, Prompts& prompts,
     ui->cmbAACBitrate->addItems(kbpsItems(aacKbpsChoices()));
     ui->cmbOpusBitrate->addItems(kbpsItems(opusKbpsChoices()));
     ui->cmbOpusContent->addItems(opusContentItems());
+    for (QComboBox* channels : channelChoiceLists())
+        for (const ChannelChoice choice : kChannelChoices)
+            channels->addItem(channelChoiceCaption(choice));
     showModernFormatValues();
     nameControls();
     connectControls();
@@ -88,6 +104,10 @@ void FormatOptionsPane::nameControls() {
     ui->cmbAACBitrate->setAccessibleName(QStringLiteral("AAC bit rate"));
     ui->cmbOpusBitrate->setAccessibleName(QStringLiteral("Opus bit rate"));
     ui->cmbOpusContent->setAccessibleName(QStringLiteral("Opus content"));
+    ui->cmbFLACChannels->setAccessibleName(QStringLiteral("FLAC channels"));
+    ui->cmbALACChannels->setAccessibleName(QStringLiteral("ALAC channels"));
+    ui->cmbAACChannels->setAccessibleName(QStringLiteral("AAC channels"));
+    ui->cmbOpusChannels->setAccessibleName(QStringLiteral("Opus channels"));
     for (const auto& [button, format] :
          {std::pair{ui->pcmSetButton, "PCM"}, std::pair{ui->mp3SetButton, "MP3"}, std::pair{ui->oggSetButton, "OGG"}}) {
         button->setAccessibleName(button->text());
@@ -113,6 +133,9 @@ void FormatOptionsPane::connectControls() {
     connectGuarded(prompts_, ui->flacLevelSpin, &QSpinBox::valueChanged, this, [this](int) { modernFormatChosen(); });
     for (QComboBox* choice : {ui->cmbAACBitrate, ui->cmbOpusBitrate, ui->cmbOpusContent})
         connectGuarded(prompts_, choice, &QComboBox::activated, this, [this](int) { modernFormatChosen(); });
+    for (QComboBox* channels : channelChoiceLists())
+        connectGuarded(prompts_, channels, &QComboBox::activated, this,
+                       [this, channels](int) { channelChoiceChosen(*channels); });
     connectGuarded(prompts_, ui->pcmSetButton, &QPushButton::clicked, this, [this](bool) { openWavDialog(); });
     connectGuarded(prompts_, ui->mp3SetButton, &QPushButton::clicked, this, [this](bool) { openMp3Dialog(); });
     connectGuarded(prompts_, ui->oggSetButton, &QPushButton::clicked, this, [this](bool) { openOggDialog(); });
@@ -246,8 +269,29 @@ void FormatOptionsPane::sampleRateChosen(int item) {
     showOtherFormatStrings();
 }
 
+// The panel's channels still set AAC and Opus, as they always did: their own lists follow again.
 void FormatOptionsPane::channelsChosen(int item) {
     values_.channels = item + 1;
+    values_.aacChannels.reset();
+    values_.opusChannels.reset();
+    showModernFormatValues();
+    showOtherFormatStrings();
+}
+
+std::array<QComboBox*, 4> FormatOptionsPane::channelChoiceLists() const {
+    return {ui->cmbFLACChannels, ui->cmbALACChannels, ui->cmbAACChannels, ui->cmbOpusChannels};
+}
+
+void FormatOptionsPane::channelChoiceChosen(const QComboBox& list) {
+    const ChannelChoice choice = channelChoiceAt(list);
+    if (&list == ui->cmbFLACChannels)
+        values_.flacChannels = choice;
+    else if (&list == ui->cmbALACChannels)
+        values_.alacChannels = choice;
+    else if (&list == ui->cmbAACChannels)
+        values_.aacChannels = choice;
+    else if (&list == ui->cmbOpusChannels)
+        values_.opusChannels = choice;
     showOtherFormatStrings();
 }
 
@@ -267,6 +311,10 @@ void FormatOptionsPane::showModernFormatValues() {
     ui->cmbAACBitrate->setCurrentIndex(kbpsItemOf(aacKbpsChoices(), values_.aacKbps));
     ui->cmbOpusBitrate->setCurrentIndex(kbpsItemOf(opusKbpsChoices(), values_.opusKbps));
     ui->cmbOpusContent->setCurrentIndex(values_.opusSpeech ? 1 : 0);
+    ui->cmbFLACChannels->setCurrentIndex(channelItemOf(values_.flacChannels));
+    ui->cmbALACChannels->setCurrentIndex(channelItemOf(values_.alacChannels));
+    ui->cmbAACChannels->setCurrentIndex(channelItemOf(values_.aacChannelChoice()));
+    ui->cmbOpusChannels->setCurrentIndex(channelItemOf(values_.opusChannelChoice()));
 }
 
 void FormatOptionsPane::modernFormatChosen() {

@@ -4,12 +4,14 @@
 #include "core/formats/WriterPreparation.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <optional>
 
 struct ComponentSet;
 class Prompts;
 class QButtonGroup;
+class QComboBox;
 class QLineEdit;
 class Mp3OptionsDialog;
 class OggVorbisOptionsDialog;
@@ -20,8 +22,8 @@ class FormatOptionsPane;
 }
 
 // The options pane beside the list: the common formats' strings and dialogs, the other formats' rate, channels and
-// code sizes with their strings, the WMA profile, the FLAC level, AAC and Opus bit rates and Opus's tuning, and
-// the volume change. Every string is the writer's own
+// code sizes with their strings, the WMA profile, the FLAC level, AAC and Opus bit rates and Opus's tuning, the
+// Channels lists of FLAC, ALAC, AAC and Opus, and the volume change. Every string is the writer's own
 // description of a format; nothing here reads what an edit holds.
 class FormatOptionsPane : public QWidget {
     Q_OBJECT
@@ -58,6 +60,7 @@ public slots:
     void g726BitsChosen();
     void wmaProfileChosen();
     void modernFormatChosen();
+    void channelChoiceChosen(const QComboBox& list);
     void openWavDialog();
     void openMp3Dialog();
     void openOggDialog();
@@ -71,6 +74,8 @@ private:
     void nameControls();
     void showModernFormatValues();
     [[nodiscard]] QLineEdit& otherFormatEdit(OutputFormat format) const;
+    // FLAC's, ALAC's, AAC's and Opus's Channels lists.
+    [[nodiscard]] std::array<QComboBox*, 4> channelChoiceLists() const;
 
     std::unique_ptr<Ui::FormatOptionsPane> ui;
     ComponentSet& components_;

@@ -2,6 +2,7 @@
 
 #include "DialogFrame.h"
 #include "core/components/ComponentSet.h"
+#include "core/formats/PanelValues.h"
 #include "core/ports/Messages.h"
 #include "ui_OggVorbisOptionsDialog.h"
 
@@ -50,7 +51,8 @@ void OggVorbisOptionsDialog::reserveRoomForBitrateTexts() {
 
 void OggVorbisOptionsDialog::showStartingValues() {
     ui->frequencyCombo->addItems(sampleRateItems());
-    ui->channelsCombo->addItems({Messages::Mono, Messages::Stereo});
+    // "Keep" writes the source's own channels, up to 7.1, with the bit rates per stereo pair.
+    ui->channelsCombo->addItems({Messages::Mono, Messages::Stereo, channelChoiceCaption(ChannelChoice::Keep)});
     const OggVorbisControls start;
     ui->frequencyCombo->setCurrentIndex(start.sampleRateIndex);
     ui->channelsCombo->setCurrentIndex(start.channelIndex);

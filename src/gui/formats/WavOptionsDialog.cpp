@@ -2,12 +2,14 @@
 
 #include "DialogFrame.h"
 #include "core/components/ComponentSet.h"
+#include "core/formats/PanelValues.h"
 #include "core/ports/Messages.h"
 #include "ui_WavOptionsDialog.h"
 
 namespace {
 
 const QSize kClientSize(391, 135);
+constexpr int kKeepItem = 2; // after "Mono" and "Stereo"
 
 } // namespace
 
@@ -28,7 +30,8 @@ WavOptionsDialog::~WavOptionsDialog() = default;
 
 void WavOptionsDialog::showStartingValues() {
     ui->frequencyCombo->addItems(sampleRateItems());
-    ui->channelsCombo->addItems({Messages::Mono, Messages::Stereo});
+    // "Keep" writes the source's own channels, up to 7.1 as WAVE_FORMAT_EXTENSIBLE with its speaker mask.
+    ui->channelsCombo->addItems({Messages::Mono, Messages::Stereo, channelChoiceCaption(ChannelChoice::Keep)});
     for (const int bits : kPcmBitsChoices)
         ui->bitsCombo->addItem(QString::number(bits));
     const PcmWavChoice start;
@@ -38,15 +41,18 @@ void WavOptionsDialog::showStartingValues() {
 }
 
 PcmWavChoice WavOptionsDialog::choice() const {
-    return {ui->frequencyCombo->currentText().toInt(), ui->channelsCombo->currentIndex() + 1,
-            ui->bitsCombo->currentText().toInt()};
+    const bool keep = ui->channelsCombo->currentIndex() == kKeepItem;
+    return {ui->frequencyCombo->currentText().toInt(), keep ? 2 : ui->channelsCombo->currentIndex() + 1,
+            ui->bitsCombo->currentText().toInt(), keep};
 }
 
 void WavOptionsDialog::setChoice(const PcmWavChoice& choice) {
     const int rate = ui->frequencyCombo->findText(QString::number(choice.sampleRate));
     if (rate >= 0)
         ui->frequencyCombo->setCurrentIndex(rate);
-    if (choice.channels == 1 || choice.channels == 2)
+    if (choice.keepChannels)
+        ui->channelsCombo->setCurrentIndex(kKeepItem);
+    else if (choice.channels == 1 || choice.channels == 2)
         ui->channelsCombo->setCurrentIndex(choice.channels - 1);
     const int bits = ui->bitsCombo->findText(QString::number(choice.bits));
     if (bits >= 0)

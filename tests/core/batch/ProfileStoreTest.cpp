@@ -29,7 +29,11 @@ BatchOrder everythingChanged() {
     order.formats = {OutputFormat::Mp3, OutputFormat::Flac, OutputFormat::Opus};
     FormatSettings& settings = order.formatSettings;
     settings.panel = {22050, 1, 3, 2, 7, 8, 256, 64, true};
-    settings.pcmWav = {48000, 1, 24};
+    settings.panel.flacChannels = ChannelChoice::Stereo;
+    settings.panel.alacChannels = ChannelChoice::Mono;
+    settings.panel.aacChannels = ChannelChoice::Keep;
+    settings.panel.opusChannels = ChannelChoice::Stereo;
+    settings.pcmWav = {48000, 1, 24, true};
     Mp3Controls controls;
     controls.page = Mp3Page::CommandLine;
     controls.channelItem = 0;
@@ -45,7 +49,7 @@ BatchOrder everythingChanged() {
     settings.mp3.preset = 9;
     settings.mp3.lameSwitches = QStringLiteral("-b 192");
     settings.mp3.panelRate = true;
-    settings.oggVorbis = {32000, 1, 96, 64, 160, -1, false};
+    settings.oggVorbis = {32000, 1, 96, 64, 160, -1, false, true};
     order.folderText = QStringLiteral("~/Music/phone copy");
     order.treeRoot = QStringLiteral("/music");
     QString whyNot;

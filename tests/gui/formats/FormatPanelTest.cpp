@@ -1,4 +1,5 @@
 #include "DialogTestSupport.h"
+#include "gui/common/Accessibility.h"
 #include "gui/formats/FormatBoxes.h"
 #include "gui/formats/FormatOptionsPane.h"
 #include "gui/formats/Mp3OptionsDialog.h"
@@ -7,7 +8,12 @@
 #include "ui_FormatOptionsPane.h"
 #include "ui_WavOptionsDialog.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QCheckBox>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 
@@ -206,6 +212,60 @@ private slots:
         QCOMPARE(form.txtAACFormatString->text(), QStringLiteral("setAac(44100,1,320)"));
         QCOMPARE(form.txtOpusFormatString->text(), QStringLiteral("setOpus(1,32,speech)"));
         QCOMPARE(controlsWithoutAccessibleName(world.pane), QStringList());
+    }
+
+    // The Channels lists of FLAC, ALAC, AAC and Opus answer a click, the keyboard and a screen reader's action alike;
+    // FLAC and ALAC keep their source's channels unless told otherwise, AAC and Opus follow the panel's channels until
+    // given their own.
+    void channelListsAnswerClickKeyboardAndScreenReader() {
+        letAssistiveToolsNameComboBoxesByLabel(); // as the program does at start-up
+        PanelWorld world;
+        auto& form = world.form();
+        QCOMPARE(form.cmbFLACChannels->currentText(), QStringLiteral("Keep"));
+        QCOMPARE(form.cmbALACChannels->currentText(), QStringLiteral("Keep"));
+        QCOMPARE(form.cmbAACChannels->currentText(), QStringLiteral("Stereo"));
+        QCOMPARE(form.cmbOpusChannels->currentText(), QStringLiteral("Stereo"));
+        world.pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&world.pane));
+
+        QComboBox& flac = *form.cmbFLACChannels;
+        QTest::mouseClick(&flac, Qt::LeftButton);
+        QTRY_VERIFY(flac.view()->isVisible());
+        // An open list ignores a release that comes sooner than a double click would, as the press that opened it.
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        const QRect mono = flac.view()->visualRect(flac.view()->model()->index(2, 0));
+        QTest::mouseClick(flac.view()->viewport(), Qt::LeftButton, {}, mono.center());
+        QTRY_VERIFY(world.pane.panelValues().flacChannels == ChannelChoice::Mono);
+
+        form.cmbAACChannels->setFocus();
+        QTest::keyClick(form.cmbAACChannels, Qt::Key_Up);
+        QVERIFY(world.pane.panelValues().aacChannels == ChannelChoice::Keep);
+
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(form.cmbOpusChannels);
+        QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Opus channels"));
+        QVERIFY(reader->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+        reader->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+        QTRY_VERIFY(form.cmbOpusChannels->view()->isVisible());
+        QTest::keyClick(form.cmbOpusChannels->view(), Qt::Key_Down);
+        QTest::keyClick(form.cmbOpusChannels->view(), Qt::Key_Return);
+        QTRY_VERIFY(world.pane.panelValues().opusChannels == ChannelChoice::Mono);
+        QVERIFY(world.pane.panelValues().alacChannels == ChannelChoice::Keep);
+
+        // The panel's own channels set AAC and Opus again, and their lists show it.
+        form.channelsGroup_1->click();
+        form.channelsGroup_0->click();
+        QVERIFY(!world.pane.panelValues().aacChannels && !world.pane.panelValues().opusChannels);
+        QCOMPARE(form.cmbAACChannels->currentText(), QStringLiteral("Mono"));
+        QCOMPARE(form.cmbOpusChannels->currentText(), QStringLiteral("Mono"));
+
+        // A profile's choices show as they are.
+        PanelValues values;
+        values.flacChannels = ChannelChoice::Stereo;
+        values.opusChannels = ChannelChoice::Keep;
+        world.pane.setPanelValues(values);
+        QCOMPARE(form.cmbFLACChannels->currentText(), QStringLiteral("Stereo"));
+        QCOMPARE(form.cmbOpusChannels->currentText(), QStringLiteral("Keep"));
+        QVERIFY(world.pane.panelValues() == values);
     }
 };
 

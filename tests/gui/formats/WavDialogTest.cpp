@@ -44,6 +44,23 @@ private slots:
         QVERIFY(!dialog.isVisible());
     }
 
+    // "Keep" writes the source's channels; the choice goes out and comes back as it was.
+    void keepChoosesTheSourcesChannels() {
+        FakeDialogWorld world;
+        WavOptionsDialog dialog(*world.components, world.prompts);
+        QCOMPARE(dialog.form().channelsCombo->count(), 3);
+        dialog.form().channelsCombo->setCurrentText(QStringLiteral("Keep"));
+        QVERIFY(dialog.choice().keepChannels);
+        PcmWavChoice mono;
+        mono.channels = 1;
+        dialog.setChoice(mono);
+        QCOMPARE(dialog.form().channelsCombo->currentText(), QStringLiteral("Mono"));
+        PcmWavChoice kept;
+        kept.keepChannels = true;
+        dialog.setChoice(kept);
+        QVERIFY(dialog.choice() == kept);
+    }
+
     void cancelAppliesNothingAndKeepsTheChangedLists() {
         FakeDialogWorld world;
         WavOptionsDialog dialog(*world.components, world.prompts);

@@ -8,11 +8,13 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <utility>
 
 struct AudioReader::Impl {
     std::unique_ptr<SourceDecoder> decoder;
     BlockAssembler blocks;
     int decoderThreads = 0;
+    int channelLimit = 2;
     ProbedSource probed;
 
     void open(const QString& fileName, const ProbedSource* earlier, std::optional<int> soundTrack = std::nullopt);
@@ -22,9 +24,13 @@ AudioReader::AudioReader() : impl_(std::make_unique<Impl>()) {}
 AudioReader::~AudioReader() = default;
 
 void AudioReader::Impl::open(const QString& fileName, const ProbedSource* earlier, std::optional<int> soundTrack) {
+    // The limit is a wish for this source alone: whoever opens the next one states their own.
+    const int allowed = std::exchange(channelLimit, 2);
     checkReadableFile(fileName);
     ProbedSource found = ProbedSource::stampOf(fileName);
     std::unique_ptr<SourceDecoder> opened = openSourceDecoder(fileName, decoderThreads, earlier, soundTrack);
+    if (allowed != 2)
+        opened->allowChannels(allowed);
     // Converting a file without a single sample would make an output that holds nothing any reader accepts.
     if (opened->lengthInFrames() == 0)
         throw ComponentError(Messages::FileHoldsNoSound.arg(QFileInfo(fileName).fileName()), LastError::CorruptData);
@@ -86,6 +92,14 @@ qint64 AudioReader::lengthInSamples() const {
 int AudioReader::sampleRate() const {
     return impl_->decoder ? impl_->decoder->sampleRate() : 0;
 }
+void AudioReader::setChannelLimit(int most) {
+    impl_->channelLimit = std::max(most, 2);
+}
+
+quint64 AudioReader::channelMask() const {
+    return impl_->decoder ? impl_->decoder->channelMask() : 0;
+}
+
 int AudioReader::channelCount() const {
     return impl_->decoder ? impl_->decoder->channelCount() : 0;
 }

@@ -46,6 +46,10 @@ public:
     [[nodiscard]] int damagedStretches() const;
 
     void setDecoderThreads(int threads);
+    // How many channels the next source opened may deliver; more arrive mixed to stereo. Back to 2 after it opens.
+    void setChannelLimit(int most);
+    // See SourceDecoder::channelMask; 0 with nothing open.
+    [[nodiscard]] quint64 channelMask() const;
 
 private:
     struct Impl;

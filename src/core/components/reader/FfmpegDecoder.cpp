@@ -133,6 +133,8 @@ public:
 
     [[nodiscard]] int rate() const { return rate_; }
     [[nodiscard]] int channels() const { return layout_->nb_channels; }
+    [[nodiscard]] quint64 mask() const { return layout_->order == AV_CHANNEL_ORDER_NATIVE ? layout_->u.mask : 0; }
+    [[nodiscard]] bool mixedDown() const { return stream_->codecpar->ch_layout.nb_channels > channels(); }
     [[nodiscard]] qint64 position() const { return position_; }
     [[nodiscard]] bool atEnd() const { return finished_ && pendingFrames() == 0; }
     [[nodiscard]] const AVCodecParameters& parameters() const { return *stream_->codecpar; }
@@ -334,12 +336,17 @@ private:
             throw corrupt(QStringLiteral("no sound in it can be decoded"));
     }
 
-    // Every output format and the volume change take mono or stereo, so a source with more channels is mixed down
-    // to stereo here, once, with libswresample's standard matrix; its description still names its own channels.
+    // Most output formats and the volume change take mono or stereo, so a source with more channels than the
+    // input allows is mixed down to stereo here, once, with libswresample's standard matrix; its description still
+    // names its own channels. Channels that are kept come in the usual order of their layout.
     void limitToStereo() {
-        if (layout_->nb_channels > 2) {
+        if (layout_->nb_channels > input_.channelLimit) {
             av_channel_layout_uninit(layout_.get());
             av_channel_layout_default(layout_.get(), 2);
+        } else if (layout_->nb_channels > 2 && layout_->order != AV_CHANNEL_ORDER_NATIVE) {
+            const int channels = layout_->nb_channels;
+            av_channel_layout_uninit(layout_.get());
+            av_channel_layout_default(layout_.get(), channels);
         }
     }
 
@@ -678,6 +685,19 @@ qint64 FfmpegDecoder::seekWithDemuxer(qint64 frame) {
 qint64 FfmpegDecoder::skipForward(qint64 frames) {
     readFrames(nullptr, frames);
     return pass_->position();
+}
+
+void FfmpegDecoder::allowChannels(int most) {
+    if (most == input_.channelLimit)
+        return;
+    input_.channelLimit = most;
+    // Only a source that was mixed down (or would now be) needs a new pass; the others deliver the same either way.
+    if (pass_->mixedDown() || pass_->channels() > most)
+        restart();
+}
+
+quint64 FfmpegDecoder::channelMask() const {
+    return pass_->mask();
 }
 
 void FfmpegDecoder::restart() {

@@ -27,6 +27,8 @@ struct FfmpegInput {
     // Which sound track to read, counted from 0 in the file's order; nothing reads the one the file flags as its
     // default, else the first.
     std::optional<int> soundTrack{};
+    // Sources with more channels than this arrive mixed to stereo.
+    int channelLimit = 2;
 };
 
 // One audio stream of a file (the chosen one, else the one flagged default, else the first), decoded by FFmpeg and
@@ -50,6 +52,8 @@ public:
     void recordProbe(ProbedSource& probed) const override;
     [[nodiscard]] int damagedStretches() const override;
     [[nodiscard]] SoundTracks soundTracks() const override;
+    void allowChannels(int most) override;
+    [[nodiscard]] quint64 channelMask() const override;
 
     // Frames handed out so far (the read position).
     [[nodiscard]] qint64 position() const;

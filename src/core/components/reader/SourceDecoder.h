@@ -34,4 +34,9 @@ public:
     [[nodiscard]] virtual int damagedStretches() const { return 0; }
     // Every sound track of the file, the one read marked; empty from decoders of files that hold one.
     [[nodiscard]] virtual SoundTracks soundTracks() const { return {}; }
+    // Decoders that mix surround sources to stereo deliver up to `most` channels as they are from the start; called
+    // right after opening.
+    virtual void allowChannels(int /*most*/) {}
+    // The layout of the delivered channels as a WAVE_FORMAT_EXTENSIBLE channel mask; 0 when unknown.
+    [[nodiscard]] virtual quint64 channelMask() const { return 0; }
 };

@@ -4,6 +4,7 @@
 #include "LameBackend.h"
 #include "SampleConverter.h"
 #include "SampleDither.h"
+#include "StereoDownmix.h"
 #include "VorbisBackend.h"
 #include "WriterBackend.h"
 #include "WriterFormat.h"
@@ -17,6 +18,7 @@
 #include <cerrno>
 #include <cmath>
 #include <fcntl.h>
+#include <optional>
 #include <sndfile.h>
 #include <unistd.h>
 
@@ -25,6 +27,7 @@ namespace {
 struct InputShape {
     int sampleRate = 0;
     int channels = 0;
+    quint64 mask = 0;
 };
 
 constexpr int kRawSignedLittleEndian = 3;
@@ -88,6 +91,7 @@ struct AudioWriter::Impl {
     std::unique_ptr<WriterBackend> backend;
     std::unique_ptr<SampleConverter> converter;
     std::unique_ptr<SampleDither> dither;
+    std::unique_ptr<StereoDownmix> downmix; // surround input to a chosen stereo or mono output
     std::vector<float> clippedSamples;
 
     void deliver(std::span<const float> samples) {
@@ -112,11 +116,22 @@ struct AudioWriter::Impl {
     SampleConverter& ensureConverter() {
         if (!converter) {
             const bool described = input.sampleRate > 0;
+            const bool mixed = described && format.channelsChosen && input.channels > 2 && format.channels <= 2;
+            if (mixed)
+                downmix =
+                    std::make_unique<StereoDownmix>(input.sampleRate, input.channels, input.mask, format.channels);
             converter = std::make_unique<SampleConverter>(described ? input.sampleRate : format.sampleRate,
-                                                          described ? input.channels : format.channels,
+                                                          mixed       ? format.channels
+                                                          : described ? input.channels
+                                                                      : format.channels,
                                                           format.sampleRate, format.channels);
         }
         return *converter;
+    }
+
+    std::span<const float> convert(std::span<const float> values) {
+        SampleConverter& rate = ensureConverter();
+        return rate.convert(downmix ? downmix->mix(values) : values);
     }
 
     void setFormat(const WriterFormat& chosen) {
@@ -124,18 +139,34 @@ struct AudioWriter::Impl {
         sourceBits = 0;
     }
 
-    // A lossless output learns its shape from the input only now, when no more description can come first.
+    // A lossless output, or one keeping its input's channels, learns its shape from the input only now, when no
+    // more description can come first. The format chosen stays for the next output.
     void openAwaitedBackend() {
         if (!awaitingShape)
             return;
-        if (input.sampleRate > 0)
+        shaped = format;
+        if (input.sampleRate > 0 && format.followsSource)
             format = formatrules::shapedLikeSource(format, input.sampleRate, input.channels, sourceBits);
+        if (input.sampleRate > 0 && format.keepsChannels)
+            format = formatrules::withKeptChannels(format, input.channels, input.mask);
         backend = openWriterBackend(format, fileName);
         awaitingShape = false;
     }
 
+    // Kept channels and the bit rates for them belong to one output; the next starts from the format as chosen.
+    void restoreChosenFormat() {
+        if (shaped && shaped->keepsChannels) {
+            const qint64 frames = format.sourceFrames;
+            format = *shaped;
+            format.sourceFrames = frames;
+        }
+        shaped.reset();
+    }
+
     void release() {
+        restoreChosenFormat();
         converter.reset();
+        downmix.reset();
         dither.reset();
         backend.reset();
         awaitingShape = false;
@@ -145,7 +176,10 @@ struct AudioWriter::Impl {
         if (converter)
             deliver(converter->drain());
         converter.reset();
+        downmix.reset();
     }
+
+    std::optional<WriterFormat> shaped; // the format as chosen, while an output shaped from its input is open
 };
 
 AudioWriter::AudioWriter() : impl_(std::make_unique<Impl>()) {}
@@ -164,8 +198,9 @@ void AudioWriter::create(const QString& fileName) {
     checkWritable(fileName);
     impl_->fileName = fileName;
     impl_->converter.reset();
+    impl_->downmix.reset();
     impl_->dither.reset();
-    if (impl_->format.followsSource) {
+    if (impl_->format.followsSource || impl_->format.keepsChannels) {
         impl_->awaitingShape = true;
         return;
     }
@@ -185,7 +220,7 @@ void AudioWriter::write(const SampleBlock& block) {
         return;
     try {
         impl_->openAwaitedBackend();
-        impl_->deliver(impl_->ensureConverter().convert(block.values()));
+        impl_->deliver(impl_->convert(block.values()));
     } catch (const ComponentError&) {
         // An encoder or muxer that failed half-way is in no state to be finished: finishing it would feed it the
         // samples it was still holding. The output is released as it is; the caller drops it.
@@ -217,7 +252,19 @@ void AudioWriter::describeInput(int sampleRate, int channels) {
     // Samples already inside the resampler belong to the old description and go out first.
     if (impl_->backend)
         impl_->drainConverter();
-    impl_->input = {sampleRate, channels};
+    impl_->input = {sampleRate, channels, 0};
+}
+
+void AudioWriter::describeInputLayout(quint64 mask) {
+    impl_->input.mask = mask;
+}
+
+void AudioWriter::setOutputChannels(int channels) {
+    impl_->format = formatrules::withChannelChoice(impl_->format, channels);
+}
+
+bool AudioWriter::takesEveryInputChannel() const {
+    return impl_->format.channelsChosen;
 }
 
 void AudioWriter::describeSource(int bits, qint64 frames) {
@@ -226,11 +273,15 @@ void AudioWriter::describeSource(int bits, qint64 frames) {
 }
 
 int AudioWriter::outputChannelCount(int inputChannels) const {
-    return impl_->format.followsSource ? formatrules::clampChannels(inputChannels, 2) : impl_->format.channels;
+    const WriterFormat& format = impl_->format;
+    if (format.keepsChannels)
+        return formatrules::withKeptChannels(format, inputChannels, 0).channels;
+    return format.followsSource && !format.channelsChosen ? formatrules::clampChannels(inputChannels, 2)
+                                                          : format.channels;
 }
 
 QString AudioWriter::formatString() const {
-    return describeFormat(impl_->format, impl_->detail == 0);
+    return describeFormat(impl_->format, impl_->detail == 0, {impl_->input.channels, impl_->input.mask});
 }
 
 void AudioWriter::setFormatFromSampleWav(const QString& fileName) {

@@ -38,6 +38,15 @@ public:
     // The source's stored sample size and length (0 = unknown), kept by lossless outputs; forgotten when the
     // output format changes.
     void describeSource(int bits, qint64 frames);
+    // The layout of the described input's channels as a channel mask (see ChannelLayouts.h); 0, and each new
+    // describeInput, stand for the usual layout of the count.
+    void describeInputLayout(quint64 mask);
+    // A channel choice for the current format, when it can carry surround sound (PCM WAV, FLAC, ALAC, AAC, Opus,
+    // Ogg Vorbis): 0 keeps the input's channels (up to eight, in the format's own order and layout), 1 and 2 make
+    // mono and stereo, mixing more channels with the ITU coefficients. Other formats are left as they are.
+    void setOutputChannels(int channels);
+    // Whether the current format wants every channel of its input rather than a stereo mix of them.
+    [[nodiscard]] bool takesEveryInputChannel() const;
 
     [[nodiscard]] QString formatString() const;
     // The channels of the file the current format writes from blocks of inputChannels channels.

@@ -29,7 +29,14 @@ struct FfmpegRecipe {
     bool leadingFrame; // one frame of silence first: FFmpeg's WMA round trip loses the first frame
     int leastFrames;   // a bare stream needs a few frames before readers recognise it: silence makes them up
     bool mp4 = false;  // MP4 audio: the index goes first so players start at once, and gapless facts are tagged
+    // The layouts the encoder takes for three to eight channels, by count; the samples keep their places, so each
+    // is the layout of that count whose channels stand in the writer's order. Zero where there is none.
+    std::array<quint64, 6> surroundMasks{};
 };
+
+// MP4's channel configurations, and ALAC's own layouts, which end 7.1 with centre-left and -right.
+constexpr std::array<quint64, 6> kAacMasks{0x7, 0x107, 0x37, 0x3F, 0, 0x63F};
+constexpr std::array<quint64, 6> kAlacMasks{0x7, 0x107, 0x37, 0x3F, 0x13F, 0xFF};
 
 class FfmpegBackend final : public WriterBackend {
 public:
@@ -47,7 +54,13 @@ public:
         if (!codec_)
             outputerror::encoderFailure(QStringLiteral("FFmpeg"), Messages::OutOfMemory);
         codec_->sample_rate = format.sampleRate;
-        av_channel_layout_default(&codec_->ch_layout, format.channels);
+        const quint64 surround = format.channels > 2 && format.channels <= 8
+                                     ? recipe.surroundMasks[static_cast<std::size_t>(format.channels - 3)]
+                                     : 0;
+        if (surround != 0)
+            check(av_channel_layout_from_mask(&codec_->ch_layout, surround), "channel layout");
+        else
+            av_channel_layout_default(&codec_->ch_layout, format.channels);
         codec_->sample_fmt = chooseSampleFormat(codec, format.bits);
         if (codec_->sample_fmt == AV_SAMPLE_FMT_S32P)
             codec_->bits_per_raw_sample = format.bits;
@@ -274,12 +287,13 @@ std::unique_ptr<WriterBackend> openWmaBackend(const WriterFormat& format, const 
 }
 
 std::unique_ptr<WriterBackend> openAlacBackend(const WriterFormat& format, const QString& fileName) {
-    return std::make_unique<FfmpegBackend>(format, fileName, FfmpegRecipe{{"alac"}, "ipod", 0, 0, false, 0, true});
+    return std::make_unique<FfmpegBackend>(format, fileName,
+                                           FfmpegRecipe{{"alac"}, "ipod", 0, 0, false, 0, true, kAlacMasks});
 }
 
 std::unique_ptr<WriterBackend> openAacBackend(const WriterFormat& format, const QString& fileName) {
-    return std::make_unique<FfmpegBackend>(format, fileName,
-                                           FfmpegRecipe{{"aac"}, "ipod", format.kbps * 1000, 0, false, 0, true});
+    return std::make_unique<FfmpegBackend>(
+        format, fileName, FfmpegRecipe{{"aac"}, "ipod", format.kbps * 1000, 0, false, 0, true, kAacMasks});
 }
 
 std::unique_ptr<WriterBackend> openG726WavBackend(const WriterFormat& format, const QString& fileName) {

@@ -1,5 +1,7 @@
 #include "FlacBackend.h"
 
+#include "ChannelLayouts.h"
+
 #include "OutputFileError.h"
 #include "SampleQuantizer.h"
 #include "StdioFile.h"
@@ -105,7 +107,9 @@ public:
                 seekTable_.get(), static_cast<unsigned>(rate * kSecondsBetweenSeekPoints), expected))
             outputerror::encoderFailure(QStringLiteral("libFLAC"), Messages::OutOfMemory);
         padding_->length = kPaddingBytes;
-        std::array<FLAC__StreamMetadata*, 2> blocks{seekTable_.get(), padding_.get()};
+        std::vector<FLAC__StreamMetadata*> blocks{seekTable_.get(), padding_.get()};
+        if (nameLayout(format))
+            blocks.insert(blocks.begin(), layoutComment_.get());
         FLAC__stream_encoder_set_metadata(encoder, blocks.data(), static_cast<unsigned>(blocks.size()));
 
         const FLAC__StreamEncoderInitStatus status =
@@ -116,6 +120,25 @@ public:
                                        : flacText(FLAC__StreamEncoderInitStatusString[status]);
             outputerror::cannotCreate(fileName, reason);
         }
+    }
+
+    // FLAC fixes one layout per channel count; another (5.1 with side surrounds, say) is named in the comment
+    // readers know for it. True when the comment is needed and made.
+    bool nameLayout(const WriterFormat& format) {
+        constexpr std::array<quint64, 8> kFlacLayouts{0x4, 0x3, 0x7, 0x33, 0x37, 0x3F, 0x70F, 0x63F};
+        const quint64 mask = channellayout::maskFor(format.channels, format.channelMask);
+        if (format.channels < 3 || format.channels > 8 ||
+            mask == kFlacLayouts[static_cast<std::size_t>(format.channels - 1)])
+            return false;
+        layoutComment_.reset(FLAC__metadata_object_new(FLAC__METADATA_TYPE_VORBIS_COMMENT));
+        FLAC__StreamMetadata_VorbisComment_Entry entry{};
+        const QByteArray value = "0x" + QByteArray::number(mask, 16).rightJustified(4, '0').toUpper();
+        if (!layoutComment_ ||
+            !FLAC__metadata_object_vorbiscomment_entry_from_name_value_pair(&entry, "WAVEFORMATEXTENSIBLE_CHANNEL_MASK",
+                                                                            value.constData()) ||
+            !FLAC__metadata_object_vorbiscomment_append_comment(layoutComment_.get(), entry, false))
+            outputerror::encoderFailure(QStringLiteral("libFLAC"), Messages::OutOfMemory);
+        return true;
     }
 
     ~FlacBackend() override {
@@ -161,6 +184,7 @@ private:
     FlacEncoderPtr encoder_;
     FlacMetadataPtr seekTable_;
     FlacMetadataPtr padding_;
+    FlacMetadataPtr layoutComment_;
     std::vector<FLAC__int32> integers_;
 };
 

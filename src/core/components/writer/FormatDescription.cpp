@@ -1,3 +1,4 @@
+#include "ChannelLayouts.h"
 #include "FormatRules.h"
 #include "WriterFormat.h"
 #include "core/components/common/ChannelText.h"
@@ -122,9 +123,40 @@ QString sizing(const WriterFormat& format) {
     }
 }
 
+// The channels of a format with a channel choice, and what becomes of the input's.
+QString chosenChannelsText(const WriterFormat& format, DescribedInput input) {
+    if (format.keepsChannels) {
+        if (input.channels <= 0)
+            return QStringLiteral("channels kept (up to 7.1)");
+        const WriterFormat kept = formatrules::withKeptChannels(format, input.channels, input.mask);
+        if (!kept.keepsChannels)
+            return QStringLiteral("%1 mixed to stereo").arg(channellayout::layoutName(input.channels, input.mask));
+        if (kept.channels == 1)
+            return QStringLiteral("1 channel kept (mono)");
+        return QStringLiteral("%1 channels kept (%2)")
+            .arg(kept.channels)
+            .arg(channellayout::layoutName(kept.channels, kept.channelMask));
+    }
+    if (input.channels > 2)
+        return QStringLiteral("%1 mixed to %2")
+            .arg(channellayout::layoutName(input.channels, input.mask),
+                 format.channels == 1 ? QStringLiteral("mono") : QStringLiteral("stereo"));
+    return channelCountText(format.channels);
+}
+
+// A kept layout's bit rate, which counts per stereo pair.
+QString perPairSizing(const WriterFormat& format, DescribedInput input) {
+    if (format.codec == OutputCodec::OggVorbis && !format.vorbis.managed())
+        return sizing(format);
+    if (input.channels <= 0)
+        return sizing(format) + QStringLiteral(" per channel pair");
+    const WriterFormat kept = formatrules::withKeptChannels(format, input.channels, input.mask);
+    return sizing(kept);
+}
+
 } // namespace
 
-QString describeFormat(const WriterFormat& format, bool codecOnly) {
+QString describeFormat(const WriterFormat& format, bool codecOnly, DescribedInput input) {
     const QString codec = codecName(format);
     if (codecOnly)
         return codec;
@@ -133,12 +165,19 @@ QString describeFormat(const WriterFormat& format, bool codecOnly) {
         return codec + QLatin1Char(' ') +
                formatrules::wmaProfileDescription({format.kbps, format.sampleRate, format.channels});
     // A lossless output is whatever its source is, up to two channels; the panel's rate and channels do not apply.
-    if (format.followsSource)
+    if (format.followsSource && !format.channelsChosen)
         return codec + QStringLiteral(", source rate, channels and bits (more than two channels mixed to stereo)");
+    if (format.followsSource)
+        return codec + QStringLiteral(", source rate and bits, ") + chosenChannelsText(format, input);
     QStringList parts{codec};
-    if (const QString size = sizing(format); !size.isEmpty())
+    const QString size =
+        format.keepsChannels && !sizing(format).isEmpty() ? perPairSizing(format, input) : sizing(format);
+    if (!size.isEmpty())
         parts << size;
     parts << QStringLiteral("%1 Hz").arg(format.sampleRate);
-    parts << (format.codec == OutputCodec::Mp3 ? mp3ChannelName(format) : channelCountText(format.channels));
+    if (format.channelsChosen)
+        parts << chosenChannelsText(format, input);
+    else
+        parts << (format.codec == OutputCodec::Mp3 ? mp3ChannelName(format) : channelCountText(format.channels));
     return parts.join(QStringLiteral(", "));
 }

@@ -1,5 +1,7 @@
 #include "FormatRules.h"
 
+#include "ChannelLayouts.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -154,8 +156,52 @@ WriterFormat opus(int channels, int kbps, bool speech) {
 WriterFormat shapedLikeSource(WriterFormat format, int sampleRate, int channels, int bits) {
     constexpr int kHighestFlacRate = 655350;
     format.sampleRate = std::clamp(sampleRate, 1, kHighestFlacRate);
-    format.channels = clampChannels(channels, 2);
+    if (!format.channelsChosen)
+        format.channels = clampChannels(channels, 2);
     format.bits = bits > 16 ? 24 : 16;
+    return format;
+}
+
+bool takesChannelChoice(OutputCodec codec) {
+    switch (codec) {
+    case OutputCodec::PcmWav:
+    case OutputCodec::Flac:
+    case OutputCodec::Alac:
+    case OutputCodec::Aac:
+    case OutputCodec::Opus:
+    case OutputCodec::OggVorbis:
+        return true;
+    default:
+        return false;
+    }
+}
+
+WriterFormat withChannelChoice(WriterFormat format, int channels) {
+    if (!takesChannelChoice(format.codec))
+        return format;
+    format.channelsChosen = true;
+    format.keepsChannels = channels <= 0;
+    format.channelMask = 0;
+    if (channels > 0)
+        format.channels = clampChannels(channels, 2);
+    return format;
+}
+
+WriterFormat withKeptChannels(WriterFormat format, int channels, quint64 mask) {
+    channels = clampChannels(channels, channellayout::kMostChannels);
+    // MP4's AAC has no channel configuration for seven channels; such a source is mixed to stereo instead.
+    if (format.codec == OutputCodec::Aac && channels == 7) {
+        format.keepsChannels = false;
+        format.channels = 2;
+        return format;
+    }
+    format.channels = channels;
+    format.channelMask = channellayout::maskFor(channels, mask);
+    const int pairs = channellayout::pairsOf(channels);
+    format.kbps *= pairs;
+    format.vorbis.nominalKbps *= pairs;
+    format.vorbis.minimumKbps *= pairs;
+    format.vorbis.maximumKbps *= pairs;
     return format;
 }
 

@@ -29,7 +29,16 @@ namespace formatrules {
 [[nodiscard]] WriterFormat opus(int channels, int kbps, bool speech);
 // Gives a lossless format the source's shape: its rate, at most two channels (more are mixed down) and a sample
 // size of 16 bits (8-bit and lossy sources) or 24 bits (larger and floating-point sources).
+// With chosen channels the count chosen stays, or with kept channels the input's up to eight.
 [[nodiscard]] WriterFormat shapedLikeSource(WriterFormat format, int sampleRate, int channels, int bits);
+// Whether the format can carry more than two channels and so takes a channel choice.
+[[nodiscard]] bool takesChannelChoice(OutputCodec codec);
+// The format with a channel choice: 0 keeps the input's channels, 1 and 2 make mono and stereo. Formats that take
+// no choice are returned as they are.
+[[nodiscard]] WriterFormat withChannelChoice(WriterFormat format, int channels);
+// A format that keeps its input's channels, given them: the count (up to eight, and those the codec can hold),
+// their layout and the bit rates for that many stereo pairs.
+[[nodiscard]] WriterFormat withKeptChannels(WriterFormat format, int channels, quint64 mask);
 
 inline constexpr int kOpusRate = 48000;
 

@@ -1,5 +1,7 @@
 #include "OpusBackend.h"
 
+#include "ChannelLayouts.h"
+
 #include "OutputFileError.h"
 #include "StdioFile.h"
 #include "core/ports/Messages.h"
@@ -16,10 +18,12 @@ struct OpusEncoderDeleter {
     void operator()(OggOpusEnc* encoder) const { ope_encoder_destroy(encoder); }
 };
 
-// Single-stream Opus, the mapping every player knows for one or two channels.
+// Single-stream Opus, the mapping every player knows for one or two channels; surround layouts up to 7.1 take the
+// Vorbis channel order of mapping family 1.
 constexpr int kMonoOrStereoMapping = 0;
 // opusenc's default effort; libopus on its own uses 9.
 constexpr int kOpusencComplexity = 10;
+constexpr int kSurroundMapping = 1;
 
 QString opusText(int error) {
     return QString::fromUtf8(ope_strerror(error));
@@ -40,14 +44,16 @@ int keepOpen(void*) {
 class OpusBackend final : public WriterBackend {
 public:
     OpusBackend(const WriterFormat& format, const QString& fileName)
-        : fileName_(fileName), channels_(format.channels), file_(fileName) {
+        : fileName_(fileName), channels_(format.channels), order_(channellayout::vorbisOrder(format.channels)),
+          file_(fileName) {
         comments_.reset(ope_comments_create());
         if (!comments_)
             outputerror::encoderFailure(QStringLiteral("libopusenc"), Messages::OutOfMemory);
         int error = OPE_OK;
         const OpusEncCallbacks callbacks{writePage, keepOpen};
-        encoder_.reset(ope_encoder_create_callbacks(&callbacks, &file_, comments_.get(), format.sampleRate,
-                                                    format.channels, kMonoOrStereoMapping, &error));
+        encoder_.reset(
+            ope_encoder_create_callbacks(&callbacks, &file_, comments_.get(), format.sampleRate, format.channels,
+                                         format.channels > 2 ? kSurroundMapping : kMonoOrStereoMapping, &error));
         if (!encoder_)
             outputerror::cannotCreate(fileName, opusText(error));
         check(ope_encoder_ctl(encoder_.get(), OPUS_SET_BITRATE(format.kbps * 1000)));
@@ -61,6 +67,11 @@ public:
 
     void write(std::span<const float> samples) override {
         const auto frames = static_cast<int>(samples.size() / static_cast<std::size_t>(channels_));
+        if (channels_ > 2) {
+            reordered_.resize(samples.size());
+            channellayout::reorder(samples, channels_, order_, reordered_);
+            samples = reordered_;
+        }
         if (const int result = ope_encoder_write_float(encoder_.get(), samples.data(), frames); result != OPE_OK)
             outputerror::writeFailure(fileName_, failureReason(result));
         wroteSamples_ = wroteSamples_ || frames > 0;
@@ -71,7 +82,7 @@ public:
     // tells decoders that it holds just that sample.
     void finish() override {
         if (!wroteSamples_) {
-            const std::array<float, 2> silence{};
+            const std::array<float, channellayout::kMostChannels> silence{};
             write(std::span(silence.data(), static_cast<std::size_t>(channels_)));
         }
         if (const int result = ope_encoder_drain(encoder_.get()); result != OPE_OK)
@@ -93,6 +104,8 @@ private:
 
     QString fileName_;
     int channels_;
+    std::array<int, channellayout::kMostChannels> order_;
+    std::vector<float> reordered_;
     bool wroteSamples_ = false;
     StdioFile file_; // declared before the encoder, which writes into it until it is destroyed
     std::unique_ptr<OggOpusComments, OpusCommentsDeleter> comments_;

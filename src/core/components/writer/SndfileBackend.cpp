@@ -1,5 +1,7 @@
 #include "SndfileBackend.h"
 
+#include "ChannelLayouts.h"
+
 #include "OutputFileError.h"
 #include "SampleQuantizer.h"
 #include "StdioFile.h"
@@ -75,6 +77,8 @@ public:
         file_.reset(sf_open_virtual(&io_, SFM_WRITE, &info_, &output_));
         if (!file_)
             outputerror::cannotCreate(fileName, failureReason(QString::fromUtf8(sf_strerror(nullptr))));
+        if ((info_.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_WAVEX)
+            nameChannels(format);
     }
 
     void write(std::span<const float> samples) override {
@@ -103,6 +107,51 @@ public:
     }
 
 private:
+    // WAVE_FORMAT_EXTENSIBLE states which speaker each channel feeds; libsndfile derives that mask from its map.
+    void nameChannels(const WriterFormat& format) {
+        std::vector<int> map;
+        quint64 remaining = channellayout::maskFor(format.channels, format.channelMask);
+        while (remaining != 0) {
+            map.push_back(speakerOf(remaining & (~remaining + 1)));
+            remaining &= remaining - 1;
+        }
+        if (static_cast<int>(map.size()) != format.channels ||
+            sf_command(file_.get(), SFC_SET_CHANNEL_MAP_INFO, map.data(), static_cast<int>(map.size() * sizeof(int))) ==
+                SF_FALSE)
+            outputerror::encoderFailure(QStringLiteral("libsndfile"),
+                                        QStringLiteral("no speaker layout for %1 channels").arg(format.channels));
+    }
+
+    static int speakerOf(quint64 bit) {
+        using namespace channellayout;
+        switch (bit) {
+        case kFrontLeft:
+            return SF_CHANNEL_MAP_LEFT;
+        case kFrontRight:
+            return SF_CHANNEL_MAP_RIGHT;
+        case kFrontCentre:
+            return SF_CHANNEL_MAP_CENTER;
+        case kLowFrequency:
+            return SF_CHANNEL_MAP_LFE;
+        case kBackLeft:
+            return SF_CHANNEL_MAP_REAR_LEFT;
+        case kBackRight:
+            return SF_CHANNEL_MAP_REAR_RIGHT;
+        case 0x40:
+            return SF_CHANNEL_MAP_FRONT_LEFT_OF_CENTER;
+        case 0x80:
+            return SF_CHANNEL_MAP_FRONT_RIGHT_OF_CENTER;
+        case kBackCentre:
+            return SF_CHANNEL_MAP_REAR_CENTER;
+        case kSideLeft:
+            return SF_CHANNEL_MAP_SIDE_LEFT;
+        case kSideRight:
+            return SF_CHANNEL_MAP_SIDE_RIGHT;
+        default:
+            return SF_CHANNEL_MAP_INVALID;
+        }
+    }
+
     static SF_INFO acceptedInfo(const WriterFormat& format, int sndfileFormat) {
         SF_INFO info{};
         info.samplerate = format.sampleRate;
@@ -162,9 +211,11 @@ int pcmSubtype(int bits) {
 
 } // namespace
 
+// More than two channels go into WAVE_FORMAT_EXTENSIBLE, the only WAV that says which speaker each one feeds.
 std::unique_ptr<WriterBackend> openPcmWavBackend(const WriterFormat& format, const QString& fileName) {
+    const int container = format.channels > 2 ? SF_FORMAT_WAVEX : SF_FORMAT_WAV;
     return std::make_unique<SndfileBackend>(
-        format, fileName, SndfileRecipe{SF_FORMAT_WAV | pcmSubtype(format.bits), format.bits, 1, std::nullopt});
+        format, fileName, SndfileRecipe{container | pcmSubtype(format.bits), format.bits, 1, std::nullopt});
 }
 
 std::unique_ptr<WriterBackend> openAdpcmWavBackend(const WriterFormat& format, const QString& fileName) {

@@ -1,5 +1,7 @@
 #include "VorbisBackend.h"
 
+#include "ChannelLayouts.h"
+
 #include "FormatRules.h"
 #include "OutputFileError.h"
 #include "StdioFile.h"
@@ -96,7 +98,8 @@ class VorbisBackend final : public WriterBackend {
 public:
     // The stream serial comes from the name, so encoding the same input twice gives the same bytes.
     VorbisBackend(const WriterFormat& format, const QString& fileName)
-        : file_(fileName), stream_(static_cast<int>(qHash(fileName))), channels_(format.channels) {
+        : file_(fileName), stream_(static_cast<int>(qHash(fileName))), channels_(format.channels),
+          order_(channellayout::vorbisOrder(format.channels)) {
         if (const int result = setUp(info_.get(), format); result != 0)
             outputerror::encoderFailure(QStringLiteral("Ogg Vorbis"),
                                         QStringLiteral("setting refused (%1)").arg(result));
@@ -137,7 +140,7 @@ public:
         float** buffer = vorbis_analysis_buffer(&dsp_, static_cast<int>(frames));
         for (std::size_t frame = 0; frame < frames; ++frame)
             for (std::size_t channel = 0; channel < channels; ++channel)
-                buffer[channel][frame] = samples[frame * channels + channel];
+                buffer[channel][frame] = samples[frame * channels + static_cast<std::size_t>(order_[channel])];
         vorbis_analysis_wrote(&dsp_, static_cast<int>(frames));
         drain();
     }
@@ -180,6 +183,7 @@ private:
     vorbis_block block_{};
     bool dspReady_ = false;
     int channels_;
+    std::array<int, channellayout::kMostChannels> order_; // Vorbis's channel order
 };
 
 } // namespace

@@ -59,9 +59,22 @@ struct WriterFormat {
     bool speech = false;        // Opus tuned for speech rather than music
     bool followsSource = false; // lossless: rate, channels and sample size are the source's, fixed when writing starts
     qint64 sourceFrames = 0;    // the source's length when known, for the FLAC seek table
+    // Set by a channel choice (keep, stereo or mono) of the formats that can carry surround sound. Kept channels
+    // are the input's, up to eight, fixed when writing starts; a lossy bit rate then counts per stereo pair. A
+    // chosen stereo or mono output mixes more channels with the ITU coefficients.
+    bool channelsChosen = false;
+    bool keepsChannels = false;
+    quint64 channelMask = 0; // the layout written (see ChannelLayouts.h); 0 for the usual one of the count
     VorbisSizing vorbis;
     Mp3Plan mp3;
 };
 
-// One line naming codec, bit rate or mode, sample rate and channels; codecOnly gives the codec name alone.
-[[nodiscard]] QString describeFormat(const WriterFormat& format, bool codecOnly);
+// The channels the writer was told it will receive; none (0) before the first description.
+struct DescribedInput {
+    int channels = 0;
+    quint64 mask = 0;
+};
+
+// One line naming codec, bit rate or mode, sample rate and channels; codecOnly gives the codec name alone. A format
+// with chosen channels also says what becomes of the described input's: "6 channels kept", "5.1 mixed to stereo".
+[[nodiscard]] QString describeFormat(const WriterFormat& format, bool codecOnly, DescribedInput input = {});
