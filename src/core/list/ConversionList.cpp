@@ -55,6 +55,7 @@ const std::vector<std::pair<QString, QString>>& addDialogFileTypes() {
         {"MPEG Files (*.mpg;*.mpeg)", "*.mpg;*.mpeg"},
         {"WMV Files (*.wmv; *.asf)", "*.wmv; *.asf"},
         {"Quick Time Files (*.mov; *.qt)", "*.mov; *.qt"},
+        {"Cue Sheets (*.cue)", "*.cue"},
         // Last, for a file whose name does not tell its type: the program reads it if its content is sound.
         {"All files (*)", "*"}};
     return types;

@@ -12,6 +12,7 @@ struct BatchOptions {
     ExistingOutputPolicy existing = ExistingOutputPolicy::Replace;
     bool verifyOutputs = false; // read every output back in full before it takes its name
     bool replayGain = false;    // tag the outputs with measured gains, the samples unchanged
+    bool hiddenTrack = false;   // convert the sound an image holds before its first track, as a track of its own
 
     // Writes the choices into an order; evening out aims at the default loudness target.
     void applyTo(BatchOrder& order) const;

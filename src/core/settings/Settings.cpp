@@ -17,6 +17,7 @@ BatchOptions readBatchOptions(const IniFile& file) {
     batch.existing = existingOutputPolicyNamed(file.readString(BatchSection, Exists, QString()).trimmed().toLower())
                          .value_or(batch.existing);
     batch.verifyOutputs = file.readBool(BatchSection, Verify, batch.verifyOutputs);
+    batch.hiddenTrack = file.readBool(BatchSection, HiddenTrack, batch.hiddenTrack);
     return batch;
 }
 } // namespace
@@ -60,6 +61,7 @@ void SettingsStore::storeBatchOptions(const BatchOptions& batch) {
     file_.writeBool(BatchSection, ReplayGain, batch.replayGain);
     file_.writeString(BatchSection, Exists, existingOutputPolicyName(batch.existing));
     file_.writeBool(BatchSection, Verify, batch.verifyOutputs);
+    file_.writeBool(BatchSection, HiddenTrack, batch.hiddenTrack);
 }
 
 void SettingsStore::storeClosingState(const ClosingState& state) {

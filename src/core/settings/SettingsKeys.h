@@ -28,6 +28,7 @@ inline const QString EvenLoudness = QStringLiteral("evenloudness");
 inline const QString ReplayGain = QStringLiteral("replaygain");
 inline const QString Exists = QStringLiteral("exists");
 inline const QString Verify = QStringLiteral("verify");
+inline const QString HiddenTrack = QStringLiteral("hiddentrack");
 
 } // namespace SettingsKeys
 

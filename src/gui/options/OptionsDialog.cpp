@@ -85,6 +85,11 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     ch_verify =
         checkBox(QStringLiteral("ch_verify"), QStringLiteral("Check every output after it is written"), batchGroup);
     ch_replaygain = checkBox(QStringLiteral("ch_replaygain"), QStringLiteral("Write ReplayGain tags"), batchGroup);
+    ch_hiddentrack = checkBox(QStringLiteral("ch_hiddentrack"),
+                              QStringLiteral("Include the hidden track before track 1 of a CD image"), batchGroup);
+    ch_hiddentrack->setAccessibleName(ch_hiddentrack->text());
+    ch_hiddentrack->setToolTip(QStringLiteral("Sound a CD image holds before its first track becomes a track of "
+                                              "its own, numbered 0"));
     auto* existsLabel = new QLabel(QStringLiteral("When an output file exists"), batchGroup);
     combo_exists = new QComboBox(batchGroup);
     combo_exists->setObjectName(QStringLiteral("combo_exists"));
@@ -102,6 +107,7 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     batchLayout->addWidget(ch_evenloudness, 2, 0, 1, 2);
     batchLayout->addWidget(ch_verify, 3, 0, 1, 2);
     batchLayout->addWidget(ch_replaygain, 4, 0, 1, 2);
+    batchLayout->addWidget(ch_hiddentrack, 5, 0, 1, 2);
 
     auto* generalGroup = new QGroupBox(QStringLiteral("General"), this);
     ch_savestate = checkBox(QStringLiteral("ch_savestate"), QStringLiteral("Save the state of the lastest operation"),
@@ -156,6 +162,7 @@ void OptionsDialog::showStoredSettings() {
     ch_evenloudness->setChecked(values.batch.evenLoudness);
     ch_verify->setChecked(values.batch.verifyOutputs);
     ch_replaygain->setChecked(values.batch.replayGain);
+    ch_hiddentrack->setChecked(values.batch.hiddenTrack);
     combo_exists->setCurrentIndex(combo_exists->findData(static_cast<int>(values.batch.existing)));
 }
 
@@ -170,6 +177,7 @@ void OptionsDialog::storeAndClose() {
     batch.evenLoudness = ch_evenloudness->isChecked();
     batch.verifyOutputs = ch_verify->isChecked();
     batch.replayGain = ch_replaygain->isChecked();
+    batch.hiddenTrack = ch_hiddentrack->isChecked();
     batch.existing = static_cast<ExistingOutputPolicy>(combo_exists->currentData().toInt());
     // Both stores take their values into memory before writing, so the choices hold for this run all the same; the
     // user learns once that they will not survive it.

@@ -40,5 +40,6 @@ private:
     QCheckBox* ch_evenloudness;
     QCheckBox* ch_verify;
     QCheckBox* ch_replaygain;
+    QCheckBox* ch_hiddentrack;
     QComboBox* combo_exists;
 };
