@@ -1,6 +1,8 @@
 #include "ConvertArguments.h"
 
 #include "core/batch/BatchEngine.h"
+#include "core/batch/TrackSources.h"
+#include "core/library/CueSheetReader.h"
 #include "core/list/SourceKind.h"
 #include "core/platform/HomeFolder.h"
 
@@ -188,6 +190,64 @@ CheckedValue checkedValue(const ConvertOption& option, const QString& text, cons
     return value;
 }
 
+// A compact disc holds at most 99 tracks, and so does a sheet.
+constexpr int kMaxCueTrack = 99;
+
+// "2,5-7" as {2, 5, 6, 7}.
+std::set<int> trackNumbers(const QString& text) {
+    const auto refuse = [&text] {
+        return UsageError(
+            QStringLiteral("--tracks: \"%1\" is no list of track numbers and ranges such as 2,5-7").arg(text));
+    };
+    std::set<int> numbers;
+    for (const QString& item : text.split(QLatin1Char(','))) {
+        const QStringList bounds = item.trimmed().split(QLatin1Char('-'));
+        bool firstOk = false;
+        bool lastOk = false;
+        const int first = bounds.front().toInt(&firstOk);
+        const int last = bounds.back().toInt(&lastOk);
+        if (bounds.size() > 2 || !firstOk || !lastOk || first < 0 || last < first || last > kMaxCueTrack)
+            throw refuse();
+        for (int number = first; number <= last; ++number)
+            numbers.insert(number);
+    }
+    return numbers;
+}
+
+bool isCueSheet(const QString& fileName) {
+    return fileName.endsWith(QLatin1String(".cue"), Qt::CaseInsensitive);
+}
+
+// Every cue sheet among the sources becomes its tracks (those picked, when some are); the sheets are read only
+// once every value of the line has been checked. A sheet that cannot be used raises ComponentError naming its line.
+std::vector<BatchSource> withSheetTracks(const std::vector<BatchSource>& sources,
+                                         const std::optional<std::set<int>>& picked) {
+    std::vector<BatchSource> expanded;
+    std::set<int> found;
+    bool anySheet = false;
+    for (const BatchSource& source : sources) {
+        if (!isCueSheet(source.fullName)) {
+            expanded.push_back(source);
+            continue;
+        }
+        anySheet = true;
+        for (BatchSource& track : trackSourcesOf(CueSheetReader::readFile(source.fullName))) {
+            found.insert(track.track->number);
+            if (!picked || picked->count(track.track->number) != 0 || track.track->hidden())
+                expanded.push_back(std::move(track));
+        }
+    }
+    if (picked && !anySheet)
+        throw UsageError(QStringLiteral("--tracks picks tracks of a cue sheet FILE (.cue), and none is given"));
+    if (picked) {
+        for (const int number : *picked) {
+            if (number > 0 && found.count(number) == 0)
+                throw UsageError(QStringLiteral("--tracks: no cue sheet FILE has a track %1").arg(number));
+        }
+    }
+    return expanded;
+}
+
 void apply(ConvertArguments& line, ConvertOptionId id, const CheckedValue& value) {
     BatchOrder& order = line.order;
     FormatSettings& settings = order.formatSettings;
@@ -276,6 +336,12 @@ void apply(ConvertArguments& line, ConvertOptionId id, const CheckedValue& value
     case NoTags:
         order.copyTags = false;
         break;
+    case Tracks:
+        line.tracks = trackNumbers(value.text);
+        break;
+    case HiddenTrack:
+        order.hiddenTrack = true;
+        break;
     }
 }
 
@@ -327,6 +393,8 @@ ConvertArguments parseConvertArguments(const QStringList& arguments, LineKind ki
             throw UsageError(QStringLiteral("a profile keeps no FILE (%1)").arg(written.files.first()));
         if (line.has(Summary))
             throw UsageError(QStringLiteral("--summary is not kept in a profile"));
+        if (line.has(Tracks))
+            throw UsageError(QStringLiteral("--tracks is not kept in a profile"));
         if (line.order.formats.empty())
             throw UsageError(conflictText(OrderConflict::NoFormats));
     }
@@ -348,5 +416,6 @@ ConvertArguments parseConvertArguments(const QStringList& arguments, LineKind ki
             apply(line, option.id, checked.at(option.id));
     }
     refuseConflicts(line.order, kind);
+    line.order.sources = withSheetTracks(line.order.sources, line.tracks);
     return line;
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <set>
 #include <vector>
 
 // A wrong command line: the text names the option and the value at fault. Raised before any source is opened.
@@ -26,8 +27,9 @@ private:
 struct ConvertArguments {
     BatchOrder order;
     std::optional<SummaryKind> summary;
-    std::optional<QString> profileName; // --use-profile
-    std::vector<ConvertOptionId> given; // the options on the line, in their order, each once
+    std::optional<QString> profileName;  // --use-profile
+    std::vector<ConvertOptionId> given;  // the options on the line, in their order, each once
+    std::optional<std::set<int>> tracks; // --tracks: the track numbers of cue sheets to convert
     [[nodiscard]] bool has(ConvertOptionId id) const;
 };
 

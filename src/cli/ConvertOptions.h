@@ -33,6 +33,8 @@ enum class ConvertOptionId {
     Jobs,
     Summary,
     NoTags,
+    Tracks,
+    HiddenTrack,
 };
 
 // Whether an option is followed by a value: never (a switch), always (as the next argument or after "="), or

@@ -4,9 +4,13 @@
 
 #include "core/components/ComponentError.h"
 #include "core/components/ComponentSet.h"
+#include "core/library/CueSheetReader.h"
+#include "core/library/ImageTrack.h"
 #include "core/list/SourceKind.h"
 
 #include <QStringList>
+
+#include <map>
 
 namespace {
 
@@ -34,6 +38,33 @@ DescribedSource describeAudio(TAudioFile2& audio, const QString& fileName) {
     return facts;
 }
 
+qint64 framesToMs(CueFrames frames) {
+    return frames * 1000 / kCueFramesPerSecond;
+}
+
+// A cue sheet: its own lines, then one block per track; the last track on each image needs the image's length.
+void describeSheet(TAudioFile2& audio, const QString& fileName, QTextStream& out) {
+    const CueSheet sheet = CueSheetReader::readFile(fileName);
+    std::map<QString, qint64> imageMs;
+    for (const CueImage& image : sheet.images)
+        imageMs[image.path] = describeAudio(audio, image.path).durationMs;
+    out << "format=Cue sheet\n"
+        << "title=" << oneLine(sheet.title) << '\n'
+        << "performer=" << oneLine(sheet.performer) << '\n';
+    for (const CueImage& image : sheet.images)
+        out << "image=" << oneLine(image.path) << '\n';
+    out << "tracks=" << sheet.tracks.size() << '\n';
+    for (const ImageTrack& track : imageTracks(sheet)) {
+        if (track.hidden())
+            continue;
+        out << "track=" << track.number << '\n'
+            << "title=" << oneLine(track.tags.title) << '\n'
+            << "performer=" << oneLine(track.tags.artist) << '\n'
+            << "start_ms=" << framesToMs(track.start) << '\n'
+            << "duration_ms=" << track.durationMs(imageMs.at(track.image)) << '\n';
+    }
+}
+
 } // namespace
 
 int runInfoCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -59,6 +90,10 @@ int runInfoCommandWith(const QStringList& arguments, QTextStream& out, QTextStre
     for (const QString& fileName : files) {
         out << "file=" << oneLine(fileName) << '\n';
         try {
+            if (fileName.endsWith(QLatin1String(".cue"), Qt::CaseInsensitive)) {
+                describeSheet(components->reader, fileName, out);
+                continue;
+            }
             const DescribedSource facts = sourceKindOfFile(fileName) == SourceKind::Video
                                               ? describeVideo(components->video, fileName)
                                               : describeAudio(components->reader, fileName);

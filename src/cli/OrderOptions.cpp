@@ -110,6 +110,8 @@ void addBatchOptions(const BatchOrder& order, const BatchOrder& start, OptionLis
         options.add(Jobs, order.jobs);
     if (!order.copyTags)
         options.addSwitch(NoTags);
+    if (order.hiddenTrack)
+        options.addSwitch(HiddenTrack);
 }
 
 // The panel values the formats of the order read; the others as at start-up.

@@ -3,6 +3,7 @@
 #include "AlbumGainRewriter.h"
 #include "BatchProgress.h"
 #include "ConversionObserver.h"
+#include "ImageCursor.h"
 #include "PendingOutput.h"
 #include "SharedLoudnessMeasurements.h"
 
@@ -135,20 +136,45 @@ private:
 
     void work(ConversionKit& kit) {
         WriterPreparation preparation(kit.components(), kit.dialogs());
+        ImageCursor images(kit.components().reader);
         const auto measuringMayContinue = [this] {
             idleWhenHere();
             return !stopping();
         };
         while (!stopping()) {
-            const std::size_t index = next_++;
-            if (index >= plan_.size())
+            const auto [first, end] = takeNextRun();
+            if (first >= plan_.size())
                 break;
-            WorkerObserver events(*this, index);
-            OutputReport report = maker_.make(index, kit, preparation, events, measuringMayContinue);
-            if (albums_)
-                albums_->outputDone(index, report, maker_.loudnessAsMade(index));
-            post({BatchEvent::Kind::Finished, index, 100, {}, {}, std::move(report)});
+            for (std::size_t index = first; index < end && !stopping(); ++index) {
+                WorkerObserver events(*this, index);
+                OutputReport report = maker_.make(index, kit, preparation, images, events, measuringMayContinue);
+                if (albums_)
+                    albums_->outputDone(index, report, maker_.loudnessAsMade(index));
+                post({BatchEvent::Kind::Finished, index, 100, {}, {}, std::move(report)});
+            }
         }
+    }
+
+    // The next output, or with the tracks of an image the whole run of them that follows: one worker makes them in
+    // turn and decodes the image once.
+    std::pair<std::size_t, std::size_t> takeNextRun() {
+        std::size_t first = next_.load();
+        std::size_t end = 0;
+        do {
+            if (first >= plan_.size())
+                return {first, first};
+            end = runEnd(first);
+        } while (!next_.compare_exchange_weak(first, end));
+        return {first, end};
+    }
+
+    [[nodiscard]] std::size_t runEnd(std::size_t first) const {
+        std::size_t end = first + 1;
+        if (!plan_[first].track)
+            return end;
+        while (end < plan_.size() && plan_[end].track && plan_[end].sourceName == plan_[first].sourceName)
+            ++end;
+        return end;
     }
 
     void post(BatchEvent event) {

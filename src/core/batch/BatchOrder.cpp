@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -56,6 +57,22 @@ qint64 averageKnownDuration(const std::map<QString, SourcePlan>& sources) {
     return known == 0 ? kWeightWithoutKnownLengths : std::max<qint64>(total / known, 1);
 }
 
+// A track's name fields come from its sheet, not from the image's tags.
+NameFields trackNameFields(const ImageTrack& track) {
+    NameFields fields;
+    fields.title = track.tags.title;
+    fields.artist = track.tags.artist;
+    fields.album = track.tags.album;
+    fields.track = track.number > 0 ? QString::number(track.number) : QString();
+    fields.year = track.tags.year > 0 ? QString::number(track.tags.year) : QString();
+    fields.genre = track.tags.genreText;
+    fields.albumArtist = track.tags.albumArtist;
+    fields.disc = track.tags.discNumber > 0 ? QString::number(track.tags.discNumber) : QString();
+    fields.trackTotal = track.total > 0 ? QString::number(track.total) : QString();
+    fields.composer = track.tags.composer;
+    return fields;
+}
+
 } // namespace
 
 std::optional<OrderConflict> BatchOrder::conflicts() const {
@@ -79,7 +96,10 @@ bool BatchOrder::makeFolder() const {
 }
 
 int BatchOrder::plannedOutputCount() const {
-    return static_cast<int>(sources.size() * formats.size());
+    const auto converted = std::count_if(sources.begin(), sources.end(), [this](const BatchSource& source) {
+        return !source.track || !source.track->hidden() || hiddenTrack;
+    });
+    return static_cast<int>(static_cast<std::size_t>(converted) * formats.size());
 }
 
 bool BatchOrder::planReadsTags() const {
@@ -99,9 +119,13 @@ std::vector<BatchOutput> BatchOrder::plan(const SourceProbe& probe) const {
     OutputNameClaims claims(existing, sourceNames);
     std::vector<BatchOutput> outputs;
     for (const BatchSource& source : sources) {
+        if (source.track && source.track->hidden() && !hiddenTrack)
+            continue;
         const SourcePlan& plan = known.at(source.fullName);
-        NameFields fields = plan.facts.tags;
-        fields.name = outputBaseName(source.fullName);
+        NameFields fields = source.track ? trackNameFields(*source.track) : plan.facts.tags;
+        fields.name = source.track ? source.track->baseName() : outputBaseName(source.fullName);
+        const qint64 durationMs =
+            source.track ? source.track->durationMs(plan.facts.durationMs) : plan.facts.durationMs;
         for (const OutputFormat format : kOutputFormatsInOrder) {
             if (formats.count(format) == 0)
                 continue;
@@ -109,9 +133,10 @@ std::vector<BatchOutput> BatchOrder::plan(const SourceProbe& probe) const {
                                format,
                                {},
                                source.kind,
-                               plan.facts.durationMs > 0 ? plan.facts.durationMs : fallbackWeight,
+                               durationMs > 0 ? durationMs : fallbackWeight,
                                PlannedAction::Convert,
-                               plan.facts.probed};
+                               plan.facts.probed,
+                               source.track};
             fields.format = outputFormatName(format);
             const QString baseName = baseNames ? baseNames->expand(fields) : fields.name;
             if (!plan.folder) {

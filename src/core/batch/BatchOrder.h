@@ -5,6 +5,7 @@
 #include "NameTemplate.h"
 #include "core/formats/FormatSettings.h"
 #include "core/formats/OutputFormat.h"
+#include "core/library/ImageTrack.h"
 #include "core/list/SourceKind.h"
 
 #include <QString>
@@ -19,6 +20,9 @@ struct BatchSource {
     // What the list learnt when the row came in; the plan takes it instead of opening the source again while the
     // file is unchanged and no tags are needed.
     std::optional<SourceFacts> listed{};
+    // Set when the source is one track of an image (fullName is then the image): only its samples are converted,
+    // and its names and tags come from the sheet.
+    std::optional<ImageTrack> track{};
 };
 
 // Why a batch cannot start as ordered; the window and tonalith-cli each say it in their own words.
@@ -56,13 +60,14 @@ struct BatchOrder {
     bool verifyOutputs = false; // read every output back in full before it takes its name
     int jobs = 1;               // outputs made at once, 1..MaxJobs
     bool openFolder = false;    // open the last output's folder at the end (the window)
+    bool hiddenTrack = false;   // convert the sound an image holds before its first track; else it is left out
 
     // The first reason the batch cannot start, in the order the user should hear them; nothing when it can.
     [[nodiscard]] std::optional<OrderConflict> conflicts() const;
     // Makes the output folder with any missing parents; true when there is none to make or it is a folder now.
     // The one place an output folder is made before a batch.
     [[nodiscard]] bool makeFolder() const;
-    // Sources × formats.
+    // Sources × formats, the hidden tracks of images not counted unless the order converts them.
     [[nodiscard]] int plannedOutputCount() const;
     // Whether the plan asks its probe for the sources' tags: only when the output names are made from them.
     [[nodiscard]] bool planReadsTags() const;

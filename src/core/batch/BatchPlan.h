@@ -3,6 +3,7 @@
 #include "NameTemplate.h"
 #include "core/components/ProbedSource.h"
 #include "core/formats/OutputFormat.h"
+#include "core/library/ImageTrack.h"
 #include "core/list/SourceKind.h"
 
 #include <QString>
@@ -34,4 +35,5 @@ struct BatchOutput {
     qint64 weight; // the source's duration in milliseconds, or the average for sources of unknown length
     PlannedAction action;
     std::optional<ProbedSource> probed; // see SourceFacts
+    std::optional<ImageTrack> track{};  // the output is this track of the source, an image
 };

@@ -1,6 +1,7 @@
 #include "OutputMaker.h"
 
 #include "ConversionObserver.h"
+#include "ImageCursor.h"
 #include "OutputReadBack.h"
 #include "OutputReasons.h"
 #include "ReplayGain.h"
@@ -133,10 +134,15 @@ OutputMaker::OutputMaker(const std::vector<BatchOutput>& plan, const BatchOrder&
     : plan_(plan), order_(order), loudness_(loudness), outputChannels_(plan.size(), 0) {}
 
 OutputReport OutputMaker::make(std::size_t index, ConversionKit& kit, WriterPreparation& preparation,
-                               ConversionObserver& events, const std::function<bool()>& measuringMayContinue) {
+                               ImageCursor& images, ConversionObserver& events,
+                               const std::function<bool()>& measuringMayContinue) {
     try {
-        return makeOutput(index, kit, preparation, events, measuringMayContinue);
+        // Only a track goes on with the image the reader holds open; everything else reads through it afresh.
+        if (!plan_[index].track || plan_[index].action != PlannedAction::Convert)
+            images.release();
+        return makeOutput(index, kit, preparation, images, events, measuringMayContinue);
     } catch (const std::exception& error) {
+        images.release();
         closeAllQuietly(kit.components());
         const BatchOutput& output = plan_[index];
         return failed(output.destinationName,
@@ -153,7 +159,8 @@ std::optional<LoudnessMeasurement> OutputMaker::loudnessAsMade(std::size_t index
 }
 
 OutputReport OutputMaker::makeOutput(std::size_t index, ConversionKit& kit, WriterPreparation& preparation,
-                                     ConversionObserver& events, const std::function<bool()>& measuringMayContinue) {
+                                     ImageCursor& images, ConversionObserver& events,
+                                     const std::function<bool()>& measuringMayContinue) {
     const BatchOutput& output = plan_[index];
     switch (output.action) {
     case PlannedAction::SkipExisting: {
@@ -168,7 +175,7 @@ OutputReport OutputMaker::makeOutput(std::size_t index, ConversionKit& kit, Writ
             report.sizeBytes = sizeOnDisk(output.destinationName);
             return report;
         }
-        OutputReport remade = convertOutput(index, kit, preparation, events, measuringMayContinue);
+        OutputReport remade = convertOutput(index, kit, preparation, images, events, measuringMayContinue);
         if (remade.status == OutputStatus::Made)
             remade.reason =
                 outputReasons::remadeIncomplete(output.sourceName, output.destinationName, existing.problem);
@@ -183,11 +190,12 @@ OutputReport OutputMaker::makeOutput(std::size_t index, ConversionKit& kit, Writ
     case PlannedAction::Convert:
         break;
     }
-    return convertOutput(index, kit, preparation, events, measuringMayContinue);
+    return convertOutput(index, kit, preparation, images, events, measuringMayContinue);
 }
 
 OutputReport OutputMaker::convertOutput(std::size_t index, ConversionKit& kit, WriterPreparation& preparation,
-                                        ConversionObserver& events, const std::function<bool()>& measuringMayContinue) {
+                                        ImageCursor& images, ConversionObserver& events,
+                                        const std::function<bool()>& measuringMayContinue) {
     const BatchOutput& output = plan_[index];
     if (!QFileInfo::exists(output.sourceName))
         return missingSource(output);
@@ -197,10 +205,12 @@ OutputReport OutputMaker::convertOutput(std::size_t index, ConversionKit& kit, W
 
     ConversionSettings conversionSettings{output.kind, order_.volumePercent, order_.copyTags, {}, {},
                                           {},          output.probed};
+    conversionSettings.track = output.track;
     if (order_.verifyOutputs)
         conversionSettings.verifiedAs = output.format;
     std::optional<LoudnessMeasurement> measured;
     if (order_.loudnessTarget || order_.replayGain) {
+        images.release();
         try {
             measured = loudness_.measure(kit.components(), output.sourceName, output.kind, measuringMayContinue);
             if (!measured)
@@ -212,7 +222,7 @@ OutputReport OutputMaker::convertOutput(std::size_t index, ConversionKit& kit, W
     }
 
     MessageKeepingObserver observer(events);
-    SingleConversion conversion(kit.components(), observer);
+    SingleConversion conversion(kit.components(), observer, images);
     ConversionResult result{ConversionOutcome::NotPrepared, output.destinationName, {}};
     bool prepared = false;
     try {

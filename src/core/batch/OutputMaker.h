@@ -14,6 +14,7 @@
 #include <vector>
 
 class ConversionObserver;
+class ImageCursor;
 class SharedLoudnessMeasurements;
 
 enum class OutputStatus {
@@ -52,19 +53,22 @@ public:
 
     // Never raises an error a component or the program reports: after one, the kit's components are closed and the
     // report says what happened. `events` hears the output's progress; `measuringMayContinue` is asked between the
-    // blocks of a loudness measurement.
+    // blocks of a loudness measurement. `images` is the worker's cursor over the kit's reader: the tracks of an image
+    // that one worker makes in turn are read with one decoder.
     [[nodiscard]] OutputReport make(std::size_t index, ConversionKit& kit, WriterPreparation& preparation,
-                                    ConversionObserver& events, const std::function<bool()>& measuringMayContinue);
+                                    ImageCursor& images, ConversionObserver& events,
+                                    const std::function<bool()>& measuringMayContinue);
 
     // The loudness of the output's source as the output's channels play it; none when the source has not been
     // measured to its end (or could not be). Asked by the worker that made the output.
     [[nodiscard]] std::optional<LoudnessMeasurement> loudnessAsMade(std::size_t index) const;
 
 private:
-    OutputReport makeOutput(std::size_t index, ConversionKit& kit, WriterPreparation& preparation,
+    OutputReport makeOutput(std::size_t index, ConversionKit& kit, WriterPreparation& preparation, ImageCursor& images,
                             ConversionObserver& events, const std::function<bool()>& measuringMayContinue);
     OutputReport convertOutput(std::size_t index, ConversionKit& kit, WriterPreparation& preparation,
-                               ConversionObserver& events, const std::function<bool()>& measuringMayContinue);
+                               ImageCursor& images, ConversionObserver& events,
+                               const std::function<bool()>& measuringMayContinue);
     void settleLoudness(ConversionKit& kit, std::size_t index, const LoudnessMeasurement& source,
                         ConversionSettings& conversionSettings);
 

@@ -1,9 +1,11 @@
 #include "SingleConversion.h"
 
 #include "ConversionObserver.h"
+#include "ImageCursor.h"
 #include "OutputNaming.h"
 #include "OutputReadBack.h"
 #include "PendingOutput.h"
+#include "TrackTags.h"
 #include "core/components/ComponentSet.h"
 #include "core/components/information/TagAccess.h"
 #include "core/components/writer/OutputFileError.h"
@@ -82,6 +84,9 @@ int percentDone(qint64 done, qint64 total) {
 SingleConversion::SingleConversion(ComponentSet& components, ConversionObserver& observer)
     : components_(components), observer_(observer) {}
 
+SingleConversion::SingleConversion(ComponentSet& components, ConversionObserver& observer, ImageCursor& images)
+    : components_(components), observer_(observer), images_(&images) {}
+
 ConversionResult SingleConversion::convert(const QString& sourceName, const QString& destinationName,
                                            const ConversionSettings& settings) {
     framesWritten_ = 0;
@@ -116,8 +121,9 @@ ConversionResult SingleConversion::convert(const QString& sourceName, const QStr
     }
 
     observer_.conversionStarted(sourceName, destination);
-    ConversionResult outcome = settings.kind == SourceKind::Audio ? convertAudio(sourceName, *output, settings)
-                                                                  : convertVideo(sourceName, *output, settings);
+    ConversionResult outcome = settings.track                       ? convertTrack(sourceName, *output, settings)
+                               : settings.kind == SourceKind::Audio ? convertAudio(sourceName, *output, settings)
+                                                                    : convertVideo(sourceName, *output, settings);
     if (outcome.outcome == ConversionOutcome::Completed && settings.verifiedAs)
         outcome = verified(std::move(outcome), *output, *settings.verifiedAs);
     // A finished output takes its own name, and a cancelled one with what it holds so far when no file has that
@@ -140,6 +146,8 @@ ConversionResult SingleConversion::convert(const QString& sourceName, const QStr
 // output whose check was cancelled counts as cancelled, like one stopped while it was written.
 ConversionResult SingleConversion::verified(ConversionResult finished, const PendingOutput& output,
                                             OutputFormat format) {
+    if (images_ != nullptr)
+        images_->release(); // the check reads through the same reader
     const OutputCheck check =
         checkOutput(*components_.reader, output.temporaryName(), format, finished.durationMs, [this](int percent) {
             observer_.checkProgressChanged(percent);
@@ -211,6 +219,57 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
         observer_.conversionFailed(refusal.message, kAudioCaption);
         closeQuietly(writer);
         closeQuietly(reader);
+        return result(ConversionOutcome::SourceRejected, destination, refusal.detail);
+    }
+}
+
+// A track is the part of its image between its cut points, read through a cursor that keeps the image open for the
+// next track; the image's tags are loaded, and the sheet's values for the track put over them when they are stored.
+ConversionResult SingleConversion::convertTrack(const QString& sourceName, const PendingOutput& output,
+                                                const ConversionSettings& settings) {
+    const QString& destination = output.destination();
+    std::optional<ImageCursor> ownCursor;
+    ImageCursor& images = images_ != nullptr ? *images_ : ownCursor.emplace(components_.reader);
+    auto& writer = components_.writer;
+    try {
+        images.begin(*settings.track, settings.probed);
+    } catch (const ComponentError& error) {
+        // An image that cannot be read or does not match its sheet is told in the words that name the sheet line.
+        observer_.conversionFailed(error.message(), kAudioCaption);
+        closeQuietly(writer);
+        return result(ConversionOutcome::SourceRejected, destination);
+    }
+    try {
+        if (settings.copyTags)
+            components_.information->loadTags(sourceName);
+        const int sampleRate = images.sampleRate();
+        const int channels = images.channelCount();
+        const int blockSize = describeToWriter(sampleRate, channels, settings);
+        const qint64 length = images.trackSamples();
+        qint64 done = 0;
+        for (;;) {
+            SampleBlock block = images.read(blockSize);
+            if (block.empty())
+                break;
+            done += static_cast<qint64>(block.size()) / channels;
+            write(std::move(block), channels, settings);
+            observer_.progressChanged(percentDone(done, length));
+            if (!observer_.mayContinue()) {
+                writer->close();
+                const QString tagsNote = storeTags(output, settings);
+                observer_.conversionCancelled();
+                return written(ConversionOutcome::Cancelled, destination, sampleRate, tagsNote);
+            }
+        }
+        refuseSoundless(sourceName);
+        writer->close();
+        const QString tagsNote = storeTags(output, settings);
+        return written(ConversionOutcome::Completed, destination, sampleRate, tagsNote);
+    } catch (const ComponentError& error) {
+        const Refusal refusal = refusalOf(error, output, kAudioRejected);
+        observer_.conversionFailed(refusal.message, kAudioCaption);
+        closeQuietly(writer);
+        images.release();
         return result(ConversionOutcome::SourceRejected, destination, refusal.detail);
     }
 }
@@ -294,6 +353,8 @@ QString SingleConversion::storeTags(const PendingOutput& output, const Conversio
     try {
         if (settings.copyTags)
             components_.information->storeTags(output.temporaryName());
+        if (settings.copyTags && settings.track)
+            writeTrackTags(output.temporaryName(), *settings.track, components_.information->tagVersion());
         const bool samplesScaled =
             (settings.volumePercent && *settings.volumePercent != 100) || settings.gainPercent.has_value();
         if (settings.loudnessTags)

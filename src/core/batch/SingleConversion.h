@@ -4,6 +4,7 @@
 #include "core/components/SampleBlock.h"
 #include "core/components/information/TagValues.h"
 #include "core/formats/OutputFormat.h"
+#include "core/library/ImageTrack.h"
 #include "core/list/SourceKind.h"
 
 #include <QString>
@@ -12,6 +13,7 @@
 
 struct ComponentSet;
 class ConversionObserver;
+class ImageCursor;
 class PendingOutput;
 
 // How one source is converted, taken from the main window at the time of each conversion.
@@ -27,6 +29,7 @@ struct ConversionSettings {
     // source's only while the samples stay as they were.
     std::optional<LoudnessTags> loudnessTags;
     std::optional<ProbedSource> probed; // what planning found out about the source: it is not probed again
+    std::optional<ImageTrack> track;    // convert only this track of the source, an image, with the sheet's tags
 };
 
 enum class ConversionOutcome {
@@ -58,12 +61,17 @@ struct ConversionResult {
 class SingleConversion {
 public:
     SingleConversion(ComponentSet& components, ConversionObserver& observer);
+    // Tracks of images are read through the cursor, which keeps the image open for the track that follows; it
+    // must read through the components' reader. Without it each track opens its image on its own.
+    SingleConversion(ComponentSet& components, ConversionObserver& observer, ImageCursor& images);
 
     ConversionResult convert(const QString& sourceName, const QString& destinationName,
                              const ConversionSettings& settings);
 
 private:
     ConversionResult convertAudio(const QString& sourceName, const PendingOutput& output,
+                                  const ConversionSettings& settings);
+    ConversionResult convertTrack(const QString& sourceName, const PendingOutput& output,
                                   const ConversionSettings& settings);
     ConversionResult convertVideo(const QString& sourceName, const PendingOutput& output,
                                   const ConversionSettings& settings);
@@ -79,6 +87,7 @@ private:
 
     ComponentSet& components_;
     ConversionObserver& observer_;
+    ImageCursor* images_ = nullptr; // not owned; none: each track opens its image with a cursor of its own
     qint64 framesWritten_ = 0;
 };
 

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "BatchOrder.h"
+#include "core/library/CueSheet.h"
+
+#include <vector>
+
+// One batch source per track of the sheet, in sheet order, each naming its image as the file to read. The hidden
+// track is among them when the first image holds sound before the first track: the plan leaves it out unless the
+// order asks for it, so that the sources need not change when that option does.
+[[nodiscard]] std::vector<BatchSource> trackSourcesOf(const CueSheet& sheet);
