@@ -4,7 +4,19 @@ BatchSource batchSourceOfRow(const ConversionRow& row) {
     BatchSource source{row.fullName, row.kind, std::nullopt};
     if (row.probed)
         source.listed = SourceFacts{row.lengthMs, {}, row.probed};
+    source.track = row.track;
     return source;
+}
+
+std::vector<BatchSource> batchSourcesOfRow(const ConversionRow& row) {
+    std::vector<BatchSource> sources;
+    if (row.hiddenTrack) {
+        BatchSource hidden = batchSourceOfRow(row);
+        hidden.track = row.hiddenTrack;
+        sources.push_back(std::move(hidden));
+    }
+    sources.push_back(batchSourceOfRow(row));
+    return sources;
 }
 
 QStringList missingSourcesOf(const std::vector<BatchOutput>& plan) {

@@ -7,7 +7,13 @@
 
 bool ConversionList::contains(const QString& fullName) const {
     return std::any_of(rows_.cbegin(), rows_.cend(),
-                       [&](const ConversionRow& row) { return row.fullName == fullName; });
+                       [&](const ConversionRow& row) { return !row.track && row.fullName == fullName; });
+}
+
+bool ConversionList::containsTrack(const QString& sheet, int number) const {
+    return std::any_of(rows_.cbegin(), rows_.cend(), [&](const ConversionRow& row) {
+        return row.track && row.track->sheet == sheet && row.track->number == number;
+    });
 }
 
 QString RowText::number(int rowCount) {

@@ -9,8 +9,10 @@ void BatchOptions::applyTo(BatchOrder& order) const {
     order.existing = existing;
     order.verifyOutputs = verifyOutputs;
     order.replayGain = replayGain;
+    order.hiddenTrack = hiddenTrack;
 }
 
 BatchOptions BatchOptions::of(const BatchOrder& order) {
-    return {order.jobs, order.loudnessTarget.has_value(), order.existing, order.verifyOutputs, order.replayGain};
+    return {order.jobs,       order.loudnessTarget.has_value(), order.existing, order.verifyOutputs, order.replayGain,
+            order.hiddenTrack};
 }

@@ -87,7 +87,7 @@ TEST(SettingsStore, EveryExistingOutputPolicyKeepsItsNameAndUnknownNamesAreRefus
 // The Options dialog's batch choices go into each batch's order, and a profile's order shows in the dialog as far as
 // the dialog can show it: a loudness target other than the default still reads as evening out.
 TEST(BatchOptions, GoIntoAnOrderAndComeBackFromOne) {
-    const BatchOptions chosen{4, true, ExistingOutputPolicy::Skip, true, false};
+    const BatchOptions chosen{4, true, ExistingOutputPolicy::Skip, true, false, true};
     BatchOrder order;
     order.replayGain = true;
     chosen.applyTo(order);
@@ -96,6 +96,7 @@ TEST(BatchOptions, GoIntoAnOrderAndComeBackFromOne) {
     EXPECT_EQ(order.existing, ExistingOutputPolicy::Skip);
     EXPECT_TRUE(order.verifyOutputs);
     EXPECT_FALSE(order.replayGain);
+    EXPECT_TRUE(order.hiddenTrack);
     EXPECT_EQ(BatchOptions::of(order), chosen);
 
     BatchOptions{}.applyTo(order);
