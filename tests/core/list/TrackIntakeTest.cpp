@@ -72,8 +72,6 @@ TEST_F(TrackIntakeTest, ASheetBecomesOneRowPerTrackCutFromItsImage) {
     EXPECT_TRUE(sources[0].track->hidden());
     EXPECT_EQ(sources[1].track->number, 1);
     EXPECT_EQ(sources[1].fullName, image);
-    ASSERT_TRUE(sources[1].listed);
-    EXPECT_EQ(sources[1].listed->durationMs, 61999);
     EXPECT_EQ(batchSourcesOfRow((*rows)[1]).size(), 1U);
 
     // Tracks already listed are not listed twice, while the whole image may still come in beside them.
