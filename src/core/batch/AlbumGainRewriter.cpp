@@ -1,6 +1,7 @@
 #include "AlbumGainRewriter.h"
 
 #include "OutputReasons.h"
+#include "TrackSources.h"
 #include "core/components/ComponentError.h"
 #include "core/components/information/TagAccess.h"
 
@@ -13,8 +14,11 @@ std::vector<QString> albumKeysOf(const std::vector<BatchOutput>& plan) {
     std::vector<QString> keys;
     keys.reserve(plan.size());
     for (const BatchOutput& output : plan) {
-        auto [known, isNew] = keyOfSource.try_emplace(output.sourceName);
-        if (isNew && output.kind == SourceKind::Audio)
+        auto [known, isNew] = keyOfSource.try_emplace(soundKeyOf(output));
+        // The tracks of a sheet are one album, whatever tags their image has.
+        if (isNew && output.track)
+            known->second = output.track->sheet + QChar(0) + output.track->tags.album;
+        else if (isNew && output.kind == SourceKind::Audio)
             known->second = albumKeyOf(output.sourceName);
         keys.push_back(known->second);
     }
@@ -29,7 +33,7 @@ void AlbumGainRewriter::outputDone(std::size_t index, OutputReport& report,
                                    const std::optional<LoudnessMeasurement>& measured) {
     const BatchOutput& output = plan_[index];
     const QString made = report.status == OutputStatus::Made ? report.destination : QString();
-    for (const AlbumRewrite& rewrite : albums_.outputDone(index, output.sourceName, made, measured)) {
+    for (const AlbumRewrite& rewrite : albums_.outputDone(index, soundKeyOf(output), made, measured)) {
         try {
             tagaccess::replaceLoudness(rewrite.fileName, rewrite.loudness);
         } catch (const ComponentError& error) {

@@ -9,6 +9,7 @@
 #include "core/list/SourceKind.h"
 
 #include <QString>
+#include <memory>
 #include <optional>
 #include <set>
 #include <vector>
@@ -22,7 +23,7 @@ struct BatchSource {
     std::optional<SourceFacts> listed{};
     // Set when the source is one track of an image (fullName is then the image): only its samples are converted,
     // and its names and tags come from the sheet.
-    std::optional<ImageTrack> track{};
+    std::shared_ptr<const ImageTrack> track{};
 };
 
 // Why a batch cannot start as ordered; the window and tonalith-cli each say it in their own words.

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -34,6 +35,6 @@ struct BatchOutput {
     SourceKind kind;
     qint64 weight; // the source's duration in milliseconds, or the average for sources of unknown length
     PlannedAction action;
-    std::optional<ProbedSource> probed; // see SourceFacts
-    std::optional<ImageTrack> track{};  // the output is this track of the source, an image
+    std::optional<ProbedSource> probed;        // see SourceFacts
+    std::shared_ptr<const ImageTrack> track{}; // the output is this track of the source, an image
 };

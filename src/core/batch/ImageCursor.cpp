@@ -43,6 +43,7 @@ void ImageCursor::open(const ImageTrack& track, const std::optional<ProbedSource
     imageSamples_ = reader_->lengthInSamples();
     sampleRate_ = reader_->sampleRate();
     channels_ = reader_->channelCount();
+    bits_ = reader_->bitsPerSample();
     position_ = 0;
     if (channels_ <= 0) {
         release();

@@ -25,6 +25,7 @@ public:
     void begin(const ImageTrack& track, const std::optional<ProbedSource>& probed);
     [[nodiscard]] int sampleRate() const { return sampleRate_; }
     [[nodiscard]] int channelCount() const { return channels_; }
+    [[nodiscard]] int bitsPerSample() const { return bits_; }
     [[nodiscard]] long long trackSamples() const { return span_.count; }
     // Up to valueCount interleaved values of the track (whole frames); an empty block at the track's end.
     [[nodiscard]] SampleBlock read(int valueCount);
@@ -39,6 +40,7 @@ private:
     long long imageSamples_ = 0;
     int sampleRate_ = 0;
     int channels_ = 0;
+    int bits_ = 0;
     TrackSpan span_;
     long long position_ = 0;   // the next sample read() hands out
     std::vector<float> ahead_; // decoded past the end of the track before, starting at position_

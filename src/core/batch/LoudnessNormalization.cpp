@@ -1,5 +1,7 @@
 #include "LoudnessNormalization.h"
 
+#include "ImageCursor.h"
+
 #include "core/components/ComponentError.h"
 #include "core/components/ComponentSet.h"
 #include "core/list/SourceKind.h"
@@ -162,6 +164,14 @@ std::optional<LoudnessMeasurement> measureLoudness(ComponentSet& components, con
             reader->sampleRate(), reader->channelCount(), [&](int values) { return reader->readBlock(values); },
             mayContinue);
     });
+}
+
+std::optional<LoudnessMeasurement> measureTrackLoudness(ComponentSet& components, const ImageTrack& track,
+                                                        const std::function<bool()>& mayContinue) {
+    ImageCursor images(components.reader); // closes the image when it goes
+    images.begin(track, std::nullopt);
+    return measureBlocks(
+        images.sampleRate(), images.channelCount(), [&](int values) { return images.read(values); }, mayContinue);
 }
 
 LoudnessMeasurement asOutputWith(const LoudnessMeasurement& measured, int outputChannels) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 struct ComponentSet;
+struct ImageTrack;
 enum class SourceKind;
 
 // What the meter kept of a measured source, so that sources can later be measured together as one album.
@@ -43,6 +44,10 @@ inline constexpr double kTruePeakCeilingDbtp = -1.0;
 [[nodiscard]] std::optional<LoudnessMeasurement> measureLoudness(ComponentSet& components, const QString& sourceName,
                                                                  SourceKind kind,
                                                                  const std::function<bool()>& mayContinue);
+
+// As measureLoudness, for one track of an image: only the track's samples are read. The reader is closed after.
+[[nodiscard]] std::optional<LoudnessMeasurement> measureTrackLoudness(ComponentSet& components, const ImageTrack& track,
+                                                                      const std::function<bool()>& mayContinue);
 
 // The volume percentage that brings the measured source to the target, lowered where needed so that the true peak
 // stays below the ceiling. Nothing for a silent source, which no scaling can bring to any loudness.

@@ -7,6 +7,7 @@
 #include "ReplayGain.h"
 #include "SharedLoudnessMeasurements.h"
 #include "SourceFactsReader.h"
+#include "TrackSources.h"
 #include "core/components/ComponentError.h"
 
 #include <QDir>
@@ -151,7 +152,7 @@ OutputReport OutputMaker::make(std::size_t index, ConversionKit& kit, WriterPrep
 }
 
 std::optional<LoudnessMeasurement> OutputMaker::loudnessAsMade(std::size_t index) const {
-    const std::optional<LoudnessMeasurement> measured = loudness_.finished(plan_[index].sourceName);
+    const std::optional<LoudnessMeasurement> measured = loudness_.finished(soundKeyOf(plan_[index]));
     const int channels = outputChannels_[index];
     if (!measured || channels == 0)
         return measured;
@@ -212,7 +213,10 @@ OutputReport OutputMaker::convertOutput(std::size_t index, ConversionKit& kit, W
     if (order_.loudnessTarget || order_.replayGain) {
         images.release();
         try {
-            measured = loudness_.measure(kit.components(), output.sourceName, output.kind, measuringMayContinue);
+            measured =
+                output.track
+                    ? loudness_.measureTrack(kit.components(), soundKeyOf(output), *output.track, measuringMayContinue)
+                    : loudness_.measure(kit.components(), output.sourceName, output.kind, measuringMayContinue);
             if (!measured)
                 return notStarted(output);
         } catch (const ComponentError& error) {
@@ -226,7 +230,19 @@ OutputReport OutputMaker::convertOutput(std::size_t index, ConversionKit& kit, W
     ConversionResult result{ConversionOutcome::NotPrepared, output.destinationName, {}};
     bool prepared = false;
     try {
-        preparation.prepare(output.format, order_.formatSettings.panel, output.kind, output.sourceName);
+        if (output.track) {
+            // The writer learns the track's shape from the open image, which stays where the track begins.
+            try {
+                images.begin(*output.track, output.probed);
+            } catch (const ComponentError& error) {
+                result.outcome = ConversionOutcome::SourceRejected;
+                return reportOf(output, result, error.message());
+            }
+            preparation.prepare(output.format, order_.formatSettings.panel, images.sampleRate(), images.channelCount(),
+                                images.bitsPerSample(), images.trackSamples());
+        } else {
+            preparation.prepare(output.format, order_.formatSettings.panel, output.kind, output.sourceName);
+        }
         prepared = true;
     } catch (const ComponentError& error) {
         result.detail = error.message();

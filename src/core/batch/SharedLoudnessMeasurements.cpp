@@ -7,6 +7,18 @@
 std::optional<LoudnessMeasurement> SharedLoudnessMeasurements::measure(ComponentSet& components,
                                                                        const QString& sourceName, SourceKind kind,
                                                                        const std::function<bool()>& mayContinue) {
+    return measureOnce(sourceName, [&] { return measureLoudness(components, sourceName, kind, mayContinue); });
+}
+
+std::optional<LoudnessMeasurement> SharedLoudnessMeasurements::measureTrack(ComponentSet& components,
+                                                                            const QString& key, const ImageTrack& track,
+                                                                            const std::function<bool()>& mayContinue) {
+    return measureOnce(key, [&] { return measureTrackLoudness(components, track, mayContinue); });
+}
+
+template <typename Measure>
+std::optional<LoudnessMeasurement> SharedLoudnessMeasurements::measureOnce(const QString& sourceName,
+                                                                           Measure measureNow) {
     std::promise<std::optional<LoudnessMeasurement>> measuring;
     Measurement known;
     {
@@ -20,7 +32,7 @@ std::optional<LoudnessMeasurement> SharedLoudnessMeasurements::measure(Component
     if (known.valid())
         return known.get();
     try {
-        const auto measured = measureLoudness(components, sourceName, kind, mayContinue);
+        const auto measured = measureNow();
         measuring.set_value(measured);
         return measured;
     } catch (...) {

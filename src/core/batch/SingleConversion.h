@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <memory>
 #include <optional>
 
 struct ComponentSet;
@@ -28,8 +29,8 @@ struct ConversionSettings {
     // The loudness tags the output gets in place of its source's (ReplayGain); copied tags otherwise keep the
     // source's only while the samples stay as they were.
     std::optional<LoudnessTags> loudnessTags;
-    std::optional<ProbedSource> probed; // what planning found out about the source: it is not probed again
-    std::optional<ImageTrack> track;    // convert only this track of the source, an image, with the sheet's tags
+    std::optional<ProbedSource> probed;      // what planning found out about the source: it is not probed again
+    std::shared_ptr<const ImageTrack> track; // convert only this track of the source, an image, with the sheet's tags
 };
 
 enum class ConversionOutcome {

@@ -9,3 +9,7 @@
 // track is among them when the first image holds sound before the first track: the plan leaves it out unless the
 // order asks for it, so that the sources need not change when that option does.
 [[nodiscard]] std::vector<BatchSource> trackSourcesOf(const CueSheet& sheet);
+
+// What a batch measures, and counts as one sound of an album: the source, or one track of it. Several outputs of one
+// sound (one per format) share the key.
+[[nodiscard]] QString soundKeyOf(const BatchOutput& output);

@@ -1,10 +1,13 @@
 #include "WindowSources.h"
 
+#include <memory>
+
 BatchSource batchSourceOfRow(const ConversionRow& row) {
     BatchSource source{row.fullName, row.kind, std::nullopt};
     if (row.probed)
         source.listed = SourceFacts{row.lengthMs, {}, row.probed};
-    source.track = row.track;
+    if (row.track)
+        source.track = std::make_shared<const ImageTrack>(*row.track);
     return source;
 }
 
@@ -12,7 +15,7 @@ std::vector<BatchSource> batchSourcesOfRow(const ConversionRow& row) {
     std::vector<BatchSource> sources;
     if (row.hiddenTrack) {
         BatchSource hidden = batchSourceOfRow(row);
-        hidden.track = row.hiddenTrack;
+        hidden.track = std::make_shared<const ImageTrack>(*row.hiddenTrack);
         sources.push_back(std::move(hidden));
     }
     sources.push_back(batchSourceOfRow(row));

@@ -8,6 +8,24 @@ WriterPreparation::WriterPreparation(ComponentSet& components, FormatDialogs& di
 
 void WriterPreparation::prepare(OutputFormat format, const PanelValues& panel, SourceKind kind,
                                 const QString& sourceName) {
+    setFormat(format, panel);
+    const OutputFormatFacts& facts = factsOf(format);
+    if (facts.writerNeedsSourceShape && kind == SourceKind::Audio)
+        describeSourceToWriter(sourceName, facts.keepsSourceSamples);
+}
+
+void WriterPreparation::prepare(OutputFormat format, const PanelValues& panel, int sampleRate, int channels, int bits,
+                                qint64 frames) {
+    setFormat(format, panel);
+    const OutputFormatFacts& facts = factsOf(format);
+    if (!facts.writerNeedsSourceShape)
+        return;
+    components_.writer->describeInput(sampleRate, channels);
+    if (facts.keepsSourceSamples)
+        components_.writer->describeSource(bits, frames);
+}
+
+void WriterPreparation::setFormat(OutputFormat format, const PanelValues& panel) {
     const OutputFormatFacts& facts = factsOf(format);
     switch (facts.dialog) {
     case SettingDialog::PcmWav:
@@ -23,8 +41,6 @@ void WriterPreparation::prepare(OutputFormat format, const PanelValues& panel, S
         facts.setOnWriter(*components_.writer, panel);
         break;
     }
-    if (facts.writerNeedsSourceShape && kind == SourceKind::Audio)
-        describeSourceToWriter(sourceName, facts.keepsSourceSamples);
 }
 
 // Opens the source only to read its rate and channels; when the reader cannot open it the output fails before any

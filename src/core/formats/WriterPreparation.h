@@ -34,9 +34,13 @@ public:
     // rate and channels first (WMA; FLAC and ALAC, which also learn its sample size and length) cannot, because the
     // reader cannot open it; the output is then to be skipped.
     void prepare(OutputFormat format, const PanelValues& panel, SourceKind kind, const QString& sourceName);
+    // As prepare, for an audio source whose rate, channels, sample size and length are known already (a track of an
+    // image the reader holds open): the reader is left alone.
+    void prepare(OutputFormat format, const PanelValues& panel, int sampleRate, int channels, int bits, qint64 frames);
 
 private:
     void describeSourceToWriter(const QString& sourceName, bool withSamples);
+    void setFormat(OutputFormat format, const PanelValues& panel);
 
     ComponentSet& components_;
     FormatDialogs& dialogs_;

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -142,7 +143,7 @@ TEST(CueImageBatch, PregapsBelongToTheTrackBeforeAndTheHiddenTrackOnlyWhenAsked)
     const QString picked = folder.filePath("picked");
     const auto some = runCli({"convert", "--format", "flac", "--tracks", "2,3-4", "--out", picked, sheet});
     ASSERT_EQ(some.exitCode, 0) << some.errors.join('\n').toStdString();
-    EXPECT_EQ(pathsIn(picked, ".flac"), flacs.mid(2));
+    EXPECT_EQ(QDir(picked).entryList(QDir::Files, QDir::Name), (QStringList{"02.flac", "03.flac", "04.flac"}));
     const auto tail = runTool("sox", {image, folder.filePath("tail.wav"), "trim", "52920s"});
     ASSERT_EQ(tail.exitCode, 0);
     EXPECT_EQ(decodedMd5(pathsIn(picked, ".flac")), decodedMd5({folder.filePath("tail.wav")}));
@@ -168,8 +169,30 @@ TEST(CueImageBatch, OneFilePerTrackSheetsJoinTheirImages) {
     ASSERT_EQ(info.exitCode, 0) << info.out.toStdString();
     EXPECT_EQ(testsupport::linesStarting(info.out, "track="), (QStringList{"1", "2", "3", "4"}));
     EXPECT_EQ(testsupport::linesStarting(info.out, "start_ms="), (QStringList{"0", "1200", "0", "1000"}));
-    EXPECT_EQ(testsupport::linesStarting(info.out, "duration_ms="), (QStringList{"1200", "800", "1000", "702"}));
+    EXPECT_EQ(testsupport::linesStarting(info.out, "duration_ms="), (QStringList{"1200", "800", "1000", "703"}));
     EXPECT_EQ(testsupport::linesStarting(info.out, "image="), (QStringList{first, second}));
+}
+
+TEST(CueImageBatch, ReplayGainMeasuresEachTrackAndTheSheetAsOneAlbum) {
+    QTemporaryDir folder;
+    makeImage(folder, "album.wav");
+    const QString sheet = writeSheet(folder, kAlbumSheet);
+    const QString out = folder.filePath("out");
+    const auto run = runCli({"convert", "--format", "flac", "--replaygain", "-j", "2", "--out", out, sheet});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.join('\n').toStdString();
+    const QStringList flacs = pathsIn(out, ".flac");
+    ASSERT_EQ(flacs.size(), 4);
+    QSet<QString> trackGains;
+    QSet<QString> albumGains;
+    for (const QString& flac : flacs) {
+        const auto tags = testsupport::probedTags(flac);
+        trackGains.insert(tags.value("replaygain_track_gain"));
+        albumGains.insert(tags.value("replaygain_album_gain"));
+    }
+    // Tones of different pitch weigh differently: a gain measured on the whole image would be the same for all.
+    EXPECT_EQ(trackGains.size(), 4) << QStringList(trackGains.values()).join(' ').toStdString();
+    EXPECT_EQ(albumGains.size(), 1);
+    EXPECT_FALSE(albumGains.contains(QString()));
 }
 
 TEST(CueImageBatch, SheetsThatDoNotFitTheirImagesAreRefusedNamingTheLineAndNothingIsWritten) {
