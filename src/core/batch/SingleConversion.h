@@ -31,7 +31,7 @@ struct ConversionSettings {
     std::optional<LoudnessTags> loudnessTags;
     std::optional<ProbedSource> probed;      // what planning found out about the source: it is not probed again
     std::shared_ptr<const ImageTrack> track; // convert only this track of the source, an image, with the sheet's tags
-    std::optional<int> soundTrack{};    // the sound track to read (counted from 0) of a source that holds several
+    std::optional<int> soundTrack{};         // the sound track to read (counted from 0) of a source that holds several
 };
 
 enum class ConversionOutcome {

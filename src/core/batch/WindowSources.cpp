@@ -1,12 +1,27 @@
 #include "WindowSources.h"
 
+#include <memory>
+
 BatchSource batchSourceOfRow(const ConversionRow& row) {
     BatchSource source{row.fullName, row.kind, std::nullopt};
     if (row.probed)
         source.listed = SourceFacts{row.lengthMs, {}, row.probed};
     if (source.listed)
         source.listed->soundTracks = row.soundTracks;
+    if (row.track)
+        source.track = std::make_shared<const ImageTrack>(*row.track);
     return source;
+}
+
+std::vector<BatchSource> batchSourcesOfRow(const ConversionRow& row) {
+    std::vector<BatchSource> sources;
+    if (row.hiddenTrack) {
+        BatchSource hidden = batchSourceOfRow(row);
+        hidden.track = std::make_shared<const ImageTrack>(*row.hiddenTrack);
+        sources.push_back(std::move(hidden));
+    }
+    sources.push_back(batchSourceOfRow(row));
+    return sources;
 }
 
 QStringList missingSourcesOf(const std::vector<BatchOutput>& plan) {

@@ -10,5 +10,8 @@
 // A checked row as its batch takes it: the kind the list probed it as, which wins over a guess from the name, and
 // what probing it found out, for the plan to reuse while the file is unchanged.
 [[nodiscard]] BatchSource batchSourceOfRow(const ConversionRow& row);
+// The batch sources of a checked row: the row's own, preceded on an image's first track by the sound before that
+// track, which the plan converts only when the order asks for it.
+[[nodiscard]] std::vector<BatchSource> batchSourcesOfRow(const ConversionRow& row);
 // The sources that did not exist when the batch was planned, each once, in list order.
 [[nodiscard]] QStringList missingSourcesOf(const std::vector<BatchOutput>& plan);

@@ -10,6 +10,14 @@ using CueFrames = long long;
 
 inline constexpr int kCueFramesPerSecond = 75;
 
+// A position finer than a frame, in seconds as units / unitsPerSecond: a chapter's time in its file's time base, or
+// a sample offset of a sheet kept inside a FLAC file. A chapter mark may fall anywhere within a frame, and a track cut
+// at the frame before it would start with up to 13 ms of the chapter before.
+struct ExactPosition {
+    long long units = 0;
+    long long unitsPerSecond = 1;
+};
+
 // One FILE line of a sheet: the image it names and the file actually found for it.
 struct CueImage {
     QString named; // as written in the sheet
@@ -29,6 +37,8 @@ struct CueTrack {
     CueFrames start = 0;                   // INDEX 01
     int line = 0;                          // the TRACK line
     int startLine = 0;                     // the INDEX 01 line
+    // The start when known more finely than INDEX 01 can say; `start` then holds it rounded down to a frame.
+    std::optional<ExactPosition> exactStart;
 };
 
 // What a .cue file says: the album's header and its tracks in sheet order.

@@ -36,6 +36,15 @@ class SheetParser {
 public:
     explicit SheetParser(const QString& sheetPath) : name_(QFileInfo(sheetPath).fileName()) { sheet_.path = sheetPath; }
 
+    // A sheet kept inside an audio file describes that file, whatever its FILE line names (often the image it was
+    // ripped to before being encoded), so its one image is the file itself.
+    static SheetParser insideFile(const QString& filePath) {
+        SheetParser parser(filePath);
+        parser.ownImage_ = true;
+        parser.sheet_.images.push_back(CueImage{QFileInfo(filePath).fileName(), filePath, 0});
+        return parser;
+    }
+
     CueSheet parse(const QString& text) {
         const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
         for (qsizetype at = 0; at < lines.size(); ++at) {
@@ -124,6 +133,13 @@ private:
         }
         if (named.isEmpty())
             fail(line.number, QStringLiteral("FILE names no file."));
+        if (ownImage_) {
+            if (fileLines_++ > 0)
+                fail(line.number, QStringLiteral("a sheet kept inside a file can describe only that file, but this "
+                                                 "one names a second."));
+            sheet_.images.front().line = line.number;
+            return;
+        }
         sheet_.images.push_back(CueImage{named, QString(), line.number});
         if (trackGoesOn) {
             track()->image = int(sheet_.images.size() - 1);
@@ -219,6 +235,8 @@ private:
     QString name_;
     bool inTrack_ = false;
     bool hasStart_ = false;
+    bool ownImage_ = false;
+    int fileLines_ = 0;
 };
 
 // Sheets are often moved with their image after it was re-encoded (album.wav became album.flac), or written on
@@ -268,6 +286,13 @@ CueSheet CueSheetReader::parse(const QByteArray& bytes, const QString& sheetPath
     CueSheet sheet = SheetParser(sheetPath).parse(CueSheetText::decode(bytes, name));
     resolveImages(sheet);
     return sheet;
+}
+
+CueSheet CueSheetReader::parseInsideFile(const QByteArray& bytes, const QString& filePath) {
+    if (bytes.size() > kMaxSheetBytes)
+        throw ComponentError(QStringLiteral("The cue sheet inside %1 is %2 bytes long; it cannot be one.")
+                                 .arg(QFileInfo(filePath).fileName(), QString::number(bytes.size())));
+    return SheetParser::insideFile(filePath).parse(CueSheetText::decode(bytes, QFileInfo(filePath).fileName()));
 }
 
 CueSheet CueSheetReader::readFile(const QString& sheetPath) {

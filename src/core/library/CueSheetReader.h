@@ -17,4 +17,8 @@ public:
 
     // Parses bytes as if read from `sheetPath`, whose folder images are looked for in.
     [[nodiscard]] static CueSheet parse(const QByteArray& bytes, const QString& sheetPath);
+
+    // Parses a sheet kept inside the audio file `filePath` (a FLAC file's "cuesheet" tag): its one image is that
+    // file, whatever its FILE line names, and a second FILE line is refused.
+    [[nodiscard]] static CueSheet parseInsideFile(const QByteArray& bytes, const QString& filePath);
 };

@@ -13,6 +13,12 @@ QString timeText(CueFrames frames) {
         .arg(frames % kCueFramesPerSecond, 2, 10, QLatin1Char('0'));
 }
 
+// The sheet and the line a message is about; tracks read from inside a file (chapters, a FLAC sheet block) have no
+// line, so the file alone is named.
+QString placeOf(const QString& name, int line) {
+    return line > 0 ? QStringLiteral("%1, line %2").arg(name, QString::number(line)) : name;
+}
+
 } // namespace
 
 std::vector<TrackCut> cutTracks(const CueSheet& sheet, std::span<const ImageLength> lengths, bool withHiddenTrack) {
@@ -27,16 +33,15 @@ std::vector<TrackCut> cutTracks(const CueSheet& sheet, std::span<const ImageLeng
         const CueImage& image = sheet.images[size_t(track.image)];
         const ImageLength& length = lengths[size_t(track.image)];
         if (length.sampleRate <= 0 || length.samples < 0)
-            throw ComponentError(QStringLiteral("%1, line %2: the image “%3” holds no audio.")
-                                     .arg(name, QString::number(image.line), image.named));
+            throw ComponentError(
+                QStringLiteral("%1: the image “%2” holds no audio.").arg(placeOf(name, image.line), image.named));
 
         const bool firstOnImage = at == 0 || sheet.tracks[at - 1].image != track.image;
         const bool lastOnImage = at + 1 == sheet.tracks.size() || sheet.tracks[at + 1].image != track.image;
-        const long long start = framesToSamples(track.start, length.sampleRate);
+        const long long start = trackStartSample(track, length.sampleRate);
         if (start >= length.samples)
-            throw ComponentError(QStringLiteral("%1, line %2: track %3 starts at %4, but the image “%5” ends at "
-                                                "%6.")
-                                     .arg(name, QString::number(track.startLine), QString::number(track.number),
+            throw ComponentError(QStringLiteral("%1: track %2 starts at %3, but the image “%4” ends at %5.")
+                                     .arg(placeOf(name, track.startLine), QString::number(track.number),
                                           timeText(track.start), image.named,
                                           timeText(length.samples * kCueFramesPerSecond / length.sampleRate)));
 
@@ -47,8 +52,7 @@ std::vector<TrackCut> cutTracks(const CueSheet& sheet, std::span<const ImageLeng
             else if (withHiddenTrack)
                 cuts.push_back(TrackCut{-1, 0, 0, 0, start});
         }
-        const long long end =
-            lastOnImage ? length.samples : framesToSamples(sheet.tracks[at + 1].start, length.sampleRate);
+        const long long end = lastOnImage ? length.samples : trackStartSample(sheet.tracks[at + 1], length.sampleRate);
         cuts.push_back(TrackCut{int(at), track.number, track.image, first, end - first});
     }
     return cuts;

@@ -35,3 +35,18 @@ struct TrackCut {
 [[nodiscard]] constexpr long long framesToSamples(CueFrames frames, int sampleRate) {
     return frames * sampleRate / kCueFramesPerSecond;
 }
+
+// An exact position as a sample position at `sampleRate`, rounded down; whole seconds and the rest are taken apart
+// so that a time base of nanoseconds over many hours does not overflow.
+[[nodiscard]] constexpr long long positionToSamples(ExactPosition position, int sampleRate) {
+    if (position.unitsPerSecond <= 0 || position.units <= 0)
+        return 0;
+    return position.units / position.unitsPerSecond * sampleRate +
+           position.units % position.unitsPerSecond * sampleRate / position.unitsPerSecond;
+}
+
+// Where a track starts at `sampleRate`: its exact start when it has one, else its INDEX 01 frame.
+[[nodiscard]] constexpr long long trackStartSample(const CueTrack& track, int sampleRate) {
+    return track.exactStart ? positionToSamples(*track.exactStart, sampleRate)
+                            : framesToSamples(track.start, sampleRate);
+}

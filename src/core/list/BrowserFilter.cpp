@@ -6,6 +6,7 @@ namespace {
 const QString AllEntry = QStringLiteral("== Audio and Video Formats ==");
 const QString AudioEntry = QStringLiteral("== Audio Formats ==========");
 const QString VideoEntry = QStringLiteral("== Video Formats==========");
+const QString SheetEntry = QStringLiteral("== Cue Sheets =============");
 
 QString joined(const QStringList& patterns) {
     return patterns.join(QLatin1Char(';'));
@@ -13,6 +14,7 @@ QString joined(const QStringList& patterns) {
 } // namespace
 
 const QStringList& BrowserFilter::entries() {
+    // The cue sheets come last, so that the stored index of an earlier entry still picks that entry.
     static const QStringList list{AllEntry,
                                   AudioEntry,
                                   QStringLiteral("*.wav;*.wave"),
@@ -31,7 +33,9 @@ const QStringList& BrowserFilter::entries() {
                                   QStringLiteral("*.avi"),
                                   QStringLiteral("*.mpg;*.mpeg"),
                                   QStringLiteral("*.wmv; *.wma; *.asf"),
-                                  QStringLiteral("*.mov; *.qt")};
+                                  QStringLiteral("*.mov; *.qt"),
+                                  SheetEntry,
+                                  QStringLiteral("*.cue")};
     return list;
 }
 
@@ -42,6 +46,8 @@ QString BrowserFilter::filterFor(const QString& entryText) {
         return joined(SourceTypes::videoFilterPatterns());
     if (entryText == AudioEntry)
         return joined(SourceTypes::audioFilterPatterns());
+    if (entryText == SheetEntry)
+        return joined(SourceTypes::sheetPatterns());
     return entryText;
 }
 

@@ -7,7 +7,13 @@
 
 bool ConversionList::contains(const QString& fullName) const {
     return std::any_of(rows_.cbegin(), rows_.cend(),
-                       [&](const ConversionRow& row) { return row.fullName == fullName; });
+                       [&](const ConversionRow& row) { return !row.track && row.fullName == fullName; });
+}
+
+bool ConversionList::containsTrack(const QString& sheet, int number) const {
+    return std::any_of(rows_.cbegin(), rows_.cend(), [&](const ConversionRow& row) {
+        return row.track && row.track->sheet == sheet && row.track->number == number;
+    });
 }
 
 QString RowText::number(int rowCount) {
@@ -55,6 +61,7 @@ const std::vector<std::pair<QString, QString>>& addDialogFileTypes() {
         {"MPEG Files (*.mpg;*.mpeg)", "*.mpg;*.mpeg"},
         {"WMV Files (*.wmv; *.asf)", "*.wmv; *.asf"},
         {"Quick Time Files (*.mov; *.qt)", "*.mov; *.qt"},
+        {"Cue Sheets (*.cue)", "*.cue"},
         // Last, for a file whose name does not tell its type: the program reads it if its content is sound.
         {"All files (*)", "*"}};
     return types;

@@ -3,6 +3,7 @@
 #include "SourceKind.h"
 #include "core/components/ProbedSource.h"
 #include "core/components/SoundTrack.h"
+#include "core/library/ImageTrack.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,11 @@ struct ConversionRow {
     qint64 lengthMs = 0;                // as probed when the row came in; 0 when unknown
     std::optional<ProbedSource> probed; // what probing an audio row found out, for its batch to reuse
     SoundTracks soundTracks{};          // of a file that holds several, the one the batch reads marked in use
+    // A row for one track of an image: the full name is the image, and the length and what probing found are the
+    // image's; the time shown is the track's.
+    std::optional<ImageTrack> track;
+    // On the row of an image's first track: the sound before it, which goes with that row into a batch.
+    std::optional<ImageTrack> hiddenTrack;
 
     [[nodiscard]] bool isAudio() const { return kind == SourceKind::Audio; }
 };
@@ -35,8 +41,11 @@ public:
     [[nodiscard]] const ConversionRow& at(int row) const { return rows_.at(static_cast<size_t>(row)); }
     [[nodiscard]] ConversionRow& at(int row) { return rows_.at(static_cast<size_t>(row)); }
 
-    // Whether a file is in the list already; names are compared exactly, letter case included.
+    // Whether a file is in the list already as a whole; names are compared exactly, letter case included. Rows of
+    // tracks cut from it do not count: the whole image may be listed beside its tracks.
     [[nodiscard]] bool contains(const QString& fullName) const;
+    // Whether a track of a sheet (a .cue file, or a file holding its own tracks) is in the list already.
+    [[nodiscard]] bool containsTrack(const QString& sheet, int number) const;
 
     void append(ConversionRow row) { rows_.push_back(std::move(row)); }
     void removeAt(int row) { rows_.erase(rows_.begin() + row); }

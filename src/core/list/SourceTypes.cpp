@@ -95,6 +95,10 @@ QStringList SourceTypes::allPatterns() {
     return patternsWhere([](const SourceType&) { return true; });
 }
 
+QStringList SourceTypes::sheetPatterns() {
+    return {QStringLiteral("*.cue")};
+}
+
 QString SourceTypes::tagEditorMask() {
     return patternsWhere([](const SourceType& type) { return type.tagEditable; }).join(QLatin1Char(';'));
 }

@@ -28,6 +28,10 @@ namespace SourceTypes {
 [[nodiscard]] QStringList videoFilterPatterns();
 [[nodiscard]] QStringList allPatterns();
 
+// The name patterns of cue sheets, which list the tracks of CD images: "*.cue". They are no source of their own, so
+// the combined filters leave them out.
+[[nodiscard]] QStringList sheetPatterns();
+
 // The file mask of the tag editor's browser, ";"-separated.
 [[nodiscard]] QString tagEditorMask();
 

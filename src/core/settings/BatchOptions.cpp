@@ -12,6 +12,7 @@ void BatchOptions::applyTo(BatchOrder& order) const {
     order.verifyOutputs = verifyOutputs;
     order.replayGain = replayGain;
     order.soundTracks = soundTrackRule();
+    order.hiddenTrack = hiddenTrack;
 }
 
 SoundTrackRule BatchOptions::soundTrackRule() const {
@@ -22,6 +23,7 @@ SoundTrackRule BatchOptions::soundTrackRule() const {
 BatchOptions BatchOptions::of(const BatchOrder& order) {
     BatchOptions options{order.jobs, order.loudnessTarget.has_value(), order.existing, order.verifyOutputs,
                          order.replayGain};
+    options.hiddenTrack = order.hiddenTrack;
     if (order.soundTracks.kind() == SoundTrackRule::Kind::Languages)
         options.soundTrackLanguages = order.soundTracks.languageCodes().join(QLatin1Char(','));
     return options;

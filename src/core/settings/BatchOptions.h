@@ -19,6 +19,7 @@ struct BatchOptions {
     // Of a source with several sound tracks, the track in the first of these languages it has ("deu,eng"); empty,
     // or none of them there: the track the file flags as its default.
     QString soundTrackLanguages{};
+    bool hiddenTrack = false; // convert the sound an image holds before its first track, as a track of its own
 
     // The rule the languages stand for: the default track when there are none.
     [[nodiscard]] SoundTrackRule soundTrackRule() const;

@@ -21,6 +21,7 @@ BatchOptions readBatchOptions(const IniFile& file) {
     batch.soundTrackLanguages = BatchOptions::tidySoundTrackLanguages(
                                     file.readString(BatchSection, SoundTrackLanguages, QString()), languagesWhyNot)
                                     .value_or(batch.soundTrackLanguages);
+    batch.hiddenTrack = file.readBool(BatchSection, HiddenTrack, batch.hiddenTrack);
     return batch;
 }
 } // namespace
@@ -68,6 +69,7 @@ void SettingsStore::storeBatchOptions(const BatchOptions& batch) {
     if (!batch.soundTrackLanguages.isEmpty() ||
         !file_.readString(BatchSection, SoundTrackLanguages, QString()).isEmpty())
         file_.writeString(BatchSection, SoundTrackLanguages, batch.soundTrackLanguages);
+    file_.writeBool(BatchSection, HiddenTrack, batch.hiddenTrack);
 }
 
 void SettingsStore::storeClosingState(const ClosingState& state) {

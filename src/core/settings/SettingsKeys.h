@@ -29,6 +29,7 @@ inline const QString ReplayGain = QStringLiteral("replaygain");
 inline const QString Exists = QStringLiteral("exists");
 inline const QString Verify = QStringLiteral("verify");
 inline const QString SoundTrackLanguages = QStringLiteral("soundtracklanguages");
+inline const QString HiddenTrack = QStringLiteral("hiddentrack");
 
 } // namespace SettingsKeys
 

@@ -25,7 +25,8 @@ constexpr int RepaintIntervalMs = 40;
 
 ConversionListPanel::ConversionListPanel(AppContext& context, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::ConversionListPanel>()), context_(context),
-      model_(new ConversionListModel(this)), intake_(context.components, context.prompts) {
+      model_(new ConversionListModel(this)), intake_(context.components, context.prompts),
+      trackIntake_(intake_, context.prompts) {
     ui->setupUi(this);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("AddProgress"));
@@ -152,7 +153,13 @@ const QPixmap& ConversionListPanel::dragPicture() const {
 
 void ConversionListPanel::addFile(const QString& fullName) {
     intake_.chooseSoundTracksBy(context_.settings.values().batch.soundTrackRule());
-    if (auto row = intake_.addfile(model_->list(), fullName, context_.settings.values().checkItem))
+    const bool checked = context_.settings.values().checkItem;
+    if (auto tracks = trackIntake_.trackRows(model_->list(), fullName, checked)) {
+        for (ConversionRow& track : *tracks)
+            model_->append(std::move(track));
+        return;
+    }
+    if (auto row = intake_.addfile(model_->list(), fullName, checked))
         model_->append(std::move(*row));
 }
 

@@ -4,6 +4,7 @@
 #include "core/settings/AppContext.h"
 
 #include "core/list/FileIntake.h"
+#include "core/list/TrackIntake.h"
 
 #include <QElapsedTimer>
 #include <QPixmap>
@@ -46,7 +47,8 @@ public:
     // inside them. The window repaints between files and shows how far it is when many come in. Names given while
     // files are still coming in are added after them.
     void addFiles(const QStringList& names);
-    // Probes one file and appends its row, unless it is refused.
+    // Probes one file and appends its row, unless it is refused; a cue sheet, or a file holding tracks of its own,
+    // appends a row for each of its tracks instead.
     void addFile(const QString& fullName);
 
 public slots:
@@ -72,6 +74,7 @@ private:
     QProgressBar* progress_ = nullptr;
     ConversionListModel* model_ = nullptr;
     FileIntake intake_;
+    TrackIntake trackIntake_;
     QMenu* popupMenu_ = nullptr;
     bool fittingColumns_ = false;
     QSet<int> userSizedColumns_;

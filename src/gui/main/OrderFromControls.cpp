@@ -29,7 +29,9 @@ BatchOrder orderFromControls(const OrderControls& controls) {
 
 std::vector<BatchSource> checkedSources(const ConversionListPanel& list) {
     std::vector<BatchSource> sources;
-    for (const int row : list.checkedRows())
-        sources.push_back(batchSourceOfRow(list.row(row)));
+    for (const int row : list.checkedRows()) {
+        for (BatchSource& source : batchSourcesOfRow(list.row(row)))
+            sources.push_back(std::move(source));
+    }
     return sources;
 }

@@ -85,6 +85,11 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     ch_verify =
         checkBox(QStringLiteral("ch_verify"), QStringLiteral("Check every output after it is written"), batchGroup);
     ch_replaygain = checkBox(QStringLiteral("ch_replaygain"), QStringLiteral("Write ReplayGain tags"), batchGroup);
+    ch_hiddentrack = checkBox(QStringLiteral("ch_hiddentrack"),
+                              QStringLiteral("Include the hidden track before track 1 of a CD image"), batchGroup);
+    ch_hiddentrack->setAccessibleName(ch_hiddentrack->text());
+    ch_hiddentrack->setToolTip(QStringLiteral("Sound a CD image holds before its first track becomes a track of "
+                                              "its own, numbered 0"));
     auto* existsLabel = new QLabel(QStringLiteral("When an output file exists"), batchGroup);
     combo_exists = new QComboBox(batchGroup);
     combo_exists->setObjectName(QStringLiteral("combo_exists"));
@@ -113,6 +118,7 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     languagesLabel->setBuddy(edit_soundlanguages);
     batchLayout->addWidget(languagesLabel, 5, 0);
     batchLayout->addWidget(edit_soundlanguages, 5, 1);
+    batchLayout->addWidget(ch_hiddentrack, 6, 0, 1, 2);
 
     auto* generalGroup = new QGroupBox(QStringLiteral("General"), this);
     ch_savestate = checkBox(QStringLiteral("ch_savestate"), QStringLiteral("Save the state of the lastest operation"),
@@ -167,6 +173,7 @@ void OptionsDialog::showStoredSettings() {
     ch_evenloudness->setChecked(values.batch.evenLoudness);
     ch_verify->setChecked(values.batch.verifyOutputs);
     ch_replaygain->setChecked(values.batch.replayGain);
+    ch_hiddentrack->setChecked(values.batch.hiddenTrack);
     combo_exists->setCurrentIndex(combo_exists->findData(static_cast<int>(values.batch.existing)));
     edit_soundlanguages->setText(values.batch.soundTrackLanguages);
 }
@@ -182,6 +189,7 @@ void OptionsDialog::storeAndClose() {
     batch.evenLoudness = ch_evenloudness->isChecked();
     batch.verifyOutputs = ch_verify->isChecked();
     batch.replayGain = ch_replaygain->isChecked();
+    batch.hiddenTrack = ch_hiddentrack->isChecked();
     batch.existing = static_cast<ExistingOutputPolicy>(combo_exists->currentData().toInt());
     QString languagesWhyNot;
     const std::optional<QString> languages =

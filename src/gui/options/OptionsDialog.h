@@ -40,6 +40,7 @@ private:
     QCheckBox* ch_evenloudness;
     QCheckBox* ch_verify;
     QCheckBox* ch_replaygain;
+    QCheckBox* ch_hiddentrack;
     QComboBox* combo_exists;
     QLineEdit* edit_soundlanguages;
 };

@@ -6,7 +6,7 @@ namespace {
 
 TEST(BrowserFilterTest, HeaderEntriesStandForTheirGroupsAndOthersForThemselves) {
     const QStringList& entries = BrowserFilter::entries();
-    ASSERT_EQ(entries.size(), 19);
+    ASSERT_EQ(entries.size(), 21);
     const QString all = BrowserFilter::filterFor(entries[0]);
     const QString audio = BrowserFilter::filterFor(entries[1]);
     const QString video = BrowserFilter::filterFor(entries[14]);
@@ -19,6 +19,8 @@ TEST(BrowserFilterTest, HeaderEntriesStandForTheirGroupsAndOthersForThemselves) 
     combined.sort();
     EXPECT_EQ(combined, either);
     EXPECT_EQ(BrowserFilter::filterFor(entries[4]), QStringLiteral("*.ogg"));
+    EXPECT_EQ(BrowserFilter::filterFor(entries[20]), QStringLiteral("*.cue"));
+    EXPECT_FALSE(all.contains(QStringLiteral("*.cue"))) << "a sheet is chosen on its own, not among the sources";
     EXPECT_TRUE(BrowserFilter::filterFor(QString()).isEmpty()) << "no entry chosen filters nothing";
 }
 

@@ -47,7 +47,7 @@ TEST(RowText, TimesAndNumbers) {
 
 TEST(ConversionListRules, AddDialogTypesAreInOrder) {
     const QStringList filters = addDialogFilters();
-    ASSERT_EQ(filters.size(), 17);
+    ASSERT_EQ(filters.size(), 18);
     EXPECT_TRUE(filters[0].startsWith(QLatin1String("Audio and Video Formats (*.wav *.wave *.mp3 ")));
     EXPECT_EQ(filters[0].count(QStringLiteral("*.wma")), 1) << "patterns listed twice are given once";
     EXPECT_TRUE(filters[0].contains(QLatin1String(" *.asf ")));
@@ -56,7 +56,8 @@ TEST(ConversionListRules, AddDialogTypesAreInOrder) {
     EXPECT_EQ(filters[1], QStringLiteral("Wav Files (*.wav *.wave)"));
     EXPECT_EQ(filters[14], QStringLiteral("WMV Files (*.wmv *.asf)"));
     EXPECT_EQ(filters[15], QStringLiteral("Quick Time Files (*.mov *.qt)"));
-    EXPECT_EQ(filters[16], QStringLiteral("All files (*)"));
+    EXPECT_EQ(filters[16], QStringLiteral("Cue Sheets (*.cue)"));
+    EXPECT_EQ(filters[17], QStringLiteral("All files (*)"));
 }
 
 class FileIntakeTest : public ::testing::Test {

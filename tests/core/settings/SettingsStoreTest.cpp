@@ -19,7 +19,7 @@ TEST(SettingsStore, WritesUnderTheNamesEarlierFilesUseAndReadsThemBack) {
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     SettingsStore store(path);
     store.storeOptions(QStringLiteral("/out"), false, true, false, true);
-    store.storeBatchOptions({3, true, ExistingOutputPolicy::New, true});
+    store.storeBatchOptions({3, true, ExistingOutputPolicy::New, true, false, true});
     ClosingState closing;
     closing.formats[static_cast<size_t>(OutputFormat::Ogg)] = true;
     closing.currentFolder = QStringLiteral("/music");
@@ -27,9 +27,10 @@ TEST(SettingsStore, WritesUnderTheNamesEarlierFilesUseAndReadsThemBack) {
     store.storeClosingState(closing);
 
     const QByteArray text = readFile(path);
-    for (const char* line : {"[defaultfolder]", "defaultfolder=/out", "[conversion]", "checkitem=0", "isopenfolder=1",
-                             "copytag=0", "[general]", "savestate=1", "ch_ogg=1", "ch_mp3=0", "currentfolder=/music",
-                             "currentfilter=4", "[batch]", "jobs=3", "evenloudness=1", "exists=new", "verify=1"})
+    for (const char* line :
+         {"[defaultfolder]", "defaultfolder=/out", "[conversion]", "checkitem=0", "isopenfolder=1", "copytag=0",
+          "[general]", "savestate=1", "ch_ogg=1", "ch_mp3=0", "currentfolder=/music", "currentfilter=4", "[batch]",
+          "jobs=3", "evenloudness=1", "exists=new", "verify=1", "hiddentrack=1"})
         EXPECT_TRUE(text.contains(line)) << line << " missing from\n" << text.toStdString();
 
     SettingsStore reread(path);
@@ -45,6 +46,7 @@ TEST(SettingsStore, WritesUnderTheNamesEarlierFilesUseAndReadsThemBack) {
     EXPECT_EQ(reread.values().batch.jobs, 3);
     EXPECT_EQ(reread.values().batch.existing, ExistingOutputPolicy::New);
     EXPECT_TRUE(reread.values().batch.verifyOutputs);
+    EXPECT_TRUE(reread.values().batch.hiddenTrack);
 
     // A file of an earlier version has no verify key: outputs are not checked.
     QFile earlier(path);
@@ -54,6 +56,7 @@ TEST(SettingsStore, WritesUnderTheNamesEarlierFilesUseAndReadsThemBack) {
     SettingsStore older(path);
     older.load();
     EXPECT_FALSE(older.values().batch.verifyOutputs);
+    EXPECT_FALSE(older.values().batch.hiddenTrack) << "images are cut without their hidden track unless asked";
 }
 
 TEST(SettingsStore, EveryExistingOutputPolicyKeepsItsNameAndUnknownNamesAreRefused) {
@@ -84,7 +87,7 @@ TEST(SettingsStore, EveryExistingOutputPolicyKeepsItsNameAndUnknownNamesAreRefus
 // The Options dialog's batch choices go into each batch's order, and a profile's order shows in the dialog as far as
 // the dialog can show it: a loudness target other than the default still reads as evening out.
 TEST(BatchOptions, GoIntoAnOrderAndComeBackFromOne) {
-    const BatchOptions chosen{4, true, ExistingOutputPolicy::Skip, true, false};
+    const BatchOptions chosen{4, true, ExistingOutputPolicy::Skip, true, false, true};
     BatchOrder order;
     order.replayGain = true;
     chosen.applyTo(order);
@@ -93,6 +96,7 @@ TEST(BatchOptions, GoIntoAnOrderAndComeBackFromOne) {
     EXPECT_EQ(order.existing, ExistingOutputPolicy::Skip);
     EXPECT_TRUE(order.verifyOutputs);
     EXPECT_FALSE(order.replayGain);
+    EXPECT_TRUE(order.hiddenTrack);
     EXPECT_EQ(BatchOptions::of(order), chosen);
 
     BatchOptions{}.applyTo(order);

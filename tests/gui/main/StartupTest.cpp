@@ -171,7 +171,7 @@ TEST_F(StartupTest, WindowsExistWithTheirCaptions) {
     EXPECT_EQ(form.addFilesAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
     EXPECT_EQ(form.removeFileAction->shortcut(), QKeySequence(QKeySequence::Delete));
     EXPECT_EQ(form.optionsAction->text(), QStringLiteral("Options"));
-    EXPECT_EQ(form.combo_filter->count(), 19);
+    EXPECT_EQ(form.combo_filter->count(), 21);
 }
 
 } // namespace
