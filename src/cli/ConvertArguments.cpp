@@ -3,8 +3,8 @@
 #include "core/batch/BatchEngine.h"
 #include "core/batch/TrackSources.h"
 #include "core/library/CueSheetReader.h"
-#include "core/list/SourceKind.h"
 #include "core/platform/HomeFolder.h"
+#include "core/sources/SourceKind.h"
 
 #include <QFile>
 #include <QFileInfo>

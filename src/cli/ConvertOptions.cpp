@@ -3,7 +3,7 @@
 #include "core/batch/LoudnessNormalization.h"
 #include "core/components/writer/FormatRules.h"
 #include "core/formats/FormatScales.h"
-#include "core/list/SourceTypes.h"
+#include "core/sources/SourceTypes.h"
 
 #include <algorithm>
 #include <map>

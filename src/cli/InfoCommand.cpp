@@ -6,7 +6,7 @@
 #include "core/components/ComponentSet.h"
 #include "core/library/CueSheetReader.h"
 #include "core/library/ImageTrack.h"
-#include "core/list/SourceKind.h"
+#include "core/sources/SourceKind.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 // desktop entry and AppStream file, the manual page, and the installed program started from the staging folder.
 #include "DriveProgram.h"
 #include "core/formats/OutputFormat.h"
-#include "core/list/SourceTypes.h"
+#include "core/sources/SourceTypes.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

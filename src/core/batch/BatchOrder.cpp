@@ -1,6 +1,7 @@
 #include "BatchOrder.h"
 
 #include "OutputNaming.h"
+#include "TrackSources.h"
 #include "TreeMapping.h"
 
 #include <QDir>
@@ -174,7 +175,7 @@ std::vector<BatchOutput> BatchOrder::plan(const SourceProbe& probe) const {
             continue;
         const SourcePlan& plan = known.at(source.fullName);
         NameFields fields = source.track ? trackNameFields(*source.track) : plan.facts.tags;
-        fields.name = source.track ? source.track->baseName() : outputBaseName(source.fullName);
+        fields.name = source.track ? trackBaseName(*source.track) : outputBaseName(source.fullName);
         const qint64 durationMs =
             source.track ? source.track->durationMs(plan.facts.durationMs) : plan.facts.durationMs;
         const SoundTracks& tracks = plan.facts.soundTracks;

@@ -3,11 +3,11 @@
 #include "BatchPlan.h"
 #include "ExistingOutputPolicy.h"
 #include "NameTemplate.h"
-#include "SoundTrackRule.h"
+#include "core/components/SoundTrackRule.h"
 #include "core/formats/FormatSettings.h"
 #include "core/formats/OutputFormat.h"
 #include "core/library/ImageTrack.h"
-#include "core/list/SourceKind.h"
+#include "core/sources/SourceKind.h"
 
 #include <QString>
 #include <memory>

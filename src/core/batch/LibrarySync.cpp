@@ -2,7 +2,7 @@
 
 #include "ProfileStore.h"
 #include "core/library/SyncFiles.h"
-#include "core/list/SourceTypes.h"
+#include "core/sources/SourceTypes.h"
 
 #include <QCryptographicHash>
 #include <QDir>

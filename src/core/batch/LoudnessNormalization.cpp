@@ -4,8 +4,8 @@
 
 #include "core/components/ComponentError.h"
 #include "core/components/ComponentSet.h"
-#include "core/list/SourceKind.h"
 #include "core/ports/Messages.h"
+#include "core/sources/SourceKind.h"
 
 #include <ebur128.h>
 

@@ -5,7 +5,7 @@
 #include "core/components/information/TagValues.h"
 #include "core/formats/OutputFormat.h"
 #include "core/library/ImageTrack.h"
-#include "core/list/SourceKind.h"
+#include "core/sources/SourceKind.h"
 
 #include <QString>
 #include <QtGlobal>

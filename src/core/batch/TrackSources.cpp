@@ -16,3 +16,9 @@ std::vector<BatchSource> trackSourcesOf(const CueSheet& sheet) {
     }
     return sources;
 }
+
+QString trackBaseName(const ImageTrack& track) {
+    const QString digits = QStringLiteral("%1").arg(track.number, 2, 10, QLatin1Char('0'));
+    const QString title = safeFileName(track.tags.title);
+    return title.isEmpty() ? digits : digits + QLatin1Char(' ') + title;
+}

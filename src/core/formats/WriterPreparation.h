@@ -2,7 +2,7 @@
 
 #include "OutputFormat.h"
 #include "PanelValues.h"
-#include "core/list/SourceKind.h"
+#include "core/sources/SourceKind.h"
 
 #include <QString>
 #include <functional>

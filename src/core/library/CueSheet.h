@@ -16,6 +16,8 @@ inline constexpr int kCueFramesPerSecond = 75;
 struct ExactPosition {
     long long units = 0;
     long long unitsPerSecond = 1;
+
+    friend bool operator==(const ExactPosition&, const ExactPosition&) = default;
 };
 
 // One FILE line of a sheet: the image it names and the file actually found for it.

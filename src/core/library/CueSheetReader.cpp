@@ -2,7 +2,7 @@
 
 #include "CueSheetText.h"
 #include "core/components/ComponentError.h"
-#include "core/list/SourceTypes.h"
+#include "core/sources/SourceTypes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,6 @@
 #include "ImageTrack.h"
 
 #include "TrackCuts.h"
-#include "core/batch/NameTemplate.h"
 #include "core/components/ComponentError.h"
 
 #include <QDir>
@@ -67,16 +66,14 @@ TagValues trackTags(const TagValues& album, const CueTrack& track) {
 
 } // namespace
 
-QString ImageTrack::baseName() const {
-    const QString digits = QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-    const QString title = safeFileName(tags.title);
-    return title.isEmpty() ? digits : digits + QLatin1Char(' ') + title;
-}
-
 qint64 ImageTrack::durationMs(qint64 imageMs) const {
-    const qint64 startMs = start * 1000 / kCueFramesPerSecond;
+    constexpr int kMsPerSecond = 1000;
+    const qint64 startMs =
+        exactStart ? positionToSamples(*exactStart, kMsPerSecond) : framesToSamples(start, kMsPerSecond);
+    if (exactEnd)
+        return positionToSamples(*exactEnd, kMsPerSecond) - startMs;
     if (end)
-        return *end * 1000 / kCueFramesPerSecond - startMs;
+        return framesToSamples(*end, kMsPerSecond) - startMs;
     return std::max<qint64>(imageMs - startMs, 0);
 }
 
@@ -88,8 +85,11 @@ TrackSpan spanIn(const ImageTrack& track, long long imageSamples, int sampleRate
                                       timeText(track.lastStart), QFileInfo(track.image).fileName(),
                                       timeText(imageFrames)));
     }
-    const long long first = framesToSamples(track.start, sampleRate);
-    const long long end = track.end ? framesToSamples(*track.end, sampleRate) : imageSamples;
+    const long long first =
+        track.exactStart ? positionToSamples(*track.exactStart, sampleRate) : framesToSamples(track.start, sampleRate);
+    const long long end = track.exactEnd ? positionToSamples(*track.exactEnd, sampleRate)
+                          : track.end    ? framesToSamples(*track.end, sampleRate)
+                                         : imageSamples;
     return TrackSpan{first, std::max(end - first, 0LL)};
 }
 
@@ -115,18 +115,24 @@ std::vector<ImageTrack> imageTracks(const CueSheet& sheet) {
         cut.number = track.number;
         cut.total = total;
         cut.line = track.startLine;
-        cut.start = firstOnImage && at != 0 ? 0 : track.start;
-        if (!lastOnImage)
+        const bool takesImageHead = firstOnImage && at != 0;
+        cut.start = takesImageHead ? 0 : track.start;
+        cut.exactStart = takesImageHead ? std::nullopt : track.exactStart;
+        if (!lastOnImage) {
             cut.end = sheet.tracks[at + 1].start;
+            cut.exactEnd = sheet.tracks[at + 1].exactStart;
+        }
         cut.tags = trackTags(album, track);
         cut.coverFile = cover;
         cut.lastStart = lastOnImages.at(track.image)->start;
         cut.lastStartLine = lastOnImages.at(track.image)->startLine;
-        if (at == 0 && track.start > 0) {
+        if (at == 0 && (track.start > 0 || (track.exactStart && track.exactStart->units > 0))) {
             ImageTrack hidden = cut;
             hidden.number = 0;
             hidden.start = 0;
+            hidden.exactStart.reset();
             hidden.end = track.start;
+            hidden.exactEnd = track.exactStart;
             hidden.tags = album;
             tracks.push_back(std::move(hidden));
         }

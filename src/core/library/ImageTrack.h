@@ -19,6 +19,10 @@ struct ImageTrack {
     int line = 0;        // the sheet line the track's messages name: its INDEX 01 (the first track's for the hidden)
     CueFrames start = 0; // within the image
     std::optional<CueFrames> end; // where the next track on the same image starts; none: the image's end
+    // The same two positions finer than a frame where the sheet knows them (chapter marks, the sample offsets of a
+    // FLAC file's own sheet): a cut at the frame before a chapter mark would start with the end of the chapter before.
+    std::optional<ExactPosition> exactStart;
+    std::optional<ExactPosition> exactEnd;
     // The latest INDEX 01 the sheet places on this image and its line: an image that ends before it is not the one
     // the sheet describes, and none of its tracks is cut from it.
     CueFrames lastStart = 0;
@@ -27,8 +31,6 @@ struct ImageTrack {
     QString coverFile; // cover.jpg or folder.jpg beside the sheet, for an image without a picture of its own
 
     [[nodiscard]] bool hidden() const { return number == 0; }
-    // "03 Song Title" (or "03" without a title), made safe as a file name.
-    [[nodiscard]] QString baseName() const;
     // The track's length given the image's; the image's length in milliseconds may be 0 when unknown.
     [[nodiscard]] qint64 durationMs(qint64 imageMs) const;
 

@@ -1,6 +1,6 @@
 #include "SyncPlan.h"
 
-#include "core/list/SourceTypes.h"
+#include "core/sources/SourceTypes.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "BrowserFilter.h"
 
-#include "SourceTypes.h"
+#include "core/sources/SourceTypes.h"
 
 namespace {
 const QString AllEntry = QStringLiteral("== Audio and Video Formats ==");

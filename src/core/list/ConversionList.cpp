@@ -1,7 +1,7 @@
 #include "ConversionList.h"
 
 #include "BrowserFilter.h"
-#include "SourceTypes.h"
+#include "core/sources/SourceTypes.h"
 
 #include <algorithm>
 

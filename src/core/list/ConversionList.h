@@ -1,9 +1,9 @@
 #pragma once
 
-#include "SourceKind.h"
 #include "core/components/ProbedSource.h"
 #include "core/components/SoundTrack.h"
 #include "core/library/ImageTrack.h"
+#include "core/sources/SourceKind.h"
 
 #include <QString>
 #include <QStringList>

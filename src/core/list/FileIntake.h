@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ConversionList.h"
-#include "core/batch/SoundTrackRule.h"
+#include "core/components/SoundTrackRule.h"
 
 #include <QStringList>
 #include <functional>

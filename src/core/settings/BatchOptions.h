@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/batch/ExistingOutputPolicy.h"
-#include "core/batch/SoundTrackRule.h"
+#include "core/components/SoundTrackRule.h"
 
 #include <QString>
 #include <optional>

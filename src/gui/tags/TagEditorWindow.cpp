@@ -2,9 +2,9 @@
 
 #include "TagEditorHelpWindow.h"
 #include "core/components/ComponentSet.h"
-#include "core/list/SourceTypes.h"
 #include "core/settings/AppContext.h"
 #include "core/settings/Settings.h"
+#include "core/sources/SourceTypes.h"
 #include "core/tags/TagEditorRules.h"
 #include "gui/browser/BrowserFolders.h"
 #include "gui/browser/ShellBrowser.h"

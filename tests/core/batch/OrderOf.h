@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/batch/BatchOrder.h"
-#include "core/list/SourceKind.h"
+#include "core/sources/SourceKind.h"
 
 #include <QStringList>
 #include <optional>

@@ -3,7 +3,7 @@
 #include "RecordingObserver.h"
 #include "core/batch/BatchPlan.h"
 #include "core/batch/SingleConversion.h"
-#include "core/list/SourceKind.h"
+#include "core/sources/SourceKind.h"
 #include "fakes/FakeComponentSet.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // Files of several sound tracks, made here with the ffmpeg command line: three tones of their own, in three
 // languages, the second flagged default. Each rule of --stream must convert the track whose decoded samples equal
 // those ffmpeg gives for that track (-map 0:a:N); the list row and tonalith-cli info name the tracks.
-#include "core/batch/SoundTrackRule.h"
 #include "core/components/ComponentSet.h"
+#include "core/components/SoundTrackRule.h"
 #include "core/list/FileIntake.h"
 #include "fakes/FakePrompts.h"
 #include "support/TestSupport.h"

@@ -1,5 +1,6 @@
 #include "core/library/TracksInFile.h"
 #include "core/components/ComponentError.h"
+#include "core/library/ImageTrack.h"
 #include "core/library/TrackCuts.h"
 #include "support/TestSupport.h"
 
@@ -167,6 +168,14 @@ TEST_F(TracksInFileTest, ChaptersOfMp4MatroskaAndOggBecomeTracksAtTheirExactTime
         EXPECT_EQ(tracks->tracks[2].start, 243);
         EXPECT_EQ(trackStartSample(tracks->tracks[2], kRate), 13 * kRate / 4);
         EXPECT_EQ(trackStartSample(tracks->tracks[2], 48000), 156000);
+        // The tracks a batch converts are cut at the same exact times, not at the frames before them.
+        const std::vector<ImageTrack> cuts = imageTracks(*tracks);
+        ASSERT_EQ(cuts.size(), 3U);
+        const long long imageSamples = 6LL * kRate;
+        EXPECT_EQ(spanIn(cuts[1], imageSamples, kRate).first, 3 * kRate / 2);
+        EXPECT_EQ(spanIn(cuts[1], imageSamples, kRate).count, 13 * kRate / 4 - 3 * kRate / 2);
+        EXPECT_EQ(spanIn(cuts[2], imageSamples, kRate).first, 13 * kRate / 4);
+        EXPECT_EQ(cuts[1].durationMs(6000), 1750);
     }
 }
 

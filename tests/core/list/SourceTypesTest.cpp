@@ -1,4 +1,4 @@
-#include "core/list/SourceTypes.h"
+#include "core/sources/SourceTypes.h"
 #include "core/list/BrowserFilter.h"
 #include "core/list/ConversionList.h"
 

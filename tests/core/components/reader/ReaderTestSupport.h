@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/components/SampleBlock.h"
-#include "core/list/SourceKind.h"
+#include "core/sources/SourceKind.h"
 #include "support/TestSupport.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "SoundTrackRule.h"
+#include "core/components/SoundTrackRule.h"
 
 #include <algorithm>
 #include <map>
