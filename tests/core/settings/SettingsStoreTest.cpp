@@ -19,7 +19,7 @@ TEST(SettingsStore, WritesUnderTheNamesEarlierFilesUseAndReadsThemBack) {
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     SettingsStore store(path);
     store.storeOptions(QStringLiteral("/out"), false, true, false, true);
-    store.storeBatchOptions({3, true, ExistingOutputPolicy::New, true, false, true});
+    store.storeBatchOptions({3, true, ExistingOutputPolicy::New, true, false, {}, true});
     ClosingState closing;
     closing.formats[static_cast<size_t>(OutputFormat::Ogg)] = true;
     closing.currentFolder = QStringLiteral("/music");
@@ -87,7 +87,7 @@ TEST(SettingsStore, EveryExistingOutputPolicyKeepsItsNameAndUnknownNamesAreRefus
 // The Options dialog's batch choices go into each batch's order, and a profile's order shows in the dialog as far as
 // the dialog can show it: a loudness target other than the default still reads as evening out.
 TEST(BatchOptions, GoIntoAnOrderAndComeBackFromOne) {
-    const BatchOptions chosen{4, true, ExistingOutputPolicy::Skip, true, false, true};
+    const BatchOptions chosen{4, true, ExistingOutputPolicy::Skip, true, false, {}, true};
     BatchOrder order;
     order.replayGain = true;
     chosen.applyTo(order);
