@@ -631,7 +631,7 @@
     </message>
     <message>
         <source>Size of files:</source>
-        <translation>Dateigröße:</translation>
+        <translation>Größe der Dateien:</translation>
     </message>
     <message>
         <source>Modified:</source>
@@ -1308,7 +1308,7 @@
     </message>
     <message>
         <source>Expert</source>
-        <translation>Experte</translation>
+        <translation>Experten</translation>
     </message>
     <message>
         <source>include CRC -Checksums</source>
@@ -1336,7 +1336,7 @@
     </message>
     <message>
         <source>De-emphasis :</source>
-        <translation>De-Emphasis:</translation>
+        <translation>Deemphasis:</translation>
     </message>
     <message>
         <source>Presets</source>
@@ -1348,7 +1348,7 @@
     </message>
     <message>
         <source>Alt-Preset</source>
-        <translation>Alt-Voreinstellung</translation>
+        <translation>Alternative Voreinstellung</translation>
     </message>
     <message>
         <source>Command Line</source>
@@ -1717,19 +1717,19 @@
     </message>
     <message>
         <source>Convert From</source>
-        <translation>Konvertieren aus</translation>
+        <translation>Quelle</translation>
     </message>
     <message>
         <source>Converting from</source>
-        <translation>Konvertiere aus</translation>
+        <translation>Konvertierung aus</translation>
     </message>
     <message>
         <source>Convert To</source>
-        <translation>Konvertieren nach</translation>
+        <translation>Ziel</translation>
     </message>
     <message>
         <source>Converting to</source>
-        <translation>Konvertiere nach</translation>
+        <translation>Konvertierung nach</translation>
     </message>
     <message>
         <source>Running outputs</source>

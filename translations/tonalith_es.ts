@@ -1348,7 +1348,7 @@
     </message>
     <message>
         <source>Alt-Preset</source>
-        <translation>Preajuste alt.</translation>
+        <translation>Preajuste alternativo</translation>
     </message>
     <message>
         <source>Command Line</source>
@@ -1717,7 +1717,7 @@
     </message>
     <message>
         <source>Convert From</source>
-        <translation>Convertir desde</translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>Converting from</source>
@@ -1725,7 +1725,7 @@
     </message>
     <message>
         <source>Convert To</source>
-        <translation>Convertir a</translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>Converting to</source>

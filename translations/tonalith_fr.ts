@@ -1348,7 +1348,7 @@
     </message>
     <message>
         <source>Alt-Preset</source>
-        <translation>Préréglage alt.</translation>
+        <translation>Préréglage alternatif</translation>
     </message>
     <message>
         <source>Command Line</source>
@@ -1717,7 +1717,7 @@
     </message>
     <message>
         <source>Convert From</source>
-        <translation>Convertir depuis</translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Converting from</source>
@@ -1725,7 +1725,7 @@
     </message>
     <message>
         <source>Convert To</source>
-        <translation>Convertir vers</translation>
+        <translation>Destination</translation>
     </message>
     <message>
         <source>Converting to</source>
