@@ -1690,7 +1690,7 @@
     </message>
     <message>
         <source>the MP3 rate and channels taken from the panel</source>
-        <translation>die aus dem Bedienfeld übernommene MP3-Abtastrate und Kanäle</translation>
+        <translation>die MP3-Abtastrate und -Kanäle aus dem Bedienfeld</translation>
     </message>
     <message>
         <source>the Ogg Vorbis setting (a bit rate or quality the dialog does not offer)</source>

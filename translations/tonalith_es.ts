@@ -833,11 +833,11 @@
     </message>
     <message>
         <source>Joint Stereo</source>
-        <translation>Joint stereo</translation>
+        <translation>Estéreo conjunto</translation>
     </message>
     <message>
         <source>Forced Joint Stereo</source>
-        <translation>Joint stereo forzado</translation>
+        <translation>Estéreo conjunto forzado</translation>
     </message>
     <message>
         <source>Dual Channels</source>

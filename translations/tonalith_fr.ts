@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>, %1 left</source>
-        <translation>, %1 restant</translation>
+        <translation>, encore %1</translation>
     </message>
     <message>
         <source>The audio file is invalid or the format is not supported!!</source>
@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>its sound cannot be decoded</source>
-        <translation>son son ne peut pas être décodé</translation>
+        <translation>le son ne peut pas être décodé</translation>
     </message>
     <message>
         <source>no sound in it can be decoded</source>
@@ -833,11 +833,11 @@
     </message>
     <message>
         <source>Joint Stereo</source>
-        <translation>Joint stereo</translation>
+        <translation>Stéréo conjointe</translation>
     </message>
     <message>
         <source>Forced Joint Stereo</source>
-        <translation>Joint stereo forcé</translation>
+        <translation>Stéréo conjointe forcée</translation>
     </message>
     <message>
         <source>Dual Channels</source>
