@@ -311,15 +311,15 @@
     </message>
     <message>
         <source>&quot;Even out loudness&quot; (Options) and a volume change cannot be used together. Set the volume to &quot;No Change&quot; or turn &quot;Even out loudness&quot; off.</source>
-        <translation>«&#xa0;Égaliser le volume sonore&#xa0;» (Options) et un changement de volume ne peuvent pas aller ensemble. Réglez le volume sur «&#xa0;Inchangé&#xa0;» ou désactivez «&#xa0;Égaliser le volume sonore&#xa0;».</translation>
+        <translation>«&#xa0;Égaliser le volume sonore&#xa0;» (Préférences) et un changement de volume ne peuvent pas aller ensemble. Réglez le volume sur «&#xa0;Inchangé&#xa0;» ou désactivez «&#xa0;Égaliser le volume sonore&#xa0;».</translation>
     </message>
     <message>
         <source>&quot;Write ReplayGain tags&quot; (Options) and a volume change cannot be used together. Set the volume to &quot;No Change&quot; or turn &quot;Write ReplayGain tags&quot; off.</source>
-        <translation>«&#xa0;Écrire les étiquettes ReplayGain&#xa0;» (Options) et un changement de volume ne peuvent pas aller ensemble. Réglez le volume sur «&#xa0;Inchangé&#xa0;» ou désactivez «&#xa0;Écrire les étiquettes ReplayGain&#xa0;».</translation>
+        <translation>«&#xa0;Écrire les étiquettes ReplayGain&#xa0;» (Préférences) et un changement de volume ne peuvent pas aller ensemble. Réglez le volume sur «&#xa0;Inchangé&#xa0;» ou désactivez «&#xa0;Écrire les étiquettes ReplayGain&#xa0;».</translation>
     </message>
     <message>
         <source>&quot;Write ReplayGain tags&quot; and &quot;Even out loudness&quot; (Options) cannot be used together: the one keeps the samples and tags them, the other changes them. Turn one of them off.</source>
-        <translation>«&#xa0;Écrire les étiquettes ReplayGain&#xa0;» et «&#xa0;Égaliser le volume sonore&#xa0;» (Options) ne peuvent pas aller ensemble&#xa0;: l’un conserve les échantillons et les étiquette, l’autre les modifie. Désactivez l’un des deux.</translation>
+        <translation>«&#xa0;Écrire les étiquettes ReplayGain&#xa0;» et «&#xa0;Égaliser le volume sonore&#xa0;» (Préférences) ne peuvent pas aller ensemble&#xa0;: l’un conserve les échantillons et les étiquette, l’autre les modifie. Désactivez l’un des deux.</translation>
     </message>
     <message>
         <source>A mirrored folder tree needs an output folder. Please choose one.</source>
@@ -1038,11 +1038,11 @@
     </message>
     <message>
         <source>&amp;Action</source>
-        <translation>&amp;Action</translation>
+        <translation>A&amp;ction</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Aid&amp;e</translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Add</source>
@@ -1062,7 +1062,7 @@
     </message>
     <message>
         <source>Options</source>
-        <translation>Options</translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -1438,7 +1438,7 @@
     <name>OptionsDialog</name>
     <message>
         <source>Options</source>
-        <translation>Options</translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Default Output Folder</source>
