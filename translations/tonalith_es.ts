@@ -1518,7 +1518,7 @@
     </message>
     <message>
         <source>General</source>
-        <translation>General</translation>
+        <translation>Ajustes generales</translation>
     </message>
     <message>
         <source>Save the state of the lastest operation</source>
