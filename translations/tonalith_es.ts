@@ -883,6 +883,10 @@
         <source>Incorrect format</source>
         <translation>Formato incorrecto</translation>
     </message>
+    <message>
+        <source>Current bitrate: %1 kbit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Library</name>

@@ -11,7 +11,7 @@
 namespace {
 
 QStringList shippedLanguages() {
-    return QString::fromUtf8(TONALITH_LANGUAGES).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    return QString::fromUtf8(TONALITH_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
 QString cataloguePath(const QString& language) {
@@ -70,7 +70,7 @@ TEST_P(ShippedCatalogue, TranslationsKeepPlaceholdersAndMnemonics) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ShippedCatalogue, testing::ValuesIn(shippedLanguages().toVector()),
-                         [](const testing::TestParamInfo<QString>& info) { return info.param.toStdString(); });
+                         [](const testing::TestParamInfo<QString>& language) { return language.param.toStdString(); });
 
 // A text added to the sources, or one whose English changed, must reach the catalogues (update_translations);
 // otherwise it shows in English to everyone.

@@ -12,7 +12,7 @@ namespace {
 using testsupport::runTool;
 
 QStringList shippedLanguages() {
-    return QString::fromUtf8(TONALITH_LANGUAGES).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    return QString::fromUtf8(TONALITH_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
 // The run's standard output with its own folder named alike, and without the lines that depend on timing.

@@ -24,6 +24,10 @@ QString pseudoText(const QString& english) {
             if (c.isLetter())
                 letters += c;
         }
+        // A placeholder shows a value, and an entity one character; both take room like text.
+        const QString marker = part.captured();
+        if (marker.startsWith(QLatin1Char('%')) || marker.endsWith(QLatin1Char(';')))
+            visible += marker.startsWith(QLatin1Char('%')) ? marker.size() : 1;
         from = part.capturedEnd();
     }
     const QString tail = english.mid(from);
