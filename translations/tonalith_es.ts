@@ -885,7 +885,7 @@
     </message>
     <message>
         <source>Current bitrate: %1 kbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits actual: %1 kbit</translation>
     </message>
 </context>
 <context>

@@ -885,7 +885,7 @@
     </message>
     <message>
         <source>Current bitrate: %1 kbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit actuel&#xa0;: %1&#xa0;kbit</translation>
     </message>
 </context>
 <context>
