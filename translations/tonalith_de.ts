@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>cancelled; the earlier %1 was kept and the partial output dropped</source>
-        <translation>abgebrochen; das frühere %1 wurde behalten und die unvollständige Ausgabe verworfen</translation>
+        <translation>abgebrochen; die frühere Datei %1 wurde behalten und die unvollständige Ausgabe verworfen</translation>
     </message>
     <message>
         <source>cannot create the folder %1</source>
@@ -1494,7 +1494,7 @@
     </message>
     <message>
         <source>Sound a CD image holds before its first track becomes a track of its own, numbered 0</source>
-        <translation>Ton vor dem ersten Titel eines CD-Abbilds wird ein eigener Titel mit der Nummer 0</translation>
+        <translation>Ton, den ein CD-Abbild vor seinem ersten Titel enthält, wird ein eigener Titel mit der Nummer 0</translation>
     </message>
     <message>
         <source>When an output file exists</source>

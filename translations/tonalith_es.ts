@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>cancelled; the earlier %1 was kept and the partial output dropped</source>
-        <translation>cancelado; se ha conservado el %1 anterior y descartado la salida parcial</translation>
+        <translation>cancelado; se ha conservado el archivo %1 anterior y descartado la salida parcial</translation>
     </message>
     <message>
         <source>cannot create the folder %1</source>

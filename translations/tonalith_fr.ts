@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>cancelled; the earlier %1 was kept and the partial output dropped</source>
-        <translation>annulé&#xa0;; l’ancien %1 a été conservé et la sortie partielle abandonnée</translation>
+        <translation>annulé&#xa0;; l’ancien fichier %1 a été conservé et la sortie partielle abandonnée</translation>
     </message>
     <message>
         <source>cannot create the folder %1</source>
