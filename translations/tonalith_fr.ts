@@ -1899,7 +1899,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Besides the sound, an audio file can carry facts about it: the title, the artist, the album and the like, which media players show while they play it. These facts are stored inside the file itself; they are not the file&apos;s name.</source>
-        <translation>Outre le son, un fichier audio peut contenir des informations le décrivant&#xa0;: le titre, l’artiste, l’album, etc., que les lecteurs multimédias affichent pendant la lecture. Ces informations sont enregistrées dans le fichier lui-même&#xa0;; ce ne sont pas le nom du fichier.</translation>
+        <translation>Outre le son, un fichier audio peut contenir des informations le décrivant&#xa0;: le titre, l’artiste, l’album, etc., que les lecteurs multimédias affichent pendant la lecture. Ces informations sont enregistrées dans le fichier lui-même&#xa0;; elles ne sont pas le nom du fichier.</translation>
     </message>
     <message>
         <source>In MPEG audio files (MP3, MP2) this information is called an ID3 tag. It comes in two versions, ID3v1 and ID3v2; ID3v2 is the one most widely used.</source>
