@@ -29,7 +29,8 @@ std::vector<OutputReport> notStarted(const std::vector<BatchOutput>& plan) {
 void refuseMissingSoundTracks(const std::vector<BatchOutput>& plan) {
     for (const BatchOutput& output : plan) {
         if (output.action == PlannedAction::NoSuchSoundTrack)
-            throw UsageError(QStringLiteral("--stream: ") + Messages::NoSuchSoundTrack.arg(output.sourceName)
+            throw UsageError(QStringLiteral("--stream: ") + Messages::NoSuchSoundTrack()
+                                                                .arg(output.sourceName)
                                                                 .arg(output.soundTrackCount)
                                                                 .arg(output.soundTrack.value_or(0) + 1));
     }
@@ -83,7 +84,7 @@ int convertAll(const ConvertArguments& line, QTextStream& out) {
     // it stops the call before the folder or any output is made.
     refuseMissingSoundTracks(plan);
     if (!order.makeFolder())
-        throw UsageError(QStringLiteral("%1 (%2)").arg(Messages::InvalidOutputFolderName, order.folderText));
+        throw UsageError(QStringLiteral("%1 (%2)").arg(Messages::InvalidOutputFolderName(), order.folderText));
     BatchEngine* running = nullptr;
     ConvertLines lines(out, BatchEngine::workersFor(plan, order.jobs) > 1, [&running] {
         if (running != nullptr && StopSignals::stopRequested())

@@ -83,12 +83,12 @@ void printId3v2(const QString& fileName, QTextStream& out) {
 QString unreadableReason(const QString& fileName) {
     const QFileInfo info(fileName);
     if (!info.exists())
-        return Messages::FileDoesNotExist.arg(fileName);
+        return Messages::FileDoesNotExist().arg(fileName);
     if (!info.isFile())
-        return Messages::NotARegularFile.arg(fileName);
+        return Messages::NotARegularFile().arg(fileName);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return Messages::FileCannotBeReadBecause.arg(fileName, file.errorString());
+        return Messages::FileCannotBeReadBecause().arg(fileName, file.errorString());
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "OutputNaming.h"
 #include "OutputReasons.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -72,18 +73,22 @@ QString notesOnMadeOutputs(const FinishedBatch& batch) {
         if (report.status == OutputStatus::Made && !report.reason.isEmpty())
             text += QStringLiteral("\n%1: %2").arg(report.destination, report.reason);
     }
-    return text.isEmpty() ? text : QStringLiteral("\n\nMade, but incomplete:") + text;
+    return text.isEmpty()
+               ? text
+               : QStringLiteral("\n\n") + QCoreApplication::translate("Batch", "Made, but incomplete:") + text;
 }
 
 } // namespace
 
 QString completionMessage(const FinishedBatch& batch) {
-    QString text = QStringLiteral("Conversion is finished!");
+    QString text = QCoreApplication::translate("Batch", "Conversion is finished!");
     const int unmade = batch.unmade();
     if (unmade == 0)
         return text + notesOnMadeOutputs(batch);
     const int made = batch.made();
-    text += QStringLiteral("\n\n%1 of %2 outputs were made. Not made:").arg(made).arg(made + unmade);
+    text +=
+        QStringLiteral("\n\n") +
+        QCoreApplication::translate("Batch", "%1 of %n outputs were made. Not made:", nullptr, made + unmade).arg(made);
     int listed = 0;
     for (std::size_t index = 0; index < batch.reports.size() && listed < kListedUnmade; ++index) {
         const OutputReport& report = batch.reports[index];
@@ -96,7 +101,8 @@ QString completionMessage(const FinishedBatch& batch) {
         ++listed;
     }
     if (unmade > listed)
-        text += QStringLiteral("\n... and %1 more.").arg(unmade - listed);
+        text +=
+            QStringLiteral("\n") + QCoreApplication::translate("Batch", "... and %n more.", nullptr, unmade - listed);
     return text + notesOnMadeOutputs(batch);
 }
 
@@ -108,8 +114,9 @@ std::optional<QString> cancelMessage(const FinishedBatch& batch) {
     }
     if (kept.isEmpty())
         return std::nullopt;
-    return QStringLiteral("Conversion was cancelled. These files were kept as they were, and their partial "
-                          "outputs dropped:\n%1")
+    return QCoreApplication::translate("Batch",
+                                       "Conversion was cancelled. These files were kept as they were, and their "
+                                       "partial outputs dropped:\n%1")
         .arg(kept.join(QLatin1Char('\n')));
 }
 

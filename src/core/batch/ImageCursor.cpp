@@ -2,6 +2,7 @@
 
 #include "core/components/ComponentError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 ImageCursor::~ImageCursor() {
@@ -21,7 +22,7 @@ void ImageCursor::begin(const ImageTrack& track, const std::optional<ProbedSourc
     position_ = reader_->seek(span_.first, 3);
     if (position_ != span_.first) {
         release();
-        throw ComponentError(QStringLiteral("The image \"%1\" cannot be read from sample %2.")
+        throw ComponentError(QCoreApplication::translate("Batch", "The image \"%1\" cannot be read from sample %2.")
                                  .arg(track.image, QString::number(span_.first)),
                              LastError::CorruptData);
     }
@@ -35,9 +36,9 @@ void ImageCursor::open(const ImageTrack& track, const std::optional<ProbedSource
         reader_->openForReading(track.image, 0, 1);
     if (const int error = reader_->lastError(); error != LastError::Success) {
         reader_->close();
-        throw ComponentError(
-            QStringLiteral("The image \"%1\" cannot be opened (error %2).").arg(track.image, QString::number(error)),
-            error);
+        throw ComponentError(QCoreApplication::translate("Batch", "The image \"%1\" cannot be opened (error %2).")
+                                 .arg(track.image, QString::number(error)),
+                             error);
     }
     image_ = track.image;
     imageSamples_ = reader_->lengthInSamples();
@@ -47,7 +48,7 @@ void ImageCursor::open(const ImageTrack& track, const std::optional<ProbedSource
     position_ = 0;
     if (channels_ <= 0) {
         release();
-        throw ComponentError(QStringLiteral("The image \"%1\" holds no sound.").arg(track.image),
+        throw ComponentError(QCoreApplication::translate("Batch", "The image \"%1\" holds no sound.").arg(track.image),
                              LastError::CorruptData);
     }
 }

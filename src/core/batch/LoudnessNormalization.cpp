@@ -7,6 +7,7 @@
 #include "core/ports/Messages.h"
 #include "core/sources/SourceKind.h"
 
+#include <QCoreApplication>
 #include <ebur128.h>
 
 #include <cmath>
@@ -35,11 +36,13 @@ namespace {
 Meter makeMeter(int sampleRate, int channels,
                 int mode = EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK | EBUR128_MODE_SAMPLE_PEAK) {
     if (sampleRate <= 0 || channels <= 0)
-        throw ComponentError(Messages::SourceSoundUnusable.arg(sampleRate).arg(channels));
+        throw ComponentError(Messages::SourceSoundUnusable().arg(sampleRate).arg(channels));
     Meter meter(ebur128_init(static_cast<unsigned>(channels), static_cast<unsigned long>(sampleRate), mode));
     if (!meter)
         throw ComponentError(
-            QStringLiteral("The loudness meter cannot measure %1 Hz with %2 channels.").arg(sampleRate).arg(channels));
+            QCoreApplication::translate("Batch", "The loudness meter cannot measure %1 Hz with %2 channels.")
+                .arg(sampleRate)
+                .arg(channels));
     return meter;
 }
 
@@ -52,7 +55,8 @@ public:
         if (channels == 1) {
             meter_ = makeMeter(sampleRate, 1, EBUR128_MODE_I);
             if (ebur128_set_channel(meter_.get(), 0, EBUR128_DUAL_MONO) != EBUR128_SUCCESS)
-                throw ComponentError(QStringLiteral("The loudness meter cannot count a mono channel twice."));
+                throw ComponentError(
+                    QCoreApplication::translate("Batch", "The loudness meter cannot count a mono channel twice."));
         } else if (channels == 2) {
             meter_ = makeMeter(sampleRate, 1, EBUR128_MODE_I);
         }
@@ -71,14 +75,16 @@ public:
             values = mix_.data();
         }
         if (ebur128_add_frames_float(meter_.get(), values, frames) != EBUR128_SUCCESS)
-            throw ComponentError(QStringLiteral("The loudness meter refused a block of the source."));
+            throw ComponentError(
+                QCoreApplication::translate("Batch", "The loudness meter refused a block of the source."));
     }
 
     void finish(LoudnessMeasurement& measured) {
         if (!meter_)
             return;
         if (ebur128_loudness_global(meter_.get(), &measured.otherChannelsLufs) != EBUR128_SUCCESS)
-            throw ComponentError(QStringLiteral("The loudness of the source cannot be measured."));
+            throw ComponentError(
+                QCoreApplication::translate("Batch", "The loudness of the source cannot be measured."));
         measured.otherChannelsBlocks = std::make_shared<const LoudnessBlocks>(LoudnessBlocks{std::move(meter_)});
     }
 
@@ -104,7 +110,8 @@ std::optional<LoudnessMeasurement> measureBlocks(int sampleRate, int channels, R
             break;
         const auto frames = block.size() / static_cast<std::size_t>(channels);
         if (ebur128_add_frames_float(meter.get(), block.data(), frames) != EBUR128_SUCCESS)
-            throw ComponentError(QStringLiteral("The loudness meter refused a block of the source."));
+            throw ComponentError(
+                QCoreApplication::translate("Batch", "The loudness meter refused a block of the source."));
         otherChannels.add(block);
         if (!mayContinue())
             return std::nullopt;
@@ -113,14 +120,15 @@ std::optional<LoudnessMeasurement> measureBlocks(int sampleRate, int channels, R
     measured.channels = channels;
     otherChannels.finish(measured);
     if (ebur128_loudness_global(meter.get(), &measured.integratedLufs) != EBUR128_SUCCESS)
-        throw ComponentError(QStringLiteral("The loudness of the source cannot be measured."));
+        throw ComponentError(QCoreApplication::translate("Batch", "The loudness of the source cannot be measured."));
     double highest = 0;
     for (int channel = 0; channel < channels; ++channel) {
         double peak = 0;
         double samplePeak = 0;
         if (ebur128_true_peak(meter.get(), static_cast<unsigned>(channel), &peak) != EBUR128_SUCCESS ||
             ebur128_sample_peak(meter.get(), static_cast<unsigned>(channel), &samplePeak) != EBUR128_SUCCESS)
-            throw ComponentError(QStringLiteral("The true peak of the source cannot be measured."));
+            throw ComponentError(
+                QCoreApplication::translate("Batch", "The true peak of the source cannot be measured."));
         highest = std::max(highest, peak);
         measured.samplePeak = std::max(measured.samplePeak, samplePeak);
     }
@@ -159,7 +167,7 @@ std::optional<LoudnessMeasurement> measureLoudness(ComponentSet& components, con
     reader->openForReading(sourceName, 0, 1);
     return measuredThenClosed(reader, [&] {
         if (const int error = reader->lastError(); error != LastError::Success)
-            throw ComponentError(Messages::SourceCannotBeOpened.arg(error), error);
+            throw ComponentError(Messages::SourceCannotBeOpened().arg(error), error);
         return measureBlocks(
             reader->sampleRate(), reader->channelCount(), [&](int values) { return reader->readBlock(values); },
             mayContinue);
@@ -194,7 +202,7 @@ double combinedLoudness(const std::vector<LoudnessMeasurement>& parts) {
             meters.push_back(part.blocks->meter.get());
     double loudness = -HUGE_VAL;
     if (!meters.empty() && ebur128_loudness_global_multiple(meters.data(), meters.size(), &loudness) != EBUR128_SUCCESS)
-        throw ComponentError(QStringLiteral("The loudness of the album cannot be measured."));
+        throw ComponentError(QCoreApplication::translate("Batch", "The loudness of the album cannot be measured."));
     return loudness;
 }
 

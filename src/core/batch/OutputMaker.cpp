@@ -190,11 +190,11 @@ OutputReport OutputMaker::makeOutput(std::size_t index, ConversionKit& kit, Writ
     case PlannedAction::NoFreeName:
         return failed(output.destinationName, outputReasons::noFreeName(output.sourceName, output.destinationName));
     case PlannedAction::NoSuchSoundTrack:
-        return failed(output.destinationName,
-                      output.sourceName + QStringLiteral(": ") +
-                          Messages::NoSuchSoundTrack.arg(QFileInfo(output.sourceName).fileName())
-                              .arg(output.soundTrackCount)
-                              .arg(output.soundTrack.value_or(0) + 1));
+        return failed(output.destinationName, output.sourceName + QStringLiteral(": ") +
+                                                  Messages::NoSuchSoundTrack()
+                                                      .arg(QFileInfo(output.sourceName).fileName())
+                                                      .arg(output.soundTrackCount)
+                                                      .arg(output.soundTrack.value_or(0) + 1));
     case PlannedAction::Convert:
         break;
     }
@@ -220,7 +220,7 @@ OutputReport OutputMaker::convertOutput(std::size_t index, ConversionKit& kit, W
     // Loudness is measured once per source, on the sound track the file plays by default.
     if ((order_.loudnessTarget || order_.replayGain) && output.soundTrack)
         return failed(output.destinationName,
-                      output.sourceName + QStringLiteral(": ") + Messages::LoudnessOfChosenSoundTrack);
+                      output.sourceName + QStringLiteral(": ") + Messages::LoudnessOfChosenSoundTrack());
     std::optional<LoudnessMeasurement> measured;
     if (order_.loudnessTarget || order_.replayGain) {
         images.release();

@@ -3,6 +3,7 @@
 #include "core/components/ComponentError.h"
 #include "core/components/common/FileCreationError.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -126,7 +127,8 @@ PendingOutput::PendingOutput(QString destination) : destination_(std::move(desti
         }
         ::close(descriptor);
     }
-    throw ComponentError(QStringLiteral("Cannot create \"%1\": no free temporary name beside it.").arg(destination_),
+    throw ComponentError(QCoreApplication::translate("Batch", "Cannot create \"%1\": no free temporary name beside it.")
+                             .arg(destination_),
                          LastError::CannotCreate);
 }
 

@@ -5,6 +5,7 @@
 #include "core/formats/PcmWavChoice.h"
 #include "core/platform/IniFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -39,7 +40,7 @@ struct ProfileField {
 };
 
 QString rangeText(int lowest, int highest) {
-    return QStringLiteral("a whole number from %1 to %2").arg(lowest).arg(highest);
+    return QCoreApplication::translate("Batch", "a whole number from %1 to %2").arg(lowest).arg(highest);
 }
 
 std::optional<int> wholeNumber(const QString& text) {
@@ -76,7 +77,7 @@ ProfileField oneOf(QString section, QString key, Access at, const Values& allowe
             [at, allowed, names](BatchOrder& order, const QString& text) -> std::optional<QString> {
                 const std::optional<int> value = wholeNumber(text);
                 if (!value || std::find(allowed.begin(), allowed.end(), *value) == allowed.end())
-                    return QStringLiteral("one of %1").arg(names.join(QStringLiteral(", ")));
+                    return QCoreApplication::translate("Batch", "one of %1").arg(names.join(QStringLiteral(", ")));
                 at(order) = *value;
                 return std::nullopt;
             }};
@@ -90,7 +91,7 @@ template <typename Access> ProfileField flag(QString section, QString key, Acces
             [at](BatchOrder& order, const QString& text) -> std::optional<QString> {
                 const QString value = text.trimmed();
                 if (value != QLatin1String("0") && value != QLatin1String("1"))
-                    return QStringLiteral("0 or 1");
+                    return QCoreApplication::translate("Batch", "0 or 1");
                 at(order) = value == QLatin1String("1");
                 return std::nullopt;
             }};
@@ -111,7 +112,7 @@ ProfileField optionalInteger(QString section, QString key, Access at, int lowest
                 }
                 const std::optional<int> value = wholeNumber(text);
                 if (!value || *value < lowest || *value > highest)
-                    return QStringLiteral("empty or ") + rangeText(lowest, highest);
+                    return QCoreApplication::translate("Batch", "empty or ") + rangeText(lowest, highest);
                 at(order) = *value;
                 return std::nullopt;
             }};
@@ -150,7 +151,7 @@ template <typename Access> ProfileField channelChoice(QString section, QString k
             [at](BatchOrder& order, const QString& text) -> std::optional<QString> {
                 const std::optional<ChannelChoice> choice = channelChoiceNamed(text);
                 if (!choice)
-                    return QStringLiteral("keep, 2 or 1");
+                    return QCoreApplication::translate("Batch", "keep, 2 or 1");
                 at(order) = *choice;
                 return std::nullopt;
             }};
@@ -169,7 +170,7 @@ template <typename Access> ProfileField optionalChannelChoice(QString section, Q
                 }
                 const std::optional<ChannelChoice> choice = channelChoiceNamed(text);
                 if (!choice)
-                    return QStringLiteral("empty, keep, 2 or 1");
+                    return QCoreApplication::translate("Batch", "empty, keep, 2 or 1");
                 at(order) = *choice;
                 return std::nullopt;
             }};
@@ -209,7 +210,9 @@ std::vector<ProfileField> makeFields() {
                           for (const QString& name : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
                               const std::optional<OutputFormat> format = outputFormatNamed(name);
                               if (!format)
-                                  return QStringLiteral("format names such as \"mp3 flac\" (\"%1\" is none)").arg(name);
+                                  return QCoreApplication::translate(
+                                             "Batch", "format names such as \"mp3 flac\" (\"%1\" is none)")
+                                      .arg(name);
                               formats.insert(*format);
                           }
                           order.formats = std::move(formats);
@@ -232,7 +235,7 @@ std::vector<ProfileField> makeFields() {
                           QString whyNot;
                           order.baseNames = NameTemplate::parse(text, whyNot);
                           if (!order.baseNames)
-                              return QStringLiteral("a name template (%1)").arg(whyNot);
+                              return QCoreApplication::translate("Batch", "a name template (%1)").arg(whyNot);
                           return std::nullopt;
                       }});
     fields.push_back(
@@ -241,7 +244,7 @@ std::vector<ProfileField> makeFields() {
          [](BatchOrder& order, const QString& text) -> std::optional<QString> {
              const auto policy = existingOutputPolicyNamed(text.trimmed());
              if (!policy)
-                 return QStringLiteral("replace, new or skip");
+                 return QCoreApplication::translate("Batch", "replace, new or skip");
              order.existing = *policy;
              return std::nullopt;
          }});
@@ -262,7 +265,7 @@ std::vector<ProfileField> makeFields() {
                           const double target = text.trimmed().toDouble(&ok);
                           if (!ok || target < BatchOrder::QuietestLoudnessTarget ||
                               target > BatchOrder::LoudestLoudnessTarget)
-                              return QStringLiteral("empty or a loudness from -70 to -5 LUFS");
+                              return QCoreApplication::translate("Batch", "empty or a loudness from -70 to -5 LUFS");
                           order.loudnessTarget = target;
                           return std::nullopt;
                       }});
@@ -425,27 +428,29 @@ bool sameName(const QString& a, const QString& b) {
 }
 
 QString damaged(const QString& path, const QString& why) {
-    return QStringLiteral("The profile \"%1\" is damaged: %2. Nothing was changed.").arg(path, why);
+    return QCoreApplication::translate("Batch", "The profile \"%1\" is damaged: %2. Nothing was changed.")
+        .arg(path, why);
 }
 
 // Reads the file's bytes once, refusing what cannot be a profile before parsing it.
 void checkReadable(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
-        throw ComponentError(QStringLiteral("The profile file \"%1\" does not exist.").arg(path));
+        throw ComponentError(QCoreApplication::translate("Batch", "The profile file \"%1\" does not exist.").arg(path));
     if (!info.isFile())
-        throw ComponentError(damaged(path, QStringLiteral("it is not a plain file")));
+        throw ComponentError(damaged(path, QCoreApplication::translate("Batch", "it is not a plain file")));
     if (info.size() > kLargestProfileBytes)
-        throw ComponentError(
-            damaged(path, QStringLiteral("it is %1 bytes long, far more than a profile").arg(info.size())));
+        throw ComponentError(damaged(
+            path,
+            QCoreApplication::translate("Batch", "it is %1 bytes long, far more than a profile").arg(info.size())));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ComponentError(QStringLiteral("The profile file \"%1\" cannot be read.").arg(path));
+        throw ComponentError(QCoreApplication::translate("Batch", "The profile file \"%1\" cannot be read.").arg(path));
     const QByteArray bytes = file.read(kLargestProfileBytes + 1);
     QStringDecoder utf8(QStringDecoder::Utf8);
     (void)utf8.decode(bytes);
     if (utf8.hasError() || bytes.contains('\0'))
-        throw ComponentError(damaged(path, QStringLiteral("it is not text")));
+        throw ComponentError(damaged(path, QCoreApplication::translate("Batch", "it is not text")));
 }
 
 QString profileText(const QString& name, const BatchOrder& order) {
@@ -467,7 +472,9 @@ QString profileText(const QString& name, const BatchOrder& order) {
         }
         // A line break in a value would end its line and let the rest pose as keys of their own.
         if (value->contains(QLatin1Char('\n')) || value->contains(QLatin1Char('\r')))
-            throw ComponentError(QStringLiteral("The profile cannot keep \"%1\": it holds a line break.").arg(*value));
+            throw ComponentError(
+                QCoreApplication::translate("Batch", "The profile cannot keep \"%1\": it holds a line break.")
+                    .arg(*value));
         line(field.key, *value);
     }
     return text;
@@ -504,7 +511,7 @@ LoadedProfile ProfileStore::load(const QString& name) const {
     if (const auto why = whyNotAName(name))
         throw ComponentError(*why);
     if (!contains(name))
-        throw ComponentError(QStringLiteral("There is no profile named \"%1\".").arg(name));
+        throw ComponentError(QCoreApplication::translate("Batch", "There is no profile named \"%1\".").arg(name));
     LoadedProfile profile = readFile(pathOf(name));
     profile.name = name; // the file's name is the profile's, whatever a copied file says inside
     return profile;
@@ -514,7 +521,8 @@ void ProfileStore::save(const QString& name, const BatchOrder& order) const {
     if (const auto why = whyNotAName(name))
         throw ComponentError(*why);
     if (!QDir().mkpath(folder_))
-        throw ComponentError(QStringLiteral("The profiles folder \"%1\" cannot be made.").arg(folder_));
+        throw ComponentError(
+            QCoreApplication::translate("Batch", "The profiles folder \"%1\" cannot be made.").arg(folder_));
     writeFile(pathOf(name), name, order);
 }
 
@@ -522,24 +530,25 @@ void ProfileStore::remove(const QString& name) const {
     if (const auto why = whyNotAName(name))
         throw ComponentError(*why);
     if (!contains(name))
-        throw ComponentError(QStringLiteral("There is no profile named \"%1\".").arg(name));
+        throw ComponentError(QCoreApplication::translate("Batch", "There is no profile named \"%1\".").arg(name));
     if (!QFile::remove(pathOf(name)))
-        throw ComponentError(QStringLiteral("The profile \"%1\" cannot be deleted.").arg(name));
+        throw ComponentError(QCoreApplication::translate("Batch", "The profile \"%1\" cannot be deleted.").arg(name));
 }
 
 std::optional<QString> ProfileStore::whyNotAName(const QString& name) {
-    const QString why = QStringLiteral("\"%1\" cannot name a profile: ").arg(name);
+    const QString why = QCoreApplication::translate("Batch", "\"%1\" cannot name a profile: ").arg(name);
     if (name.trimmed().isEmpty())
-        return why + QStringLiteral("the name is empty.");
+        return why + QCoreApplication::translate("Batch", "the name is empty.");
     if (name.size() > kLongestName)
-        return why + QStringLiteral("a name has at most %1 characters.").arg(kLongestName);
+        return why + QCoreApplication::translate("Batch", "a name has at most %1 characters.").arg(kLongestName);
     if (name != name.trimmed())
-        return why + QStringLiteral("a name does not start or end with a blank.");
+        return why + QCoreApplication::translate("Batch", "a name does not start or end with a blank.");
     if (name.startsWith(QLatin1Char('.')))
-        return why + QStringLiteral("a name does not start with a dot.");
+        return why + QCoreApplication::translate("Batch", "a name does not start with a dot.");
     for (const QChar c : name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
-            return why + QStringLiteral("a name holds no folder separator and no control character.");
+            return why +
+                   QCoreApplication::translate("Batch", "a name holds no folder separator and no control character.");
     }
     return std::nullopt;
 }
@@ -552,7 +561,8 @@ LoadedProfile ProfileStore::readFile(const QString& path) {
         return sameName(entry.section, kProfileSection) && sameName(entry.key, kVersionKey);
     });
     if (header == entries.end() || !wholeNumber(header->value) || *wholeNumber(header->value) < 1)
-        throw ComponentError(damaged(path, QStringLiteral("it has no [profile] section with its version")));
+        throw ComponentError(
+            damaged(path, QCoreApplication::translate("Batch", "it has no [profile] section with its version")));
 
     LoadedProfile profile;
     profile.name = file.readString(kProfileSection, kNameKey, QFileInfo(path).completeBaseName());
@@ -560,7 +570,8 @@ LoadedProfile ProfileStore::readFile(const QString& path) {
     for (const IniEntry& entry : entries) {
         const std::pair<QString, QString> id{entry.section.toLower(), entry.key.toLower()};
         if (!seen.insert(id).second)
-            throw ComponentError(damaged(path, QStringLiteral("%1/%2 is given twice").arg(id.first, id.second)));
+            throw ComponentError(
+                damaged(path, QCoreApplication::translate("Batch", "%1/%2 is given twice").arg(id.first, id.second)));
         if (sameName(entry.section, kProfileSection) &&
             (sameName(entry.key, kNameKey) || sameName(entry.key, kVersionKey)))
             continue;
@@ -573,8 +584,9 @@ LoadedProfile ProfileStore::readFile(const QString& path) {
             continue;
         }
         if (const auto why = field->read(profile.order, entry.value))
-            throw ComponentError(damaged(path, QStringLiteral("%1/%2 is \"%3\", where it takes %4")
-                                                   .arg(field->section, field->key, entry.value, *why)));
+            throw ComponentError(
+                damaged(path, QCoreApplication::translate("Batch", "%1/%2 is \"%3\", where it takes %4")
+                                  .arg(field->section, field->key, entry.value, *why)));
     }
     return profile;
 }
@@ -583,8 +595,8 @@ void ProfileStore::writeFile(const QString& path, const QString& name, const Bat
     const QByteArray bytes = profileText(name, order).toUtf8();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw ComponentError(
-            QStringLiteral("The profile cannot be written to \"%1\": %2").arg(path, file.errorString()));
+        throw ComponentError(QCoreApplication::translate("Batch", "The profile cannot be written to \"%1\": %2")
+                                 .arg(path, file.errorString()));
 }
 
 QString ProfileStore::pathOf(const QString& name) const {

@@ -1,6 +1,7 @@
 #include "RunningOutputsDisplay.h"
 #include "core/ports/Messages.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -65,7 +66,8 @@ void RunningOutputsDisplay::totalProgress(int percent, std::optional<qint64> sec
 QStringList RunningOutputsDisplay::lines() const {
     QStringList lines;
     for (const Running& entry : running_) {
-        const QString format = entry.checking ? QStringLiteral("%1  Checking %2%") : QStringLiteral("%1  %2%");
+        const QString format =
+            entry.checking ? QCoreApplication::translate("Batch", "%1  Checking %2%") : QStringLiteral("%1  %2%");
         lines.append(format.arg(QFileInfo(entry.destination).fileName()).arg(entry.percent));
     }
     return lines;
@@ -79,8 +81,8 @@ QStringList RunningOutputsDisplay::destinations() const {
 }
 
 QString RunningOutputsDisplay::totalText() const {
-    QString text = Messages::TotalProgress.arg(total_);
+    QString text = Messages::TotalProgress().arg(total_);
     if (secondsLeft_ && total_ < 100)
-        text += QStringLiteral(", %1 left").arg(timeLeftText(*secondsLeft_));
+        text += QCoreApplication::translate("Batch", ", %1 left").arg(timeLeftText(*secondsLeft_));
     return text;
 }

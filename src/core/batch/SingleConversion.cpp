@@ -11,6 +11,7 @@
 #include "core/components/writer/OutputFileError.h"
 #include "core/ports/Messages.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,10 +22,18 @@ namespace {
 // The most channels an output keeps: 7.1.
 constexpr int kMostKeptChannels = 8;
 
-const QString kAudioRejected = QStringLiteral("The audio file is invalid or the format is not supported!!");
-const QString kAudioCaption = QStringLiteral("Converter Error");
-const QString kVideoRejected = QStringLiteral("The video file is invalid or the format is not supported!!");
-const QString kVideoCaption = QStringLiteral("Extract Error");
+QString audioRejectedText() {
+    return QCoreApplication::translate("Batch", "The audio file is invalid or the format is not supported!!");
+}
+QString audioCaption() {
+    return QCoreApplication::translate("Batch", "Converter Error");
+}
+QString videoRejectedText() {
+    return QCoreApplication::translate("Batch", "The video file is invalid or the format is not supported!!");
+}
+QString videoCaption() {
+    return QCoreApplication::translate("Batch", "Extract Error");
+}
 
 // Closing after a failure must not hide the failure being reported.
 template <typename Wrapper> void closeQuietly(Wrapper& component) {
@@ -38,7 +47,7 @@ template <typename Wrapper> void closeQuietly(Wrapper& component) {
 // would give blocks of no size and a division by zero in the progress arithmetic.
 int oneSecondOf(int sampleRate, int channels) {
     if (sampleRate <= 0 || channels <= 0)
-        throw ComponentError(Messages::SourceSoundUnusable.arg(sampleRate).arg(channels));
+        throw ComponentError(Messages::SourceSoundUnusable().arg(sampleRate).arg(channels));
     return sampleRate * channels;
 }
 
@@ -97,13 +106,13 @@ ConversionResult SingleConversion::convert(const QString& sourceName, const QStr
     if (destination.isEmpty()) {
         observer_.progressReset();
         return result(ConversionOutcome::OutputNotCreated, destinationName,
-                      QStringLiteral("Every output name leads to the source itself."));
+                      QCoreApplication::translate("Batch", "Every output name leads to the source itself."));
     }
     // A pipe or a device would block the reader for ever or feed it without end; it is refused before any file
     // is made.
     if (const QFileInfo source(sourceName); source.exists() && !source.isFile()) {
         observer_.progressReset();
-        return result(ConversionOutcome::SourceNotOpened, destination, Messages::NotARegularFile.arg(sourceName));
+        return result(ConversionOutcome::SourceNotOpened, destination, Messages::NotARegularFile().arg(sourceName));
     }
 
     std::optional<PendingOutput> output;
@@ -113,7 +122,8 @@ ConversionResult SingleConversion::convert(const QString& sourceName, const QStr
         output.emplace(destination);
         writer->createOutput(output->temporaryName(), 0);
         if (const int error = writer->lastError(); error != LastError::Success)
-            createFailure = QStringLiteral("The output file cannot be created (error %1).").arg(error);
+            createFailure =
+                QCoreApplication::translate("Batch", "The output file cannot be created (error %1).").arg(error);
     } catch (const ComponentError& error) {
         createFailure = output ? inUserTerms(error.message(), *output) : error.message();
     }
@@ -192,7 +202,7 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
             closeQuietly(reader);
             closeQuietly(writer);
             observer_.progressReset();
-            return result(ConversionOutcome::SourceNotOpened, destination, Messages::SourceCannotBeOpened.arg(error));
+            return result(ConversionOutcome::SourceNotOpened, destination, Messages::SourceCannotBeOpened().arg(error));
         }
         if (settings.copyTags)
             tags->loadTags(sourceName);
@@ -226,8 +236,8 @@ ConversionResult SingleConversion::convertAudio(const QString& sourceName, const
         const QString tagsNote = storeTags(output, settings);
         return written(ConversionOutcome::Completed, destination, sampleRate, tagsNote);
     } catch (const ComponentError& error) {
-        const Refusal refusal = refusalOf(error, output, kAudioRejected);
-        observer_.conversionFailed(refusal.message, kAudioCaption);
+        const Refusal refusal = refusalOf(error, output, audioRejectedText());
+        observer_.conversionFailed(refusal.message, audioCaption());
         closeQuietly(writer);
         closeQuietly(reader);
         return result(ConversionOutcome::SourceRejected, destination, refusal.detail);
@@ -246,7 +256,7 @@ ConversionResult SingleConversion::convertTrack(const QString& sourceName, const
         images.begin(*settings.track, settings.probed);
     } catch (const ComponentError& error) {
         // An image that cannot be read or does not match its sheet is told in the words that name the sheet line.
-        observer_.conversionFailed(error.message(), kAudioCaption);
+        observer_.conversionFailed(error.message(), audioCaption());
         closeQuietly(writer);
         return result(ConversionOutcome::SourceRejected, destination);
     }
@@ -277,8 +287,8 @@ ConversionResult SingleConversion::convertTrack(const QString& sourceName, const
         const QString tagsNote = storeTags(output, settings);
         return written(ConversionOutcome::Completed, destination, sampleRate, tagsNote);
     } catch (const ComponentError& error) {
-        const Refusal refusal = refusalOf(error, output, kAudioRejected);
-        observer_.conversionFailed(refusal.message, kAudioCaption);
+        const Refusal refusal = refusalOf(error, output, audioRejectedText());
+        observer_.conversionFailed(refusal.message, audioCaption());
         closeQuietly(writer);
         images.release();
         return result(ConversionOutcome::SourceRejected, destination, refusal.detail);
@@ -321,8 +331,8 @@ ConversionResult SingleConversion::convertVideo(const QString& sourceName, const
         const QString tagsNote = storeTags(output, settings);
         return written(ConversionOutcome::Completed, destination, sampleRate, tagsNote);
     } catch (const ComponentError& error) {
-        const Refusal refusal = refusalOf(error, output, kVideoRejected);
-        observer_.conversionFailed(refusal.message, kVideoCaption);
+        const Refusal refusal = refusalOf(error, output, videoRejectedText());
+        observer_.conversionFailed(refusal.message, videoCaption());
         closeQuietly(video);
         closeQuietly(writer);
         return result(ConversionOutcome::SourceRejected, destination, refusal.detail);
@@ -354,8 +364,9 @@ void SingleConversion::write(SampleBlock block, int channels, const ConversionSe
 // an empty file), which must not be reported as made.
 void SingleConversion::refuseSoundless(const QString& sourceName) const {
     if (framesWritten_ == 0)
-        throw ComponentError(QStringLiteral("No sound could be decoded from \"%1\".").arg(sourceName),
-                             LastError::CorruptData);
+        throw ComponentError(
+            QCoreApplication::translate("Batch", "No sound could be decoded from \"%1\".").arg(sourceName),
+            LastError::CorruptData);
 }
 
 // The sound is complete by now: tags that cannot be stored do not make it worthless, so the output is kept and its
@@ -379,7 +390,7 @@ QString SingleConversion::storeTags(const PendingOutput& output, const Conversio
     } catch (const ComponentError& error) {
         QString reason = error.message();
         reason.replace(output.temporaryName(), output.destination());
-        return QStringLiteral("its tags could not be copied: %1").arg(reason);
+        return QCoreApplication::translate("Batch", "its tags could not be copied: %1").arg(reason);
     }
 }
 

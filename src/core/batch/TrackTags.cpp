@@ -4,6 +4,7 @@
 #include "core/components/information/TagAccess.h"
 #include "core/ports/Messages.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -53,7 +54,7 @@ TagValues overlaid(TagValues values, const TagValues& track) {
 void writeTrackTags(const QString& fileName, const ImageTrack& track, int tagVersion) {
     QFile head(fileName);
     if (!head.open(QIODevice::ReadOnly))
-        throw ComponentError(Messages::FileCannotBeRead.arg(fileName), LastError::AccessDenied);
+        throw ComponentError(Messages::FileCannotBeRead().arg(fileName), LastError::AccessDenied);
     const TagFileKind kind = tagFileKind(fileName, head.read(16));
     head.close();
     {
@@ -61,14 +62,15 @@ void writeTrackTags(const QString& fileName, const ImageTrack& track, int tagVer
         if (file.isNull()) {
             if (kind == TagFileKind::None || kind == TagFileKind::Other)
                 return;
-            throw ComponentError(Messages::FileTagsDamaged.arg(fileName), LastError::CorruptData);
+            throw ComponentError(Messages::FileTagsDamaged().arg(fileName), LastError::CorruptData);
         }
         TagValues values = overlaid(tagaccess::read(*file.file(), tagVersion), track.tags);
         if (!values.picture)
             values.picture = pictureFrom(track.coverFile);
         if (file.file()->readOnly() || !tagaccess::write(*file.file(), values, tagVersion))
-            throw ComponentError(QStringLiteral("The tags cannot be written to \"%1\".").arg(fileName),
-                                 LastError::AccessDenied);
+            throw ComponentError(
+                QCoreApplication::translate("Batch", "The tags cannot be written to \"%1\".").arg(fileName),
+                LastError::AccessDenied);
     }
     // Gains the image carried describe the whole image; the track keeps only those its sheet gives it.
     tagaccess::replaceLoudness(fileName, track.tags.loudness);

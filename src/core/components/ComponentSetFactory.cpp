@@ -9,11 +9,14 @@
 
 #include "ComponentError.h"
 
+#include <QCoreApplication>
+
 std::unique_ptr<ComponentSet> ComponentSetFactory::create() {
     // Every output format must be writable, or a batch would fail half-way through; refuse at start-up instead.
     if (const QStringList missing = missingEncoders(); !missing.isEmpty())
-        throw ComponentError(QStringLiteral("These encoders are missing from the installed libraries: %1")
-                                 .arg(missing.join(QStringLiteral("; "))));
+        throw ComponentError(
+            QCoreApplication::translate("Components", "These encoders are missing from the installed libraries: %1")
+                .arg(missing.join(QStringLiteral("; "))));
     auto set = std::make_unique<ComponentSet>();
     set->reader.connect(std::make_unique<AudioFile2Component>());
     set->writer.connect(std::make_unique<AudioFile2Component>());

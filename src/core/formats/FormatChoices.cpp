@@ -5,6 +5,8 @@
 #include "core/components/ComponentError.h"
 #include "core/components/IAudioFile2.h"
 
+#include <QCoreApplication>
+
 void applyPcmWavChoice(IAudioFile2& writer, const PcmWavChoice& choice) {
     writer.setPcmWav(choice.sampleRate, choice.channels, choice.bits);
     writer.setOutputChannels(choice.keepChannels ? 0 : choice.channels);
@@ -24,11 +26,11 @@ std::optional<ChannelChoice> channelChoiceNamed(const QString& word) {
 QString channelChoiceCaption(ChannelChoice choice) {
     switch (choice) {
     case ChannelChoice::Keep:
-        return QStringLiteral("Keep");
+        return QCoreApplication::translate("Formats", "Keep");
     case ChannelChoice::Stereo:
-        return QStringLiteral("Stereo");
+        return QCoreApplication::translate("Formats", "Stereo");
     case ChannelChoice::Mono:
-        return QStringLiteral("Mono");
+        return QCoreApplication::translate("Formats", "Mono");
     }
     return {};
 }
@@ -67,22 +69,22 @@ void applyOggVorbisSetting(IAudioFile2& writer, const OggVorbisSetting& setting)
     if (setting.usesBitrates() && setting.refuseUnaccepted &&
         writer.testOggSetting(setting.sampleRate, setting.channels, setting.nominal, setting.minimum,
                               setting.maximum) == 0)
-        throw ComponentError(kIncorrectOggFormat);
+        throw ComponentError(incorrectOggFormatText());
     writer.setOggVorbis(setting.sampleRate, setting.channels, setting.nominal, setting.minimum, setting.maximum,
                         setting.quality);
     writer.setOutputChannels(setting.keepChannels ? 0 : setting.channels);
 }
 
 QString oggNominalLabel(int kbps) {
-    return QStringLiteral("Current nominal bitrate: %1 kbit").arg(kbps);
+    return QCoreApplication::translate("Formats", "Current nominal bitrate: %1 kbit").arg(kbps);
 }
 
 QString oggMinimumLabel(int kbps) {
-    return QStringLiteral("Current min bitrate: %1 kbit").arg(kbps);
+    return QCoreApplication::translate("Formats", "Current min bitrate: %1 kbit").arg(kbps);
 }
 
 QString oggMaximumLabel(int kbps) {
-    return QStringLiteral("Current max bitrate: %1 kbit").arg(kbps);
+    return QCoreApplication::translate("Formats", "Current max bitrate: %1 kbit").arg(kbps);
 }
 
 OggVorbisEnabling enablingAfterVbrToggled(OggVorbisEnabling state, bool vbr, bool quality) {

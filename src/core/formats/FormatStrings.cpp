@@ -2,6 +2,7 @@
 
 #include "core/components/IAudioFile2.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -53,11 +54,12 @@ QStringList describeWmaProfiles(IAudioFile2& writer) {
 }
 
 QStringList g723BitsItems() {
-    return {QStringLiteral("3 bit"), QStringLiteral("5 bit")};
+    return {QCoreApplication::translate("Formats", "3 bit"), QCoreApplication::translate("Formats", "5 bit")};
 }
 
 QStringList g726BitsItems() {
-    return {QStringLiteral("2 bit"), QStringLiteral("3 bit"), QStringLiteral("4 bit"), QStringLiteral("5 bit")};
+    return {QCoreApplication::translate("Formats", "2 bit"), QCoreApplication::translate("Formats", "3 bit"),
+            QCoreApplication::translate("Formats", "4 bit"), QCoreApplication::translate("Formats", "5 bit")};
 }
 
 int g723BitsAt(int item, int current) {
@@ -91,7 +93,7 @@ std::span<const int> opusKbpsChoices() {
 QStringList kbpsItems(std::span<const int> choices) {
     QStringList items;
     for (const int kbps : choices)
-        items.append(QStringLiteral("%1 kbit/s").arg(kbps));
+        items.append(QCoreApplication::translate("Formats", "%1 kbit/s").arg(kbps));
     return items;
 }
 
@@ -102,5 +104,5 @@ int kbpsItemOf(std::span<const int> choices, int kbps) {
 }
 
 QStringList opusContentItems() {
-    return {QStringLiteral("Music"), QStringLiteral("Speech")};
+    return {QCoreApplication::translate("Formats", "Music"), QCoreApplication::translate("Formats", "Speech")};
 }

@@ -4,6 +4,8 @@
 #include "core/components/IAudioFile2LameEnc.h"
 #include "core/ports/Messages.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kFlagOn = -1;
@@ -22,22 +24,29 @@ int filterFrequency(bool on, int frequency) {
 } // namespace
 
 QStringList mp3ChannelItems() {
-    return {Messages::Mono, Messages::Stereo, QStringLiteral("Joint Stereo"), QStringLiteral("Forced Joint Stereo"),
-            QStringLiteral("Dual Channels")};
+    return {Messages::Mono(), Messages::Stereo(), QCoreApplication::translate("Formats", "Joint Stereo"),
+            QCoreApplication::translate("Formats", "Forced Joint Stereo"),
+            QCoreApplication::translate("Formats", "Dual Channels")};
 }
 
 QStringList mp3VbrModeItems() {
-    return {QStringLiteral("None"), QStringLiteral("Default"), QStringLiteral("Old"),
-            QStringLiteral("New"),  QStringLiteral("MTRH"),    QStringLiteral("ABR")};
+    return {QCoreApplication::translate("Formats", "None"),
+            QCoreApplication::translate("Formats", "Default"),
+            QCoreApplication::translate("Formats", "Old"),
+            QCoreApplication::translate("Formats", "New"),
+            QStringLiteral("MTRH"),
+            QStringLiteral("ABR")};
 }
 
 QStringList mp3AthItems() {
-    return {QStringLiteral("default"), QStringLiteral("only"), QStringLiteral("disabled"),
-            QStringLiteral("only for short blocks")};
+    return {QCoreApplication::translate("Formats", "default"), QCoreApplication::translate("Formats", "only"),
+            QCoreApplication::translate("Formats", "disabled"),
+            QCoreApplication::translate("Formats", "only for short blocks")};
 }
 
 QStringList mp3DeEmphasisItems() {
-    return {QStringLiteral("default"), QStringLiteral("0/15 microseconds"), QStringLiteral("citt j.17")};
+    return {QCoreApplication::translate("Formats", "default"),
+            QCoreApplication::translate("Formats", "0/15 microseconds"), QStringLiteral("citt j.17")};
 }
 
 QStringList mp3PresetItems() {

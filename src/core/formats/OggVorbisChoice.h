@@ -2,6 +2,7 @@
 
 #include "FormatScales.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class IAudioFile2;
@@ -44,7 +45,9 @@ struct OggVorbisSetting {
 [[nodiscard]] OggVorbisSetting oggVorbisSettingOf(const OggVorbisControls& controls);
 
 // The text the component gives when it refuses a bit-rate setting.
-inline const QString kIncorrectOggFormat = QStringLiteral("Incorrect format");
+inline QString incorrectOggFormatText() {
+    return QCoreApplication::translate("Formats", "Incorrect format");
+}
 
 // Sets Ogg Vorbis output on the writer. A chosen bit-rate setting is first tested; when the component refuses it the
 // writer's format is left as it was and ComponentError("Incorrect format") is raised, so nothing is ever written

@@ -61,5 +61,5 @@ void WriterPreparation::describeSourceToWriter(const QString& sourceName, bool w
     }
     reader->close();
     if (error != LastError::Success)
-        throw ComponentError(Messages::SourceCannotBeOpened.arg(error), error);
+        throw ComponentError(Messages::SourceCannotBeOpened().arg(error), error);
 }

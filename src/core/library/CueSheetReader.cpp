@@ -4,6 +4,7 @@
 #include "core/components/ComponentError.h"
 #include "core/sources/SourceTypes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,13 +60,15 @@ public:
         }
         finishTrack(int(lines.size()));
         if (sheet_.tracks.empty())
-            throw ComponentError(QStringLiteral("%1 is not a usable cue sheet: it lists no tracks.").arg(name_));
+            throw ComponentError(
+                QCoreApplication::translate("Library", "%1 is not a usable cue sheet: it lists no tracks.").arg(name_));
         return std::move(sheet_);
     }
 
 private:
     [[noreturn]] void fail(int line, const QString& what) const {
-        throw ComponentError(QStringLiteral("%1, line %2: %3").arg(name_, QString::number(line), what));
+        throw ComponentError(
+            QCoreApplication::translate("Library", "%1, line %2: %3").arg(name_, QString::number(line), what));
     }
 
     CueTrack* track() { return inTrack_ ? &sheet_.tracks.back() : nullptr; }
@@ -132,10 +135,11 @@ private:
             named = space < 0 ? rest : rest.left(space).trimmed();
         }
         if (named.isEmpty())
-            fail(line.number, QStringLiteral("FILE names no file."));
+            fail(line.number, QCoreApplication::translate("Library", "FILE names no file."));
         if (ownImage_) {
             if (fileLines_++ > 0)
-                fail(line.number, QStringLiteral("a sheet kept inside a file can describe only that file, but this "
+                fail(line.number, QCoreApplication::translate(
+                                      "Library", "a sheet kept inside a file can describe only that file, but this "
                                                  "one names a second."));
             sheet_.images.front().line = line.number;
             return;
@@ -150,13 +154,14 @@ private:
     void trackLine(const SheetLine& line) {
         finishTrack(line.number);
         if (sheet_.images.empty())
-            fail(line.number, QStringLiteral("TRACK comes before any FILE line."));
+            fail(line.number, QCoreApplication::translate("Library", "TRACK comes before any FILE line."));
         bool ok = false;
         const int number = line.rest.section(QLatin1Char(' '), 0, 0).toInt(&ok);
         if (!ok || number < 1 || number > kMaxTrackNumber)
-            fail(line.number, QStringLiteral("“%1” is no track number (1 to 99).").arg(line.rest));
+            fail(line.number,
+                 QCoreApplication::translate("Library", "“%1” is no track number (1 to 99).").arg(line.rest));
         if (sheet_.tracks.size() >= size_t(kMaxTrackNumber))
-            fail(line.number, QStringLiteral("a sheet holds at most 99 tracks."));
+            fail(line.number, QCoreApplication::translate("Library", "a sheet holds at most 99 tracks."));
         CueTrack added;
         added.number = number;
         added.image = int(sheet_.images.size() - 1);
@@ -170,7 +175,8 @@ private:
         static const QRegularExpression pattern(QStringLiteral("^(\\d{1,4}):(\\d{1,2}):(\\d{1,2})$"));
         const QRegularExpressionMatch match = pattern.match(text);
         if (!match.hasMatch() || match.captured(2).toInt() >= 60 || match.captured(3).toInt() >= kCueFramesPerSecond)
-            fail(line.number, QStringLiteral("“%1” is no time (minutes:seconds:frames).").arg(text));
+            fail(line.number,
+                 QCoreApplication::translate("Library", "“%1” is no time (minutes:seconds:frames).").arg(text));
         return (CueFrames(match.captured(1).toInt()) * 60 + match.captured(2).toInt()) * kCueFramesPerSecond +
                match.captured(3).toInt();
     }
@@ -178,38 +184,45 @@ private:
     void index(const SheetLine& line) {
         CueTrack* current = track();
         if (!current)
-            fail(line.number, QStringLiteral("INDEX comes before any TRACK line."));
+            fail(line.number, QCoreApplication::translate("Library", "INDEX comes before any TRACK line."));
         const QStringList parts = line.rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         bool ok = false;
         const int number = parts.isEmpty() ? -1 : parts[0].toInt(&ok);
         if (parts.size() != 2 || !ok || number < 0 || number > 99)
-            fail(line.number, QStringLiteral("“%1” is no index (a number and a time).").arg(line.rest));
+            fail(line.number,
+                 QCoreApplication::translate("Library", "“%1” is no index (a number and a time).").arg(line.rest));
         const CueFrames at = time(line, parts[1]);
         const std::optional<CueFrames> previous = previousStartOnImage();
         if (number == 0) {
             if (current->pregapStart || hasStart_)
-                fail(line.number, QStringLiteral("INDEX 00 is out of order in track %1.").arg(current->number));
+                fail(line.number, QCoreApplication::translate("Library", "INDEX 00 is out of order in track %1.")
+                                      .arg(current->number));
             if (previous && at <= *previous)
-                fail(line.number, QStringLiteral("INDEX 00 of track %1 lies before the start of the track before it.")
+                fail(line.number, QCoreApplication::translate(
+                                      "Library", "INDEX 00 of track %1 lies before the start of the track before it.")
                                       .arg(current->number));
             current->pregapStart = at;
         } else if (number == 1) {
             if (hasStart_)
-                fail(line.number, QStringLiteral("track %1 has INDEX 01 twice.").arg(current->number));
+                fail(line.number,
+                     QCoreApplication::translate("Library", "track %1 has INDEX 01 twice.").arg(current->number));
             if (current->pregapStart && at < *current->pregapStart)
                 fail(line.number,
-                     QStringLiteral("INDEX 01 of track %1 lies before its INDEX 00.").arg(current->number));
+                     QCoreApplication::translate("Library", "INDEX 01 of track %1 lies before its INDEX 00.")
+                         .arg(current->number));
             if (previous && at <= *previous)
                 fail(line.number,
-                     QStringLiteral("INDEX 01 of track %1 does not come after the start of the track before it.")
+                     QCoreApplication::translate(
+                         "Library", "INDEX 01 of track %1 does not come after the start of the track before it.")
                          .arg(current->number));
             current->start = at;
             current->startLine = line.number;
             hasStart_ = true;
         } else if (!hasStart_) {
             // Sub-indexes (02 and on) only mark points inside a track; they must merely follow its start.
-            fail(line.number,
-                 QStringLiteral("INDEX %1 of track %2 comes before its INDEX 01.").arg(parts[0]).arg(current->number));
+            fail(line.number, QCoreApplication::translate("Library", "INDEX %1 of track %2 comes before its INDEX 01.")
+                                  .arg(parts[0])
+                                  .arg(current->number));
         }
     }
 
@@ -225,9 +238,10 @@ private:
 
     void finishTrack(int line) {
         if (inTrack_ && !hasStart_)
-            fail(sheet_.tracks.back().line, QStringLiteral("track %1 has no INDEX 01 (checked up to line %2).")
-                                                .arg(sheet_.tracks.back().number)
-                                                .arg(line));
+            fail(sheet_.tracks.back().line,
+                 QCoreApplication::translate("Library", "track %1 has no INDEX 01 (checked up to line %2).")
+                     .arg(sheet_.tracks.back().number)
+                     .arg(line));
         inTrack_ = false;
     }
 
@@ -270,9 +284,10 @@ void resolveImages(CueSheet& sheet) {
     for (CueImage& image : sheet.images) {
         image.path = findImage(image.named, folder);
         if (image.path.isEmpty())
-            throw ComponentError(QStringLiteral("%1, line %2: the image “%3” cannot be read, and there is no "
-                                                "readable audio file of that name beside the sheet.")
-                                     .arg(name, QString::number(image.line), image.named));
+            throw ComponentError(
+                QCoreApplication::translate("Library", "%1, line %2: the image “%3” cannot be read, and there is no "
+                                                       "readable audio file of that name beside the sheet.")
+                    .arg(name, QString::number(image.line), image.named));
     }
 }
 
@@ -281,8 +296,8 @@ void resolveImages(CueSheet& sheet) {
 CueSheet CueSheetReader::parse(const QByteArray& bytes, const QString& sheetPath) {
     const QString name = QFileInfo(sheetPath).fileName();
     if (bytes.size() > kMaxSheetBytes)
-        throw ComponentError(
-            QStringLiteral("%1 is not a cue sheet: it is %2 bytes long.").arg(name, QString::number(bytes.size())));
+        throw ComponentError(QCoreApplication::translate("Library", "%1 is not a cue sheet: it is %2 bytes long.")
+                                 .arg(name, QString::number(bytes.size())));
     CueSheet sheet = SheetParser(sheetPath).parse(CueSheetText::decode(bytes, name));
     resolveImages(sheet);
     return sheet;
@@ -290,8 +305,9 @@ CueSheet CueSheetReader::parse(const QByteArray& bytes, const QString& sheetPath
 
 CueSheet CueSheetReader::parseInsideFile(const QByteArray& bytes, const QString& filePath) {
     if (bytes.size() > kMaxSheetBytes)
-        throw ComponentError(QStringLiteral("The cue sheet inside %1 is %2 bytes long; it cannot be one.")
-                                 .arg(QFileInfo(filePath).fileName(), QString::number(bytes.size())));
+        throw ComponentError(
+            QCoreApplication::translate("Library", "The cue sheet inside %1 is %2 bytes long; it cannot be one.")
+                .arg(QFileInfo(filePath).fileName(), QString::number(bytes.size())));
     return SheetParser::insideFile(filePath).parse(CueSheetText::decode(bytes, QFileInfo(filePath).fileName()));
 }
 
@@ -299,9 +315,10 @@ CueSheet CueSheetReader::readFile(const QString& sheetPath) {
     QFile file(sheetPath);
     const QString name = QFileInfo(sheetPath).fileName();
     if (!file.open(QIODevice::ReadOnly))
-        throw ComponentError(QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString()));
-    if (file.size() > kMaxSheetBytes)
         throw ComponentError(
-            QStringLiteral("%1 is not a cue sheet: it is %2 bytes long.").arg(name, QString::number(file.size())));
+            QCoreApplication::translate("Library", "%1 cannot be read: %2").arg(name, file.errorString()));
+    if (file.size() > kMaxSheetBytes)
+        throw ComponentError(QCoreApplication::translate("Library", "%1 is not a cue sheet: it is %2 bytes long.")
+                                 .arg(name, QString::number(file.size())));
     return parse(file.read(kMaxSheetBytes + 1), sheetPath);
 }

@@ -6,6 +6,7 @@
 #include "core/components/common/FlacHandles.h"
 #include "core/components/reader/SourceOpener.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -79,9 +80,10 @@ std::optional<CueSheet> sheetOfBlock(const QString& fileName, const FLAC__Stream
                 pregap = &track.indices[index];
         }
         if (start == nullptr)
-            throw ComponentError(QStringLiteral("The cue sheet inside %1 gives track %2 no start (INDEX 01).")
-                                     .arg(QFileInfo(fileName).fileName())
-                                     .arg(track.number));
+            throw ComponentError(
+                QCoreApplication::translate("Library", "The cue sheet inside %1 gives track %2 no start (INDEX 01).")
+                    .arg(QFileInfo(fileName).fileName())
+                    .arg(track.number));
         CueTrack made;
         made.number = track.number;
         made.isrc = QString::fromLatin1(track.isrc).trimmed();
@@ -92,7 +94,8 @@ std::optional<CueSheet> sheetOfBlock(const QString& fileName, const FLAC__Stream
                 framesOf(ExactPosition{static_cast<long long>(track.offset + pregap->offset), sampleRate});
         if (!sheet.tracks.empty() && made.exactStart->units <= sheet.tracks.back().exactStart->units)
             throw ComponentError(
-                QStringLiteral("The cue sheet inside %1 starts track %2 before the end of the track before it.")
+                QCoreApplication::translate(
+                    "Library", "The cue sheet inside %1 starts track %2 before the end of the track before it.")
                     .arg(QFileInfo(fileName).fileName())
                     .arg(track.number));
         sheet.tracks.push_back(std::move(made));
@@ -108,7 +111,8 @@ std::optional<CueSheet> tracksInFlacFile(const QString& fileName) {
     const FlacChainPtr chain(FLAC__metadata_chain_new());
     const FlacIteratorPtr iterator(FLAC__metadata_iterator_new());
     if (!chain || !iterator)
-        throw ComponentError(QStringLiteral("Out of memory while reading %1.").arg(QFileInfo(fileName).fileName()));
+        throw ComponentError(QCoreApplication::translate("Library", "Out of memory while reading %1.")
+                                 .arg(QFileInfo(fileName).fileName()));
     const QByteArray path = QFile::encodeName(fileName);
     if (!FLAC__metadata_chain_read(chain.get(), path.constData()))
         return std::nullopt;

@@ -1,5 +1,7 @@
 #include "ConversionListModel.h"
 
+#include <QCoreApplication>
+
 ConversionListModel::ConversionListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void ConversionListModel::append(ConversionRow row) {
@@ -76,10 +78,10 @@ QVariant ConversionListModel::headerData(int section, Qt::Orientation orientatio
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     static const QStringList titles{QString(),
-                                    QStringLiteral("File Name"),
-                                    QStringLiteral("Size"),
-                                    QStringLiteral("Time"),
-                                    QStringLiteral("Format"),
-                                    QStringLiteral("Full Name")};
+                                    QCoreApplication::translate("List", "File Name"),
+                                    QCoreApplication::translate("List", "Size"),
+                                    QCoreApplication::translate("List", "Time"),
+                                    QCoreApplication::translate("List", "Format"),
+                                    QCoreApplication::translate("List", "Full Name")};
     return titles.value(section);
 }

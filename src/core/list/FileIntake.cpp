@@ -6,6 +6,7 @@
 #include "core/ports/Messages.h"
 #include "core/ports/Prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -24,7 +25,7 @@ std::optional<FileIntake::Probed> FileIntake::probe(const ProbeSteps& steps) {
         Probed probed{steps.length(), QString()};
         if (probed.lengthMs <= 0) {
             steps.close();
-            prompts_.message(Messages::ErrorCaption, steps.invalidText, Prompts::Icon::Warning);
+            prompts_.message(Messages::ErrorCaption(), steps.invalidText, Prompts::Icon::Warning);
             return std::nullopt;
         }
         probed.description = steps.describe();
@@ -37,7 +38,7 @@ std::optional<FileIntake::Probed> FileIntake::probe(const ProbeSteps& steps) {
         // A file that opens but holds no sound (a silent video) would vanish without a word, though the user can see
         // nothing wrong with it: it is told like a file of no length.
         if (error.code() == LastError::NoAudioStream)
-            prompts_.message(Messages::ErrorCaption, error.message(), Prompts::Icon::Warning);
+            prompts_.message(Messages::ErrorCaption(), error.message(), Prompts::Icon::Warning);
         return std::nullopt;
     }
 }
@@ -48,14 +49,15 @@ std::optional<FileIntake::Probed> FileIntake::probeAudio(const QString& fullName
     OpenedAudioSource opened;
     return probe({[&] { reader->close(); }, [&] { opened = openAudioSourceOnce(reader, fullName); },
                   [&] { return opened.durationMs; }, [&] { return reader->formatString(); },
-                  [&] { return opened.probed; }, Messages::InvalidAudioFormat, [&] { return reader->soundTracks(); }});
+                  [&] { return opened.probed; }, Messages::InvalidAudioFormat(),
+                  [&] { return reader->soundTracks(); }});
 }
 
 std::optional<FileIntake::Probed> FileIntake::probeVideo(const QString& fullName) {
     TVideoFile& video = components_.video;
     return probe({[&] { video->close(); }, [&] { video->open(fullName); }, [&] { return video->durationMs(); },
                   [&] { return video->formatDescription(); }, [] { return std::optional<ProbedSource>(); },
-                  Messages::InvalidVideoFormat, [&] { return video->soundTracks(); }});
+                  Messages::InvalidVideoFormat(), [&] { return video->soundTracks(); }});
 }
 
 std::optional<ConversionRow> FileIntake::addfile(const ConversionList& list, const QString& fullName, bool checked) {
@@ -71,8 +73,9 @@ std::optional<ConversionRow> FileIntake::addfile(const ConversionList& list, con
     row.size = RowText::size(QFileInfo(QDir::current().absoluteFilePath(fullName)).size(),
                              QLocale::system().decimalPoint().front());
     row.time = RowText::time(probed->lengthMs);
-    row.format =
-        (kind == SourceKind::Video ? QStringLiteral("(Video) ") : QStringLiteral("(Audio) ")) + probed->description;
+    row.format = (kind == SourceKind::Video ? QCoreApplication::translate("List", "(Video) ")
+                                            : QCoreApplication::translate("List", "(Audio) ")) +
+                 probed->description;
     row.soundTracks = probed->soundTracks;
     // The row names the track its batch will read; with every track converted, none is the one.
     if (const auto chosen = soundTrackRule_.choose(row.soundTracks); chosen && !chosen->empty()) {

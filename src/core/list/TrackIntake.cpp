@@ -8,6 +8,7 @@
 #include "core/ports/Messages.h"
 #include "core/ports/Prompts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <map>
 
@@ -35,7 +36,7 @@ std::optional<std::vector<ConversionRow>> TrackIntake::trackRows(const Conversio
         try {
             return rowsOf(list, CueSheetReader::readFile(fullName), checked);
         } catch (const ComponentError& error) {
-            prompts_.message(Messages::ErrorCaption, error.message(), Prompts::Icon::Warning);
+            prompts_.message(Messages::ErrorCaption(), error.message(), Prompts::Icon::Warning);
             return std::vector<ConversionRow>{};
         }
     }
@@ -44,7 +45,7 @@ std::optional<std::vector<ConversionRow>> TrackIntake::trackRows(const Conversio
         inside = tracksInFile(fullName);
     } catch (const ComponentError& error) {
         // The sound is still there to convert as one piece; only the sheet that would cut it is no use.
-        prompts_.message(Messages::ErrorCaption, error.message(), Prompts::Icon::Warning);
+        prompts_.message(Messages::ErrorCaption(), error.message(), Prompts::Icon::Warning);
         return std::nullopt;
     }
     if (!inside)
@@ -66,8 +67,9 @@ std::vector<ConversionRow> TrackIntake::rowsOf(const ConversionList& list, const
         if (image == images.end()) {
             image = images.emplace(track.image, files_.addfile(ConversionList(), track.image, checked)).first;
             if (!image->second && sheet.path != track.image)
-                prompts_.message(Messages::ErrorCaption,
-                                 QStringLiteral("%1: the image “%2” cannot be read, so its tracks are not listed.")
+                prompts_.message(Messages::ErrorCaption(),
+                                 QCoreApplication::translate(
+                                     "List", "%1: the image “%2” cannot be read, so its tracks are not listed.")
                                      .arg(QFileInfo(sheet.path).fileName(), QFileInfo(track.image).fileName()),
                                  Prompts::Icon::Warning);
         }

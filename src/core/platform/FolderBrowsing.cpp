@@ -142,9 +142,9 @@ std::optional<QString> folderAbove(const QString& shownFolder) {
 }
 
 QString newFolderName(const std::function<bool(const QString& name)>& taken) {
-    QString name = Messages::NewFolder;
+    QString name = Messages::NewFolder();
     for (int number = 2; taken(name); ++number)
-        name = QStringLiteral("%1 (%2)").arg(Messages::NewFolder).arg(number);
+        name = QStringLiteral("%1 (%2)").arg(Messages::NewFolder()).arg(number);
     return name;
 }
 

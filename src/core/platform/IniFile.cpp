@@ -1,5 +1,6 @@
 #include "IniFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -65,7 +66,7 @@ QString safeName(const QString& name) {
 
 IniWriteError::IniWriteError(const QString& path)
     : std::runtime_error(QStringLiteral("Unable to write to %1").arg(path).toStdString()),
-      message_(QStringLiteral("Unable to write to %1").arg(path)) {}
+      message_(QCoreApplication::translate("Settings", "Unable to write to %1").arg(path)) {}
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {}
 

@@ -4,6 +4,7 @@
 #include "core/components/ComponentSet.h"
 #include "core/ports/Prompts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <exception>
@@ -15,7 +16,9 @@ constexpr int kRequestedBlockLength = 4000;
 // The writer's seek mode that moves to an absolute sample position.
 constexpr int kSeekToSample = 3;
 
-const QString kVideoRefused = QStringLiteral("Con not play video files!");
+QString videoRefusedText() {
+    return QCoreApplication::translate("Player", "Con not play video files!");
+}
 
 // Wide enough for any 64-bit length times 100.
 __extension__ typedef __int128 WideCount;
@@ -76,7 +79,7 @@ void PreviewPlayer::play() {
         return;
     }
     if (!rows_.isAudio(row)) {
-        prompts_.message(QString(), kVideoRefused, Prompts::Icon::Warning);
+        prompts_.message(QString(), videoRefusedText(), Prompts::Icon::Warning);
         return;
     }
     if (playing_)

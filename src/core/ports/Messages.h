@@ -1,60 +1,115 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Message texts that more than one part of the program shows. They stay exactly as users have always seen them,
-// misspellings included, so each is spelled here once.
+// misspellings included, so each is spelled here once. Each is a function rather than a constant so that it is
+// translated when shown, after the user's translator is installed, not when the program loads.
 namespace Messages {
 
-inline const QString ErrorCaption = QStringLiteral("Error");
+inline QString ErrorCaption() {
+    return QCoreApplication::translate("Messages", "Error");
+}
 
 // A file that opens but reports no length.
-inline const QString InvalidAudioFormat = QStringLiteral("Invalid Audio Format!");
-inline const QString InvalidVideoFormat = QStringLiteral("Invalid Vidio Format!");
+inline QString InvalidAudioFormat() {
+    return QCoreApplication::translate("Messages", "Invalid Audio Format!");
+}
+inline QString InvalidVideoFormat() {
+    return QCoreApplication::translate("Messages", "Invalid Vidio Format!");
+}
 
-inline const QString NoOutputFormatChosen = QStringLiteral("Please choose the output format!");
-inline const QString ChooseOutputFolder = QStringLiteral("Select an output folder");
+inline QString NoOutputFormatChosen() {
+    return QCoreApplication::translate("Messages", "Please choose the output format!");
+}
+inline QString ChooseOutputFolder() {
+    return QCoreApplication::translate("Messages", "Select an output folder");
+}
 
 // The source's name follows without a blank.
-inline const QString SourceNotFound = QStringLiteral("Can not find out the source file:");
+inline QString SourceNotFound() {
+    return QCoreApplication::translate("Messages", "Can not find out the source file:");
+}
 // %1: the component's error code.
-inline const QString SourceCannotBeOpened = QStringLiteral("The source cannot be opened (error %1).");
+inline QString SourceCannotBeOpened() {
+    return QCoreApplication::translate("Messages", "The source cannot be opened (error %1).");
+}
 // %1: the sample rate, %2: the channel count.
-inline const QString SourceSoundUnusable = QStringLiteral("The source reports %1 Hz and %2 channels.");
+inline QString SourceSoundUnusable() {
+    return QCoreApplication::translate("Messages", "The source reports %1 Hz and %2 channels.");
+}
 // When a failed conversion gives no reason of its own.
-inline const QString ConversionFailed = QStringLiteral("The conversion failed.");
+inline QString ConversionFailed() {
+    return QCoreApplication::translate("Messages", "The conversion failed.");
+}
 // %1: the batch's percentage.
-inline const QString TotalProgress = QStringLiteral("Total %1%");
+inline QString TotalProgress() {
+    return QCoreApplication::translate("Messages", "Total %1%");
+}
 
 // Why a file cannot be used. %1: the file's name (some callers give the whole path, some the name alone).
-inline const QString FileDoesNotExist = QStringLiteral("The file \"%1\" does not exist.");
-inline const QString FileCannotBeRead = QStringLiteral("The file \"%1\" cannot be read.");
+inline QString FileDoesNotExist() {
+    return QCoreApplication::translate("Messages", "The file \"%1\" does not exist.");
+}
+inline QString FileCannotBeRead() {
+    return QCoreApplication::translate("Messages", "The file \"%1\" cannot be read.");
+}
 // %2: the system's reason, without a closing full stop.
-inline const QString FileCannotBeReadBecause = QStringLiteral("The file \"%1\" cannot be read: %2.");
-inline const QString FileAccessDenied = QStringLiteral("The file \"%1\" cannot be read: access denied.");
-inline const QString FileIsEmpty = QStringLiteral("The file \"%1\" is empty.");
-inline const QString FileHoldsNoSound = QStringLiteral("The file \"%1\" holds no sound.");
-inline const QString NoSuchSoundTrack =
-    QStringLiteral("The file \"%1\" has %2 sound tracks; there is no sound track %3.");
-inline const QString LoudnessOfChosenSoundTrack =
-    QStringLiteral("loudness is measured on the sound track the file plays by default, not on the one chosen");
-inline const QString FileTagsDamaged = QStringLiteral("The file \"%1\" is damaged; its tags cannot be written.");
-inline const QString NotARegularFile = QStringLiteral("\"%1\" is not a regular file.");
+inline QString FileCannotBeReadBecause() {
+    return QCoreApplication::translate("Messages", "The file \"%1\" cannot be read: %2.");
+}
+inline QString FileAccessDenied() {
+    return QCoreApplication::translate("Messages", "The file \"%1\" cannot be read: access denied.");
+}
+inline QString FileIsEmpty() {
+    return QCoreApplication::translate("Messages", "The file \"%1\" is empty.");
+}
+inline QString FileHoldsNoSound() {
+    return QCoreApplication::translate("Messages", "The file \"%1\" holds no sound.");
+}
+inline QString NoSuchSoundTrack() {
+    return QCoreApplication::translate("Messages", "The file \"%1\" has %2 sound tracks; there is no sound track %3.");
+}
+inline QString LoudnessOfChosenSoundTrack() {
+    return QCoreApplication::translate(
+        "Messages", "loudness is measured on the sound track the file plays by default, not on the one chosen");
+}
+inline QString FileTagsDamaged() {
+    return QCoreApplication::translate("Messages", "The file \"%1\" is damaged; its tags cannot be written.");
+}
+inline QString NotARegularFile() {
+    return QCoreApplication::translate("Messages", "\"%1\" is not a regular file.");
+}
 // %1: the file's name, %2: the reason.
-inline const QString CannotCreateFile = QStringLiteral("Cannot create \"%1\": %2");
+inline QString CannotCreateFile() {
+    return QCoreApplication::translate("Messages", "Cannot create \"%1\": %2");
+}
 
 // Reasons that follow the name of a library that failed: "libFLAC failed: out of memory".
-inline const QString OutOfMemory = QStringLiteral("out of memory");
-inline const QString CannotMakeEncoder = QStringLiteral("cannot make an encoder");
+inline QString OutOfMemory() {
+    return QCoreApplication::translate("Messages", "out of memory");
+}
+inline QString CannotMakeEncoder() {
+    return QCoreApplication::translate("Messages", "cannot make an encoder");
+}
 
 // The output folder's text names no folder that can be made.
-inline const QString InvalidOutputFolderName = QStringLiteral("Invalid Output Folder Name!");
+inline QString InvalidOutputFolderName() {
+    return QCoreApplication::translate("Messages", "Invalid Output Folder Name!");
+}
 
 // The name a new folder gets, and the caption of what is said when it cannot be made.
-inline const QString NewFolder = QStringLiteral("New Folder");
+inline QString NewFolder() {
+    return QCoreApplication::translate("Messages", "New Folder");
+}
 
 // The channel choices of the format dialogs, and how a description names one or two channels.
-inline const QString Mono = QStringLiteral("Mono");
-inline const QString Stereo = QStringLiteral("Stereo");
+inline QString Mono() {
+    return QCoreApplication::translate("Messages", "Mono");
+}
+inline QString Stereo() {
+    return QCoreApplication::translate("Messages", "Stereo");
+}
 
 } // namespace Messages

@@ -4,15 +4,24 @@
 #include "core/components/ComponentError.h"
 #include "core/ports/Prompts.h"
 
+#include <QCoreApplication>
 #include <utility>
 
-const QString ProfileChooser::CurrentSettingsItem = QStringLiteral("(current settings)");
+QString ProfileChooser::currentSettingsItem() {
+    return QCoreApplication::translate("Profiles", "(current settings)");
+}
 
 namespace {
 
-const QString kSaveCaption = QStringLiteral("Save Profile");
-const QString kDeleteCaption = QStringLiteral("Delete Profile");
-const QString kProfileCaption = QStringLiteral("Profile");
+QString saveCaption() {
+    return QCoreApplication::translate("Profiles", "Save Profile");
+}
+QString deleteCaption() {
+    return QCoreApplication::translate("Profiles", "Delete Profile");
+}
+QString profileCaption() {
+    return QCoreApplication::translate("Profiles", "Profile");
+}
 
 } // namespace
 
@@ -22,7 +31,7 @@ ProfileChooser::ProfileChooser(QString folder, Prompts& prompts, int wmaProfileC
 }
 
 QStringList ProfileChooser::items() const {
-    return QStringList{CurrentSettingsItem} + names_;
+    return QStringList{currentSettingsItem()} + names_;
 }
 
 int ProfileChooser::chosenItem() const {
@@ -66,33 +75,37 @@ std::optional<BatchOrder> ProfileChooser::choose(int item) {
 void ProfileChooser::warnAbout(const LoadedProfile& loaded) {
     QStringList paragraphs;
     if (!loaded.unknownKeys.isEmpty())
-        paragraphs += QStringLiteral("The profile \"%1\" holds settings this version does not know; they were left "
-                                     "out:\n%2")
+        paragraphs += QCoreApplication::translate(
+                          "Profiles", "The profile \"%1\" holds settings this version does not know; they were left "
+                                      "out:\n%2")
                           .arg(loaded.name, loaded.unknownKeys.join(QLatin1Char('\n')));
     const QStringList unshown = partsWithoutWindowControls(loaded.order, wmaProfileCount_);
     if (!unshown.isEmpty())
-        paragraphs += QStringLiteral("The window has no control for these settings of the profile \"%1\"; the "
-                                     "window's own are kept:\n%2")
+        paragraphs += QCoreApplication::translate(
+                          "Profiles", "The window has no control for these settings of the profile \"%1\"; the "
+                                      "window's own are kept:\n%2")
                           .arg(loaded.name, unshown.join(QLatin1Char('\n')));
     if (!paragraphs.isEmpty())
-        prompts_.message(kProfileCaption, paragraphs.join(QStringLiteral("\n\n")), Prompts::Icon::Warning);
+        prompts_.message(profileCaption(), paragraphs.join(QStringLiteral("\n\n")), Prompts::Icon::Warning);
 }
 
 bool ProfileChooser::saveAs(const BatchOrder& order) {
     QString offered = chosen_.value_or(QString());
     for (;;) {
-        const std::optional<QString> typed = prompts_.askText(kSaveCaption, QStringLiteral("Profile name:"), offered);
+        const std::optional<QString> typed =
+            prompts_.askText(saveCaption(), QCoreApplication::translate("Profiles", "Profile name:"), offered);
         if (!typed)
             return false;
         const QString name = typed->trimmed();
         offered = name;
         if (const std::optional<QString> why = ProfileStore::whyNotAName(name)) {
-            prompts_.message(kSaveCaption, *why, Prompts::Icon::Error);
+            prompts_.message(saveCaption(), *why, Prompts::Icon::Error);
             continue;
         }
         if (store_.contains(name) &&
-            !prompts_.confirm(kSaveCaption,
-                              QStringLiteral("A profile named \"%1\" already exists. Replace it?").arg(name)))
+            !prompts_.confirm(saveCaption(), QCoreApplication::translate(
+                                                 "Profiles", "A profile named \"%1\" already exists. Replace it?")
+                                                 .arg(name)))
             continue;
         try {
             store_.save(name, order);
@@ -110,7 +123,8 @@ bool ProfileChooser::deleteChosen() {
     if (!chosen_)
         return false;
     const QString name = *chosen_;
-    if (!prompts_.confirm(kDeleteCaption, QStringLiteral("Delete the profile \"%1\"?").arg(name)))
+    if (!prompts_.confirm(deleteCaption(),
+                          QCoreApplication::translate("Profiles", "Delete the profile \"%1\"?").arg(name)))
         return false;
     try {
         store_.remove(name);

@@ -12,7 +12,7 @@ class Prompts;
 // Prompts. A profile that cannot be read is refused with the store's reason and the chosen item stays as it was.
 class ProfileChooser {
 public:
-    static const QString CurrentSettingsItem;
+    static QString currentSettingsItem();
 
     // wmaProfileCount: how many WMA profiles the panel lists; a profile's WMA profile past them is warned about.
     ProfileChooser(QString folder, Prompts& prompts, int wmaProfileCount);

@@ -3,6 +3,7 @@
 #include "core/batch/BatchOrder.h"
 #include "core/batch/LoudnessNormalization.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
 
@@ -61,34 +62,37 @@ QString quoted(const QString& text) {
 QStringList partsWithoutWindowControls(const BatchOrder& order, int wmaProfileCount) {
     QStringList parts;
     if (order.treeRoot)
-        parts += QStringLiteral("the tree root %1").arg(quoted(*order.treeRoot));
+        parts += QCoreApplication::translate("Profiles", "the tree root %1").arg(quoted(*order.treeRoot));
     if (order.baseNames)
-        parts += QStringLiteral("the name template");
+        parts += QCoreApplication::translate("Profiles", "the name template");
     if (order.loudnessTarget && *order.loudnessTarget != kDefaultLoudnessTarget)
-        parts += QStringLiteral("the loudness target %1 LUFS").arg(*order.loudnessTarget);
+        parts += QCoreApplication::translate("Profiles", "the loudness target %1 LUFS").arg(*order.loudnessTarget);
     const Mp3Choice& mp3 = order.formatSettings.mp3;
     if (mp3.preset)
-        parts += QStringLiteral("the MP3 preset %1").arg(*mp3.preset);
+        parts += QCoreApplication::translate("Profiles", "the MP3 preset %1").arg(*mp3.preset);
     if (mp3.altPreset)
-        parts += QStringLiteral("the MP3 alternative preset %1").arg(*mp3.altPreset);
+        parts += QCoreApplication::translate("Profiles", "the MP3 alternative preset %1").arg(*mp3.altPreset);
     if (mp3.lameSwitches)
-        parts += QStringLiteral("the LAME switches %1").arg(quoted(*mp3.lameSwitches));
+        parts += QCoreApplication::translate("Profiles", "the LAME switches %1").arg(quoted(*mp3.lameSwitches));
     if (mp3.panelRate || mp3.panelChannels)
-        parts += QStringLiteral("the MP3 rate and channels taken from the panel");
+        parts += QCoreApplication::translate("Profiles", "the MP3 rate and channels taken from the panel");
     if (!dialogMakes(order.formatSettings.oggVorbis))
-        parts += QStringLiteral("the Ogg Vorbis setting (a bit rate or quality the dialog does not offer)");
+        parts += QCoreApplication::translate(
+            "Profiles", "the Ogg Vorbis setting (a bit rate or quality the dialog does not offer)");
     const PanelValues& panel = order.formatSettings.panel;
     if (!onRateList(panel.sampleRate) || panel.channels < 1 || panel.channels > 2)
-        parts += QStringLiteral("the panel's %1 Hz, %2 channels").arg(panel.sampleRate).arg(panel.channels);
+        parts += QCoreApplication::translate("Profiles", "the panel's %1 Hz, %2 channels")
+                     .arg(panel.sampleRate)
+                     .arg(panel.channels);
     const PcmWavChoice& pcm = order.formatSettings.pcmWav;
     if (!onRateList(pcm.sampleRate) || pcm.channels < 1 || pcm.channels > 2 ||
         std::find(kPcmBitsChoices.begin(), kPcmBitsChoices.end(), pcm.bits) == kPcmBitsChoices.end())
-        parts += QStringLiteral("the PCM WAV format %1 Hz, %2 channels, %3 bits")
+        parts += QCoreApplication::translate("Profiles", "the PCM WAV format %1 Hz, %2 channels, %3 bits")
                      .arg(pcm.sampleRate)
                      .arg(pcm.channels)
                      .arg(pcm.bits);
     const int wma = panel.wmaProfile;
     if (wma < 1 || wma > wmaProfileCount)
-        parts += QStringLiteral("the WMA profile %1").arg(wma);
+        parts += QCoreApplication::translate("Profiles", "the WMA profile %1").arg(wma);
     return parts;
 }

@@ -3,6 +3,7 @@
 #include "core/batch/BatchOrder.h"
 #include "core/batch/LoudnessNormalization.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 void BatchOptions::applyTo(BatchOrder& order) const {
@@ -38,7 +39,8 @@ std::optional<QString> BatchOptions::tidySoundTrackLanguages(const QString& text
     for (const QString& code : codes) {
         QString ruleWhyNot;
         if (!SoundTrackRule::parse(QStringLiteral("lang:") + code, ruleWhyNot)) {
-            whyNot = QStringLiteral("\"%1\" is not a language code such as deu or eng").arg(code);
+            whyNot =
+                QCoreApplication::translate("Settings", "\"%1\" is not a language code such as deu or eng").arg(code);
             return std::nullopt;
         }
     }

@@ -42,6 +42,7 @@ void SettingsStore::load() {
     values_.currentFolder = file_.readString(GeneralSection, CurrentFolder, QString());
     values_.currentFilter = file_.readInteger(GeneralSection, CurrentFilter, defaults.currentFilter);
     values_.batch = readBatchOptions(file_);
+    values_.language = file_.readString(GeneralSection, Language, QString()).trimmed();
 }
 
 void SettingsStore::storeOptions(const QString& defaultFolder, bool checkItem, bool isOpenFolder, bool copyTag,
@@ -70,6 +71,13 @@ void SettingsStore::storeBatchOptions(const BatchOptions& batch) {
         !file_.readString(BatchSection, SoundTrackLanguages, QString()).isEmpty())
         file_.writeString(BatchSection, SoundTrackLanguages, batch.soundTrackLanguages);
     file_.writeBool(BatchSection, HiddenTrack, batch.hiddenTrack);
+}
+
+void SettingsStore::storeLanguage(const QString& language) {
+    if (language == values_.language)
+        return;
+    values_.language = language;
+    file_.writeString(GeneralSection, Language, language);
 }
 
 void SettingsStore::storeClosingState(const ClosingState& state) {

@@ -21,6 +21,7 @@ struct Settings {
     QString currentFolder;
     int currentFilter = 0;
     BatchOptions batch;
+    QString language; // a catalogue code such as "de", or empty for the desktop's language
 
     [[nodiscard]] bool format(OutputFormat f) const { return formats[static_cast<size_t>(f)]; }
 
@@ -58,6 +59,10 @@ public:
     // Takes the options dialog's batch choices into memory, then writes them. Throws IniWriteError; the values are
     // in memory all the same.
     void storeBatchOptions(const BatchOptions& batch);
+    // Takes the windows' language (a catalogue code, or empty for the desktop's) into memory and writes it, but only
+    // when it differs from the one in memory, so a file whose user never chose one gains no line. Throws
+    // IniWriteError; the value is in memory all the same.
+    void storeLanguage(const QString& language);
     // The close-time save: the format boxes and the folder only when the state is kept, the filter always.
     // Throws IniWriteError.
     void storeClosingState(const ClosingState& state);

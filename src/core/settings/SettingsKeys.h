@@ -21,6 +21,8 @@ inline const QString GeneralSection = QStringLiteral("general");
 inline const QString SaveState = QStringLiteral("savestate");
 inline const QString CurrentFolder = QStringLiteral("currentfolder");
 inline const QString CurrentFilter = QStringLiteral("currentfilter");
+// The windows' language; absent until the user picks one, and then a catalogue code or empty for the desktop's.
+inline const QString Language = QStringLiteral("language");
 
 inline const QString BatchSection = QStringLiteral("batch");
 inline const QString Jobs = QStringLiteral("jobs");

@@ -8,6 +8,7 @@
 #include "core/ports/Messages.h"
 #include "core/ports/Prompts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace tageditor {
@@ -99,10 +100,11 @@ bool TagEditorSession::userKeepsId3v2(const QString& fileName) {
     if (!id3v2_.Load(fileName) || !id3v2_.TagFound() || !id3v2HoldsMoreThanId3v1(fileName))
         return false;
     return !prompts_.confirm(
-        QStringLiteral("Audio File Info Editor"),
-        QStringLiteral("The ID3v2 tag of this file holds more than an ID3v1 tag can keep (such as pictures, long "
-                       "texts or further fields). Storing the information as ID3v1 removes the ID3v2 tag and all of "
-                       "that with it.\n\nRemove the ID3v2 tag and store the information as ID3v1?"));
+        QCoreApplication::translate("Tags", "Audio File Info Editor"),
+        QCoreApplication::translate(
+            "Tags", "The ID3v2 tag of this file holds more than an ID3v1 tag can keep (such as pictures, long "
+                    "texts or further fields). Storing the information as ID3v1 removes the ID3v2 tag and all of "
+                    "that with it.\n\nRemove the ID3v2 tag and store the information as ID3v1?"));
 }
 
 bool TagEditorSession::id3v1HoldsMoreThan(const TagFields& fields) const {
@@ -128,20 +130,23 @@ bool TagEditorSession::userKeepsId3v1(const QString& fileName, const TagFields& 
     if (!id3v1_.Load(fileName) || !id3v1_.TagFound() || !id3v1HoldsMoreThan(fields))
         return false;
     return !prompts_.confirm(
-        QStringLiteral("Audio File Info Editor"),
-        QStringLiteral("This file also ends with an ID3v1 tag, which holds information that the ID3v2 tag will not "
-                       "hold.\n\nRemove the ID3v1 tag? Choose No to keep it beside the ID3v2 tag."));
+        QCoreApplication::translate("Tags", "Audio File Info Editor"),
+        QCoreApplication::translate(
+            "Tags", "This file also ends with an ID3v1 tag, which holds information that the ID3v2 tag will not "
+                    "hold.\n\nRemove the ID3v1 tag? Choose No to keep it beside the ID3v2 tag."));
 }
 
 ApplyResult TagEditorSession::apply(const QString& fileName, const TagFields& fields) {
     const NumberField track = readNumberField(fields.track);
     if (track.state == NumberField::State::Invalid) {
-        prompts_.message(Messages::ErrorCaption, QStringLiteral("Invalid Track Value!"), Prompts::Icon::Warning);
+        prompts_.message(Messages::ErrorCaption(), QCoreApplication::translate("Tags", "Invalid Track Value!"),
+                         Prompts::Icon::Warning);
         return ApplyResult::InvalidTrack;
     }
     const NumberField year = readNumberField(fields.year);
     if (year.state == NumberField::State::Invalid) {
-        prompts_.message(Messages::ErrorCaption, QStringLiteral("Invalid Year Value!"), Prompts::Icon::Warning);
+        prompts_.message(Messages::ErrorCaption(), QCoreApplication::translate("Tags", "Invalid Year Value!"),
+                         Prompts::Icon::Warning);
         return ApplyResult::InvalidYear;
     }
     const bool mpeg = hasMpegExtension(fileName);

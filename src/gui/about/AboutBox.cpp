@@ -11,7 +11,7 @@ const QString AboutBox::ProductPage = QStringLiteral("https://tonalith.example/"
 
 AboutBox::AboutBox(IShell& shell, QWidget* parent) : QDialog(parent), shell_(shell) {
     setObjectName(QStringLiteral("about"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setModal(true);
 
     auto* banner = new QLabel(this);
@@ -35,12 +35,12 @@ AboutBox::AboutBox(IShell& shell, QWidget* parent) : QDialog(parent), shell_(she
     link->setCursor(Qt::PointingHandCursor);
     connect(link, &QLabel::linkActivated, this, &AboutBox::openProductPage);
 
-    auto* copyrightNotice = new QLabel(QStringLiteral("Copyright (C) The Tonalith authors."), this);
+    auto* copyrightNotice = new QLabel(tr("Copyright (C) The Tonalith authors."), this);
     copyrightNotice->setObjectName(QStringLiteral("lblCopyright"));
-    auto* codecsNotice = new QLabel(QStringLiteral("Codecs: FFmpeg, LAME, libvorbis, libsndfile, spandsp"), this);
+    auto* codecsNotice = new QLabel(tr("Codecs: FFmpeg, LAME, libvorbis, libsndfile, spandsp"), this);
     codecsNotice->setObjectName(QStringLiteral("lblCodecs"));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

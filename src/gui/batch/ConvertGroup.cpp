@@ -31,7 +31,7 @@ void ConvertGroup::setOutputFolder(const QString& folder) {
 }
 
 void ConvertGroup::chooseOutputFolder() {
-    if (const auto folder = prompts_.pickFolder(Messages::ChooseOutputFolder, desktopFolder()))
+    if (const auto folder = prompts_.pickFolder(Messages::ChooseOutputFolder(), desktopFolder()))
         ui->edit_output_folder->setText(*folder);
 }
 
@@ -44,7 +44,7 @@ void ConvertGroup::startBatch() {
     // The folder is resolved here and the edit keeps the text as typed, so "~" stays "~" for the next batch.
     order.folderText = withHomeFolder(order.folderText);
     if (const auto refusal = refusalToStart(order)) {
-        prompts_.message(Messages::ErrorCaption, *refusal, Prompts::Icon::Warning);
+        prompts_.message(Messages::ErrorCaption(), *refusal, Prompts::Icon::Warning);
         return;
     }
     if (wiring_.stopPreview)

@@ -182,8 +182,8 @@ void ProgressWindow::showEvent(QShowEvent* event) {
 void ProgressWindow::resetDisplay() {
     ui->progress_output->setValue(0);
     ui->progress_total->setValue(0);
-    ui->label_processing->setText(QStringLiteral("Processing"));
-    ui->label_total->setText(QStringLiteral("Total"));
+    ui->label_processing->setText(tr("Processing"));
+    ui->label_total->setText(tr("Total"));
     ui->label_from->clear();
     ui->label_to->clear();
     running_.clear();
@@ -304,9 +304,9 @@ void ProgressWindow::closeEvent(QCloseEvent* event) {
 void ProgressWindow::showProgress(int outputPercent, int totalPercent, bool checking) {
     ui->progress_output->setValue(outputPercent);
     ui->progress_total->setValue(totalPercent);
-    const QString stage = checking ? QStringLiteral("Checking %1%") : QStringLiteral("Processing %1%");
+    const QString stage = checking ? tr("Checking %1%") : tr("Processing %1%");
     ui->label_processing->setText(stage.arg(ui->progress_output->value()));
-    ui->label_total->setText(Messages::TotalProgress.arg(ui->progress_total->value()));
+    ui->label_total->setText(Messages::TotalProgress().arg(ui->progress_total->value()));
 }
 
 void ProgressWindow::showRunningOutputs() {
@@ -328,7 +328,7 @@ void ProgressWindow::showRunningOutputs() {
 }
 
 void ProgressWindow::tellMissingSource(const QString& sourceName) {
-    prompts_.message(Messages::ErrorCaption, Messages::SourceNotFound + sourceName, Prompts::Icon::Warning);
+    prompts_.message(Messages::ErrorCaption(), Messages::SourceNotFound() + sourceName, Prompts::Icon::Warning);
 }
 
 void ProgressWindow::tellRejection(const QString& message, const QString& caption) {

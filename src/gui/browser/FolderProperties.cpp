@@ -25,11 +25,11 @@ FolderProperties::FolderProperties(const QString& folder, QWidget* parent)
             bytes += entry.size();
         }
     }
-    const auto counted = [](int count, const char* one, const char* many) {
-        return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
-    };
-    ui->txtContains->setText(counted(files, "file", "files") + QStringLiteral(", ") +
-                             counted(folders, "folder", "folders"));
+    // English has a text of its own for one; every language's plural rules choose among its forms of each text.
+    const QString fileCount = files == 1 ? tr("%n file", nullptr, files) : tr("%n files", nullptr, files);
+    const QString folderCount = folders == 1 ? tr("%n folder", nullptr, folders) : tr("%n folders", nullptr, folders);
+    //: Joins the number of files and the number of folders a folder holds.
+    ui->txtContains->setText(tr("%1, %2").arg(fileCount, folderCount));
     ui->txtSize->setText(QLocale::system().formattedDataSize(bytes));
     ui->txtModified->setText(QLocale::system().toString(info.lastModified(), QLocale::LongFormat));
 }

@@ -34,10 +34,10 @@ ShellBrowser::ShellBrowser(Prompts& prompts, QWidget* parent)
     setUpButtons();
     setUpPopup();
     connectControls();
-    ui->folderCombo->setAccessibleName(QStringLiteral("Folder"));
-    ui->combo_filter->setAccessibleName(QStringLiteral("File type"));
-    ui->fileList->setAccessibleName(QStringLiteral("Files"));
-    detailsView_->setAccessibleName(QStringLiteral("Files"));
+    ui->folderCombo->setAccessibleName(tr("Folder"));
+    ui->combo_filter->setAccessibleName(tr("File type"));
+    ui->fileList->setAccessibleName(tr("Files"));
+    detailsView_->setAccessibleName(tr("Files"));
     nameControlsForAccessibility(*this);
     setFolder(desktopFolder());
     showView(List);
@@ -107,15 +107,15 @@ void ShellBrowser::setUpButtons() {
 void ShellBrowser::setUpPopup() {
     popupMenu_ = new QMenu(this);
     popupMenu_->setObjectName(QStringLiteral("filePopupMenu"));
-    QMenu* viewMenu = popupMenu_->addMenu(QStringLiteral("&View"));
+    QMenu* viewMenu = popupMenu_->addMenu(tr("&View"));
     viewMenu->setObjectName(QStringLiteral("viewMenu"));
     auto* viewGroup = new QActionGroup(this);
-    const std::array<std::pair<const char*, const char*>, 4> views{{{"largeIconsAction", "Lar&ge icons"},
-                                                                    {"smallIconsAction", "S&mall icons"},
-                                                                    {"listAction", "&List"},
-                                                                    {"detailsAction", "&Details"}}};
+    const std::array<std::pair<const char*, const char*>, 4> views{{{"largeIconsAction", QT_TR_NOOP("Lar&ge icons")},
+                                                                    {"smallIconsAction", QT_TR_NOOP("S&mall icons")},
+                                                                    {"listAction", QT_TR_NOOP("&List")},
+                                                                    {"detailsAction", QT_TR_NOOP("&Details")}}};
     for (int code = 0; code < 4; ++code) {
-        QAction* item = viewMenu->addAction(QLatin1String(views[code].second));
+        QAction* item = viewMenu->addAction(tr(views[code].second));
         item->setObjectName(QLatin1String(views[code].first));
         item->setCheckable(true);
         viewGroup->addAction(item);
@@ -123,17 +123,17 @@ void ShellBrowser::setUpPopup() {
         connectGuarded(prompts_, item, &QAction::triggered, this, [this, code](bool) { showView(code); });
     }
     popupMenu_->addSeparator();
-    QAction* paste = popupMenu_->addAction(QStringLiteral("P&aste"));
+    QAction* paste = popupMenu_->addAction(tr("P&aste"));
     paste->setObjectName(QStringLiteral("pasteAction"));
     connectGuarded(prompts_, paste, &QAction::triggered, this, [this](bool) { pasteFromClipboard(); });
     popupMenu_->addSeparator();
-    QMenu* newMenu = popupMenu_->addMenu(QStringLiteral("Ne&w"));
+    QMenu* newMenu = popupMenu_->addMenu(tr("Ne&w"));
     newMenu->setObjectName(QStringLiteral("newMenu"));
-    QAction* newFolder = newMenu->addAction(QStringLiteral("&Folder"));
+    QAction* newFolder = newMenu->addAction(tr("&Folder"));
     newFolder->setObjectName(QStringLiteral("newFolderAction"));
     connectGuarded(prompts_, newFolder, &QAction::triggered, this, [this](bool) { createNewFolder(); });
     popupMenu_->addSeparator();
-    QAction* properties = popupMenu_->addAction(QStringLiteral("&Properties"));
+    QAction* properties = popupMenu_->addAction(tr("&Properties"));
     properties->setObjectName(QStringLiteral("propertiesAction"));
     connectGuarded(prompts_, properties, &QAction::triggered, this, [this](bool) { showFolderProperties(); });
 }
@@ -272,10 +272,9 @@ void ShellBrowser::moveSelectionToTrash() {
         return;
     const QString question =
         paths.size() == 1
-            ? QStringLiteral("Are you sure you want to move \"%1\" to the trash?")
-                  .arg(QFileInfo(paths.front()).fileName())
-            : QStringLiteral("Are you sure you want to move these %1 items to the trash?").arg(paths.size());
-    if (!prompts_.confirm(QStringLiteral("Confirm Delete"), question))
+            ? tr("Are you sure you want to move \"%1\" to the trash?").arg(QFileInfo(paths.front()).fileName())
+            : tr("Are you sure you want to move these %n items to the trash?", nullptr, int(paths.size()));
+    if (!prompts_.confirm(tr("Confirm Delete"), question))
         return;
     QStringList failed;
     for (const QString& path : paths) {
@@ -283,8 +282,7 @@ void ShellBrowser::moveSelectionToTrash() {
             failed.append(QDir::toNativeSeparators(path));
     }
     if (!failed.isEmpty())
-        prompts_.message(QStringLiteral("Delete"),
-                         QStringLiteral("Could not move to the trash:\n%1").arg(failed.join(QLatin1Char('\n'))),
+        prompts_.message(tr("Delete"), tr("Could not move to the trash:\n%1").arg(failed.join(QLatin1Char('\n'))),
                          Prompts::Icon::Warning);
 }
 
@@ -320,14 +318,12 @@ void ShellBrowser::pasteFromClipboard() {
     if (sources.isEmpty())
         return;
     FolderPaste paste(folder(), [this](const QString& existing) {
-        return prompts_.confirm(
-            QStringLiteral("Confirm File Replace"),
-            QStringLiteral("This folder already contains \"%1\".\nDo you want to replace it?").arg(existing));
+        return prompts_.confirm(tr("Confirm File Replace"),
+                                tr("This folder already contains \"%1\".\nDo you want to replace it?").arg(existing));
     });
     const QStringList failed = paste.paste(sources);
     if (!failed.isEmpty())
-        prompts_.message(QStringLiteral("Paste"),
-                         QStringLiteral("Could not paste:\n%1").arg(failed.join(QLatin1Char('\n'))),
+        prompts_.message(tr("Paste"), tr("Could not paste:\n%1").arg(failed.join(QLatin1Char('\n'))),
                          Prompts::Icon::Warning);
 }
 
@@ -336,8 +332,8 @@ void ShellBrowser::createNewFolder() {
     const QString name = FolderBrowsing::newFolderName([&shown](const QString& taken) { return shown.exists(taken); });
     const QModelIndex created = model_->mkdir(model_->index(folder()), name);
     if (!created.isValid()) {
-        prompts_.message(Messages::NewFolder,
-                         QStringLiteral("Could not create a folder in %1.").arg(QDir::toNativeSeparators(folder())),
+        prompts_.message(Messages::NewFolder(),
+                         tr("Could not create a folder in %1.").arg(QDir::toNativeSeparators(folder())),
                          Prompts::Icon::Warning);
         return;
     }

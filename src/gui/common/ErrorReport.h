@@ -4,6 +4,7 @@
 #include "core/ports/Prompts.h"
 #include "core/settings/ProgramName.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <exception>
@@ -23,7 +24,7 @@ template <typename Action> void guarded(Prompts& prompts, Action&& action) {
     } catch (const std::exception& error) {
         reportEscapedError(prompts, QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        reportEscapedError(prompts, QStringLiteral("An unknown error occurred."));
+        reportEscapedError(prompts, QCoreApplication::translate("Messages", "An unknown error occurred."));
     }
 }
 

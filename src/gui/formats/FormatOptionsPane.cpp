@@ -98,24 +98,24 @@ void FormatOptionsPane::nameControls() {
         label->setBuddy(control);
         control->setAccessibleName(label->text().trimmed());
     }
-    ui->cmbG723Bits->setAccessibleName(QStringLiteral("G.723 bits"));
-    ui->cmbG726Bits->setAccessibleName(QStringLiteral("G.726 bits"));
-    ui->flacLevelSpin->setAccessibleName(QStringLiteral("FLAC level"));
-    ui->cmbAACBitrate->setAccessibleName(QStringLiteral("AAC bit rate"));
-    ui->cmbOpusBitrate->setAccessibleName(QStringLiteral("Opus bit rate"));
-    ui->cmbOpusContent->setAccessibleName(QStringLiteral("Opus content"));
-    ui->cmbFLACChannels->setAccessibleName(QStringLiteral("FLAC channels"));
-    ui->cmbALACChannels->setAccessibleName(QStringLiteral("ALAC channels"));
-    ui->cmbAACChannels->setAccessibleName(QStringLiteral("AAC channels"));
-    ui->cmbOpusChannels->setAccessibleName(QStringLiteral("Opus channels"));
+    ui->cmbG723Bits->setAccessibleName(tr("G.723 bits"));
+    ui->cmbG726Bits->setAccessibleName(tr("G.726 bits"));
+    ui->flacLevelSpin->setAccessibleName(tr("FLAC level"));
+    ui->cmbAACBitrate->setAccessibleName(tr("AAC bit rate"));
+    ui->cmbOpusBitrate->setAccessibleName(tr("Opus bit rate"));
+    ui->cmbOpusContent->setAccessibleName(tr("Opus content"));
+    ui->cmbFLACChannels->setAccessibleName(tr("FLAC channels"));
+    ui->cmbALACChannels->setAccessibleName(tr("ALAC channels"));
+    ui->cmbAACChannels->setAccessibleName(tr("AAC channels"));
+    ui->cmbOpusChannels->setAccessibleName(tr("Opus channels"));
     for (const auto& [button, format] :
          {std::pair{ui->pcmSetButton, "PCM"}, std::pair{ui->mp3SetButton, "MP3"}, std::pair{ui->oggSetButton, "OGG"}}) {
         button->setAccessibleName(button->text());
-        button->setAccessibleDescription(QStringLiteral("Set the %1 format").arg(QLatin1String(format)));
+        button->setAccessibleDescription(tr("Set the %1 format").arg(QLatin1String(format)));
     }
     ui->noVolumeChangeRadio->setAccessibleName(ui->noVolumeChangeRadio->text());
     ui->volumeChangeRadio->setAccessibleName(ui->volumeChangeRadio->text());
-    ui->volumePercentSpin->setAccessibleName(QStringLiteral("Change As %"));
+    ui->volumePercentSpin->setAccessibleName(tr("Change As %"));
 }
 
 void FormatOptionsPane::connectControls() {

@@ -52,7 +52,7 @@ void OggVorbisOptionsDialog::reserveRoomForBitrateTexts() {
 void OggVorbisOptionsDialog::showStartingValues() {
     ui->frequencyCombo->addItems(sampleRateItems());
     // "Keep" writes the source's own channels, up to 7.1, with the bit rates per stereo pair.
-    ui->channelsCombo->addItems({Messages::Mono, Messages::Stereo, channelChoiceCaption(ChannelChoice::Keep)});
+    ui->channelsCombo->addItems({Messages::Mono(), Messages::Stereo(), channelChoiceCaption(ChannelChoice::Keep)});
     const OggVorbisControls start;
     ui->frequencyCombo->setCurrentIndex(start.sampleRateIndex);
     ui->channelsCombo->setCurrentIndex(start.channelIndex);
@@ -117,9 +117,9 @@ void OggVorbisOptionsDialog::applyFromButton() {
     try {
         applySettings();
     } catch (const ComponentError& error) {
-        if (error.message() != kIncorrectOggFormat)
+        if (error.message() != incorrectOggFormatText())
             throw;
-        prompts_.message(QString(), kIncorrectOggFormat, Prompts::Icon::None);
+        prompts_.message(QString(), incorrectOggFormatText(), Prompts::Icon::None);
         return;
     }
     emit formatStringChanged(components_.writer->formatString());

@@ -31,7 +31,7 @@ WavOptionsDialog::~WavOptionsDialog() = default;
 void WavOptionsDialog::showStartingValues() {
     ui->frequencyCombo->addItems(sampleRateItems());
     // "Keep" writes the source's own channels, up to 7.1 as WAVE_FORMAT_EXTENSIBLE with its speaker mask.
-    ui->channelsCombo->addItems({Messages::Mono, Messages::Stereo, channelChoiceCaption(ChannelChoice::Keep)});
+    ui->channelsCombo->addItems({Messages::Mono(), Messages::Stereo(), channelChoiceCaption(ChannelChoice::Keep)});
     for (const int bits : kPcmBitsChoices)
         ui->bitsCombo->addItem(QString::number(bits));
     const PcmWavChoice start;
@@ -84,8 +84,8 @@ void WavOptionsDialog::cancelClicked() {
 // The sample's format goes to the writer and shows as the PCM string, but the lists stay as they are: every PCM
 // output is made with the lists' format.
 void WavOptionsDialog::chooseSampleFile() {
-    const QStringList chosen = prompts_.pickFilesToOpen(QStringLiteral("Set Format Like Sample"),
-                                                        {QStringLiteral("*.wav;*.wave (*.wav *.wave)")});
+    const QStringList chosen =
+        prompts_.pickFilesToOpen(tr("Set Format Like Sample"), {QStringLiteral("*.wav;*.wave (*.wav *.wave)")});
     if (chosen.isEmpty() || chosen.first().isEmpty())
         return;
     auto& writer = components_.writer;

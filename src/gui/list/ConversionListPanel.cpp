@@ -30,12 +30,12 @@ ConversionListPanel::ConversionListPanel(AppContext& context, QWidget* parent)
     ui->setupUi(this);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("AddProgress"));
-    progress_->setFormat(QStringLiteral("Adding files: %v of %m"));
-    progress_->setAccessibleName(QStringLiteral("Adding files"));
+    progress_->setFormat(tr("Adding files: %v of %m"));
+    progress_->setAccessibleName(tr("Adding files"));
     progress_->hide();
     layout()->addWidget(progress_);
     ui->conversionListView->setModel(model_);
-    ui->conversionListView->setAccessibleName(QStringLiteral("Conversion list"));
+    ui->conversionListView->setAccessibleName(tr("Conversion list"));
     const int widths[] = {40, 150, 60, 40, 255, 800};
     for (int column = 0; column < ConversionListModel::ColumnCount; ++column)
         ui->conversionListView->header()->resizeSection(column, widths[column]);
@@ -142,8 +142,7 @@ void ConversionListPanel::loadDragPicture() {
     const QString picturePath = context_.locations.programFolder + QStringLiteral("drag.bmp");
     QPixmap picture;
     if (!picture.load(picturePath))
-        context_.prompts.reportError(
-            QStringLiteral("Cannot open file \"%1\".").arg(QDir::toNativeSeparators(picturePath)));
+        context_.prompts.reportError(tr("Cannot open file \"%1\".").arg(QDir::toNativeSeparators(picturePath)));
     ui->conversionListView->setDragPicture(picture);
 }
 
@@ -202,7 +201,7 @@ void ConversionListPanel::showProgress(int done, int total) {
 }
 
 void ConversionListPanel::chooseAndAddFiles() {
-    const QStringList chosen = context_.prompts.pickFilesToOpen(QStringLiteral("Open"), addDialogFilters());
+    const QStringList chosen = context_.prompts.pickFilesToOpen(tr("Open"), addDialogFilters());
     if (!chosen.isEmpty())
         addFiles(chosen);
 }

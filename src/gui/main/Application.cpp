@@ -20,6 +20,7 @@
 #include "gui/list/ConversionListPanel.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace {
@@ -28,7 +29,9 @@ std::unique_ptr<ComponentSet> createComponents(IComponentSetFactory& factory, IR
                                                Prompts& prompts, const ProgramLocations& locations) {
     auto components = createComponentsWithRepair(factory, registration, locations.programFolder);
     if (!components) {
-        prompts.message(QString(), QStringLiteral("Initialize Error! Please reinstall Tonalith!"), Prompts::Icon::None);
+        prompts.message(QString(),
+                        QCoreApplication::translate("Application", "Initialize Error! Please reinstall Tonalith!"),
+                        Prompts::Icon::None);
         throw StartupAborted();
     }
     return components;

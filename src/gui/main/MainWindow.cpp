@@ -120,10 +120,10 @@ void MainWindow::setUpMenus() {
     listPopupMenu_->addAction(ui->removeFileAction);
     listPopupMenu_->addAction(ui->clearListAction);
     listPopupMenu_->addSeparator();
-    addPopupCommand(QStringLiteral("playRowAction"), QStringLiteral("Play"), [this] { player_->play(); });
-    addPopupCommand(QStringLiteral("stopPlayingAction"), QStringLiteral("Stop"), [this] { player_->stop(); });
+    addPopupCommand(QStringLiteral("playRowAction"), tr("Play"), [this] { player_->play(); });
+    addPopupCommand(QStringLiteral("stopPlayingAction"), tr("Stop"), [this] { player_->stop(); });
     listPopupMenu_->addSeparator();
-    addPopupCommand(QStringLiteral("rowTagEditorAction"), QStringLiteral("Audio File Info"),
+    addPopupCommand(QStringLiteral("rowTagEditorAction"), tr("Audio File Info"),
                     [this] { showTagEditorForSelectedRow(); });
     list_->setPopupMenu(listPopupMenu_);
 }

@@ -3,6 +3,7 @@
 #include "core/batch/BatchOrder.h"
 #include "core/ports/Messages.h"
 #include "core/ports/Prompts.h"
+#include "core/settings/LanguageChoice.h"
 #include "core/settings/Settings.h"
 #include "gui/browser/BrowserFolders.h"
 #include "gui/common/WindowPlacementHelpers.h"
@@ -18,6 +19,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -41,61 +43,59 @@ QCheckBox* checkBox(const QString& name, const QString& text, QWidget* parent) {
 OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget* parent)
     : QDialog(parent), settings_(settings), prompts_(prompts) {
     setObjectName(QStringLiteral("options"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setModal(true);
 
-    auto* folderGroup = new QGroupBox(QStringLiteral("Default Output Folder"), this);
+    auto* folderGroup = new QGroupBox(tr("Default Output Folder"), this);
     Edit_folder = new QLineEdit(folderGroup);
     Edit_folder->setObjectName(QStringLiteral("Edit_folder"));
     chooseFolderButton = new QToolButton(folderGroup);
     chooseFolderButton->setObjectName(QStringLiteral("chooseFolderButton"));
     chooseFolderButton->setText(QStringLiteral("..."));
-    chooseFolderButton->setToolTip(Messages::ChooseOutputFolder);
+    chooseFolderButton->setToolTip(Messages::ChooseOutputFolder());
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(Edit_folder);
     folderRow->addWidget(chooseFolderButton);
     auto* folderLayout = new QVBoxLayout(folderGroup);
     folderLayout->setSpacing(2);
     folderLayout->addLayout(folderRow);
-    folderLayout->addWidget(note(QStringLiteral("If the output folder setting is empty, the output files will be "
-                                                "converted into the same source folder."),
+    folderLayout->addWidget(note(tr("If the output folder setting is empty, the output files will be "
+                                    "converted into the same source folder."),
                                  folderGroup));
 
-    auto* conversionGroup = new QGroupBox(QStringLiteral("Conversion"), this);
-    ch_checkitem = checkBox(QStringLiteral("ch_checkitem"),
-                            QStringLiteral("Check the items automatically when add files"), conversionGroup);
-    ch_isopenfolder = checkBox(QStringLiteral("ch_isopenfolder"),
-                               QStringLiteral("Open the output folder after conversion"), conversionGroup);
-    ch_copytag = checkBox(QStringLiteral("ch_copytag"), QStringLiteral("Copy the audio file info automatically"),
-                          conversionGroup);
+    auto* conversionGroup = new QGroupBox(tr("Conversion"), this);
+    ch_checkitem =
+        checkBox(QStringLiteral("ch_checkitem"), tr("Check the items automatically when add files"), conversionGroup);
+    ch_isopenfolder =
+        checkBox(QStringLiteral("ch_isopenfolder"), tr("Open the output folder after conversion"), conversionGroup);
+    ch_copytag = checkBox(QStringLiteral("ch_copytag"), tr("Copy the audio file info automatically"), conversionGroup);
     auto* conversionLayout = new QVBoxLayout(conversionGroup);
     conversionLayout->setSpacing(1);
     conversionLayout->addWidget(ch_checkitem);
     conversionLayout->addWidget(ch_isopenfolder);
     conversionLayout->addWidget(ch_copytag);
 
-    auto* batchGroup = new QGroupBox(QStringLiteral("Batch"), this);
-    auto* jobsLabel = new QLabel(QStringLiteral("Convert up to N files at once"), batchGroup);
+    auto* batchGroup = new QGroupBox(tr("Batch"), this);
+    auto* jobsLabel = new QLabel(tr("Convert up to N files at once"), batchGroup);
     spin_jobs = new QSpinBox(batchGroup);
     spin_jobs->setObjectName(QStringLiteral("spin_jobs"));
     spin_jobs->setRange(1, BatchOrder::MaxJobs);
     spin_jobs->setAccessibleName(jobsLabel->text());
     jobsLabel->setBuddy(spin_jobs);
-    ch_evenloudness = checkBox(QStringLiteral("ch_evenloudness"), QStringLiteral("Even out loudness"), batchGroup);
-    ch_verify =
-        checkBox(QStringLiteral("ch_verify"), QStringLiteral("Check every output after it is written"), batchGroup);
-    ch_replaygain = checkBox(QStringLiteral("ch_replaygain"), QStringLiteral("Write ReplayGain tags"), batchGroup);
+    ch_evenloudness = checkBox(QStringLiteral("ch_evenloudness"), tr("Even out loudness"), batchGroup);
+    ch_verify = checkBox(QStringLiteral("ch_verify"), tr("Check every output after it is written"), batchGroup);
+    ch_replaygain = checkBox(QStringLiteral("ch_replaygain"), tr("Write ReplayGain tags"), batchGroup);
     ch_hiddentrack = checkBox(QStringLiteral("ch_hiddentrack"),
-                              QStringLiteral("Include the hidden track before track 1 of a CD image"), batchGroup);
+                              tr("Include the hidden track before track 1 of a CD image"), batchGroup);
     ch_hiddentrack->setAccessibleName(ch_hiddentrack->text());
-    ch_hiddentrack->setToolTip(QStringLiteral("Sound a CD image holds before its first track becomes a track of "
-                                              "its own, numbered 0"));
-    auto* existsLabel = new QLabel(QStringLiteral("When an output file exists"), batchGroup);
+    ch_hiddentrack->setToolTip(tr("Sound a CD image holds before its first track becomes a track of "
+                                  "its own, numbered 0"));
+    auto* existsLabel = new QLabel(tr("When an output file exists"), batchGroup);
     combo_exists = new QComboBox(batchGroup);
     combo_exists->setObjectName(QStringLiteral("combo_exists"));
-    combo_exists->addItem(QStringLiteral("Replace it"), static_cast<int>(ExistingOutputPolicy::Replace));
-    combo_exists->addItem(QStringLiteral("Save under a new name"), static_cast<int>(ExistingOutputPolicy::New));
-    combo_exists->addItem(QStringLiteral("Skip the output"), static_cast<int>(ExistingOutputPolicy::Skip));
+    combo_exists->addItem(tr("Replace it"), static_cast<int>(ExistingOutputPolicy::Replace));
+    combo_exists->addItem(tr("Save under a new name"), static_cast<int>(ExistingOutputPolicy::New));
+    combo_exists->addItem(tr("Skip the output"), static_cast<int>(ExistingOutputPolicy::Skip));
     combo_exists->setAccessibleName(existsLabel->text());
     existsLabel->setBuddy(combo_exists);
     auto* batchLayout = new QGridLayout(batchGroup);
@@ -107,12 +107,12 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     batchLayout->addWidget(ch_evenloudness, 2, 0, 1, 2);
     batchLayout->addWidget(ch_verify, 3, 0, 1, 2);
     batchLayout->addWidget(ch_replaygain, 4, 0, 1, 2);
-    auto* languagesLabel = new QLabel(QStringLiteral("Sound track languages"), batchGroup);
+    auto* languagesLabel = new QLabel(tr("Sound track languages"), batchGroup);
     edit_soundlanguages = new QLineEdit(batchGroup);
     edit_soundlanguages->setObjectName(QStringLiteral("edit_soundlanguages"));
     edit_soundlanguages->setPlaceholderText(QStringLiteral("deu,eng"));
-    edit_soundlanguages->setToolTip(QStringLiteral("Of a file with several sound tracks, convert the one in the first "
-                                                   "of these languages it has; otherwise the one it plays by default"));
+    edit_soundlanguages->setToolTip(tr("Of a file with several sound tracks, convert the one in the first "
+                                       "of these languages it has; otherwise the one it plays by default"));
     edit_soundlanguages->setAccessibleName(languagesLabel->text());
     edit_soundlanguages->setAccessibleDescription(edit_soundlanguages->toolTip());
     languagesLabel->setBuddy(edit_soundlanguages);
@@ -120,20 +120,34 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     batchLayout->addWidget(edit_soundlanguages, 5, 1);
     batchLayout->addWidget(ch_hiddentrack, 6, 0, 1, 2);
 
-    auto* generalGroup = new QGroupBox(QStringLiteral("General"), this);
-    ch_savestate = checkBox(QStringLiteral("ch_savestate"), QStringLiteral("Save the state of the lastest operation"),
-                            generalGroup);
+    auto* generalGroup = new QGroupBox(tr("General"), this);
+    ch_savestate =
+        checkBox(QStringLiteral("ch_savestate"), tr("Save the state of the lastest operation"), generalGroup);
     auto* generalLayout = new QVBoxLayout(generalGroup);
     generalLayout->setSpacing(2);
     generalLayout->addWidget(ch_savestate);
-    generalLayout->addWidget(note(QStringLiteral("This option will store the operation state (like current folder, "
-                                                 "Output Format selection) of the lastest operation."),
+    generalLayout->addWidget(note(tr("This option will store the operation state (like current folder, "
+                                     "Output Format selection) of the lastest operation."),
                                   generalGroup));
+    auto* languageLabel = new QLabel(tr("Language"), generalGroup);
+    combo_language = new QComboBox(generalGroup);
+    combo_language->setObjectName(QStringLiteral("combo_language"));
+    combo_language->addItem(tr("System default"), LanguageChoice::SystemDefault);
+    // Each language in its own name, so that someone who cannot read the current one still finds theirs.
+    for (const ShippedLanguage& language : LanguageChoice::shipped())
+        combo_language->addItem(language.nativeName, language.code);
+    combo_language->setAccessibleName(languageLabel->text());
+    languageLabel->setBuddy(combo_language);
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(languageLabel);
+    languageRow->addWidget(combo_language, 1);
+    generalLayout->addLayout(languageRow);
+    generalLayout->addWidget(note(tr("A new language is shown from the next start of the program."), generalGroup));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -176,10 +190,12 @@ void OptionsDialog::showStoredSettings() {
     ch_hiddentrack->setChecked(values.batch.hiddenTrack);
     combo_exists->setCurrentIndex(combo_exists->findData(static_cast<int>(values.batch.existing)));
     edit_soundlanguages->setText(values.batch.soundTrackLanguages);
+    // A stored code this version does not list (such as the test language) shows as the desktop's language.
+    combo_language->setCurrentIndex(std::max(0, combo_language->findData(values.language)));
 }
 
 void OptionsDialog::chooseDefaultFolder() {
-    if (const auto folder = prompts_.pickFolder(QStringLiteral("Select an default output folder"), desktopFolder()))
+    if (const auto folder = prompts_.pickFolder(tr("Select an default output folder"), desktopFolder()))
         Edit_folder->setText(*folder);
 }
 
@@ -195,7 +211,7 @@ void OptionsDialog::storeAndClose() {
     const std::optional<QString> languages =
         BatchOptions::tidySoundTrackLanguages(edit_soundlanguages->text(), languagesWhyNot);
     if (!languages) {
-        prompts_.message(Messages::ErrorCaption, QStringLiteral("Sound track languages: %1.").arg(languagesWhyNot),
+        prompts_.message(Messages::ErrorCaption(), tr("Sound track languages: %1.").arg(languagesWhyNot),
                          Prompts::Icon::Warning);
         edit_soundlanguages->setFocus();
         return;
@@ -214,6 +230,16 @@ void OptionsDialog::storeAndClose() {
         settings_.storeBatchOptions(batch);
     } catch (const IniWriteError& error) {
         failure = failure.value_or(error.message());
+    }
+    // The list shows an unlisted stored code as the desktop's language; only a real change replaces it.
+    const QString language = combo_language->currentData().toString();
+    const bool storedShown = combo_language->findData(settings_.values().language) >= 0;
+    if (storedShown || combo_language->currentIndex() != 0) {
+        try {
+            settings_.storeLanguage(language);
+        } catch (const IniWriteError& error) {
+            failure = failure.value_or(error.message());
+        }
     }
     if (failure)
         prompts_.reportError(*failure);

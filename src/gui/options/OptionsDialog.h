@@ -43,4 +43,5 @@ private:
     QCheckBox* ch_hiddentrack;
     QComboBox* combo_exists;
     QLineEdit* edit_soundlanguages;
+    QComboBox* combo_language;
 };

@@ -32,12 +32,12 @@ protected:
 };
 
 TEST_F(ProfileChooserTest, ListsCurrentSettingsFirstThenTheProfilesAndChoosesThem) {
-    EXPECT_EQ(chooser().items(), QStringList{ProfileChooser::CurrentSettingsItem}) << "no folder yet";
+    EXPECT_EQ(chooser().items(), QStringList{ProfileChooser::currentSettingsItem()}) << "no folder yet";
     store.save(QStringLiteral("phone"), orderWithJobs(2));
     store.save(QStringLiteral("Archive"), orderWithJobs(3));
     ProfileChooser profiles = chooser();
     EXPECT_EQ(profiles.items(),
-              (QStringList{ProfileChooser::CurrentSettingsItem, QStringLiteral("Archive"), QStringLiteral("phone")}));
+              (QStringList{ProfileChooser::currentSettingsItem(), QStringLiteral("Archive"), QStringLiteral("phone")}));
     EXPECT_EQ(profiles.chosenItem(), 0);
     EXPECT_FALSE(profiles.canDelete());
 
@@ -89,7 +89,7 @@ TEST_F(ProfileChooserTest, DeleteAsksFirstAndThenChoosesTheCurrentSettings) {
     EXPECT_TRUE(profiles.deleteChosen());
     EXPECT_EQ(prompts.count(QStringLiteral("Delete Profile|Delete the profile \"Phone\"?")), 2);
     EXPECT_FALSE(store.contains(QStringLiteral("Phone")));
-    EXPECT_EQ(profiles.items(), QStringList{ProfileChooser::CurrentSettingsItem});
+    EXPECT_EQ(profiles.items(), QStringList{ProfileChooser::currentSettingsItem()});
     EXPECT_EQ(profiles.chosenItem(), 0);
 }
 

@@ -23,5 +23,6 @@ inline ComponentError fileCreationError(const QString& fileName, int error) {
     default:
         break;
     }
-    return ComponentError(Messages::CannotCreateFile.arg(fileName, QString::fromLocal8Bit(std::strerror(error))), code);
+    return ComponentError(Messages::CannotCreateFile().arg(fileName, QString::fromLocal8Bit(std::strerror(error))),
+                          code);
 }

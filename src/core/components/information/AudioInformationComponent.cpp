@@ -6,6 +6,7 @@
 #include "core/components/ComponentError.h"
 #include "core/ports/Messages.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -15,14 +16,15 @@ namespace {
 QByteArray readHead(const QString& fileName) {
     const QFileInfo info(fileName);
     if (!info.exists()) {
-        throw ComponentError(Messages::FileDoesNotExist.arg(fileName), LastError::FileNotFound);
+        throw ComponentError(Messages::FileDoesNotExist().arg(fileName), LastError::FileNotFound);
     }
     if (!info.isFile()) {
-        throw ComponentError(QStringLiteral("\"%1\" is not a file.").arg(fileName), LastError::UnknownFormat);
+        throw ComponentError(QCoreApplication::translate("Components", "\"%1\" is not a file.").arg(fileName),
+                             LastError::UnknownFormat);
     }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw ComponentError(Messages::FileCannotBeRead.arg(fileName), LastError::AccessDenied);
+        throw ComponentError(Messages::FileCannotBeRead().arg(fileName), LastError::AccessDenied);
     }
     return file.read(16);
 }
@@ -55,11 +57,12 @@ void AudioInformationComponent::storeTags(const QString& fileName) {
         if (kind == TagFileKind::Other) {
             return; // a format TagLib does not know holds no tags we could write
         }
-        throw ComponentError(Messages::FileTagsDamaged.arg(fileName), LastError::CorruptData);
+        throw ComponentError(Messages::FileTagsDamaged().arg(fileName), LastError::CorruptData);
     }
     if (file.file()->readOnly() || !tagaccess::write(*file.file(), values_, tagVersion_)) {
-        throw ComponentError(QStringLiteral("The tags cannot be written to \"%1\".").arg(fileName),
-                             LastError::AccessDenied);
+        throw ComponentError(
+            QCoreApplication::translate("Components", "The tags cannot be written to \"%1\".").arg(fileName),
+            LastError::AccessDenied);
     }
 }
 
@@ -77,7 +80,9 @@ int AudioInformationComponent::tagVersion() {
 
 void AudioInformationComponent::setTagVersion(int version) {
     if (version != tagaccess::kId3v1 && version != tagaccess::kId3v2) {
-        throw ComponentError(QStringLiteral("Tag version %1 does not exist; use 1 (ID3v1) or 2 (ID3v2).").arg(version));
+        throw ComponentError(
+            QCoreApplication::translate("Components", "Tag version %1 does not exist; use 1 (ID3v1) or 2 (ID3v2).")
+                .arg(version));
     }
     tagVersion_ = version;
 }
@@ -120,7 +125,8 @@ void AudioInformationComponent::setTextProperty(const QString& propertyName, con
         values_.genreText = value;
         values_.genreNumber = genreNumberForText(value);
     } else {
-        throw ComponentError(QStringLiteral("Unknown property name \"%1\".").arg(propertyName));
+        throw ComponentError(
+            QCoreApplication::translate("Components", "Unknown property name \"%1\".").arg(propertyName));
     }
 }
 

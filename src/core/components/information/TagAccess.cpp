@@ -5,6 +5,7 @@
 #include "core/components/reader/ContainerContents.h"
 #include "core/ports/Messages.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -821,18 +822,19 @@ void replaceLoudness(const QString& fileName, const LoudnessTags& loudness) {
         return;
     QFile head(fileName);
     if (!head.open(QIODevice::ReadOnly))
-        throw ComponentError(Messages::FileCannotBeRead.arg(fileName), LastError::AccessDenied);
+        throw ComponentError(Messages::FileCannotBeRead().arg(fileName), LastError::AccessDenied);
     const TagFileKind kind = tagFileKind(fileName, head.read(16));
     head.close();
     const TagLib::FileRef file = open(fileName, kind);
     if (file.isNull()) {
         if (kind == TagFileKind::None || kind == TagFileKind::Other)
             return; // no tag format we know, so no loudness fields to rewrite
-        throw ComponentError(Messages::FileTagsDamaged.arg(fileName), LastError::CorruptData);
+        throw ComponentError(Messages::FileTagsDamaged().arg(fileName), LastError::CorruptData);
     }
     if (file.file()->readOnly() || !saveLoudness(*file.file(), loudness))
-        throw ComponentError(QStringLiteral("The loudness tags cannot be written to \"%1\".").arg(fileName),
-                             LastError::AccessDenied);
+        throw ComponentError(
+            QCoreApplication::translate("Components", "The loudness tags cannot be written to \"%1\".").arg(fileName),
+            LastError::AccessDenied);
 }
 
 } // namespace tagaccess

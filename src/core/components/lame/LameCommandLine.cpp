@@ -3,6 +3,7 @@
 #include "LamePresets.h"
 #include "core/components/ComponentError.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 
 #include <array>
@@ -24,7 +25,8 @@ struct Switch {
 
 [[noreturn]] void badValue(const QString& name, const QString& value) {
     throw ComponentError(
-        QStringLiteral("The MP3 command line gives the switch %1 a bad value: \"%2\".").arg(name, value));
+        QCoreApplication::translate("Components", "The MP3 command line gives the switch %1 a bad value: \"%2\".")
+            .arg(name, value));
 }
 
 int integerIn(const QString& name, const QString& value, int lowest, int highest) {
@@ -191,8 +193,9 @@ void applyPreset(QStringList& words, Mp3SettingValues& values) {
         values = *preset;
         return;
     }
-    throw ComponentError(QStringLiteral("The MP3 command line names a preset LAME does not know: \"%1\".")
-                             .arg(named.section(' ', 0, 0)));
+    throw ComponentError(
+        QCoreApplication::translate("Components", "The MP3 command line names a preset LAME does not know: \"%1\".")
+            .arg(named.section(' ', 0, 0)));
 }
 
 } // namespace
@@ -209,10 +212,14 @@ void applyLameCommandLine(const QString& commandLine, Mp3SettingValues& values) 
         QString value;
         const Switch* found = findSwitch(word, value);
         if (!found)
-            throw ComponentError(QStringLiteral("The MP3 command line has a switch LAME does not know: %1").arg(word));
+            throw ComponentError(
+                QCoreApplication::translate("Components", "The MP3 command line has a switch LAME does not know: %1")
+                    .arg(word));
         if (found->takesValue && value.isEmpty()) {
             if (words.isEmpty())
-                throw ComponentError(QStringLiteral("The MP3 command line gives the switch %1 no value.").arg(word));
+                throw ComponentError(
+                    QCoreApplication::translate("Components", "The MP3 command line gives the switch %1 no value.")
+                        .arg(word));
             value = words.takeFirst();
         }
         found->apply(result, value);

@@ -4,6 +4,7 @@
 #include "LamePresets.h"
 #include "core/components/ComponentError.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <limits>
 
@@ -75,7 +76,8 @@ constexpr std::array<const char*, kMp3SettingCount> kSettingNames{"maximum VBR b
 std::size_t indexOf(Mp3Setting which) {
     const int index = static_cast<int>(which);
     if (index < 0 || index >= kMp3SettingCount)
-        throw ComponentError(QStringLiteral("The MP3 encoder has no setting %1.").arg(index));
+        throw ComponentError(
+            QCoreApplication::translate("Components", "The MP3 encoder has no setting %1.").arg(index));
     return static_cast<std::size_t>(index);
 }
 
@@ -103,7 +105,7 @@ void LameEncComponent::setSetting(Mp3Setting which, int value) {
     const std::size_t index = indexOf(which);
     const Range range = rangeOf(which);
     if (value < range.lowest || value > range.highest)
-        throw ComponentError(QStringLiteral("The MP3 %1 cannot be %2 (allowed: %3 to %4).")
+        throw ComponentError(QCoreApplication::translate("Components", "The MP3 %1 cannot be %2 (allowed: %3 to %4).")
                                  .arg(QLatin1String(kSettingNames[index]))
                                  .arg(value)
                                  .arg(range.lowest)

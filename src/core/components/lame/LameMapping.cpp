@@ -3,6 +3,7 @@
 #include "core/components/ComponentError.h"
 #include "core/components/IAudioFile2LameEnc.h"
 
+#include <QCoreApplication>
 #include <lame.h>
 
 #include <algorithm>
@@ -207,7 +208,8 @@ Mp3SettingValues readMp3Settings(const lame_global_struct* encoder) {
 LameEncoderHandle makeLameEncoder() {
     LameEncoderHandle encoder(lame_init());
     if (!encoder)
-        throw ComponentError(QStringLiteral("The MP3 encoder could not be started."), LastError::EncoderFailure);
+        throw ComponentError(QCoreApplication::translate("Components", "The MP3 encoder could not be started."),
+                             LastError::EncoderFailure);
     // LAME's reports go to the console by default; ours go through errors and results instead.
     lame_set_errorf(encoder.get(), nullptr);
     lame_set_msgf(encoder.get(), nullptr);

@@ -2,6 +2,7 @@
 
 #include "core/components/ComponentError.h"
 
+#include <QCoreApplication>
 #include <lame.h>
 
 #include <array>
@@ -96,7 +97,8 @@ Mp3SettingValues describeLameConfiguration(const std::function<void(lame_global_
     configure(encoder.get());
     const Mp3SettingValues asConfigured = readMp3Settings(encoder.get());
     if (lame_init_params(encoder.get()) < 0)
-        throw ComponentError(QStringLiteral("The MP3 encoder refused these settings."), LastError::EncoderFailure);
+        throw ComponentError(QCoreApplication::translate("Components", "The MP3 encoder refused these settings."),
+                             LastError::EncoderFailure);
     Mp3SettingValues values = readMp3Settings(encoder.get());
     for (const Mp3Setting filter : {Mp3Setting::LowpassFrequency, Mp3Setting::HighpassFrequency,
                                     Mp3Setting::LowpassWidth, Mp3Setting::HighpassWidth})
@@ -120,12 +122,13 @@ Mp3SettingValues presetMp3Settings(int preset) {
         return classicPreset(kClassicPresets[static_cast<std::size_t>(preset - 1)]);
     if (preset == static_cast<int>(kClassicPresets.size()) + 1)
         return lamePreset(R3MIX);
-    throw ComponentError(QStringLiteral("There is no MP3 preset %1 (1 to 11).").arg(preset));
+    throw ComponentError(QCoreApplication::translate("Components", "There is no MP3 preset %1 (1 to 11).").arg(preset));
 }
 
 Mp3SettingValues alternativePresetMp3Settings(int preset) {
     if (preset < 1 || preset > static_cast<int>(kAlternativePresets.size()))
-        throw ComponentError(QStringLiteral("There is no alternative MP3 preset %1 (1 to 5).").arg(preset));
+        throw ComponentError(
+            QCoreApplication::translate("Components", "There is no alternative MP3 preset %1 (1 to 5).").arg(preset));
     return lamePreset(kAlternativePresets[static_cast<std::size_t>(preset - 1)]);
 }
 

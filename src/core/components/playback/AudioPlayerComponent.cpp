@@ -2,6 +2,7 @@
 
 #include "core/components/ComponentError.h"
 
+#include <QCoreApplication>
 #include <QtDebug>
 #include <algorithm>
 
@@ -34,8 +35,9 @@ void AudioPlayerComponent::setEvents(AudioPlayerEvents events) {
 
 void AudioPlayerComponent::setFormat(int sampleRate, int channels) {
     if (sampleRate < 1000 || sampleRate > 384000 || channels < 1 || channels > 8) {
-        throw ComponentError(
-            QStringLiteral("The player cannot play %1 Hz with %2 channels.").arg(sampleRate).arg(channels));
+        throw ComponentError(QCoreApplication::translate("Components", "The player cannot play %1 Hz with %2 channels.")
+                                 .arg(sampleRate)
+                                 .arg(channels));
     }
     sampleRate_ = sampleRate;
     channels_ = channels;
@@ -43,7 +45,8 @@ void AudioPlayerComponent::setFormat(int sampleRate, int channels) {
 
 int AudioPlayerComponent::blockLength(int requested) {
     if (requested <= 0) {
-        throw ComponentError(QStringLiteral("A block must hold at least one frame, not %1.").arg(requested));
+        throw ComponentError(
+            QCoreApplication::translate("Components", "A block must hold at least one frame, not %1.").arg(requested));
     }
     return requested * channels_;
 }
@@ -51,7 +54,7 @@ int AudioPlayerComponent::blockLength(int requested) {
 void AudioPlayerComponent::openOutput() {
     stop();
     queue_.reset(channels_);
-    QString whyNot = QStringLiteral("silent playback was asked for");
+    QString whyNot = QCoreApplication::translate("Components", "silent playback was asked for");
     if (!silentOnly_) {
         output_ = AudioDeviceOutput::open(sampleRate_, channels_, whyNot);
     }

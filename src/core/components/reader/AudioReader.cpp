@@ -33,7 +33,7 @@ void AudioReader::Impl::open(const QString& fileName, const ProbedSource* earlie
         opened->allowChannels(allowed);
     // Converting a file without a single sample would make an output that holds nothing any reader accepts.
     if (opened->lengthInFrames() == 0)
-        throw ComponentError(Messages::FileHoldsNoSound.arg(QFileInfo(fileName).fileName()), LastError::CorruptData);
+        throw ComponentError(Messages::FileHoldsNoSound().arg(QFileInfo(fileName).fileName()), LastError::CorruptData);
     found.lengthFrames = opened->lengthInFrames();
     opened->recordProbe(found);
     decoder = std::move(opened);

@@ -53,7 +53,7 @@ std::optional<DspHeader> DspHeader::parse(const QByteArray& bytes) {
 
 DspAdpcmDecoder::DspAdpcmDecoder(const QString& fileName, const DspHeader& header) : file_(fileName), header_(header) {
     if (!file_.open(QIODevice::ReadOnly))
-        throw ComponentError(Messages::FileCannotBeRead.arg(QFileInfo(fileName).fileName()), LastError::AccessDenied);
+        throw ComponentError(Messages::FileCannotBeRead().arg(QFileInfo(fileName).fileName()), LastError::AccessDenied);
     rewind();
 }
 

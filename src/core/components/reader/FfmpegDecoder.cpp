@@ -8,6 +8,7 @@
 #include "core/components/common/ResamplerQuality.h"
 #include "core/ports/Messages.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -51,11 +52,12 @@ constexpr int kSettledCodecProbeBytes = 32;
 [[noreturn]] void raiseOpenError(const QString& fileName, int error) {
     const QString name = QFileInfo(fileName).fileName();
     if (error == AVERROR(ENOENT))
-        throw ComponentError(Messages::FileDoesNotExist.arg(name), LastError::FileNotFound);
+        throw ComponentError(Messages::FileDoesNotExist().arg(name), LastError::FileNotFound);
     if (error == AVERROR(EACCES) || error == AVERROR(EPERM))
-        throw ComponentError(Messages::FileAccessDenied.arg(name), LastError::AccessDenied);
+        throw ComponentError(Messages::FileAccessDenied().arg(name), LastError::AccessDenied);
     throw ComponentError(
-        QStringLiteral("The file \"%1\" is not in a known sound format (%2).").arg(name, ffmpegErrorText(error)),
+        QCoreApplication::translate("Components", "The file \"%1\" is not in a known sound format (%2).")
+            .arg(name, ffmpegErrorText(error)),
         LastError::UnknownFormat);
 }
 
@@ -118,13 +120,14 @@ public:
         frame_.reset(av_frame_alloc());
         packet_.reset(av_packet_alloc());
         if (!frame_ || !packet_)
-            throw ComponentError(QStringLiteral("Out of memory while opening the file."), LastError::CorruptData);
+            throw ComponentError(QCoreApplication::translate("Components", "Out of memory while opening the file."),
+                                 LastError::CorruptData);
         rate_ = readingRate(codec_->codec_id, codec_->sample_rate);
         if (isDsd(codec_->codec_id))
             dsfSamples_ = dsfSampleCount(input_.fileName);
         layout_.reset(new AVChannelLayout{});
         if (av_channel_layout_copy(layout_.get(), &codec_->ch_layout) < 0)
-            throw corrupt(QStringLiteral("its channel layout is unreadable"));
+            throw corrupt(QCoreApplication::translate("Components", "its channel layout is unreadable"));
         if (start == Start::DecodeFirstFrame)
             primeFirstFrame();
         checkFormat();
@@ -242,9 +245,9 @@ private:
         if (!input_.demuxer.isEmpty()) {
             demuxer = av_find_input_format(input_.demuxer.constData());
             if (!demuxer)
-                throw ComponentError(
-                    QStringLiteral("This FFmpeg has no \"%1\" demuxer.").arg(QString::fromLatin1(input_.demuxer)),
-                    LastError::UnsupportedFormat);
+                throw ComponentError(QCoreApplication::translate("Components", "This FFmpeg has no \"%1\" demuxer.")
+                                         .arg(QString::fromLatin1(input_.demuxer)),
+                                     LastError::UnsupportedFormat);
         }
         AVDictionary* rawOptions = nullptr;
         for (const auto& [key, value] : input_.options)
@@ -262,9 +265,10 @@ private:
             raiseOpenError(input_.fileName, opened);
         format_.reset(raw);
         if (avformat_find_stream_info(format_.get(), nullptr) < 0)
-            throw ComponentError(QStringLiteral("The file \"%1\" is damaged: its streams cannot be read.")
-                                     .arg(QFileInfo(input_.fileName).fileName()),
-                                 LastError::CorruptData);
+            throw ComponentError(
+                QCoreApplication::translate("Components", "The file \"%1\" is damaged: its streams cannot be read.")
+                    .arg(QFileInfo(input_.fileName).fileName()),
+                LastError::CorruptData);
         std::vector<AVStream*> soundStreams;
         for (unsigned i = 0; i < format_->nb_streams; ++i) {
             AVStream* candidate = format_->streams[i];
@@ -273,9 +277,9 @@ private:
                 soundStreams.push_back(candidate);
         }
         if (soundStreams.empty())
-            throw ComponentError(
-                QStringLiteral("The file \"%1\" has no sound track.").arg(QFileInfo(input_.fileName).fileName()),
-                LastError::NoAudioStream);
+            throw ComponentError(QCoreApplication::translate("Components", "The file \"%1\" has no sound track.")
+                                     .arg(QFileInfo(input_.fileName).fileName()),
+                                 LastError::NoAudioStream);
         const auto flagged = std::find_if(soundStreams.begin(), soundStreams.end(), [](const AVStream* candidate) {
             return (candidate->disposition & AV_DISPOSITION_DEFAULT) != 0;
         });
@@ -284,7 +288,8 @@ private:
         if (input_.soundTrack) {
             const int chosen = *input_.soundTrack;
             if (chosen < 0 || chosen >= static_cast<int>(soundStreams.size()))
-                throw ComponentError(Messages::NoSuchSoundTrack.arg(QFileInfo(input_.fileName).fileName())
+                throw ComponentError(Messages::NoSuchSoundTrack()
+                                         .arg(QFileInfo(input_.fileName).fileName())
                                          .arg(soundStreams.size())
                                          .arg(chosen + 1),
                                      LastError::NoAudioStream);
@@ -316,24 +321,26 @@ private:
     void openDecoder() {
         const AVCodec* decoder = avcodec_find_decoder(stream_->codecpar->codec_id);
         if (!decoder)
-            throw ComponentError(QStringLiteral("The sound of \"%1\" is in a format that cannot be decoded (%2).")
+            throw ComponentError(QCoreApplication::translate(
+                                     "Components", "The sound of \"%1\" is in a format that cannot be decoded (%2).")
                                      .arg(QFileInfo(input_.fileName).fileName(),
                                           QString::fromLatin1(avcodec_get_name(stream_->codecpar->codec_id))),
                                  LastError::UnsupportedFormat);
         codec_.reset(avcodec_alloc_context3(decoder));
         if (!codec_ || avcodec_parameters_to_context(codec_.get(), stream_->codecpar) < 0)
-            throw ComponentError(QStringLiteral("Out of memory while opening the file."), LastError::CorruptData);
+            throw ComponentError(QCoreApplication::translate("Components", "Out of memory while opening the file."),
+                                 LastError::CorruptData);
         codec_->thread_count = std::max(0, input_.decoderThreads);
         codec_->pkt_timebase = stream_->time_base;
         if (avcodec_open2(codec_.get(), decoder, nullptr) < 0)
-            throw corrupt(QStringLiteral("its sound cannot be decoded"));
+            throw corrupt(QCoreApplication::translate("Components", "its sound cannot be decoded"));
     }
 
     // Decodes the first frame now so that a file whose sound cannot be decoded fails at open, and so that the
     // output format is that of the decoded sound rather than of a header that may be wrong.
     void primeFirstFrame() {
         if (!decodeNextFrame() && decodeErrors_ > 0)
-            throw corrupt(QStringLiteral("no sound in it can be decoded"));
+            throw corrupt(QCoreApplication::translate("Components", "no sound in it can be decoded"));
     }
 
     // Most output formats and the volume change take mono or stereo, so a source with more channels than the
@@ -352,7 +359,8 @@ private:
 
     void checkFormat() const {
         if (rate_ <= 0 || rate_ > kMaxSampleRate || layout_->nb_channels <= 0 || layout_->nb_channels > kMaxChannels)
-            throw ComponentError(QStringLiteral("The file \"%1\" states an impossible format (%2 Hz, %3 channels).")
+            throw ComponentError(QCoreApplication::translate(
+                                     "Components", "The file \"%1\" states an impossible format (%2 Hz, %3 channels).")
                                      .arg(QFileInfo(input_.fileName).fileName())
                                      .arg(rate_)
                                      .arg(layout_->nb_channels),
@@ -360,9 +368,9 @@ private:
     }
 
     [[nodiscard]] ComponentError corrupt(const QString& why) const {
-        return ComponentError(
-            QStringLiteral("The file \"%1\" is damaged: %2.").arg(QFileInfo(input_.fileName).fileName(), why),
-            LastError::CorruptData);
+        return ComponentError(QCoreApplication::translate("Components", "The file \"%1\" is damaged: %2.")
+                                  .arg(QFileInfo(input_.fileName).fileName(), why),
+                              LastError::CorruptData);
     }
 
     [[nodiscard]] qint64 pendingFrames() const {
@@ -714,10 +722,11 @@ qint64 FfmpegDecoder::measuredOrEstimatedLength() {
         // Nothing decodes. A file that says so holds no sound; one that claims sound is damaged.
         const QString name = QFileInfo(input_.fileName).fileName();
         if (pass_->statedLength() == 0)
-            throw ComponentError(Messages::FileHoldsNoSound.arg(name), LastError::CorruptData);
-        throw ComponentError(
-            QStringLiteral("The file \"%1\" is damaged: it holds no sound that can be decoded.").arg(name),
-            LastError::CorruptData);
+            throw ComponentError(Messages::FileHoldsNoSound().arg(name), LastError::CorruptData);
+        throw ComponentError(QCoreApplication::translate(
+                                 "Components", "The file \"%1\" is damaged: it holds no sound that can be decoded.")
+                                 .arg(name),
+                             LastError::CorruptData);
     }
     const qint64 stated = pass_->statedLength();
     const qint64 fileSize = QFileInfo(input_.fileName).size();

@@ -4,6 +4,7 @@
 #include "core/components/ComponentError.h"
 #include "core/ports/Messages.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
@@ -18,7 +19,7 @@ constexpr qint64 kChunkBytes = 4096;
 
 G726Decoder::G726Decoder(const QString& fileName, G726Layout layout) : file_(fileName), layout_(std::move(layout)) {
     if (!file_.open(QIODevice::ReadOnly))
-        throw ComponentError(Messages::FileCannotBeRead.arg(QFileInfo(fileName).fileName()), LastError::AccessDenied);
+        throw ComponentError(Messages::FileCannotBeRead().arg(QFileInfo(fileName).fileName()), LastError::AccessDenied);
     rewind();
 }
 
@@ -37,7 +38,8 @@ void G726Decoder::rewind() {
     // The codec's bit rate selects the code size; the sample rate does not matter to the decoder.
     state_.reset(g726_init(nullptr, layout_.bitsPerCode * 8000, G726_ENCODING_LINEAR, G726_PACKING_RIGHT));
     if (!state_)
-        throw ComponentError(QStringLiteral("The G.726 decoder cannot start."), LastError::UnsupportedFormat);
+        throw ComponentError(QCoreApplication::translate("Components", "The G.726 decoder cannot start."),
+                             LastError::UnsupportedFormat);
     file_.seek(layout_.dataOffset);
     bytesRead_ = 0;
     pending_.clear();

@@ -3,6 +3,7 @@
 #include "SoundDescription.h"
 #include "core/components/ComponentError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -20,13 +21,13 @@ SndfileDecoder::SndfileDecoder(const QString& fileName, std::optional<SndfileRaw
     }
     file_.reset(sf_open(QFile::encodeName(fileName).constData(), SFM_READ, &info));
     if (!file_)
-        throw ComponentError(QStringLiteral("The file \"%1\" cannot be decoded: %2.")
+        throw ComponentError(QCoreApplication::translate("Components", "The file \"%1\" cannot be decoded: %2.")
                                  .arg(QFileInfo(fileName).fileName(), QString::fromLocal8Bit(sf_strerror(nullptr))),
                              LastError::CorruptData);
     if (info.samplerate <= 0 || info.channels <= 0 || info.frames < 0)
-        throw ComponentError(
-            QStringLiteral("The file \"%1\" states an impossible format.").arg(QFileInfo(fileName).fileName()),
-            LastError::CorruptData);
+        throw ComponentError(QCoreApplication::translate("Components", "The file \"%1\" states an impossible format.")
+                                 .arg(QFileInfo(fileName).fileName()),
+                             LastError::CorruptData);
     rate_ = info.samplerate;
     channels_ = info.channels;
     frames_ = info.frames;

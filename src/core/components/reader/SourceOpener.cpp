@@ -11,6 +11,7 @@
 #include "core/components/common/HeaderlessInfo.h"
 #include "core/ports/Messages.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -119,8 +120,9 @@ std::unique_ptr<SourceDecoder> openOggVorbis(const QString& fileName, const Vorb
 std::unique_ptr<SourceDecoder> openAu(const QString& fileName, const QByteArray& bytes, qint64 fileSize, int threads) {
     static const std::map<quint32, int> g72xBits{{23, 4}, {25, 3}, {26, 5}};
     if (bytes.size() < 24)
-        throw ComponentError(QStringLiteral("The file \"%1\" is cut short.").arg(shortName(fileName)),
-                             LastError::CorruptData);
+        throw ComponentError(
+            QCoreApplication::translate("Components", "The file \"%1\" is cut short.").arg(shortName(fileName)),
+            LastError::CorruptData);
     const auto field = [&](int offset) { return qFromBigEndian<quint32>(bytes.constData() + offset); };
     const auto g72x = g72xBits.find(field(12));
     if (g72x == g72xBits.end())
@@ -130,10 +132,12 @@ std::unique_ptr<SourceDecoder> openAu(const QString& fileName, const QByteArray&
     const auto rate = static_cast<qint64>(field(16));
     const quint32 channels = field(20);
     if (offset < 24 || offset > fileSize || rate < 1000 || rate > 384000)
-        throw ComponentError(QStringLiteral("The file \"%1\" has a damaged header.").arg(shortName(fileName)),
-                             LastError::CorruptData);
+        throw ComponentError(
+            QCoreApplication::translate("Components", "The file \"%1\" has a damaged header.").arg(shortName(fileName)),
+            LastError::CorruptData);
     if (channels != 1)
-        throw ComponentError(QStringLiteral("The file \"%1\" holds G.72x sound in %2 channels; only mono is read.")
+        throw ComponentError(QCoreApplication::translate(
+                                 "Components", "The file \"%1\" holds G.72x sound in %2 channels; only mono is read.")
                                  .arg(shortName(fileName))
                                  .arg(channels),
                              LastError::UnsupportedFormat);
@@ -148,8 +152,9 @@ std::unique_ptr<SourceDecoder> openWave(const QString& fileName, const QByteArra
                                         int threads) {
     // FFmpeg would try to hold a format chunk of any claimed size in memory and report only that it could not.
     if (const auto format = waveFormatChunk(bytes); format && format->offset + 8 + format->size > fileSize)
-        throw ComponentError(QStringLiteral("The file \"%1\" is damaged: its format chunk (\"fmt \") claims %2 "
-                                            "bytes, more than the file holds (%3 bytes).")
+        throw ComponentError(QCoreApplication::translate(
+                                 "Components", "The file \"%1\" is damaged: its format chunk (\"fmt \") claims %2 "
+                                               "bytes, more than the file holds (%3 bytes).")
                                  .arg(shortName(fileName))
                                  .arg(format->size)
                                  .arg(fileSize),
@@ -215,17 +220,19 @@ bool isMpegAudioExtension(const QString& extension) {
 void checkReadableFile(const QString& fileName) {
     const QFileInfo info(fileName);
     if (fileName.isEmpty() || !info.exists())
-        throw ComponentError(Messages::FileDoesNotExist.arg(fileName), LastError::FileNotFound);
+        throw ComponentError(Messages::FileDoesNotExist().arg(fileName), LastError::FileNotFound);
     if (info.isDir())
-        throw ComponentError(QStringLiteral("\"%1\" is a folder, not a sound file.").arg(info.fileName()),
-                             LastError::UnknownFormat);
+        throw ComponentError(
+            QCoreApplication::translate("Components", "\"%1\" is a folder, not a sound file.").arg(info.fileName()),
+            LastError::UnknownFormat);
     // A pipe would block the open until someone writes into it, and a device may never end.
     if (!info.isFile())
         throw ComponentError(
-            QStringLiteral("\"%1\" is not a regular file (a pipe, socket or device).").arg(info.fileName()),
+            QCoreApplication::translate("Components", "\"%1\" is not a regular file (a pipe, socket or device).")
+                .arg(info.fileName()),
             LastError::UnknownFormat);
     if (!info.isReadable())
-        throw ComponentError(Messages::FileAccessDenied.arg(info.fileName()), LastError::AccessDenied);
+        throw ComponentError(Messages::FileAccessDenied().arg(info.fileName()), LastError::AccessDenied);
 }
 
 namespace {
@@ -242,13 +249,13 @@ struct SourceHead {
 SourceHead readHead(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw ComponentError(Messages::FileCannotBeReadBecause.arg(shortName(fileName), file.errorString()),
+        throw ComponentError(Messages::FileCannotBeReadBecause().arg(shortName(fileName), file.errorString()),
                              LastError::AccessDenied);
     SourceHead head;
     head.fileSize = file.size();
     head.start = file.read(kSniffBytes);
     if (head.start.isEmpty())
-        throw ComponentError(Messages::FileIsEmpty.arg(shortName(fileName)), LastError::CorruptData);
+        throw ComponentError(Messages::FileIsEmpty().arg(shortName(fileName)), LastError::CorruptData);
     head.contentOffset = containersniffer::contentStart(head.start);
     if (head.contentOffset == 0)
         head.content = head.start;
@@ -274,7 +281,8 @@ QByteArray demuxerByContent(const QString& fileName) {
     if (auto demuxer = ffmpegDemuxerByContent(head))
         return *demuxer;
     throw ComponentError(
-        QStringLiteral("The file \"%1\" is not in a known sound or video format.").arg(shortName(fileName)),
+        QCoreApplication::translate("Components", "The file \"%1\" is not in a known sound or video format.")
+            .arg(shortName(fileName)),
         LastError::UnknownFormat);
 }
 
@@ -315,6 +323,7 @@ std::unique_ptr<SourceDecoder> openSourceDecoder(const QString& fileName, int de
         return openFfmpeg(fileName, *stream, decoderThreads);
     if (isMpegAudioExtension(extension))
         return openFfmpeg(fileName, "mp3", decoderThreads);
-    throw ComponentError(QStringLiteral("The file \"%1\" is not in a known sound format.").arg(shortName(fileName)),
+    throw ComponentError(QCoreApplication::translate("Components", "The file \"%1\" is not in a known sound format.")
+                             .arg(shortName(fileName)),
                          LastError::UnknownFormat);
 }

@@ -3,6 +3,7 @@
 #include "SoundDescription.h"
 #include "core/components/ComponentError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -17,9 +18,10 @@ void VorbisfileDecoder::Closer::operator()(OggVorbis_File* file) const {
 VorbisfileDecoder::VorbisfileDecoder(const QString& fileName, qint64 nominalBitsPerSecond)
     : fileName_(fileName), nominalBitsPerSecond_(nominalBitsPerSecond) {
     const auto refuse = [&fileName](const char* why) {
-        return ComponentError(QStringLiteral("The file \"%1\" cannot be read as one Ogg Vorbis stream: %2.")
-                                  .arg(QFileInfo(fileName).fileName(), QLatin1String(why)),
-                              LastError::CorruptData);
+        return ComponentError(
+            QCoreApplication::translate("Components", "The file \"%1\" cannot be read as one Ogg Vorbis stream: %2.")
+                .arg(QFileInfo(fileName).fileName(), QLatin1String(why)),
+            LastError::CorruptData);
     };
     // A failed open has already released everything it took, so only an opened file gets the closer.
     auto opening = std::make_unique<OggVorbis_File>();

@@ -4,6 +4,7 @@
 #include "core/components/ComponentError.h"
 #include "core/components/writer/StdioFile.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <limits>
 
@@ -134,12 +135,14 @@ void TrueSpeechWavFile::create(const QString& fileName) {
 
 void TrueSpeechWavFile::write(std::span<const std::int16_t> samples) {
     if (!isOpen()) {
-        throw ComponentError(QStringLiteral("No DSP WAV file is open for writing."), LastError::CannotCreate);
+        throw ComponentError(QCoreApplication::translate("Components", "No DSP WAV file is open for writing."),
+                             LastError::CannotCreate);
     }
     // The fact chunk counts samples in 32 bits: about 149 hours at 8000 Hz.
     if (impl_->sampleCount + samples.size() > std::numeric_limits<quint32>::max()) {
         throw ComponentError(
-            QStringLiteral("The DSP WAV file \"%1\" would exceed the format's length limit.").arg(impl_->file.name()),
+            QCoreApplication::translate("Components", "The DSP WAV file \"%1\" would exceed the format's length limit.")
+                .arg(impl_->file.name()),
             LastError::EncoderFailure);
     }
     for (const std::int16_t sample : samples) {

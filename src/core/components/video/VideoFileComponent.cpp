@@ -23,7 +23,7 @@ void VideoFileComponent::openTrack(const QString& fileName, std::optional<int> s
     close();
     checkReadableFile(fileName);
     if (QFileInfo(fileName).size() == 0)
-        throw ComponentError(Messages::FileIsEmpty.arg(QFileInfo(fileName).fileName()), LastError::CorruptData);
+        throw ComponentError(Messages::FileIsEmpty().arg(QFileInfo(fileName).fileName()), LastError::CorruptData);
     FfmpegInput input{fileName, demuxerByContent(fileName), {}, 0};
     input.soundTrack = soundTrack;
     decoder_ = std::make_unique<FfmpegDecoder>(std::move(input));

@@ -13,6 +13,7 @@
 #include "core/components/common/SndfileHandles.h"
 #include "core/components/lame/LameMapping.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -215,7 +216,7 @@ void AudioWriter::create(const QString& fileName) {
 
 void AudioWriter::write(const SampleBlock& block) {
     if (!isOpen())
-        throw ComponentError(QStringLiteral("No output file is open for writing"));
+        throw ComponentError(QCoreApplication::translate("Components", "No output file is open for writing"));
     if (block.empty())
         return;
     try {
@@ -248,7 +249,9 @@ bool AudioWriter::isOpen() const {
 
 void AudioWriter::describeInput(int sampleRate, int channels) {
     if (sampleRate <= 0 || channels <= 0 || channels > 8)
-        throw ComponentError(QStringLiteral("Unsupported input: %1 Hz, %2 channels").arg(sampleRate).arg(channels));
+        throw ComponentError(QCoreApplication::translate("Components", "Unsupported input: %1 Hz, %2 channels")
+                                 .arg(sampleRate)
+                                 .arg(channels));
     // Samples already inside the resampler belong to the old description and go out first.
     if (impl_->backend)
         impl_->drainConverter();
@@ -288,15 +291,16 @@ void AudioWriter::setFormatFromSampleWav(const QString& fileName) {
     SF_INFO info{};
     const SndfilePtr file(sf_open(QFile::encodeName(fileName).constData(), SFM_READ, &info));
     if (!file)
-        throw ComponentError(QStringLiteral("Cannot read the sample file \"%1\": %2")
+        throw ComponentError(QCoreApplication::translate("Components", "Cannot read the sample file \"%1\": %2")
                                  .arg(fileName, QString::fromUtf8(sf_strerror(nullptr))),
                              QFile::exists(fileName) ? LastError::UnknownFormat : LastError::FileNotFound);
     const int container = info.format & SF_FORMAT_TYPEMASK;
     const int bits = pcmBitsOf(info.format & SF_FORMAT_SUBMASK);
     const bool wav = container == SF_FORMAT_WAV || container == SF_FORMAT_WAVEX || container == SF_FORMAT_RF64;
     if (!wav || bits == 0)
-        throw ComponentError(QStringLiteral("The sample file \"%1\" is not a PCM WAV file").arg(fileName),
-                             LastError::UnsupportedFormat);
+        throw ComponentError(
+            QCoreApplication::translate("Components", "The sample file \"%1\" is not a PCM WAV file").arg(fileName),
+            LastError::UnsupportedFormat);
     setPcmWav(info.samplerate, info.channels, bits);
 }
 
@@ -306,8 +310,9 @@ void AudioWriter::setPcmWav(int sampleRate, int channels, int bits) {
 
 void AudioWriter::setRaw(int sampleType, int sampleRate, int channels, int bits) {
     if (sampleType != kRawSignedLittleEndian || bits != 16)
-        throw ComponentError(QStringLiteral("RAW output is written as signed 16-bit samples only (type %1, %2 bits "
-                                            "requested)")
+        throw ComponentError(QCoreApplication::translate(
+                                 "Components", "RAW output is written as signed 16-bit samples only (type %1, %2 bits "
+                                               "requested)")
                                  .arg(sampleType)
                                  .arg(bits),
                              LastError::UnsupportedFormat);

@@ -52,7 +52,7 @@ public:
 
         codec_.reset(avcodec_alloc_context3(codec));
         if (!codec_)
-            outputerror::encoderFailure(QStringLiteral("FFmpeg"), Messages::OutOfMemory);
+            outputerror::encoderFailure(QStringLiteral("FFmpeg"), Messages::OutOfMemory());
         codec_->sample_rate = format.sampleRate;
         const quint64 surround = format.channels > 2 && format.channels <= 8
                                      ? recipe.surroundMasks[static_cast<std::size_t>(format.channels - 3)]
@@ -105,7 +105,7 @@ public:
         frame_.reset(av_frame_alloc());
         packet_.reset(av_packet_alloc());
         if (!frame_ || !packet_)
-            outputerror::encoderFailure(QStringLiteral("FFmpeg"), Messages::OutOfMemory);
+            outputerror::encoderFailure(QStringLiteral("FFmpeg"), Messages::OutOfMemory());
         frame_->nb_samples = frameSize_;
         frame_->format = codec_->sample_fmt;
         frame_->sample_rate = codec_->sample_rate;

@@ -46,7 +46,7 @@ void dropUnreachedSeekPoints(const QString& fileName) {
         if (kept == table.num_points)
             return;
         if (!FLAC__metadata_object_seektable_resize_points(block, kept))
-            outputerror::writeFailure(fileName, Messages::OutOfMemory);
+            outputerror::writeFailure(fileName, Messages::OutOfMemory());
         if (!FLAC__metadata_chain_write(chain.get(), true, false))
             outputerror::writeFailure(
                 fileName, flacText(FLAC__Metadata_ChainStatusString[FLAC__metadata_chain_status(chain.get())]));
@@ -92,7 +92,7 @@ public:
         seekTable_.reset(FLAC__metadata_object_new(FLAC__METADATA_TYPE_SEEKTABLE));
         padding_.reset(FLAC__metadata_object_new(FLAC__METADATA_TYPE_PADDING));
         if (!encoder_ || !seekTable_ || !padding_)
-            outputerror::encoderFailure(QStringLiteral("libFLAC"), Messages::OutOfMemory);
+            outputerror::encoderFailure(QStringLiteral("libFLAC"), Messages::OutOfMemory());
         FLAC__StreamEncoder* encoder = encoder_.get();
         const auto rate = static_cast<FLAC__uint64>(format.sampleRate);
         FLAC__stream_encoder_set_channels(encoder, static_cast<unsigned>(format.channels));
@@ -105,7 +105,7 @@ public:
                                           : rate * kAssumedSecondsWhenUnknown;
         if (!FLAC__metadata_object_seektable_template_append_spaced_points_by_samples(
                 seekTable_.get(), static_cast<unsigned>(rate * kSecondsBetweenSeekPoints), expected))
-            outputerror::encoderFailure(QStringLiteral("libFLAC"), Messages::OutOfMemory);
+            outputerror::encoderFailure(QStringLiteral("libFLAC"), Messages::OutOfMemory());
         padding_->length = kPaddingBytes;
         std::vector<FLAC__StreamMetadata*> blocks{seekTable_.get(), padding_.get()};
         if (nameLayout(format))
@@ -137,7 +137,7 @@ public:
             !FLAC__metadata_object_vorbiscomment_entry_from_name_value_pair(&entry, "WAVEFORMATEXTENSIBLE_CHANNEL_MASK",
                                                                             value.constData()) ||
             !FLAC__metadata_object_vorbiscomment_append_comment(layoutComment_.get(), entry, false))
-            outputerror::encoderFailure(QStringLiteral("libFLAC"), Messages::OutOfMemory);
+            outputerror::encoderFailure(QStringLiteral("libFLAC"), Messages::OutOfMemory());
         return true;
     }
 

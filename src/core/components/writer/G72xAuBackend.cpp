@@ -40,7 +40,7 @@ public:
         // spandsp names the code size by its bit rate at 8 kHz; the file's own rate is free.
         state_.reset(g726_init(nullptr, format.bits * 8000, G726_ENCODING_LINEAR, G726_PACKING_RIGHT));
         if (!state_)
-            outputerror::encoderFailure(QStringLiteral("G.726"), Messages::CannotMakeEncoder);
+            outputerror::encoderFailure(QStringLiteral("G.726"), Messages::CannotMakeEncoder());
         file_.write(header(kUnknownSize));
     }
 

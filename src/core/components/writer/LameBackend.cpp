@@ -18,7 +18,7 @@ constexpr int kDefaultRate = 44100;
 LameEncoderHandle initialisedEncoder(const WriterFormat& format) {
     LameEncoderHandle encoder(lame_init());
     if (!encoder)
-        outputerror::encoderFailure(QStringLiteral("LAME"), Messages::CannotMakeEncoder);
+        outputerror::encoderFailure(QStringLiteral("LAME"), Messages::CannotMakeEncoder());
     lame_global_flags* flags = encoder.get();
     if (format.mp3.settings) {
         applyMp3Settings(*format.mp3.settings, flags);

@@ -48,7 +48,7 @@ public:
           file_(fileName) {
         comments_.reset(ope_comments_create());
         if (!comments_)
-            outputerror::encoderFailure(QStringLiteral("libopusenc"), Messages::OutOfMemory);
+            outputerror::encoderFailure(QStringLiteral("libopusenc"), Messages::OutOfMemory());
         int error = OPE_OK;
         const OpusEncCallbacks callbacks{writePage, keepOpen};
         encoder_.reset(

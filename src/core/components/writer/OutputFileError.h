@@ -3,6 +3,7 @@
 #include "core/components/ComponentError.h"
 #include "core/ports/Messages.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace LastError {
@@ -14,15 +15,17 @@ inline constexpr int WriteFailed = 10;
 namespace outputerror {
 
 [[noreturn]] inline void cannotCreate(const QString& fileName, const QString& reason) {
-    throw ComponentError(Messages::CannotCreateFile.arg(fileName, reason), LastError::CannotCreate);
+    throw ComponentError(Messages::CannotCreateFile().arg(fileName, reason), LastError::CannotCreate);
 }
 
 [[noreturn]] inline void encoderFailure(const QString& what, const QString& reason) {
-    throw ComponentError(QStringLiteral("%1 failed: %2").arg(what, reason), LastError::EncoderFailure);
+    throw ComponentError(QCoreApplication::translate("Components", "%1 failed: %2").arg(what, reason),
+                         LastError::EncoderFailure);
 }
 
 [[noreturn]] inline void writeFailure(const QString& fileName, const QString& reason) {
-    throw ComponentError(QStringLiteral("Cannot write \"%1\": %2").arg(fileName, reason), LastError::WriteFailed);
+    throw ComponentError(QCoreApplication::translate("Components", "Cannot write \"%1\": %2").arg(fileName, reason),
+                         LastError::WriteFailed);
 }
 
 } // namespace outputerror

@@ -4,6 +4,7 @@
 #include "core/components/common/ResamplerQuality.h"
 
 extern "C" {
+#include <QCoreApplication>
 #include <libavutil/channel_layout.h>
 #include <libavutil/mathematics.h>
 #include <libavutil/opt.h>
@@ -20,8 +21,9 @@ constexpr int kSilenceFrames = 256;
 constexpr int kSilenceRounds = 16;
 
 [[noreturn]] void conversionFailure(int code) {
-    throw ComponentError(QStringLiteral("Sample conversion failed: %1").arg(ffmpegErrorText(code)),
-                         LastError::EncoderFailure);
+    throw ComponentError(
+        QCoreApplication::translate("Components", "Sample conversion failed: %1").arg(ffmpegErrorText(code)),
+        LastError::EncoderFailure);
 }
 
 } // namespace
@@ -29,8 +31,9 @@ constexpr int kSilenceRounds = 16;
 SampleConverter::SampleConverter(int inputRate, int inputChannels, int outputRate, int outputChannels)
     : inputRate_(inputRate), inputChannels_(inputChannels), outputRate_(outputRate), outputChannels_(outputChannels) {
     if (inputRate <= 0 || inputChannels <= 0)
-        throw ComponentError(
-            QStringLiteral("Invalid input description: %1 Hz, %2 channels").arg(inputRate).arg(inputChannels));
+        throw ComponentError(QCoreApplication::translate("Components", "Invalid input description: %1 Hz, %2 channels")
+                                 .arg(inputRate)
+                                 .arg(inputChannels));
     if (inputRate == outputRate && inputChannels == outputChannels)
         return;
 
@@ -68,9 +71,10 @@ SampleConverter::~SampleConverter() = default;
 
 std::span<const float> SampleConverter::convert(std::span<const float> input) {
     if (input.size() % static_cast<std::size_t>(inputChannels_) != 0)
-        throw ComponentError(QStringLiteral("A block of %1 values does not hold whole frames of %2 channels")
-                                 .arg(input.size())
-                                 .arg(inputChannels_));
+        throw ComponentError(
+            QCoreApplication::translate("Components", "A block of %1 values does not hold whole frames of %2 channels")
+                .arg(input.size())
+                .arg(inputChannels_));
     if (!context_)
         return input;
     return run(input.data(), static_cast<int>(input.size() / static_cast<std::size_t>(inputChannels_)));

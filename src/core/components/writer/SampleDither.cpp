@@ -3,6 +3,7 @@
 #include "core/components/ComponentError.h"
 
 extern "C" {
+#include <QCoreApplication>
 #include <libavutil/channel_layout.h>
 #include <libavutil/opt.h>
 #include <libswresample/swresample.h>
@@ -13,7 +14,8 @@ extern "C" {
 namespace {
 
 [[noreturn]] void ditherFailure(int code) {
-    throw ComponentError(QStringLiteral("Dither failed: %1").arg(ffmpegErrorText(code)), LastError::EncoderFailure);
+    throw ComponentError(QCoreApplication::translate("Components", "Dither failed: %1").arg(ffmpegErrorText(code)),
+                         LastError::EncoderFailure);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "OutputFileError.h"
 #include "StdioFile.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -102,7 +103,7 @@ public:
           order_(channellayout::vorbisOrder(format.channels)) {
         if (const int result = setUp(info_.get(), format); result != 0)
             outputerror::encoderFailure(QStringLiteral("Ogg Vorbis"),
-                                        QStringLiteral("setting refused (%1)").arg(result));
+                                        QCoreApplication::translate("Components", "setting refused (%1)").arg(result));
         vorbis_comment_init(&comment_);
         vorbis_analysis_init(&dsp_, info_.get());
         vorbis_block_init(&dsp_, &block_);

@@ -11,6 +11,7 @@
 #include "VorbisBackend.h"
 #include "core/components/ComponentError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -44,6 +45,7 @@ std::unique_ptr<WriterBackend> openWriterBackend(const WriterFormat& format, con
     const auto entry = std::find_if(kBackends.begin(), kBackends.end(),
                                     [&](const auto& candidate) { return candidate.first == format.codec; });
     if (entry == kBackends.end())
-        throw ComponentError(QStringLiteral("This output format has no writer"), LastError::UnsupportedFormat);
+        throw ComponentError(QCoreApplication::translate("Components", "This output format has no writer"),
+                             LastError::UnsupportedFormat);
     return entry->second(format, fileName);
 }
