@@ -109,11 +109,11 @@
     </message>
     <message>
         <source>%1 was incomplete (%2) and was made again</source>
-        <translation>%1 был неполным (%2) и создан заново</translation>
+        <translation>%1 — неполный (%2), создан заново</translation>
     </message>
     <message>
         <source>cancelled; the earlier %1 was kept and the partial output dropped</source>
-        <translation>отменено; прежний %1 сохранён, неполный результат удалён</translation>
+        <translation>отменено; прежний файл %1 сохранён, неполный результат удалён</translation>
     </message>
     <message>
         <source>cannot create the folder %1</source>
@@ -1135,7 +1135,7 @@
     </message>
     <message>
         <source>The source reports %1 Hz and %2 channels.</source>
-        <translation>Источник сообщает %1 Гц и %2 кан.</translation>
+        <translation>Источник сообщает: %1 Гц, каналов: %2.</translation>
     </message>
     <message>
         <source>The conversion failed.</source>
@@ -1326,7 +1326,7 @@
     </message>
     <message>
         <source>allow block types to differ between channels</source>
-        <translation>разные типы блоков в каналах</translation>
+        <translation>разрешить разные типы блоков в каналах</translation>
     </message>
     <message>
         <source>short blocks</source>
