@@ -889,6 +889,10 @@
         <source>Incorrect format</source>
         <translation>Неверный формат</translation>
     </message>
+    <message>
+        <source>Current bitrate: %1 kbit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Library</name>

@@ -877,6 +877,10 @@
         <source>Incorrect format</source>
         <translation>格式不正确</translation>
     </message>
+    <message>
+        <source>Current bitrate: %1 kbit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Library</name>

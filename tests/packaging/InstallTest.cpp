@@ -97,6 +97,9 @@ TEST_F(InstalledCopy, EveryFileLiesWhereTheDesktopAndTheProgramLookForIt) {
         "usr/share/tonalith/Tonalith.html",
         "usr/share/tonalith/drag.bmp",
     };
+    // The windows' catalogues, where the program looks for them (the test language is not shipped).
+    for (const char* language : {"de", "es", "fr", "ru", "zh_CN"})
+        expected.append(QStringLiteral("usr/share/tonalith/translations/tonalith_%1.qm").arg(QLatin1String(language)));
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
         const QString icon = QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(AppId);
         expected.append(icon);
@@ -131,6 +134,17 @@ TEST_F(InstalledCopy, DesktopEntryAndMetainfoPassTheirCheckersAndAgree) {
 
     const QString text = readText(entry);
     EXPECT_TRUE(text.contains(QStringLiteral("\nExec=tonalith %F\n")));
+    // Menus and software centres show the entry in the languages the windows are translated into.
+    const QString metainfoText = readText(installed("share/metainfo/" + AppId + ".metainfo.xml"));
+    for (const char* language : {"de", "fr", "es", "ru", "zh_CN"}) {
+        const QString code = QLatin1String(language);
+        for (const QString& key : {QStringLiteral("Name"), QStringLiteral("GenericName"), QStringLiteral("Comment")})
+            EXPECT_TRUE(text.contains(QStringLiteral("\n%1[%2]=").arg(key, code))) << key.toStdString() << language;
+        const QString tag = QString(code).replace(QLatin1Char('_'), QLatin1Char('-'));
+        for (const char* element : {"name", "summary", "p", "li"})
+            EXPECT_TRUE(metainfoText.contains(QStringLiteral("<%1 xml:lang=\"%2\">").arg(QLatin1String(element), tag)))
+                << element << " " << language;
+    }
     EXPECT_TRUE(text.contains(QStringLiteral("\nIcon=") + AppId + QLatin1Char('\n')));
     EXPECT_TRUE(readText(installed("share/metainfo/" + AppId + ".metainfo.xml"))
                     .contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(AppId)));

@@ -2,6 +2,7 @@
 // Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about | --wav-dialog | --mp3-dialog |
 //                                          --ogg-dialog | --convert | --convert-jobs | --tag-editor <audio file> |
 //                                          --mp3-dialog <page number> | -- <files to list...>]
+// The windows are drawn in English unless TONALITH_LANGUAGE names a catalogue (de, fr, es, ru, zh_CN, en_XA).
 #include "core/components/ComponentSet.h"
 #include "core/components/playback/AudioPlayerComponent.h"
 #include "core/formats/DefaultFormatDialogs.h"
@@ -19,6 +20,7 @@
 #include "gui/formats/WavOptionsDialog.h"
 #include "gui/list/ConversionListPanel.h"
 #include "gui/main/Application.h"
+#include "gui/main/Translations.h"
 #include "gui/options/OptionsDialog.h"
 #include "gui/tags/TagEditorWindow.h"
 #include "ui_ProgressWindow.h"
@@ -106,6 +108,12 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(ProgramName);
     Skin::standard().applyTo(application);
+    // Only an explicit language: the pictures in docs/ must not follow the language of whoever draws them.
+    const QString language = qEnvironmentVariable("TONALITH_LANGUAGE").trimmed();
+    const InstalledTranslations translations(language == QLatin1String("en") ? QString() : language,
+                                             QStringLiteral(TONALITH_CATALOGUE_DIR));
+    if (!language.isEmpty() && language != QLatin1String("en") && !translations.installed())
+        return 1;
     const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
     const QByteArray view = argc > 2 ? QByteArray(argv[2]) : QByteArray();
     QStringList files;

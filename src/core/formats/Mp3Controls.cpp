@@ -61,7 +61,7 @@ QStringList mp3AltPresetItems() {
 }
 
 QString mp3MaxBitrateLabel(int kbps) {
-    return QStringLiteral("Current bitrate: %1 kbit").arg(kbps);
+    return QCoreApplication::translate("Formats", "Current bitrate: %1 kbit").arg(kbps);
 }
 
 void loadMp3Controls(const IAudioFile2LameEnc& encoder, Mp3Controls& controls) {

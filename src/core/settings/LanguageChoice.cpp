@@ -7,9 +7,9 @@ const QString LanguageChoice::PseudoLanguage = QStringLiteral("en_XA");
 
 const std::vector<ShippedLanguage>& LanguageChoice::shipped() {
     static const std::vector<ShippedLanguage> languages{
-        {QStringLiteral("en"), QStringLiteral("English")},     {QStringLiteral("de"), QStringLiteral("Deutsch")},
-        {QStringLiteral("fr"), QStringLiteral("Français")},    {QStringLiteral("es"), QStringLiteral("Español")},
-        {QStringLiteral("ru"), QStringLiteral("Русский")},     {QStringLiteral("zh_CN"), QStringLiteral("简体中文")},
+        {QStringLiteral("en"), QStringLiteral("English")},  {QStringLiteral("de"), QStringLiteral("Deutsch")},
+        {QStringLiteral("fr"), QStringLiteral("Français")}, {QStringLiteral("es"), QStringLiteral("Español")},
+        {QStringLiteral("ru"), QStringLiteral("Русский")},  {QStringLiteral("zh_CN"), QStringLiteral("简体中文")},
     };
     return languages;
 }

@@ -4,10 +4,12 @@
 #include "core/list/FileIntake.h"
 #include "core/platform/FreedMemoryReuse.h"
 #include "core/platform/Registration.h"
+#include "core/settings/LanguageChoice.h"
 #include "core/settings/ProgramFolder.h"
 #include "core/settings/ProgramName.h"
 #include "gui/common/QtPrompts.h"
 #include "gui/common/QtShell.h"
+#include "gui/main/Translations.h"
 
 #include <QApplication>
 
@@ -17,11 +19,18 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(ProgramName);
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tonalith.Tonalith"));
+    const ProgramLocations locations = ProgramLocations::ofExecutable();
+    // The language is chosen before any window exists, so every text is made in it; a change in the options takes
+    // effect at the next start.
+    SettingsStore storedSettings(locations.settingsPath);
+    storedSettings.load();
+    const InstalledTranslations translations(catalogueCodeForThisStart(storedSettings.values().language),
+                                             LanguageChoice::catalogueFolder(locations.programFolder));
     ComponentSetFactory components([] { return std::make_unique<AudioPlayerComponent>(); });
     NoRegistrationTool registration;
     QtShell shell;
     QtPrompts prompts;
     // Files named on the command line (what a desktop entry's %F passes) are added as if dropped on the list.
-    return runTonalith(application, components, registration, shell, prompts, ProgramLocations::ofExecutable(),
+    return runTonalith(application, components, registration, shell, prompts, locations,
                        commandLineNames(QApplication::arguments()));
 }

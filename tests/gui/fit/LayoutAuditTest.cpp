@@ -1,6 +1,7 @@
 // Every window, dialog and tab page the program makes, built as the program builds them, shown at the default font and
 // at a font half as large again: nothing lies outside its window, nothing is drawn over another control, no text is
-// cut. Run a second time with QT_SCALE_FACTOR=2 by CTest.
+// cut. Run a second time with QT_SCALE_FACTOR=2 by CTest, and in every shipped language and the test language
+// (TONALITH_LANGUAGE), whose texts are longer than the English ones.
 #include "LayoutAudit.h"
 #include "core/platform/Registration.h"
 #include "fakes/FakeComponentSet.h"
@@ -10,17 +11,20 @@
 #include "gui/browser/FolderProperties.h"
 #include "gui/common/Skin.h"
 #include "gui/main/Application.h"
+#include "gui/main/Translations.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 class LayoutAuditTest : public QObject {
     Q_OBJECT
 
 private:
     QFont startingFont;
+    std::unique_ptr<InstalledTranslations> translations;
 
     static bool showAndWait(QWidget& window) {
         window.show();
@@ -44,6 +48,11 @@ private slots:
     void initTestCase() {
         Skin::standard().applyTo(*qApp);
         startingFont = QApplication::font();
+        const QString language = qEnvironmentVariable("TONALITH_LANGUAGE");
+        if (!language.isEmpty() && language != QLatin1String("en")) {
+            translations = std::make_unique<InstalledTranslations>(language, QStringLiteral(TONALITH_CATALOGUE_DIR));
+            QVERIFY2(translations->installed(), qPrintable(QStringLiteral("no catalogue for %1").arg(language)));
+        }
     }
     void cleanup() { QApplication::setFont(startingFont); }
 

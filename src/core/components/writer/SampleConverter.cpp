@@ -4,12 +4,13 @@
 #include "core/components/common/ResamplerQuality.h"
 
 extern "C" {
-#include <QCoreApplication>
 #include <libavutil/channel_layout.h>
 #include <libavutil/mathematics.h>
 #include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 }
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>

@@ -3,11 +3,12 @@
 #include "core/components/ComponentError.h"
 
 extern "C" {
-#include <QCoreApplication>
 #include <libavutil/channel_layout.h>
 #include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 }
+
+#include <QCoreApplication>
 
 #include <cmath>
 
