@@ -891,7 +891,7 @@
     </message>
     <message>
         <source>Current bitrate: %1 kbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущий битрейт: %1 кбит</translation>
     </message>
 </context>
 <context>

@@ -879,7 +879,7 @@
     </message>
     <message>
         <source>Current bitrate: %1 kbit</source>
-        <translation type="unfinished"></translation>
+        <translation>当前比特率：%1 kbit</translation>
     </message>
 </context>
 <context>
