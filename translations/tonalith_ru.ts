@@ -1520,7 +1520,7 @@
     </message>
     <message>
         <source>Sound track languages</source>
-        <translation>Языки звуковой дорожки</translation>
+        <translation>Языки звуковых дорожек</translation>
     </message>
     <message>
         <source>Of a file with several sound tracks, convert the one in the first of these languages it has; otherwise the one it plays by default</source>
@@ -1564,7 +1564,7 @@
     </message>
     <message>
         <source>Sound track languages: %1.</source>
-        <translation>Языки звуковой дорожки: %1.</translation>
+        <translation>Языки звуковых дорожек: %1.</translation>
     </message>
 </context>
 <context>
