@@ -31,6 +31,19 @@ inline const QString Verify = QStringLiteral("verify");
 inline const QString SoundTrackLanguages = QStringLiteral("soundtracklanguages");
 inline const QString HiddenTrack = QStringLiteral("hiddentrack");
 
+// The "Mirror a Folder" dialog's last choices.
+inline const QString MirrorSection = QStringLiteral("mirror");
+inline const QString MirrorSource = QStringLiteral("source");
+inline const QString MirrorDestination = QStringLiteral("destination");
+inline const QString MirrorFormat = QStringLiteral("format");
+inline const QString MirrorProfile = QStringLiteral("profile");
+inline const QString MirrorLossy = QStringLiteral("lossy");
+inline const QString MirrorSide = QStringLiteral("side");
+inline const QString MirrorNames = QStringLiteral("names");
+inline const QString MirrorPrune = QStringLiteral("prune");
+inline const QString MirrorKeepTime = QStringLiteral("keeptime");
+inline const QString MirrorJobs = QStringLiteral("jobs");
+
 } // namespace SettingsKeys
 
 // The names of the placement file: one section per window, named after the window.

@@ -31,6 +31,35 @@ void processPendingEvents() {
     clearUpperVectorHalves();
 }
 
+// Hands each finished output's report on after the window's own view has shown it.
+class ForwardingObserver : public EngineObserver {
+public:
+    ForwardingObserver(EngineObserver& view, const std::function<void(std::size_t, const OutputReport&)>& finished)
+        : view_(view), finished_(finished) {}
+
+    void outputStarted(std::size_t output, const QString& source, const QString& destination) override {
+        view_.outputStarted(output, source, destination);
+    }
+    void outputProgress(std::size_t output, int percent) override { view_.outputProgress(output, percent); }
+    void outputChecking(std::size_t output, int percent) override { view_.outputChecking(output, percent); }
+    void outputFinished(std::size_t output, const OutputReport& report) override {
+        view_.outputFinished(output, report);
+        if (finished_)
+            finished_(output, report);
+    }
+    void sourceRejected(const QString& message, const QString& caption) override {
+        view_.sourceRejected(message, caption);
+    }
+    void totalProgress(int percent, std::optional<qint64> secondsLeft) override {
+        view_.totalProgress(percent, secondsLeft);
+    }
+    void idle() override { view_.idle(); }
+
+private:
+    EngineObserver& view_;
+    const std::function<void(std::size_t, const OutputReport&)>& finished_;
+};
+
 } // namespace
 
 // The plain run: one output after the other on the UI thread. The window shows the current output's names and
@@ -172,6 +201,48 @@ void ProgressWindow::runBatch(const BatchOrder& order, FormatDialogs& dialogs) {
     dialogs_ = nullptr;
     if (failure_)
         std::rethrow_exception(std::exchange(failure_, nullptr));
+}
+
+std::vector<OutputReport>
+ProgressWindow::runPlan(const std::vector<BatchOutput>& plan, const BatchOrder& order,
+                        const std::function<void(std::size_t, const OutputReport&)>& finished) {
+    order_ = order;
+    finished_ = FinishedBatch();
+    finished_.plan = plan;
+    finished_.folderText = order.folderText;
+    // The run happens in this call rather than from the start timer, with the window modal while it lasts; events are
+    // processed between blocks, so painting and Cancel work as in any batch.
+    const Qt::WindowModality modality = windowModality();
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    startTimer_->stop();
+    struct Hiding {
+        ProgressWindow& window;
+        Qt::WindowModality modality;
+        ~Hiding() {
+            window.engine_ = nullptr;
+            window.hide();
+            window.setWindowModality(modality);
+        }
+    } hiding{*this, modality};
+    processPendingEvents();
+
+    std::unique_ptr<EngineObserver> view;
+    if (order_.runsOneAtATime()) {
+        view = std::make_unique<OneAtATimeView>(*this, order_.formats.size(), static_cast<int>(plan.size()));
+    } else {
+        for (const QString& missing : missingSourcesOf(plan))
+            tellMissingSource(missing);
+        view = std::make_unique<SideBySideView>(*this);
+    }
+    ForwardingObserver observer(*view, finished);
+    BatchEngine engine(kitMaker(false), observer);
+    engine_ = &engine;
+    finished_.reports = engine.run(plan, order_);
+    finished_.cancelled = engine.cancelled();
+    if (!finished_.cancelled && order_.runsOneAtATime())
+        showProgress(100, 100);
+    return finished_.reports;
 }
 
 void ProgressWindow::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QTimer>
 #include <exception>
+#include <functional>
 #include <memory>
 
 class IComponentSetFactory;
@@ -33,6 +34,12 @@ public:
     // its checks and its output folder exists. An error nobody handled on the way is raised here, after the window
     // has closed.
     void runBatch(const BatchOrder& order, FormatDialogs& dialogs);
+    // Shows the window modally over a plan made elsewhere (a mirrored library names its own outputs) and runs it on
+    // component sets of the factory that take the order's format settings; returns the reports once the run has ended.
+    // `finished` hears each output's report as it comes. No box is shown at the end: the caller tells the outcome;
+    // lastBatch() says whether Cancel ended the run.
+    std::vector<OutputReport> runPlan(const std::vector<BatchOutput>& plan, const BatchOrder& order,
+                                      const std::function<void(std::size_t, const OutputReport&)>& finished);
 
     [[nodiscard]] Ui::ProgressWindow& form() { return *ui; }
     [[nodiscard]] const FinishedBatch& lastBatch() const { return finished_; }

@@ -1,12 +1,17 @@
 #include "MainWindow.h"
 #include "OrderFromControls.h"
 
+#include "core/batch/MirrorChoices.h"
+#include "core/batch/StartRefusal.h"
 #include "core/platform/IniFile.h"
 #include "core/platform/Shell.h"
+#include "core/ports/Messages.h"
 #include "core/settings/Placement.h"
 #include "core/settings/Settings.h"
 #include "gui/about/AboutBox.h"
 #include "gui/batch/ConvertGroup.h"
+#include "gui/batch/MirrorDialog.h"
+#include "gui/batch/MirrorRun.h"
 #include "gui/batch/ProgressWindow.h"
 #include "gui/browser/BrowserFolders.h"
 #include "gui/browser/ShellBrowser.h"
@@ -90,6 +95,13 @@ void MainWindow::assemblePanels() {
     ui->optionsPaneSplitter->addWidget(formatOptions_);
     // A double click on a row plays it.
     connect(list_, &ConversionListPanel::rowDoubleClicked, this, [this](int) { run([this] { player_->play(); }); });
+    mirror_ = new MirrorDialog(prompts, this);
+    mirror_->setProfileFormat([this](const QString& profile) -> std::optional<OutputFormat> {
+        const BatchOrder order = ProfileStore(ProfileStore::folderBeside(context_.settings.path())).load(profile).order;
+        if (order.formats.empty())
+            return std::nullopt;
+        return *order.formats.begin();
+    });
     connectGuarded(prompts, ui->tagEditorButton, &QPushButton::clicked, this,
                    [this](bool) { showTagEditorForSelection(); });
     // Toggled rather than clicked: a click, the keyboard, the menu and a screen reader's toggle all open the pane.
@@ -107,6 +119,7 @@ void MainWindow::setUpMenus() {
         {ui->formatOptionsPaneAction, [this] { toggleFormatOptionsPane(); }},
         {ui->tagEditorAction, [this] { showTagEditorForSelection(); }},
         {ui->convertAction, [this] { startConversion(); }},
+        {ui->mirrorFolderAction, [this] { mirrorFolder(); }},
         {ui->helpContentsAction, [this] { openHelp(); }},
         {ui->emailSupportAction, [this] { emailSupport(); }},
         {ui->aboutAction, [this] { showAbout(); }}};
@@ -349,4 +362,35 @@ void MainWindow::showTagEditorForSelectedRow() {
         if (const std::optional<QString> file = list_->selectedFullName())
             dialogs_.tagEditor.showFor(file);
     });
+}
+
+// The choices are kept once the dialog is confirmed, whether or not the mirror then runs to its end. A saved profile
+// gives the settings for the chosen format, else the window's controls give them as a batch would take them.
+void MainWindow::mirrorFolder() {
+    IniFile settingsFile(context_.settings.path());
+    const ProfileStore profiles(ProfileStore::folderBeside(context_.settings.path()));
+    mirror_->showChoices(MirrorChoices::read(settingsFile, context_.settings.values().batch.jobs), profiles.names());
+    if (mirror_->exec() != QDialog::Accepted)
+        return;
+    const MirrorChoices choices = mirror_->choices();
+    try {
+        choices.write(settingsFile);
+    } catch (const IniWriteError& error) {
+        context_.prompts.reportError(error.message());
+    }
+    const BatchOrder order =
+        choices.order(choices.profile.isEmpty() ? orderFromControls() : profiles.load(choices.profile).order);
+    // A mirror finds its sources itself; the settings must suit a batch of any one of them.
+    BatchOrder withSource = order;
+    withSource.sources.push_back(BatchSource{choices.sourceFolder, SourceKind::Audio, std::nullopt});
+    if (const auto conflict = withSource.conflicts()) {
+        context_.prompts.message(Messages::ErrorCaption, windowTextOf(*conflict), Prompts::Icon::Warning);
+        return;
+    }
+    player_->stopPreview();
+    const SyncSetup setup = choices.setup(order);
+    const MirrorRun run = runMirror(setup, order, context_.components, dialogs_.progress);
+    const MirrorOutcome outcome = MirrorOutcome::of(run.result, setup.destination, run.stopped);
+    context_.prompts.message(QString(), outcome.text,
+                             outcome.troubled ? Prompts::Icon::Warning : Prompts::Icon::Information);
 }
