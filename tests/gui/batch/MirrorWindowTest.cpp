@@ -188,6 +188,81 @@ private slots:
             app->prompts.shown.last(),
             QStringLiteral("|Mirroring is finished.\nConverted: 0, copied: 0, unchanged: 3, pruned: 0, failed: 0."));
     }
+
+    // A profile's settings and format, two outputs side by side: the progress window lists them, and both are made.
+    void aProfileMirrorsSideBySide() {
+        for (const char* name : {"A/one.flac", "B/two.flac"})
+            QVERIFY(QFileInfo::exists(app->tone(QStringLiteral("library/") + name, 2.0, 44100, 2)));
+        BatchOrder phone;
+        phone.formats = {OutputFormat::Ogg};
+        ProfileStore(ProfileStore::folderBeside(app->locations.settingsPath)).save(QStringLiteral("Phone"), phone);
+        int mostRunning = 0;
+        connect(app->windows->progress, &ProgressWindow::runningOutputsChanged, this,
+                [&](int count) { mostRunning = std::max(mostRunning, count); });
+        mirrorWith([&](MirrorDialog&) {
+            child<QLineEdit>("sourceFolderEdit").setText(path(QStringLiteral("library")));
+            child<QLineEdit>("destinationFolderEdit").setText(path(QStringLiteral("card")));
+            QComboBox& profiles = child<QComboBox>("profileCombo");
+            QTest::keyClick(&profiles, Qt::Key_Down);
+            child<QSpinBox>("jobsSpin").setValue(2);
+            pressOk();
+        });
+        QCOMPARE(mostRunning, 2);
+        for (const char* name : {"card/A/one.ogg", "card/B/two.ogg"}) {
+            const auto probe =
+                testsupport::runTool(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries", "stream=codec_name",
+                                                                 "-of", "csv=p=0", path(QString::fromLatin1(name))});
+            QCOMPARE(probe.out.trimmed(), QByteArray("vorbis"));
+        }
+        QCOMPARE(
+            app->prompts.shown.last(),
+            QStringLiteral("|Mirroring is finished.\nConverted: 2, copied: 0, unchanged: 0, pruned: 0, failed: 0."));
+    }
+
+    // Cancel in the progress window: the output under way is not left half-made, no earlier output is pruned, and the
+    // next mirror makes the file after all.
+    void cancelStopsTheMirror() {
+        QVERIFY(QFileInfo::exists(app->tone(QStringLiteral("library/Long.flac"), 60.0, 44100, 2)));
+        QVERIFY(QDir().mkpath(path(QStringLiteral("library/gone"))));
+        QFile lyrics(path(QStringLiteral("library/gone/words.lrc")));
+        QVERIFY(lyrics.open(QIODevice::WriteOnly));
+        lyrics.write("[00:01.00]la");
+        lyrics.close();
+        const auto answerAll = [&](MirrorDialog&) {
+            child<QLineEdit>("sourceFolderEdit").setText(path(QStringLiteral("library")));
+            child<QLineEdit>("destinationFolderEdit").setText(path(QStringLiteral("card")));
+            child<QCheckBox>("pruneBox").setChecked(true);
+            pressOk();
+        };
+        // A first mirror with the long source left out: it holds only the lyrics.
+        QVERIFY(QFile::rename(path(QStringLiteral("library/Long.flac")), path(QStringLiteral("Long.flac"))));
+        mirrorWith(answerAll);
+        QVERIFY(QFileInfo::exists(path(QStringLiteral("card/gone/words.lrc"))));
+        QVERIFY(QFile::rename(path(QStringLiteral("Long.flac")), path(QStringLiteral("library/Long.flac"))));
+        QVERIFY(QFile::remove(lyrics.fileName()));
+
+        ProgressWindow& progress = *app->windows->progress;
+        const QMetaObject::Connection cancelling =
+            QObject::connect(&progress, &ProgressWindow::conversionBegun, &progress, [&progress] {
+                QTimer::singleShot(300, &progress, [&progress] { progress.cancelBatch(); });
+            });
+        mirrorWith(answerAll);
+        QCOMPARE(
+            app->prompts.shown.last(),
+            QStringLiteral("|Mirroring was stopped.\nConverted: 0, copied: 0, unchanged: 0, pruned: 0, failed: 0."));
+        QCOMPARE(app->prompts.icons.last(), Prompts::Icon::Warning);
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("card/Long.mp3"))));
+        QVERIFY(QFileInfo::exists(path(QStringLiteral("card/gone/words.lrc"))));
+        QCOMPARE(QDir(path(QStringLiteral("card"))).entryList(QDir::Files | QDir::Hidden).size(), 1); // the manifest
+
+        QObject::disconnect(cancelling);
+        mirrorWith(answerAll);
+        QCOMPARE(
+            app->prompts.shown.last(),
+            QStringLiteral("|Mirroring is finished.\nConverted: 1, copied: 0, unchanged: 0, pruned: 1, failed: 0."));
+        QVERIFY(QFileInfo(path(QStringLiteral("card/Long.mp3"))).size() > 100000);
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("card/gone"))));
+    }
 };
 
 QTEST_MAIN(MirrorWindowTest)
