@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QFile>
 
 namespace {
@@ -49,9 +50,20 @@ private:
     bool stopped_ = false;
 };
 
-class NothingToShow : public SyncObserver {
+// Copies and removals run on the UI thread outside the progress window: the windows are repainted now and then
+// meanwhile, so that a long copy does not look like a hung program, while the user's input waits for its end.
+class KeepPainting : public SyncObserver {
 public:
-    void fileDone(const SyncFileReport&) override {}
+    void fileDone(const SyncFileReport&) override {
+        constexpr qint64 kPaintEveryMs = 100;
+        if (sincePainted_.isValid() && sincePainted_.elapsed() < kPaintEveryMs)
+            return;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        sincePainted_.start();
+    }
+
+private:
+    QElapsedTimer sincePainted_;
 };
 
 } // namespace
@@ -64,7 +76,7 @@ MirrorRun runMirror(const SyncSetup& setup, const BatchOrder& order, ComponentSe
         BusyCursor& operator=(const BusyCursor&) = delete;
     } busy;
     WindowSyncConversion conversion(components, window);
-    NothingToShow observer;
+    KeepPainting observer;
     LibrarySync sync(setup, order);
     MirrorRun run;
     run.result = sync.run(conversion, observer);
