@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCursor>
 #include <QElapsedTimer>
-#include <QFile>
 
 namespace {
 
@@ -32,13 +31,6 @@ public:
         std::vector<OutputReport> reports = window_.runPlan(plan, order, finished);
         QApplication::setOverrideCursor(Qt::WaitCursor);
         stopped_ = window_.lastBatch().cancelled;
-        // A stopped batch keeps what a cancelled output holds so far. In a mirror that is a cut-off copy of its source
-        // that no manifest line stands for, which a later prune would never remove: it goes now.
-        for (const OutputReport& report : reports) {
-            if (report.status == OutputStatus::Cancelled && !report.conversion.keptEarlier &&
-                !report.destination.isEmpty())
-                QFile::remove(report.destination);
-        }
         return reports;
     }
 
