@@ -6,8 +6,8 @@
 
 #include <QWidget>
 
-DesktopSession::DesktopSession(QWidget& window, ProgressWindow& progress, const SettingsStore& settings,
-                               IShell& shell, QDBusConnection bus, AddFiles addFiles)
+DesktopSession::DesktopSession(QWidget& window, ProgressWindow& progress, const SettingsStore& settings, IShell& shell,
+                               QDBusConnection bus, AddFiles addFiles)
     : QObject(&window), window_(window), settings_(settings), addFiles_(std::move(addFiles)), launcher_(bus),
       notifier_(bus, shell) {
     connect(&progress, &ProgressWindow::totalProgressChanged, this, &DesktopSession::showTotal);

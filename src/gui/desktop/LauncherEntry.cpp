@@ -8,9 +8,8 @@ void LauncherEntry::show(int percent) {
     const auto properties = progress_.update(percent);
     if (!properties || !bus_.isConnected())
         return;
-    QDBusMessage update = QDBusMessage::createSignal(SessionBusNames::LauncherPath,
-                                                     QStringLiteral("com.canonical.Unity.LauncherEntry"),
-                                                     QStringLiteral("Update"));
+    QDBusMessage update = QDBusMessage::createSignal(
+        SessionBusNames::LauncherPath, QStringLiteral("com.canonical.Unity.LauncherEntry"), QStringLiteral("Update"));
     update << LauncherProgress::ApplicationUri << *properties;
     bus_.send(update);
 }

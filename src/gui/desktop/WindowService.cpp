@@ -31,7 +31,8 @@ bool WindowService::registerOn(QDBusConnection bus) {
 }
 
 void WindowService::OpenFiles(const QStringList& paths) {
-    QMetaObject::invokeMethod(this, [this, paths] { emit filesHandedOver(paths); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, paths] { emit filesHandedOver(paths); }, Qt::QueuedConnection);
 }
 
 bool SessionBusInstance::openFiles(const QStringList& absolutePaths) {
@@ -41,7 +42,7 @@ bool SessionBusInstance::openFiles(const QStringList& absolutePaths) {
     if (names == nullptr || !names->isServiceRegistered(SessionBusNames::Service).value())
         return false;
     QDBusMessage call = QDBusMessage::createMethodCall(SessionBusNames::Service, SessionBusNames::WindowPath,
-                                                      SessionBusNames::WindowInterface, SessionBusNames::OpenFiles);
+                                                       SessionBusNames::WindowInterface, SessionBusNames::OpenFiles);
     call << absolutePaths;
     return bus_.call(call, QDBus::Block, AnswerTimeoutMs).type() == QDBusMessage::ReplyMessage;
 }

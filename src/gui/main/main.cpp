@@ -3,11 +3,11 @@
 #include "core/components/playback/AudioPlayerComponent.h"
 #include "core/list/FileIntake.h"
 #include "core/platform/FreedMemoryReuse.h"
+#include "core/platform/InstanceHandOff.h"
 #include "core/platform/Registration.h"
 #include "core/settings/ProgramFolder.h"
 #include "core/settings/ProgramName.h"
 #include "gui/common/QtPrompts.h"
-#include "core/platform/InstanceHandOff.h"
 #include "gui/common/QtShell.h"
 #include "gui/desktop/WindowService.h"
 

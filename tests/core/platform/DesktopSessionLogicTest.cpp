@@ -21,9 +21,9 @@ public:
 TEST(InstanceHandOff, RelativeNamesReachTheRunningWindowAsAbsolutePathsOfTheCallersFolder) {
     RecordingInstance running;
     const InstanceHandOff handOff(&running);
-    EXPECT_TRUE(handOff.handOver({QStringLiteral("a.wav"), QStringLiteral("../b/c.flac"), QStringLiteral("/x/./y.mp3"),
-                                  QString()},
-                                 QStringLiteral("/home/user/music")));
+    EXPECT_TRUE(handOff.handOver(
+        {QStringLiteral("a.wav"), QStringLiteral("../b/c.flac"), QStringLiteral("/x/./y.mp3"), QString()},
+        QStringLiteral("/home/user/music")));
     ASSERT_EQ(running.handed.size(), 1);
     EXPECT_EQ(running.handed[0], (QStringList{QStringLiteral("/home/user/music/a.wav"),
                                               QStringLiteral("/home/user/b/c.flac"), QStringLiteral("/x/y.mp3")}));
