@@ -7,6 +7,7 @@
 #include "gui/options/OptionsDialog.h"
 #include "support/RealMainWindow.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -178,10 +179,22 @@ private slots:
 
         OptionsDialog& options = *app->windows->options;
         options.open();
+        options.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&options));
         auto& box = testsupport::childNamed<QCheckBox>(options, "ch_notify");
         QVERIFY(box.isChecked());
-        QCOMPARE(box.accessibleName(), box.text());
-        box.setFocus();
+        // Reached with Tab from the box above it, named and toggled for a screen reader, switched with Space.
+        auto& above = testsupport::childNamed<QCheckBox>(options, "ch_copytag");
+        above.setFocus();
+        QTest::keyClick(&above, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), &box);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&box);
+        QVERIFY(reader != nullptr && reader->actionInterface() != nullptr);
+        QCOMPARE(reader->text(QAccessible::Name), box.text());
+        reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(!box.isChecked());
+        reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(box.isChecked());
         QTest::keyClick(&box, Qt::Key_Space);
         QVERIFY(!box.isChecked());
         testsupport::childNamed<QPushButton>(options, "okButton").click();
