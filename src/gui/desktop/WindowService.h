@@ -27,7 +27,7 @@ signals:
     void filesHandedOver(const QStringList& paths);
 
 private:
-    QDBusConnection bus_;
+    QDBusConnection bus_; // a connection of no bus until registerOn takes one
     bool registered_ = false;
 };
 
