@@ -17,6 +17,7 @@ struct Settings {
     bool isOpenFolder = false;
     bool copyTag = true;
     bool saveState = true;
+    bool notifyAtEnd = true; // a desktop notification when a long batch ends
     FormatFlags formats = mp3Alone();
     QString currentFolder;
     int currentFilter = 0;
@@ -58,6 +59,9 @@ public:
     // Takes the options dialog's batch choices into memory, then writes them. Throws IniWriteError; the values are
     // in memory all the same.
     void storeBatchOptions(const BatchOptions& batch);
+    // Takes the options dialog's notification switch into memory, then writes it. Throws IniWriteError; the value
+    // is in memory all the same.
+    void storeNotifyAtEnd(bool notify);
     // The close-time save: the format boxes and the folder only when the state is kept, the filter always.
     // Throws IniWriteError.
     void storeClosingState(const ClosingState& state);

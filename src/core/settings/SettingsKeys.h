@@ -15,6 +15,7 @@ inline const QString ConversionSection = QStringLiteral("conversion");
 inline const QString CheckItem = QStringLiteral("checkitem");
 inline const QString IsOpenFolder = QStringLiteral("isopenfolder");
 inline const QString CopyTag = QStringLiteral("copytag");
+inline const QString NotifyAtEnd = QStringLiteral("notifyatend");
 
 // The format boxes are stored in this section too, each under the key of its format's table entry.
 inline const QString GeneralSection = QStringLiteral("general");

@@ -273,12 +273,14 @@ void ProgressWindow::showSideBySideLayout(bool sideBySide) {
 
 void ProgressWindow::startBatch() {
     startTimer_->stop();
+    runTime_.start();
     // Nothing may escape into the event loop: the error is raised again by runBatch once the window has closed.
     try {
         runOrderedBatch();
     } catch (...) {
         failure_ = std::current_exception();
         engine_ = nullptr;
+        emit totalProgressChanged(-1);
         done(QDialog::Rejected);
     }
 }
@@ -342,8 +344,11 @@ ConversionKitMaker ProgressWindow::kitMaker(bool plain) {
 // output folder opens as at a normal end, unless the cancel ended the run before an entry it would have started.
 void ProgressWindow::finish(FinishedBatch batch) {
     finished_ = std::move(batch);
-    if (!finished_.cancelled) {
+    if (!finished_.cancelled)
         showProgress(100, 100);
+    emit totalProgressChanged(-1);
+    emit batchFinished(finished_.made(), finished_.unmade(), runTime_.elapsed(), finished_.lastOutputFolder());
+    if (!finished_.cancelled) {
         prompts_.message(QString(), completionMessage(finished_), Prompts::Icon::Warning);
     } else if (const auto kept = cancelMessage(finished_)) {
         prompts_.message(QString(), *kept, Prompts::Icon::Warning);
@@ -378,6 +383,7 @@ void ProgressWindow::showProgress(int outputPercent, int totalPercent, bool chec
     const QString stage = checking ? QStringLiteral("Checking %1%") : QStringLiteral("Processing %1%");
     ui->label_processing->setText(stage.arg(ui->progress_output->value()));
     ui->label_total->setText(Messages::TotalProgress.arg(ui->progress_total->value()));
+    emit totalProgressChanged(ui->progress_total->value());
 }
 
 void ProgressWindow::showRunningOutputs() {
@@ -395,6 +401,7 @@ void ProgressWindow::showRunningOutputs() {
     }
     ui->progress_total->setValue(running_.totalPercent());
     ui->label_total->setText(running_.totalText());
+    emit totalProgressChanged(ui->progress_total->value());
     emit runningOutputsChanged(static_cast<int>(lines.size()));
 }
 

@@ -5,6 +5,7 @@
 #include "core/batch/RunningOutputsDisplay.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <exception>
 #include <functional>
@@ -49,6 +50,10 @@ signals:
     void conversionBegun(const QString& sourceName, const QString& destinationName);
     // The list of running outputs changed; only while outputs run side by side.
     void runningOutputsChanged(int count);
+    // The total shown changed; -1 once the batch is over.
+    void totalProgressChanged(int percent);
+    // Once at the end of every batch, cancelled or not.
+    void batchFinished(int made, int notMade, qint64 elapsedMs, const QString& outputFolder);
 
 public slots:
     void cancelBatch();
@@ -89,4 +94,5 @@ private:
     RunningOutputsDisplay running_;
     FinishedBatch finished_;
     std::exception_ptr failure_;
+    QElapsedTimer runTime_;
 };
