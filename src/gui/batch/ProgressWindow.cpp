@@ -223,6 +223,7 @@ ProgressWindow::runPlan(const std::vector<BatchOutput>& plan, const BatchOrder& 
             window.engine_ = nullptr;
             window.hide();
             window.setWindowModality(modality);
+            emit window.totalProgressChanged(-1);
         }
     } hiding{*this, modality};
     processPendingEvents();
