@@ -2,8 +2,6 @@
 
 #include "OutputNaming.h"
 #include "core/platform/HomeFolder.h"
-#include "core/platform/IniFile.h"
-#include "core/settings/SettingsKeys.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,10 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString CopyLossy = QStringLiteral("copy");
-const QString ConvertLossy = QStringLiteral("convert");
-const QString NoSideFiles = QStringLiteral("none");
 
 // The folder as typed, "~" meaning the home folder, without "." and ".." steps.
 QString folderOf(const QString& typed) {
@@ -46,45 +40,10 @@ bool holds(const QString& folder, const QString& path) {
 
 } // namespace
 
-MirrorChoices MirrorChoices::read(const IniFile& file, int windowJobs) {
-    namespace Keys = SettingsKeys;
-    const QString& section = Keys::MirrorSection;
-    MirrorChoices choices;
-    choices.sourceFolder = file.readString(section, Keys::MirrorSource, choices.sourceFolder);
-    choices.destination = file.readString(section, Keys::MirrorDestination, choices.destination);
-    choices.format =
-        outputFormatNamed(file.readString(section, Keys::MirrorFormat, QString())).value_or(choices.format);
-    choices.profile = file.readString(section, Keys::MirrorProfile, choices.profile);
-    const QString lossy = file.readString(section, Keys::MirrorLossy, CopyLossy);
-    choices.copyLossy = lossy.compare(ConvertLossy, Qt::CaseInsensitive) != 0;
-    choices.sideFiles = file.readString(section, Keys::MirrorSide, choices.sideFiles);
-    choices.names =
-        pathRulesNamed(file.readString(section, Keys::MirrorNames, QString()).toLower()).value_or(choices.names);
-    choices.prune = file.readBool(section, Keys::MirrorPrune, choices.prune);
-    choices.keepTime = file.readBool(section, Keys::MirrorKeepTime, choices.keepTime);
-    choices.jobs = std::clamp(file.readInteger(section, Keys::MirrorJobs, windowJobs), 1, BatchOrder::MaxJobs);
-    return choices;
-}
-
-void MirrorChoices::write(IniFile& file) const {
-    namespace Keys = SettingsKeys;
-    const QString& section = Keys::MirrorSection;
-    file.writeString(section, Keys::MirrorSource, sourceFolder);
-    file.writeString(section, Keys::MirrorDestination, destination);
-    file.writeString(section, Keys::MirrorFormat, outputFormatName(format));
-    file.writeString(section, Keys::MirrorProfile, profile);
-    file.writeString(section, Keys::MirrorLossy, copyLossy ? CopyLossy : ConvertLossy);
-    // An empty value could not be told from a missing key, which means the default patterns.
-    file.writeString(section, Keys::MirrorSide, sideGlobs().isEmpty() ? NoSideFiles : sideFiles.trimmed());
-    file.writeString(section, Keys::MirrorNames, pathRulesName(names));
-    file.writeBool(section, Keys::MirrorPrune, prune);
-    file.writeBool(section, Keys::MirrorKeepTime, keepTime);
-    file.writeInteger(section, Keys::MirrorJobs, jobs);
-}
-
 QStringList MirrorChoices::sideGlobs() const {
     QStringList globs = sideFiles.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    globs.removeIf([](const QString& glob) { return glob.compare(NoSideFiles, Qt::CaseInsensitive) == 0; });
+    globs.removeIf(
+        [](const QString& glob) { return glob.compare(MirrorChoices::NoSideFiles, Qt::CaseInsensitive) == 0; });
     return globs;
 }
 

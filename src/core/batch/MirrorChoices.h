@@ -9,11 +9,8 @@
 #include <QStringList>
 #include <optional>
 
-class IniFile;
-
 // What the "Mirror a Folder" dialog asks: which folder is mirrored where, into which format with which settings, and
-// how the mirror treats lossy sources, side files, names, vanished sources and modification times. settings.ini keeps
-// the last choices under [mirror], written only once the dialog has been used.
+// how the mirror treats lossy sources, side files, names, vanished sources and modification times.
 struct MirrorChoices {
     QString sourceFolder;
     QString destination;
@@ -26,10 +23,8 @@ struct MirrorChoices {
     bool keepTime = false;
     int jobs = 1; // 1..BatchOrder::MaxJobs
 
-    // The stored choices; what is missing or unreadable keeps its default, and jobs default to the window's own.
-    [[nodiscard]] static MirrorChoices read(const IniFile& file, int windowJobs);
-    // Throws IniWriteError.
-    void write(IniFile& file) const;
+    // How the side-file patterns say that no side file is copied.
+    inline static const QString NoSideFiles = QStringLiteral("none");
 
     // The side-file patterns: separated by blanks, none for an empty text or "none".
     [[nodiscard]] QStringList sideGlobs() const;

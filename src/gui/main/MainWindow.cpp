@@ -6,6 +6,7 @@
 #include "core/platform/IniFile.h"
 #include "core/platform/Shell.h"
 #include "core/ports/Messages.h"
+#include "core/settings/MirrorSettings.h"
 #include "core/settings/Placement.h"
 #include "core/settings/Settings.h"
 #include "gui/about/AboutBox.h"
@@ -369,12 +370,12 @@ void MainWindow::showTagEditorForSelectedRow() {
 void MainWindow::mirrorFolder() {
     IniFile settingsFile(context_.settings.path());
     const ProfileStore profiles(ProfileStore::folderBeside(context_.settings.path()));
-    mirror_->showChoices(MirrorChoices::read(settingsFile, context_.settings.values().batch.jobs), profiles.names());
+    mirror_->showChoices(readMirrorChoices(settingsFile, context_.settings.values().batch.jobs), profiles.names());
     if (mirror_->exec() != QDialog::Accepted)
         return;
     const MirrorChoices choices = mirror_->choices();
     try {
-        choices.write(settingsFile);
+        writeMirrorChoices(settingsFile, choices);
     } catch (const IniWriteError& error) {
         context_.prompts.reportError(error.message());
     }

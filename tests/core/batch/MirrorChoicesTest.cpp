@@ -1,6 +1,7 @@
 // The window's mirror choices: what may start, what settings.ini keeps of them, and the sync and order they make.
 #include "core/batch/MirrorChoices.h"
 #include "core/platform/IniFile.h"
+#include "core/settings/MirrorSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,7 +76,7 @@ TEST_F(MirrorChoicesTest, SettingsKeepEveryChoiceOnceWritten) {
     const QByteArray before = fileText(file.path());
 
     // Nothing stored: the defaults, with the jobs of the window.
-    const MirrorChoices defaults = MirrorChoices::read(file, 3);
+    const MirrorChoices defaults = readMirrorChoices(file, 3);
     EXPECT_EQ(defaults.jobs, 3);
     EXPECT_EQ(defaults.format, OutputFormat::Mp3);
     EXPECT_TRUE(defaults.copyLossy);
@@ -92,14 +93,14 @@ TEST_F(MirrorChoicesTest, SettingsKeepEveryChoiceOnceWritten) {
     choices.prune = true;
     choices.keepTime = true;
     choices.jobs = 4;
-    choices.write(file);
-    EXPECT_EQ(MirrorChoices::read(file, 1), choices);
+    writeMirrorChoices(file, choices);
+    EXPECT_EQ(readMirrorChoices(file, 1), choices);
     EXPECT_TRUE(fileText(file.path()).startsWith(before));
 
     // No side files at all stays none, rather than falling back to the default patterns.
     choices.sideFiles.clear();
-    choices.write(file);
-    EXPECT_TRUE(MirrorChoices::read(file, 1).sideGlobs().isEmpty());
+    writeMirrorChoices(file, choices);
+    EXPECT_TRUE(readMirrorChoices(file, 1).sideGlobs().isEmpty());
 }
 
 TEST_F(MirrorChoicesTest, DamagedValuesFallBackToDefaults) {
@@ -108,7 +109,7 @@ TEST_F(MirrorChoicesTest, DamagedValuesFallBackToDefaults) {
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("[mirror]\nformat=mp7\nnames=ntfs\nlossy=maybe\njobs=999\nprune=x\n");
     text.close();
-    const MirrorChoices read = MirrorChoices::read(IniFile(path), 2);
+    const MirrorChoices read = readMirrorChoices(IniFile(path), 2);
     EXPECT_EQ(read.format, OutputFormat::Mp3);
     EXPECT_EQ(read.names, PathRules::Posix);
     EXPECT_TRUE(read.copyLossy);
