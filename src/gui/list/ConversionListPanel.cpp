@@ -134,6 +134,10 @@ std::optional<QString> ConversionListPanel::selectedFullName() const {
     return model_->list().at(row).fullName;
 }
 
+const QAbstractItemModel& ConversionListPanel::rowModel() const {
+    return *model_;
+}
+
 void ConversionListPanel::setPopupMenu(QMenu* menu) {
     popupMenu_ = menu;
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 class ConversionListModel;
+class QAbstractItemModel;
 class QMenu;
 class QProgressBar;
 
@@ -36,6 +37,8 @@ public:
     [[nodiscard]] const ConversionRow& row(int row) const;
     [[nodiscard]] std::vector<int> checkedRows() const;
     [[nodiscard]] std::optional<QString> selectedFullName() const;
+    // The rows as a model, for those who follow rows leaving or changing.
+    [[nodiscard]] const QAbstractItemModel& rowModel() const;
 
     // The menu shown on a right click in the list.
     void setPopupMenu(QMenu* menu);

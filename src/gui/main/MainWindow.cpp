@@ -1,6 +1,10 @@
 #include "MainWindow.h"
 #include "OrderFromControls.h"
 
+#include "core/batch/WindowSources.h"
+#include "core/ports/Messages.h"
+#include "core/ports/Prompts.h"
+
 #include "core/platform/IniFile.h"
 #include "core/platform/Shell.h"
 #include "core/settings/Placement.h"
@@ -25,6 +29,7 @@
 #include "gui/tags/TagEditorWindow.h"
 #include "ui_MainWindow.h"
 
+#include <QAbstractItemModel>
 #include <QCloseEvent>
 #include <QDir>
 #include <QMenu>
@@ -178,7 +183,18 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
+// Closing under a running batch asks first; the batch is then cancelled, and the window closes once it is over, so
+// that no output is left half-written by a program that went away.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (dialogs_.progress.batchRunning()) {
+        event->ignore();
+        if (!closeAfterBatch_ && context_.prompts.confirm(QString(), Messages::CloseDuringBatch)) {
+            closeAfterBatch_ = true;
+            dialogs_.progress.cancelBatch();
+        }
+        return;
+    }
+    closeAfterBatch_ = false;
     saveClosingState();
     event->accept();
 }
@@ -317,6 +333,43 @@ void MainWindow::wireBatch() {
     wiring.window = &dialogs_.progress;
     wiring.dialogs = &formatOptions_->formatDialogs();
     convert_->setBatchWiring(std::move(wiring));
+
+    // Rows that leave the list, or are unchecked, while a batch runs leave it too, unless their outputs started.
+    const QAbstractItemModel& rows = list_->rowModel();
+    connect(&rows, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex&, int first, int last) { withdrawRowsFromBatch(first, last, false); });
+    connect(&rows, &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { withdrawRowsFromBatch(0, list_->rowCount() - 1, false); });
+    connect(&rows, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                withdrawRowsFromBatch(topLeft.row(), bottomRight.row(), true);
+            });
+    connect(&dialogs_.progress, &ProgressWindow::batchClosed, this, [this] {
+        if (closeAfterBatch_)
+            QTimer::singleShot(0, this, &QWidget::close);
+    });
+}
+
+void MainWindow::withdrawRowsFromBatch(int first, int last, bool uncheckedOnly) {
+    if (!dialogs_.progress.batchRunning())
+        return;
+    std::vector<BatchSource> leaving;
+    for (int row = std::max(first, 0); row <= last && row < list_->rowCount(); ++row) {
+        const ConversionRow& listed = list_->row(row);
+        if (uncheckedOnly && listed.checked)
+            continue;
+        for (BatchSource& source : batchSourcesOfRow(listed))
+            leaving.push_back(std::move(source));
+    }
+    if (!leaving.empty())
+        dialogs_.progress.withdrawSources(leaving);
+}
+
+bool MainWindow::tagsEditable(const QString& file) {
+    if (!dialogs_.progress.busyWith(file))
+        return true;
+    context_.prompts.message(QString(), Messages::TagEditWhileConverting.arg(file), Prompts::Icon::Warning);
+    return false;
 }
 
 void MainWindow::wireProfiles() {
@@ -341,12 +394,17 @@ void MainWindow::startConversion() {
 }
 
 void MainWindow::showTagEditorForSelection() {
-    run([this] { dialogs_.tagEditor.showFor(list_->selectedFullName()); });
+    run([this] {
+        const std::optional<QString> file = list_->selectedFullName();
+        if (file && !tagsEditable(*file))
+            return;
+        dialogs_.tagEditor.showFor(file);
+    });
 }
 
 void MainWindow::showTagEditorForSelectedRow() {
     run([this] {
-        if (const std::optional<QString> file = list_->selectedFullName())
+        if (const std::optional<QString> file = list_->selectedFullName(); file && tagsEditable(*file))
             dialogs_.tagEditor.showFor(file);
     });
 }
