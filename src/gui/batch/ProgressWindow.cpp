@@ -21,6 +21,8 @@
 #include <QFontMetrics>
 #include <QMenu>
 
+#include <algorithm>
+
 namespace {
 
 void showElided(QLabel& label, const QString& text) {
@@ -167,6 +169,12 @@ ProgressWindow::ProgressWindow(ComponentSet& components, IComponentSetFactory& w
     ui->setupUi(this);
     // The main window stays usable while a batch runs.
     setModal(false);
+    // The pause button is as wide as the longer of its two texts, so that "Resume" is never cut in a window whose
+    // size is fixed while it says "Pause".
+    ui->button_pause->setText(QStringLiteral("Resume"));
+    const int resumeWidth = ui->button_pause->sizeHint().width();
+    ui->button_pause->setText(QStringLiteral("Pause"));
+    ui->button_pause->setMinimumWidth(std::max(ui->button_pause->minimumWidth(), resumeWidth));
     fixAtContentSize(*this, QSize(404, 141));
     centreOnScreen(*this);
     connectGuarded(prompts_, ui->button_cancel, &QPushButton::clicked, this, [this](bool) { cancelBatch(); });
