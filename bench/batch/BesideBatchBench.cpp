@@ -2,7 +2,8 @@
 // without serving a timer, and how long the batch took. Usage:
 //   beside_batch_bench alone|adding --out DIR [--jobs N] [--add COUNT] [--fixture FILE] SOURCE...
 // "adding" drops COUNT copies of FIXTURE on the list once the batch's first output has begun; the batch converts
-// the SOURCEs to MP3. The probe is a 2 ms timer on the UI thread: a stall is the gap between two of its ticks.
+// the SOURCEs to MP3. The probe is a 2 ms timer on the UI thread from the first output's start to the batch's end:
+// a stall is the gap between two of its ticks.
 #include "core/components/ComponentSet.h"
 #include "core/components/playback/AudioPlayerComponent.h"
 #include "core/platform/Registration.h"
@@ -54,11 +55,16 @@ public:
     }
     void stop() { timer_.stop(); }
     [[nodiscard]] double longestMs() const { return static_cast<double>(longest_) / 1e6; }
+    // When the longest stall ended, from the start of the probe.
+    [[nodiscard]] double longestAtMs() const { return static_cast<double>(longestAt_) / 1e6; }
 
 protected:
     void timerEvent(QTimerEvent*) override {
         const qint64 now = clock_.nsecsElapsed();
-        longest_ = std::max(longest_, now - last_);
+        if (now - last_ > longest_) {
+            longest_ = now - last_;
+            longestAt_ = now;
+        }
         last_ = now;
     }
 
@@ -67,6 +73,7 @@ private:
     QElapsedTimer clock_;
     qint64 last_ = 0;
     qint64 longest_ = 0;
+    qint64 longestAt_ = 0;
 };
 
 int usage() {
@@ -142,26 +149,30 @@ int main(int argc, char* argv[]) {
     QElapsedTimer batchClock;
     qint64 batchMs = 0;
     int result = 0;
-    if (adding) {
-        QObject::connect(
-            windows.progress, &ProgressWindow::conversionBegun, &main,
-            [&] { QTimer::singleShot(0, &main, [&] { main.conversionList().addFiles(added); }); },
-            Qt::SingleShotConnection);
-    }
+    // The probe runs from the batch's first output on, alone or with the files coming in: the batch's own start
+    // (planning, encoders made) is the same either way and is not what the additions cost.
+    QObject::connect(
+        windows.progress, &ProgressWindow::conversionBegun, &main,
+        [&] {
+            probe.start();
+            if (adding)
+                QTimer::singleShot(0, &main, [&] { main.conversionList().addFiles(added); });
+        },
+        Qt::SingleShotConnection);
     QObject::connect(windows.progress, &ProgressWindow::batchFinished, &main,
                      [&](int made, int, qint64, const QString&) {
                          batchMs = batchClock.elapsed();
                          result = made == static_cast<int>(sources.size()) ? 0 : 1;
                      });
     QTimer::singleShot(100, &main, [&] {
-        probe.start();
         batchClock.start();
         main.findChild<QPushButton*>(QStringLiteral("button_convert"))->click();
         probe.stop();
         // Files still coming in when the batch ended are not the batch's time.
-        std::printf("%s jobs %d outputs %lld batch %lld ms longest UI stall %.1f ms rows %d\n",
+        std::printf("%s jobs %d outputs %lld batch %lld ms longest UI stall %.1f ms (ending at %.0f ms) rows %d\n",
                     adding ? "adding" : "alone", jobs, static_cast<long long>(sources.size()),
-                    static_cast<long long>(batchMs), probe.longestMs(), main.conversionList().rowCount());
+                    static_cast<long long>(batchMs), probe.longestMs(), probe.longestAtMs(),
+                    main.conversionList().rowCount());
         QApplication::exit(result);
     });
     return QApplication::exec();

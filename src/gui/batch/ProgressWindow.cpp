@@ -214,6 +214,7 @@ void ProgressWindow::runBatch(const BatchOrder& order, FormatDialogs& dialogs) {
     batchRunning_ = true;
     elapsed_.start();
     show();
+    emit batchStarted();
     startBatch();
     hide();
     batchRunning_ = false;

@@ -68,6 +68,8 @@ signals:
     // Once per batch, when its last output has ended, before the completion message: how many outputs were made and
     // how many were not (skipped or failed), how long it ran, and the folder of its last output (empty when none).
     void batchFinished(int made, int notMade, qint64 elapsedMs, const QString& outputFolder);
+    // runBatch has shown the window and is about to plan and start the batch.
+    void batchStarted();
     // runBatch is about to return: the window is hidden and nothing of the batch runs any more.
     void batchClosed();
 

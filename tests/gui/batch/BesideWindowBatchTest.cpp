@@ -68,8 +68,13 @@ private slots:
                     ends.append({made, notMade, elapsedMs, folder});
                 });
         bool modalSeen = true;
+        bool addedInBackground = false;
+        const QString dropped = app->tone(QStringLiteral("dropped/late.wav"), 1);
         atFirstOutput([&] {
             modalSeen = QApplication::activeModalWidget() != nullptr;
+            // Files the user adds come in between the batch's blocks: the call returns before they are listed.
+            app->list().addFiles({dropped});
+            addedInBackground = app->list().addingFiles();
             app->addRow(app->tone(QStringLiteral("in/second.wav"), 1, 44100, 2));
             app->addRow(app->tone(QStringLiteral("in/other/first.wav"), 1, 44100, 2));
             app->addRow(app->tone(QStringLiteral("in/unchecked.wav"), 1, 44100, 2), false, false);
@@ -79,6 +84,8 @@ private slots:
         convertInto(out());
 
         QVERIFY(!modalSeen);
+        QVERIFY(addedInBackground);
+        QTRY_COMPARE(app->list().rowCount(), 5);
         QCOMPARE(filesIn(out()), (QStringList{"first.wav", "first_NEW.wav", "second.wav"}));
         QCOMPARE(window().lastBatch().plan.size(), std::size_t{3});
         QCOMPARE(app->prompts.shown, (QStringList{QStringLiteral("|") + Messages::NothingNewToConvert,
