@@ -497,9 +497,10 @@ bool BatchEngine::paused() const {
     return paused_;
 }
 
-bool BatchEngine::outputRunning(std::size_t output) const {
+bool BatchEngine::outputStarted(std::size_t output) const {
     const std::lock_guard lock(mutex_);
-    return output < states_.size() && states_[output] == OutputState::Running;
+    return output < states_.size() &&
+           (states_[output] == OutputState::Running || states_[output] == OutputState::Ended);
 }
 
 bool BatchEngine::startOutput(std::size_t output) {

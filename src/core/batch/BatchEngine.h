@@ -78,8 +78,8 @@ public:
     void pause();
     void resume();
     [[nodiscard]] bool paused() const;
-    // Whether the output has started and not yet ended.
-    [[nodiscard]] bool outputRunning(std::size_t output) const;
+    // Whether the output has started, running or ended.
+    [[nodiscard]] bool outputStarted(std::size_t output) const;
 
 private:
     class Run;

@@ -258,21 +258,31 @@ bool ProgressWindow::holdsSource(const BatchSource& source) const {
     return batchRunning_ && heldSources_.contains(batchSourceKey(source));
 }
 
+// A source leaves the batch only when none of its outputs has started: one whose output runs or ran stays held, so
+// that checking its row again and pressing Convert does not make it a second time.
 void ProgressWindow::withdrawSources(const std::vector<BatchSource>& sources) {
-    if (!batchRunning_)
+    if (!batchRunning_ || engine_ == nullptr)
         return;
     QSet<QString> leaving;
-    for (const BatchSource& source : sources) {
+    for (const BatchSource& source : sources)
         leaving.insert(batchSourceKey(source));
-        heldSources_.remove(batchSourceKey(source));
-    }
-    if (engine_ == nullptr)
-        return;
+    QSet<QString> staying;
     for (std::size_t output = 0; output < finished_.plan.size(); ++output) {
-        if (ended_[output] || !leaving.contains(batchSourceKey(finished_.plan[output])))
+        const QString key = batchSourceKey(finished_.plan[output]);
+        if (!leaving.contains(key))
             continue;
-        if (engine_->skip(output) && oneAtATime_ != nullptr)
-            oneAtATime_->withdrawn();
+        if (ended_[output]) {
+            staying.insert(key);
+        } else if (engine_->skip(output)) {
+            if (oneAtATime_ != nullptr)
+                oneAtATime_->withdrawn();
+        } else if (engine_->outputStarted(output)) {
+            staying.insert(key);
+        }
+    }
+    for (const QString& key : leaving) {
+        if (!staying.contains(key))
+            heldSources_.remove(key);
     }
 }
 

@@ -116,13 +116,18 @@ private slots:
             view->model()->setData(view->model()->index(1, 0), Qt::Unchecked, Qt::CheckStateRole);
             app->list().selectRow(0);
             app->main().showTagEditorForSelection();
+            // The running row, unchecked and checked again, stays in the batch: Convert does not make it twice.
+            view->model()->setData(view->model()->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
+            view->model()->setData(view->model()->index(0, 0), Qt::Checked, Qt::CheckStateRole);
+            pressConvert();
         });
         convertInto(out());
         QCOMPARE(filesIn(out()), (QStringList{"a.wav", "d.wav"}));
-        QCOMPARE(app->prompts.shown.size(), 2);
+        QCOMPARE(app->prompts.shown.size(), 3);
         QVERIFY2(app->prompts.shown[0].contains(Messages::TagEditWhileConverting.arg(first)),
                  qPrintable(app->prompts.shown[0]));
-        QCOMPARE(app->prompts.shown[1], QStringLiteral("|Conversion is finished!"));
+        QCOMPARE(app->prompts.shown[1], QStringLiteral("|") + Messages::NothingNewToConvert);
+        QCOMPARE(app->prompts.shown[2], QStringLiteral("|Conversion is finished!"));
     }
 
     // Paused, no output grows for two seconds; resumed, the outputs are byte for byte those of a batch that ran
