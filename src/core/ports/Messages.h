@@ -57,4 +57,18 @@ inline const QString NewFolder = QStringLiteral("New Folder");
 inline const QString Mono = QStringLiteral("Mono");
 inline const QString Stereo = QStringLiteral("Stereo");
 
+// A batch beside the main window: its paused total, closing the program under it, a tag edit of a file it works on,
+// and "Convert" while it runs with nothing new checked, or after it took its last output.
+inline const QString BatchPaused = QStringLiteral("Total %1%, paused");
+inline const QString CloseDuringBatch = QStringLiteral("A conversion is running. Cancel it and exit?");
+inline const QString TagEditWhileConverting =
+    QStringLiteral("\"%1\" is being converted. Its tags can be edited once its outputs are done.");
+inline const QString NothingNewToConvert =
+    QStringLiteral("Every checked file is in the running conversion already. Check the files to add to it.");
+inline const QString BatchEnding =
+    QStringLiteral("The running conversion is ending. Press Convert again once it has finished.");
+// A library is mirrored on its own, not beside a running conversion.
+inline const QString MirrorWhileConverting =
+    QStringLiteral("A conversion is running. Mirror the folder once it has finished.");
+
 } // namespace Messages

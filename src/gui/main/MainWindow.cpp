@@ -3,9 +3,11 @@
 
 #include "core/batch/MirrorChoices.h"
 #include "core/batch/StartRefusal.h"
+#include "core/batch/WindowSources.h"
 #include "core/platform/IniFile.h"
 #include "core/platform/Shell.h"
 #include "core/ports/Messages.h"
+#include "core/ports/Prompts.h"
 #include "core/settings/MirrorSettings.h"
 #include "core/settings/Placement.h"
 #include "core/settings/Settings.h"
@@ -31,6 +33,7 @@
 #include "gui/tags/TagEditorWindow.h"
 #include "ui_MainWindow.h"
 
+#include <QAbstractItemModel>
 #include <QCloseEvent>
 #include <QDir>
 #include <QMenu>
@@ -192,7 +195,18 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
+// Closing under a running batch asks first; the batch is then cancelled, and the window closes once it is over, so
+// that no output is left half-written by a program that went away.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (dialogs_.progress.batchRunning()) {
+        event->ignore();
+        if (!closeAfterBatch_ && context_.prompts.confirm(QString(), Messages::CloseDuringBatch)) {
+            closeAfterBatch_ = true;
+            dialogs_.progress.cancelBatch();
+        }
+        return;
+    }
+    closeAfterBatch_ = false;
     saveClosingState();
     event->accept();
 }
@@ -331,6 +345,46 @@ void MainWindow::wireBatch() {
     wiring.window = &dialogs_.progress;
     wiring.dialogs = &formatOptions_->formatDialogs();
     convert_->setBatchWiring(std::move(wiring));
+
+    // Rows that leave the list, or are unchecked, while a batch runs leave it too, unless their outputs started.
+    const QAbstractItemModel& rows = list_->rowModel();
+    connect(&rows, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex&, int first, int last) { withdrawRowsFromBatch(first, last, false); });
+    connect(&rows, &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { withdrawRowsFromBatch(0, list_->rowCount() - 1, false); });
+    connect(&rows, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                withdrawRowsFromBatch(topLeft.row(), bottomRight.row(), true);
+            });
+    // Files added while a batch runs come in between its blocks, not in one long stretch the batch waits behind.
+    connect(&dialogs_.progress, &ProgressWindow::batchStarted, this, [this] { list_->setAddingInBackground(true); });
+    connect(&dialogs_.progress, &ProgressWindow::batchClosed, this, [this] {
+        list_->setAddingInBackground(false);
+        if (closeAfterBatch_)
+            QTimer::singleShot(0, this, &QWidget::close);
+    });
+}
+
+void MainWindow::withdrawRowsFromBatch(int first, int last, bool uncheckedOnly) {
+    if (!dialogs_.progress.batchRunning())
+        return;
+    std::vector<BatchSource> leaving;
+    for (int row = std::max(first, 0); row <= last && row < list_->rowCount(); ++row) {
+        const ConversionRow& listed = list_->row(row);
+        if (uncheckedOnly && listed.checked)
+            continue;
+        for (BatchSource& source : batchSourcesOfRow(listed))
+            leaving.push_back(std::move(source));
+    }
+    if (!leaving.empty())
+        dialogs_.progress.withdrawSources(leaving);
+}
+
+bool MainWindow::tagsEditable(const QString& file) {
+    if (!dialogs_.progress.busyWith(file))
+        return true;
+    context_.prompts.message(QString(), Messages::TagEditWhileConverting.arg(file), Prompts::Icon::Warning);
+    return false;
 }
 
 void MainWindow::wireProfiles() {
@@ -355,12 +409,17 @@ void MainWindow::startConversion() {
 }
 
 void MainWindow::showTagEditorForSelection() {
-    run([this] { dialogs_.tagEditor.showFor(list_->selectedFullName()); });
+    run([this] {
+        const std::optional<QString> file = list_->selectedFullName();
+        if (file && !tagsEditable(*file))
+            return;
+        dialogs_.tagEditor.showFor(file);
+    });
 }
 
 void MainWindow::showTagEditorForSelectedRow() {
     run([this] {
-        if (const std::optional<QString> file = list_->selectedFullName())
+        if (const std::optional<QString> file = list_->selectedFullName(); file && tagsEditable(*file))
             dialogs_.tagEditor.showFor(file);
     });
 }
@@ -368,6 +427,10 @@ void MainWindow::showTagEditorForSelectedRow() {
 // The choices are kept once the dialog is confirmed, whether or not the mirror then runs to its end. A saved profile
 // gives the settings for the chosen format, else the window's controls give them as a batch would take them.
 void MainWindow::mirrorFolder() {
+    if (dialogs_.progress.batchRunning()) {
+        context_.prompts.message(QString(), Messages::MirrorWhileConverting, Prompts::Icon::Information);
+        return;
+    }
     IniFile settingsFile(context_.settings.path());
     const ProfileStore profiles(ProfileStore::folderBeside(context_.settings.path()));
     mirror_->showChoices(readMirrorChoices(settingsFile, context_.settings.values().batch.jobs), profiles.names());

@@ -98,6 +98,9 @@ private:
     [[nodiscard]] ClosingState closingState() const;
     template <typename Action> void run(Action&& action);
     void wireBatch();
+    void withdrawRowsFromBatch(int first, int last, bool uncheckedOnly);
+    // False, after telling the user, when a running batch reads or writes the file.
+    [[nodiscard]] bool tagsEditable(const QString& file);
     void wireProfiles();
 
     std::unique_ptr<Ui::MainWindow> ui;
@@ -126,4 +129,6 @@ private:
     // The rectangle a closing pane gives back, until the window has taken it.
     std::optional<QRect> closingTo_;
     bool shownOnce_ = false;
+    // The user chose to exit while a batch ran: the window closes once the cancelled batch is over.
+    bool closeAfterBatch_ = false;
 };
