@@ -192,9 +192,7 @@ void ConversionListPanel::addFiles(const QStringList& names) {
             keepWindowAlive(++done, total);
         }
     } catch (...) {
-        waiting_.clear();
-        adding_ = false;
-        progress_->hide();
+        abandonAdding();
         throw;
     }
     adding_ = false;
@@ -209,6 +207,13 @@ void ConversionListPanel::addSliceSoon() {
     });
 }
 
+// A file that cannot be added ends the adding: the files after it are not added either.
+void ConversionListPanel::abandonAdding() {
+    waiting_.clear();
+    adding_ = false;
+    progress_->hide();
+}
+
 // A few files, then back to the event loop; the rest follow in the next slice.
 void ConversionListPanel::addSlice() {
     QElapsedTimer slice;
@@ -220,9 +225,7 @@ void ConversionListPanel::addSlice() {
             ++addedInBackground_;
         }
     } catch (...) {
-        waiting_.clear();
-        adding_ = false;
-        progress_->hide();
+        abandonAdding();
         throw;
     }
     adding_ = false;

@@ -76,6 +76,7 @@ private:
     void keepWindowAlive(int done, int total);
     void addSliceSoon();
     void addSlice();
+    void abandonAdding();
 
     std::unique_ptr<Ui::ConversionListPanel> ui;
     AppContext& context_;
