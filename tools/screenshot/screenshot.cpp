@@ -1,6 +1,7 @@
 // Renders the main window as it looks right after start-up into a PNG, for the documentation.
 // Usage: tonalith-screenshot <output.png> [--options-pane | --options-dialog | --about | --wav-dialog | --mp3-dialog |
 //                                          --ogg-dialog | --convert | --convert-jobs | --tag-editor <audio file> |
+//                                          --mirror-dialog |
 //                                          --mp3-dialog <page number> | -- <files to list...>]
 // The windows are drawn in English unless TONALITH_LANGUAGE names a catalogue (de, fr, es, ru, zh_CN, en_XA).
 #include "core/components/ComponentSet.h"
@@ -13,6 +14,7 @@
 #include "core/settings/ProgramName.h"
 #include "core/settings/SettingsKeys.h"
 #include "gui/about/AboutBox.h"
+#include "gui/batch/MirrorDialog.h"
 #include "gui/batch/ProgressWindow.h"
 #include "gui/common/Skin.h"
 #include "gui/formats/Mp3OptionsDialog.h"
@@ -151,6 +153,18 @@ int main(int argc, char* argv[]) {
     }
     if (view == "--ogg-dialog")
         shown = windows.oggVorbisOptions;
+    if (view == "--mirror-dialog") {
+        // As a user would fill it for a phone's card.
+        MirrorChoices choices;
+        choices.sourceFolder = QStringLiteral("/home/me/Music");
+        choices.destination = QStringLiteral("/media/me/CARD/Music");
+        choices.format = OutputFormat::Opus;
+        choices.names = PathRules::Fat;
+        choices.prune = true;
+        choices.jobs = 2;
+        windows.main->mirrorDialog().showChoices(choices, {});
+        shown = &windows.main->mirrorDialog();
+    }
     if (view == "--tag-editor" && argc > 3) {
         // Opens at the file as if it were the conversion list's selected row.
         windows.tagEditor->setListFile(QString::fromLocal8Bit(argv[3]));

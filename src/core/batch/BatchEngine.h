@@ -7,9 +7,15 @@
 
 #include <QString>
 #include <atomic>
+#include <condition_variable>
 #include <cstddef>
+#include <memory>
+#include <mutex>
 #include <optional>
+#include <set>
 #include <vector>
+
+class BatchTotals;
 
 // What a batch reports. Every call arrives on the thread that called BatchEngine::run, never on a worker.
 class EngineObserver {
@@ -34,13 +40,20 @@ public:
 // (component set and dialogs), takes the next output in plan order, and has it made (OutputMaker) exactly as a
 // single conversion does; with one worker the batch runs on the calling thread, one output after the other in plan
 // order, and each report reaches the observer as it is made, followed by idle().
+//
+// While it runs (typically from the observer's idle()), outputs can join its end, pending outputs can be withdrawn,
+// a single output can be stopped, and the whole batch paused and resumed. Outputs are numbered across the batch:
+// the first joined output follows the last one the batch had.
 class BatchEngine {
 public:
     BatchEngine(ConversionKitMaker makeKit, EngineObserver& observer);
+    ~BatchEngine();
+    BatchEngine(const BatchEngine&) = delete;
+    BatchEngine& operator=(const BatchEngine&) = delete;
 
-    // Every output of the plan made as the order says, on up to order.jobs workers. Returns once every worker has
-    // stopped, with one report per planned output. Raises ComponentError when a kit cannot be made; no output has
-    // been started then.
+    // Every output of the plan made as the order says, on up to order.jobs workers, then the outputs that joined
+    // meanwhile, in the order they joined. Returns once every worker has stopped, with one report per output, joined
+    // ones included. Raises ComponentError when a kit cannot be made; no output of that part has been started then.
     std::vector<OutputReport> run(const std::vector<BatchOutput>& plan, const BatchOrder& order);
 
     // How many workers run() uses: no more than asked, nor than outputs to convert; at least one.
@@ -50,12 +63,46 @@ public:
     void cancel();
     [[nodiscard]] bool cancelled() const;
 
+    // Thread-safe: outputs planned for this batch (their names claimed against it) are made after the ones it has,
+    // with the same order. Returns the number of the first; nothing when no batch accepts work any more (none runs,
+    // it was cancelled, or it is past its last output).
+    std::optional<std::size_t> join(std::vector<BatchOutput> outputs);
+    // Thread-safe: an output that has not started is not made; it is reported NotStarted and leaves the total.
+    // False when it has started or ended already.
+    bool skip(std::size_t output);
+    // Thread-safe: a running output stops after its current block and is reported Cancelled; a pending one is
+    // skipped. The other outputs go on.
+    void cancelOutput(std::size_t output);
+    // Thread-safe: every running output holds after its current block and none starts until resume(); the time
+    // paused does not count towards the time left.
+    void pause();
+    void resume();
+    [[nodiscard]] bool paused() const;
+    // Whether the output has started, running or ended.
+    [[nodiscard]] bool outputStarted(std::size_t output) const;
+
 private:
     class Run;
+    enum class OutputState { Pending, Running, Ended, Withdrawn };
+
+    // Called by the workers.
+    bool startOutput(std::size_t output);
+    void endOutput(std::size_t output);
+    [[nodiscard]] bool stopRequested(std::size_t output) const;
+    [[nodiscard]] std::vector<BatchOutput> takeJoinedOrClose();
 
     ConversionKitMaker makeKit_;
     EngineObserver& observer_;
     std::atomic<bool> cancelled_{false};
+
+    mutable std::mutex mutex_;
+    std::condition_variable resumed_;
+    bool accepting_ = false;
+    bool paused_ = false;
+    std::vector<OutputState> states_;
+    std::set<std::size_t> stopRequests_;
+    std::vector<BatchOutput> joined_;
+    std::unique_ptr<BatchTotals> totals_;
 };
 
 // The number of workers to use when the user does not say: one per processor core.

@@ -163,12 +163,23 @@ bool BatchOrder::runsOneAtATime() const {
 }
 
 std::vector<BatchOutput> BatchOrder::plan(const SourceProbe& probe) const {
+    return planJoining(probe, {});
+}
+
+std::vector<BatchOutput> BatchOrder::planJoining(const SourceProbe& probe,
+                                                 const std::vector<BatchOutput>& earlier) const {
     const std::map<QString, SourcePlan> known = learnSources(*this, probe);
     const qint64 fallbackWeight = averageKnownDuration(known);
     std::set<QString> sourceNames;
     for (const BatchSource& source : sources)
         sourceNames.insert(source.fullName);
+    for (const BatchOutput& output : earlier)
+        sourceNames.insert(output.sourceName);
     OutputNameClaims claims(existing, sourceNames);
+    for (const BatchOutput& output : earlier) {
+        if (output.action == PlannedAction::Convert)
+            claims.reserve(output.destinationName);
+    }
     std::vector<BatchOutput> outputs;
     for (const BatchSource& source : soundTrackSources(sources, known, soundTracks)) {
         if (source.track && source.track->hidden() && !hiddenTrack)

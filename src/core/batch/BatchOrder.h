@@ -85,4 +85,8 @@ struct BatchOrder {
     // order), each with its name claimed: no two outputs share a name, and no output replaces a source of the batch.
     // A source whose listed facts still describe it is not probed again unless its tags are needed.
     [[nodiscard]] std::vector<BatchOutput> plan(const SourceProbe& probe) const;
+    // The outputs of these sources for a batch that runs already with the `earlier` outputs: named as plan() names
+    // them, and no name taken by an earlier output or source of that batch.
+    [[nodiscard]] std::vector<BatchOutput> planJoining(const SourceProbe& probe,
+                                                       const std::vector<BatchOutput>& earlier) const;
 };

@@ -1,5 +1,9 @@
 #include "BatchProgress.h"
 
+#include <QDeadlineTimer>
+
+#include <utility>
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -14,7 +18,7 @@ constexpr double kMinimumDoneFraction = 0.005;
 BatchProgress::BatchProgress(std::vector<qint64> weights)
     : weights_(std::move(weights)), percents_(weights_.size(), 0), finished_(weights_.size(), false) {
     for (qint64& weight : weights_)
-        weight = std::max<qint64>(weight, 1);
+        weight = counted(weight);
     totalWeight_ = std::accumulate(weights_.begin(), weights_.end(), qint64{0});
 }
 
@@ -31,6 +35,26 @@ void BatchProgress::finishOutput(std::size_t output) {
         finished_[output] = true;
         ++finishedCount_;
     }
+}
+
+void BatchProgress::addOutputs(const std::vector<qint64>& weights) {
+    for (const qint64 weight : weights) {
+        weights_.push_back(counted(weight));
+        percents_.push_back(0);
+        finished_.push_back(false);
+        totalWeight_ += weights_.back();
+    }
+}
+
+void BatchProgress::withdraw(std::size_t output) {
+    if (finished_.at(output))
+        return;
+    donePercentWeight_ -= weights_[output] * percents_[output];
+    totalWeight_ -= weights_[output];
+    weights_[output] = 0;
+    percents_[output] = 0;
+    finished_[output] = true;
+    ++finishedCount_;
 }
 
 double BatchProgress::doneFraction() const {
@@ -50,4 +74,29 @@ std::optional<qint64> BatchProgress::secondsLeft(qint64 elapsedMs) const {
     if (elapsedMs < kMinimumElapsedMs || done < kMinimumDoneFraction)
         return std::nullopt;
     return static_cast<qint64>(std::llround(static_cast<double>(elapsedMs) * (1.0 - done) / done / 1000.0));
+}
+
+qint64 WorkingClock::nowMs() {
+    return QDeadlineTimer::current().deadline();
+}
+
+void WorkingClock::start() {
+    startedAt_ = nowMs();
+    pausedFor_ = 0;
+    pausedAt_.reset();
+}
+
+void WorkingClock::pause() {
+    if (!pausedAt_)
+        pausedAt_ = nowMs();
+}
+
+void WorkingClock::resume() {
+    if (pausedAt_)
+        pausedFor_ += nowMs() - *std::exchange(pausedAt_, std::nullopt);
+}
+
+qint64 WorkingClock::elapsedMs() const {
+    const qint64 until = pausedAt_.value_or(nowMs());
+    return std::max<qint64>(until - startedAt_ - pausedFor_, 0);
 }

@@ -14,6 +14,11 @@ public:
     void setOutputPercent(std::size_t output, int percent);
     // Done, made or not: the output's whole weight counts.
     void finishOutput(std::size_t output);
+    // Outputs that joined the batch: numbered after those it has, none of their work done yet.
+    void addOutputs(const std::vector<qint64>& weights);
+    // An output that will not be made after all: its weight leaves the total, and it counts as finished.
+    void withdraw(std::size_t output);
+    [[nodiscard]] std::size_t outputCount() const { return weights_.size(); }
 
     // 0..100; 100 only once every output is finished.
     [[nodiscard]] int totalPercent() const;
@@ -22,6 +27,7 @@ public:
 
 private:
     [[nodiscard]] double doneFraction() const;
+    [[nodiscard]] static qint64 counted(qint64 weight) { return weight < 1 ? 1 : weight; }
 
     std::vector<qint64> weights_;
     std::vector<int> percents_;
@@ -29,4 +35,23 @@ private:
     qint64 totalWeight_ = 0;
     qint64 donePercentWeight_ = 0; // the sum of weight × percent over every output
     std::size_t finishedCount_ = 0;
+};
+
+// The time a batch has been working: a stopwatch that does not run while the batch is paused, so that the time left
+// is estimated from the pace of the work alone.
+class WorkingClock {
+public:
+    // Starts running now.
+    void start();
+    void pause();
+    void resume();
+    [[nodiscard]] qint64 elapsedMs() const;
+    [[nodiscard]] bool paused() const { return pausedAt_.has_value(); }
+
+private:
+    [[nodiscard]] static qint64 nowMs();
+
+    qint64 startedAt_ = 0;
+    qint64 pausedFor_ = 0;
+    std::optional<qint64> pausedAt_;
 };

@@ -67,6 +67,10 @@ OutputClaim OutputNameClaims::claim(const QString& sourceName, const QString& de
     return {OutputClaim::Status::NoFreeName, destination};
 }
 
+void OutputNameClaims::reserve(const QString& name) {
+    claimed_.insert(cleaned(name));
+}
+
 // Taken: another output of this batch has the name, or it is a source of this batch (for the output's own source
 // also under another spelling, through a link, or on a file system that ignores letter case).
 bool OutputNameClaims::takenInBatch(const QString& sourceName, const QString& candidate) const {

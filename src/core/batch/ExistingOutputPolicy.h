@@ -30,6 +30,8 @@ public:
     OutputNameClaims(ExistingOutputPolicy policy, const std::set<QString>& sourceNames);
 
     [[nodiscard]] OutputClaim claim(const QString& sourceName, const QString& destination);
+    // A name another output of the batch holds already.
+    void reserve(const QString& name);
 
 private:
     [[nodiscard]] bool takenInBatch(const QString& sourceName, const QString& candidate) const;

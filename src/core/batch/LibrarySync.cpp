@@ -169,6 +169,10 @@ void LibrarySync::settle(const SyncTask& planned, const BatchOutput& output, con
         break;
     case OutputStatus::Cancelled:
     case OutputStatus::NotStarted:
+        // A stopped output is a cut-off copy of its source that no manifest line stands for, so no later prune would
+        // ever remove it: it goes now, unless it is the complete file an earlier sync made under that name.
+        if (report.status == OutputStatus::Cancelled && !report.conversion.keptEarlier && !report.destination.isEmpty())
+            QFile::remove(report.destination);
         result_.files.push_back(
             SyncFileReport{SyncStatus::Cancelled, task.source.relative, absoluteOutput(task.output), {}});
         return;

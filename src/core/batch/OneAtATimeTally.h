@@ -17,6 +17,10 @@ public:
     OneAtATimeTally(std::size_t formatCount, int planned);
 
     void outputStarted() { ++started_; }
+    // Outputs that joined the batch, and outputs withdrawn before they started: the total counts over what is
+    // planned now.
+    void addPlanned(int outputs) { planned_ += outputs; }
+    void withdraw() { planned_ = planned_ > started_ ? planned_ - 1 : planned_; }
     [[nodiscard]] int started() const { return started_; }
     [[nodiscard]] int totalPercent(int outputPercent) const;
     // True for the first report of an entry whose file was missing; false for the entry's other formats.

@@ -80,6 +80,12 @@ QStringList RunningOutputsDisplay::destinations() const {
     return names;
 }
 
+std::optional<std::size_t> RunningOutputsDisplay::outputAt(int line) const {
+    if (line < 0 || static_cast<std::size_t>(line) >= running_.size())
+        return std::nullopt;
+    return running_[static_cast<std::size_t>(line)].output;
+}
+
 QString RunningOutputsDisplay::totalText() const {
     QString text = Messages::TotalProgress().arg(total_);
     if (secondsLeft_ && total_ < 100)

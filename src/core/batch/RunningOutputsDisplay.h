@@ -24,6 +24,8 @@ public:
     // "song.mp3  42%", and "song.mp3  Checking 42%" while it is read back
     [[nodiscard]] QStringList lines() const;
     [[nodiscard]] QStringList destinations() const;
+    // The output shown on the given line, in the order of lines().
+    [[nodiscard]] std::optional<std::size_t> outputAt(int line) const;
     [[nodiscard]] int totalPercent() const { return total_; }
     // "Total 42%", then "Total 42%, 1:05 left"
     [[nodiscard]] QString totalText() const;

@@ -24,6 +24,22 @@ std::vector<BatchSource> batchSourcesOfRow(const ConversionRow& row) {
     return sources;
 }
 
+namespace {
+
+QString keyOf(const QString& sourceName, const ImageTrack* track) {
+    return track == nullptr ? sourceName : sourceName + QStringLiteral("\n") + QString::number(track->number);
+}
+
+} // namespace
+
+QString batchSourceKey(const BatchSource& source) {
+    return keyOf(source.fullName, source.track.get());
+}
+
+QString batchSourceKey(const BatchOutput& output) {
+    return keyOf(output.sourceName, output.track.get());
+}
+
 QStringList missingSourcesOf(const std::vector<BatchOutput>& plan) {
     QStringList missing;
     for (const BatchOutput& output : plan) {

@@ -15,3 +15,8 @@
 [[nodiscard]] std::vector<BatchSource> batchSourcesOfRow(const ConversionRow& row);
 // The sources that did not exist when the batch was planned, each once, in list order.
 [[nodiscard]] QStringList missingSourcesOf(const std::vector<BatchOutput>& plan);
+
+// What tells a source of a window batch apart from the others: its file and, for a track of an image, the track's
+// number. A row of the list, the batch sources made of it, and their outputs share it.
+[[nodiscard]] QString batchSourceKey(const BatchSource& source);
+[[nodiscard]] QString batchSourceKey(const BatchOutput& output);

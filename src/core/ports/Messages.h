@@ -112,4 +112,26 @@ inline QString Stereo() {
     return QCoreApplication::translate("Messages", "Stereo");
 }
 
+// A batch beside the main window: its paused total, closing the program under it, a tag edit of a file it works on,
+// and "Convert" while it runs with nothing new checked, or after it took its last output.
+inline QString BatchPaused() {
+    return QCoreApplication::translate("Messages", "Total %1%, paused");
+}
+inline QString CloseDuringBatch() {
+    return QCoreApplication::translate("Messages", "A conversion is running. Cancel it and exit?");
+}
+inline QString TagEditWhileConverting() {
+    return QCoreApplication::translate("Messages", "\"%1\" is being converted. Its tags can be edited once its outputs are done.");
+}
+inline QString NothingNewToConvert() {
+    return QCoreApplication::translate("Messages", "Every checked file is in the running conversion already. Check the files to add to it.");
+}
+inline QString BatchEnding() {
+    return QCoreApplication::translate("Messages", "The running conversion is ending. Press Convert again once it has finished.");
+}
+// A library is mirrored on its own, not beside a running conversion.
+inline QString MirrorWhileConverting() {
+    return QCoreApplication::translate("Messages", "A conversion is running. Mirror the folder once it has finished.");
+}
+
 } // namespace Messages

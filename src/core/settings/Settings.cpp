@@ -34,6 +34,7 @@ void SettingsStore::load() {
     values_.checkItem = file_.readBool(ConversionSection, CheckItem, defaults.checkItem);
     values_.isOpenFolder = file_.readBool(ConversionSection, IsOpenFolder, defaults.isOpenFolder);
     values_.copyTag = file_.readBool(ConversionSection, CopyTag, defaults.copyTag);
+    values_.notifyAtEnd = file_.readBool(ConversionSection, NotifyAtEnd, defaults.notifyAtEnd);
     values_.saveState = file_.readBool(GeneralSection, SaveState, defaults.saveState);
     for (const OutputFormatFacts& facts : outputFormatTable()) {
         const auto i = static_cast<size_t>(facts.format);
@@ -78,6 +79,13 @@ void SettingsStore::storeLanguage(const QString& language) {
         return;
     values_.language = language;
     file_.writeString(GeneralSection, Language, language);
+}
+
+// Files of users who never turned the notification off keep the lines they had.
+void SettingsStore::storeNotifyAtEnd(bool notify) {
+    values_.notifyAtEnd = notify;
+    if (notify != Settings().notifyAtEnd || !file_.readString(ConversionSection, NotifyAtEnd, QString()).isEmpty())
+        file_.writeBool(ConversionSection, NotifyAtEnd, notify);
 }
 
 void SettingsStore::storeClosingState(const ClosingState& state) {

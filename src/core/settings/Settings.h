@@ -17,6 +17,7 @@ struct Settings {
     bool isOpenFolder = false;
     bool copyTag = true;
     bool saveState = true;
+    bool notifyAtEnd = true; // a desktop notification when a long batch ends
     FormatFlags formats = mp3Alone();
     QString currentFolder;
     int currentFilter = 0;
@@ -63,6 +64,9 @@ public:
     // when it differs from the one in memory, so a file whose user never chose one gains no line. Throws
     // IniWriteError; the value is in memory all the same.
     void storeLanguage(const QString& language);
+    // Takes the options dialog's notification switch into memory, then writes it. Throws IniWriteError; the value
+    // is in memory all the same.
+    void storeNotifyAtEnd(bool notify);
     // The close-time save: the format boxes and the folder only when the state is kept, the filter always.
     // Throws IniWriteError.
     void storeClosingState(const ClosingState& state);

@@ -15,6 +15,7 @@ inline const QString ConversionSection = QStringLiteral("conversion");
 inline const QString CheckItem = QStringLiteral("checkitem");
 inline const QString IsOpenFolder = QStringLiteral("isopenfolder");
 inline const QString CopyTag = QStringLiteral("copytag");
+inline const QString NotifyAtEnd = QStringLiteral("notifyatend");
 
 // The format boxes are stored in this section too, each under the key of its format's table entry.
 inline const QString GeneralSection = QStringLiteral("general");
@@ -32,6 +33,19 @@ inline const QString Exists = QStringLiteral("exists");
 inline const QString Verify = QStringLiteral("verify");
 inline const QString SoundTrackLanguages = QStringLiteral("soundtracklanguages");
 inline const QString HiddenTrack = QStringLiteral("hiddentrack");
+
+// The "Mirror a Folder" dialog's last choices.
+inline const QString MirrorSection = QStringLiteral("mirror");
+inline const QString MirrorSource = QStringLiteral("source");
+inline const QString MirrorDestination = QStringLiteral("destination");
+inline const QString MirrorFormat = QStringLiteral("format");
+inline const QString MirrorProfile = QStringLiteral("profile");
+inline const QString MirrorLossy = QStringLiteral("lossy");
+inline const QString MirrorSide = QStringLiteral("side");
+inline const QString MirrorNames = QStringLiteral("names");
+inline const QString MirrorPrune = QStringLiteral("prune");
+inline const QString MirrorKeepTime = QStringLiteral("keeptime");
+inline const QString MirrorJobs = QStringLiteral("jobs");
 
 } // namespace SettingsKeys
 

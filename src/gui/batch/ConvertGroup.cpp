@@ -36,10 +36,15 @@ void ConvertGroup::chooseOutputFolder() {
 }
 
 // Checks the order, makes the output folder, frees the writer instance from the preview and runs the batch in the
-// progress window; returns when the window has closed.
+// progress window; returns when the batch is over. A click while it runs, which comes in between its blocks, never
+// starts a second batch: the newly checked rows join the running one.
 void ConvertGroup::startBatch() {
     if (!wiring_.order || wiring_.window == nullptr || wiring_.dialogs == nullptr)
         return;
+    if (wiring_.window->batchRunning()) {
+        joinRunningBatch();
+        return;
+    }
     BatchOrder order = wiring_.order();
     // The folder is resolved here and the edit keeps the text as typed, so "~" stays "~" for the next batch.
     order.folderText = withHomeFolder(order.folderText);
@@ -50,4 +55,20 @@ void ConvertGroup::startBatch() {
     if (wiring_.stopPreview)
         wiring_.stopPreview();
     wiring_.window->runBatch(order, *wiring_.dialogs);
+}
+
+// The joined rows take the running batch's settings and folder, whatever the controls show now, so that every
+// output of one batch follows one set of rules.
+void ConvertGroup::joinRunningBatch() {
+    std::vector<BatchSource> added;
+    for (BatchSource& source : wiring_.order().sources) {
+        if (!wiring_.window->holdsSource(source))
+            added.push_back(std::move(source));
+    }
+    if (added.empty()) {
+        prompts_.message(QString(), Messages::NothingNewToConvert(), Prompts::Icon::Information);
+        return;
+    }
+    if (!wiring_.window->joinBatch(added))
+        prompts_.message(QString(), Messages::BatchEnding(), Prompts::Icon::Warning);
 }

@@ -35,9 +35,12 @@ public:
 
 public slots:
     void chooseOutputFolder();
+    // Starts a batch, or while one runs, adds the checked rows it does not hold to its end.
     void startBatch();
 
 private:
+    void joinRunningBatch();
+
     std::unique_ptr<Ui::ConvertGroup> ui;
     Prompts& prompts_;
     BatchWiring wiring_;

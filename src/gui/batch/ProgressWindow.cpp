@@ -2,6 +2,7 @@
 #include "core/ports/Messages.h"
 
 #include "core/batch/OneAtATimeTally.h"
+#include "core/batch/OutputNaming.h"
 #include "core/batch/SourceFactsReader.h"
 #include "core/batch/WindowSources.h"
 #include "core/batch/WorkerDialogs.h"
@@ -12,10 +13,15 @@
 #include "gui/common/WindowPlacementHelpers.h"
 #include "ui_ProgressWindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QMenu>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,6 +37,35 @@ void processPendingEvents() {
     clearUpperVectorHalves();
 }
 
+// Hands each finished output's report on after the window's own view has shown it.
+class ForwardingObserver : public EngineObserver {
+public:
+    ForwardingObserver(EngineObserver& view, const std::function<void(std::size_t, const OutputReport&)>& finished)
+        : view_(view), finished_(finished) {}
+
+    void outputStarted(std::size_t output, const QString& source, const QString& destination) override {
+        view_.outputStarted(output, source, destination);
+    }
+    void outputProgress(std::size_t output, int percent) override { view_.outputProgress(output, percent); }
+    void outputChecking(std::size_t output, int percent) override { view_.outputChecking(output, percent); }
+    void outputFinished(std::size_t output, const OutputReport& report) override {
+        view_.outputFinished(output, report);
+        if (finished_)
+            finished_(output, report);
+    }
+    void sourceRejected(const QString& message, const QString& caption) override {
+        view_.sourceRejected(message, caption);
+    }
+    void totalProgress(int percent, std::optional<qint64> secondsLeft) override {
+        view_.totalProgress(percent, secondsLeft);
+    }
+    void idle() override { view_.idle(); }
+
+private:
+    EngineObserver& view_;
+    const std::function<void(std::size_t, const OutputReport&)>& finished_;
+};
+
 } // namespace
 
 // The plain run: one output after the other on the UI thread. The window shows the current output's names and
@@ -41,8 +76,14 @@ public:
     OneAtATimeView(ProgressWindow& window, std::size_t formatCount, int planned)
         : window_(window), tally_(formatCount, planned) {}
 
-    void outputStarted(std::size_t, const QString& source, const QString& destination) override {
+    // Outputs joined the batch, or one left it before its turn.
+    void joined(int outputs) { tally_.addPlanned(outputs); }
+    void withdrawn() { tally_.withdraw(); }
+    [[nodiscard]] std::optional<std::size_t> current() const { return current_; }
+
+    void outputStarted(std::size_t output, const QString& source, const QString& destination) override {
         showPendingProgress();
+        current_ = output;
         tally_.outputStarted();
         showElided(*window_.ui->label_from, source);
         showElided(*window_.ui->label_to, destination);
@@ -55,6 +96,8 @@ public:
     void outputChecking(std::size_t, int percent) override { showSoon({percent, tally_.totalPercent(100), true}); }
     void outputFinished(std::size_t output, const OutputReport& report) override {
         const BatchOutput& planned = window_.finished_.plan.at(output);
+        window_.outputEnded(output);
+        current_.reset();
         if (tally_.tellsMissingSource(output, report))
             window_.tellMissingSource(planned.sourceName);
         if (report.status != OutputStatus::Made)
@@ -97,7 +140,8 @@ private:
 
     ProgressWindow& window_;
     OneAtATimeTally tally_;
-    std::optional<Shown> pending_; // not shown yet
+    std::optional<std::size_t> current_; // the output being made
+    std::optional<Shown> pending_;       // not shown yet
     QElapsedTimer shown_;
 };
 
@@ -121,6 +165,7 @@ public:
         changed_ = true;
     }
     void outputFinished(std::size_t output, const OutputReport& report) override {
+        window_.outputEnded(output);
         window_.running_.outputFinished(output);
         window_.showRunningOutputs();
         if (const auto refusal = refusalToTell(window_.finished_.plan.at(output), report))
@@ -151,27 +196,193 @@ ProgressWindow::ProgressWindow(ComponentSet& components, IComponentSetFactory& w
       ui(std::make_unique<Ui::ProgressWindow>()), components_(components), workerComponents_(workerComponents),
       prompts_(prompts), shell_(shell) {
     ui->setupUi(this);
+    // The main window stays usable while a batch runs.
+    setModal(false);
+    // The pause button is as wide as the longer of its two texts, so that "Resume" is never cut in a window whose
+    // size is fixed while it says "Pause".
+    ui->button_pause->setText(QStringLiteral("Resume"));
+    const int resumeWidth = ui->button_pause->sizeHint().width();
+    ui->button_pause->setText(QStringLiteral("Pause"));
+    ui->button_pause->setMinimumWidth(std::max(ui->button_pause->minimumWidth(), resumeWidth));
     fixAtContentSize(*this, QSize(404, 141));
     centreOnScreen(*this);
-    startTimer_ = new QTimer(this);
-    startTimer_->setObjectName(QStringLiteral("startTimer"));
-    startTimer_->setInterval(1);
-    startTimer_->setSingleShot(false);
-    connect(startTimer_, &QTimer::timeout, this, &ProgressWindow::startBatch);
     connectGuarded(prompts_, ui->button_cancel, &QPushButton::clicked, this, [this](bool) { cancelBatch(); });
+    connectGuarded(prompts_, ui->button_pause, &QPushButton::clicked, this, [this](bool) { togglePause(); });
+
+    // One output is stopped from its line's menu, or with Delete on the selected line (the current output of the
+    // plain run); the action also stands in the window's own menu for a screen reader.
+    cancelOutputAction_ = new QAction(QStringLiteral("Cancel This Output"), this);
+    cancelOutputAction_->setObjectName(QStringLiteral("cancelOutputAction"));
+    cancelOutputAction_->setShortcut(QKeySequence::Delete);
+    cancelOutputAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(cancelOutputAction_);
+    connectGuarded(prompts_, cancelOutputAction_, &QAction::triggered, this, [this](bool) { cancelSelectedOutput(); });
+    ui->list_running->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->list_running, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (QListWidgetItem* item = ui->list_running->itemAt(at))
+            ui->list_running->setCurrentItem(item);
+        showOutputMenu(at, *ui->list_running);
+    });
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { showOutputMenu(at, *this); });
 }
 
 ProgressWindow::~ProgressWindow() = default;
 
 void ProgressWindow::runBatch(const BatchOrder& order, FormatDialogs& dialogs) {
+    if (batchRunning_)
+        return;
     order_ = order;
     dialogs_ = &dialogs;
     finished_ = FinishedBatch();
+    ended_.clear();
+    heldSources_.clear();
+    for (const BatchSource& source : order_.sources)
+        heldSources_.insert(batchSourceKey(source));
     failure_ = nullptr;
-    exec();
+    batchRunning_ = true;
+    elapsed_.start();
+    show();
+    emit batchStarted();
+    startBatch();
+    hide();
+    batchRunning_ = false;
     dialogs_ = nullptr;
+    heldSources_.clear();
+    setTotalShown(-1);
+    emit batchClosed();
     if (failure_)
         std::rethrow_exception(std::exchange(failure_, nullptr));
+}
+
+std::vector<OutputReport>
+ProgressWindow::runPlan(const std::vector<BatchOutput>& plan, const BatchOrder& order,
+                        const std::function<void(std::size_t, const OutputReport&)>& finished) {
+    order_ = order;
+    finished_ = FinishedBatch();
+    finished_.plan = plan;
+    finished_.folderText = order.folderText;
+    ended_.assign(plan.size(), false);
+    // The run happens in this call, with the window modal while it lasts: the caller goes on with the outcome once
+    // it returns. Events are processed between blocks, so painting, Pause and Cancel work as in any batch.
+    const Qt::WindowModality modality = windowModality();
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    struct Hiding {
+        ProgressWindow& window;
+        Qt::WindowModality modality;
+        ~Hiding() {
+            window.engine_ = nullptr;
+            window.oneAtATime_ = nullptr;
+            window.hide();
+            window.setWindowModality(modality);
+            window.setTotalShown(-1);
+        }
+    } hiding{*this, modality};
+    processPendingEvents();
+
+    std::unique_ptr<EngineObserver> view;
+    if (order_.runsOneAtATime()) {
+        auto oneAtATime = std::make_unique<OneAtATimeView>(*this, order_.formats.size(), static_cast<int>(plan.size()));
+        oneAtATime_ = oneAtATime.get();
+        view = std::move(oneAtATime);
+    } else {
+        for (const QString& missing : missingSourcesOf(plan))
+            tellMissingSource(missing);
+        view = std::make_unique<SideBySideView>(*this);
+    }
+    ForwardingObserver observer(*view, finished);
+    BatchEngine engine(kitMaker(false), observer);
+    engine_ = &engine;
+    showPauseState();
+    finished_.reports = engine.run(plan, order_);
+    finished_.cancelled = engine.cancelled();
+    if (!finished_.cancelled && order_.runsOneAtATime())
+        showProgress(100, 100);
+    return finished_.reports;
+}
+
+std::optional<int> ProgressWindow::joinBatch(const std::vector<BatchSource>& sources) {
+    if (!batchRunning_ || engine_ == nullptr || engine_->cancelled())
+        return std::nullopt;
+    BatchOrder order = order_;
+    order.sources = sources;
+    std::vector<BatchOutput> outputs = order.planJoining(
+        [this](const QString& source, SourceKind kind, bool readTags) {
+            if (order_.runsOneAtATime())
+                return SourceFacts{};
+            return readSourceFacts(components_, source, kind, readTags);
+        },
+        finished_.plan);
+    const auto first = engine_->join(outputs);
+    if (!first)
+        return std::nullopt;
+    const auto count = static_cast<int>(outputs.size());
+    if (oneAtATime_ != nullptr)
+        oneAtATime_->joined(count);
+    else
+        for (const QString& missing : missingSourcesOf(outputs))
+            tellMissingSource(missing);
+    std::move(outputs.begin(), outputs.end(), std::back_inserter(finished_.plan));
+    ended_.resize(finished_.plan.size(), false);
+    for (const BatchSource& source : sources)
+        heldSources_.insert(batchSourceKey(source));
+    return count;
+}
+
+bool ProgressWindow::holdsSource(const BatchSource& source) const {
+    return batchRunning_ && heldSources_.contains(batchSourceKey(source));
+}
+
+// A source leaves the batch only when none of its outputs has started: one whose output runs or ran stays held, so
+// that checking its row again and pressing Convert does not make it a second time.
+void ProgressWindow::withdrawSources(const std::vector<BatchSource>& sources) {
+    if (!batchRunning_ || engine_ == nullptr)
+        return;
+    QSet<QString> leaving;
+    for (const BatchSource& source : sources)
+        leaving.insert(batchSourceKey(source));
+    QSet<QString> staying;
+    for (std::size_t output = 0; output < finished_.plan.size(); ++output) {
+        const QString key = batchSourceKey(finished_.plan[output]);
+        if (!leaving.contains(key))
+            continue;
+        if (ended_[output]) {
+            staying.insert(key);
+        } else if (engine_->skip(output)) {
+            if (oneAtATime_ != nullptr)
+                oneAtATime_->withdrawn();
+        } else if (engine_->outputStarted(output)) {
+            staying.insert(key);
+        }
+    }
+    for (const QString& key : leaving) {
+        if (!staying.contains(key))
+            heldSources_.remove(key);
+    }
+}
+
+bool ProgressWindow::busyWith(const QString& fileName) const {
+    if (!batchRunning_)
+        return false;
+    for (std::size_t output = 0; output < finished_.plan.size(); ++output) {
+        if (ended_[output])
+            continue;
+        const BatchOutput& planned = finished_.plan[output];
+        if (denoteSameFile(planned.sourceName, fileName) ||
+            (!planned.destinationName.isEmpty() && denoteSameFile(planned.destinationName, fileName)))
+            return true;
+    }
+    return false;
+}
+
+bool ProgressWindow::batchPaused() const {
+    return engine_ != nullptr && engine_->paused();
+}
+
+void ProgressWindow::outputEnded(std::size_t output) {
+    if (output < ended_.size())
+        ended_[output] = true;
 }
 
 void ProgressWindow::showEvent(QShowEvent* event) {
@@ -189,7 +400,7 @@ void ProgressWindow::resetDisplay() {
     running_.clear();
     ui->list_running->clear();
     showSideBySideLayout(!order_.runsOneAtATime());
-    startTimer_->start();
+    showPauseState();
 }
 
 // With outputs side by side the list of running outputs takes the place of the single output's names and bar.
@@ -201,15 +412,15 @@ void ProgressWindow::showSideBySideLayout(bool sideBySide) {
 }
 
 void ProgressWindow::startBatch() {
-    startTimer_->stop();
-    // Nothing may escape into the event loop: the error is raised again by runBatch once the window has closed.
+    // The error is raised again by runBatch once the window is hidden.
     try {
         runOrderedBatch();
     } catch (...) {
         failure_ = std::current_exception();
         engine_ = nullptr;
-        done(QDialog::Rejected);
+        oneAtATime_ = nullptr;
     }
+    showPauseState();
 }
 
 // Every name is claimed before the first output starts, so no output replaces a source of the batch or another
@@ -222,19 +433,26 @@ void ProgressWindow::runOrderedBatch() {
     batch.plan = plan(plain);
     batch.folderText = order_.folderText;
     finished_ = batch;
+    ended_.assign(batch.plan.size(), false);
 
     std::unique_ptr<EngineObserver> view;
+    std::unique_ptr<OneAtATimeView> oneAtATime;
     if (plain) {
-        view = std::make_unique<OneAtATimeView>(*this, order_.formats.size(), order_.plannedOutputCount());
+        oneAtATime = std::make_unique<OneAtATimeView>(*this, order_.formats.size(), order_.plannedOutputCount());
+        oneAtATime_ = oneAtATime.get();
     } else {
         for (const QString& missing : missingSourcesOf(batch.plan))
             tellMissingSource(missing);
         view = std::make_unique<SideBySideView>(*this);
     }
-    BatchEngine engine(kitMaker(plain), *view);
+    BatchEngine engine(kitMaker(plain), plain ? static_cast<EngineObserver&>(*oneAtATime) : *view);
     engine_ = &engine;
-    batch.reports = engine.run(batch.plan, order_);
+    showPauseState();
+    batch.reports = engine.run(finished_.plan, order_);
     engine_ = nullptr;
+    oneAtATime_ = nullptr;
+    // The plan grew by the outputs that joined while it ran.
+    batch.plan = finished_.plan;
     batch.cancelled = engine.cancelled();
     if (batch.cancelled) {
         // Side by side, the files missing when the batch was planned were told before it began.
@@ -258,12 +476,10 @@ std::vector<BatchOutput> ProgressWindow::plan(bool plain) {
     });
 }
 
-// The plain run converts with the components and option dialogs the user sees. Workers get component sets of their
-// own that apply the order's format settings, their encoders set up here on the UI thread before they start.
-ConversionKitMaker ProgressWindow::kitMaker(bool plain) {
-    if (plain) {
-        return [this] { return std::make_unique<BorrowedConversionKit>(components_, *dialogs_); };
-    }
+// Every worker, the plain run's one included, gets a component set of its own that applies the order's format
+// settings, its encoder set up from the main one on the UI thread before it starts. The main components stay free
+// for the player, the list and the format panes, which the user may work with while the batch runs.
+ConversionKitMaker ProgressWindow::kitMaker(bool /*plain*/) {
     return kitsFrom(workerComponents_, workerDialogsMaker(components_, order_.formatSettings));
 }
 
@@ -271,13 +487,15 @@ ConversionKitMaker ProgressWindow::kitMaker(bool plain) {
 // output folder opens as at a normal end, unless the cancel ended the run before an entry it would have started.
 void ProgressWindow::finish(FinishedBatch batch) {
     finished_ = std::move(batch);
-    if (!finished_.cancelled) {
+    if (!finished_.cancelled)
         showProgress(100, 100);
+    emit batchFinished(finished_.made(), finished_.unmade(), elapsed_.elapsed(), finished_.lastOutputFolder());
+    if (!finished_.cancelled) {
         prompts_.message(QString(), completionMessage(finished_), Prompts::Icon::Warning);
     } else if (const auto kept = cancelMessage(finished_)) {
         prompts_.message(QString(), *kept, Prompts::Icon::Warning);
     }
-    done(QDialog::Accepted);
+    hide();
     const QString folder = finished_.lastOutputFolder();
     if (order_.openFolder && !finished_.endedAtCancel && !folder.isEmpty())
         shell_.open(folder);
@@ -286,6 +504,60 @@ void ProgressWindow::finish(FinishedBatch batch) {
 void ProgressWindow::cancelBatch() {
     if (engine_ != nullptr)
         engine_->cancel();
+}
+
+void ProgressWindow::togglePause() {
+    if (engine_ == nullptr)
+        return;
+    if (engine_->paused())
+        engine_->resume();
+    else
+        engine_->pause();
+    showPauseState();
+}
+
+// The button says what it will do; its accessible name follows, so a screen reader hears the same.
+void ProgressWindow::showPauseState() {
+    const bool paused = batchPaused();
+    const QString text = paused ? QStringLiteral("Resume") : QStringLiteral("Pause");
+    ui->button_pause->setText(text);
+    ui->button_pause->setAccessibleName(text);
+    ui->button_pause->setEnabled(engine_ != nullptr);
+    cancelOutputAction_->setEnabled(engine_ != nullptr);
+    if (paused)
+        ui->label_total->setText(Messages::BatchPaused().arg(ui->progress_total->value()));
+}
+
+std::optional<std::size_t> ProgressWindow::selectedOutput() const {
+    if (oneAtATime_ != nullptr)
+        return oneAtATime_->current();
+    const QListWidgetItem* item = ui->list_running->currentItem();
+    if (item == nullptr || !item->isSelected())
+        return std::nullopt;
+    return running_.outputAt(ui->list_running->row(item));
+}
+
+void ProgressWindow::cancelSelectedOutput() {
+    if (engine_ == nullptr)
+        return;
+    if (const auto output = selectedOutput())
+        engine_->cancelOutput(*output);
+}
+
+void ProgressWindow::showOutputMenu(const QPoint& at, QWidget& over) {
+    if (engine_ == nullptr || !selectedOutput())
+        return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("outputMenu"));
+    menu.addAction(cancelOutputAction_);
+    menu.exec(over.mapToGlobal(at));
+}
+
+void ProgressWindow::setTotalShown(int percent) {
+    if (percent == totalShown_)
+        return;
+    totalShown_ = percent;
+    emit totalProgressChanged(percent);
 }
 
 void ProgressWindow::reject() {
@@ -307,12 +579,17 @@ void ProgressWindow::showProgress(int outputPercent, int totalPercent, bool chec
     const QString stage = checking ? tr("Checking %1%") : tr("Processing %1%");
     ui->label_processing->setText(stage.arg(ui->progress_output->value()));
     ui->label_total->setText(Messages::TotalProgress().arg(ui->progress_total->value()));
+    setTotalShown(ui->progress_total->value());
+    if (batchPaused())
+        showPauseState();
 }
 
 void ProgressWindow::showRunningOutputs() {
     const QStringList lines = running_.lines();
     const QStringList names = running_.destinations();
     QListWidget& list = *ui->list_running;
+    // The selection stays on its output when lines above it go.
+    const std::optional<std::size_t> selected = oneAtATime_ == nullptr ? selectedOutput() : std::nullopt;
     while (list.count() > lines.size())
         std::unique_ptr<QListWidgetItem>(list.takeItem(list.count() - 1)).reset();
     for (int row = 0; row < lines.size(); ++row) {
@@ -321,9 +598,15 @@ void ProgressWindow::showRunningOutputs() {
         QListWidgetItem& item = *list.item(row);
         item.setText(lines[row]);
         item.setToolTip(names[row]);
+        item.setSelected(selected && running_.outputAt(row) == selected);
+        if (item.isSelected())
+            list.setCurrentItem(&item);
     }
     ui->progress_total->setValue(running_.totalPercent());
     ui->label_total->setText(running_.totalText());
+    setTotalShown(running_.totalPercent());
+    if (batchPaused())
+        showPauseState();
     emit runningOutputsChanged(static_cast<int>(lines.size()));
 }
 

@@ -9,10 +9,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QMenu>
 #include <QProgressBar>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -21,6 +23,10 @@ namespace {
 constexpr int ProgressThreshold = 20;
 // The longest the window goes without a repaint while files come in.
 constexpr int RepaintIntervalMs = 40;
+// The longest a slice of files added in the background keeps the UI thread.
+constexpr int BackgroundSliceMs = 12;
+// How often the progress bar of files added in the background moves.
+constexpr int BackgroundProgressMs = 500;
 } // namespace
 
 ConversionListPanel::ConversionListPanel(AppContext& context, QWidget* parent)
@@ -134,6 +140,10 @@ std::optional<QString> ConversionListPanel::selectedFullName() const {
     return model_->list().at(row).fullName;
 }
 
+const QAbstractItemModel& ConversionListPanel::rowModel() const {
+    return *model_;
+}
+
 void ConversionListPanel::setPopupMenu(QMenu* menu) {
     popupMenu_ = menu;
 }
@@ -164,8 +174,13 @@ void ConversionListPanel::addFile(const QString& fullName) {
 
 void ConversionListPanel::addFiles(const QStringList& names) {
     waiting_ += filesToAdd(names);
-    if (adding_)
+    if (adding_ || sliceScheduled_)
         return;
+    if (inBackground_) {
+        addedInBackground_ = 0;
+        addSliceSoon();
+        return;
+    }
     adding_ = true;
     int done = 0;
     sinceRepaint_.start();
@@ -176,13 +191,55 @@ void ConversionListPanel::addFiles(const QStringList& names) {
             keepWindowAlive(++done, total);
         }
     } catch (...) {
-        waiting_.clear();
-        adding_ = false;
-        progress_->hide();
+        abandonAdding();
         throw;
     }
     adding_ = false;
     progress_->hide();
+}
+
+void ConversionListPanel::addSliceSoon() {
+    sliceScheduled_ = true;
+    QTimer::singleShot(0, this, [this] {
+        sliceScheduled_ = false;
+        guarded(context_.prompts, [this] { addSlice(); });
+    });
+}
+
+// A file that cannot be added ends the adding: the files after it are not added either.
+void ConversionListPanel::abandonAdding() {
+    waiting_.clear();
+    adding_ = false;
+    progress_->hide();
+}
+
+// A few files, then back to the event loop; the rest follow in the next slice.
+void ConversionListPanel::addSlice() {
+    QElapsedTimer slice;
+    slice.start();
+    adding_ = true;
+    try {
+        while (!waiting_.isEmpty() && slice.elapsed() < BackgroundSliceMs) {
+            addFile(waiting_.takeFirst());
+            ++addedInBackground_;
+        }
+    } catch (...) {
+        abandonAdding();
+        throw;
+    }
+    adding_ = false;
+    const int total = addedInBackground_ + static_cast<int>(waiting_.size());
+    if (waiting_.isEmpty()) {
+        progress_->hide();
+        return;
+    }
+    // Each change of the bar's text lays the window out again, which costs more than a slice of files: the bar
+    // follows a few times a second.
+    if (total >= ProgressThreshold && (!progress_->isVisible() || sinceRepaint_.elapsed() >= BackgroundProgressMs)) {
+        showProgress(addedInBackground_, total);
+        sinceRepaint_.restart();
+    }
+    addSliceSoon();
 }
 
 void ConversionListPanel::keepWindowAlive(int done, int total) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 class ConversionListModel;
+class QAbstractItemModel;
 class QMenu;
 class QProgressBar;
 
@@ -36,6 +37,8 @@ public:
     [[nodiscard]] const ConversionRow& row(int row) const;
     [[nodiscard]] std::vector<int> checkedRows() const;
     [[nodiscard]] std::optional<QString> selectedFullName() const;
+    // The rows as a model, for those who follow rows leaving or changing.
+    [[nodiscard]] const QAbstractItemModel& rowModel() const;
 
     // The menu shown on a right click in the list.
     void setPopupMenu(QMenu* menu);
@@ -50,6 +53,12 @@ public:
     // Probes one file and appends its row, unless it is refused; a cue sheet, or a file holding tracks of its own,
     // appends a row for each of its tracks instead.
     void addFile(const QString& fullName);
+    // While set, addFiles returns at once and the files come in a few at a time between other events, so that a
+    // batch running beside the list keeps its pace and the window answers at once. Files still waiting when it is
+    // cleared go on coming in the same way.
+    void setAddingInBackground(bool background) { inBackground_ = background; }
+    // True while files given to addFiles are still waiting to come in.
+    [[nodiscard]] bool addingFiles() const { return adding_ || !waiting_.isEmpty(); }
 
 public slots:
     void chooseAndAddFiles();
@@ -65,11 +74,17 @@ private:
     void showProgress(int done, int total);
     // Lets the window repaint and show the progress; input waits, so no command runs in the middle of an add.
     void keepWindowAlive(int done, int total);
+    void addSliceSoon();
+    void addSlice();
+    void abandonAdding();
 
     std::unique_ptr<Ui::ConversionListPanel> ui;
     AppContext& context_;
     QStringList waiting_;
     bool adding_ = false;
+    bool inBackground_ = false;
+    bool sliceScheduled_ = false;
+    int addedInBackground_ = 0; // of the files waiting, for the progress bar
     QElapsedTimer sinceRepaint_;
     QProgressBar* progress_ = nullptr;
     ConversionListModel* model_ = nullptr;

@@ -7,6 +7,7 @@
 #include "gui/batch/ProgressWindow.h"
 #include "gui/common/Skin.h"
 #include "gui/common/WindowPlacementHelpers.h"
+#include "gui/desktop/DesktopSession.h"
 #include "gui/formats/FormatOptionsPane.h"
 #include "gui/formats/Mp3OptionsDialog.h"
 #include "gui/formats/OggVorbisOptionsDialog.h"
@@ -80,6 +81,15 @@ ApplicationWindows::ApplicationWindows(IComponentSetFactory& componentFactory, I
     about = handOver(aboutBox, *main);
 }
 
+DesktopSession& joinDesktopSession(ApplicationWindows& windows, const QDBusConnection& bus) {
+    MainWindow& main = *windows.main;
+    Prompts& prompts = windows.context().prompts;
+    return *new DesktopSession(main, *windows.progress, windows.context().settings, windows.context().shell, bus,
+                               [&main, &prompts](const QStringList& files) {
+                                   guarded(prompts, [&] { main.conversionList().addFiles(files); });
+                               });
+}
+
 int runTonalith(QApplication& application, IComponentSetFactory& componentFactory, IRegistrationTool& registration,
                 IShell& shell, Prompts& prompts, const ProgramLocations& locations, const QStringList& startFiles) {
     SplashWindow splash;
@@ -99,6 +109,7 @@ int runTonalith(QApplication& application, IComponentSetFactory& componentFactor
     }
     splash.close();
     windows->main->show();
+    joinDesktopSession(*windows, QDBusConnection::sessionBus());
     MainWindow& main = *windows->main;
     QTimer::singleShot(0, &main, [&main, &prompts, startFiles] {
         guarded(prompts, [&] { main.conversionList().addFiles(startFiles); });

@@ -19,6 +19,8 @@ class WavOptionsDialog;
 class TagEditorWindow;
 class TagEditorHelpWindow;
 class OptionsDialog;
+class DesktopSession;
+class QDBusConnection;
 
 // Raised at start-up when the components cannot be made even after the repair; the user has been told, and the
 // program ends.
@@ -55,6 +57,10 @@ public:
     AboutBox* about = nullptr;
     std::unique_ptr<MainWindow> main;
 };
+
+// Joins the desktop session over the bus: the window receives the files of later starts, and shows the total of a
+// batch in its title and on the launcher; a long batch ends with a notification. Lives as long as the main window.
+DesktopSession& joinDesktopSession(ApplicationWindows& windows, const QDBusConnection& bus);
 
 // The whole run: splash, skin, windows, message loop; the files named at start go into the conversion list once the
 // main window shows. Returns the process's exit code; non-zero when start-up was given up (the main window is then

@@ -1,12 +1,20 @@
 #include "MainWindow.h"
 #include "OrderFromControls.h"
 
+#include "core/batch/MirrorChoices.h"
+#include "core/batch/StartRefusal.h"
+#include "core/batch/WindowSources.h"
 #include "core/platform/IniFile.h"
 #include "core/platform/Shell.h"
+#include "core/ports/Messages.h"
+#include "core/ports/Prompts.h"
+#include "core/settings/MirrorSettings.h"
 #include "core/settings/Placement.h"
 #include "core/settings/Settings.h"
 #include "gui/about/AboutBox.h"
 #include "gui/batch/ConvertGroup.h"
+#include "gui/batch/MirrorDialog.h"
+#include "gui/batch/MirrorRun.h"
 #include "gui/batch/ProgressWindow.h"
 #include "gui/browser/BrowserFolders.h"
 #include "gui/browser/ShellBrowser.h"
@@ -25,6 +33,7 @@
 #include "gui/tags/TagEditorWindow.h"
 #include "ui_MainWindow.h"
 
+#include <QAbstractItemModel>
 #include <QCloseEvent>
 #include <QDir>
 #include <QMenu>
@@ -90,6 +99,13 @@ void MainWindow::assemblePanels() {
     ui->optionsPaneSplitter->addWidget(formatOptions_);
     // A double click on a row plays it.
     connect(list_, &ConversionListPanel::rowDoubleClicked, this, [this](int) { run([this] { player_->play(); }); });
+    mirror_ = new MirrorDialog(prompts, this);
+    mirror_->setProfileFormat([this](const QString& profile) -> std::optional<OutputFormat> {
+        const BatchOrder order = ProfileStore(ProfileStore::folderBeside(context_.settings.path())).load(profile).order;
+        if (order.formats.empty())
+            return std::nullopt;
+        return *order.formats.begin();
+    });
     connectGuarded(prompts, ui->tagEditorButton, &QPushButton::clicked, this,
                    [this](bool) { showTagEditorForSelection(); });
     // Toggled rather than clicked: a click, the keyboard, the menu and a screen reader's toggle all open the pane.
@@ -107,6 +123,7 @@ void MainWindow::setUpMenus() {
         {ui->formatOptionsPaneAction, [this] { toggleFormatOptionsPane(); }},
         {ui->tagEditorAction, [this] { showTagEditorForSelection(); }},
         {ui->convertAction, [this] { startConversion(); }},
+        {ui->mirrorFolderAction, [this] { mirrorFolder(); }},
         {ui->helpContentsAction, [this] { openHelp(); }},
         {ui->emailSupportAction, [this] { emailSupport(); }},
         {ui->aboutAction, [this] { showAbout(); }}};
@@ -178,7 +195,18 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
+// Closing under a running batch asks first; the batch is then cancelled, and the window closes once it is over, so
+// that no output is left half-written by a program that went away.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (dialogs_.progress.batchRunning()) {
+        event->ignore();
+        if (!closeAfterBatch_ && context_.prompts.confirm(QString(), Messages::CloseDuringBatch())) {
+            closeAfterBatch_ = true;
+            dialogs_.progress.cancelBatch();
+        }
+        return;
+    }
+    closeAfterBatch_ = false;
     saveClosingState();
     event->accept();
 }
@@ -317,6 +345,46 @@ void MainWindow::wireBatch() {
     wiring.window = &dialogs_.progress;
     wiring.dialogs = &formatOptions_->formatDialogs();
     convert_->setBatchWiring(std::move(wiring));
+
+    // Rows that leave the list, or are unchecked, while a batch runs leave it too, unless their outputs started.
+    const QAbstractItemModel& rows = list_->rowModel();
+    connect(&rows, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex&, int first, int last) { withdrawRowsFromBatch(first, last, false); });
+    connect(&rows, &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { withdrawRowsFromBatch(0, list_->rowCount() - 1, false); });
+    connect(&rows, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                withdrawRowsFromBatch(topLeft.row(), bottomRight.row(), true);
+            });
+    // Files added while a batch runs come in between its blocks, not in one long stretch the batch waits behind.
+    connect(&dialogs_.progress, &ProgressWindow::batchStarted, this, [this] { list_->setAddingInBackground(true); });
+    connect(&dialogs_.progress, &ProgressWindow::batchClosed, this, [this] {
+        list_->setAddingInBackground(false);
+        if (closeAfterBatch_)
+            QTimer::singleShot(0, this, &QWidget::close);
+    });
+}
+
+void MainWindow::withdrawRowsFromBatch(int first, int last, bool uncheckedOnly) {
+    if (!dialogs_.progress.batchRunning())
+        return;
+    std::vector<BatchSource> leaving;
+    for (int row = std::max(first, 0); row <= last && row < list_->rowCount(); ++row) {
+        const ConversionRow& listed = list_->row(row);
+        if (uncheckedOnly && listed.checked)
+            continue;
+        for (BatchSource& source : batchSourcesOfRow(listed))
+            leaving.push_back(std::move(source));
+    }
+    if (!leaving.empty())
+        dialogs_.progress.withdrawSources(leaving);
+}
+
+bool MainWindow::tagsEditable(const QString& file) {
+    if (!dialogs_.progress.busyWith(file))
+        return true;
+    context_.prompts.message(QString(), Messages::TagEditWhileConverting().arg(file), Prompts::Icon::Warning);
+    return false;
 }
 
 void MainWindow::wireProfiles() {
@@ -341,12 +409,52 @@ void MainWindow::startConversion() {
 }
 
 void MainWindow::showTagEditorForSelection() {
-    run([this] { dialogs_.tagEditor.showFor(list_->selectedFullName()); });
+    run([this] {
+        const std::optional<QString> file = list_->selectedFullName();
+        if (file && !tagsEditable(*file))
+            return;
+        dialogs_.tagEditor.showFor(file);
+    });
 }
 
 void MainWindow::showTagEditorForSelectedRow() {
     run([this] {
-        if (const std::optional<QString> file = list_->selectedFullName())
+        if (const std::optional<QString> file = list_->selectedFullName(); file && tagsEditable(*file))
             dialogs_.tagEditor.showFor(file);
     });
+}
+
+// The choices are kept once the dialog is confirmed, whether or not the mirror then runs to its end. A saved profile
+// gives the settings for the chosen format, else the window's controls give them as a batch would take them.
+void MainWindow::mirrorFolder() {
+    if (dialogs_.progress.batchRunning()) {
+        context_.prompts.message(QString(), Messages::MirrorWhileConverting(), Prompts::Icon::Information);
+        return;
+    }
+    IniFile settingsFile(context_.settings.path());
+    const ProfileStore profiles(ProfileStore::folderBeside(context_.settings.path()));
+    mirror_->showChoices(readMirrorChoices(settingsFile, context_.settings.values().batch.jobs), profiles.names());
+    if (mirror_->exec() != QDialog::Accepted)
+        return;
+    const MirrorChoices choices = mirror_->choices();
+    try {
+        writeMirrorChoices(settingsFile, choices);
+    } catch (const IniWriteError& error) {
+        context_.prompts.reportError(error.message());
+    }
+    const BatchOrder order =
+        choices.order(choices.profile.isEmpty() ? orderFromControls() : profiles.load(choices.profile).order);
+    // A mirror finds its sources itself; the settings must suit a batch of any one of them.
+    BatchOrder withSource = order;
+    withSource.sources.push_back(BatchSource{choices.sourceFolder, SourceKind::Audio, std::nullopt});
+    if (const auto conflict = withSource.conflicts()) {
+        context_.prompts.message(Messages::ErrorCaption(), windowTextOf(*conflict), Prompts::Icon::Warning);
+        return;
+    }
+    player_->stopPreview();
+    const SyncSetup setup = choices.setup(order);
+    const MirrorRun run = runMirror(setup, order, context_.components, dialogs_.progress);
+    const MirrorOutcome outcome = MirrorOutcome::of(run.result, setup.destination, run.stopped);
+    context_.prompts.message(QString(), outcome.text,
+                             outcome.troubled ? Prompts::Icon::Warning : Prompts::Icon::Information);
 }

@@ -12,6 +12,7 @@ class ConversionListPanel;
 class ConvertGroup;
 class FormatDialogs;
 class ListPreviewRows;
+class MirrorDialog;
 class FormatBoxes;
 class FormatOptionsPane;
 class PlayerBar;
@@ -62,6 +63,7 @@ public:
     [[nodiscard]] PlayerBar& playerBar() { return *player_; }
     [[nodiscard]] ConvertGroup& convertGroup() { return *convert_; }
     [[nodiscard]] ProfileBox& profileBox() { return *profiles_; }
+    [[nodiscard]] MirrorDialog& mirrorDialog() { return *mirror_; }
 
     // The batch order the controls stand for now, without sources (see OrderFromControls.h).
     [[nodiscard]] BatchOrder orderFromControls() const;
@@ -71,6 +73,8 @@ public slots:
     void toggleFormatOptionsPane();
     void showTagEditorForSelection();
     void startConversion();
+    // Action ▸ "Mirror a Folder…": asks how, then mirrors the folder through the progress window and tells the count.
+    void mirrorFolder();
     void openHelp();
     void emailSupport();
     void showAbout();
@@ -94,6 +98,9 @@ private:
     [[nodiscard]] ClosingState closingState() const;
     template <typename Action> void run(Action&& action);
     void wireBatch();
+    void withdrawRowsFromBatch(int first, int last, bool uncheckedOnly);
+    // False, after telling the user, when a running batch reads or writes the file.
+    [[nodiscard]] bool tagsEditable(const QString& file);
     void wireProfiles();
 
     std::unique_ptr<Ui::MainWindow> ui;
@@ -106,6 +113,7 @@ private:
     PlayerBar* player_ = nullptr;
     ConvertGroup* convert_ = nullptr;
     ProfileBox* profiles_ = nullptr;
+    MirrorDialog* mirror_ = nullptr;
     QMenu* listPopupMenu_ = nullptr;
     PlacementKeeper* placement_ = nullptr;
     std::unique_ptr<ListPreviewRows> previewRows_;
@@ -121,4 +129,6 @@ private:
     // The rectangle a closing pane gives back, until the window has taken it.
     std::optional<QRect> closingTo_;
     bool shownOnce_ = false;
+    // The user chose to exit while a batch ran: the window closes once the cancelled batch is over.
+    bool closeAfterBatch_ = false;
 };

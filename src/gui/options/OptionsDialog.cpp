@@ -69,11 +69,17 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     ch_isopenfolder =
         checkBox(QStringLiteral("ch_isopenfolder"), tr("Open the output folder after conversion"), conversionGroup);
     ch_copytag = checkBox(QStringLiteral("ch_copytag"), tr("Copy the audio file info automatically"), conversionGroup);
+    ch_notify = checkBox(QStringLiteral("ch_notify"), tr("Notify the desktop when a long conversion ends"),
+                         conversionGroup);
+    ch_notify->setAccessibleName(ch_notify->text());
+    ch_notify->setToolTip(tr("After a batch of more than a few seconds the desktop shows how many "
+                             "outputs were made, with a button that opens the output folder"));
     auto* conversionLayout = new QVBoxLayout(conversionGroup);
     conversionLayout->setSpacing(1);
     conversionLayout->addWidget(ch_checkitem);
     conversionLayout->addWidget(ch_isopenfolder);
     conversionLayout->addWidget(ch_copytag);
+    conversionLayout->addWidget(ch_notify);
 
     auto* batchGroup = new QGroupBox(tr("Batch"), this);
     auto* jobsLabel = new QLabel(tr("Convert up to N files at once"), batchGroup);
@@ -182,6 +188,7 @@ void OptionsDialog::showStoredSettings() {
     ch_checkitem->setChecked(values.checkItem);
     ch_isopenfolder->setChecked(values.isOpenFolder);
     ch_copytag->setChecked(values.copyTag);
+    ch_notify->setChecked(values.notifyAtEnd);
     ch_savestate->setChecked(values.saveState);
     spin_jobs->setValue(values.batch.jobs);
     ch_evenloudness->setChecked(values.batch.evenLoudness);
@@ -240,6 +247,11 @@ void OptionsDialog::storeAndClose() {
         } catch (const IniWriteError& error) {
             failure = failure.value_or(error.message());
         }
+    }
+    try {
+        settings_.storeNotifyAtEnd(ch_notify->isChecked());
+    } catch (const IniWriteError& error) {
+        failure = failure.value_or(error.message());
     }
     if (failure)
         prompts_.reportError(*failure);

@@ -10,7 +10,7 @@ class QSpinBox;
 class QToolButton;
 class SettingsStore;
 
-// The options dialog: the default output folder, four switches and how a batch runs. OK stores them at once; Cancel
+// The options dialog: the default output folder, five switches and how a batch runs. OK stores them at once; Cancel
 // stores nothing.
 class OptionsDialog : public QDialog {
     Q_OBJECT
@@ -35,6 +35,7 @@ private:
     QCheckBox* ch_checkitem;
     QCheckBox* ch_isopenfolder;
     QCheckBox* ch_copytag;
+    QCheckBox* ch_notify;
     QCheckBox* ch_savestate;
     QSpinBox* spin_jobs;
     QCheckBox* ch_evenloudness;

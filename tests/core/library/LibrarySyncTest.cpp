@@ -31,7 +31,15 @@ public:
         for (const BatchOutput& output : plan) {
             OutputReport report;
             report.destination = output.destinationName;
-            if (output.sourceName.contains("bad")) {
+            if (output.sourceName.contains("cut")) {
+                // The user stops the batch while this output is half made.
+                QDir().mkpath(QFileInfo(output.destinationName).path());
+                QFile file(output.destinationName);
+                EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+                file.write("half");
+                report.status = OutputStatus::Cancelled;
+                stopped_ = true;
+            } else if (output.sourceName.contains("bad")) {
                 report.status = OutputStatus::Failed;
                 report.reason = output.sourceName + ": refused";
             } else {
@@ -48,9 +56,12 @@ public:
         return reports;
     }
 
-    [[nodiscard]] bool stopped() const override { return false; }
+    [[nodiscard]] bool stopped() const override { return stopped_; }
 
     int converted = 0;
+
+private:
+    bool stopped_ = false;
 };
 
 class Quiet : public SyncObserver {
@@ -116,6 +127,13 @@ TEST_F(Library, AFailedSourceIsTriedAgainAndItsOldOutputStaysListed) {
     EXPECT_EQ(first.counts.converted, 1);
     EXPECT_EQ(sync().counts.failed, 1) << "a failure is tried again";
     EXPECT_EQ(conversion.converted, 1);
+}
+
+TEST_F(Library, AStoppedOutputLeavesNoCutOffFileBehind) {
+    write("a/cut.flac");
+    const SyncResult stopped = sync();
+    EXPECT_EQ(stopped.counts.converted, 0);
+    EXPECT_FALSE(QFileInfo::exists(output("a/cut.mp3")));
 }
 
 TEST_F(Library, AnOutputNameTakenOverByANewSourceSurvivesThePrune) {

@@ -135,3 +135,34 @@ TEST(KeptWithin, MovesAFrameLeftAndUpOnlyAsFarAsItMust) {
 }
 
 } // namespace
+
+namespace {
+
+// The notification switch is on unless a user turned it off: a file that never had the line does not get one until
+// the switch leaves its default, and once written the line follows every later choice.
+TEST(SettingsStore, NotifyAtEndIsWrittenOnlyOnceTurnedOffAndThenKept) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    SettingsStore store(path);
+    store.storeOptions(QStringLiteral("/out"), true, false, true, true);
+    store.storeNotifyAtEnd(true);
+    EXPECT_FALSE(readFile(path).contains("notifyatend")) << readFile(path).toStdString();
+
+    store.storeNotifyAtEnd(false);
+    EXPECT_TRUE(readFile(path).contains("notifyatend=0")) << readFile(path).toStdString();
+    SettingsStore off(path);
+    off.load();
+    EXPECT_FALSE(off.values().notifyAtEnd);
+
+    store.storeNotifyAtEnd(true);
+    EXPECT_TRUE(readFile(path).contains("notifyatend=1")) << "a line once written follows the choice";
+    SettingsStore on(path);
+    on.load();
+    EXPECT_TRUE(on.values().notifyAtEnd);
+
+    SettingsStore fresh(dir.filePath(QStringLiteral("none.ini")));
+    fresh.load();
+    EXPECT_TRUE(fresh.values().notifyAtEnd);
+}
+
+} // namespace

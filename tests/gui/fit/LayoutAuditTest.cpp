@@ -8,10 +8,12 @@
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeShell.h"
 #include "gui/about/SplashWindow.h"
+#include "gui/batch/ProgressWindow.h"
 #include "gui/browser/FolderProperties.h"
 #include "gui/common/Skin.h"
 #include "gui/main/Application.h"
 #include "gui/main/Translations.h"
+#include "ui_ProgressWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -94,6 +96,21 @@ private slots:
             audit.lookAtEveryPage(*dialog, size);
             dialog->hide();
         }
+
+        // The progress window as a paused batch with outputs side by side shows it: the list of running outputs in
+        // place of the single output's names and bar, and the pause button saying "Resume".
+        Ui::ProgressWindow& progress = windows.progress->form();
+        for (QWidget* single :
+             std::initializer_list<QWidget*>{progress.caption_from, progress.label_from, progress.caption_to,
+                                             progress.label_to, progress.label_processing, progress.progress_output})
+            single->hide();
+        progress.list_running->show();
+        progress.list_running->addItem(QStringLiteral("Rehearsal.mp3  42%"));
+        progress.button_pause->setText(QStringLiteral("Resume"));
+        progress.label_total->setText(QStringLiteral("Total 42%, paused"));
+        QVERIFY(showAndWait(*windows.progress));
+        audit.look(*windows.progress, size + QStringLiteral(", outputs side by side, paused"));
+        windows.progress->hide();
 
         // Made when asked for rather than kept: the splash at start and a folder's properties.
         SplashWindow splash;
