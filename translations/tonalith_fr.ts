@@ -329,6 +329,54 @@
         <source>The tags cannot be written to &quot;%1&quot;.</source>
         <translation>Impossible d’écrire les étiquettes dans «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>Please choose the folder to mirror.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose the folder to mirror it into.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a full folder path.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder cannot be mirrored into itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The destination &quot;%1&quot; lies inside the folder it mirrors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; lies inside its destination.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mirroring was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mirroring is finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Converted: %1, copied: %2, unchanged: %3, pruned: %4, failed: %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list of mirrored files in &quot;%1&quot; cannot be written: the next mirror makes every file again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Components</name>
@@ -609,6 +657,36 @@
     <message>
         <source>Write</source>
         <translation>Écrire</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Conversion is finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conversion is finished, some outputs were not made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 output made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n outputs made</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 not made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1178,10 @@
         <source>Audio File Info</source>
         <translation>Infos du fichier audio</translation>
     </message>
+    <message>
+        <source>Mirror a Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1214,6 +1296,181 @@
     <message>
         <source>An unknown error occurred.</source>
         <translation>Une erreur inconnue s’est produite.</translation>
+    </message>
+    <message>
+        <source>Total %1%, paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A conversion is running. Cancel it and exit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is being converted. Its tags can be edited once its outputs are done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every checked file is in the running conversion already. Check the files to add to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The running conversion is ending. Press Convert again once it has finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A conversion is running. Mirror the folder once it has finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MirrorDialog</name>
+    <message>
+        <source>Mirror a Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Source folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse for the source folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Destination folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Destination folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse for the destination folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished">Format</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished">Profil</translation>
+    </message>
+    <message>
+        <source>&amp;Lossy sources:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lossy sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy them as they are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ide files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File name patterns copied beside the outputs, separated by blanks; &quot;none&quot; copies none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Names:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As they are (Linux and macOS disks)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valid on FAT and exFAT cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valid on FAT and exFAT cards, ASCII letters only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Jobs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jobs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many outputs are converted at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pamp;rune outputs whose source is gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rune outputs whose source is gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>amp;Keep each source&apos;s modification time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep each source&apos;s modification time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none: the current settings)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>Select the folder to mirror</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the folder to mirror into</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1817,14 @@
         <source>Sound track languages: %1.</source>
         <translation>Langues de la piste audio&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>Notify the desktop when a long conversion ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After a batch of more than a few seconds the desktop shows how many outputs were made, with a button that opens the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Player</name>
@@ -1758,6 +2023,18 @@
     <message>
         <source>Processing %1%</source>
         <translation>Traitement %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel This Output</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -60,15 +60,15 @@
 %1</translation>
     </message>
     <message>
-        <source>The image &quot;%1&quot; cannot be read from sample %2.</source>
+        <source>The image "%1" cannot be read from sample %2.</source>
         <translation>Образ «%1» не удаётся прочитать начиная с сэмпла %2.</translation>
     </message>
     <message>
-        <source>The image &quot;%1&quot; cannot be opened (error %2).</source>
+        <source>The image "%1" cannot be opened (error %2).</source>
         <translation>Не удаётся открыть образ «%1» (ошибка %2).</translation>
     </message>
     <message>
-        <source>The image &quot;%1&quot; holds no sound.</source>
+        <source>The image "%1" holds no sound.</source>
         <translation>Образ «%1» не содержит звука.</translation>
     </message>
     <message>
@@ -144,7 +144,7 @@
         <translation>ошибка конвертирования</translation>
     </message>
     <message>
-        <source>Cannot create &quot;%1&quot;: no free temporary name beside it.</source>
+        <source>Cannot create "%1": no free temporary name beside it.</source>
         <translation>Не удаётся создать «%1»: рядом нет свободного временного имени.</translation>
     </message>
     <message>
@@ -172,7 +172,7 @@
         <translation>empty, keep, 2 или 1</translation>
     </message>
     <message>
-        <source>format names such as &quot;mp3 flac&quot; (&quot;%1&quot; is none)</source>
+        <source>format names such as "mp3 flac" ("%1" is none)</source>
         <translation>имена форматов, например «mp3 flac» («%1» — не формат)</translation>
     </message>
     <message>
@@ -188,11 +188,11 @@
         <translation>пусто или громкость от -70 до -5 LUFS</translation>
     </message>
     <message>
-        <source>The profile &quot;%1&quot; is damaged: %2. Nothing was changed.</source>
+        <source>The profile "%1" is damaged: %2. Nothing was changed.</source>
         <translation>Профиль «%1» повреждён: %2. Ничего не изменено.</translation>
     </message>
     <message>
-        <source>The profile file &quot;%1&quot; does not exist.</source>
+        <source>The profile file "%1" does not exist.</source>
         <translation>Файл профиля «%1» не существует.</translation>
     </message>
     <message>
@@ -204,7 +204,7 @@
         <translation>его размер %1 байт, намного больше профиля</translation>
     </message>
     <message>
-        <source>The profile file &quot;%1&quot; cannot be read.</source>
+        <source>The profile file "%1" cannot be read.</source>
         <translation>Файл профиля «%1» не удаётся прочитать.</translation>
     </message>
     <message>
@@ -212,23 +212,23 @@
         <translation>это не текст</translation>
     </message>
     <message>
-        <source>The profile cannot keep &quot;%1&quot;: it holds a line break.</source>
+        <source>The profile cannot keep "%1": it holds a line break.</source>
         <translation>Профиль не может сохранить «%1»: в тексте есть перевод строки.</translation>
     </message>
     <message>
-        <source>There is no profile named &quot;%1&quot;.</source>
+        <source>There is no profile named "%1".</source>
         <translation>Профиля с именем «%1» нет.</translation>
     </message>
     <message>
-        <source>The profiles folder &quot;%1&quot; cannot be made.</source>
+        <source>The profiles folder "%1" cannot be made.</source>
         <translation>Не удаётся создать папку профилей «%1».</translation>
     </message>
     <message>
-        <source>The profile &quot;%1&quot; cannot be deleted.</source>
+        <source>The profile "%1" cannot be deleted.</source>
         <translation>Не удаётся удалить профиль «%1».</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot name a profile: </source>
+        <source>"%1" cannot name a profile: </source>
         <translation>«%1» не годится как имя профиля: </translation>
     </message>
     <message>
@@ -260,11 +260,11 @@
         <translation>%1/%2 указан дважды</translation>
     </message>
     <message>
-        <source>%1/%2 is &quot;%3&quot;, where it takes %4</source>
+        <source>%1/%2 is "%3", where it takes %4</source>
         <translation>%1/%2 имеет значение «%3», а допустимо: %4</translation>
     </message>
     <message>
-        <source>The profile cannot be written to &quot;%1&quot;: %2</source>
+        <source>The profile cannot be written to "%1": %2</source>
         <translation>Не удаётся записать профиль в «%1»: %2</translation>
     </message>
     <message>
@@ -300,7 +300,7 @@
         <translation>Не удаётся создать выходной файл (ошибка %1).</translation>
     </message>
     <message>
-        <source>No sound could be decoded from &quot;%1&quot;.</source>
+        <source>No sound could be decoded from "%1".</source>
         <translation>Не удалось декодировать звук из «%1».</translation>
     </message>
     <message>
@@ -312,15 +312,15 @@
         <translation>Добавьте аудиофайлы и отметьте их!</translation>
     </message>
     <message>
-        <source>&quot;Even out loudness&quot; (Options) and a volume change cannot be used together. Set the volume to &quot;No Change&quot; or turn &quot;Even out loudness&quot; off.</source>
+        <source>"Even out loudness" (Options) and a volume change cannot be used together. Set the volume to "No Change" or turn "Even out loudness" off.</source>
         <translation>«Выравнивать громкость» (Параметры) нельзя сочетать с изменением громкости. Выберите «Без изменений» или отключите «Выравнивать громкость».</translation>
     </message>
     <message>
-        <source>&quot;Write ReplayGain tags&quot; (Options) and a volume change cannot be used together. Set the volume to &quot;No Change&quot; or turn &quot;Write ReplayGain tags&quot; off.</source>
+        <source>"Write ReplayGain tags" (Options) and a volume change cannot be used together. Set the volume to "No Change" or turn "Write ReplayGain tags" off.</source>
         <translation>«Записывать теги ReplayGain» (Параметры) нельзя сочетать с изменением громкости. Выберите «Без изменений» или отключите «Записывать теги ReplayGain».</translation>
     </message>
     <message>
-        <source>&quot;Write ReplayGain tags&quot; and &quot;Even out loudness&quot; (Options) cannot be used together: the one keeps the samples and tags them, the other changes them. Turn one of them off.</source>
+        <source>"Write ReplayGain tags" and "Even out loudness" (Options) cannot be used together: the one keeps the samples and tags them, the other changes them. Turn one of them off.</source>
         <translation>«Записывать теги ReplayGain» и «Выравнивать громкость» (Параметры) нельзя использовать вместе: первое сохраняет сэмплы и добавляет теги, второе изменяет сэмплы. Отключите одно из них.</translation>
     </message>
     <message>
@@ -328,8 +328,56 @@
         <translation>Для повторения структуры папок нужна папка назначения. Выберите её.</translation>
     </message>
     <message>
-        <source>The tags cannot be written to &quot;%1&quot;.</source>
+        <source>The tags cannot be written to "%1".</source>
         <translation>Не удаётся записать теги в «%1».</translation>
+    </message>
+    <message>
+        <source>Please choose the folder to mirror.</source>
+        <translation>Выберите папку для зеркалирования.</translation>
+    </message>
+    <message>
+        <source>Please choose the folder to mirror it into.</source>
+        <translation>Выберите папку, в которую нужно зеркалировать.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a full folder path.</source>
+        <translation>«%1» — не полный путь к папке.</translation>
+    </message>
+    <message>
+        <source>The folder "%1" does not exist.</source>
+        <translation>Папка «%1» не существует.</translation>
+    </message>
+    <message>
+        <source>"%1" is a file, not a folder.</source>
+        <translation>«%1» — файл, а не папка.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be mirrored into itself.</source>
+        <translation>Папку нельзя зеркалировать в саму себя.</translation>
+    </message>
+    <message>
+        <source>The destination "%1" lies inside the folder it mirrors.</source>
+        <translation>Папка назначения «%1» находится внутри зеркалируемой папки.</translation>
+    </message>
+    <message>
+        <source>The folder "%1" lies inside its destination.</source>
+        <translation>Папка «%1» находится внутри папки назначения.</translation>
+    </message>
+    <message>
+        <source>Mirroring was stopped.</source>
+        <translation>Зеркалирование остановлено.</translation>
+    </message>
+    <message>
+        <source>Mirroring is finished.</source>
+        <translation>Зеркалирование завершено.</translation>
+    </message>
+    <message>
+        <source>Converted: %1, copied: %2, unchanged: %3, pruned: %4, failed: %5.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The list of mirrored files in "%1" cannot be written: the next mirror makes every file again.</source>
+        <translation>Не удаётся записать список зеркалированных файлов в «%1»: при следующем зеркалировании все файлы будут созданы заново.</translation>
     </message>
 </context>
 <context>
@@ -339,11 +387,11 @@
         <translation>В установленных библиотеках нет этих кодировщиков: %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a file.</source>
+        <source>"%1" is not a file.</source>
         <translation>«%1» не является файлом.</translation>
     </message>
     <message>
-        <source>The tags cannot be written to &quot;%1&quot;.</source>
+        <source>The tags cannot be written to "%1".</source>
         <translation>Не удаётся записать теги в «%1».</translation>
     </message>
     <message>
@@ -351,19 +399,19 @@
         <translation>Версии тегов %1 нет; укажите 1 (ID3v1) или 2 (ID3v2).</translation>
     </message>
     <message>
-        <source>Unknown property name &quot;%1&quot;.</source>
+        <source>Unknown property name "%1".</source>
         <translation>Неизвестное имя свойства «%1».</translation>
     </message>
     <message>
-        <source>The loudness tags cannot be written to &quot;%1&quot;.</source>
+        <source>The loudness tags cannot be written to "%1".</source>
         <translation>Не удаётся записать теги громкости в «%1».</translation>
     </message>
     <message>
-        <source>The MP3 command line gives the switch %1 a bad value: &quot;%2&quot;.</source>
+        <source>The MP3 command line gives the switch %1 a bad value: "%2".</source>
         <translation>В командной строке MP3 у ключа %1 недопустимое значение: «%2».</translation>
     </message>
     <message>
-        <source>The MP3 command line names a preset LAME does not know: &quot;%1&quot;.</source>
+        <source>The MP3 command line names a preset LAME does not know: "%1".</source>
         <translation>В командной строке MP3 указана предустановка, неизвестная LAME: «%1».</translation>
     </message>
     <message>
@@ -411,7 +459,7 @@
         <translation>запрошено беззвучное воспроизведение</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; is not in a known sound format (%2).</source>
+        <source>The file "%1" is not in a known sound format (%2).</source>
         <translation>Файл «%1» не в известном звуковом формате (%2).</translation>
     </message>
     <message>
@@ -423,19 +471,19 @@
         <translation>его раскладка каналов не читается</translation>
     </message>
     <message>
-        <source>This FFmpeg has no &quot;%1&quot; demuxer.</source>
+        <source>This FFmpeg has no "%1" demuxer.</source>
         <translation>В этой сборке FFmpeg нет демультиплексора «%1».</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; is damaged: its streams cannot be read.</source>
+        <source>The file "%1" is damaged: its streams cannot be read.</source>
         <translation>Файл «%1» повреждён: его потоки не читаются.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; has no sound track.</source>
+        <source>The file "%1" has no sound track.</source>
         <translation>В файле «%1» нет звуковой дорожки.</translation>
     </message>
     <message>
-        <source>The sound of &quot;%1&quot; is in a format that cannot be decoded (%2).</source>
+        <source>The sound of "%1" is in a format that cannot be decoded (%2).</source>
         <translation>Звук «%1» в формате, который не удаётся декодировать (%2).</translation>
     </message>
     <message>
@@ -447,15 +495,15 @@
         <translation>в нём нет звука, который можно декодировать</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; states an impossible format (%2 Hz, %3 channels).</source>
+        <source>The file "%1" states an impossible format (%2 Hz, %3 channels).</source>
         <translation>Файл «%1» указывает невозможный формат (%2 Гц, каналов: %3).</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; is damaged: %2.</source>
+        <source>The file "%1" is damaged: %2.</source>
         <translation>Файл «%1» повреждён: %2.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; is damaged: it holds no sound that can be decoded.</source>
+        <source>The file "%1" is damaged: it holds no sound that can be decoded.</source>
         <translation>Файл «%1» повреждён: в нём нет звука, который можно декодировать.</translation>
     </message>
     <message>
@@ -463,47 +511,47 @@
         <translation>Не удаётся запустить декодер G.726.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; cannot be decoded: %2.</source>
+        <source>The file "%1" cannot be decoded: %2.</source>
         <translation>Файл «%1» не удаётся декодировать: %2.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; states an impossible format.</source>
+        <source>The file "%1" states an impossible format.</source>
         <translation>Файл «%1» указывает невозможный формат.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; is cut short.</source>
+        <source>The file "%1" is cut short.</source>
         <translation>Файл «%1» обрезан.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; has a damaged header.</source>
+        <source>The file "%1" has a damaged header.</source>
         <translation>У файла «%1» повреждён заголовок.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; holds G.72x sound in %2 channels; only mono is read.</source>
+        <source>The file "%1" holds G.72x sound in %2 channels; only mono is read.</source>
         <translation>Файл «%1» содержит звук G.72x в нескольких каналах (%2); читается только моно.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; is damaged: its format chunk (&quot;fmt &quot;) claims %2 bytes, more than the file holds (%3 bytes).</source>
-        <translation>Файл «%1» повреждён: его блок формата (&quot;fmt &quot;) заявляет %2 байт, больше размера файла (%3 байт).</translation>
+        <source>The file "%1" is damaged: its format chunk ("fmt ") claims %2 bytes, more than the file holds (%3 bytes).</source>
+        <translation>Файл «%1» повреждён: его блок формата ("fmt ") заявляет %2 байт, больше размера файла (%3 байт).</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is a folder, not a sound file.</source>
+        <source>"%1" is a folder, not a sound file.</source>
         <translation>«%1» — папка, а не звуковой файл.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a regular file (a pipe, socket or device).</source>
+        <source>"%1" is not a regular file (a pipe, socket or device).</source>
         <translation>«%1» не является обычным файлом (это канал, сокет или устройство).</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; is not in a known sound or video format.</source>
+        <source>The file "%1" is not in a known sound or video format.</source>
         <translation>Файл «%1» не в известном звуковом или видеоформате.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; is not in a known sound format.</source>
+        <source>The file "%1" is not in a known sound format.</source>
         <translation>Файл «%1» не в известном звуковом формате.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; cannot be read as one Ogg Vorbis stream: %2.</source>
+        <source>The file "%1" cannot be read as one Ogg Vorbis stream: %2.</source>
         <translation>Файл «%1» не удаётся прочитать как один поток Ogg Vorbis: %2.</translation>
     </message>
     <message>
@@ -511,7 +559,7 @@
         <translation>Нет файла DSP WAV, открытого для записи.</translation>
     </message>
     <message>
-        <source>The DSP WAV file &quot;%1&quot; would exceed the format&apos;s length limit.</source>
+        <source>The DSP WAV file "%1" would exceed the format's length limit.</source>
         <translation>Файл DSP WAV «%1» превысил бы предельную длину формата.</translation>
     </message>
     <message>
@@ -523,11 +571,11 @@
         <translation>Неподдерживаемый вход: %1 Гц, каналов: %2</translation>
     </message>
     <message>
-        <source>Cannot read the sample file &quot;%1&quot;: %2</source>
+        <source>Cannot read the sample file "%1": %2</source>
         <translation>Не удаётся прочитать файл-образец «%1»: %2</translation>
     </message>
     <message>
-        <source>The sample file &quot;%1&quot; is not a PCM WAV file</source>
+        <source>The sample file "%1" is not a PCM WAV file</source>
         <translation>Файл-образец «%1» не является файлом PCM WAV</translation>
     </message>
     <message>
@@ -539,7 +587,7 @@
         <translation>сбой %1: %2</translation>
     </message>
     <message>
-        <source>Cannot write &quot;%1&quot;: %2</source>
+        <source>Cannot write "%1": %2</source>
         <translation>Не удаётся записать «%1»: %2</translation>
     </message>
     <message>
@@ -586,7 +634,7 @@
         <translation>Список конвертирования</translation>
     </message>
     <message>
-        <source>Cannot open file &quot;%1&quot;.</source>
+        <source>Cannot open file "%1".</source>
         <translation>Не удаётся открыть файл «%1».</translation>
     </message>
     <message>
@@ -611,6 +659,34 @@
     <message>
         <source>Write</source>
         <translation>Записать</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Conversion is finished</source>
+        <translation>Конвертирование завершено</translation>
+    </message>
+    <message>
+        <source>Conversion is finished, some outputs were not made</source>
+        <translation>Конвертирование завершено, некоторые результаты не созданы</translation>
+    </message>
+    <message>
+        <source>1 output made</source>
+        <translation>Создан 1 результат</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n outputs made</source>
+        <translation>
+            <numerusform>Создан %n результат</numerusform><numerusform>Создано %n результата</numerusform><numerusform>Создано %n результатов</numerusform></translation>
+    </message>
+    <message>
+        <source>%1, %2 not made.</source>
+        <translation>%1, не создано: %2.</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Открыть папку назначения</translation>
     </message>
 </context>
 <context>
@@ -1106,6 +1182,10 @@
         <source>Audio File Info</source>
         <translation>Сведения об аудиофайле</translation>
     </message>
+    <message>
+        <source>Mirror a Folder…</source>
+        <translation>Зеркалировать папку…</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1150,31 +1230,31 @@
         <translation>Всего %1%</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; does not exist.</source>
+        <source>The file "%1" does not exist.</source>
         <translation>Файл «%1» не существует.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; cannot be read.</source>
+        <source>The file "%1" cannot be read.</source>
         <translation>Файл «%1» не удаётся прочитать.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; cannot be read: %2.</source>
+        <source>The file "%1" cannot be read: %2.</source>
         <translation>Файл «%1» не удаётся прочитать: %2.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; cannot be read: access denied.</source>
+        <source>The file "%1" cannot be read: access denied.</source>
         <translation>Файл «%1» не удаётся прочитать: доступ запрещён.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; is empty.</source>
+        <source>The file "%1" is empty.</source>
         <translation>Файл «%1» пуст.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; holds no sound.</source>
+        <source>The file "%1" holds no sound.</source>
         <translation>Файл «%1» не содержит звука.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; has %2 sound tracks; there is no sound track %3.</source>
+        <source>The file "%1" has %2 sound tracks; there is no sound track %3.</source>
         <translation>В файле «%1» звуковых дорожек: %2; дорожки %3 нет.</translation>
     </message>
     <message>
@@ -1182,15 +1262,15 @@
         <translation>громкость измеряется по дорожке, воспроизводимой по умолчанию, а не по выбранной</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; is damaged; its tags cannot be written.</source>
+        <source>The file "%1" is damaged; its tags cannot be written.</source>
         <translation>Файл «%1» повреждён; записать теги невозможно.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a regular file.</source>
+        <source>"%1" is not a regular file.</source>
         <translation>«%1» не является обычным файлом.</translation>
     </message>
     <message>
-        <source>Cannot create &quot;%1&quot;: %2</source>
+        <source>Cannot create "%1": %2</source>
         <translation>Не удаётся создать «%1»: %2</translation>
     </message>
     <message>
@@ -1220,6 +1300,181 @@
     <message>
         <source>An unknown error occurred.</source>
         <translation>Произошла неизвестная ошибка.</translation>
+    </message>
+    <message>
+        <source>Total %1%, paused</source>
+        <translation>Всего %1%, пауза</translation>
+    </message>
+    <message>
+        <source>A conversion is running. Cancel it and exit?</source>
+        <translation>Идёт конвертирование. Отменить его и выйти?</translation>
+    </message>
+    <message>
+        <source>"%1" is being converted. Its tags can be edited once its outputs are done.</source>
+        <translation>«%1» сейчас конвертируется. Его теги можно будет изменить, когда результаты будут готовы.</translation>
+    </message>
+    <message>
+        <source>Every checked file is in the running conversion already. Check the files to add to it.</source>
+        <translation>Все отмеченные файлы уже конвертируются. Отметьте файлы, которые нужно добавить.</translation>
+    </message>
+    <message>
+        <source>The running conversion is ending. Press Convert again once it has finished.</source>
+        <translation>Текущее конвертирование завершается. Когда оно закончится, нажмите «Старт» ещё раз.</translation>
+    </message>
+    <message>
+        <source>A conversion is running. Mirror the folder once it has finished.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MirrorDialog</name>
+    <message>
+        <source>Mirror a Folder</source>
+        <translation>Зеркалирование папки</translation>
+    </message>
+    <message>
+        <source>&amp;Source folder:</source>
+        <translation>Ис&amp;ходная папка:</translation>
+    </message>
+    <message>
+        <source>Source folder</source>
+        <translation>Исходная папка</translation>
+    </message>
+    <message>
+        <source>Browse for the source folder</source>
+        <translation>Выбрать исходную папку</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Обзор…</translation>
+    </message>
+    <message>
+        <source>&amp;Destination folder:</source>
+        <translation>Папка &amp;назначения:</translation>
+    </message>
+    <message>
+        <source>Destination folder</source>
+        <translation>Папка назначения</translation>
+    </message>
+    <message>
+        <source>Browse for the destination folder</source>
+        <translation>Выбрать папку назначения</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse…</source>
+        <translation>Об&amp;зор…</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Формат:</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Формат</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>П&amp;рофиль:</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>&amp;Lossy sources:</source>
+        <translation>Источники с &amp;потерями:</translation>
+    </message>
+    <message>
+        <source>Lossy sources</source>
+        <translation>Источники с потерями</translation>
+    </message>
+    <message>
+        <source>Copy them as they are</source>
+        <translation>Копировать как есть</translation>
+    </message>
+    <message>
+        <source>Convert them</source>
+        <translation>Конвертировать</translation>
+    </message>
+    <message>
+        <source>S&amp;ide files:</source>
+        <translation>Сопу&amp;тствующие файлы:</translation>
+    </message>
+    <message>
+        <source>Side files</source>
+        <translation>Сопутствующие файлы</translation>
+    </message>
+    <message>
+        <source>File name patterns copied beside the outputs, separated by blanks; "none" copies none</source>
+        <translation>Шаблоны имён файлов, копируемых рядом с результатами, через пробел; «none» — не копировать ничего</translation>
+    </message>
+    <message>
+        <source>&amp;Names:</source>
+        <translation>&amp;Имена:</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Имена</translation>
+    </message>
+    <message>
+        <source>As they are (Linux and macOS disks)</source>
+        <translation>Как есть (диски Linux и macOS)</translation>
+    </message>
+    <message>
+        <source>Valid on FAT and exFAT cards</source>
+        <translation>Допустимые на картах FAT и exFAT</translation>
+    </message>
+    <message>
+        <source>Valid on FAT and exFAT cards, ASCII letters only</source>
+        <translation>Допустимые на картах FAT и exFAT, только латиница ASCII</translation>
+    </message>
+    <message>
+        <source>&amp;Jobs:</source>
+        <translation>За&amp;даний:</translation>
+    </message>
+    <message>
+        <source>Jobs</source>
+        <translation>Задания</translation>
+    </message>
+    <message>
+        <source>How many outputs are converted at once</source>
+        <translation>Сколько файлов конвертируется одновременно</translation>
+    </message>
+    <message>
+        <source>Pamp;rune outputs whose source is gone</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>P&amp;rune outputs whose source is gone</source>
+        <translation>&amp;Удалять результаты, исходных файлов которых больше нет</translation>
+    </message>
+    <message>
+        <source>amp;Keep each source's modification time</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Keep each source's modification time</source>
+        <translation>&amp;Сохранять время изменения исходных файлов</translation>
+    </message>
+    <message>
+        <source>(none: the current settings)</source>
+        <translation>(нет: текущие настройки)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Select the folder to mirror</source>
+        <translation>Выберите папку для зеркалирования</translation>
+    </message>
+    <message>
+        <source>Select the folder to mirror into</source>
+        <translation>Выберите папку назначения для зеркалирования</translation>
     </message>
 </context>
 <context>
@@ -1566,6 +1821,14 @@
         <source>Sound track languages: %1.</source>
         <translation>Языки звуковых дорожек: %1.</translation>
     </message>
+    <message>
+        <source>Notify the desktop when a long conversion ends</source>
+        <translation>Уведомлять по окончании долгого конвертирования</translation>
+    </message>
+    <message>
+        <source>After a batch of more than a few seconds the desktop shows how many outputs were made, with a button that opens the output folder</source>
+        <translation>После пакета дольше нескольких секунд рабочий стол покажет, сколько результатов создано, с кнопкой, открывающей папку назначения</translation>
+    </message>
 </context>
 <context>
     <name>Player</name>
@@ -1651,13 +1914,13 @@
         <translation>Профиль</translation>
     </message>
     <message>
-        <source>The profile &quot;%1&quot; holds settings this version does not know; they were left out:
+        <source>The profile "%1" holds settings this version does not know; they were left out:
 %2</source>
         <translation>Профиль «%1» содержит настройки, неизвестные этой версии; они пропущены:
 %2</translation>
     </message>
     <message>
-        <source>The window has no control for these settings of the profile &quot;%1&quot;; the window&apos;s own are kept:
+        <source>The window has no control for these settings of the profile "%1"; the window's own are kept:
 %2</source>
         <translation>Для этих настроек профиля «%1» в окне нет элементов управления; оставлены значения окна:
 %2</translation>
@@ -1667,11 +1930,11 @@
         <translation>Имя профиля:</translation>
     </message>
     <message>
-        <source>A profile named &quot;%1&quot; already exists. Replace it?</source>
+        <source>A profile named "%1" already exists. Replace it?</source>
         <translation>Профиль «%1» уже существует. Заменить его?</translation>
     </message>
     <message>
-        <source>Delete the profile &quot;%1&quot;?</source>
+        <source>Delete the profile "%1"?</source>
         <translation>Удалить профиль «%1»?</translation>
     </message>
     <message>
@@ -1707,7 +1970,7 @@
         <translation>настройка Ogg Vorbis (битрейт или качество, которых нет в окне настройки)</translation>
     </message>
     <message>
-        <source>the panel&apos;s %1 Hz, %2 channels</source>
+        <source>the panel's %1 Hz, %2 channels</source>
         <translation>значения панели: %1 Гц, каналов: %2</translation>
     </message>
     <message>
@@ -1765,6 +2028,18 @@
         <source>Processing %1%</source>
         <translation>Обработка: %1%</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Cancel This Output</source>
+        <translation>Отменить этот файл</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1773,7 +2048,7 @@
         <translation>Не удаётся записать в %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a language code such as deu or eng</source>
+        <source>"%1" is not a language code such as deu or eng</source>
         <translation>«%1» — не код языка вида deu или eng</translation>
     </message>
 </context>
@@ -1852,7 +2127,7 @@
         <translation>Сво&amp;йства</translation>
     </message>
     <message>
-        <source>Are you sure you want to move &quot;%1&quot; to the trash?</source>
+        <source>Are you sure you want to move "%1" to the trash?</source>
         <translation>Переместить «%1» в корзину?</translation>
     </message>
     <message numerus="yes">
@@ -1878,7 +2153,7 @@
         <translation>Подтверждение замены файла</translation>
     </message>
     <message>
-        <source>This folder already contains &quot;%1&quot;.
+        <source>This folder already contains "%1".
 Do you want to replace it?</source>
         <translation>В этой папке уже есть «%1».
 Заменить?</translation>
@@ -1905,7 +2180,7 @@ Do you want to replace it?</source>
         <translation>Справка</translation>
     </message>
     <message>
-        <source>Besides the sound, an audio file can carry facts about it: the title, the artist, the album and the like, which media players show while they play it. These facts are stored inside the file itself; they are not the file&apos;s name.</source>
+        <source>Besides the sound, an audio file can carry facts about it: the title, the artist, the album and the like, which media players show while they play it. These facts are stored inside the file itself; they are not the file's name.</source>
         <translation>Кроме звука, аудиофайл может содержать сведения о нём: название, исполнителя, альбом и т. п., которые проигрыватели показывают во время воспроизведения. Эти сведения хранятся в самом файле; это не имя файла.</translation>
     </message>
     <message>
@@ -1984,8 +2259,8 @@ Do you want to replace it?</source>
         <translation>Версия тегов файлов MPEG</translation>
     </message>
     <message>
-        <source>&lt;a href=&quot;help&quot; style=&quot;color: palette(link)&quot;&gt; What is audio file info?&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;help&quot; style=&quot;color: palette(link)&quot;&gt; Что такое сведения об аудиофайле?&lt;/a&gt;</translation>
+        <source>&lt;a href="help" style="color: palette(link)"&gt; What is audio file info?&lt;/a&gt;</source>
+        <translation>&lt;a href="help" style="color: palette(link)"&gt; Что такое сведения об аудиофайле?&lt;/a&gt;</translation>
     </message>
     <message>
         <source> What is audio file info?</source>

@@ -1,5 +1,7 @@
 #include "MirrorChoices.h"
 
+#include <QCoreApplication>
+
 #include "OutputNaming.h"
 #include "core/platform/HomeFolder.h"
 
@@ -49,27 +51,28 @@ QStringList MirrorChoices::sideGlobs() const {
 
 std::optional<QString> MirrorChoices::refusal() const {
     if (sourceFolder.trimmed().isEmpty())
-        return QStringLiteral("Please choose the folder to mirror.");
+        return QCoreApplication::translate("Batch", "Please choose the folder to mirror.");
     if (destination.trimmed().isEmpty())
-        return QStringLiteral("Please choose the folder to mirror it into.");
+        return QCoreApplication::translate("Batch", "Please choose the folder to mirror it into.");
     const QString source = folderOf(sourceFolder);
     const QString target = folderOf(destination);
     for (const QString& folder : {source, target}) {
         if (!QFileInfo(folder).isAbsolute())
-            return QStringLiteral("\"%1\" is not a full folder path.").arg(folder);
+            return QCoreApplication::translate("Batch", "\"%1\" is not a full folder path.").arg(folder);
     }
     if (!QFileInfo(source).isDir())
-        return QStringLiteral("The folder \"%1\" does not exist.").arg(source);
+        return QCoreApplication::translate("Batch", "The folder \"%1\" does not exist.").arg(source);
     if (QFileInfo::exists(target) && !QFileInfo(target).isDir())
-        return QStringLiteral("\"%1\" is a file, not a folder.").arg(target);
+        return QCoreApplication::translate("Batch", "\"%1\" is a file, not a folder.").arg(target);
     const QString realSource = resolved(source);
     const QString realTarget = resolved(target);
     if (realSource == realTarget)
-        return QStringLiteral("The folder cannot be mirrored into itself.");
+        return QCoreApplication::translate("Batch", "The folder cannot be mirrored into itself.");
     if (holds(realSource, realTarget))
-        return QStringLiteral("The destination \"%1\" lies inside the folder it mirrors.").arg(target);
+        return QCoreApplication::translate("Batch", "The destination \"%1\" lies inside the folder it mirrors.")
+            .arg(target);
     if (holds(realTarget, realSource))
-        return QStringLiteral("The folder \"%1\" lies inside its destination.").arg(source);
+        return QCoreApplication::translate("Batch", "The folder \"%1\" lies inside its destination.").arg(source);
     return std::nullopt;
 }
 
@@ -105,13 +108,15 @@ MirrorOutcome MirrorOutcome::of(const SyncResult& result, const QString& destina
     MirrorOutcome outcome;
     outcome.troubled = stopped || counts.failed > 0 || !result.manifestSaved;
     QStringList lines;
-    lines.append(stopped ? QStringLiteral("Mirroring was stopped.") : QStringLiteral("Mirroring is finished."));
-    lines.append(QStringLiteral("Converted: %1, copied: %2, unchanged: %3, pruned: %4, failed: %5.")
-                     .arg(counts.converted)
-                     .arg(counts.copied)
-                     .arg(counts.unchanged)
-                     .arg(counts.pruned)
-                     .arg(counts.failed));
+    lines.append(stopped ? QCoreApplication::translate("Batch", "Mirroring was stopped.")
+                         : QCoreApplication::translate("Batch", "Mirroring is finished."));
+    lines.append(
+        QCoreApplication::translate("Batch", "Converted: %1, copied: %2, unchanged: %3, pruned: %4, failed: %5.")
+            .arg(counts.converted)
+            .arg(counts.copied)
+            .arg(counts.unchanged)
+            .arg(counts.pruned)
+            .arg(counts.failed));
     int shown = 0;
     for (const SyncFileReport& file : result.files) {
         if (file.status != SyncStatus::Failed)
@@ -123,8 +128,8 @@ MirrorOutcome MirrorOutcome::of(const SyncResult& result, const QString& destina
         lines.append(file.reason.isEmpty() ? file.source : file.reason);
     }
     if (!result.manifestSaved)
-        lines.append(QStringLiteral("The list of mirrored files in \"%1\" cannot be written: the next mirror makes "
-                                    "every file again.")
+        lines.append(QCoreApplication::translate("Batch", "The list of mirrored files in \"%1\" cannot be written: the "
+                                                          "next mirror makes every file again.")
                          .arg(destination));
     outcome.text = lines.join(QLatin1Char('\n'));
     return outcome;

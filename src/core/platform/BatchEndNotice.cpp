@@ -1,22 +1,26 @@
 #include "BatchEndNotice.h"
 
+#include <QCoreApplication>
+
 bool BatchEndNotice::isDue(const BatchEnd& end, bool enabled) {
     return enabled && end.elapsedMs >= MinimumRunMs;
 }
 
 QString BatchEndNotice::summary(const BatchEnd& end) {
-    return end.notMade == 0 ? QStringLiteral("Conversion is finished")
-                            : QStringLiteral("Conversion is finished, some outputs were not made");
+    return end.notMade == 0
+               ? QCoreApplication::translate("Desktop", "Conversion is finished")
+               : QCoreApplication::translate("Desktop", "Conversion is finished, some outputs were not made");
 }
 
 QString BatchEndNotice::body(const BatchEnd& end) {
-    const QString made =
-        end.made == 1 ? QStringLiteral("1 output made") : QStringLiteral("%1 outputs made").arg(end.made);
-    return QStringLiteral("%1, %2 not made.").arg(made).arg(end.notMade);
+    // English says "1 output" in words of its own; other languages take their plural forms from the second text.
+    const QString made = end.made == 1 ? QCoreApplication::translate("Desktop", "1 output made")
+                                       : QCoreApplication::translate("Desktop", "%n outputs made", nullptr, end.made);
+    return QCoreApplication::translate("Desktop", "%1, %2 not made.").arg(made).arg(end.notMade);
 }
 
 QStringList BatchEndNotice::actions(const BatchEnd& end) {
     if (end.outputFolder.isEmpty())
         return {};
-    return {OpenFolderAction, QStringLiteral("Open Output Folder")};
+    return {OpenFolderAction, QCoreApplication::translate("Desktop", "Open Output Folder")};
 }

@@ -121,13 +121,16 @@ inline QString CloseDuringBatch() {
     return QCoreApplication::translate("Messages", "A conversion is running. Cancel it and exit?");
 }
 inline QString TagEditWhileConverting() {
-    return QCoreApplication::translate("Messages", "\"%1\" is being converted. Its tags can be edited once its outputs are done.");
+    return QCoreApplication::translate("Messages",
+                                       "\"%1\" is being converted. Its tags can be edited once its outputs are done.");
 }
 inline QString NothingNewToConvert() {
-    return QCoreApplication::translate("Messages", "Every checked file is in the running conversion already. Check the files to add to it.");
+    return QCoreApplication::translate(
+        "Messages", "Every checked file is in the running conversion already. Check the files to add to it.");
 }
 inline QString BatchEnding() {
-    return QCoreApplication::translate("Messages", "The running conversion is ending. Press Convert again once it has finished.");
+    return QCoreApplication::translate("Messages",
+                                       "The running conversion is ending. Press Convert again once it has finished.");
 }
 // A library is mirrored on its own, not beside a running conversion.
 inline QString MirrorWhileConverting() {

@@ -7,12 +7,16 @@
 #include "gui/common/ErrorReport.h"
 #include "ui_MirrorDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPushButton>
 
 namespace {
 
-const QString CurrentSettingsItem = QStringLiteral("(none: the current settings)");
+// A function, so that it is translated once the user's translator is installed.
+QString currentSettingsItem() {
+    return QCoreApplication::translate("MirrorDialog", "(none: the current settings)");
+}
 
 // The combo's items in the order of the rules.
 constexpr PathRules kNameRules[] = {PathRules::Posix, PathRules::Fat, PathRules::Ascii};
@@ -31,8 +35,8 @@ MirrorDialog::MirrorDialog(Prompts& prompts, QWidget* parent)
     for (const OutputFormatFacts& facts : outputFormatTable())
         ui->formatCombo->addItem(QString::fromUtf8(facts.caption).trimmed(), static_cast<int>(facts.format));
     ui->jobsSpin->setMaximum(BatchOrder::MaxJobs);
-    ui->buttonBox->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("OK"));
-    ui->buttonBox->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancel"));
+    ui->buttonBox->button(QDialogButtonBox::Ok)->setAccessibleName(tr("OK"));
+    ui->buttonBox->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Cancel"));
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connectGuarded(prompts_, ui->buttonBox, &QDialogButtonBox::accepted, this, [this] { accept(); });
     connectGuarded(prompts_, ui->sourceBrowseButton, &QPushButton::clicked, this,
@@ -50,7 +54,7 @@ void MirrorDialog::showChoices(const MirrorChoices& choices, const QStringList& 
     ui->destinationFolderEdit->setText(choices.destination);
     ui->formatCombo->setCurrentIndex(ui->formatCombo->findData(static_cast<int>(choices.format)));
     ui->profileCombo->clear();
-    ui->profileCombo->addItem(CurrentSettingsItem);
+    ui->profileCombo->addItem(currentSettingsItem());
     ui->profileCombo->addItems(profiles);
     const int profile = choices.profile.isEmpty() ? 0 : static_cast<int>(profiles.indexOf(choices.profile)) + 1;
     ui->profileCombo->setCurrentIndex(std::max(profile, 0));
@@ -80,13 +84,13 @@ MirrorChoices MirrorDialog::choices() const {
 }
 
 void MirrorDialog::chooseSourceFolder() {
-    if (const auto folder = prompts_.pickFolder(QStringLiteral("Select the folder to mirror"),
-                                                startFolderFor(ui->sourceFolderEdit->text())))
+    if (const auto folder =
+            prompts_.pickFolder(tr("Select the folder to mirror"), startFolderFor(ui->sourceFolderEdit->text())))
         ui->sourceFolderEdit->setText(*folder);
 }
 
 void MirrorDialog::chooseDestinationFolder() {
-    if (const auto folder = prompts_.pickFolder(QStringLiteral("Select the folder to mirror into"),
+    if (const auto folder = prompts_.pickFolder(tr("Select the folder to mirror into"),
                                                 startFolderFor(ui->destinationFolderEdit->text())))
         ui->destinationFolderEdit->setText(*folder);
 }

@@ -200,9 +200,9 @@ ProgressWindow::ProgressWindow(ComponentSet& components, IComponentSetFactory& w
     setModal(false);
     // The pause button is as wide as the longer of its two texts, so that "Resume" is never cut in a window whose
     // size is fixed while it says "Pause".
-    ui->button_pause->setText(QStringLiteral("Resume"));
+    ui->button_pause->setText(tr("Resume"));
     const int resumeWidth = ui->button_pause->sizeHint().width();
-    ui->button_pause->setText(QStringLiteral("Pause"));
+    ui->button_pause->setText(tr("Pause"));
     ui->button_pause->setMinimumWidth(std::max(ui->button_pause->minimumWidth(), resumeWidth));
     fixAtContentSize(*this, QSize(404, 141));
     centreOnScreen(*this);
@@ -211,7 +211,7 @@ ProgressWindow::ProgressWindow(ComponentSet& components, IComponentSetFactory& w
 
     // One output is stopped from its line's menu, or with Delete on the selected line (the current output of the
     // plain run); the action also stands in the window's own menu for a screen reader.
-    cancelOutputAction_ = new QAction(QStringLiteral("Cancel This Output"), this);
+    cancelOutputAction_ = new QAction(tr("Cancel This Output"), this);
     cancelOutputAction_->setObjectName(QStringLiteral("cancelOutputAction"));
     cancelOutputAction_->setShortcut(QKeySequence::Delete);
     cancelOutputAction_->setShortcutContext(Qt::WindowShortcut);
@@ -519,7 +519,7 @@ void ProgressWindow::togglePause() {
 // The button says what it will do; its accessible name follows, so a screen reader hears the same.
 void ProgressWindow::showPauseState() {
     const bool paused = batchPaused();
-    const QString text = paused ? QStringLiteral("Resume") : QStringLiteral("Pause");
+    const QString text = paused ? tr("Resume") : tr("Pause");
     ui->button_pause->setText(text);
     ui->button_pause->setAccessibleName(text);
     ui->button_pause->setEnabled(engine_ != nullptr);

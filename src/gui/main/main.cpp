@@ -10,8 +10,8 @@
 #include "core/settings/ProgramName.h"
 #include "gui/common/QtPrompts.h"
 #include "gui/common/QtShell.h"
-#include "gui/main/Translations.h"
 #include "gui/desktop/WindowService.h"
+#include "gui/main/Translations.h"
 
 #include <QApplication>
 #include <QDir>

@@ -69,8 +69,8 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, Prompts& prompts, QWidget*
     ch_isopenfolder =
         checkBox(QStringLiteral("ch_isopenfolder"), tr("Open the output folder after conversion"), conversionGroup);
     ch_copytag = checkBox(QStringLiteral("ch_copytag"), tr("Copy the audio file info automatically"), conversionGroup);
-    ch_notify = checkBox(QStringLiteral("ch_notify"), tr("Notify the desktop when a long conversion ends"),
-                         conversionGroup);
+    ch_notify =
+        checkBox(QStringLiteral("ch_notify"), tr("Notify the desktop when a long conversion ends"), conversionGroup);
     ch_notify->setAccessibleName(ch_notify->text());
     ch_notify->setToolTip(tr("After a batch of more than a few seconds the desktop shows how many "
                              "outputs were made, with a button that opens the output folder"));
