@@ -331,51 +331,51 @@
     </message>
     <message>
         <source>Please choose the folder to mirror.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den zu spiegelnden Ordner.</translation>
     </message>
     <message>
         <source>Please choose the folder to mirror it into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den Zielordner der Spiegelung.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a full folder path.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein vollständiger Ordnerpfad.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ existiert nicht.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist eine Datei, kein Ordner.</translation>
     </message>
     <message>
         <source>The folder cannot be mirrored into itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner kann nicht in sich selbst gespiegelt werden.</translation>
     </message>
     <message>
         <source>The destination &quot;%1&quot; lies inside the folder it mirrors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ziel „%1“ liegt im Ordner, den es spiegelt.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; lies inside its destination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ liegt in seinem Ziel.</translation>
     </message>
     <message>
         <source>Mirroring was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spiegelung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>Mirroring is finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spiegelung ist abgeschlossen.</translation>
     </message>
     <message>
         <source>Converted: %1, copied: %2, unchanged: %3, pruned: %4, failed: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertiert: %1, kopiert: %2, unverändert: %3, gelöscht: %4, fehlgeschlagen: %5.</translation>
     </message>
     <message>
         <source>The list of mirrored files in &quot;%1&quot; cannot be written: the next mirror makes every file again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste der gespiegelten Dateien in „%1“ kann nicht geschrieben werden: Die nächste Spiegelung erstellt alle Dateien neu.</translation>
     </message>
 </context>
 <context>
@@ -663,30 +663,30 @@
     <name>Desktop</name>
     <message>
         <source>Conversion is finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konvertierung ist abgeschlossen</translation>
     </message>
     <message>
         <source>Conversion is finished, some outputs were not made</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konvertierung ist abgeschlossen, einige Ausgaben wurden nicht erstellt</translation>
     </message>
     <message>
         <source>1 output made</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ausgabe erstellt</translation>
     </message>
     <message numerus="yes">
         <source>%n outputs made</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ausgabe erstellt</numerusform>
+            <numerusform>%n Ausgaben erstellt</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 not made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 nicht erstellt.</translation>
     </message>
     <message>
         <source>Open Output Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeordner öffnen</translation>
     </message>
 </context>
 <context>
@@ -1180,7 +1180,7 @@
     </message>
     <message>
         <source>Mirror a Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner spiegeln …</translation>
     </message>
 </context>
 <context>
@@ -1299,178 +1299,178 @@
     </message>
     <message>
         <source>Total %1%, paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt %1%, angehalten</translation>
     </message>
     <message>
         <source>A conversion is running. Cancel it and exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Konvertierung läuft. Abbrechen und beenden?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being converted. Its tags can be edited once its outputs are done.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird gerade konvertiert. Die Tags lassen sich bearbeiten, sobald die Ausgaben fertig sind.</translation>
     </message>
     <message>
         <source>Every checked file is in the running conversion already. Check the files to add to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle angehakten Dateien sind bereits Teil der laufenden Konvertierung. Haken Sie die Dateien an, die hinzukommen sollen.</translation>
     </message>
     <message>
         <source>The running conversion is ending. Press Convert again once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die laufende Konvertierung wird beendet. Klicken Sie erneut auf „Konvertieren“, sobald sie abgeschlossen ist.</translation>
     </message>
     <message>
         <source>A conversion is running. Mirror the folder once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Konvertierung läuft. Spiegeln Sie den Ordner, sobald sie abgeschlossen ist.</translation>
     </message>
 </context>
 <context>
     <name>MirrorDialog</name>
     <message>
         <source>Mirror a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner spiegeln</translation>
     </message>
     <message>
         <source>&amp;Source folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quellordner:</translation>
     </message>
     <message>
         <source>Source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellordner</translation>
     </message>
     <message>
         <source>Browse for the source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellordner auswählen</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen …</translation>
     </message>
     <message>
         <source>&amp;Destination folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zielordner:</translation>
     </message>
     <message>
         <source>Destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner</translation>
     </message>
     <message>
         <source>Browse for the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner auswählen</translation>
     </message>
     <message>
         <source>Bro&amp;wse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch&amp;suchen …</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe&amp;format:</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">Format</translation>
+        <translation>Ausgabeformat</translation>
     </message>
     <message>
         <source>&amp;Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Profil:</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished">Profil</translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>&amp;Lossy sources:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlustbehaftete Quellen:</translation>
     </message>
     <message>
         <source>Lossy sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlustbehaftete Quellen</translation>
     </message>
     <message>
         <source>Copy them as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Unverändert kopieren</translation>
     </message>
     <message>
         <source>Convert them</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertieren</translation>
     </message>
     <message>
         <source>S&amp;ide files:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Begleitdateien:</translation>
     </message>
     <message>
         <source>Side files</source>
-        <translation type="unfinished"></translation>
+        <translation>Begleitdateien</translation>
     </message>
     <message>
         <source>File name patterns copied beside the outputs, separated by blanks; &quot;none&quot; copies none</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamensmuster, die neben die Ausgaben kopiert werden, durch Leerzeichen getrennt; „none“ kopiert keine</translation>
     </message>
     <message>
         <source>&amp;Names:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Namen:</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen</translation>
     </message>
     <message>
         <source>As they are (Linux and macOS disks)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unverändert (Linux- und macOS-Datenträger)</translation>
     </message>
     <message>
         <source>Valid on FAT and exFAT cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültig auf FAT- und exFAT-Karten</translation>
     </message>
     <message>
         <source>Valid on FAT and exFAT cards, ASCII letters only</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültig auf FAT- und exFAT-Karten, nur ASCII-Buchstaben</translation>
     </message>
     <message>
         <source>&amp;Jobs:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufträge:</translation>
     </message>
     <message>
         <source>Jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufträge</translation>
     </message>
     <message>
         <source>How many outputs are converted at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Ausgaben gleichzeitig konvertiert werden</translation>
     </message>
     <message>
         <source>Pamp;rune outputs whose source is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben löschen, deren Quelle fehlt</translation>
     </message>
     <message>
         <source>P&amp;rune outputs whose source is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben &amp;löschen, deren Quelle fehlt</translation>
     </message>
     <message>
         <source>amp;Keep each source&apos;s modification time</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungszeit jeder Quelle beibehalten</translation>
     </message>
     <message>
         <source>&amp;Keep each source&apos;s modification time</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungszeit jeder Quelle beibe&amp;halten</translation>
     </message>
     <message>
         <source>(none: the current settings)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keines: die aktuellen Einstellungen)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Select the folder to mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu spiegelnden Ordner wählen</translation>
     </message>
     <message>
         <source>Select the folder to mirror into</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner der Spiegelung wählen</translation>
     </message>
 </context>
 <context>
@@ -1819,11 +1819,11 @@
     </message>
     <message>
         <source>Notify the desktop when a long conversion ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Benachrichtigung am Ende einer langen Konvertierung</translation>
     </message>
     <message>
         <source>After a batch of more than a few seconds the desktop shows how many outputs were made, with a button that opens the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach einer Stapelverarbeitung von mehr als einigen Sekunden zeigt der Desktop, wie viele Ausgaben erstellt wurden, mit einer Schaltfläche, die den Ausgabeordner öffnet</translation>
     </message>
 </context>
 <context>
@@ -2026,15 +2026,15 @@
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Cancel This Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Ausgabe abbrechen</translation>
     </message>
 </context>
 <context>

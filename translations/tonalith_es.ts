@@ -331,51 +331,51 @@
     </message>
     <message>
         <source>Please choose the folder to mirror.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la carpeta que replicar.</translation>
     </message>
     <message>
         <source>Please choose the folder to mirror it into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la carpeta donde replicarla.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a full folder path.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una ruta de carpeta completa.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta «%1» no existe.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es un archivo, no una carpeta.</translation>
     </message>
     <message>
         <source>The folder cannot be mirrored into itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede replicar una carpeta dentro de sí misma.</translation>
     </message>
     <message>
         <source>The destination &quot;%1&quot; lies inside the folder it mirrors.</source>
-        <translation type="unfinished"></translation>
+        <translation>El destino «%1» está dentro de la carpeta que replica.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; lies inside its destination.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta «%1» está dentro de su destino.</translation>
     </message>
     <message>
         <source>Mirroring was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha detenido la réplica.</translation>
     </message>
     <message>
         <source>Mirroring is finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réplica ha terminado.</translation>
     </message>
     <message>
         <source>Converted: %1, copied: %2, unchanged: %3, pruned: %4, failed: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertidos: %1, copiados: %2, sin cambios: %3, eliminados: %4, fallidos: %5.</translation>
     </message>
     <message>
         <source>The list of mirrored files in &quot;%1&quot; cannot be written: the next mirror makes every file again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir la lista de archivos replicados en «%1»: la próxima réplica volverá a crear todos los archivos.</translation>
     </message>
 </context>
 <context>
@@ -663,30 +663,30 @@
     <name>Desktop</name>
     <message>
         <source>Conversion is finished</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversión ha terminado</translation>
     </message>
     <message>
         <source>Conversion is finished, some outputs were not made</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversión ha terminado, algunas salidas no se han creado</translation>
     </message>
     <message>
         <source>1 output made</source>
-        <translation type="unfinished"></translation>
+        <translation>1 salida creada</translation>
     </message>
     <message numerus="yes">
         <source>%n outputs made</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n salida creada</numerusform>
+            <numerusform>%n salidas creadas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 not made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, no creadas: %2.</translation>
     </message>
     <message>
         <source>Open Output Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la carpeta de salida</translation>
     </message>
 </context>
 <context>
@@ -1180,7 +1180,7 @@
     </message>
     <message>
         <source>Mirror a Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Replicar una carpeta…</translation>
     </message>
 </context>
 <context>
@@ -1299,178 +1299,178 @@
     </message>
     <message>
         <source>Total %1%, paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Total %1%, en pausa</translation>
     </message>
     <message>
         <source>A conversion is running. Cancel it and exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una conversión en curso. ¿Cancelarla y salir?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being converted. Its tags can be edited once its outputs are done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se está convirtiendo «%1». Podrá editar sus etiquetas cuando terminen sus salidas.</translation>
     </message>
     <message>
         <source>Every checked file is in the running conversion already. Check the files to add to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos marcados ya están en la conversión en curso. Marque los archivos que quiera añadir.</translation>
     </message>
     <message>
         <source>The running conversion is ending. Press Convert again once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversión en curso está terminando. Pulse «Convertir» de nuevo cuando haya terminado.</translation>
     </message>
     <message>
         <source>A conversion is running. Mirror the folder once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una conversión en curso. Replique la carpeta cuando haya terminado.</translation>
     </message>
 </context>
 <context>
     <name>MirrorDialog</name>
     <message>
         <source>Mirror a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Replicar una carpeta</translation>
     </message>
     <message>
         <source>&amp;Source folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carpeta de origen:</translation>
     </message>
     <message>
         <source>Source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de origen</translation>
     </message>
     <message>
         <source>Browse for the source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la carpeta de origen</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar…</translation>
     </message>
     <message>
         <source>&amp;Destination folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de &amp;destino:</translation>
     </message>
     <message>
         <source>Destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de destino</translation>
     </message>
     <message>
         <source>Browse for the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la carpeta de destino</translation>
     </message>
     <message>
         <source>Bro&amp;wse…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xaminar…</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato:</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">Formato</translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>&amp;Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;rfil:</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished">Perfil</translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>&amp;Lossy sources:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orígenes con &amp;pérdida:</translation>
     </message>
     <message>
         <source>Lossy sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Orígenes con pérdida</translation>
     </message>
     <message>
         <source>Copy them as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiarlos tal cual</translation>
     </message>
     <message>
         <source>Convert them</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertirlos</translation>
     </message>
     <message>
         <source>S&amp;ide files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos &amp;anexos:</translation>
     </message>
     <message>
         <source>Side files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos anexos</translation>
     </message>
     <message>
         <source>File name patterns copied beside the outputs, separated by blanks; &quot;none&quot; copies none</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrones de nombres de archivo que se copian junto a las salidas, separados por espacios; «none» no copia ninguno</translation>
     </message>
     <message>
         <source>&amp;Names:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombres:</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres</translation>
     </message>
     <message>
         <source>As they are (Linux and macOS disks)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tal cual (discos de Linux y macOS)</translation>
     </message>
     <message>
         <source>Valid on FAT and exFAT cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Válidos en tarjetas FAT y exFAT</translation>
     </message>
     <message>
         <source>Valid on FAT and exFAT cards, ASCII letters only</source>
-        <translation type="unfinished"></translation>
+        <translation>Válidos en tarjetas FAT y exFAT, solo letras ASCII</translation>
     </message>
     <message>
         <source>&amp;Jobs:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tareas:</translation>
     </message>
     <message>
         <source>Jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tareas</translation>
     </message>
     <message>
         <source>How many outputs are converted at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas salidas se convierten a la vez</translation>
     </message>
     <message>
         <source>Pamp;rune outputs whose source is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar las salidas cuyo origen ya no existe</translation>
     </message>
     <message>
         <source>P&amp;rune outputs whose source is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar las salidas cuyo origen ya no existe</translation>
     </message>
     <message>
         <source>amp;Keep each source&apos;s modification time</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar la fecha de modificación de cada origen</translation>
     </message>
     <message>
         <source>&amp;Keep each source&apos;s modification time</source>
-        <translation type="unfinished"></translation>
+        <translation>Conser&amp;var la fecha de modificación de cada origen</translation>
     </message>
     <message>
         <source>(none: the current settings)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguno: la configuración actual)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Select the folder to mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la carpeta que replicar</translation>
     </message>
     <message>
         <source>Select the folder to mirror into</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la carpeta donde replicarla</translation>
     </message>
 </context>
 <context>
@@ -1819,11 +1819,11 @@
     </message>
     <message>
         <source>Notify the desktop when a long conversion ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisar en el escritorio al terminar una conversión larga</translation>
     </message>
     <message>
         <source>After a batch of more than a few seconds the desktop shows how many outputs were made, with a button that opens the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras un proceso por lotes de más de unos segundos, el escritorio muestra cuántas salidas se han creado, con un botón que abre la carpeta de salida</translation>
     </message>
 </context>
 <context>
@@ -2026,15 +2026,15 @@
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanudar</translation>
     </message>
     <message>
         <source>Cancel This Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar esta salida</translation>
     </message>
 </context>
 <context>

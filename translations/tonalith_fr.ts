@@ -331,51 +331,51 @@
     </message>
     <message>
         <source>Please choose the folder to mirror.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le dossier à reproduire.</translation>
     </message>
     <message>
         <source>Please choose the folder to mirror it into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le dossier où le reproduire.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a full folder path.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un chemin de dossier complet.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’existe pas.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est un fichier, pas un dossier.</translation>
     </message>
     <message>
         <source>The folder cannot be mirrored into itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier ne peut pas être reproduit dans lui-même.</translation>
     </message>
     <message>
         <source>The destination &quot;%1&quot; lies inside the folder it mirrors.</source>
-        <translation type="unfinished"></translation>
+        <translation>La destination «&#xa0;%1&#xa0;» se trouve dans le dossier qu’elle reproduit.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; lies inside its destination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» se trouve dans sa destination.</translation>
     </message>
     <message>
         <source>Mirroring was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reproduction a été interrompue.</translation>
     </message>
     <message>
         <source>Mirroring is finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reproduction est terminée.</translation>
     </message>
     <message>
         <source>Converted: %1, copied: %2, unchanged: %3, pruned: %4, failed: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertis&#xa0;: %1, copiés&#xa0;: %2, inchangés&#xa0;: %3, supprimés&#xa0;: %4, échecs&#xa0;: %5.</translation>
     </message>
     <message>
         <source>The list of mirrored files in &quot;%1&quot; cannot be written: the next mirror makes every file again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire la liste des fichiers reproduits dans «&#xa0;%1&#xa0;»&#xa0;: la prochaine reproduction recréera tous les fichiers.</translation>
     </message>
 </context>
 <context>
@@ -663,30 +663,30 @@
     <name>Desktop</name>
     <message>
         <source>Conversion is finished</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversion est terminée</translation>
     </message>
     <message>
         <source>Conversion is finished, some outputs were not made</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversion est terminée, certaines sorties n’ont pas été créées</translation>
     </message>
     <message>
         <source>1 output made</source>
-        <translation type="unfinished"></translation>
+        <translation>1 sortie créée</translation>
     </message>
     <message numerus="yes">
         <source>%n outputs made</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sortie créée</numerusform>
+            <numerusform>%n sorties créées</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 not made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, non créées&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Open Output Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier de sortie</translation>
     </message>
 </context>
 <context>
@@ -1180,7 +1180,7 @@
     </message>
     <message>
         <source>Mirror a Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduire un dossier…</translation>
     </message>
 </context>
 <context>
@@ -1299,178 +1299,178 @@
     </message>
     <message>
         <source>Total %1%, paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Total %1&#xa0;%, en pause</translation>
     </message>
     <message>
         <source>A conversion is running. Cancel it and exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une conversion est en cours. L’annuler et quitter&#xa0;?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being converted. Its tags can be edited once its outputs are done.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est en cours de conversion. Ses étiquettes pourront être modifiées une fois ses sorties terminées.</translation>
     </message>
     <message>
         <source>Every checked file is in the running conversion already. Check the files to add to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers cochés font déjà partie de la conversion en cours. Cochez les fichiers à y ajouter.</translation>
     </message>
     <message>
         <source>The running conversion is ending. Press Convert again once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversion en cours se termine. Cliquez de nouveau sur «&#xa0;Convertir&#xa0;» une fois qu’elle est finie.</translation>
     </message>
     <message>
         <source>A conversion is running. Mirror the folder once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une conversion est en cours. Reproduisez le dossier une fois qu’elle est terminée.</translation>
     </message>
 </context>
 <context>
     <name>MirrorDialog</name>
     <message>
         <source>Mirror a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduire un dossier</translation>
     </message>
     <message>
         <source>&amp;Source folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier &amp;source&#xa0;:</translation>
     </message>
     <message>
         <source>Source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier source</translation>
     </message>
     <message>
         <source>Browse for the source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier source</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir…</translation>
     </message>
     <message>
         <source>&amp;Destination folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de &amp;destination&#xa0;:</translation>
     </message>
     <message>
         <source>Destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de destination</translation>
     </message>
     <message>
         <source>Browse for the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier de destination</translation>
     </message>
     <message>
         <source>Bro&amp;wse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Parco&amp;urir…</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished">Format</translation>
+        <translation>Format de sortie</translation>
     </message>
     <message>
         <source>&amp;Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rofil&#xa0;:</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished">Profil</translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>&amp;Lossy sources:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sources a&amp;vec pertes&#xa0;:</translation>
     </message>
     <message>
         <source>Lossy sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Sources avec pertes</translation>
     </message>
     <message>
         <source>Copy them as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Les copier telles quelles</translation>
     </message>
     <message>
         <source>Convert them</source>
-        <translation type="unfinished"></translation>
+        <translation>Les convertir</translation>
     </message>
     <message>
         <source>S&amp;ide files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers &amp;annexes&#xa0;:</translation>
     </message>
     <message>
         <source>Side files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers annexes</translation>
     </message>
     <message>
         <source>File name patterns copied beside the outputs, separated by blanks; &quot;none&quot; copies none</source>
-        <translation type="unfinished"></translation>
+        <translation>Motifs de noms de fichiers copiés à côté des sorties, séparés par des espaces&#xa0;; «&#xa0;none&#xa0;» n’en copie aucun</translation>
     </message>
     <message>
         <source>&amp;Names:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Noms&#xa0;:</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms</translation>
     </message>
     <message>
         <source>As they are (Linux and macOS disks)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tels quels (disques Linux et macOS)</translation>
     </message>
     <message>
         <source>Valid on FAT and exFAT cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Valides sur les cartes FAT et exFAT</translation>
     </message>
     <message>
         <source>Valid on FAT and exFAT cards, ASCII letters only</source>
-        <translation type="unfinished"></translation>
+        <translation>Valides sur les cartes FAT et exFAT, lettres ASCII uniquement</translation>
     </message>
     <message>
         <source>&amp;Jobs:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tâches&#xa0;:</translation>
     </message>
     <message>
         <source>Jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâches</translation>
     </message>
     <message>
         <source>How many outputs are converted at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de sorties converties à la fois</translation>
     </message>
     <message>
         <source>Pamp;rune outputs whose source is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les sorties dont la source a disparu</translation>
     </message>
     <message>
         <source>P&amp;rune outputs whose source is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer &amp;les sorties dont la source a disparu</translation>
     </message>
     <message>
         <source>amp;Keep each source&apos;s modification time</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver la date de modification de chaque source</translation>
     </message>
     <message>
         <source>&amp;Keep each source&apos;s modification time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conserver la date de modification de chaque source</translation>
     </message>
     <message>
         <source>(none: the current settings)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun&#xa0;: les réglages actuels)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Select the folder to mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le dossier à reproduire</translation>
     </message>
     <message>
         <source>Select the folder to mirror into</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le dossier où le reproduire</translation>
     </message>
 </context>
 <context>
@@ -1819,11 +1819,11 @@
     </message>
     <message>
         <source>Notify the desktop when a long conversion ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir sur le bureau à la fin d’une longue conversion</translation>
     </message>
     <message>
         <source>After a batch of more than a few seconds the desktop shows how many outputs were made, with a button that opens the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Après un traitement par lots de plus de quelques secondes, le bureau indique combien de sorties ont été créées, avec un bouton qui ouvre le dossier de sortie</translation>
     </message>
 </context>
 <context>
@@ -2026,15 +2026,15 @@
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspendre</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Cancel This Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler cette sortie</translation>
     </message>
 </context>
 <context>

@@ -60,15 +60,15 @@
 %1</translation>
     </message>
     <message>
-        <source>The image "%1" cannot be read from sample %2.</source>
+        <source>The image &quot;%1&quot; cannot be read from sample %2.</source>
         <translation>Образ «%1» не удаётся прочитать начиная с сэмпла %2.</translation>
     </message>
     <message>
-        <source>The image "%1" cannot be opened (error %2).</source>
+        <source>The image &quot;%1&quot; cannot be opened (error %2).</source>
         <translation>Не удаётся открыть образ «%1» (ошибка %2).</translation>
     </message>
     <message>
-        <source>The image "%1" holds no sound.</source>
+        <source>The image &quot;%1&quot; holds no sound.</source>
         <translation>Образ «%1» не содержит звука.</translation>
     </message>
     <message>
@@ -144,7 +144,7 @@
         <translation>ошибка конвертирования</translation>
     </message>
     <message>
-        <source>Cannot create "%1": no free temporary name beside it.</source>
+        <source>Cannot create &quot;%1&quot;: no free temporary name beside it.</source>
         <translation>Не удаётся создать «%1»: рядом нет свободного временного имени.</translation>
     </message>
     <message>
@@ -172,7 +172,7 @@
         <translation>empty, keep, 2 или 1</translation>
     </message>
     <message>
-        <source>format names such as "mp3 flac" ("%1" is none)</source>
+        <source>format names such as &quot;mp3 flac&quot; (&quot;%1&quot; is none)</source>
         <translation>имена форматов, например «mp3 flac» («%1» — не формат)</translation>
     </message>
     <message>
@@ -188,11 +188,11 @@
         <translation>пусто или громкость от -70 до -5 LUFS</translation>
     </message>
     <message>
-        <source>The profile "%1" is damaged: %2. Nothing was changed.</source>
+        <source>The profile &quot;%1&quot; is damaged: %2. Nothing was changed.</source>
         <translation>Профиль «%1» повреждён: %2. Ничего не изменено.</translation>
     </message>
     <message>
-        <source>The profile file "%1" does not exist.</source>
+        <source>The profile file &quot;%1&quot; does not exist.</source>
         <translation>Файл профиля «%1» не существует.</translation>
     </message>
     <message>
@@ -204,7 +204,7 @@
         <translation>его размер %1 байт, намного больше профиля</translation>
     </message>
     <message>
-        <source>The profile file "%1" cannot be read.</source>
+        <source>The profile file &quot;%1&quot; cannot be read.</source>
         <translation>Файл профиля «%1» не удаётся прочитать.</translation>
     </message>
     <message>
@@ -212,23 +212,23 @@
         <translation>это не текст</translation>
     </message>
     <message>
-        <source>The profile cannot keep "%1": it holds a line break.</source>
+        <source>The profile cannot keep &quot;%1&quot;: it holds a line break.</source>
         <translation>Профиль не может сохранить «%1»: в тексте есть перевод строки.</translation>
     </message>
     <message>
-        <source>There is no profile named "%1".</source>
+        <source>There is no profile named &quot;%1&quot;.</source>
         <translation>Профиля с именем «%1» нет.</translation>
     </message>
     <message>
-        <source>The profiles folder "%1" cannot be made.</source>
+        <source>The profiles folder &quot;%1&quot; cannot be made.</source>
         <translation>Не удаётся создать папку профилей «%1».</translation>
     </message>
     <message>
-        <source>The profile "%1" cannot be deleted.</source>
+        <source>The profile &quot;%1&quot; cannot be deleted.</source>
         <translation>Не удаётся удалить профиль «%1».</translation>
     </message>
     <message>
-        <source>"%1" cannot name a profile: </source>
+        <source>&quot;%1&quot; cannot name a profile: </source>
         <translation>«%1» не годится как имя профиля: </translation>
     </message>
     <message>
@@ -260,11 +260,11 @@
         <translation>%1/%2 указан дважды</translation>
     </message>
     <message>
-        <source>%1/%2 is "%3", where it takes %4</source>
+        <source>%1/%2 is &quot;%3&quot;, where it takes %4</source>
         <translation>%1/%2 имеет значение «%3», а допустимо: %4</translation>
     </message>
     <message>
-        <source>The profile cannot be written to "%1": %2</source>
+        <source>The profile cannot be written to &quot;%1&quot;: %2</source>
         <translation>Не удаётся записать профиль в «%1»: %2</translation>
     </message>
     <message>
@@ -300,7 +300,7 @@
         <translation>Не удаётся создать выходной файл (ошибка %1).</translation>
     </message>
     <message>
-        <source>No sound could be decoded from "%1".</source>
+        <source>No sound could be decoded from &quot;%1&quot;.</source>
         <translation>Не удалось декодировать звук из «%1».</translation>
     </message>
     <message>
@@ -312,15 +312,15 @@
         <translation>Добавьте аудиофайлы и отметьте их!</translation>
     </message>
     <message>
-        <source>"Even out loudness" (Options) and a volume change cannot be used together. Set the volume to "No Change" or turn "Even out loudness" off.</source>
+        <source>&quot;Even out loudness&quot; (Options) and a volume change cannot be used together. Set the volume to &quot;No Change&quot; or turn &quot;Even out loudness&quot; off.</source>
         <translation>«Выравнивать громкость» (Параметры) нельзя сочетать с изменением громкости. Выберите «Без изменений» или отключите «Выравнивать громкость».</translation>
     </message>
     <message>
-        <source>"Write ReplayGain tags" (Options) and a volume change cannot be used together. Set the volume to "No Change" or turn "Write ReplayGain tags" off.</source>
+        <source>&quot;Write ReplayGain tags&quot; (Options) and a volume change cannot be used together. Set the volume to &quot;No Change&quot; or turn &quot;Write ReplayGain tags&quot; off.</source>
         <translation>«Записывать теги ReplayGain» (Параметры) нельзя сочетать с изменением громкости. Выберите «Без изменений» или отключите «Записывать теги ReplayGain».</translation>
     </message>
     <message>
-        <source>"Write ReplayGain tags" and "Even out loudness" (Options) cannot be used together: the one keeps the samples and tags them, the other changes them. Turn one of them off.</source>
+        <source>&quot;Write ReplayGain tags&quot; and &quot;Even out loudness&quot; (Options) cannot be used together: the one keeps the samples and tags them, the other changes them. Turn one of them off.</source>
         <translation>«Записывать теги ReplayGain» и «Выравнивать громкость» (Параметры) нельзя использовать вместе: первое сохраняет сэмплы и добавляет теги, второе изменяет сэмплы. Отключите одно из них.</translation>
     </message>
     <message>
@@ -328,7 +328,7 @@
         <translation>Для повторения структуры папок нужна папка назначения. Выберите её.</translation>
     </message>
     <message>
-        <source>The tags cannot be written to "%1".</source>
+        <source>The tags cannot be written to &quot;%1&quot;.</source>
         <translation>Не удаётся записать теги в «%1».</translation>
     </message>
     <message>
@@ -340,15 +340,15 @@
         <translation>Выберите папку, в которую нужно зеркалировать.</translation>
     </message>
     <message>
-        <source>"%1" is not a full folder path.</source>
+        <source>&quot;%1&quot; is not a full folder path.</source>
         <translation>«%1» — не полный путь к папке.</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist.</source>
+        <source>The folder &quot;%1&quot; does not exist.</source>
         <translation>Папка «%1» не существует.</translation>
     </message>
     <message>
-        <source>"%1" is a file, not a folder.</source>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
         <translation>«%1» — файл, а не папка.</translation>
     </message>
     <message>
@@ -356,11 +356,11 @@
         <translation>Папку нельзя зеркалировать в саму себя.</translation>
     </message>
     <message>
-        <source>The destination "%1" lies inside the folder it mirrors.</source>
+        <source>The destination &quot;%1&quot; lies inside the folder it mirrors.</source>
         <translation>Папка назначения «%1» находится внутри зеркалируемой папки.</translation>
     </message>
     <message>
-        <source>The folder "%1" lies inside its destination.</source>
+        <source>The folder &quot;%1&quot; lies inside its destination.</source>
         <translation>Папка «%1» находится внутри папки назначения.</translation>
     </message>
     <message>
@@ -373,10 +373,10 @@
     </message>
     <message>
         <source>Converted: %1, copied: %2, unchanged: %3, pruned: %4, failed: %5.</source>
-        <translation type="unfinished" />
+        <translation>Конвертировано: %1, скопировано: %2, без изменений: %3, удалено: %4, ошибок: %5.</translation>
     </message>
     <message>
-        <source>The list of mirrored files in "%1" cannot be written: the next mirror makes every file again.</source>
+        <source>The list of mirrored files in &quot;%1&quot; cannot be written: the next mirror makes every file again.</source>
         <translation>Не удаётся записать список зеркалированных файлов в «%1»: при следующем зеркалировании все файлы будут созданы заново.</translation>
     </message>
 </context>
@@ -387,11 +387,11 @@
         <translation>В установленных библиотеках нет этих кодировщиков: %1</translation>
     </message>
     <message>
-        <source>"%1" is not a file.</source>
+        <source>&quot;%1&quot; is not a file.</source>
         <translation>«%1» не является файлом.</translation>
     </message>
     <message>
-        <source>The tags cannot be written to "%1".</source>
+        <source>The tags cannot be written to &quot;%1&quot;.</source>
         <translation>Не удаётся записать теги в «%1».</translation>
     </message>
     <message>
@@ -399,19 +399,19 @@
         <translation>Версии тегов %1 нет; укажите 1 (ID3v1) или 2 (ID3v2).</translation>
     </message>
     <message>
-        <source>Unknown property name "%1".</source>
+        <source>Unknown property name &quot;%1&quot;.</source>
         <translation>Неизвестное имя свойства «%1».</translation>
     </message>
     <message>
-        <source>The loudness tags cannot be written to "%1".</source>
+        <source>The loudness tags cannot be written to &quot;%1&quot;.</source>
         <translation>Не удаётся записать теги громкости в «%1».</translation>
     </message>
     <message>
-        <source>The MP3 command line gives the switch %1 a bad value: "%2".</source>
+        <source>The MP3 command line gives the switch %1 a bad value: &quot;%2&quot;.</source>
         <translation>В командной строке MP3 у ключа %1 недопустимое значение: «%2».</translation>
     </message>
     <message>
-        <source>The MP3 command line names a preset LAME does not know: "%1".</source>
+        <source>The MP3 command line names a preset LAME does not know: &quot;%1&quot;.</source>
         <translation>В командной строке MP3 указана предустановка, неизвестная LAME: «%1».</translation>
     </message>
     <message>
@@ -459,7 +459,7 @@
         <translation>запрошено беззвучное воспроизведение</translation>
     </message>
     <message>
-        <source>The file "%1" is not in a known sound format (%2).</source>
+        <source>The file &quot;%1&quot; is not in a known sound format (%2).</source>
         <translation>Файл «%1» не в известном звуковом формате (%2).</translation>
     </message>
     <message>
@@ -471,19 +471,19 @@
         <translation>его раскладка каналов не читается</translation>
     </message>
     <message>
-        <source>This FFmpeg has no "%1" demuxer.</source>
+        <source>This FFmpeg has no &quot;%1&quot; demuxer.</source>
         <translation>В этой сборке FFmpeg нет демультиплексора «%1».</translation>
     </message>
     <message>
-        <source>The file "%1" is damaged: its streams cannot be read.</source>
+        <source>The file &quot;%1&quot; is damaged: its streams cannot be read.</source>
         <translation>Файл «%1» повреждён: его потоки не читаются.</translation>
     </message>
     <message>
-        <source>The file "%1" has no sound track.</source>
+        <source>The file &quot;%1&quot; has no sound track.</source>
         <translation>В файле «%1» нет звуковой дорожки.</translation>
     </message>
     <message>
-        <source>The sound of "%1" is in a format that cannot be decoded (%2).</source>
+        <source>The sound of &quot;%1&quot; is in a format that cannot be decoded (%2).</source>
         <translation>Звук «%1» в формате, который не удаётся декодировать (%2).</translation>
     </message>
     <message>
@@ -495,15 +495,15 @@
         <translation>в нём нет звука, который можно декодировать</translation>
     </message>
     <message>
-        <source>The file "%1" states an impossible format (%2 Hz, %3 channels).</source>
+        <source>The file &quot;%1&quot; states an impossible format (%2 Hz, %3 channels).</source>
         <translation>Файл «%1» указывает невозможный формат (%2 Гц, каналов: %3).</translation>
     </message>
     <message>
-        <source>The file "%1" is damaged: %2.</source>
+        <source>The file &quot;%1&quot; is damaged: %2.</source>
         <translation>Файл «%1» повреждён: %2.</translation>
     </message>
     <message>
-        <source>The file "%1" is damaged: it holds no sound that can be decoded.</source>
+        <source>The file &quot;%1&quot; is damaged: it holds no sound that can be decoded.</source>
         <translation>Файл «%1» повреждён: в нём нет звука, который можно декодировать.</translation>
     </message>
     <message>
@@ -511,47 +511,47 @@
         <translation>Не удаётся запустить декодер G.726.</translation>
     </message>
     <message>
-        <source>The file "%1" cannot be decoded: %2.</source>
+        <source>The file &quot;%1&quot; cannot be decoded: %2.</source>
         <translation>Файл «%1» не удаётся декодировать: %2.</translation>
     </message>
     <message>
-        <source>The file "%1" states an impossible format.</source>
+        <source>The file &quot;%1&quot; states an impossible format.</source>
         <translation>Файл «%1» указывает невозможный формат.</translation>
     </message>
     <message>
-        <source>The file "%1" is cut short.</source>
+        <source>The file &quot;%1&quot; is cut short.</source>
         <translation>Файл «%1» обрезан.</translation>
     </message>
     <message>
-        <source>The file "%1" has a damaged header.</source>
+        <source>The file &quot;%1&quot; has a damaged header.</source>
         <translation>У файла «%1» повреждён заголовок.</translation>
     </message>
     <message>
-        <source>The file "%1" holds G.72x sound in %2 channels; only mono is read.</source>
+        <source>The file &quot;%1&quot; holds G.72x sound in %2 channels; only mono is read.</source>
         <translation>Файл «%1» содержит звук G.72x в нескольких каналах (%2); читается только моно.</translation>
     </message>
     <message>
-        <source>The file "%1" is damaged: its format chunk ("fmt ") claims %2 bytes, more than the file holds (%3 bytes).</source>
-        <translation>Файл «%1» повреждён: его блок формата ("fmt ") заявляет %2 байт, больше размера файла (%3 байт).</translation>
+        <source>The file &quot;%1&quot; is damaged: its format chunk (&quot;fmt &quot;) claims %2 bytes, more than the file holds (%3 bytes).</source>
+        <translation>Файл «%1» повреждён: его блок формата (&quot;fmt &quot;) заявляет %2 байт, больше размера файла (%3 байт).</translation>
     </message>
     <message>
-        <source>"%1" is a folder, not a sound file.</source>
+        <source>&quot;%1&quot; is a folder, not a sound file.</source>
         <translation>«%1» — папка, а не звуковой файл.</translation>
     </message>
     <message>
-        <source>"%1" is not a regular file (a pipe, socket or device).</source>
+        <source>&quot;%1&quot; is not a regular file (a pipe, socket or device).</source>
         <translation>«%1» не является обычным файлом (это канал, сокет или устройство).</translation>
     </message>
     <message>
-        <source>The file "%1" is not in a known sound or video format.</source>
+        <source>The file &quot;%1&quot; is not in a known sound or video format.</source>
         <translation>Файл «%1» не в известном звуковом или видеоформате.</translation>
     </message>
     <message>
-        <source>The file "%1" is not in a known sound format.</source>
+        <source>The file &quot;%1&quot; is not in a known sound format.</source>
         <translation>Файл «%1» не в известном звуковом формате.</translation>
     </message>
     <message>
-        <source>The file "%1" cannot be read as one Ogg Vorbis stream: %2.</source>
+        <source>The file &quot;%1&quot; cannot be read as one Ogg Vorbis stream: %2.</source>
         <translation>Файл «%1» не удаётся прочитать как один поток Ogg Vorbis: %2.</translation>
     </message>
     <message>
@@ -559,7 +559,7 @@
         <translation>Нет файла DSP WAV, открытого для записи.</translation>
     </message>
     <message>
-        <source>The DSP WAV file "%1" would exceed the format's length limit.</source>
+        <source>The DSP WAV file &quot;%1&quot; would exceed the format&apos;s length limit.</source>
         <translation>Файл DSP WAV «%1» превысил бы предельную длину формата.</translation>
     </message>
     <message>
@@ -571,11 +571,11 @@
         <translation>Неподдерживаемый вход: %1 Гц, каналов: %2</translation>
     </message>
     <message>
-        <source>Cannot read the sample file "%1": %2</source>
+        <source>Cannot read the sample file &quot;%1&quot;: %2</source>
         <translation>Не удаётся прочитать файл-образец «%1»: %2</translation>
     </message>
     <message>
-        <source>The sample file "%1" is not a PCM WAV file</source>
+        <source>The sample file &quot;%1&quot; is not a PCM WAV file</source>
         <translation>Файл-образец «%1» не является файлом PCM WAV</translation>
     </message>
     <message>
@@ -587,7 +587,7 @@
         <translation>сбой %1: %2</translation>
     </message>
     <message>
-        <source>Cannot write "%1": %2</source>
+        <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>Не удаётся записать «%1»: %2</translation>
     </message>
     <message>
@@ -634,7 +634,7 @@
         <translation>Список конвертирования</translation>
     </message>
     <message>
-        <source>Cannot open file "%1".</source>
+        <source>Cannot open file &quot;%1&quot;.</source>
         <translation>Не удаётся открыть файл «%1».</translation>
     </message>
     <message>
@@ -678,7 +678,10 @@
     <message numerus="yes">
         <source>%n outputs made</source>
         <translation>
-            <numerusform>Создан %n результат</numerusform><numerusform>Создано %n результата</numerusform><numerusform>Создано %n результатов</numerusform></translation>
+            <numerusform>Создан %n результат</numerusform>
+            <numerusform>Создано %n результата</numerusform>
+            <numerusform>Создано %n результатов</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2 not made.</source>
@@ -1230,31 +1233,31 @@
         <translation>Всего %1%</translation>
     </message>
     <message>
-        <source>The file "%1" does not exist.</source>
+        <source>The file &quot;%1&quot; does not exist.</source>
         <translation>Файл «%1» не существует.</translation>
     </message>
     <message>
-        <source>The file "%1" cannot be read.</source>
+        <source>The file &quot;%1&quot; cannot be read.</source>
         <translation>Файл «%1» не удаётся прочитать.</translation>
     </message>
     <message>
-        <source>The file "%1" cannot be read: %2.</source>
+        <source>The file &quot;%1&quot; cannot be read: %2.</source>
         <translation>Файл «%1» не удаётся прочитать: %2.</translation>
     </message>
     <message>
-        <source>The file "%1" cannot be read: access denied.</source>
+        <source>The file &quot;%1&quot; cannot be read: access denied.</source>
         <translation>Файл «%1» не удаётся прочитать: доступ запрещён.</translation>
     </message>
     <message>
-        <source>The file "%1" is empty.</source>
+        <source>The file &quot;%1&quot; is empty.</source>
         <translation>Файл «%1» пуст.</translation>
     </message>
     <message>
-        <source>The file "%1" holds no sound.</source>
+        <source>The file &quot;%1&quot; holds no sound.</source>
         <translation>Файл «%1» не содержит звука.</translation>
     </message>
     <message>
-        <source>The file "%1" has %2 sound tracks; there is no sound track %3.</source>
+        <source>The file &quot;%1&quot; has %2 sound tracks; there is no sound track %3.</source>
         <translation>В файле «%1» звуковых дорожек: %2; дорожки %3 нет.</translation>
     </message>
     <message>
@@ -1262,15 +1265,15 @@
         <translation>громкость измеряется по дорожке, воспроизводимой по умолчанию, а не по выбранной</translation>
     </message>
     <message>
-        <source>The file "%1" is damaged; its tags cannot be written.</source>
+        <source>The file &quot;%1&quot; is damaged; its tags cannot be written.</source>
         <translation>Файл «%1» повреждён; записать теги невозможно.</translation>
     </message>
     <message>
-        <source>"%1" is not a regular file.</source>
+        <source>&quot;%1&quot; is not a regular file.</source>
         <translation>«%1» не является обычным файлом.</translation>
     </message>
     <message>
-        <source>Cannot create "%1": %2</source>
+        <source>Cannot create &quot;%1&quot;: %2</source>
         <translation>Не удаётся создать «%1»: %2</translation>
     </message>
     <message>
@@ -1310,7 +1313,7 @@
         <translation>Идёт конвертирование. Отменить его и выйти?</translation>
     </message>
     <message>
-        <source>"%1" is being converted. Its tags can be edited once its outputs are done.</source>
+        <source>&quot;%1&quot; is being converted. Its tags can be edited once its outputs are done.</source>
         <translation>«%1» сейчас конвертируется. Его теги можно будет изменить, когда результаты будут готовы.</translation>
     </message>
     <message>
@@ -1323,7 +1326,7 @@
     </message>
     <message>
         <source>A conversion is running. Mirror the folder once it has finished.</source>
-        <translation type="unfinished" />
+        <translation>Идёт конвертирование. Зеркалируйте папку после его завершения.</translation>
     </message>
 </context>
 <context>
@@ -1405,7 +1408,7 @@
         <translation>Сопутствующие файлы</translation>
     </message>
     <message>
-        <source>File name patterns copied beside the outputs, separated by blanks; "none" copies none</source>
+        <source>File name patterns copied beside the outputs, separated by blanks; &quot;none&quot; copies none</source>
         <translation>Шаблоны имён файлов, копируемых рядом с результатами, через пробел; «none» — не копировать ничего</translation>
     </message>
     <message>
@@ -1442,18 +1445,18 @@
     </message>
     <message>
         <source>Pamp;rune outputs whose source is gone</source>
-        <translation type="unfinished" />
+        <translation>Удалять результаты, исходных файлов которых больше нет</translation>
     </message>
     <message>
         <source>P&amp;rune outputs whose source is gone</source>
         <translation>&amp;Удалять результаты, исходных файлов которых больше нет</translation>
     </message>
     <message>
-        <source>amp;Keep each source's modification time</source>
-        <translation type="unfinished" />
+        <source>amp;Keep each source&apos;s modification time</source>
+        <translation>Сохранять время изменения исходных файлов</translation>
     </message>
     <message>
-        <source>&amp;Keep each source's modification time</source>
+        <source>&amp;Keep each source&apos;s modification time</source>
         <translation>&amp;Сохранять время изменения исходных файлов</translation>
     </message>
     <message>
@@ -1914,13 +1917,13 @@
         <translation>Профиль</translation>
     </message>
     <message>
-        <source>The profile "%1" holds settings this version does not know; they were left out:
+        <source>The profile &quot;%1&quot; holds settings this version does not know; they were left out:
 %2</source>
         <translation>Профиль «%1» содержит настройки, неизвестные этой версии; они пропущены:
 %2</translation>
     </message>
     <message>
-        <source>The window has no control for these settings of the profile "%1"; the window's own are kept:
+        <source>The window has no control for these settings of the profile &quot;%1&quot;; the window&apos;s own are kept:
 %2</source>
         <translation>Для этих настроек профиля «%1» в окне нет элементов управления; оставлены значения окна:
 %2</translation>
@@ -1930,11 +1933,11 @@
         <translation>Имя профиля:</translation>
     </message>
     <message>
-        <source>A profile named "%1" already exists. Replace it?</source>
+        <source>A profile named &quot;%1&quot; already exists. Replace it?</source>
         <translation>Профиль «%1» уже существует. Заменить его?</translation>
     </message>
     <message>
-        <source>Delete the profile "%1"?</source>
+        <source>Delete the profile &quot;%1&quot;?</source>
         <translation>Удалить профиль «%1»?</translation>
     </message>
     <message>
@@ -1970,7 +1973,7 @@
         <translation>настройка Ogg Vorbis (битрейт или качество, которых нет в окне настройки)</translation>
     </message>
     <message>
-        <source>the panel's %1 Hz, %2 channels</source>
+        <source>the panel&apos;s %1 Hz, %2 channels</source>
         <translation>значения панели: %1 Гц, каналов: %2</translation>
     </message>
     <message>
@@ -2048,7 +2051,7 @@
         <translation>Не удаётся записать в %1</translation>
     </message>
     <message>
-        <source>"%1" is not a language code such as deu or eng</source>
+        <source>&quot;%1&quot; is not a language code such as deu or eng</source>
         <translation>«%1» — не код языка вида deu или eng</translation>
     </message>
 </context>
@@ -2127,7 +2130,7 @@
         <translation>Сво&amp;йства</translation>
     </message>
     <message>
-        <source>Are you sure you want to move "%1" to the trash?</source>
+        <source>Are you sure you want to move &quot;%1&quot; to the trash?</source>
         <translation>Переместить «%1» в корзину?</translation>
     </message>
     <message numerus="yes">
@@ -2153,7 +2156,7 @@
         <translation>Подтверждение замены файла</translation>
     </message>
     <message>
-        <source>This folder already contains "%1".
+        <source>This folder already contains &quot;%1&quot;.
 Do you want to replace it?</source>
         <translation>В этой папке уже есть «%1».
 Заменить?</translation>
@@ -2180,7 +2183,7 @@ Do you want to replace it?</source>
         <translation>Справка</translation>
     </message>
     <message>
-        <source>Besides the sound, an audio file can carry facts about it: the title, the artist, the album and the like, which media players show while they play it. These facts are stored inside the file itself; they are not the file's name.</source>
+        <source>Besides the sound, an audio file can carry facts about it: the title, the artist, the album and the like, which media players show while they play it. These facts are stored inside the file itself; they are not the file&apos;s name.</source>
         <translation>Кроме звука, аудиофайл может содержать сведения о нём: название, исполнителя, альбом и т. п., которые проигрыватели показывают во время воспроизведения. Эти сведения хранятся в самом файле; это не имя файла.</translation>
     </message>
     <message>
@@ -2259,8 +2262,8 @@ Do you want to replace it?</source>
         <translation>Версия тегов файлов MPEG</translation>
     </message>
     <message>
-        <source>&lt;a href="help" style="color: palette(link)"&gt; What is audio file info?&lt;/a&gt;</source>
-        <translation>&lt;a href="help" style="color: palette(link)"&gt; Что такое сведения об аудиофайле?&lt;/a&gt;</translation>
+        <source>&lt;a href=&quot;help&quot; style=&quot;color: palette(link)&quot;&gt; What is audio file info?&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;help&quot; style=&quot;color: palette(link)&quot;&gt; Что такое сведения об аудиофайле?&lt;/a&gt;</translation>
     </message>
     <message>
         <source> What is audio file info?</source>

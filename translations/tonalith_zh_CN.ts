@@ -56,15 +56,15 @@
 %1</translation>
     </message>
     <message>
-        <source>The image "%1" cannot be read from sample %2.</source>
+        <source>The image &quot;%1&quot; cannot be read from sample %2.</source>
         <translation>无法从第 %2 个采样起读取映像“%1”。</translation>
     </message>
     <message>
-        <source>The image "%1" cannot be opened (error %2).</source>
+        <source>The image &quot;%1&quot; cannot be opened (error %2).</source>
         <translation>无法打开映像“%1”（错误 %2）。</translation>
     </message>
     <message>
-        <source>The image "%1" holds no sound.</source>
+        <source>The image &quot;%1&quot; holds no sound.</source>
         <translation>映像“%1”不含声音。</translation>
     </message>
     <message>
@@ -140,7 +140,7 @@
         <translation>转换失败</translation>
     </message>
     <message>
-        <source>Cannot create "%1": no free temporary name beside it.</source>
+        <source>Cannot create &quot;%1&quot;: no free temporary name beside it.</source>
         <translation>无法创建“%1”：旁边没有可用的临时文件名。</translation>
     </message>
     <message>
@@ -168,7 +168,7 @@
         <translation>empty、keep、2 或 1</translation>
     </message>
     <message>
-        <source>format names such as "mp3 flac" ("%1" is none)</source>
+        <source>format names such as &quot;mp3 flac&quot; (&quot;%1&quot; is none)</source>
         <translation>格式名称，如“mp3 flac”（“%1”不是格式名称）</translation>
     </message>
     <message>
@@ -184,11 +184,11 @@
         <translation>留空或 -70 到 -5 LUFS 之间的响度</translation>
     </message>
     <message>
-        <source>The profile "%1" is damaged: %2. Nothing was changed.</source>
+        <source>The profile &quot;%1&quot; is damaged: %2. Nothing was changed.</source>
         <translation>配置方案“%1”已损坏：%2。未做任何更改。</translation>
     </message>
     <message>
-        <source>The profile file "%1" does not exist.</source>
+        <source>The profile file &quot;%1&quot; does not exist.</source>
         <translation>配置方案文件“%1”不存在。</translation>
     </message>
     <message>
@@ -200,7 +200,7 @@
         <translation>长度为 %1 字节，远超配置方案的大小</translation>
     </message>
     <message>
-        <source>The profile file "%1" cannot be read.</source>
+        <source>The profile file &quot;%1&quot; cannot be read.</source>
         <translation>无法读取配置方案文件“%1”。</translation>
     </message>
     <message>
@@ -208,23 +208,23 @@
         <translation>不是文本</translation>
     </message>
     <message>
-        <source>The profile cannot keep "%1": it holds a line break.</source>
+        <source>The profile cannot keep &quot;%1&quot;: it holds a line break.</source>
         <translation>配置方案无法保存“%1”：其中含有换行符。</translation>
     </message>
     <message>
-        <source>There is no profile named "%1".</source>
+        <source>There is no profile named &quot;%1&quot;.</source>
         <translation>没有名为“%1”的配置方案。</translation>
     </message>
     <message>
-        <source>The profiles folder "%1" cannot be made.</source>
+        <source>The profiles folder &quot;%1&quot; cannot be made.</source>
         <translation>无法创建配置方案文件夹“%1”。</translation>
     </message>
     <message>
-        <source>The profile "%1" cannot be deleted.</source>
+        <source>The profile &quot;%1&quot; cannot be deleted.</source>
         <translation>无法删除配置方案“%1”。</translation>
     </message>
     <message>
-        <source>"%1" cannot name a profile: </source>
+        <source>&quot;%1&quot; cannot name a profile: </source>
         <translation>“%1”不能用作配置方案名称：</translation>
     </message>
     <message>
@@ -256,11 +256,11 @@
         <translation>%1/%2 重复给出</translation>
     </message>
     <message>
-        <source>%1/%2 is "%3", where it takes %4</source>
+        <source>%1/%2 is &quot;%3&quot;, where it takes %4</source>
         <translation>%1/%2 的值为“%3”，而此处应为%4</translation>
     </message>
     <message>
-        <source>The profile cannot be written to "%1": %2</source>
+        <source>The profile cannot be written to &quot;%1&quot;: %2</source>
         <translation>无法将配置方案写入“%1”：%2</translation>
     </message>
     <message>
@@ -296,7 +296,7 @@
         <translation>无法创建输出文件（错误 %1）。</translation>
     </message>
     <message>
-        <source>No sound could be decoded from "%1".</source>
+        <source>No sound could be decoded from &quot;%1&quot;.</source>
         <translation>无法从“%1”解码出任何声音。</translation>
     </message>
     <message>
@@ -308,15 +308,15 @@
         <translation>请添加音频文件并勾选！</translation>
     </message>
     <message>
-        <source>"Even out loudness" (Options) and a volume change cannot be used together. Set the volume to "No Change" or turn "Even out loudness" off.</source>
+        <source>&quot;Even out loudness&quot; (Options) and a volume change cannot be used together. Set the volume to &quot;No Change&quot; or turn &quot;Even out loudness&quot; off.</source>
         <translation>“均衡响度”（选项）不能与音量调整同时使用。请将音量设为“不变”，或关闭“均衡响度”。</translation>
     </message>
     <message>
-        <source>"Write ReplayGain tags" (Options) and a volume change cannot be used together. Set the volume to "No Change" or turn "Write ReplayGain tags" off.</source>
+        <source>&quot;Write ReplayGain tags&quot; (Options) and a volume change cannot be used together. Set the volume to &quot;No Change&quot; or turn &quot;Write ReplayGain tags&quot; off.</source>
         <translation>“写入 ReplayGain 标签”（选项）不能与音量调整同时使用。请将音量设为“不变”，或关闭“写入 ReplayGain 标签”。</translation>
     </message>
     <message>
-        <source>"Write ReplayGain tags" and "Even out loudness" (Options) cannot be used together: the one keeps the samples and tags them, the other changes them. Turn one of them off.</source>
+        <source>&quot;Write ReplayGain tags&quot; and &quot;Even out loudness&quot; (Options) cannot be used together: the one keeps the samples and tags them, the other changes them. Turn one of them off.</source>
         <translation>“写入 ReplayGain 标签”和“均衡响度”（选项）不能同时使用：前者保留采样并写入标签，后者会改变采样。请关闭其中之一。</translation>
     </message>
     <message>
@@ -324,7 +324,7 @@
         <translation>镜像文件夹结构需要输出文件夹。请选择一个。</translation>
     </message>
     <message>
-        <source>The tags cannot be written to "%1".</source>
+        <source>The tags cannot be written to &quot;%1&quot;.</source>
         <translation>无法将标签写入“%1”。</translation>
     </message>
     <message>
@@ -336,15 +336,15 @@
         <translation>请选择镜像的目标文件夹。</translation>
     </message>
     <message>
-        <source>"%1" is not a full folder path.</source>
+        <source>&quot;%1&quot; is not a full folder path.</source>
         <translation>“%1”不是完整的文件夹路径。</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist.</source>
+        <source>The folder &quot;%1&quot; does not exist.</source>
         <translation>文件夹“%1”不存在。</translation>
     </message>
     <message>
-        <source>"%1" is a file, not a folder.</source>
+        <source>&quot;%1&quot; is a file, not a folder.</source>
         <translation>“%1”是文件，不是文件夹。</translation>
     </message>
     <message>
@@ -352,11 +352,11 @@
         <translation>不能将文件夹镜像到其自身。</translation>
     </message>
     <message>
-        <source>The destination "%1" lies inside the folder it mirrors.</source>
+        <source>The destination &quot;%1&quot; lies inside the folder it mirrors.</source>
         <translation>目标文件夹“%1”位于被镜像的文件夹之内。</translation>
     </message>
     <message>
-        <source>The folder "%1" lies inside its destination.</source>
+        <source>The folder &quot;%1&quot; lies inside its destination.</source>
         <translation>文件夹“%1”位于其目标文件夹之内。</translation>
     </message>
     <message>
@@ -369,10 +369,10 @@
     </message>
     <message>
         <source>Converted: %1, copied: %2, unchanged: %3, pruned: %4, failed: %5.</source>
-        <translation type="unfinished" />
+        <translation>已转换：%1，已复制：%2，未更改：%3，已删除：%4，失败：%5。</translation>
     </message>
     <message>
-        <source>The list of mirrored files in "%1" cannot be written: the next mirror makes every file again.</source>
+        <source>The list of mirrored files in &quot;%1&quot; cannot be written: the next mirror makes every file again.</source>
         <translation>无法写入“%1”中的已镜像文件列表：下次镜像时将重新生成所有文件。</translation>
     </message>
 </context>
@@ -383,11 +383,11 @@
         <translation>已安装的库中缺少以下编码器：%1</translation>
     </message>
     <message>
-        <source>"%1" is not a file.</source>
+        <source>&quot;%1&quot; is not a file.</source>
         <translation>“%1”不是文件。</translation>
     </message>
     <message>
-        <source>The tags cannot be written to "%1".</source>
+        <source>The tags cannot be written to &quot;%1&quot;.</source>
         <translation>无法将标签写入“%1”。</translation>
     </message>
     <message>
@@ -395,19 +395,19 @@
         <translation>标签版本 %1 不存在；请使用 1（ID3v1）或 2（ID3v2）。</translation>
     </message>
     <message>
-        <source>Unknown property name "%1".</source>
+        <source>Unknown property name &quot;%1&quot;.</source>
         <translation>未知的属性名称“%1”。</translation>
     </message>
     <message>
-        <source>The loudness tags cannot be written to "%1".</source>
+        <source>The loudness tags cannot be written to &quot;%1&quot;.</source>
         <translation>无法将响度标签写入“%1”。</translation>
     </message>
     <message>
-        <source>The MP3 command line gives the switch %1 a bad value: "%2".</source>
+        <source>The MP3 command line gives the switch %1 a bad value: &quot;%2&quot;.</source>
         <translation>MP3 命令行给开关 %1 提供了错误的值：“%2”。</translation>
     </message>
     <message>
-        <source>The MP3 command line names a preset LAME does not know: "%1".</source>
+        <source>The MP3 command line names a preset LAME does not know: &quot;%1&quot;.</source>
         <translation>MP3 命令行指定了 LAME 不认识的预设：“%1”。</translation>
     </message>
     <message>
@@ -455,7 +455,7 @@
         <translation>请求了静音播放</translation>
     </message>
     <message>
-        <source>The file "%1" is not in a known sound format (%2).</source>
+        <source>The file &quot;%1&quot; is not in a known sound format (%2).</source>
         <translation>文件“%1”不是已知的音频格式（%2）。</translation>
     </message>
     <message>
@@ -467,19 +467,19 @@
         <translation>其声道布局无法读取</translation>
     </message>
     <message>
-        <source>This FFmpeg has no "%1" demuxer.</source>
+        <source>This FFmpeg has no &quot;%1&quot; demuxer.</source>
         <translation>此 FFmpeg 没有“%1”解复用器。</translation>
     </message>
     <message>
-        <source>The file "%1" is damaged: its streams cannot be read.</source>
+        <source>The file &quot;%1&quot; is damaged: its streams cannot be read.</source>
         <translation>文件“%1”已损坏：无法读取其中的流。</translation>
     </message>
     <message>
-        <source>The file "%1" has no sound track.</source>
+        <source>The file &quot;%1&quot; has no sound track.</source>
         <translation>文件“%1”没有音轨。</translation>
     </message>
     <message>
-        <source>The sound of "%1" is in a format that cannot be decoded (%2).</source>
+        <source>The sound of &quot;%1&quot; is in a format that cannot be decoded (%2).</source>
         <translation>“%1”的声音格式无法解码（%2）。</translation>
     </message>
     <message>
@@ -491,15 +491,15 @@
         <translation>其中没有可解码的声音</translation>
     </message>
     <message>
-        <source>The file "%1" states an impossible format (%2 Hz, %3 channels).</source>
+        <source>The file &quot;%1&quot; states an impossible format (%2 Hz, %3 channels).</source>
         <translation>文件“%1”标明了不可能的格式（%2 Hz，%3 个声道）。</translation>
     </message>
     <message>
-        <source>The file "%1" is damaged: %2.</source>
+        <source>The file &quot;%1&quot; is damaged: %2.</source>
         <translation>文件“%1”已损坏：%2。</translation>
     </message>
     <message>
-        <source>The file "%1" is damaged: it holds no sound that can be decoded.</source>
+        <source>The file &quot;%1&quot; is damaged: it holds no sound that can be decoded.</source>
         <translation>文件“%1”已损坏：其中没有可解码的声音。</translation>
     </message>
     <message>
@@ -507,47 +507,47 @@
         <translation>无法启动 G.726 解码器。</translation>
     </message>
     <message>
-        <source>The file "%1" cannot be decoded: %2.</source>
+        <source>The file &quot;%1&quot; cannot be decoded: %2.</source>
         <translation>无法解码文件“%1”：%2。</translation>
     </message>
     <message>
-        <source>The file "%1" states an impossible format.</source>
+        <source>The file &quot;%1&quot; states an impossible format.</source>
         <translation>文件“%1”标明了不可能的格式。</translation>
     </message>
     <message>
-        <source>The file "%1" is cut short.</source>
+        <source>The file &quot;%1&quot; is cut short.</source>
         <translation>文件“%1”被截短。</translation>
     </message>
     <message>
-        <source>The file "%1" has a damaged header.</source>
+        <source>The file &quot;%1&quot; has a damaged header.</source>
         <translation>文件“%1”的文件头已损坏。</translation>
     </message>
     <message>
-        <source>The file "%1" holds G.72x sound in %2 channels; only mono is read.</source>
+        <source>The file &quot;%1&quot; holds G.72x sound in %2 channels; only mono is read.</source>
         <translation>文件“%1”包含 %2 个声道的 G.72x 声音；只能读取单声道。</translation>
     </message>
     <message>
-        <source>The file "%1" is damaged: its format chunk ("fmt ") claims %2 bytes, more than the file holds (%3 bytes).</source>
-        <translation>文件“%1”已损坏：其格式块（"fmt "）声明 %2 字节，超过文件本身的大小（%3 字节）。</translation>
+        <source>The file &quot;%1&quot; is damaged: its format chunk (&quot;fmt &quot;) claims %2 bytes, more than the file holds (%3 bytes).</source>
+        <translation>文件“%1”已损坏：其格式块（&quot;fmt &quot;）声明 %2 字节，超过文件本身的大小（%3 字节）。</translation>
     </message>
     <message>
-        <source>"%1" is a folder, not a sound file.</source>
+        <source>&quot;%1&quot; is a folder, not a sound file.</source>
         <translation>“%1”是文件夹，不是音频文件。</translation>
     </message>
     <message>
-        <source>"%1" is not a regular file (a pipe, socket or device).</source>
+        <source>&quot;%1&quot; is not a regular file (a pipe, socket or device).</source>
         <translation>“%1”不是普通文件（而是管道、套接字或设备）。</translation>
     </message>
     <message>
-        <source>The file "%1" is not in a known sound or video format.</source>
+        <source>The file &quot;%1&quot; is not in a known sound or video format.</source>
         <translation>文件“%1”不是已知的音频或视频格式。</translation>
     </message>
     <message>
-        <source>The file "%1" is not in a known sound format.</source>
+        <source>The file &quot;%1&quot; is not in a known sound format.</source>
         <translation>文件“%1”不是已知的音频格式。</translation>
     </message>
     <message>
-        <source>The file "%1" cannot be read as one Ogg Vorbis stream: %2.</source>
+        <source>The file &quot;%1&quot; cannot be read as one Ogg Vorbis stream: %2.</source>
         <translation>无法将文件“%1”作为单个 Ogg Vorbis 流读取：%2。</translation>
     </message>
     <message>
@@ -555,7 +555,7 @@
         <translation>没有打开用于写入的 DSP WAV 文件。</translation>
     </message>
     <message>
-        <source>The DSP WAV file "%1" would exceed the format's length limit.</source>
+        <source>The DSP WAV file &quot;%1&quot; would exceed the format&apos;s length limit.</source>
         <translation>DSP WAV 文件“%1”将超出该格式的长度上限。</translation>
     </message>
     <message>
@@ -567,11 +567,11 @@
         <translation>不支持的输入：%1 Hz，%2 个声道</translation>
     </message>
     <message>
-        <source>Cannot read the sample file "%1": %2</source>
+        <source>Cannot read the sample file &quot;%1&quot;: %2</source>
         <translation>无法读取示例文件“%1”：%2</translation>
     </message>
     <message>
-        <source>The sample file "%1" is not a PCM WAV file</source>
+        <source>The sample file &quot;%1&quot; is not a PCM WAV file</source>
         <translation>示例文件“%1”不是 PCM WAV 文件</translation>
     </message>
     <message>
@@ -583,7 +583,7 @@
         <translation>%1 失败：%2</translation>
     </message>
     <message>
-        <source>Cannot write "%1": %2</source>
+        <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>无法写入“%1”：%2</translation>
     </message>
     <message>
@@ -630,7 +630,7 @@
         <translation>转换列表</translation>
     </message>
     <message>
-        <source>Cannot open file "%1".</source>
+        <source>Cannot open file &quot;%1&quot;.</source>
         <translation>无法打开文件“%1”。</translation>
     </message>
     <message>
@@ -674,7 +674,8 @@
     <message numerus="yes">
         <source>%n outputs made</source>
         <translation>
-            <numerusform>已生成 %n 个输出</numerusform></translation>
+            <numerusform>已生成 %n 个输出</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2 not made.</source>
@@ -1218,31 +1219,31 @@
         <translation>总进度 %1%</translation>
     </message>
     <message>
-        <source>The file "%1" does not exist.</source>
+        <source>The file &quot;%1&quot; does not exist.</source>
         <translation>文件“%1”不存在。</translation>
     </message>
     <message>
-        <source>The file "%1" cannot be read.</source>
+        <source>The file &quot;%1&quot; cannot be read.</source>
         <translation>无法读取文件“%1”。</translation>
     </message>
     <message>
-        <source>The file "%1" cannot be read: %2.</source>
+        <source>The file &quot;%1&quot; cannot be read: %2.</source>
         <translation>无法读取文件“%1”：%2。</translation>
     </message>
     <message>
-        <source>The file "%1" cannot be read: access denied.</source>
+        <source>The file &quot;%1&quot; cannot be read: access denied.</source>
         <translation>无法读取文件“%1”：拒绝访问。</translation>
     </message>
     <message>
-        <source>The file "%1" is empty.</source>
+        <source>The file &quot;%1&quot; is empty.</source>
         <translation>文件“%1”为空。</translation>
     </message>
     <message>
-        <source>The file "%1" holds no sound.</source>
+        <source>The file &quot;%1&quot; holds no sound.</source>
         <translation>文件“%1”不含声音。</translation>
     </message>
     <message>
-        <source>The file "%1" has %2 sound tracks; there is no sound track %3.</source>
+        <source>The file &quot;%1&quot; has %2 sound tracks; there is no sound track %3.</source>
         <translation>文件“%1”有 %2 条音轨；不存在第 %3 条音轨。</translation>
     </message>
     <message>
@@ -1250,15 +1251,15 @@
         <translation>响度是按文件默认播放的音轨测量的，而非所选音轨</translation>
     </message>
     <message>
-        <source>The file "%1" is damaged; its tags cannot be written.</source>
+        <source>The file &quot;%1&quot; is damaged; its tags cannot be written.</source>
         <translation>文件“%1”已损坏；无法写入其标签。</translation>
     </message>
     <message>
-        <source>"%1" is not a regular file.</source>
+        <source>&quot;%1&quot; is not a regular file.</source>
         <translation>“%1”不是普通文件。</translation>
     </message>
     <message>
-        <source>Cannot create "%1": %2</source>
+        <source>Cannot create &quot;%1&quot;: %2</source>
         <translation>无法创建“%1”：%2</translation>
     </message>
     <message>
@@ -1298,7 +1299,7 @@
         <translation>正在进行转换。要取消转换并退出吗？</translation>
     </message>
     <message>
-        <source>"%1" is being converted. Its tags can be edited once its outputs are done.</source>
+        <source>&quot;%1&quot; is being converted. Its tags can be edited once its outputs are done.</source>
         <translation>“%1”正在转换。其输出完成后才能编辑标签。</translation>
     </message>
     <message>
@@ -1311,7 +1312,7 @@
     </message>
     <message>
         <source>A conversion is running. Mirror the folder once it has finished.</source>
-        <translation type="unfinished" />
+        <translation>正在进行转换。请在转换完成后再镜像文件夹。</translation>
     </message>
 </context>
 <context>
@@ -1393,7 +1394,7 @@
         <translation>附带文件</translation>
     </message>
     <message>
-        <source>File name patterns copied beside the outputs, separated by blanks; "none" copies none</source>
+        <source>File name patterns copied beside the outputs, separated by blanks; &quot;none&quot; copies none</source>
         <translation>与输出一同复制的文件名模式，以空格分隔；“none”表示不复制</translation>
     </message>
     <message>
@@ -1430,18 +1431,18 @@
     </message>
     <message>
         <source>Pamp;rune outputs whose source is gone</source>
-        <translation type="unfinished" />
+        <translation>删除源文件已不存在的输出</translation>
     </message>
     <message>
         <source>P&amp;rune outputs whose source is gone</source>
         <translation>删除源文件已不存在的输出(&amp;R)</translation>
     </message>
     <message>
-        <source>amp;Keep each source's modification time</source>
-        <translation type="unfinished" />
+        <source>amp;Keep each source&apos;s modification time</source>
+        <translation>保留每个源文件的修改时间</translation>
     </message>
     <message>
-        <source>&amp;Keep each source's modification time</source>
+        <source>&amp;Keep each source&apos;s modification time</source>
         <translation>保留每个源文件的修改时间(&amp;K)</translation>
     </message>
     <message>
@@ -1902,13 +1903,13 @@
         <translation>配置方案</translation>
     </message>
     <message>
-        <source>The profile "%1" holds settings this version does not know; they were left out:
+        <source>The profile &quot;%1&quot; holds settings this version does not know; they were left out:
 %2</source>
         <translation>配置方案“%1”包含此版本无法识别的设置，已将其忽略：
 %2</translation>
     </message>
     <message>
-        <source>The window has no control for these settings of the profile "%1"; the window's own are kept:
+        <source>The window has no control for these settings of the profile &quot;%1&quot;; the window&apos;s own are kept:
 %2</source>
         <translation>窗口中没有与配置方案“%1”的以下设置对应的控件；保留窗口自身的设置：
 %2</translation>
@@ -1918,11 +1919,11 @@
         <translation>配置方案名称：</translation>
     </message>
     <message>
-        <source>A profile named "%1" already exists. Replace it?</source>
+        <source>A profile named &quot;%1&quot; already exists. Replace it?</source>
         <translation>名为“%1”的配置方案已存在。要替换吗？</translation>
     </message>
     <message>
-        <source>Delete the profile "%1"?</source>
+        <source>Delete the profile &quot;%1&quot;?</source>
         <translation>删除配置方案“%1”？</translation>
     </message>
     <message>
@@ -1958,7 +1959,7 @@
         <translation>Ogg Vorbis 设置（对话框中没有的比特率或质量）</translation>
     </message>
     <message>
-        <source>the panel's %1 Hz, %2 channels</source>
+        <source>the panel&apos;s %1 Hz, %2 channels</source>
         <translation>面板的 %1 Hz、%2 个声道</translation>
     </message>
     <message>
@@ -2036,7 +2037,7 @@
         <translation>无法写入 %1</translation>
     </message>
     <message>
-        <source>"%1" is not a language code such as deu or eng</source>
+        <source>&quot;%1&quot; is not a language code such as deu or eng</source>
         <translation>“%1”不是 deu 或 eng 这样的语言代码</translation>
     </message>
 </context>
@@ -2115,7 +2116,7 @@
         <translation>属性(&amp;P)</translation>
     </message>
     <message>
-        <source>Are you sure you want to move "%1" to the trash?</source>
+        <source>Are you sure you want to move &quot;%1&quot; to the trash?</source>
         <translation>确定要将“%1”移到回收站吗？</translation>
     </message>
     <message numerus="yes">
@@ -2139,7 +2140,7 @@
         <translation>确认替换文件</translation>
     </message>
     <message>
-        <source>This folder already contains "%1".
+        <source>This folder already contains &quot;%1&quot;.
 Do you want to replace it?</source>
         <translation>此文件夹中已存在“%1”。
 要替换它吗？</translation>
@@ -2166,7 +2167,7 @@ Do you want to replace it?</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <source>Besides the sound, an audio file can carry facts about it: the title, the artist, the album and the like, which media players show while they play it. These facts are stored inside the file itself; they are not the file's name.</source>
+        <source>Besides the sound, an audio file can carry facts about it: the title, the artist, the album and the like, which media players show while they play it. These facts are stored inside the file itself; they are not the file&apos;s name.</source>
         <translation>除了声音之外，音频文件还可以携带有关它的信息：标题、艺术家、专辑等，媒体播放器在播放时会显示这些信息。这些信息保存在文件内部，而不是文件名。</translation>
     </message>
     <message>
@@ -2245,8 +2246,8 @@ Do you want to replace it?</source>
         <translation>MPEG 文件标签版本</translation>
     </message>
     <message>
-        <source>&lt;a href="help" style="color: palette(link)"&gt; What is audio file info?&lt;/a&gt;</source>
-        <translation>&lt;a href="help" style="color: palette(link)"&gt; 什么是音频文件信息？&lt;/a&gt;</translation>
+        <source>&lt;a href=&quot;help&quot; style=&quot;color: palette(link)&quot;&gt; What is audio file info?&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;help&quot; style=&quot;color: palette(link)&quot;&gt; 什么是音频文件信息？&lt;/a&gt;</translation>
     </message>
     <message>
         <source> What is audio file info?</source>
