@@ -107,6 +107,10 @@ private slots:
             // Qt's own parts of a control (a spin box's field) are named by the control.
             if ((control->focusPolicy() & Qt::TabFocus) != 0 && !control->objectName().startsWith(QLatin1String("qt_")))
                 QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+            // A screen reader reads the name as it stands: no mnemonic marks or escaped characters in it.
+            QVERIFY2(!control->accessibleName().contains(QLatin1Char('&')) &&
+                         !control->accessibleName().contains(QLatin1String("amp;")),
+                     qPrintable(control->accessibleName()));
         }
         // Each label's mnemonic leads to its field.
         for (QLabel* label : dialog.findChildren<QLabel*>()) {
