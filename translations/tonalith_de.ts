@@ -1437,16 +1437,8 @@
         <translation>Wie viele Ausgaben gleichzeitig konvertiert werden</translation>
     </message>
     <message>
-        <source>Pamp;rune outputs whose source is gone</source>
-        <translation>Ausgaben löschen, deren Quelle fehlt</translation>
-    </message>
-    <message>
         <source>P&amp;rune outputs whose source is gone</source>
         <translation>Ausgaben &amp;löschen, deren Quelle fehlt</translation>
-    </message>
-    <message>
-        <source>amp;Keep each source&apos;s modification time</source>
-        <translation>Änderungszeit jeder Quelle beibehalten</translation>
     </message>
     <message>
         <source>&amp;Keep each source&apos;s modification time</source>
@@ -1471,6 +1463,14 @@
     <message>
         <source>Select the folder to mirror into</source>
         <translation>Zielordner der Spiegelung wählen</translation>
+    </message>
+    <message>
+        <source>Prune outputs whose source is gone</source>
+        <translation>Ausgaben löschen, deren Quelle fehlt</translation>
+    </message>
+    <message>
+        <source>Keep each source&apos;s modification time</source>
+        <translation>Änderungszeit jeder Quelle beibehalten</translation>
     </message>
 </context>
 <context>

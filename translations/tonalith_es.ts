@@ -1437,16 +1437,8 @@
         <translation>Cuántas salidas se convierten a la vez</translation>
     </message>
     <message>
-        <source>Pamp;rune outputs whose source is gone</source>
-        <translation>Eliminar las salidas cuyo origen ya no existe</translation>
-    </message>
-    <message>
         <source>P&amp;rune outputs whose source is gone</source>
         <translation>E&amp;liminar las salidas cuyo origen ya no existe</translation>
-    </message>
-    <message>
-        <source>amp;Keep each source&apos;s modification time</source>
-        <translation>Conservar la fecha de modificación de cada origen</translation>
     </message>
     <message>
         <source>&amp;Keep each source&apos;s modification time</source>
@@ -1471,6 +1463,14 @@
     <message>
         <source>Select the folder to mirror into</source>
         <translation>Seleccione la carpeta donde replicarla</translation>
+    </message>
+    <message>
+        <source>Prune outputs whose source is gone</source>
+        <translation>Eliminar las salidas cuyo origen ya no existe</translation>
+    </message>
+    <message>
+        <source>Keep each source&apos;s modification time</source>
+        <translation>Conservar la fecha de modificación de cada origen</translation>
     </message>
 </context>
 <context>

@@ -1437,16 +1437,8 @@
         <translation>Nombre de sorties converties à la fois</translation>
     </message>
     <message>
-        <source>Pamp;rune outputs whose source is gone</source>
-        <translation>Supprimer les sorties dont la source a disparu</translation>
-    </message>
-    <message>
         <source>P&amp;rune outputs whose source is gone</source>
         <translation>Supprimer &amp;les sorties dont la source a disparu</translation>
-    </message>
-    <message>
-        <source>amp;Keep each source&apos;s modification time</source>
-        <translation>Conserver la date de modification de chaque source</translation>
     </message>
     <message>
         <source>&amp;Keep each source&apos;s modification time</source>
@@ -1471,6 +1463,14 @@
     <message>
         <source>Select the folder to mirror into</source>
         <translation>Choisissez le dossier où le reproduire</translation>
+    </message>
+    <message>
+        <source>Prune outputs whose source is gone</source>
+        <translation>Supprimer les sorties dont la source a disparu</translation>
+    </message>
+    <message>
+        <source>Keep each source&apos;s modification time</source>
+        <translation>Conserver la date de modification de chaque source</translation>
     </message>
 </context>
 <context>

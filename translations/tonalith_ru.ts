@@ -1444,16 +1444,8 @@
         <translation>Сколько файлов конвертируется одновременно</translation>
     </message>
     <message>
-        <source>Pamp;rune outputs whose source is gone</source>
-        <translation>Удалять результаты, исходных файлов которых больше нет</translation>
-    </message>
-    <message>
         <source>P&amp;rune outputs whose source is gone</source>
         <translation>&amp;Удалять результаты, исходных файлов которых больше нет</translation>
-    </message>
-    <message>
-        <source>amp;Keep each source&apos;s modification time</source>
-        <translation>Сохранять время изменения исходных файлов</translation>
     </message>
     <message>
         <source>&amp;Keep each source&apos;s modification time</source>
@@ -1478,6 +1470,14 @@
     <message>
         <source>Select the folder to mirror into</source>
         <translation>Выберите папку назначения для зеркалирования</translation>
+    </message>
+    <message>
+        <source>Prune outputs whose source is gone</source>
+        <translation>Удалять результаты, исходных файлов которых больше нет</translation>
+    </message>
+    <message>
+        <source>Keep each source&apos;s modification time</source>
+        <translation>Сохранять время изменения исходных файлов</translation>
     </message>
 </context>
 <context>

@@ -1430,16 +1430,8 @@
         <translation>同时转换的输出数量</translation>
     </message>
     <message>
-        <source>Pamp;rune outputs whose source is gone</source>
-        <translation>删除源文件已不存在的输出</translation>
-    </message>
-    <message>
         <source>P&amp;rune outputs whose source is gone</source>
         <translation>删除源文件已不存在的输出(&amp;R)</translation>
-    </message>
-    <message>
-        <source>amp;Keep each source&apos;s modification time</source>
-        <translation>保留每个源文件的修改时间</translation>
     </message>
     <message>
         <source>&amp;Keep each source&apos;s modification time</source>
@@ -1464,6 +1456,14 @@
     <message>
         <source>Select the folder to mirror into</source>
         <translation>选择镜像的目标文件夹</translation>
+    </message>
+    <message>
+        <source>Prune outputs whose source is gone</source>
+        <translation>删除源文件已不存在的输出</translation>
+    </message>
+    <message>
+        <source>Keep each source&apos;s modification time</source>
+        <translation>保留每个源文件的修改时间</translation>
     </message>
 </context>
 <context>
