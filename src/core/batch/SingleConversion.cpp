@@ -175,7 +175,11 @@ ConversionResult SingleConversion::verified(ConversionResult finished, const Pen
         break;
     case OutputCheck::Verdict::Incomplete:
         finished.outcome = ConversionOutcome::Unverified;
-        finished.detail = check.problem;
+        // The check reads the output under its hidden temporary name; the user knows the file by its own name.
+        finished.detail =
+            QString(check.problem)
+                .replace(output.temporaryName(), output.destination())
+                .replace(QFileInfo(output.temporaryName()).fileName(), QFileInfo(output.destination()).fileName());
         break;
     }
     return finished;
