@@ -24,7 +24,11 @@ constexpr int ProgressThreshold = 20;
 // The longest the window goes without a repaint while files come in.
 constexpr int RepaintIntervalMs = 40;
 // The longest a slice of files added in the background keeps the UI thread.
-constexpr int BackgroundSliceMs = 12;
+constexpr int BackgroundSliceMs = 6;
+// The rest between two slices while a batch runs. A batch keeps every core busy, so each slice is time taken from
+// its workers, and probing a file costs a millisecond or more: at one slice in sixteen, files still come in by the
+// dozen a second and the batch loses a few percent at most. The files left when it ends come in at full pace.
+constexpr int BesideBatchRestMs = 15 * BackgroundSliceMs;
 // How often the progress bar of files added in the background moves.
 constexpr int BackgroundProgressMs = 500;
 } // namespace
@@ -178,7 +182,7 @@ void ConversionListPanel::addFiles(const QStringList& names) {
         return;
     if (inBackground_) {
         addedInBackground_ = 0;
-        addSliceSoon();
+        addSliceSoon(restBeforeSlice());
         return;
     }
     adding_ = true;
@@ -198,9 +202,18 @@ void ConversionListPanel::addFiles(const QStringList& names) {
     progress_->hide();
 }
 
-void ConversionListPanel::addSliceSoon() {
+void ConversionListPanel::addBesideBatch(std::function<bool()> converting) {
+    inBackground_ = static_cast<bool>(converting);
+    batchConverting_ = std::move(converting);
+}
+
+int ConversionListPanel::restBeforeSlice() const {
+    return inBackground_ && batchConverting_() ? BesideBatchRestMs : 0;
+}
+
+void ConversionListPanel::addSliceSoon(int restMs) {
     sliceScheduled_ = true;
-    QTimer::singleShot(0, this, [this] {
+    QTimer::singleShot(restMs, this, [this] {
         sliceScheduled_ = false;
         guarded(context_.prompts, [this] { addSlice(); });
     });
@@ -239,7 +252,9 @@ void ConversionListPanel::addSlice() {
         showProgress(addedInBackground_, total);
         sinceRepaint_.restart();
     }
-    addSliceSoon();
+    // Paused or over, the batch leaves the cores free: the files come in at full pace, still in slices so that the
+    // window answers.
+    addSliceSoon(restBeforeSlice());
 }
 
 void ConversionListPanel::keepWindowAlive(int done, int total) {

@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QSet>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -53,10 +54,11 @@ public:
     // Probes one file and appends its row, unless it is refused; a cue sheet, or a file holding tracks of its own,
     // appends a row for each of its tracks instead.
     void addFile(const QString& fullName);
-    // While set, addFiles returns at once and the files come in a few at a time between other events, so that a
-    // batch running beside the list keeps its pace and the window answers at once. Files still waiting when it is
-    // cleared go on coming in the same way.
-    void setAddingInBackground(bool background) { inBackground_ = background; }
+    // While a batch runs beside the list, addFiles returns at once and the files come in a few at a time between
+    // other events, so that the window answers at once; while `converting` says the batch is converting (not
+    // paused), with rests between the slices, so that the batch keeps its pace. An empty function ends it: files
+    // still waiting go on coming in slices, without the rests.
+    void addBesideBatch(std::function<bool()> converting);
     // True while files given to addFiles are still waiting to come in.
     [[nodiscard]] bool addingFiles() const { return adding_ || !waiting_.isEmpty(); }
 
@@ -74,7 +76,8 @@ private:
     void showProgress(int done, int total);
     // Lets the window repaint and show the progress; input waits, so no command runs in the middle of an add.
     void keepWindowAlive(int done, int total);
-    void addSliceSoon();
+    [[nodiscard]] int restBeforeSlice() const;
+    void addSliceSoon(int restMs);
     void addSlice();
     void abandonAdding();
 
@@ -83,6 +86,7 @@ private:
     QStringList waiting_;
     bool adding_ = false;
     bool inBackground_ = false;
+    std::function<bool()> batchConverting_;
     bool sliceScheduled_ = false;
     int addedInBackground_ = 0; // of the files waiting, for the progress bar
     QElapsedTimer sinceRepaint_;

@@ -357,9 +357,10 @@ void MainWindow::wireBatch() {
                 withdrawRowsFromBatch(topLeft.row(), bottomRight.row(), true);
             });
     // Files added while a batch runs come in between its blocks, not in one long stretch the batch waits behind.
-    connect(&dialogs_.progress, &ProgressWindow::batchStarted, this, [this] { list_->setAddingInBackground(true); });
+    connect(&dialogs_.progress, &ProgressWindow::batchStarted, this,
+            [this] { list_->addBesideBatch([this] { return !dialogs_.progress.batchPaused(); }); });
     connect(&dialogs_.progress, &ProgressWindow::batchClosed, this, [this] {
-        list_->setAddingInBackground(false);
+        list_->addBesideBatch({});
         if (closeAfterBatch_)
             QTimer::singleShot(0, this, &QWidget::close);
     });
