@@ -356,6 +356,8 @@ void MainWindow::wireBatch() {
             [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
                 withdrawRowsFromBatch(topLeft.row(), bottomRight.row(), true);
             });
+    // The editor's own browser reaches files the list does not show: they are checked against the batch too.
+    dialogs_.tagEditor.setWriteCheck([this](const QString& file) { return tagsEditable(file); });
     // Files added while a batch runs come in between its blocks, not in one long stretch the batch waits behind.
     connect(&dialogs_.progress, &ProgressWindow::batchStarted, this,
             [this] { list_->addBesideBatch([this] { return !dialogs_.progress.batchPaused(); }); });

@@ -174,7 +174,7 @@ tageditor::TagFields TagEditorWindow::fields() const {
 
 void TagEditorWindow::applyFields() {
     const std::optional<QString> file = selectedFile();
-    if (!file)
+    if (!file || (mayWrite_ && !mayWrite_(*file)))
         return;
     switch (session_.apply(*file, fields())) {
     case ApplyResult::InvalidTrack:

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -30,6 +31,10 @@ public:
     void showFor(const std::optional<QString>& listFile);
     // The file the next showing opens at (the conversion list's selected row), or nothing.
     void setListFile(const std::optional<QString>& listFile) { listFile_ = listFile; }
+
+    // Asked before the fields are written to a file: a file it refuses is left as it is (the check tells the user
+    // why). Without one every file may be written.
+    void setWriteCheck(std::function<bool(const QString&)> mayWrite) { mayWrite_ = std::move(mayWrite); }
 
     // The file mask of the editor's list: the audio files whose tags can be edited.
     static const QString FileMask;
@@ -65,4 +70,5 @@ private:
     ShellBrowser* browser_ = nullptr;
     TagEditorHelpWindow* help_;
     std::optional<QString> listFile_;
+    std::function<bool(const QString&)> mayWrite_;
 };

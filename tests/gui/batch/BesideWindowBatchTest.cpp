@@ -1,6 +1,8 @@
 #include "core/ports/Messages.h"
 #include "gui/batch/ProgressWindow.h"
+#include "gui/browser/ShellBrowser.h"
 #include "gui/formats/FormatBoxes.h"
+#include "gui/tags/TagEditorWindow.h"
 #include "support/RealMainWindow.h"
 #include "ui_ProgressWindow.h"
 
@@ -141,6 +143,39 @@ private slots:
                  qPrintable(app->prompts.shown[0]));
         QCOMPARE(app->prompts.shown[1], QStringLiteral("|") + Messages::NothingNewToConvert());
         QCOMPARE(app->prompts.shown[2], QStringLiteral("|Conversion is finished!"));
+    }
+
+    // The tag editor's own browser reaches the batch's files too: Apply on a source still waiting in the batch is
+    // refused with the same message, and the file is converted as it was.
+    void theTagEditorsBrowserRefusesAFileOfTheBatch() {
+        TONALITH_QTEST_NEEDS_FIXTURES();
+        start();
+        app->addRow(app->tone(QStringLiteral("in/long.wav"), 20, 44100, 2));
+        const QString tagged = app->dir.filePath(QStringLiteral("in/tagged.mp3"));
+        QVERIFY(QFile::copy(testsupport::fixture(QStringLiteral("fixtures/audio-scan/v1.1.mp3")), tagged));
+        QVERIFY(QFile::setPermissions(tagged, QFile::ReadOwner | QFile::WriteOwner));
+        app->addRow(tagged);
+        const QByteArray before = testsupport::md5Of(tagged);
+        bool selected = false;
+        atOutputOf(QStringLiteral("long.wav"), [&] {
+            QTimer::singleShot(0, this, [&] {
+                TagEditorWindow& editor = *app->windows->tagEditor;
+                editor.browser().setFolder(QFileInfo(tagged).absolutePath());
+                QTRY_VERIFY(editor.browser().shownNames().contains(QStringLiteral("tagged.mp3")));
+                selected = editor.browser().selectFileNamed(QStringLiteral("tagged.mp3"));
+                editor.findChild<QLineEdit*>(QStringLiteral("TitleEdit"))->setText(QStringLiteral("Changed"));
+                QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("ApplyButton")), Qt::LeftButton);
+                editor.reject();
+            });
+            app->main().showTagEditorForSelection();
+        });
+        convertInto(out());
+        QVERIFY(selected);
+        QCOMPARE(testsupport::md5Of(tagged), before);
+        QVERIFY(QFileInfo::exists(out(QStringLiteral("tagged.wav"))));
+        QCOMPARE(app->prompts.shown.size(), 2);
+        QVERIFY2(app->prompts.shown[0].contains(Messages::TagEditWhileConverting().arg(tagged)),
+                 qPrintable(app->prompts.shown[0]));
     }
 
     // Paused, no output grows for two seconds; resumed, the outputs are byte for byte those of a batch that ran
