@@ -12,6 +12,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <exception>
 #include <iterator>
 #include <mutex>
 #include <set>
@@ -136,6 +137,10 @@ public:
             engine_.resumed_.notify_all();
             throw;
         }
+        workers.clear();
+        // A failure no report can carry ends the batch on the calling thread, as it would with one worker there.
+        if (workerFailure_)
+            std::rethrow_exception(workerFailure_);
     }
 
     std::vector<OutputReport> takeReports() { return std::move(reports_); }
@@ -193,10 +198,13 @@ private:
         }
     }
 
+    // A worker that fails stops the others after their current block; its failure is raised again by runOnWorkers.
     void workAndSignOff(ConversionKit& kit) {
+        std::exception_ptr failure;
         try {
             work(kit);
         } catch (...) {
+            failure = std::current_exception();
             {
                 const std::lock_guard lock(engine_.mutex_);
                 stopRequested_ = true;
@@ -204,6 +212,8 @@ private:
             engine_.resumed_.notify_all();
         }
         const std::lock_guard lock(mutex_);
+        if (failure && !workerFailure_)
+            workerFailure_ = failure;
         --workersRunning_;
         wake_.notify_one();
     }
@@ -359,6 +369,7 @@ private:
     std::condition_variable wake_;
     std::deque<BatchEvent> queue_;
     int workersRunning_ = 0;
+    std::exception_ptr workerFailure_; // the first
 
     // Shared by the workers.
     SharedLoudnessMeasurements loudness_;

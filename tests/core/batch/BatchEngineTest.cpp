@@ -133,6 +133,41 @@ TEST(BatchEngine, OneWorkerMakesEachOutputInPlanOrderBeforeTheNext) {
         EXPECT_EQ(reports[index].status, OutputStatus::Made) << index;
 }
 
+// Something thrown that is not an error an output's report can carry (an output's own errors become its reason).
+struct Unforeseen {};
+
+class BrokenDialogs : public FormatDialogs {
+public:
+    void applyPcmWav() override { throw Unforeseen{}; }
+    void applyMp3() override {}
+    void applyOggVorbis() override {}
+};
+
+// A worker's failure that is not an output's own reaches the caller of run(), with one worker or two, instead of
+// ending the batch as if its outputs had simply not been made; every thread is joined first.
+TEST(BatchEngine, AFailureOnAWorkerReachesTheCaller) {
+    QTemporaryDir folder;
+    const QStringList sources{folder.filePath("one.wav"), folder.filePath("two.wav"), folder.filePath("three.wav")};
+    for (const QString& source : sources)
+        touch(source);
+    for (const int jobs : {1, 2}) {
+        BatchOrder order = orderOf(sources, {OutputFormat::Pcm}, folder.filePath("out"));
+        order.jobs = jobs;
+        FakeComponentSetFactory factory;
+        const ConversionKitMaker makeKit = [&factory] {
+            auto set = factory.create();
+            script(factory, 3);
+            return std::make_unique<OwnedConversionKit>(
+                std::move(set), [](ComponentSet&) { return std::make_unique<BrokenDialogs>(); });
+        };
+        RecordingEngineObserver observer;
+        BatchEngine engine(makeKit, observer);
+        const auto plan = order.plan([](const QString&, SourceKind, bool) { return SourceFacts{}; });
+        EXPECT_THROW((void)engine.run(plan, order), Unforeseen) << jobs;
+        EXPECT_FALSE(engine.join({}).has_value()) << jobs;
+    }
+}
+
 // Real components, so that two workers really run side by side.
 class BatchEngineOnDisk : public ::testing::Test {
 protected:
