@@ -2,6 +2,7 @@
 #include "core/platform/BatchProgressShown.h"
 #include "core/platform/InstanceHandOff.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,15 +22,18 @@ public:
 TEST(InstanceHandOff, RelativeNamesReachTheRunningWindowAsAbsolutePathsOfTheCallersFolder) {
     RecordingInstance running;
     const InstanceHandOff handOff(&running);
-    EXPECT_TRUE(handOff.handOver(
-        {QStringLiteral("a.wav"), QStringLiteral("../b/c.flac"), QStringLiteral("/x/./y.mp3"), QString()},
-        QStringLiteral("/home/user/music")));
+    // Names only: nothing is read, so the folders need not exist.
+    const QTemporaryDir home;
+    const QString absolute = home.filePath(QStringLiteral("x/./y.mp3"));
+    EXPECT_TRUE(handOff.handOver({QStringLiteral("a.wav"), QStringLiteral("../b/c.flac"), absolute, QString()},
+                                 home.filePath(QStringLiteral("music"))));
     ASSERT_EQ(running.handed.size(), 1);
-    EXPECT_EQ(running.handed[0], (QStringList{QStringLiteral("/home/user/music/a.wav"),
-                                              QStringLiteral("/home/user/b/c.flac"), QStringLiteral("/x/y.mp3")}));
+    EXPECT_EQ(running.handed[0],
+              (QStringList{home.filePath(QStringLiteral("music/a.wav")), home.filePath(QStringLiteral("b/c.flac")),
+                           home.filePath(QStringLiteral("x/y.mp3"))}));
 
     // No files: the running window is still asked, so it comes to the front instead of a second one opening.
-    EXPECT_TRUE(handOff.handOver({}, QStringLiteral("/tmp")));
+    EXPECT_TRUE(handOff.handOver({}, home.path()));
     EXPECT_EQ(running.handed.size(), 2);
 }
 
